@@ -1,0 +1,168 @@
+#include "Database.h"
+
+#include "BaseError.h"
+#include "MessageBox.h"
+#include "Text.h"
+
+#include <sqlite3.h>
+
+namespace {
+std::u16string TextOf(const void* utf16)
+{
+    return utf16 ? std::u16string(static_cast<const char16_t*>(utf16)) : std::u16string();
+}
+
+std::u16string Quoted(const std::u16string& head, const std::u16string& name)
+{
+    return head + u"'" + name + u"';";
+}
+}
+
+CDatabase::CDatabase(std::u16string path)
+    : m_path(std::move(path))
+{
+}
+
+CDatabase::~CDatabase()
+{
+    if (m_handle)
+        sqlite3_close(m_handle);
+}
+
+void CDatabase::Release()
+{
+    delete this;
+}
+
+std::u16string CDatabase::ErrorText(const CBaseError& error)
+{
+    return u"Error: " + error.message + u"\nFile: " + error.file + u"\nFunction: " + error.function + u"\nLine:"
+        + IntToText(error.line);
+}
+
+void CDatabase::ExecRequest(RowList& rows, const std::u16string& text)
+{
+    m_error = false;
+    rows.clear();
+    sqlite3_stmt* statement = nullptr;
+    try {
+        const void* tail = nullptr;
+        auto raise = [this](std::int32_t line) {
+            CSQLiteError error;
+            error.file = u".\\Database\\Database";
+            error.function = u"CDatabase::ExecRequest";
+            error.line = line;
+            error.message = TextOf(sqlite3_errmsg16(m_handle));
+            throw error;
+        };
+        if (!m_handle)
+            raise(45);
+        if (sqlite3_prepare16_v2(m_handle, text.data(), static_cast<int>(text.size() * 2), &statement, &tail)
+            != SQLITE_OK)
+            raise(45);
+        int result = statement ? sqlite3_step(statement) : SQLITE_DONE;
+        while (result == SQLITE_ROW) {
+            const int columns = sqlite3_column_count(statement);
+            if (columns == 0)
+                break;
+            RowData row;
+            row.reserve(static_cast<std::size_t>(columns));
+            for (int i = 0; i < columns; ++i) {
+                std::u16string value = TextOf(sqlite3_column_text16(statement, i));
+                row.emplace_back(TextOf(sqlite3_column_name16(statement, i)), std::move(value));
+            }
+            rows.push_back(std::move(row));
+            result = sqlite3_step(statement);
+        }
+        // A failure after some rows is reported like any other; the rows read so far stand.
+        if (result != SQLITE_ROW && result != SQLITE_DONE)
+            raise(48);
+    } catch (const CSQLiteError& error) {
+        AfxMessageBox(ErrorText(error), MB_OK);
+        m_error = true;
+        if (m_transactionDepth > 0)
+            m_transactionFailed = true;
+    }
+    if (statement) {
+        sqlite3_reset(statement);
+        sqlite3_finalize(statement);
+    }
+}
+
+bool CDatabase::HasTable(const std::u16string& name)
+{
+    RowList rows;
+    ExecRequest(rows, u"SELECT tbl_name FROM sqlite_master;");
+    for (const RowData& row : rows) {
+        if (!row.empty() && row.front().second == name)
+            return true;
+    }
+    return false;
+}
+
+void CDatabase::BeginTransaction(const std::u16string& name)
+{
+    RowList rows;
+    if (m_transactionDepth == 0) {
+        ExecRequest(rows, Quoted(u"BEGIN TRANSACTION ", name));
+        if (m_error)
+            return;
+        m_transactionFailed = false;
+    } else {
+        ExecRequest(rows, Quoted(u"SAVEPOINT ", name));
+        if (m_error)
+            return;
+    }
+    ++m_transactionDepth;
+}
+
+void CDatabase::EndTransaction(const std::u16string& name)
+{
+    RowList rows;
+    if (m_transactionDepth > 1) {
+        // The outermost transaction decides; a failure inside keeps it marked as failed.
+        const bool failed = m_transactionFailed;
+        --m_transactionDepth;
+        ExecRequest(rows, Quoted(u"RELEASE ", name));
+        m_error = failed || m_error;
+        return;
+    }
+    if (m_transactionDepth == 0) {
+        ExecRequest(rows, Quoted(u"END TRANSACTION ", name));
+        return;
+    }
+    m_transactionDepth = 0;
+    if (m_transactionFailed) {
+        m_transactionFailed = false;
+        ExecRequest(rows, Quoted(u"ROLLBACK TRANSACTION ", name));
+        m_error = true;
+        return;
+    }
+    ExecRequest(rows, Quoted(u"END TRANSACTION ", name));
+}
+
+bool CDatabase::IsOpen()
+{
+    return m_open;
+}
+
+void CDatabase::Open()
+{
+    if (m_open)
+        return;
+    if (sqlite3_open16(m_path.c_str(), &m_handle) != SQLITE_OK) {
+        MessageBoxW(nullptr, TextOf(sqlite3_errmsg16(m_handle)), std::u16string(), MB_OK);
+        return;
+    }
+    m_open = true;
+}
+
+std::u16string CDatabase::GetPath()
+{
+    return m_path;
+}
+
+bool CDatabase::HasError()
+{
+    return m_error;
+}

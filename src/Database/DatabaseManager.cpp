@@ -1,0 +1,54 @@
+#include "DatabaseManager.h"
+
+#include "Database.h"
+#include "SchemaTables.h"
+
+#include <memory>
+
+CDatabaseManager::~CDatabaseManager()
+{
+    for (auto& [path, entry] : m_connections)
+        entry.database->Release();
+}
+
+void CDatabaseManager::Initialize()
+{
+    IDatabase* database = OpenDatabase(kJournalDatabase);
+    for (const auto& table : CreateSchemaTables())
+        table->CreateTable(database);
+    CloseDatabase(database);
+}
+
+IDatabase* CDatabaseManager::OpenDatabase(const std::u16string& path)
+{
+    auto found = m_connections.find(path);
+    if (found != m_connections.end()) {
+        ++found->second.extraUses;
+        return found->second.database;
+    }
+    auto* database = new CDatabase(path);
+    database->Open();
+    m_connections[path] = Entry { 0, database };
+    return database;
+}
+
+void CDatabaseManager::CloseDatabase(IDatabase* database)
+{
+    if (!database)
+        return;
+    auto found = m_connections.find(database->GetPath());
+    if (found == m_connections.end() || found->second.database != database)
+        return;
+    if (found->second.extraUses > 0) {
+        --found->second.extraUses;
+        return;
+    }
+    found->second.database->Release();
+    m_connections.erase(found);
+}
+
+IDatabaseManager* GetDatabaseManager()
+{
+    static CDatabaseManager manager;
+    return &manager;
+}

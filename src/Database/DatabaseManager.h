@@ -1,0 +1,65 @@
+#pragma once
+
+#include "IDatabase.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+// The file every part of the program keeps its journal in, relative to the working directory.
+inline constexpr char16_t kJournalDatabase[] = u"Journal.db";
+
+class IDatabaseManager
+{
+public:
+    // Opens the journal file, creates every missing table and closes it again.
+    virtual void Initialize() = 0;
+    // Gives the connection of path, opening it on first use; pair every call with CloseDatabase.
+    virtual IDatabase* OpenDatabase(const std::u16string& path) = 0;
+    virtual void CloseDatabase(IDatabase* database) = 0;
+
+protected:
+    virtual ~IDatabaseManager() = default;
+};
+
+class CDatabaseManager : public IDatabaseManager
+{
+public:
+    CDatabaseManager() = default;
+    ~CDatabaseManager() override;
+    CDatabaseManager(const CDatabaseManager&) = delete;
+    CDatabaseManager& operator=(const CDatabaseManager&) = delete;
+
+    void Initialize() override;
+    IDatabase* OpenDatabase(const std::u16string& path) override;
+    void CloseDatabase(IDatabase* database) override;
+
+private:
+    struct Entry
+    {
+        std::int32_t extraUses = 0;
+        IDatabase* database = nullptr;
+    };
+    std::map<std::u16string, Entry> m_connections;
+};
+
+IDatabaseManager* GetDatabaseManager();
+
+// Holds one use of a connection for a scope.
+class CDatabaseLease
+{
+public:
+    explicit CDatabaseLease(const std::u16string& path = kJournalDatabase)
+        : m_database(GetDatabaseManager()->OpenDatabase(path))
+    {
+    }
+    ~CDatabaseLease() { GetDatabaseManager()->CloseDatabase(m_database); }
+    CDatabaseLease(const CDatabaseLease&) = delete;
+    CDatabaseLease& operator=(const CDatabaseLease&) = delete;
+
+    IDatabase* operator->() const { return m_database; }
+    IDatabase* get() const { return m_database; }
+
+private:
+    IDatabase* m_database;
+};

@@ -1,0 +1,70 @@
+#include "Request.h"
+
+#include "DateText.h"
+#include "Text.h"
+
+CRequest::CRequest(const std::u16string& text)
+{
+    SetText(text);
+}
+
+void CRequest::SetText(const std::u16string& text)
+{
+    m_template = text;
+    m_working = text;
+    m_positions.clear();
+    bool afterBackslash = false;
+    for (std::size_t i = 0; i < m_working.size(); ++i) {
+        if (m_working[i] == u'?') {
+            if (afterBackslash) {
+                m_working.erase(i - 1, 1);
+                --i;
+            } else {
+                m_positions.push_back(i);
+            }
+            afterBackslash = false;
+        } else {
+            afterBackslash = m_working[i] == u'\\';
+        }
+    }
+}
+
+void CRequest::ClearValues()
+{
+    m_values.clear();
+}
+
+void CRequest::BindInt(std::int32_t ordinal, std::int32_t value)
+{
+    m_values[ordinal] = IntToText(value);
+}
+
+void CRequest::BindText(std::int32_t ordinal, const std::u16string& value)
+{
+    m_values[ordinal] = u"'" + ReplaceAll(value, u"'", u"''") + u"'";
+}
+
+void CRequest::BindDate(std::int32_t ordinal, std::int64_t date)
+{
+    m_values[ordinal] = u"'" + FormatStoredDate(date) + u"'";
+}
+
+void CRequest::BindNull(std::int32_t ordinal)
+{
+    m_values[ordinal] = u"NULL";
+}
+
+std::u16string CRequest::Build() const
+{
+    if (m_values.size() != m_positions.size())
+        return m_template;
+    std::u16string text = m_working;
+    std::size_t shift = 0;
+    for (std::size_t k = 0; k < m_positions.size(); ++k) {
+        const auto found = m_values.find(static_cast<std::int32_t>(k));
+        const std::u16string value = found != m_values.end() ? found->second : std::u16string();
+        text.replace(m_positions[k] + shift, 1, value);
+        shift += value.size() - 1;
+    }
+    return text;
+}

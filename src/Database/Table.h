@@ -1,0 +1,87 @@
+#pragma once
+
+#include "IDatabase.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+class CRequest;
+class IResult;
+
+// One SQL table: a short-lived worker whose current record ("content") selects or carries rows.
+class ITable : public IBase
+{
+public:
+    virtual void Update(IDatabase* database) = 0;
+    virtual IResult* Select(IDatabase* database) = 0;
+    virtual void Insert(IDatabase* database) = 0;
+    virtual void Delete(IDatabase* database) = 0;
+    virtual std::vector<std::u16string> GetNameList() = 0;
+    virtual std::u16string GetName() = 0;
+    virtual void CreateTable(IDatabase* database) = 0;
+};
+
+class CFillContent;
+
+class CTable : public ITable
+{
+public:
+    // A stored date: seconds since 1970, read back by day only.
+    struct DateField
+    {
+        std::int64_t* value;
+    };
+    struct ColumnBinding
+    {
+        std::u16string_view name;
+        std::variant<std::int32_t*, std::u16string*, DateField, bool*> field;
+    };
+
+    // The record of one row. Fill sets the fields whose column names appear in the row.
+    class content
+    {
+    public:
+        virtual ~content() = default;
+        virtual void Release() { delete this; }
+        virtual void Reset() = 0;
+        virtual void Fill(const RowData& row);
+
+    protected:
+        virtual std::vector<ColumnBinding> Columns() = 0;
+    };
+
+    CTable(std::u16string name, std::u16string columnList);
+
+    void Release() override { delete this; }
+    std::vector<std::u16string> GetNameList() override { return m_nameList; }
+    std::u16string GetName() override { return m_name; }
+    void CreateTable(IDatabase* database) override;
+
+protected:
+    // "SELECT * FROM " + name + clause, and the like.
+    std::u16string Statement(std::u16string_view head, std::u16string_view clause) const;
+    static void Run(IDatabase* database, const CRequest& request);
+    static void Run(IDatabase* database, const std::u16string& text);
+    // Runs the select and turns every row into a new record of the table's kind.
+    static IResult* RunSelect(IDatabase* database, const CRequest& request, CFillContent& factory);
+    // The integer of the first value of the first row of a MAX query; 0 without one.
+    static std::int32_t ReadMax(IDatabase* database, const std::u16string& text);
+
+private:
+    std::u16string m_name;
+    std::vector<std::u16string> m_nameList;
+    std::u16string m_columnList;
+};
+
+class CFillContent
+{
+public:
+    // A new, reset record of the owning table's kind, owned by the caller.
+    virtual CTable::content* CreateContent() = 0;
+
+protected:
+    virtual ~CFillContent() = default;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// UTF-16 is the program's text type; these helpers convert at the edges (files, SQLite, Qt).
+std::string ToUtf8(std::u16string_view text);
+std::u16string FromUtf8(std::string_view text);
+
+// Literal helper for ASCII format pieces: u16("abc").
+std::u16string ToWide(std::string_view ascii);
+
+// Integer value of the leading decimal digits (optional sign, leading blanks skipped); 0 when none.
+std::int32_t WToI(std::u16string_view text);
+
+std::u16string IntToText(std::int64_t value);
+
+// Replaces every occurrence of `from` with `to`.
+std::u16string ReplaceAll(std::u16string text, std::u16string_view from, std::u16string_view to);
+
+// Case-insensitive comparison for ASCII and the Cyrillic and Latin-1 letters the program meets.
+bool EqualsNoCase(std::u16string_view a, std::u16string_view b);
+char16_t FoldCase(char16_t c);

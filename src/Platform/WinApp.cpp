@@ -1,0 +1,85 @@
+#include "WinApp.h"
+
+#include <QApplication>
+#include <QAbstractEventDispatcher>
+
+
+namespace {
+CWinApp* g_app = nullptr;
+bool g_quitRequested = false;
+int g_quitCode = 0;
+
+int g_argc = 1;
+char g_argv0[] = "tolvik";
+char* g_argv[] = { g_argv0, nullptr };
+}
+
+void EnsureToolkit()
+{
+    if (QApplication::instance())
+        return;
+    // The plain Unix event dispatcher copes with a message loop re-entered after a fault.
+    if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
+    // Lives until the process ends: tearing the toolkit down during static destruction is unsafe.
+    static QApplication* application = new QApplication(g_argc, g_argv);
+    (void)application;
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+CWinApp::CWinApp()
+{
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+bool CWinApp::InitInstance()
+{
+    EnsureToolkit();
+    return true;
+}
+
+int CWinApp::Run()
+{
+    EnsureToolkit();
+    while (!g_quitRequested) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    g_quitRequested = false;
+    return g_quitCode;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+CWinApp* AfxGetThread()
+{
+    return g_app;
+}
+
+int AfxWinMain()
+{
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return -1;
+    EnsureToolkit();
+    if (!app->InitInstance())
+        return 0;
+    return app->Run();
+}
+
+void PostQuitMessage(int exitCode)
+{
+    g_quitRequested = true;
+    g_quitCode = exitCode;
+    if (QAbstractEventDispatcher* dispatcher = QCoreApplication::eventDispatcher())
+        dispatcher->wakeUp();
+}

@@ -1,0 +1,6 @@
+#include "EntryPoint.h"
+
+int main()
+{
+    return RunTolvik();
+}

@@ -1,0 +1,175 @@
+#include "BaseError.h"
+#include "Database.h"
+#include "DatabaseManager.h"
+#include "MessageBox.h"
+#include "TempWorkDir.h"
+#include "Text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+RowList Exec(IDatabase* database, const std::u16string& text)
+{
+    RowList rows;
+    database->ExecRequest(rows, text);
+    return rows;
+}
+
+class DatabaseTest : public testing::Test
+{
+protected:
+    TempWorkDir dir;
+    MessageBoxResponder boxes;
+    CDatabaseLease db;
+};
+}
+
+TEST_F(DatabaseTest, SelectsRowsAsTextWithNullAsEmpty)
+{
+    Exec(db.get(), u"CREATE TABLE t(a INTEGER, b TEXT)");
+    EXPECT_TRUE(Exec(db.get(), u"SELECT * FROM t").empty());
+    EXPECT_FALSE(db->HasError());
+    Exec(db.get(), u"INSERT INTO t VALUES(5, NULL)");
+    const RowList rows = Exec(db.get(), u"SELECT a, b FROM t");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0], (RowData { { u"a", u"5" }, { u"b", u"" } }));
+
+    const RowList max = Exec(db.get(), u"SELECT MAX(a) as a FROM t WHERE a > 10");
+    ASSERT_EQ(max.size(), 1u);
+    EXPECT_EQ(max[0], (RowData { { u"a", u"" } }));
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(DatabaseTest, FailingStatementShowsTheErrorBoxAndSetsTheFlag)
+{
+    Exec(db.get(), u"SELECT * FROM foo");
+    EXPECT_TRUE(db->HasError());
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text,
+        u"Error: no such table: foo\nFile: .\\Database\\Database\nFunction: CDatabase::ExecRequest\nLine:45");
+    EXPECT_EQ(boxes.Calls()[0].type, MB_OK);
+
+    Exec(db.get(), u"SELECT 1");
+    EXPECT_FALSE(db->HasError());
+}
+
+TEST_F(DatabaseTest, StepFailureReportsLine48AndKeepsRowsReadSoFar)
+{
+    Exec(db.get(), u"CREATE TABLE t(a INTEGER NOT NULL)");
+    EXPECT_FALSE(db->HasError());
+    Exec(db.get(), u"INSERT INTO t VALUES(NULL)");
+    EXPECT_TRUE(db->HasError());
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_NE(boxes.Calls()[0].text.find(u"\nLine:48"), std::u16string::npos);
+
+    // abs() of the smallest integer overflows only when the second row is computed.
+    Exec(db.get(), u"CREATE TABLE n(v INTEGER)");
+    Exec(db.get(), u"INSERT INTO n VALUES(1)");
+    Exec(db.get(), u"INSERT INTO n VALUES(-9223372036854775808)");
+    const RowList rows = Exec(db.get(), u"SELECT abs(v) AS v FROM n ORDER BY rowid");
+    EXPECT_TRUE(db->HasError());
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0].second, u"1");
+    EXPECT_EQ(boxes.Calls().size(), 2u);
+}
+
+TEST_F(DatabaseTest, RunsOnlyTheFirstOfTwoStatements)
+{
+    Exec(db.get(), u"CREATE TABLE t(a); CREATE TABLE u(b);");
+    EXPECT_TRUE(db->HasTable(u"t"));
+    EXPECT_FALSE(db->HasTable(u"u"));
+    EXPECT_FALSE(db->HasTable(u"T"));
+}
+
+TEST_F(DatabaseTest, CommittedTransactionKeepsItsRows)
+{
+    Exec(db.get(), u"CREATE TABLE t(a)");
+    db->BeginTransaction(u"Add Family");
+    Exec(db.get(), u"INSERT INTO t VALUES(1)");
+    db->EndTransaction(u"Add Family");
+    EXPECT_FALSE(db->HasError());
+    EXPECT_EQ(Exec(db.get(), u"SELECT * FROM t").size(), 1u);
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(DatabaseTest, FailedStatementRollsTheWholeTransactionBack)
+{
+    Exec(db.get(), u"CREATE TABLE t(a)");
+    db->BeginTransaction(u"Add Family");
+    Exec(db.get(), u"INSERT INTO t VALUES(1)");
+    Exec(db.get(), u"INSERT INTO missing VALUES(1)");
+    Exec(db.get(), u"INSERT INTO t VALUES(2)");
+    EXPECT_FALSE(db->HasError());
+    db->EndTransaction(u"Add Family");
+    EXPECT_TRUE(db->HasError());
+    EXPECT_TRUE(Exec(db.get(), u"SELECT * FROM t").empty());
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+
+    // The connection is usable again afterwards.
+    db->BeginTransaction(u"Next");
+    Exec(db.get(), u"INSERT INTO t VALUES(3)");
+    db->EndTransaction(u"Next");
+    EXPECT_FALSE(db->HasError());
+    EXPECT_EQ(Exec(db.get(), u"SELECT * FROM t").size(), 1u);
+}
+
+TEST_F(DatabaseTest, InnerTransactionNestsWithoutEndingTheOuterOne)
+{
+    Exec(db.get(), u"CREATE TABLE t(a)");
+    db->BeginTransaction(u"Outer");
+    db->BeginTransaction(u"SET_HOUSING");
+    EXPECT_FALSE(db->HasError());
+    Exec(db.get(), u"INSERT INTO t VALUES(1)");
+    db->EndTransaction(u"SET_HOUSING");
+    EXPECT_FALSE(db->HasError());
+    Exec(db.get(), u"INSERT INTO missing VALUES(1)");
+    db->EndTransaction(u"Outer");
+    EXPECT_TRUE(db->HasError());
+    EXPECT_TRUE(Exec(db.get(), u"SELECT * FROM t").empty());
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST_F(DatabaseTest, EndWithoutBeginShowsAnError)
+{
+    db->EndTransaction(u"Nothing");
+    EXPECT_TRUE(db->HasError());
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST(DatabaseManagerTest, CountsUsesPerPath)
+{
+    TempWorkDir dir;
+    IDatabaseManager* manager = GetDatabaseManager();
+    IDatabase* first = manager->OpenDatabase(u"Journal.db");
+    IDatabase* second = manager->OpenDatabase(u"Journal.db");
+    EXPECT_EQ(first, second);
+    EXPECT_TRUE(first->IsOpen());
+    RowList rows;
+    first->ExecRequest(rows, u"CREATE TABLE t(a)");
+    manager->CloseDatabase(second);
+    // Still the same connection: a fresh one opened now would be a different object.
+    IDatabase* third = manager->OpenDatabase(u"Journal.db");
+    EXPECT_EQ(third, first);
+    manager->CloseDatabase(third);
+    manager->CloseDatabase(first);
+    IDatabase* reopened = manager->OpenDatabase(u"Journal.db");
+    EXPECT_TRUE(reopened->HasTable(u"t"));
+    manager->CloseDatabase(reopened);
+    CDatabase stranger(u"Other.db");
+    manager->CloseDatabase(&stranger);
+}
+
+TEST(DatabaseManagerTest, FileThatCannotBeOpenedShowsSQLiteMessageThenErrorsPerStatement)
+{
+    TempWorkDir dir;
+    MessageBoxResponder boxes;
+    IDatabase* db = GetDatabaseManager()->OpenDatabase(u"missing-folder/Journal.db");
+    EXPECT_FALSE(db->IsOpen());
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, u"unable to open database file");
+    RowList rows;
+    db->ExecRequest(rows, u"SELECT 1");
+    EXPECT_TRUE(db->HasError());
+    EXPECT_EQ(boxes.Calls().size(), 2u);
+    GetDatabaseManager()->CloseDatabase(db);
+}

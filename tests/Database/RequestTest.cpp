@@ -1,0 +1,81 @@
+#include "DateText.h"
+#include "Request.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+namespace {
+std::int64_t LocalTime(int day, int month, int year, int hour = 0, int minute = 0, int second = 0)
+{
+    std::tm local {};
+    local.tm_mday = day;
+    local.tm_mon = month - 1;
+    local.tm_year = year - 1900;
+    local.tm_hour = hour;
+    local.tm_min = minute;
+    local.tm_sec = second;
+    local.tm_isdst = 0;
+    return std::mktime(&local);
+}
+}
+
+TEST(RequestTest, PutsValuesInPlaceOfTheMarks)
+{
+    CRequest request(u"UPDATE points SET name=?, id_record=?, note=? WHERE id_point=?");
+    request.BindText(0, u"it's");
+    request.BindInt(1, -1);
+    request.BindNull(2);
+    request.BindInt(3, 7);
+    EXPECT_EQ(request.Build(), u"UPDATE points SET name='it''s', id_record=-1, note=NULL WHERE id_point=7");
+
+    request.BindInt(3, 8);
+    EXPECT_EQ(request.Build(), u"UPDATE points SET name='it''s', id_record=-1, note=NULL WHERE id_point=8");
+}
+
+TEST(RequestTest, EmptyTextBecomesTwoApostrophes)
+{
+    CRequest request(u"SELECT ?");
+    request.BindText(0, u"");
+    EXPECT_EQ(request.Build(), u"SELECT ''");
+}
+
+TEST(RequestTest, EscapedMarkIsALiteralQuestionMark)
+{
+    CRequest request(u"SELECT '\\?' || ?");
+    request.BindText(0, u"O'Neil");
+    EXPECT_EQ(request.Build(), u"SELECT '?' || 'O''Neil'");
+}
+
+TEST(RequestTest, TooFewValuesLeaveTheTemplateAsItIs)
+{
+    CRequest request(u"UPDATE t SET a=? WHERE k=?");
+    request.BindInt(0, 1);
+    EXPECT_EQ(request.Build(), u"UPDATE t SET a=? WHERE k=?");
+}
+
+TEST(RequestTest, SetTextKeepsValuesAndClearValuesDropsThem)
+{
+    CRequest request(u"DELETE FROM t WHERE a=?");
+    request.BindInt(0, 3);
+    request.SetText(u"SELECT * FROM t WHERE a=?");
+    EXPECT_EQ(request.Build(), u"SELECT * FROM t WHERE a=3");
+    request.ClearValues();
+    EXPECT_EQ(request.Build(), u"SELECT * FROM t WHERE a=?");
+}
+
+TEST(DateTextTest, WritesLocalTimeInTheStoredForm)
+{
+    CRequest request(u"?");
+    request.BindDate(0, LocalTime(7, 5, 2010, 14, 30, 0));
+    EXPECT_EQ(request.Build(), u"'07.05.2010 14:30:00'");
+}
+
+TEST(DateTextTest, ReadsDayMonthYearAsLocalMidnight)
+{
+    EXPECT_EQ(ParseStoredDate(u"07.05.2010 14:30:00"), LocalTime(7, 5, 2010));
+    EXPECT_EQ(ParseStoredDate(u"07.05.2010"), LocalTime(7, 5, 2010));
+    EXPECT_EQ(ParseStoredDate(u"7.5.2010"), 0);
+    EXPECT_EQ(ParseStoredDate(u"07-05-2010"), 0);
+    EXPECT_EQ(ParseStoredDate(u""), 0);
+}
