@@ -117,7 +117,10 @@ void WriteStackDump(const char* path, const std::uint32_t* stackPointer, const s
     if (file < 0)
         return;
     DumpJob job { stackPointer, StackDumpEnd(stackPointer, stackBase), file };
+    g_dumpText[0] = '\0';
     if (RunGuarded(WriteDumpBody, &job)) {
+        // The text kept so far is NUL-terminated at every step.
+        WriteAll(file, g_dumpText, std::strlen(g_dumpText));
         static const char notice[] = "Exception encountered during stack dump.\r\n";
         WriteAll(file, notice, sizeof notice - 1);
     }
