@@ -1,7 +1,30 @@
 #include "SchemaTables.h"
 
+#include "EvacuationTable.h"
+#include "FamiliesTable.h"
+#include "FieldValuesTable.h"
+#include "HousingsTable.h"
+#include "InspectTable.h"
+#include "JournalTable.h"
+#include "PointsTable.h"
+#include "QueenBeeTable.h"
+#include "TypeFrameTable.h"
+#include "TypeHousingsTable.h"
+#include "UserFieldsTable.h"
+
 std::vector<std::unique_ptr<CTable>> CreateSchemaTables()
 {
     std::vector<std::unique_ptr<CTable>> tables;
+    tables.push_back(std::make_unique<CFieldValuesTable>());
+    tables.push_back(std::make_unique<CPointsTable>());
+    tables.push_back(std::make_unique<CQueenBeeTable>());
+    tables.push_back(std::make_unique<CFamiliesTable>());
+    tables.push_back(std::make_unique<CEvacuationTable>());
+    tables.push_back(std::make_unique<CHousingsTable>());
+    tables.push_back(std::make_unique<CInspectTable>());
+    tables.push_back(std::make_unique<CJournalTable>());
+    tables.push_back(std::make_unique<CUserFieldsTable>());
+    tables.push_back(std::make_unique<CTypeHousingsTable>());
+    tables.push_back(std::make_unique<CTypeFrameTable>());
     return tables;
 }

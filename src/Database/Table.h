@@ -3,8 +3,11 @@
 #include "IDatabase.h"
 
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -61,14 +64,44 @@ public:
     void CreateTable(IDatabase* database) override;
 
 protected:
+    struct DateValue
+    {
+        std::int64_t value;
+    };
+    struct NullValue
+    {
+    };
+    using Value = std::variant<std::int32_t, std::u16string, DateValue, NullValue>;
+
     // "SELECT * FROM " + name + clause, and the like.
     std::u16string Statement(std::u16string_view head, std::u16string_view clause) const;
+    // The statement of head + name + clause with the values bound by ordinal, in order.
+    CRequest Request(std::u16string_view head, std::u16string_view clause, std::initializer_list<Value> values) const;
+    // head + name for every row when key is allRows; otherwise narrowed by " WHERE keyColumn=?" and,
+    // when rowName is not empty, by " AND name=?".
+    CRequest KeyedRequest(std::u16string_view head, std::u16string_view keyColumn, std::int32_t key,
+        std::int32_t allRows, const std::u16string& rowName = std::u16string()) const;
+    // head + name narrowed by the first key, in order, that is not 0; every row when all are 0.
+    CRequest FirstKeyRequest(
+        std::u16string_view head, std::initializer_list<std::pair<std::u16string_view, std::int32_t>> keys) const;
+    // "SELECT MAX(column) as column FROM " + name.
+    std::u16string MaxQuery(std::u16string_view column) const;
+
     static void Run(IDatabase* database, const CRequest& request);
     static void Run(IDatabase* database, const std::u16string& text);
+    // Resets the record, then runs the statement built before (updates, deletes, keyless inserts).
+    static void RunAndReset(IDatabase* database, const CRequest& request, content& record);
     // Runs the select and turns every row into a new record of the table's kind.
     static IResult* RunSelect(IDatabase* database, const CRequest& request, CFillContent& factory);
-    // The integer of the first value of the first row of a MAX query; 0 without one.
+    // Resets the record, then selects.
+    static IResult* SelectAndReset(
+        IDatabase* database, const CRequest& request, content& record, CFillContent& factory);
+    // The integer of the first value of the first row of a MAX query; none when the table is empty.
+    static std::optional<std::int32_t> QueryMax(IDatabase* database, const std::u16string& text);
+    // As QueryMax, 0 for an empty table.
     static std::int32_t ReadMax(IDatabase* database, const std::u16string& text);
+    // Runs the insert and reads the new key back as the largest key of the table.
+    std::int32_t InsertReadingKey(IDatabase* database, const CRequest& insert, std::u16string_view keyColumn) const;
 
 private:
     std::u16string m_name;

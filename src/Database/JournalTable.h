@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Table.h"
+
+// Journal records: one per colony visit.
+class CJournalTable : public CTable, public CFillContent
+{
+public:
+    class content : public CTable::content
+    {
+    public:
+        std::int32_t id_journal = 0;
+        std::int32_t id_family = 0;
+        std::int64_t date = 0;
+        std::int32_t frame = 0;
+        std::int32_t strength = 0;
+        std::int32_t is_queen_bee = 0;
+        std::int32_t wax = 0;
+        std::int32_t ambrosia = 0;
+        std::int32_t evacuation = 0;
+        std::int32_t dieting = 0;
+        std::int32_t disease = 0;
+        std::u16string note;
+        std::int32_t id_record = 0;
+
+        void Reset() override { *this = content(); }
+
+    protected:
+        std::vector<ColumnBinding> Columns() override;
+    };
+
+    CJournalTable();
+
+    void Update(IDatabase* database) override;
+    // By colony when id_family is set, else by id_journal, else every record.
+    IResult* Select(IDatabase* database) override;
+    // Keeps the record and stores the new id_journal in it.
+    void Insert(IDatabase* database) override;
+    void Delete(IDatabase* database) override;
+    CTable::content* CreateContent() override { return new content(); }
+
+    content record;
+};
