@@ -142,3 +142,15 @@ bool EqualsNoCase(std::u16string_view a, std::u16string_view b)
     }
     return true;
 }
+
+std::filesystem::path ToPath(std::u16string_view text)
+{
+    const std::string utf8 = ToUtf8(text);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::u16string FromPath(const std::filesystem::path& path)
+{
+    const std::u8string utf8 = path.u8string();
+    return FromUtf8(std::string(utf8.begin(), utf8.end()));
+}

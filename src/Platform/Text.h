@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -22,3 +23,7 @@ std::u16string ReplaceAll(std::u16string text, std::u16string_view from, std::u1
 // Case-insensitive comparison for ASCII and the Cyrillic and Latin-1 letters the program meets.
 bool EqualsNoCase(std::u16string_view a, std::u16string_view b);
 char16_t FoldCase(char16_t c);
+
+// File-system paths from and to program text; file names are UTF-8 on disk.
+std::filesystem::path ToPath(std::u16string_view text);
+std::u16string FromPath(const std::filesystem::path& path);
