@@ -1,0 +1,103 @@
+#include "LanguageManager.h"
+
+#include "DirectoryListing.h"
+#include "ProfileFile.h"
+#include "Text.h"
+
+namespace {
+
+CLanguageManager* g_languageManager = nullptr;
+
+constexpr std::u16string_view LanguageFolder = u"Lang/";
+constexpr std::u16string_view LanguageExtension = u".lng";
+constexpr std::u16string_view StringsSection = u"Strings";
+constexpr std::u16string_view ConstantsSection = u"$CONSTANTS";
+// Buffer sizes of the reads, terminator included.
+constexpr std::size_t StringBufferSize = 1000;
+constexpr std::size_t ConstantBufferSize = 100;
+constexpr std::int32_t LargestKey = 99999999;
+
+std::u16string LanguageFile(std::u16string_view language)
+{
+    return std::u16string(LanguageFolder) + std::u16string(language) + std::u16string(LanguageExtension);
+}
+
+// The identifier as exactly eight decimal digits; empty for one that cannot be written so.
+std::u16string StringKey(std::int32_t id)
+{
+    if (id < 0 || id > LargestKey)
+        return {};
+    const std::u16string digits = IntToText(id);
+    return std::u16string(8 - digits.size(), u'0') + digits;
+}
+
+}
+
+CLanguageManager::CLanguageManager()
+    : m_defaultLanguage(u"Русский")
+{
+    for (const std::u16string& name : ListDirectory(std::u16string(LanguageFolder) + u"*.*")) {
+        // Only a name whose first ".lng", in exactly this case, is its very end names a language.
+        const std::size_t found = name.find(LanguageExtension);
+        if (found != std::u16string::npos && found == name.size() - LanguageExtension.size())
+            m_languages.push_back(name.substr(0, found));
+    }
+}
+
+void CLanguageManager::Initialize()
+{
+    m_currentLanguage = m_defaultLanguage;
+}
+
+std::u16string CLanguageManager::GetString(std::int32_t id, std::u16string_view language) const
+{
+    const std::u16string key = StringKey(id);
+    if (key.empty())
+        return {};
+    std::u16string text = ReadValue(StringsSection, key, language, StringBufferSize);
+    text = ReplaceAll(std::move(text), u"\\n", u"\n");
+    return ReplaceAll(std::move(text), u"\\r", u"\r");
+}
+
+std::vector<std::u16string> CLanguageManager::GetLanguages() const
+{
+    return m_languages;
+}
+
+std::u16string CLanguageManager::GetDefaultLanguage() const
+{
+    return m_defaultLanguage;
+}
+
+std::u16string CLanguageManager::GetCurrentLanguage() const
+{
+    return m_currentLanguage.empty() ? m_defaultLanguage : m_currentLanguage;
+}
+
+std::u16string CLanguageManager::GetConstant(std::u16string_view key, std::u16string_view language) const
+{
+    return ReadValue(ConstantsSection, key, language, ConstantBufferSize);
+}
+
+std::u16string CLanguageManager::ReadValue(std::u16string_view section, std::u16string_view key,
+                                           std::u16string_view language, std::size_t bufferSize) const
+{
+    const std::u16string_view chosen = language.empty() ? std::u16string_view(m_currentLanguage) : language;
+    std::u16string value = ReadProfileString(section, key, u"", bufferSize, LanguageFile(chosen));
+    if (value.empty() && chosen != m_defaultLanguage)
+        value = ReadProfileString(section, key, u"", bufferSize, LanguageFile(m_defaultLanguage));
+    return value;
+}
+
+ILanguageManager* GetLanguageManager()
+{
+    if (!g_languageManager)
+        g_languageManager = new CLanguageManager();
+    return g_languageManager;
+}
+
+void DeleteLanguageManager()
+{
+    delete g_languageManager;
+    g_languageManager = nullptr;
+}

@@ -1,0 +1,357 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Identifiers of the texts in the language files, named after what they label. Code asks for a
+// text only through these names; AllStringIds lists every one, so that a test can check that each
+// language file has them all.
+namespace StringId {
+
+// Words shared by dialogs, forms and pages.
+inline constexpr std::int32_t ButtonCancel = 1;
+inline constexpr std::int32_t ButtonSave = 2;
+inline constexpr std::int32_t ButtonApply = 3;
+inline constexpr std::int32_t ButtonClose = 4;
+inline constexpr std::int32_t ButtonDefaults = 5;
+inline constexpr std::int32_t ButtonAdd = 6;
+inline constexpr std::int32_t ButtonDelete = 7;
+inline constexpr std::int32_t ButtonChange = 8;
+inline constexpr std::int32_t FieldTypeWholeNumber = 9;
+inline constexpr std::int32_t FieldTypeDecimalNumber = 10;
+inline constexpr std::int32_t FieldTypeYesNo = 11;
+inline constexpr std::int32_t FieldTypeText = 12;
+inline constexpr std::int32_t FieldTypeDate = 35;
+inline constexpr std::int32_t QueenCardButton = 15;
+inline constexpr std::int32_t QueenTreeAllQueens = 36;
+
+// Calendar: weekday columns, Monday first, and month names; WeekdayMonday + i and MonthJanuary + month.
+inline constexpr std::int32_t WeekdayMonday = 16;
+inline constexpr std::int32_t WeekdayTuesday = 17;
+inline constexpr std::int32_t WeekdayWednesday = 18;
+inline constexpr std::int32_t WeekdayThursday = 19;
+inline constexpr std::int32_t WeekdayFriday = 20;
+inline constexpr std::int32_t WeekdaySaturday = 21;
+inline constexpr std::int32_t WeekdaySunday = 22;
+inline constexpr std::int32_t MonthJanuary = 23;
+inline constexpr std::int32_t MonthFebruary = 24;
+inline constexpr std::int32_t MonthMarch = 25;
+inline constexpr std::int32_t MonthApril = 26;
+inline constexpr std::int32_t MonthMay = 27;
+inline constexpr std::int32_t MonthJune = 28;
+inline constexpr std::int32_t MonthJuly = 29;
+inline constexpr std::int32_t MonthAugust = 30;
+inline constexpr std::int32_t MonthSeptember = 31;
+inline constexpr std::int32_t MonthOctober = 32;
+inline constexpr std::int32_t MonthNovember = 33;
+inline constexpr std::int32_t MonthDecember = 34;
+
+// Top-level captions and component names.
+inline constexpr std::int32_t MainWindowCaption = 257;
+inline constexpr std::int32_t JournalName = 258;
+inline constexpr std::int32_t SettingsName = 259;
+
+// Settings window and its column dialog.
+inline constexpr std::int32_t RestoreDefaultsQuestion = 4097;
+inline constexpr std::int32_t ColumnNameLabel = 4098;
+inline constexpr std::int32_t ColumnTypeLabel = 4099;
+
+// Main settings page.
+inline constexpr std::int32_t MainSettingsTitle = 4353;
+inline constexpr std::int32_t LanguageLabel = 4354;
+inline constexpr std::int32_t PrinterLabel = 4355;
+
+// Journal settings page; the two type labels also serve the add-hive dialog.
+inline constexpr std::int32_t JournalStyleLabel = 4609;
+inline constexpr std::int32_t HousingTypesLabel = 4610;
+inline constexpr std::int32_t FrameTypesLabel = 4611;
+
+// View settings pages: the site page and the labels the three pages share. AdditionalHeader also
+// heads the type lists of the journal page and the user fields of the forms.
+inline constexpr std::int32_t PointViewSettingsTitle = 4865;
+inline constexpr std::int32_t AdditionalHeader = 4866;
+inline constexpr std::int32_t ShownColumnsLabel = 4867;
+inline constexpr std::int32_t ShowNote = 4868;
+
+// Colony view settings page.
+inline constexpr std::int32_t FamilyViewSettingsTitle = 5121;
+inline constexpr std::int32_t ShowStrength = 5122;
+inline constexpr std::int32_t ShowBrood = 5123;
+inline constexpr std::int32_t ShowHoney = 5124;
+inline constexpr std::int32_t ShowFrames = 5125;
+inline constexpr std::int32_t ShowHousingCount = 5126;
+inline constexpr std::int32_t ShowQueenBirthDates = 5127;
+inline constexpr std::int32_t ShowQueenState = 5128;
+inline constexpr std::int32_t ShowWax = 5129;
+inline constexpr std::int32_t ShowFamilyType = 5130;
+
+// Journal record view settings page.
+inline constexpr std::int32_t RecordViewSettingsTitle = 5377;
+inline constexpr std::int32_t ShowMarketableHoney = 5378;
+inline constexpr std::int32_t ShowExtractedHoney = 5379;
+inline constexpr std::int32_t ShowFeeding = 5380;
+inline constexpr std::int32_t ShowSealedBrood = 5381;
+inline constexpr std::int32_t ShowOpenBrood = 5382;
+inline constexpr std::int32_t ShowWaxGiven = 5383;
+inline constexpr std::int32_t ShowAmbrosia = 5384;
+inline constexpr std::int32_t ShowDiseases = 5385;
+
+// Journal window: the view style, delete questions, hive dialogs and the date range of the records.
+inline constexpr std::int32_t TreeViewStyleName = 8193;
+// Followed by " '", a name and "'?" or "'.".
+inline constexpr std::int32_t DeleteQuestion = 8208;
+inline constexpr std::int32_t HousingNameLabel = 8209;
+inline constexpr std::int32_t HousingTypeLabel = 8210;
+inline constexpr std::int32_t FrameTypeLabel = 8211;
+inline constexpr std::int32_t HousingDialogTitle = 8212;
+inline constexpr std::int32_t RecordsFromLabel = 8213;
+inline constexpr std::int32_t RecordsToLabel = 8214;
+
+// Menu entries and titles of the add and change forms and of the delete questions.
+inline constexpr std::int32_t AddPoint = 8448;
+inline constexpr std::int32_t ChangePoint = 8449;
+inline constexpr std::int32_t DeletePoint = 8450;
+inline constexpr std::int32_t AddFamily = 8451;
+inline constexpr std::int32_t ChangeFamily = 8452;
+inline constexpr std::int32_t DeleteFamily = 8453;
+inline constexpr std::int32_t AddInspect = 8454;
+inline constexpr std::int32_t ChangeInspect = 8455;
+inline constexpr std::int32_t DeleteInspect = 8456;
+inline constexpr std::int32_t DeleteQueenBee = 8457;
+inline constexpr std::int32_t AddQueenBee = 8458;
+inline constexpr std::int32_t ChangeQueenBee = 8459;
+inline constexpr std::int32_t RemoveHousingQuestion = 8460;
+
+// Tabs of the journal window.
+inline constexpr std::int32_t JournalTab = 8704;
+inline constexpr std::int32_t QueenBeesTab = 8705;
+
+// Colony types 0 to 13: FamilyTypeNone + type.
+inline constexpr std::int32_t FamilyTypeNone = 8720;
+inline constexpr std::int32_t FamilyTypeProduction = 8721;
+inline constexpr std::int32_t FamilyTypeNucleus = 8722;
+inline constexpr std::int32_t FamilyTypeSplit = 8723;
+inline constexpr std::int32_t FamilyTypeSwarm = 8724;
+inline constexpr std::int32_t FamilyTypePackage = 8725;
+inline constexpr std::int32_t FamilyTypeBreeder = 8726;
+inline constexpr std::int32_t FamilyTypeDroneSource = 8727;
+inline constexpr std::int32_t FamilyTypeStarter = 8728;
+inline constexpr std::int32_t FamilyTypeCellFinisher = 8729;
+inline constexpr std::int32_t FamilyTypeReserve = 8730;
+inline constexpr std::int32_t FamilyTypePollination = 8731;
+inline constexpr std::int32_t FamilyTypeTrial = 8732;
+inline constexpr std::int32_t FamilyTypeForSale = 8733;
+
+// Queen states 0 to 3 of a journal record: QueenStateNone + state.
+inline constexpr std::int32_t QueenStateNone = 8768;
+inline constexpr std::int32_t QueenStatePresent = 8769;
+inline constexpr std::int32_t QueenStateMissing = 8770;
+inline constexpr std::int32_t QueenStateVirgin = 8771;
+
+// Diseases and pests 0 to 32 of a journal record: DiseaseNone + code.
+inline constexpr std::int32_t DiseaseNone = 8784;
+inline constexpr std::int32_t DiseaseVarroosis = 8785;
+inline constexpr std::int32_t DiseaseAcarapisosis = 8786;
+inline constexpr std::int32_t DiseaseNosemosis = 8787;
+inline constexpr std::int32_t DiseaseAmericanFoulbrood = 8788;
+inline constexpr std::int32_t DiseaseEuropeanFoulbrood = 8789;
+inline constexpr std::int32_t DiseaseParafoulbrood = 8790;
+inline constexpr std::int32_t DiseaseChalkbrood = 8791;
+inline constexpr std::int32_t DiseaseStonebrood = 8792;
+inline constexpr std::int32_t DiseaseSacbrood = 8793;
+inline constexpr std::int32_t DiseaseDeformedWingVirus = 8794;
+inline constexpr std::int32_t DiseaseAcuteParalysis = 8795;
+inline constexpr std::int32_t DiseaseChronicParalysis = 8796;
+inline constexpr std::int32_t DiseaseBlackQueenCellVirus = 8797;
+inline constexpr std::int32_t DiseaseAmoebiasis = 8798;
+inline constexpr std::int32_t DiseaseSepticaemia = 8799;
+inline constexpr std::int32_t DiseaseHafniosis = 8800;
+inline constexpr std::int32_t DiseaseColibacillosis = 8801;
+inline constexpr std::int32_t DiseaseBraulosis = 8802;
+inline constexpr std::int32_t DiseaseTropilaelaps = 8803;
+inline constexpr std::int32_t DiseaseSmallHiveBeetle = 8804;
+inline constexpr std::int32_t DiseaseGreaterWaxMoth = 8805;
+inline constexpr std::int32_t DiseaseLesserWaxMoth = 8806;
+inline constexpr std::int32_t DiseaseSenotainiosis = 8807;
+inline constexpr std::int32_t DiseaseMeloidosis = 8808;
+inline constexpr std::int32_t DiseaseMermithidosis = 8809;
+inline constexpr std::int32_t DiseasePollenPoisoning = 8810;
+inline constexpr std::int32_t DiseaseHoneydewPoisoning = 8811;
+inline constexpr std::int32_t DiseaseNectarPoisoning = 8812;
+inline constexpr std::int32_t DiseasePesticidePoisoning = 8813;
+inline constexpr std::int32_t DiseaseChilledBrood = 8814;
+inline constexpr std::int32_t DiseaseAsianHornet = 8815;
+inline constexpr std::int32_t DiseaseBeeWolf = 8816;
+
+// Hive manager dialog and the tabs of the add-hive dialog.
+inline constexpr std::int32_t HousingManagerTitle = 8832;
+inline constexpr std::int32_t NewHousingTab = 8833;
+inline constexpr std::int32_t ExistingHousingTab = 8834;
+inline constexpr std::int32_t HousingNameOnlyTab = 8835;
+
+// Field labels and column headers of sites, colonies, journal records and their hive lines.
+inline constexpr std::int32_t PointNameField = 8960;
+inline constexpr std::int32_t NoteField = 8961;
+inline constexpr std::int32_t FamilyNameField = 8962;
+inline constexpr std::int32_t FamilyTypeField = 8963;
+inline constexpr std::int32_t FramesField = 8964;
+inline constexpr std::int32_t StrengthField = 8965;
+inline constexpr std::int32_t HoneyField = 8966;
+inline constexpr std::int32_t BroodField = 8967;
+inline constexpr std::int32_t WaxField = 8968;
+inline constexpr std::int32_t HousingCountField = 8969;
+inline constexpr std::int32_t QueenStateField = 8970;
+inline constexpr std::int32_t QueenBirthDatesField = 8971;
+inline constexpr std::int32_t RecordDateField = 8972;
+inline constexpr std::int32_t AmbrosiaField = 8973;
+inline constexpr std::int32_t ExtractedHoneyField = 8974;
+inline constexpr std::int32_t FeedingField = 8975;
+inline constexpr std::int32_t DiseaseField = 8976;
+inline constexpr std::int32_t HousingNameField = 8977;
+inline constexpr std::int32_t OpenBroodField = 8978;
+inline constexpr std::int32_t SealedBroodField = 8979;
+inline constexpr std::int32_t MarketableHoneyField = 8980;
+
+// Queen pages, queen forms, genealogy panes and the queen manager dialog.
+inline constexpr std::int32_t PointFamiliesWithoutQueen = 9216;
+inline constexpr std::int32_t PointLivingQueens = 9217;
+inline constexpr std::int32_t FamilyLivingQueens = 9218;
+inline constexpr std::int32_t FamilyAllQueens = 9219;
+inline constexpr std::int32_t QueenBirthDateLabel = 9220;
+inline constexpr std::int32_t QueenBreedLabel = 9221;
+inline constexpr std::int32_t QueenFertLabel = 9222;
+inline constexpr std::int32_t QueenAliveState = 9223;
+inline constexpr std::int32_t QueenDeadState = 9224;
+inline constexpr std::int32_t QueenNameLabel = 9225;
+inline constexpr std::int32_t QueenAliveLabel = 9226;
+inline constexpr std::int32_t QueenDescriptionLabel = 9227;
+inline constexpr std::int32_t QueenManagerTitle = 9228;
+inline constexpr std::int32_t MoveQueenToFamily = 9229;
+inline constexpr std::int32_t ChangeQueenMother = 9230;
+inline constexpr std::int32_t NoQueenChosen = 9231;
+inline constexpr std::int32_t QueenFamilyLabel = 9232;
+inline constexpr std::int32_t RecordMotherButton = 9233;
+inline constexpr std::int32_t PlaceInFamilyButton = 9234;
+inline constexpr std::int32_t QueenWithoutFamily = 9235;
+inline constexpr std::int32_t QueenWithoutMother = 9236;
+inline constexpr std::int32_t CurrentFamilyLabel = 9237;
+inline constexpr std::int32_t CurrentMotherLabel = 9238;
+inline constexpr std::int32_t NoFamilyChosen = 9239;
+inline constexpr std::int32_t NoMotherChosen = 9240;
+inline constexpr std::int32_t NewFamilyLabel = 9241;
+inline constexpr std::int32_t NewMotherLabel = 9242;
+
+// Breeds and lines 0 to 33 of a queen: BreedNone + breed code.
+inline constexpr std::int32_t BreedNone = 9248;
+inline constexpr std::int32_t BreedCentralRussian = 9249;
+inline constexpr std::int32_t BreedBurzyan = 9250;
+inline constexpr std::int32_t BreedCarpathian = 9251;
+inline constexpr std::int32_t BreedCarniolan = 9252;
+inline constexpr std::int32_t BreedCarniolanPeschetz = 9253;
+inline constexpr std::int32_t BreedCarniolanTroiseck = 9254;
+inline constexpr std::int32_t BreedCarniolanSklenar = 9255;
+inline constexpr std::int32_t BreedGreyMountainCaucasian = 9256;
+inline constexpr std::int32_t BreedMegrelian = 9257;
+inline constexpr std::int32_t BreedKuban = 9258;
+inline constexpr std::int32_t BreedYellowCaucasian = 9259;
+inline constexpr std::int32_t BreedFarEastern = 9260;
+inline constexpr std::int32_t BreedUkrainianSteppe = 9261;
+inline constexpr std::int32_t BreedPolesian = 9262;
+inline constexpr std::int32_t BreedItalian = 9263;
+inline constexpr std::int32_t BreedCordovan = 9264;
+inline constexpr std::int32_t BreedBuckfast = 9265;
+inline constexpr std::int32_t BreedMacedonian = 9266;
+inline constexpr std::int32_t BreedGreek = 9267;
+inline constexpr std::int32_t BreedSicilian = 9268;
+inline constexpr std::int32_t BreedMaltese = 9269;
+inline constexpr std::int32_t BreedIberian = 9270;
+inline constexpr std::int32_t BreedAnatolian = 9271;
+inline constexpr std::int32_t BreedCyprian = 9272;
+inline constexpr std::int32_t BreedSyrian = 9273;
+inline constexpr std::int32_t BreedPersian = 9274;
+inline constexpr std::int32_t BreedArmenian = 9275;
+inline constexpr std::int32_t BreedEgyptian = 9276;
+inline constexpr std::int32_t BreedTellian = 9277;
+inline constexpr std::int32_t BreedScutellata = 9278;
+inline constexpr std::int32_t BreedCape = 9279;
+inline constexpr std::int32_t BreedElgon = 9280;
+inline constexpr std::int32_t BreedSaskatraz = 9281;
+
+}
+
+// Sizes of the numbered lists above, their "none" entry included.
+inline constexpr std::int32_t FamilyTypeCount = 14;
+inline constexpr std::int32_t QueenStateCount = 4;
+inline constexpr std::int32_t DiseaseCount = 33;
+inline constexpr std::int32_t BreedCount = 34;
+
+// Every identifier above, in ascending order.
+inline constexpr std::array AllStringIds = {
+    StringId::ButtonCancel, StringId::ButtonSave, StringId::ButtonApply, StringId::ButtonClose,
+    StringId::ButtonDefaults, StringId::ButtonAdd, StringId::ButtonDelete, StringId::ButtonChange,
+    StringId::FieldTypeWholeNumber, StringId::FieldTypeDecimalNumber, StringId::FieldTypeYesNo,
+    StringId::FieldTypeText, StringId::QueenCardButton, StringId::WeekdayMonday, StringId::WeekdayTuesday,
+    StringId::WeekdayWednesday, StringId::WeekdayThursday, StringId::WeekdayFriday, StringId::WeekdaySaturday,
+    StringId::WeekdaySunday, StringId::MonthJanuary, StringId::MonthFebruary, StringId::MonthMarch,
+    StringId::MonthApril, StringId::MonthMay, StringId::MonthJune, StringId::MonthJuly, StringId::MonthAugust,
+    StringId::MonthSeptember, StringId::MonthOctober, StringId::MonthNovember, StringId::MonthDecember,
+    StringId::FieldTypeDate, StringId::QueenTreeAllQueens, StringId::MainWindowCaption, StringId::JournalName,
+    StringId::SettingsName, StringId::RestoreDefaultsQuestion, StringId::ColumnNameLabel,
+    StringId::ColumnTypeLabel, StringId::MainSettingsTitle, StringId::LanguageLabel, StringId::PrinterLabel,
+    StringId::JournalStyleLabel, StringId::HousingTypesLabel, StringId::FrameTypesLabel,
+    StringId::PointViewSettingsTitle, StringId::AdditionalHeader, StringId::ShownColumnsLabel,
+    StringId::ShowNote, StringId::FamilyViewSettingsTitle, StringId::ShowStrength, StringId::ShowBrood,
+    StringId::ShowHoney, StringId::ShowFrames, StringId::ShowHousingCount, StringId::ShowQueenBirthDates,
+    StringId::ShowQueenState, StringId::ShowWax, StringId::ShowFamilyType, StringId::RecordViewSettingsTitle,
+    StringId::ShowMarketableHoney, StringId::ShowExtractedHoney, StringId::ShowFeeding,
+    StringId::ShowSealedBrood, StringId::ShowOpenBrood, StringId::ShowWaxGiven, StringId::ShowAmbrosia,
+    StringId::ShowDiseases, StringId::TreeViewStyleName, StringId::DeleteQuestion, StringId::HousingNameLabel,
+    StringId::HousingTypeLabel, StringId::FrameTypeLabel, StringId::HousingDialogTitle,
+    StringId::RecordsFromLabel, StringId::RecordsToLabel, StringId::AddPoint, StringId::ChangePoint,
+    StringId::DeletePoint, StringId::AddFamily, StringId::ChangeFamily, StringId::DeleteFamily,
+    StringId::AddInspect, StringId::ChangeInspect, StringId::DeleteInspect, StringId::DeleteQueenBee,
+    StringId::AddQueenBee, StringId::ChangeQueenBee, StringId::RemoveHousingQuestion, StringId::JournalTab,
+    StringId::QueenBeesTab, StringId::FamilyTypeNone, StringId::FamilyTypeProduction,
+    StringId::FamilyTypeNucleus, StringId::FamilyTypeSplit, StringId::FamilyTypeSwarm,
+    StringId::FamilyTypePackage, StringId::FamilyTypeBreeder, StringId::FamilyTypeDroneSource,
+    StringId::FamilyTypeStarter, StringId::FamilyTypeCellFinisher, StringId::FamilyTypeReserve,
+    StringId::FamilyTypePollination, StringId::FamilyTypeTrial, StringId::FamilyTypeForSale,
+    StringId::QueenStateNone, StringId::QueenStatePresent, StringId::QueenStateMissing,
+    StringId::QueenStateVirgin, StringId::DiseaseNone, StringId::DiseaseVarroosis,
+    StringId::DiseaseAcarapisosis, StringId::DiseaseNosemosis, StringId::DiseaseAmericanFoulbrood,
+    StringId::DiseaseEuropeanFoulbrood, StringId::DiseaseParafoulbrood, StringId::DiseaseChalkbrood,
+    StringId::DiseaseStonebrood, StringId::DiseaseSacbrood, StringId::DiseaseDeformedWingVirus,
+    StringId::DiseaseAcuteParalysis, StringId::DiseaseChronicParalysis, StringId::DiseaseBlackQueenCellVirus,
+    StringId::DiseaseAmoebiasis, StringId::DiseaseSepticaemia, StringId::DiseaseHafniosis,
+    StringId::DiseaseColibacillosis, StringId::DiseaseBraulosis, StringId::DiseaseTropilaelaps,
+    StringId::DiseaseSmallHiveBeetle, StringId::DiseaseGreaterWaxMoth, StringId::DiseaseLesserWaxMoth,
+    StringId::DiseaseSenotainiosis, StringId::DiseaseMeloidosis, StringId::DiseaseMermithidosis,
+    StringId::DiseasePollenPoisoning, StringId::DiseaseHoneydewPoisoning, StringId::DiseaseNectarPoisoning,
+    StringId::DiseasePesticidePoisoning, StringId::DiseaseChilledBrood, StringId::DiseaseAsianHornet,
+    StringId::DiseaseBeeWolf, StringId::HousingManagerTitle, StringId::NewHousingTab,
+    StringId::ExistingHousingTab, StringId::HousingNameOnlyTab, StringId::PointNameField, StringId::NoteField,
+    StringId::FamilyNameField, StringId::FamilyTypeField, StringId::FramesField, StringId::StrengthField,
+    StringId::HoneyField, StringId::BroodField, StringId::WaxField, StringId::HousingCountField,
+    StringId::QueenStateField, StringId::QueenBirthDatesField, StringId::RecordDateField,
+    StringId::AmbrosiaField, StringId::ExtractedHoneyField, StringId::FeedingField, StringId::DiseaseField,
+    StringId::HousingNameField, StringId::OpenBroodField, StringId::SealedBroodField,
+    StringId::MarketableHoneyField, StringId::PointFamiliesWithoutQueen, StringId::PointLivingQueens,
+    StringId::FamilyLivingQueens, StringId::FamilyAllQueens, StringId::QueenBirthDateLabel,
+    StringId::QueenBreedLabel, StringId::QueenFertLabel, StringId::QueenAliveState, StringId::QueenDeadState,
+    StringId::QueenNameLabel, StringId::QueenAliveLabel, StringId::QueenDescriptionLabel,
+    StringId::QueenManagerTitle, StringId::MoveQueenToFamily, StringId::ChangeQueenMother,
+    StringId::NoQueenChosen, StringId::QueenFamilyLabel, StringId::RecordMotherButton,
+    StringId::PlaceInFamilyButton, StringId::QueenWithoutFamily, StringId::QueenWithoutMother,
+    StringId::CurrentFamilyLabel, StringId::CurrentMotherLabel, StringId::NoFamilyChosen,
+    StringId::NoMotherChosen, StringId::NewFamilyLabel, StringId::NewMotherLabel, StringId::BreedNone,
+    StringId::BreedCentralRussian, StringId::BreedBurzyan, StringId::BreedCarpathian,
+    StringId::BreedCarniolan, StringId::BreedCarniolanPeschetz, StringId::BreedCarniolanTroiseck,
+    StringId::BreedCarniolanSklenar, StringId::BreedGreyMountainCaucasian, StringId::BreedMegrelian,
+    StringId::BreedKuban, StringId::BreedYellowCaucasian, StringId::BreedFarEastern,
+    StringId::BreedUkrainianSteppe, StringId::BreedPolesian, StringId::BreedItalian, StringId::BreedCordovan,
+    StringId::BreedBuckfast, StringId::BreedMacedonian, StringId::BreedGreek, StringId::BreedSicilian,
+    StringId::BreedMaltese, StringId::BreedIberian, StringId::BreedAnatolian, StringId::BreedCyprian,
+    StringId::BreedSyrian, StringId::BreedPersian, StringId::BreedArmenian, StringId::BreedEgyptian,
+    StringId::BreedTellian, StringId::BreedScutellata, StringId::BreedCape, StringId::BreedElgon,
+    StringId::BreedSaskatraz,
+};
