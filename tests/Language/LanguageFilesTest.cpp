@@ -20,7 +20,11 @@ const std::u16string Languages[] = {u"Русский", u"English"};
 std::filesystem::path SourceLangFolder()
 {
     const char* source = std::getenv("TOLVIK_SOURCE_DIR");
-    return std::filesystem::path(source ? source : ".") / "Lang";
+    if (!source) {
+        ADD_FAILURE() << "TOLVIK_SOURCE_DIR names no source folder";
+        return "Lang";
+    }
+    return std::filesystem::path(source) / "Lang";
 }
 
 std::filesystem::path FileOf(std::u16string_view language)
