@@ -1,0 +1,23 @@
+#include "AddPointOperation.h"
+
+#include "EventManager.h"
+#include "FieldValuesOperation.h"
+#include "PointsTable.h"
+
+void CAddPointOperation::Add(IDatabase* database)
+{
+    CFieldValuesOperation fieldValues;
+    fieldValues.record.itable = 1;
+    fieldValues.record.values = record.values;
+    fieldValues.Add(database);
+
+    CPointsTable points;
+    points.record.name = record.name;
+    points.record.note = record.note;
+    points.record.id_record = fieldValues.record.id_record;
+    points.Insert(database);
+
+    record.id_point = points.record.id_point;
+    record.id_record = fieldValues.record.id_record;
+    GetEventManager()->Fire(EventPointsChanged);
+}

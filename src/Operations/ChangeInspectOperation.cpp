@@ -1,0 +1,48 @@
+#include "ChangeInspectOperation.h"
+
+#include "FieldValuesOperation.h"
+#include "InspectTable.h"
+#include "JournalTable.h"
+#include "Result.h"
+
+void CChangeInspectOperation::Update(IDatabase* database)
+{
+    // Key 0 would select every record and delete the hive rows of all of them.
+    if (record.id_journal == 0)
+        return;
+    CJournalTable journal;
+    journal.record.id_journal = record.id_journal;
+    std::int32_t group = 0;
+    {
+        const ReleasePtr<IResult> stored(journal.Select(database));
+        const auto rows = RecordsOf<CJournalTable::content>(stored.get());
+        if (!rows.empty())
+            group = rows.front()->id_record;
+    }
+
+    CFieldValuesOperation fieldValues;
+    fieldValues.record.id_record = group;
+    fieldValues.record.itable = 3;
+    fieldValues.record.values = record.values;
+    fieldValues.Update(database);
+
+    journal.record.id_journal = record.id_journal;
+    journal.record.date = record.date;
+    journal.record.frame = record.frame;
+    journal.record.strength = record.strength;
+    journal.record.is_queen_bee = record.is_queen_bee;
+    journal.record.wax = record.wax;
+    journal.record.ambrosia = record.ambrosia;
+    journal.record.evacuation = record.evacuation;
+    journal.record.dieting = record.dieting;
+    journal.record.disease = record.disease;
+    journal.record.note = record.note;
+    journal.record.id_record = fieldValues.record.id_record;
+    journal.Update(database);
+    record.id_record = fieldValues.record.id_record;
+
+    CInspectTable inspect;
+    inspect.record.id_journal = record.id_journal;
+    inspect.Delete(database);
+    InsertInspectHousings(database, record.id_journal, record.hives);
+}

@@ -1,0 +1,37 @@
+#include "ChangePointOperation.h"
+
+#include "EventManager.h"
+#include "FieldValuesOperation.h"
+#include "PointsTable.h"
+#include "Result.h"
+
+void CChangePointOperation::Update(IDatabase* database)
+{
+    // Key 0 would select every site and hand another site's values group to this change.
+    if (record.id_point == 0)
+        return;
+    CPointsTable points;
+    points.record.id_point = record.id_point;
+    std::int32_t group = 0;
+    {
+        const ReleasePtr<IResult> stored(points.Select(database));
+        const auto rows = RecordsOf<CPointsTable::content>(stored.get());
+        if (!rows.empty())
+            group = rows.front()->id_record;
+    }
+
+    CFieldValuesOperation fieldValues;
+    fieldValues.record.id_record = group;
+    fieldValues.record.itable = 1;
+    fieldValues.record.values = record.values;
+    fieldValues.Update(database);
+
+    points.record.id_point = record.id_point;
+    points.record.name = record.name;
+    points.record.note = record.note;
+    points.record.id_record = fieldValues.record.id_record;
+    points.Update(database);
+
+    record.id_record = fieldValues.record.id_record;
+    GetEventManager()->Fire(EventPointsChanged);
+}

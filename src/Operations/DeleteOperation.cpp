@@ -1,0 +1,76 @@
+#include "DeleteOperation.h"
+
+#include "EvacuationTable.h"
+#include "FamiliesTable.h"
+#include "FieldValuesTable.h"
+#include "InspectTable.h"
+#include "JournalTable.h"
+#include "PointsTable.h"
+#include "Result.h"
+
+#include <map>
+
+namespace {
+// Deletes the values group of the first selected row, when there is a row.
+template <class Table>
+void DeleteValuesGroup(IDatabase* database, Table& table)
+{
+    const ReleasePtr<IResult> stored(table.Select(database));
+    const auto rows = RecordsOf<typename Table::content>(stored.get());
+    if (rows.empty())
+        return;
+    CFieldValuesTable fieldValues;
+    fieldValues.record.id_record = rows.front()->id_record;
+    fieldValues.Delete(database);
+}
+}
+
+void CDeleteOperation::Delete(IDatabase* database)
+{
+    using Step = void (CDeleteOperation::*)(IDatabase*) const;
+    static const std::map<std::int32_t, Step> steps = {
+        { 1, &CDeleteOperation::DeletePoint },
+        { 2, &CDeleteOperation::DeleteFamily },
+        { 3, &CDeleteOperation::DeleteJournal },
+    };
+    const auto step = steps.find(record.kind);
+    // The tables read key 0 as every row; a delete by key 0 would empty them.
+    if (step != steps.end() && record.id != 0)
+        (this->*step->second)(database);
+    record.Reset();
+}
+
+void CDeleteOperation::DeletePoint(IDatabase* database) const
+{
+    CPointsTable points;
+    points.record.id_point = record.id;
+    DeleteValuesGroup(database, points);
+    points.record.id_point = record.id;
+    points.Delete(database);
+}
+
+void CDeleteOperation::DeleteFamily(IDatabase* database) const
+{
+    CEvacuationTable evacuation;
+    evacuation.record.id_family = record.id;
+    evacuation.Delete(database);
+
+    CFamiliesTable families;
+    families.record.id_family = record.id;
+    DeleteValuesGroup(database, families);
+    families.record.id_family = record.id;
+    families.Delete(database);
+}
+
+void CDeleteOperation::DeleteJournal(IDatabase* database) const
+{
+    CInspectTable inspect;
+    inspect.record.id_journal = record.id;
+    inspect.Delete(database);
+
+    CJournalTable journal;
+    journal.record.id_journal = record.id;
+    DeleteValuesGroup(database, journal);
+    journal.record.id_journal = record.id;
+    journal.Delete(database);
+}

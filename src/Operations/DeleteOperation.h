@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Operation.h"
+
+// Deletes one site, colony or journal record with the rows that belong only to it, or one queen bee.
+// It does not follow a site to its colonies or a colony to its hives, queens or journal records.
+class CDeleteOperation : public COperation
+{
+public:
+    class content : public COperation::content
+    {
+    public:
+        // 1 site, 2 colony, 3 journal record, 4 queen bee.
+        std::int32_t kind = 0;
+        std::int32_t id = 0;
+
+        void Reset() override { *this = content(); }
+    };
+
+    // Resets the record.
+    void Delete(IDatabase* database) override;
+
+    content record;
+
+private:
+    void DeletePoint(IDatabase* database) const;
+    void DeleteFamily(IDatabase* database) const;
+    void DeleteJournal(IDatabase* database) const;
+};

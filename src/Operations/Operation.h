@@ -1,0 +1,60 @@
+#pragma once
+
+#include "IDatabase.h"
+#include "Table.h"
+
+#include <map>
+#include <string>
+
+class CRequest;
+class IResult;
+
+// One change or query of the journal that spans several tables. The caller fills the record,
+// runs one entry point on a connection it holds (and a transaction it manages) and reads the
+// outputs back from the record.
+class IOperation : public IBase
+{
+public:
+    // The record of an operation. It is a table record so that query results can hold it.
+    class i_content : public CTable::content
+    {
+    public:
+        // Operation records are not filled from rows unless a query says so.
+        void Fill(const RowData&) override {}
+
+    protected:
+        std::vector<CTable::ColumnBinding> Columns() override { return {}; }
+    };
+
+    virtual void Update(IDatabase* database) = 0;
+    // The caller releases the result.
+    virtual IResult* Get(IDatabase* database) = 0;
+    virtual void Execute(IDatabase* database) = 0;
+    virtual void Delete(IDatabase* database) = 0;
+};
+
+class COperation : public IOperation, public CFillContent
+{
+public:
+    class content : public IOperation::i_content
+    {
+    public:
+        void Reset() override {}
+    };
+
+    ~COperation() override = default;
+
+    void Release() override { delete this; }
+    void Update(IDatabase*) override {}
+    IResult* Get(IDatabase* database) override;
+    void Execute(IDatabase*) override {}
+    void Delete(IDatabase*) override {}
+    CTable::content* CreateContent() override { return new content(); }
+
+protected:
+    // Runs a statement whose rows, if any, are not needed.
+    static void Run(IDatabase* database, const CRequest& request);
+};
+
+// User field values of one owner row, by field name.
+using FieldValues = std::map<std::u16string, std::u16string>;
