@@ -2,6 +2,9 @@
 
 #include "DatabaseManager.h"
 #include "IComponent.h"
+#include "JournalComponent.h"
+#include "LanguageManager.h"
+#include "SettingsComponent.h"
 
 namespace {
 CApplication* g_application = nullptr;
@@ -36,6 +39,11 @@ std::vector<IComponent*> CApplication::GetComponents()
 bool CApplication::InitInstance()
 {
     GetDatabaseManager()->Initialize();
+    m_components.push_back(new CSettingsComponent());
+    m_components.back()->Create();
+    m_components.push_back(new CJournalComponent());
+    m_components.back()->Create();
+    GetLanguageManager()->Initialize();
     CWinApp::InitInstance();
     return true;
 }

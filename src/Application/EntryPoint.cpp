@@ -1,6 +1,8 @@
 #include "EntryPoint.h"
 
+#include "EventManager.h"
 #include "IApplication.h"
+#include "LanguageManager.h"
 #include "FaultGuard.h"
 #include "MessageBox.h"
 #include "StackDump.h"
@@ -42,5 +44,7 @@ int RunTolvik()
     }
     if (application)
         application->Release();
+    DeleteEventManager();
+    DeleteLanguageManager();
     return state.code;
 }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+class IDatabase;
+
+// The journal records (colony visits) with their per-hive rows.
+class CJournalCache
+{
+public:
+    struct HiveRow
+    {
+        std::int32_t id_housing = 0;
+        std::u16string name_housing;
+        std::int32_t honey = 0;
+        std::int32_t brood = 0;
+        std::int32_t open_brood = 0;
+        std::int32_t close_brood = 0;
+        std::int32_t goods_honey = 0;
+    };
+    struct Record
+    {
+        std::int32_t id_family = 0;
+        std::int64_t date = 0;
+        std::int32_t frame = 0;
+        std::int32_t strength = 0;
+        std::int32_t is_queen_bee = 0;
+        std::int32_t wax = 0;
+        std::int32_t ambrosia = 0;
+        std::int32_t evacuation = 0;
+        std::int32_t dieting = 0;
+        std::int32_t disease = 0;
+        std::u16string note;
+        std::int32_t id_record = 0;
+        std::vector<HiveRow> hives;
+    };
+
+    void Load(IDatabase* database);
+
+    const std::map<std::int32_t, Record>& Records() const { return m_records; }
+    const Record* FindRecord(std::int32_t idJournal) const;
+    const std::vector<std::int32_t>& RecordsOf(std::int32_t idFamily) const;
+
+    void AddRecord(std::int32_t idJournal, const Record& record);
+    // Replaces the record; it keeps its colony.
+    void SetRecord(std::int32_t idJournal, const Record& record);
+    void RemoveRecord(std::int32_t idJournal);
+
+private:
+    std::map<std::int32_t, Record> m_records;
+    std::map<std::int32_t, std::vector<std::int32_t>> m_familyRecords;
+};
+
+CJournalCache* GetJournalCache();

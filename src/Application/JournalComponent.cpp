@@ -1,0 +1,457 @@
+#include "JournalComponent.h"
+
+#include "AddFamilyOperation.h"
+#include "AddInspectOperation.h"
+#include "AddPointOperation.h"
+#include "ChangeFamilyOperation.h"
+#include "ChangeInspectOperation.h"
+#include "ChangePointOperation.h"
+#include "DatabaseManager.h"
+#include "DeleteOperation.h"
+#include "EventManager.h"
+#include "HousingsTable.h"
+#include "IJournalView.h"
+#include "PointFamilyCache.h"
+#include "QueenBeeCache.h"
+#include "RenameOperation.h"
+#include "StringIds.h"
+#include "TypeFrameTable.h"
+#include "TypeHousingsTable.h"
+#include "UpdateFHOperation.h"
+
+namespace {
+// The kinds of rows that the delete and rename operations address.
+constexpr std::int32_t kPointRow = 1;
+constexpr std::int32_t kFamilyRow = 2;
+constexpr std::int32_t kInspectRow = 3;
+
+void Fire(std::initializer_list<EventType> events)
+{
+    for (EventType event : events)
+        GetEventManager()->Fire(event);
+}
+
+// Opens the journal and runs a named transaction around the body; true when it was committed.
+template <class Body>
+bool InTransaction(const char16_t* label, Body body)
+{
+    CDatabaseLease database;
+    database->BeginTransaction(label);
+    if (database->HasError())
+        return false;
+    body(database.get());
+    database->EndTransaction(label);
+    return !database->HasError();
+}
+
+template <class Body>
+bool WithoutTransaction(Body body)
+{
+    CDatabaseLease database;
+    body(database.get());
+    return !database->HasError();
+}
+
+void DeleteRow(IDatabase* database, std::int32_t kind, std::int32_t id)
+{
+    CDeleteOperation operation;
+    operation.record.kind = kind;
+    operation.record.id = id;
+    operation.Delete(database);
+}
+
+bool Rename(std::int32_t kind, std::int32_t id, const std::u16string& name)
+{
+    return WithoutTransaction([&](IDatabase* database) {
+        CRenameOperation operation;
+        operation.record.kind = kind;
+        operation.record.id = id;
+        operation.record.name = name;
+        operation.Update(database);
+    });
+}
+
+template <class Operation>
+void CopyInspect(Operation& operation, const InspectData& inspect)
+{
+    const CJournalCache::Record& record = inspect.record;
+    operation.record.date = record.date;
+    operation.record.frame = record.frame;
+    operation.record.strength = record.strength;
+    operation.record.wax = record.wax;
+    operation.record.is_queen_bee = record.is_queen_bee;
+    operation.record.ambrosia = record.ambrosia;
+    operation.record.evacuation = record.evacuation;
+    operation.record.dieting = record.dieting;
+    operation.record.disease = record.disease;
+    operation.record.note = record.note;
+    operation.record.values = inspect.values;
+    for (const CJournalCache::HiveRow& hive : record.hives) {
+        operation.record.hives.push_back({ hive.id_housing, hive.name_housing, hive.brood, hive.honey,
+            hive.open_brood, hive.close_brood, hive.goods_honey });
+    }
+}
+
+template <class Table>
+std::int32_t AddType(const std::u16string& name)
+{
+    Table table;
+    table.record.name = name;
+    const bool stored = WithoutTransaction([&](IDatabase* database) { table.Insert(database); });
+    return stored ? table.record.id_type : -1;
+}
+
+template <class Table>
+bool ChangeType(std::int32_t idType, const std::u16string& name)
+{
+    return WithoutTransaction([&](IDatabase* database) {
+        Table table;
+        table.record.id_type = idType;
+        table.record.name = name;
+        table.Update(database);
+    });
+}
+
+template <class Table>
+bool DeleteType(std::int32_t idType)
+{
+    // The type with key 0 is never removed.
+    if (idType == 0)
+        return false;
+    return WithoutTransaction([&](IDatabase* database) {
+        Table table;
+        table.record.id_type = idType;
+        table.Delete(database);
+    });
+}
+}
+
+CJournalComponent::CJournalComponent()
+    : CComponent(StringId::JournalName)
+{
+}
+
+CJournalComponent::~CJournalComponent() = default;
+
+void CJournalComponent::Create()
+{
+    CDatabaseLease database;
+    GetPointFamilyCache()->Load(database.get());
+    GetJournalCache()->Load(database.get());
+    GetQueenBeeCache()->Load(database.get());
+    GetHousingCache()->Load(database.get());
+}
+
+std::vector<std::u16string> CJournalComponent::GetViewNames()
+{
+    std::vector<std::u16string> names;
+    for (const auto& view : m_views)
+        names.push_back(view->GetStyle()->GetName());
+    return names;
+}
+
+IJournalView* CJournalComponent::FindView(const std::u16string& caption)
+{
+    for (const auto& view : m_views) {
+        if (view->GetStyle()->GetName() == caption)
+            return view.get();
+    }
+    return nullptr;
+}
+
+void CJournalComponent::AddView(std::unique_ptr<IJournalView> view)
+{
+    m_views.push_back(std::move(view));
+}
+
+std::int32_t CJournalComponent::AddPoint(PointData& point)
+{
+    CAddPointOperation operation;
+    operation.record.name = point.name;
+    operation.record.note = point.note;
+    operation.record.values = point.values;
+    if (!InTransaction(u"Add Point", [&](IDatabase* database) { operation.Add(database); }))
+        return 0;
+    point.id_point = operation.record.id_point;
+    point.id_record = operation.record.id_record;
+    GetPointFamilyCache()->SetPoint(point.id_point, { point.name, point.note, point.id_record });
+    Fire({ EventPointsChanged });
+    return point.id_point;
+}
+
+bool CJournalComponent::ChangePoint(PointData& point)
+{
+    CChangePointOperation operation;
+    operation.record.id_point = point.id_point;
+    operation.record.name = point.name;
+    operation.record.note = point.note;
+    operation.record.values = point.values;
+    if (!InTransaction(u"Change Point", [&](IDatabase* database) { operation.Update(database); }))
+        return false;
+    point.id_record = operation.record.id_record;
+    GetPointFamilyCache()->SetPoint(point.id_point, { point.name, point.note, point.id_record });
+    Fire({ EventPointsChanged });
+    return true;
+}
+
+bool CJournalComponent::RenamePoint(std::int32_t idPoint, const std::u16string& name)
+{
+    if (!Rename(kPointRow, idPoint, name))
+        return false;
+    GetPointFamilyCache()->RenamePoint(idPoint, name);
+    Fire({ EventPointsChanged });
+    return true;
+}
+
+bool CJournalComponent::DeletePoint(std::int32_t idPoint)
+{
+    const std::vector<std::int32_t> families = GetPointFamilyCache()->FamiliesOf(idPoint);
+    const bool committed = InTransaction(u"Delete Point", [&](IDatabase* database) {
+        DeleteRow(database, kPointRow, idPoint);
+        for (std::int32_t idFamily : families) {
+            GetQueenBeeCache()->DetachFamilyQueens(database, idFamily);
+            DeleteFamilyRows(database, idFamily);
+        }
+    });
+    if (!committed)
+        return false;
+    for (std::int32_t idFamily : families) {
+        ForgetFamily(idFamily);
+        GetPointFamilyCache()->RemoveFamily(idFamily);
+    }
+    GetPointFamilyCache()->RemovePoint(idPoint);
+    Fire({ EventPointsChanged, EventFamiliesChanged, EventInspectsChanged, EventHousingsChanged });
+    return true;
+}
+
+std::int32_t CJournalComponent::AddFamily(FamilyData& family)
+{
+    CAddFamilyOperation operation;
+    operation.record.name = family.name;
+    operation.record.id_point = family.id_point;
+    operation.record.type = family.type;
+    operation.record.note = family.note;
+    operation.record.values = family.values;
+    if (!InTransaction(u"Add Family", [&](IDatabase* database) { operation.Add(database); }))
+        return 0;
+    family.id_family = operation.record.id_family;
+    family.id_record = operation.record.id_record;
+    GetPointFamilyCache()->AddFamily(
+        family.id_family, { family.name, family.note, family.id_point, family.type, family.id_record });
+    Fire({ EventFamiliesChanged });
+    return family.id_family;
+}
+
+bool CJournalComponent::UpdateFamily(FamilyData& family)
+{
+    const CPointFamilyCache::Family* stored = GetPointFamilyCache()->FindFamily(family.id_family);
+    CChangeFamilyOperation operation;
+    operation.record.id_family = family.id_family;
+    operation.record.name = family.name;
+    operation.record.type = family.type;
+    operation.record.note = family.note;
+    operation.record.values = family.values;
+    if (!InTransaction(u"Update Family", [&](IDatabase* database) { operation.Update(database); }))
+        return false;
+    family.id_record = operation.record.id_record;
+    // The database keeps the colony at its site; so does the store.
+    if (stored)
+        family.id_point = stored->id_point;
+    GetPointFamilyCache()->SetFamily(
+        family.id_family, { family.name, family.note, family.id_point, family.type, family.id_record });
+    Fire({ EventFamiliesChanged });
+    return true;
+}
+
+bool CJournalComponent::RenameFamily(std::int32_t idFamily, const std::u16string& name)
+{
+    if (!Rename(kFamilyRow, idFamily, name))
+        return false;
+    GetPointFamilyCache()->RenameFamily(idFamily, name);
+    Fire({ EventFamiliesChanged });
+    return true;
+}
+
+bool CJournalComponent::DeleteFamily(std::int32_t idFamily)
+{
+    const bool committed = InTransaction(u"Delete Family", [&](IDatabase* database) {
+        GetQueenBeeCache()->DetachFamilyQueens(database, idFamily);
+        DeleteFamilyRows(database, idFamily);
+    });
+    if (!committed)
+        return false;
+    ForgetFamily(idFamily);
+    GetPointFamilyCache()->RemoveFamily(idFamily);
+    Fire({ EventFamiliesChanged, EventInspectsChanged, EventHousingsChanged });
+    return true;
+}
+
+void CJournalComponent::DeleteFamilyRows(IDatabase* database, std::int32_t idFamily)
+{
+    DeleteRow(database, kFamilyRow, idFamily);
+    for (std::int32_t idJournal : GetJournalCache()->RecordsOf(idFamily))
+        DeleteRow(database, kInspectRow, idJournal);
+    CDatabaseLease own;
+    CUpdateFHOperation move;
+    move.record.id_housing = 0;
+    move.record.from_family = idFamily;
+    move.record.id_family = 0;
+    move.Update(own.get());
+}
+
+void CJournalComponent::ForgetFamily(std::int32_t idFamily)
+{
+    GetQueenBeeCache()->ForgetFamily(idFamily);
+    const std::vector<std::int32_t> records = GetJournalCache()->RecordsOf(idFamily);
+    for (std::int32_t idJournal : records)
+        GetJournalCache()->RemoveRecord(idJournal);
+    Fire({ EventInspectsChanged });
+    GetHousingCache()->ReleaseFamilyHousings(idFamily);
+}
+
+std::int32_t CJournalComponent::AddHousing(const CHousingCache::Housing& housing)
+{
+    CHousingsTable table;
+    table.record.name = housing.name;
+    table.record.id_family = housing.id_family;
+    table.record.type_housing = housing.type_housing;
+    table.record.type_frame = housing.type_frame;
+    if (!WithoutTransaction([&](IDatabase* database) { table.Insert(database); }) || table.record.id_housing == 0)
+        return 0;
+    CHousingCache::Housing added = housing;
+    added.is_delete = false;
+    GetHousingCache()->AddHousing(table.record.id_housing, added);
+    return table.record.id_housing;
+}
+
+bool CJournalComponent::ChangeHousing(std::int32_t idHousing, const CHousingCache::Housing& housing)
+{
+    const bool stored = WithoutTransaction([&](IDatabase* database) {
+        CHousingsTable table;
+        table.record.id_housing = idHousing;
+        table.record.name = housing.name;
+        table.record.id_family = housing.id_family;
+        table.record.type_housing = housing.type_housing;
+        table.record.type_frame = housing.type_frame;
+        table.record.is_delete = housing.is_delete;
+        table.Update(database);
+    });
+    if (!stored)
+        return false;
+    GetHousingCache()->SetHousing(idHousing, housing);
+    Fire({ EventHousingsChanged });
+    return true;
+}
+
+bool CJournalComponent::DeleteHousing(std::int32_t idHousing)
+{
+    const bool stored = WithoutTransaction([&](IDatabase* database) {
+        CHousingsTable table;
+        table.record.id_housing = idHousing;
+        table.Delete(database);
+    });
+    if (!stored)
+        return false;
+    GetHousingCache()->RemoveHousing(idHousing);
+    Fire({ EventHousingsChanged });
+    return true;
+}
+
+bool CJournalComponent::MoveHousing(std::int32_t idHousing, std::int32_t idFamily)
+{
+    const bool stored = WithoutTransaction([&](IDatabase* database) {
+        CUpdateFHOperation move;
+        move.record.id_housing = idHousing;
+        move.record.id_family = idFamily;
+        move.Update(database);
+    });
+    if (!stored)
+        return false;
+    GetHousingCache()->MoveHousing(idHousing, idFamily);
+    Fire({ EventHousingsChanged });
+    return true;
+}
+
+std::int32_t CJournalComponent::AddHousingType(const std::u16string& name)
+{
+    const std::int32_t idType = AddType<CTypeHousingsTable>(name);
+    if (idType >= 0)
+        GetHousingCache()->SetHousingType(idType, name);
+    return idType;
+}
+
+bool CJournalComponent::ChangeHousingType(std::int32_t idType, const std::u16string& name)
+{
+    if (!ChangeType<CTypeHousingsTable>(idType, name))
+        return false;
+    GetHousingCache()->SetHousingType(idType, name);
+    return true;
+}
+
+bool CJournalComponent::DeleteHousingType(std::int32_t idType)
+{
+    if (!DeleteType<CTypeHousingsTable>(idType))
+        return false;
+    GetHousingCache()->RemoveHousingType(idType);
+    return true;
+}
+
+std::int32_t CJournalComponent::AddFrameType(const std::u16string& name)
+{
+    const std::int32_t idType = AddType<CTypeFrameTable>(name);
+    if (idType >= 0)
+        GetHousingCache()->SetFrameType(idType, name);
+    return idType;
+}
+
+bool CJournalComponent::ChangeFrameType(std::int32_t idType, const std::u16string& name)
+{
+    if (!ChangeType<CTypeFrameTable>(idType, name))
+        return false;
+    GetHousingCache()->SetFrameType(idType, name);
+    return true;
+}
+
+bool CJournalComponent::DeleteFrameType(std::int32_t idType)
+{
+    if (!DeleteType<CTypeFrameTable>(idType))
+        return false;
+    GetHousingCache()->RemoveFrameType(idType);
+    return true;
+}
+
+std::int32_t CJournalComponent::AddInspect(InspectData& inspect)
+{
+    CAddInspectOperation operation;
+    operation.record.id_family = inspect.record.id_family;
+    CopyInspect(operation, inspect);
+    if (!InTransaction(u"Add Inspect", [&](IDatabase* database) { operation.Add(database); }))
+        return 0;
+    inspect.id_journal = operation.record.id_journal;
+    inspect.record.id_record = operation.record.id_record;
+    GetJournalCache()->AddRecord(inspect.id_journal, inspect.record);
+    Fire({ EventInspectsChanged });
+    return inspect.id_journal;
+}
+
+bool CJournalComponent::UpdateInspect(InspectData& inspect)
+{
+    CChangeInspectOperation operation;
+    operation.record.id_journal = inspect.id_journal;
+    CopyInspect(operation, inspect);
+    if (!InTransaction(u"Update Inspect", [&](IDatabase* database) { operation.Update(database); }))
+        return false;
+    inspect.record.id_record = operation.record.id_record;
+    GetJournalCache()->SetRecord(inspect.id_journal, inspect.record);
+    Fire({ EventInspectsChanged });
+    return true;
+}
+
+bool CJournalComponent::DeleteInspect(std::int32_t idJournal)
+{
+    if (!InTransaction(u"Delete Inspect", [&](IDatabase* database) { DeleteRow(database, kInspectRow, idJournal); }))
+        return false;
+    GetJournalCache()->RemoveRecord(idJournal);
+    Fire({ EventInspectsChanged });
+    return true;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Component.h"
+#include "HousingCache.h"
+#include "IJournalComponent.h"
+#include "JournalData.h"
+
+#include <memory>
+
+class IDatabase;
+
+// The journal: its stores, its views and the handlers through which every change of the journal
+// runs. A change goes to the database first; the stores follow and the events fire only when the
+// database took it.
+class CJournalComponent : public CComponent, public IJournalComponent
+{
+public:
+    CJournalComponent();
+    ~CJournalComponent() override;
+
+    void Create() override;
+    std::vector<std::u16string> GetViewNames() override;
+    IJournalView* FindView(const std::u16string& caption) override;
+
+    // Each returns the new key, or 0 when the database refused the change.
+    std::int32_t AddPoint(PointData& point);
+    bool ChangePoint(PointData& point);
+    bool RenamePoint(std::int32_t idPoint, const std::u16string& name);
+    bool DeletePoint(std::int32_t idPoint);
+
+    std::int32_t AddFamily(FamilyData& family);
+    bool UpdateFamily(FamilyData& family);
+    bool RenameFamily(std::int32_t idFamily, const std::u16string& name);
+    bool DeleteFamily(std::int32_t idFamily);
+
+    std::int32_t AddHousing(const CHousingCache::Housing& housing);
+    bool ChangeHousing(std::int32_t idHousing, const CHousingCache::Housing& housing);
+    bool DeleteHousing(std::int32_t idHousing);
+    bool MoveHousing(std::int32_t idHousing, std::int32_t idFamily);
+
+    // The hive type and frame type dictionaries.
+    std::int32_t AddHousingType(const std::u16string& name);
+    bool ChangeHousingType(std::int32_t idType, const std::u16string& name);
+    bool DeleteHousingType(std::int32_t idType);
+    std::int32_t AddFrameType(const std::u16string& name);
+    bool ChangeFrameType(std::int32_t idType, const std::u16string& name);
+    bool DeleteFrameType(std::int32_t idType);
+
+    std::int32_t AddInspect(InspectData& inspect);
+    bool UpdateInspect(InspectData& inspect);
+    bool DeleteInspect(std::int32_t idJournal);
+
+    // Adds one view; the component owns it.
+    void AddView(std::unique_ptr<IJournalView> view);
+
+private:
+    // The database side of removing a colony, run inside the caller's transaction.
+    void DeleteFamilyRows(IDatabase* database, std::int32_t idFamily);
+    // The store side of it, once the transaction is committed: queens, records, hives.
+    void ForgetFamily(std::int32_t idFamily);
+
+    std::vector<std::unique_ptr<IJournalView>> m_views;
+};

@@ -1,0 +1,94 @@
+#include "PointFamilyCache.h"
+
+#include "FamiliesTable.h"
+#include "PointsTable.h"
+#include "Result.h"
+
+#include <algorithm>
+
+namespace {
+const std::vector<std::int32_t> kNoFamilies;
+}
+
+void CPointFamilyCache::Load(IDatabase* database)
+{
+    CPointsTable points;
+    ReleasePtr<IResult> pointRows(points.Select(database));
+    for (const auto* row : RecordsOf<CPointsTable::content>(pointRows.get()))
+        m_points[row->id_point] = Point { row->name, row->note, row->id_record };
+
+    CFamiliesTable families;
+    ReleasePtr<IResult> familyRows(families.Select(database));
+    for (const auto* row : RecordsOf<CFamiliesTable::content>(familyRows.get())) {
+        m_families[row->id_family] = Family { row->name, row->note, row->id_point, row->type, row->id_record };
+        m_pointFamilies[row->id_point].push_back(row->id_family);
+    }
+}
+
+const std::vector<std::int32_t>& CPointFamilyCache::FamiliesOf(std::int32_t idPoint) const
+{
+    const auto found = m_pointFamilies.find(idPoint);
+    return found != m_pointFamilies.end() ? found->second : kNoFamilies;
+}
+
+const CPointFamilyCache::Point* CPointFamilyCache::FindPoint(std::int32_t idPoint) const
+{
+    const auto found = m_points.find(idPoint);
+    return found != m_points.end() ? &found->second : nullptr;
+}
+
+const CPointFamilyCache::Family* CPointFamilyCache::FindFamily(std::int32_t idFamily) const
+{
+    const auto found = m_families.find(idFamily);
+    return found != m_families.end() ? &found->second : nullptr;
+}
+
+void CPointFamilyCache::SetPoint(std::int32_t idPoint, const Point& point)
+{
+    m_points[idPoint] = point;
+}
+
+void CPointFamilyCache::RenamePoint(std::int32_t idPoint, const std::u16string& name)
+{
+    if (auto found = m_points.find(idPoint); found != m_points.end())
+        found->second.name = name;
+}
+
+void CPointFamilyCache::RemovePoint(std::int32_t idPoint)
+{
+    m_points.erase(idPoint);
+    m_pointFamilies.erase(idPoint);
+}
+
+void CPointFamilyCache::AddFamily(std::int32_t idFamily, const Family& family)
+{
+    m_families[idFamily] = family;
+    m_pointFamilies[family.id_point].push_back(idFamily);
+}
+
+void CPointFamilyCache::SetFamily(std::int32_t idFamily, const Family& family)
+{
+    m_families[idFamily] = family;
+}
+
+void CPointFamilyCache::RenameFamily(std::int32_t idFamily, const std::u16string& name)
+{
+    if (auto found = m_families.find(idFamily); found != m_families.end())
+        found->second.name = name;
+}
+
+void CPointFamilyCache::RemoveFamily(std::int32_t idFamily)
+{
+    const auto found = m_families.find(idFamily);
+    if (found == m_families.end())
+        return;
+    if (auto list = m_pointFamilies.find(found->second.id_point); list != m_pointFamilies.end())
+        std::erase(list->second, idFamily);
+    m_families.erase(found);
+}
+
+CPointFamilyCache* GetPointFamilyCache()
+{
+    static CPointFamilyCache cache;
+    return &cache;
+}

@@ -1,0 +1,207 @@
+#include "QueenBeeCache.h"
+
+#include "ChangeQBParamOperation.h"
+#include "DatabaseManager.h"
+#include "DeleteQBFamilyOperation.h"
+#include "EventManager.h"
+#include "QueenBeeTable.h"
+#include "Result.h"
+
+#include <algorithm>
+
+namespace {
+constexpr char16_t kDeleteQueenBee[] = u"Delete Queen Bee";
+constexpr std::int32_t kSetFamily = 1;
+constexpr std::int32_t kSetParent = 2;
+
+void Unlist(std::map<std::int32_t, std::vector<std::int32_t>>& lists, std::int32_t key, std::int32_t id)
+{
+    if (auto list = lists.find(key); list != lists.end())
+        std::erase(list->second, id);
+}
+
+void FireQueenBeesChanged()
+{
+    GetEventManager()->Fire(EventQueenBeesChanged);
+}
+
+bool ChangeParam(std::int32_t idQueenBee, std::int32_t which, std::int32_t value)
+{
+    CDatabaseLease database;
+    CChangeQBParamOperation operation;
+    operation.record.id_queen_bee = idQueenBee;
+    operation.record.which = which;
+    if (which == kSetFamily)
+        operation.record.id_family = value;
+    else
+        operation.record.id_parent_queen_bee = value;
+    operation.Update(database.get());
+    return !database->HasError();
+}
+}
+
+void CQueenBeeCache::Load(IDatabase* database)
+{
+    CQueenBeeTable table;
+    ReleasePtr<IResult> rows(table.Select(database));
+    for (const auto* row : RecordsOf<CQueenBeeTable::content>(rows.get())) {
+        Enter(QueenBee { row->id_queen_bee, row->name, row->description, row->id_family, row->id_parent_queen_bee,
+            row->date, row->breed, row->fert, row->is_dead });
+    }
+}
+
+void CQueenBeeCache::Enter(const QueenBee& queen)
+{
+    m_queens[queen.id_queen_bee] = queen;
+    m_familyQueens[queen.id_family].push_back(queen.id_queen_bee);
+    if (queen.id_parent_queen_bee != 0)
+        m_daughters[queen.id_parent_queen_bee].push_back(queen.id_queen_bee);
+}
+
+const CQueenBeeCache::QueenBee* CQueenBeeCache::FindQueenBee(std::int32_t idQueenBee) const
+{
+    const auto found = m_queens.find(idQueenBee);
+    return found != m_queens.end() ? &found->second : nullptr;
+}
+
+std::map<std::int32_t, CQueenBeeCache::QueenBee> CQueenBeeCache::QueensOf(std::int32_t idFamily) const
+{
+    std::map<std::int32_t, QueenBee> queens;
+    if (const auto list = m_familyQueens.find(idFamily); list != m_familyQueens.end()) {
+        for (std::int32_t id : list->second) {
+            if (const QueenBee* queen = FindQueenBee(id))
+                queens[id] = *queen;
+        }
+    }
+    return queens;
+}
+
+std::vector<std::int32_t> CQueenBeeCache::DaughtersOf(std::int32_t idQueenBee) const
+{
+    const auto found = m_daughters.find(idQueenBee);
+    return found != m_daughters.end() ? found->second : std::vector<std::int32_t>();
+}
+
+std::int32_t CQueenBeeCache::AddQueenBee(const QueenBee& queen)
+{
+    CDatabaseLease database;
+    CQueenBeeTable table;
+    table.record.name = queen.name;
+    table.record.description = queen.description;
+    table.record.id_family = queen.id_family;
+    table.record.id_parent_queen_bee = queen.id_parent_queen_bee;
+    table.record.date = queen.date;
+    table.record.breed = queen.breed;
+    table.record.fert = queen.fert;
+    table.record.is_dead = queen.is_dead;
+    table.Insert(database.get());
+    if (database->HasError() || table.record.id_queen_bee == 0)
+        return 0;
+    QueenBee added = queen;
+    added.id_queen_bee = table.record.id_queen_bee;
+    Enter(added);
+    FireQueenBeesChanged();
+    return added.id_queen_bee;
+}
+
+void CQueenBeeCache::ChangeQueenBee(const QueenBee& queen)
+{
+    CDatabaseLease database;
+    CQueenBeeTable table;
+    table.record.id_queen_bee = queen.id_queen_bee;
+    table.record.name = queen.name;
+    table.record.description = queen.description;
+    table.record.date = queen.date;
+    table.record.breed = queen.breed;
+    table.record.fert = queen.fert;
+    table.record.is_dead = queen.is_dead;
+    table.Update(database.get());
+    if (database->HasError())
+        return;
+    if (auto found = m_queens.find(queen.id_queen_bee); found != m_queens.end()) {
+        QueenBee& stored = found->second;
+        stored.name = queen.name;
+        stored.description = queen.description;
+        stored.date = queen.date;
+        stored.breed = queen.breed;
+        stored.fert = queen.fert;
+        stored.is_dead = queen.is_dead;
+    }
+    FireQueenBeesChanged();
+}
+
+void CQueenBeeCache::DeleteQueenBee(std::int32_t idQueenBee)
+{
+    {
+        CDatabaseLease database;
+        database->BeginTransaction(kDeleteQueenBee);
+        CQueenBeeTable table;
+        table.record.id_queen_bee = idQueenBee;
+        table.Delete(database.get());
+        database->EndTransaction(kDeleteQueenBee);
+        if (database->HasError())
+            return;
+    }
+    if (const auto found = m_queens.find(idQueenBee); found != m_queens.end()) {
+        Unlist(m_familyQueens, found->second.id_family, idQueenBee);
+        Unlist(m_daughters, found->second.id_parent_queen_bee, idQueenBee);
+        m_queens.erase(found);
+    }
+    for (std::int32_t daughter : DaughtersOf(idQueenBee)) {
+        if (auto found = m_queens.find(daughter); found != m_queens.end())
+            found->second.id_parent_queen_bee = 0;
+    }
+    m_daughters.erase(idQueenBee);
+    FireQueenBeesChanged();
+}
+
+void CQueenBeeCache::SetQueenFamily(std::int32_t idQueenBee, std::int32_t idFamily)
+{
+    if (!ChangeParam(idQueenBee, kSetFamily, idFamily))
+        return;
+    if (auto found = m_queens.find(idQueenBee); found != m_queens.end()) {
+        Unlist(m_familyQueens, found->second.id_family, idQueenBee);
+        m_familyQueens[idFamily].push_back(idQueenBee);
+        found->second.id_family = idFamily;
+    }
+    FireQueenBeesChanged();
+}
+
+void CQueenBeeCache::SetQueenParent(std::int32_t idQueenBee, std::int32_t idParent)
+{
+    if (!ChangeParam(idQueenBee, kSetParent, idParent))
+        return;
+    if (auto found = m_queens.find(idQueenBee); found != m_queens.end()) {
+        Unlist(m_daughters, found->second.id_parent_queen_bee, idQueenBee);
+        if (idParent != 0)
+            m_daughters[idParent].push_back(idQueenBee);
+        found->second.id_parent_queen_bee = idParent;
+    }
+    FireQueenBeesChanged();
+}
+
+void CQueenBeeCache::DetachFamilyQueens(IDatabase* database, std::int32_t idFamily)
+{
+    CDeleteQBFamilyOperation operation;
+    operation.record.id_family = idFamily;
+    operation.Delete(database);
+}
+
+void CQueenBeeCache::ForgetFamily(std::int32_t idFamily)
+{
+    if (const auto list = m_familyQueens.find(idFamily); list != m_familyQueens.end()) {
+        std::vector<std::int32_t>& unassigned = m_familyQueens[0];
+        for (std::int32_t id : list->second) {
+            m_queens[id].id_family = 0;
+            unassigned.push_back(id);
+        }
+        m_familyQueens.erase(idFamily);
+    }
+    FireQueenBeesChanged();
+}
+
+CQueenBeeCache* GetQueenBeeCache()
+{
+    static CQueenBeeCache cache;
+    return &cache;
+}
