@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InspectHousings.h"
+#include "InspectHousing.h"
 #include "Operation.h"
 
 // Adds a journal record of a colony visit with its user field values and hive rows.

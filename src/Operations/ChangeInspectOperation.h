@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InspectHousings.h"
+#include "InspectHousing.h"
 #include "Operation.h"
 
 // Changes a journal record, its user field values and its hive rows; the record keeps its colony.

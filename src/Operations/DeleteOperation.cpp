@@ -6,6 +6,7 @@
 #include "InspectTable.h"
 #include "JournalTable.h"
 #include "PointsTable.h"
+#include "QueenBeeCache.h"
 #include "Result.h"
 
 #include <map>
@@ -32,6 +33,7 @@ void CDeleteOperation::Delete(IDatabase* database)
         { 1, &CDeleteOperation::DeletePoint },
         { 2, &CDeleteOperation::DeleteFamily },
         { 3, &CDeleteOperation::DeleteJournal },
+        { 4, &CDeleteOperation::DeleteQueenBee },
     };
     const auto step = steps.find(record.kind);
     // The tables read key 0 as every row; a delete by key 0 would empty them.
@@ -73,4 +75,10 @@ void CDeleteOperation::DeleteJournal(IDatabase* database) const
     DeleteValuesGroup(database, journal);
     journal.record.id_journal = record.id;
     journal.Delete(database);
+}
+
+void CDeleteOperation::DeleteQueenBee(IDatabase*) const
+{
+    // The queen-bee store runs its own transaction on its own use of the connection.
+    GetQueenBeeCache()->DeleteQueenBee(record.id);
 }

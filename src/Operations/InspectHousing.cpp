@@ -1,4 +1,4 @@
-#include "InspectHousings.h"
+#include "InspectHousing.h"
 
 #include "InspectTable.h"
 
