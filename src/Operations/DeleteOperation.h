@@ -26,4 +26,6 @@ private:
     void DeletePoint(IDatabase* database) const;
     void DeleteFamily(IDatabase* database) const;
     void DeleteJournal(IDatabase* database) const;
+    void DeleteQueenBee(IDatabase* database) const;
+    void DeleteQueenBee(IDatabase* database) const;
 };

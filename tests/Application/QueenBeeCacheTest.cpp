@@ -1,0 +1,106 @@
+#include "DatabaseManager.h"
+#include "DeleteOperation.h"
+#include "EventManager.h"
+#include "MessageBox.h"
+#include "QueenBeeCache.h"
+#include "TempWorkDir.h"
+#include "Text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class Counter : public ISubscriber
+{
+public:
+    Counter() { GetEventManager()->Subscribe(this, EventQueenBeesChanged); }
+    ~Counter() override { GetEventManager()->Unsubscribe(this, EventQueenBeesChanged); }
+    void OnEvent() override { ++calls; }
+    int calls = 0;
+};
+
+class QueenBeeCacheTest : public testing::Test
+{
+protected:
+    QueenBeeCacheTest() { GetDatabaseManager()->Initialize(); }
+
+    std::int32_t Add(const std::u16string& name, std::int32_t idFamily, std::int32_t idParent = 0)
+    {
+        CQueenBeeCache::QueenBee queen;
+        queen.name = name;
+        queen.id_family = idFamily;
+        queen.id_parent_queen_bee = idParent;
+        return queens.AddQueenBee(queen);
+    }
+
+    std::u16string Stored(const char16_t* sql)
+    {
+        CDatabaseLease database;
+        RowList rows;
+        database->ExecRequest(rows, sql);
+        return rows.empty() ? u"none" : rows[0][0].second;
+    }
+
+    TempWorkDir dir;
+    MessageBoxResponder boxes;
+    CQueenBeeCache& queens = *GetQueenBeeCache();
+};
+}
+
+TEST_F(QueenBeeCacheTest, KeepsColoniesAndDaughtersInStep)
+{
+    Counter events;
+    const std::int32_t mother = Add(u"Bella", 5);
+    const std::int32_t first = Add(u"Flora", 5, mother);
+    const std::int32_t second = Add(u"Greta", 6, mother);
+    EXPECT_EQ(mother, 1);
+    EXPECT_EQ(events.calls, 3);
+    EXPECT_EQ(queens.QueensOf(5).size(), 2u);
+    EXPECT_EQ(queens.DaughtersOf(mother), (std::vector<std::int32_t> { first, second }));
+
+    queens.SetQueenFamily(first, 6);
+    EXPECT_EQ(queens.QueensOf(5).size(), 1u);
+    EXPECT_EQ(queens.QueensOf(6).begin()->first, first);
+    queens.SetQueenParent(second, 0);
+    EXPECT_EQ(queens.DaughtersOf(mother), (std::vector<std::int32_t> { first }));
+    EXPECT_EQ(Stored(u"SELECT id_family FROM queen_bee WHERE id_queen_bee=2"), u"6");
+    EXPECT_EQ(events.calls, 5);
+}
+
+TEST_F(QueenBeeCacheTest, DeletingThroughTheDeleteOperationOrphansTheDaughters)
+{
+    const std::int32_t mother = Add(u"Bella", 5);
+    const std::int32_t daughter = Add(u"Flora", 5, mother);
+    CDatabaseLease database;
+    database->BeginTransaction(u"Delete Point");
+    CDeleteOperation operation;
+    operation.record.kind = 4;
+    operation.record.id = mother;
+    operation.Delete(database.get());
+    database->EndTransaction(u"Delete Point");
+
+    EXPECT_EQ(queens.FindQueenBee(mother), nullptr);
+    EXPECT_EQ(queens.FindQueenBee(daughter)->id_parent_queen_bee, 0);
+    EXPECT_TRUE(queens.DaughtersOf(mother).empty());
+    EXPECT_EQ(queens.QueensOf(5).size(), 1u);
+    EXPECT_EQ(Stored(u"SELECT id_parent_queen_bee FROM queen_bee WHERE id_queen_bee=2"), u"0");
+    EXPECT_EQ(Stored(u"SELECT COUNT(*) FROM queen_bee"), u"1");
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(QueenBeeCacheTest, RefusedChangeLeavesTheStoreAlone)
+{
+    const std::int32_t queen = Add(u"Bella", 5);
+    {
+        CDatabaseLease database;
+        RowList rows;
+        database->ExecRequest(rows, u"DROP TABLE queen_bee");
+    }
+    Counter events;
+    queens.SetQueenFamily(queen, 9);
+    queens.DeleteQueenBee(queen);
+    EXPECT_EQ(Add(u"Flora", 5), 0);
+    EXPECT_EQ(events.calls, 0);
+    ASSERT_NE(queens.FindQueenBee(queen), nullptr);
+    EXPECT_EQ(queens.FindQueenBee(queen)->id_family, 5);
+    EXPECT_FALSE(boxes.Calls().empty());
+}
