@@ -7,7 +7,6 @@
 #include "JournalTable.h"
 #include "PointsTable.h"
 #include "QueenBeeCache.h"
-#include "QueenBeeCache.h"
 #include "Result.h"
 
 #include <map>
@@ -34,7 +33,6 @@ void CDeleteOperation::Delete(IDatabase* database)
         { 1, &CDeleteOperation::DeletePoint },
         { 2, &CDeleteOperation::DeleteFamily },
         { 3, &CDeleteOperation::DeleteJournal },
-        { 4, &CDeleteOperation::DeleteQueenBee },
         { 4, &CDeleteOperation::DeleteQueenBee },
     };
     const auto step = steps.find(record.kind);
@@ -82,11 +80,5 @@ void CDeleteOperation::DeleteJournal(IDatabase* database) const
 void CDeleteOperation::DeleteQueenBee(IDatabase*) const
 {
     // The queen-bee store runs its own transaction on its own use of the connection.
-    GetQueenBeeCache()->DeleteQueenBee(record.id);
-}
-
-// The queen-bee store deletes on its own connection and keeps its list in step.
-void CDeleteOperation::DeleteQueenBee(IDatabase*) const
-{
     GetQueenBeeCache()->DeleteQueenBee(record.id);
 }

@@ -27,5 +27,4 @@ private:
     void DeleteFamily(IDatabase* database) const;
     void DeleteJournal(IDatabase* database) const;
     void DeleteQueenBee(IDatabase* database) const;
-    void DeleteQueenBee(IDatabase* database) const;
 };

@@ -186,3 +186,22 @@ TEST_F(SiteOperationsTest, RenameChangesOnlyTheNamedRow)
     EXPECT_EQ(Column(u"SELECT name FROM families ORDER BY id_family"),
         (std::vector<std::u16string> { u"First", u"It's new" }));
 }
+
+TEST_F(SiteOperationsTest, DeleteQueenBeeGoesThroughTheQueenStore)
+{
+    Exec(u"INSERT INTO queen_bee(name, id_family, id_parent_queen_bee, date) VALUES('Q1', 2, 0, '01.06.2010 00:00:00'), "
+         u"('Q2', 2, 1, '01.06.2010 00:00:00')");
+    CDeleteOperation remove;
+    // Key 0 would reach every queen.
+    remove.record.kind = 4;
+    remove.Delete(db.get());
+    EXPECT_EQ(Count(u"queen_bee"), 2);
+
+    remove.record.kind = 4;
+    remove.record.id = 1;
+    remove.Delete(db.get());
+    EXPECT_EQ(remove.record.kind, 0);
+    EXPECT_EQ(Column(u"SELECT name || ':' || id_parent_queen_bee FROM queen_bee"),
+        (std::vector<std::u16string> { u"Q2:0" }));
+    EXPECT_TRUE(boxes.Calls().empty());
+}
