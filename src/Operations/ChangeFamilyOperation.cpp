@@ -2,7 +2,6 @@
 
 #include "FamiliesTable.h"
 #include "FieldValuesOperation.h"
-#include "Result.h"
 
 void CChangeFamilyOperation::Update(IDatabase* database)
 {
@@ -11,25 +10,16 @@ void CChangeFamilyOperation::Update(IDatabase* database)
         return;
     CFamiliesTable families;
     families.record.id_family = record.id_family;
-    std::int32_t group = 0;
-    std::int32_t point = 0;
-    {
-        const ReleasePtr<IResult> stored(families.Select(database));
-        const auto rows = RecordsOf<CFamiliesTable::content>(stored.get());
-        if (!rows.empty()) {
-            group = rows.front()->id_record;
-            point = rows.front()->id_point;
-        }
-    }
+    const auto stored = SelectFirst(database, families);
 
     CFieldValuesOperation fieldValues;
-    fieldValues.record.id_record = group;
+    fieldValues.record.id_record = stored ? stored->id_record : 0;
     fieldValues.record.itable = 2;
     fieldValues.record.values = record.values;
     fieldValues.Update(database);
 
     families.record.id_family = record.id_family;
-    families.record.id_point = point;
+    families.record.id_point = stored ? stored->id_point : 0;
     families.record.name = record.name;
     families.record.type = record.type;
     families.record.note = record.note;

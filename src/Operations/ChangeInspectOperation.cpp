@@ -3,7 +3,6 @@
 #include "FieldValuesOperation.h"
 #include "InspectTable.h"
 #include "JournalTable.h"
-#include "Result.h"
 
 void CChangeInspectOperation::Update(IDatabase* database)
 {
@@ -12,16 +11,10 @@ void CChangeInspectOperation::Update(IDatabase* database)
         return;
     CJournalTable journal;
     journal.record.id_journal = record.id_journal;
-    std::int32_t group = 0;
-    {
-        const ReleasePtr<IResult> stored(journal.Select(database));
-        const auto rows = RecordsOf<CJournalTable::content>(stored.get());
-        if (!rows.empty())
-            group = rows.front()->id_record;
-    }
+    const auto stored = SelectFirst(database, journal);
 
     CFieldValuesOperation fieldValues;
-    fieldValues.record.id_record = group;
+    fieldValues.record.id_record = stored ? stored->id_record : 0;
     fieldValues.record.itable = 3;
     fieldValues.record.values = record.values;
     fieldValues.Update(database);

@@ -3,7 +3,6 @@
 #include "EventManager.h"
 #include "FieldValuesOperation.h"
 #include "PointsTable.h"
-#include "Result.h"
 
 void CChangePointOperation::Update(IDatabase* database)
 {
@@ -12,16 +11,10 @@ void CChangePointOperation::Update(IDatabase* database)
         return;
     CPointsTable points;
     points.record.id_point = record.id_point;
-    std::int32_t group = 0;
-    {
-        const ReleasePtr<IResult> stored(points.Select(database));
-        const auto rows = RecordsOf<CPointsTable::content>(stored.get());
-        if (!rows.empty())
-            group = rows.front()->id_record;
-    }
+    const auto stored = SelectFirst(database, points);
 
     CFieldValuesOperation fieldValues;
-    fieldValues.record.id_record = group;
+    fieldValues.record.id_record = stored ? stored->id_record : 0;
     fieldValues.record.itable = 1;
     fieldValues.record.values = record.values;
     fieldValues.Update(database);

@@ -7,21 +7,20 @@
 #include "JournalTable.h"
 #include "PointsTable.h"
 #include "QueenBeeCache.h"
-#include "Result.h"
 
 #include <map>
 
 namespace {
-// Deletes the values group of the first selected row, when there is a row.
+// Deletes the values group of the row the table's record selects, when the row has one.
 template <class Table>
 void DeleteValuesGroup(IDatabase* database, Table& table)
 {
-    const ReleasePtr<IResult> stored(table.Select(database));
-    const auto rows = RecordsOf<typename Table::content>(stored.get());
-    if (rows.empty())
+    const auto row = SelectFirst(database, table);
+    // Below 1 is no group; -1 would even reach every group.
+    if (!row || row->id_record < 1)
         return;
     CFieldValuesTable fieldValues;
-    fieldValues.record.id_record = rows.front()->id_record;
+    fieldValues.record.id_record = row->id_record;
     fieldValues.Delete(database);
 }
 }

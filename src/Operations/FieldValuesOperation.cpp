@@ -1,7 +1,6 @@
 #include "FieldValuesOperation.h"
 
 #include "FieldValuesTable.h"
-#include "Result.h"
 #include "UserFieldsTable.h"
 
 void CFieldValuesOperation::Add(IDatabase* database)
@@ -22,8 +21,7 @@ void CFieldValuesOperation::Update(IDatabase* database)
             record.id_record = fieldValues.GetMaxIdRecord(database) + 1;
         fieldValues.record.id_record = record.id_record;
         fieldValues.record.name = name;
-        const ReleasePtr<IResult> stored(fieldValues.Select(database));
-        if (stored->GetCount() == 0) {
+        if (!SelectFirst(database, fieldValues)) {
             Insert(database, name, value);
             continue;
         }
@@ -40,9 +38,8 @@ std::int32_t CFieldValuesOperation::TypeOf(IDatabase* database, const std::u16st
     CUserFieldsTable userFields;
     userFields.record.itable = record.itable;
     userFields.record.name = name;
-    const ReleasePtr<IResult> fields(userFields.Select(database));
-    const auto rows = RecordsOf<CUserFieldsTable::content>(fields.get());
-    return rows.empty() ? 1 : rows.front()->type;
+    const auto field = SelectFirst(database, userFields);
+    return field ? field->type : 1;
 }
 
 void CFieldValuesOperation::Insert(IDatabase* database, const std::u16string& name, const std::u16string& value) const

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "IDatabase.h"
+#include "Result.h"
 #include "Table.h"
 
 #include <map>
+#include <optional>
 #include <string>
 
 class CRequest;
-class IResult;
 
 // One change or query of the journal that spans several tables. The caller fills the record,
 // runs one entry point on a connection it holds (and a transaction it manages) and reads the
@@ -58,3 +59,14 @@ protected:
 
 // User field values of one owner row, by field name.
 using FieldValues = std::map<std::u16string, std::u16string>;
+
+// Selects with the table's current record and gives a copy of the first row, if there is one.
+template <class Table>
+std::optional<typename Table::content> SelectFirst(IDatabase* database, Table& table)
+{
+    const ReleasePtr<IResult> result(table.Select(database));
+    const auto rows = RecordsOf<typename Table::content>(result.get());
+    if (rows.empty())
+        return std::nullopt;
+    return *rows.front();
+}

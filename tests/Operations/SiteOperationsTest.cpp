@@ -152,6 +152,14 @@ TEST_F(SiteOperationsTest, DeletePointAndJournalTakeTheirGroupsAndHiveRows)
     EXPECT_EQ(Column(u"SELECT id_journal FROM inspect"), (std::vector<std::u16string> { u"2" }));
     EXPECT_EQ(Column(u"SELECT id_record FROM field_values"), (std::vector<std::u16string> { u"1" }));
 
+    // A stored group number of -1 would name every group to the values table.
+    Exec(u"UPDATE journal SET id_record=-1 WHERE id_journal=2");
+    remove.record.kind = 3;
+    remove.record.id = 2;
+    remove.Delete(db.get());
+    EXPECT_EQ(Count(u"journal"), 0);
+    EXPECT_EQ(Count(u"field_values"), 1);
+
     remove.record.kind = 1;
     remove.record.id = point.record.id_point;
     remove.Delete(db.get());
