@@ -25,6 +25,17 @@ void FireQueenBeesChanged()
     GetEventManager()->Fire(EventQueenBeesChanged);
 }
 
+// The fields a queen's row takes from the record, on insert and on update alike.
+void FillRow(CQueenBeeTable::content& row, const CQueenBeeCache::QueenBee& queen)
+{
+    row.name = queen.name;
+    row.description = queen.description;
+    row.date = queen.date;
+    row.breed = queen.breed;
+    row.fert = queen.fert;
+    row.is_dead = queen.is_dead;
+}
+
 bool ChangeParam(std::int32_t idQueenBee, std::int32_t which, std::int32_t value)
 {
     CDatabaseLease database;
@@ -86,14 +97,9 @@ std::int32_t CQueenBeeCache::AddQueenBee(const QueenBee& queen)
 {
     CDatabaseLease database;
     CQueenBeeTable table;
-    table.record.name = queen.name;
-    table.record.description = queen.description;
+    FillRow(table.record, queen);
     table.record.id_family = queen.id_family;
     table.record.id_parent_queen_bee = queen.id_parent_queen_bee;
-    table.record.date = queen.date;
-    table.record.breed = queen.breed;
-    table.record.fert = queen.fert;
-    table.record.is_dead = queen.is_dead;
     table.Insert(database.get());
     if (database->HasError() || table.record.id_queen_bee == 0)
         return 0;
@@ -109,23 +115,16 @@ void CQueenBeeCache::ChangeQueenBee(const QueenBee& queen)
     CDatabaseLease database;
     CQueenBeeTable table;
     table.record.id_queen_bee = queen.id_queen_bee;
-    table.record.name = queen.name;
-    table.record.description = queen.description;
-    table.record.date = queen.date;
-    table.record.breed = queen.breed;
-    table.record.fert = queen.fert;
-    table.record.is_dead = queen.is_dead;
+    FillRow(table.record, queen);
     table.Update(database.get());
     if (database->HasError())
         return;
     if (auto found = m_queens.find(queen.id_queen_bee); found != m_queens.end()) {
-        QueenBee& stored = found->second;
-        stored.name = queen.name;
-        stored.description = queen.description;
-        stored.date = queen.date;
-        stored.breed = queen.breed;
-        stored.fert = queen.fert;
-        stored.is_dead = queen.is_dead;
+        // Colony and mother change only through their own operations.
+        QueenBee changed = queen;
+        changed.id_family = found->second.id_family;
+        changed.id_parent_queen_bee = found->second.id_parent_queen_bee;
+        found->second = changed;
     }
     FireQueenBeesChanged();
 }
