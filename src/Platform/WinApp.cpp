@@ -1,7 +1,16 @@
 #include "WinApp.h"
 
-#include <QApplication>
+#include "NativeWindow.h"
+
 #include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QStyleFactory>
+
+// The program's pictures live in the platform library, which is static.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(tolvik);
+}
 
 
 namespace {
@@ -25,6 +34,10 @@ void EnsureToolkit()
     static QApplication* application = new QApplication(g_argc, g_argv);
     (void)application;
     QApplication::setQuitOnLastWindowClosed(false);
+    // One look on every desktop, which the painted controls copy.
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(style);
+    InitResources();
 }
 
 CWinApp::CWinApp()
@@ -47,6 +60,7 @@ bool CWinApp::InitInstance()
 int CWinApp::Run()
 {
     EnsureToolkit();
+    ResetDispatchState();
     while (!g_quitRequested) {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

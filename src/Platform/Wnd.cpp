@@ -1,21 +1,622 @@
 #include "Wnd.h"
 
+#include "Font.h"
+#include "NativeWindow.h"
 #include "QtBridge.h"
+#include "Rgn.h"
+#include "WinApp.h"
 
-#include <QWidget>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
-class CNativeWindow : public QWidget
+#include <algorithm>
+
+namespace {
+Qt::WindowFlags TopLevelFlags(DWORD style, bool dialog)
 {
-};
+    Qt::WindowFlags flags = dialog ? Qt::Dialog : Qt::Window;
+    if ((style & WS_CAPTION) != WS_CAPTION && !dialog)
+        return flags | Qt::FramelessWindowHint;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (style & WS_SYSMENU)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (style & WS_MINIMIZEBOX)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (style & WS_MAXIMIZEBOX)
+        flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
+}
 
 CWnd::CWnd() = default;
 
 CWnd::~CWnd()
 {
-    delete m_native;
+    if (m_native)
+        DestroyWindow();
 }
 
-QWidget* ParentWidgetOf(CWnd* window)
+void CWnd::AttachNative(std::unique_ptr<NativeWindow> native)
 {
-    return window ? window->Native() : nullptr;
+    m_native = std::move(native);
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, const std::u16string& className, const std::u16string& windowName, DWORD style,
+    int x, int y, int width, int height, CWnd* parent, UINT id, void* param)
+{
+    if (m_native)
+        return FALSE;
+    EnsureToolkit();
+    const bool child = style & WS_CHILD;
+    if (child && (!parent || !parent->IsCreated()))
+        return FALSE;
+    std::unique_ptr<NativeWindow> native = MakeNativeWindow(this, className);
+    if (!native)
+        return FALSE;
+    native->style = style;
+    native->exStyle = exStyle;
+    native->id = child ? static_cast<int>(id) : 0;
+    native->className = className;
+    native->text = windowName;
+    native->parent = parent && parent->IsCreated() ? parent : nullptr;
+
+    CREATESTRUCT create;
+    create.lpCreateParams = param;
+    create.hMenu = id;
+    create.hwndParent = native->parent;
+    create.x = x;
+    create.y = y;
+    create.cx = width;
+    create.cy = height;
+    create.style = style;
+    create.lpszName = windowName;
+    create.lpszClass = className;
+    create.dwExStyle = exStyle;
+
+    QWidget* parentWidget = native->parent ? WidgetOf(native->parent) : nullptr;
+    QWidget* widget = native->MakeWidget(child ? parentWidget : (parentWidget ? parentWidget->window() : nullptr), create);
+    native->widget = widget;
+    native->holder = dynamic_cast<WidgetLink*>(widget);
+    native->holder->link = native.get();
+    if (widget->testAttribute(Qt::WA_SetCursor))
+        native->ownCursor = widget->cursor();
+    widget->setMouseTracking(true);
+    native->InputWidget()->setMouseTracking(true);
+    if (!child) {
+        widget->setWindowFlags(TopLevelFlags(style, className == u"#32770"));
+        widget->setWindowTitle(ToQString(windowName));
+        if (native->windowClass.icon)
+            widget->setWindowIcon(QIcon(QPixmap::fromImage(IconImage(native->windowClass.icon))));
+    }
+    if (native->FixedHeight() >= 0)
+        height = native->FixedHeight();
+    if (x == CW_USEDEFAULT || child) {
+        widget->resize(std::max(width == CW_USEDEFAULT ? 640 : width, 0), std::max(height == CW_USEDEFAULT ? 480 : height, 0));
+        if (child)
+            widget->move(x, y);
+    } else {
+        widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+    }
+    if (style & WS_DISABLED)
+        widget->setEnabled(false);
+    if (!child && x == CW_USEDEFAULT)
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            widget->move(area.left() + std::max(0, (area.width() - widget->width()) / 2),
+                area.top() + std::max(0, (area.height() - widget->height()) / 2));
+        }
+    m_native = std::move(native);
+    if (m_native->parent)
+        m_native->parent->Native()->children.push_back(this);
+
+    if (SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
+        DestroyWindow();
+        return FALSE;
+    }
+    if (!m_native)
+        return FALSE;
+    m_native->lastSize = widget->size();
+    SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<std::uint32_t>(widget->width()), static_cast<std::uint32_t>(widget->height())));
+    if (m_native && style & WS_VISIBLE)
+        widget->show();
+    return m_native ? TRUE : FALSE;
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, const std::u16string& className, const std::u16string& windowName, DWORD style,
+    const RECT& rect, CWnd* parent, UINT id, void* param)
+{
+    return CreateEx(exStyle, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
+        rect.bottom - rect.top, parent, id, param);
+}
+
+BOOL CWnd::Create(const std::u16string& className, const std::u16string& windowName, DWORD style, const RECT& rect,
+    CWnd* parent, UINT id, void* param)
+{
+    return CreateEx(0, className, windowName, style, rect, parent, id, param);
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    if (!m_native || m_native->destroyed)
+        return FALSE;
+    if (GetCapture() == this)
+        ReleaseCapture();
+    SendMessage(WM_DESTROY);
+    if (!m_native)
+        return TRUE;
+    m_native->destroyed = true;
+    const std::vector<CWnd*> children = m_native->children;
+    for (CWnd* child : children)
+        child->DestroyWindow();
+    DestroyNative();
+    PostNcDestroy();
+    return TRUE;
+}
+
+void CWnd::DestroyNative()
+{
+    std::unique_ptr<NativeWindow> native = std::move(m_native);
+    if (native->parent && native->parent->Native()) {
+        auto& siblings = native->parent->Native()->children;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    native->destroyed = true;
+    if (native->holder)
+        native->holder->link = nullptr;
+    if (QWidget* widget = native->widget) {
+        for (const auto& timer : native->timers)
+            widget->killTimer(timer.second);
+        widget->hide();
+        widget->deleteLater();
+    }
+    native->timers.clear();
+    BuryNativeWindow(std::move(native));
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!m_native)
+        return 0;
+    return Dispatch(message, wParam, lParam);
+}
+
+LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    BeginDispatch(this, message, wParam, lParam);
+    const LRESULT result = WindowProc(message, wParam, lParam);
+    EndDispatch();
+    return result;
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!m_native || m_native->destroyed || !m_native->widget)
+        return FALSE;
+    QCoreApplication::postEvent(m_native->widget, new MessageEvent(message, wParam, lParam));
+    return TRUE;
+}
+
+LRESULT CWnd::Default()
+{
+    const Dispatching* current = CurrentDispatch();
+    if (!current || current->window != this)
+        return 0;
+    return DefWindowProc(current->message, current->wParam, current->lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return m_native ? m_native->ClassProc(message, wParam, lParam) : 0;
+}
+
+void CWnd::GetClientRect(RECT* rect) const
+{
+    const QWidget* widget = WidgetOf(this);
+    *rect = RECT { 0, 0, widget ? widget->width() : 0, widget ? widget->height() : 0 };
+}
+
+void CWnd::GetWindowRect(RECT* rect) const
+{
+    const QWidget* widget = WidgetOf(this);
+    if (!widget) {
+        *rect = RECT {};
+        return;
+    }
+    if (widget->isWindow()) {
+        *rect = FromQRect(widget->frameGeometry());
+        return;
+    }
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    *rect = RECT { origin.x(), origin.y(), origin.x() + widget->width(), origin.y() + widget->height() };
+}
+
+void CWnd::ScreenToClient(POINT* point) const
+{
+    if (const QWidget* widget = WidgetOf(this)) {
+        const QPoint local = widget->mapFromGlobal(QPoint(point->x, point->y));
+        point->x = local.x();
+        point->y = local.y();
+    }
+}
+
+void CWnd::ScreenToClient(RECT* rect) const
+{
+    POINT topLeft { rect->left, rect->top };
+    POINT bottomRight { rect->right, rect->bottom };
+    ScreenToClient(&topLeft);
+    ScreenToClient(&bottomRight);
+    *rect = RECT { topLeft.x, topLeft.y, bottomRight.x, bottomRight.y };
+}
+
+void CWnd::ClientToScreen(POINT* point) const
+{
+    if (const QWidget* widget = WidgetOf(this)) {
+        const QPoint global = widget->mapToGlobal(QPoint(point->x, point->y));
+        point->x = global.x();
+        point->y = global.y();
+    }
+}
+
+void CWnd::ClientToScreen(RECT* rect) const
+{
+    POINT topLeft { rect->left, rect->top };
+    POINT bottomRight { rect->right, rect->bottom };
+    ClientToScreen(&topLeft);
+    ClientToScreen(&bottomRight);
+    *rect = RECT { topLeft.x, topLeft.y, bottomRight.x, bottomRight.y };
+}
+
+void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
+{
+    if (QWidget* widget = WidgetOf(this)) {
+        if (m_native->FixedHeight() >= 0)
+            height = m_native->FixedHeight();
+        widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+        if (repaint)
+            widget->update();
+    }
+}
+
+void CWnd::MoveWindow(const RECT& rect, BOOL repaint)
+{
+    MoveWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags)
+{
+    QWidget* widget = WidgetOf(this);
+    if (!widget)
+        return FALSE;
+    if (!(flags & SWP_NOMOVE))
+        widget->move(x, y);
+    if (!(flags & SWP_NOSIZE))
+        widget->resize(std::max(cx, 0), std::max(cy, 0));
+    if (!(flags & SWP_NOZORDER) && insertAfter == HWND_TOP)
+        widget->raise();
+    if (flags & SWP_SHOWWINDOW)
+        widget->show();
+    if (flags & SWP_HIDEWINDOW)
+        widget->hide();
+    if (!(flags & SWP_NOREDRAW))
+        widget->update();
+    return TRUE;
+}
+
+int CWnd::SetWindowRgn(const CRgn* region, BOOL redraw)
+{
+    QWidget* widget = WidgetOf(this);
+    if (!widget)
+        return 0;
+    if (region)
+        widget->setMask(region->ToQRegion());
+    else
+        widget->clearMask();
+    if (redraw)
+        widget->update();
+    return 1;
+}
+
+BOOL CWnd::ShowWindow(int command)
+{
+    QWidget* widget = WidgetOf(this);
+    if (!widget)
+        return FALSE;
+    const BOOL wasVisible = widget->isVisible() ? TRUE : FALSE;
+    switch (command) {
+    case SW_HIDE: widget->hide(); break;
+    case SW_MINIMIZE:
+    case SW_SHOWMINIMIZED: widget->showMinimized(); break;
+    case SW_SHOWMAXIMIZED: widget->showMaximized(); break;
+    case SW_RESTORE:
+    case SW_SHOWNORMAL: widget->isWindow() ? widget->showNormal() : widget->show(); break;
+    default: widget->show(); break;
+    }
+    if (m_native) {
+        if (widget->isVisible())
+            m_native->style |= WS_VISIBLE;
+        else
+            m_native->style &= ~WS_VISIBLE;
+    }
+    return wasVisible;
+}
+
+BOOL CWnd::IsWindowVisible() const
+{
+    const QWidget* widget = WidgetOf(this);
+    return widget && widget->isVisible() ? TRUE : FALSE;
+}
+
+BOOL CWnd::EnableWindow(BOOL enable)
+{
+    QWidget* widget = WidgetOf(this);
+    if (!widget)
+        return FALSE;
+    const BOOL wasDisabled = widget->isEnabled() ? FALSE : TRUE;
+    widget->setEnabled(enable != FALSE);
+    if (enable)
+        m_native->style &= ~WS_DISABLED;
+    else
+        m_native->style |= WS_DISABLED;
+    SendMessage(WM_ENABLE, enable ? TRUE : FALSE);
+    return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const
+{
+    const QWidget* widget = WidgetOf(this);
+    return widget && widget->isEnabled() ? TRUE : FALSE;
+}
+
+BOOL CWnd::IsIconic() const
+{
+    const QWidget* widget = WidgetOf(this);
+    return widget && widget->isMinimized() ? TRUE : FALSE;
+}
+
+void CWnd::SetWindowText(const std::u16string& text)
+{
+    SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::u16string CWnd::GetWindowText() const
+{
+    auto* self = const_cast<CWnd*>(this);
+    const auto length = static_cast<std::size_t>(self->SendMessage(WM_GETTEXTLENGTH));
+    std::u16string text(length + 1, u'\0');
+    const auto copied = static_cast<std::size_t>(self->SendMessage(WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data())));
+    text.resize(std::min(copied, length));
+    return text;
+}
+
+int CWnd::GetWindowTextLength() const
+{
+    return static_cast<int>(const_cast<CWnd*>(this)->SendMessage(WM_GETTEXTLENGTH));
+}
+
+void CWnd::SetFont(CFont* font, BOOL redraw)
+{
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+}
+
+CFont* CWnd::GetFont() const
+{
+    return reinterpret_cast<CFont*>(const_cast<CWnd*>(this)->SendMessage(WM_GETFONT));
+}
+
+DWORD CWnd::GetStyle() const
+{
+    return m_native ? m_native->style : 0;
+}
+
+DWORD CWnd::GetExStyle() const
+{
+    return m_native ? m_native->exStyle : 0;
+}
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add)
+{
+    if (!m_native)
+        return FALSE;
+    m_native->style = (m_native->style & ~remove) | add;
+    return TRUE;
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+    return m_native ? m_native->id : 0;
+}
+
+int CWnd::SetDlgCtrlID(int id)
+{
+    if (!m_native)
+        return 0;
+    const int previous = m_native->id;
+    m_native->id = id;
+    return previous;
+}
+
+std::u16string CWnd::GetClassName() const
+{
+    return m_native ? m_native->className : std::u16string();
+}
+
+CWnd* CWnd::GetParent() const
+{
+    return m_native ? m_native->parent : nullptr;
+}
+
+CWnd* CWnd::GetDlgItem(int id) const
+{
+    if (!m_native)
+        return nullptr;
+    for (CWnd* child : m_native->children) {
+        if (child->GetStyle() & WS_CHILD && child->GetDlgCtrlID() == id)
+            return child;
+    }
+    return nullptr;
+}
+
+CWnd* CWnd::GetTopLevelParent() const
+{
+    const CWnd* window = this;
+    while (window->GetParent() && window->GetStyle() & WS_CHILD)
+        window = window->GetParent();
+    return const_cast<CWnd*>(window);
+}
+
+std::vector<CWnd*> CWnd::GetChildren() const
+{
+    return m_native ? m_native->children : std::vector<CWnd*>();
+}
+
+void CWnd::Invalidate(BOOL)
+{
+    if (QWidget* widget = WidgetOf(this))
+        widget->update();
+}
+
+void CWnd::InvalidateRect(const RECT* rect, BOOL)
+{
+    if (QWidget* widget = WidgetOf(this)) {
+        if (rect)
+            widget->update(ToQRect(*rect));
+        else
+            widget->update();
+    }
+}
+
+void CWnd::UpdateWindow()
+{
+    if (QWidget* widget = WidgetOf(this))
+        widget->repaint();
+}
+
+BOOL CWnd::RedrawWindow()
+{
+    if (QWidget* widget = WidgetOf(this)) {
+        widget->repaint();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+CWnd* CWnd::SetFocus()
+{
+    CWnd* previous = GetFocus();
+    if (QWidget* widget = WidgetOf(this)) {
+        if (widget->isWindow()) {
+            widget->raise();
+            widget->activateWindow();
+        }
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+    return previous;
+}
+
+CWnd* CWnd::GetFocus()
+{
+    return WindowOrAncestor(QApplication::focusWidget());
+}
+
+CWnd* CWnd::SetCapture()
+{
+    CWnd* previous = GetCapture();
+    if (m_native && m_native->widget)
+        m_native->InputWidget()->grabMouse();
+    return previous;
+}
+
+CWnd* CWnd::GetCapture()
+{
+    return WindowOrAncestor(QWidget::mouseGrabber());
+}
+
+BOOL CWnd::SetForegroundWindow()
+{
+    QWidget* widget = WidgetOf(this);
+    if (!widget)
+        return FALSE;
+    widget->window()->raise();
+    widget->window()->activateWindow();
+    return TRUE;
+}
+
+void CWnd::BringWindowToTop()
+{
+    if (QWidget* widget = WidgetOf(this))
+        widget->raise();
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, void*)
+{
+    if (!m_native || !m_native->widget)
+        return 0;
+    KillTimer(id);
+    const int timer = m_native->widget->startTimer(static_cast<int>(std::max<UINT>(elapse, 1)), Qt::PreciseTimer);
+    if (timer == 0)
+        return 0;
+    m_native->timers[id] = timer;
+    return id;
+}
+
+BOOL CWnd::KillTimer(UINT_PTR id)
+{
+    if (!m_native)
+        return FALSE;
+    const auto found = m_native->timers.find(id);
+    if (found == m_native->timers.end())
+        return FALSE;
+    if (m_native->widget)
+        m_native->widget->killTimer(found->second);
+    m_native->timers.erase(found);
+    return TRUE;
+}
+
+LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return window ? window->SendMessage(message, wParam, lParam) : 0;
+}
+
+BOOL PostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return window ? window->PostMessage(message, wParam, lParam) : FALSE;
+}
+
+BOOL ReleaseCapture()
+{
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    return TRUE;
+}
+
+HWND GetFocus()
+{
+    return CWnd::GetFocus();
+}
+
+HWND SetFocus(HWND window)
+{
+    return window ? window->SetFocus() : nullptr;
+}
+
+BOOL TrackMouseEvent(TRACKMOUSEEVENT* request)
+{
+    if (!request || !request->hwndTrack || !request->hwndTrack->Native())
+        return FALSE;
+    request->hwndTrack->Native()->trackLeave = (request->dwFlags & TME_LEAVE) != 0;
+    return TRUE;
+}
+
+int GetSystemMetrics(int index)
+{
+    EnsureToolkit();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    switch (index) {
+    case SM_CXSCREEN: return screen ? screen->geometry().width() : 0;
+    case SM_CYSCREEN: return screen ? screen->geometry().height() : 0;
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL: return 17;
+    default: return 0;
+    }
 }

@@ -1,9 +1,41 @@
 #pragma once
 
-class CNativeWindow;
+#include "Rect.h"
+#include "WinMessages.h"
+#include "WinStyles.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CDC;
+class CFont;
+class CRgn;
+class CScrollBar;
+class NativeWindow;
+struct DRAWITEMSTRUCT;
+struct MEASUREITEMSTRUCT;
+
+// What WM_CREATE carries.
+struct CREATESTRUCT
+{
+    void* lpCreateParams = nullptr;
+    UINT_PTR hMenu = 0; // the control id of a child window
+    CWnd* hwndParent = nullptr;
+    int cy = 0;
+    int cx = 0;
+    int y = 0;
+    int x = 0;
+    DWORD style = 0;
+    std::u16string lpszName;
+    std::u16string lpszClass;
+    DWORD dwExStyle = 0;
+};
 
 // A window object. The object owns its native window, which can be created, destroyed and
-// created again while the object lives.
+// created again while the object lives; destroying the native window never deletes the object.
+// Messages keep their desktop numbers: WindowProc receives every message and hands the known
+// ones to the On... handlers, whose base versions perform the default processing (Default).
 class CWnd
 {
 public:
@@ -12,9 +44,161 @@ public:
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
 
+    // Class names: a class registered with RegisterClass, or a control class ("BUTTON", "EDIT",
+    // "STATIC", "COMBOBOX", "LISTBOX", "SCROLLBAR", "SysTreeView32", "SysTabControl32",
+    // "SysDateTimePick32", "ToolbarWindow32"). Without WS_CHILD the window is top-level; it has a
+    // title bar and frame only with WS_CAPTION. x, y, width and height are the client rectangle
+    // (CW_USEDEFAULT as x lets the desktop place a top-level window).
+    virtual BOOL CreateEx(DWORD exStyle, const std::u16string& className, const std::u16string& windowName,
+        DWORD style, int x, int y, int width, int height, CWnd* parent, UINT id, void* param = nullptr);
+    BOOL CreateEx(DWORD exStyle, const std::u16string& className, const std::u16string& windowName,
+        DWORD style, const RECT& rect, CWnd* parent, UINT id, void* param = nullptr);
+    virtual BOOL Create(const std::u16string& className, const std::u16string& windowName, DWORD style,
+        const RECT& rect, CWnd* parent, UINT id, void* param = nullptr);
+    // Sends WM_DESTROY to the window and then to its children, and removes the native windows.
+    virtual BOOL DestroyWindow();
+
     bool IsCreated() const { return m_native != nullptr; }
-    CNativeWindow* Native() const { return m_native; }
+    // The window as a handle while its native window exists, otherwise null.
+    HWND GetSafeHwnd() const { return m_native ? const_cast<CWnd*>(this) : nullptr; }
+
+    // Synchronous delivery to WindowProc; 0 when the window does not exist.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Queues the message; it is delivered from the message loop. False when the window does not exist.
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The default processing of the message being handled.
+    LRESULT Default();
+    // The window class's processing of any message: the built-in behaviour of controls and the
+    // desktop's defaults (WM_CLOSE destroys the window, WM_SETCURSOR shows the class cursor ...).
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void GetClientRect(RECT* rect) const;
+    // In screen coordinates, with the frame of a captioned window.
+    void GetWindowRect(RECT* rect) const;
+    void ScreenToClient(POINT* point) const;
+    void ScreenToClient(RECT* rect) const;
+    void ClientToScreen(POINT* point) const;
+    void ClientToScreen(RECT* rect) const;
+    // Child windows take parent client coordinates, top-level windows screen coordinates.
+    void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
+    void MoveWindow(const RECT& rect, BOOL repaint = TRUE);
+    BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);
+    // Clips the window to the region (in window coordinates); null removes the clipping. The
+    // window takes over the region's shape; the region object stays the caller's.
+    int SetWindowRgn(const CRgn* region, BOOL redraw);
+
+    BOOL ShowWindow(int command);
+    BOOL IsWindowVisible() const;
+    BOOL EnableWindow(BOOL enable = TRUE);
+    BOOL IsWindowEnabled() const;
+    BOOL IsIconic() const;
+    void SetWindowText(const std::u16string& text);
+    std::u16string GetWindowText() const;
+    void GetWindowText(std::u16string& text) const { text = GetWindowText(); }
+    int GetWindowTextLength() const;
+    // The font is used, not owned: it must outlive its use by the window.
+    void SetFont(CFont* font, BOOL redraw = TRUE);
+    CFont* GetFont() const;
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    BOOL ModifyStyle(DWORD remove, DWORD add);
+    int GetDlgCtrlID() const;
+    int SetDlgCtrlID(int id);
+    std::u16string GetClassName() const;
+
+    CWnd* GetParent() const;
+    CWnd* GetDlgItem(int id) const;
+    CWnd* GetTopLevelParent() const;
+    std::vector<CWnd*> GetChildren() const;
+
+    void Invalidate(BOOL erase = TRUE);
+    void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
+    void UpdateWindow();
+    BOOL RedrawWindow();
+
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+    CWnd* SetCapture();
+    static CWnd* GetCapture();
+    BOOL SetForegroundWindow();
+    void BringWindowToTop();
+
+    // Starts (or restarts) the window timer; WM_TIMER arrives every `elapse` milliseconds
+    // until KillTimer or the destruction of the native window.
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse, void* unused = nullptr);
+    BOOL KillTimer(UINT_PTR id);
+
+    // The handlers; each base version performs the default processing.
+    virtual int OnCreate(CREATESTRUCT* create);
+    virtual void OnDestroy();
+    virtual void OnClose();
+    virtual void OnPaint();
+    virtual BOOL OnEraseBkgnd(CDC* dc);
+    virtual void OnSize(UINT type, int cx, int cy);
+    virtual void OnMove(int x, int y);
+    virtual void OnTimer(UINT_PTR id);
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
+    virtual void OnLButtonDown(UINT flags, CPoint point);
+    virtual void OnLButtonUp(UINT flags, CPoint point);
+    virtual void OnLButtonDblClk(UINT flags, CPoint point);
+    virtual void OnRButtonDown(UINT flags, CPoint point);
+    virtual void OnRButtonUp(UINT flags, CPoint point);
+    virtual void OnMouseMove(UINT flags, CPoint point);
+    // The point is in screen coordinates, as the wheel message carries it.
+    virtual BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
+    virtual void OnMouseLeave();
+    virtual BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message);
+    virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    virtual void OnKeyUp(UINT key, UINT repeat, UINT flags);
+    virtual void OnSysKeyDown(UINT key, UINT repeat, UINT flags);
+    virtual void OnChar(UINT ch, UINT repeat, UINT flags);
+    virtual void OnSetFocus(CWnd* oldWindow);
+    virtual void OnKillFocus(CWnd* newWindow);
+    virtual void OnHScroll(UINT code, UINT position, CScrollBar* scrollBar);
+    virtual void OnVScroll(UINT code, UINT position, CScrollBar* scrollBar);
+    // Owner drawing: the parent's base versions hand the request to the control's DrawItem.
+    virtual void OnDrawItem(int id, DRAWITEMSTRUCT* item);
+    virtual void OnMeasureItem(int id, MEASUREITEMSTRUCT* item);
+    virtual void OnContextMenu(CWnd* window, CPoint screenPoint);
+    virtual void DrawItem(DRAWITEMSTRUCT* item);
+    virtual void MeasureItem(MEASUREITEMSTRUCT* item);
+
+    // Private to the platform layer.
+    NativeWindow* Native() const { return m_native.get(); }
+    void AttachNative(std::unique_ptr<NativeWindow> native);
 
 protected:
-    CNativeWindow* m_native = nullptr;
+    // Called after the native window is gone (the object stays).
+    virtual void PostNcDestroy() {}
+
+private:
+    void DestroyNative();
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    std::unique_ptr<NativeWindow> m_native;
 };
+
+LRESULT SendMessage(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+BOOL PostMessage(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+BOOL ReleaseCapture();
+HWND GetFocus();
+HWND SetFocus(HWND window);
+
+// WM_MOUSELEAVE is delivered once after each request, when the pointer leaves the window.
+constexpr DWORD TME_LEAVE = 0x00000002;
+struct TRACKMOUSEEVENT
+{
+    DWORD cbSize = sizeof(TRACKMOUSEEVENT);
+    DWORD dwFlags = TME_LEAVE;
+    HWND hwndTrack = nullptr;
+    DWORD dwHoverTime = 0;
+};
+BOOL TrackMouseEvent(TRACKMOUSEEVENT* request);
+
+constexpr int SM_CXSCREEN = 0;
+constexpr int SM_CYSCREEN = 1;
+constexpr int SM_CXVSCROLL = 2;
+constexpr int SM_CYHSCROLL = 3;
+int GetSystemMetrics(int index);

@@ -1,0 +1,141 @@
+#include "Cursor.h"
+
+#include "InputState.h"
+#include "QtBridge.h"
+#include "WinApp.h"
+#include "WinStyles.h"
+
+#include <QCursor>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+struct CursorHandle
+{
+    QCursor cursor;
+};
+
+struct IconHandle
+{
+    QImage image;
+};
+
+namespace {
+HCURSOR g_current = nullptr;
+QPointer<QWidget> g_target;
+bool g_pointerKnown = false;
+
+Qt::CursorShape StandardShape(int id, bool* known)
+{
+    *known = true;
+    switch (id) {
+    case IDC_ARROW: return Qt::ArrowCursor;
+    case IDC_IBEAM: return Qt::IBeamCursor;
+    case IDC_WAIT: return Qt::WaitCursor;
+    case IDC_CROSS: return Qt::CrossCursor;
+    case IDC_SIZENWSE: return Qt::SizeFDiagCursor;
+    case IDC_SIZENESW: return Qt::SizeBDiagCursor;
+    case IDC_SIZEWE: return Qt::SizeHorCursor;
+    case IDC_SIZENS: return Qt::SizeVerCursor;
+    case IDC_SIZEALL: return Qt::SizeAllCursor;
+    case IDC_NO: return Qt::ForbiddenCursor;
+    case IDC_HAND: return Qt::PointingHandCursor;
+    default: *known = false; return Qt::ArrowCursor;
+    }
+}
+}
+
+HCURSOR LoadCursor(int idOrResource)
+{
+    static std::map<int, std::unique_ptr<CursorHandle>> cursors;
+    const auto found = cursors.find(idOrResource);
+    if (found != cursors.end())
+        return found->second.get();
+    EnsureToolkit();
+    bool standard = false;
+    const Qt::CursorShape shape = StandardShape(idOrResource, &standard);
+    std::unique_ptr<CursorHandle> handle;
+    if (standard) {
+        handle.reset(new CursorHandle { QCursor(shape) });
+    } else {
+        const QImage image = LoadResourceImage(ResourceKind::Cursor, idOrResource);
+        if (image.isNull())
+            return nullptr;
+        handle.reset(new CursorHandle { QCursor(QPixmap::fromImage(image), image.width() / 2, image.height() / 2) });
+    }
+    return cursors.emplace(idOrResource, std::move(handle)).first->second.get();
+}
+
+HICON LoadIcon(int resource)
+{
+    static std::map<int, std::unique_ptr<IconHandle>> icons;
+    if (resource == IDI_APPLICATION)
+        resource = 128;
+    const auto found = icons.find(resource);
+    if (found != icons.end())
+        return found->second.get();
+    EnsureToolkit();
+    const QImage image = LoadResourceImage(ResourceKind::Icon, resource);
+    if (image.isNull())
+        return nullptr;
+    auto handle = std::make_unique<IconHandle>();
+    handle->image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return icons.emplace(resource, std::move(handle)).first->second.get();
+}
+
+HCURSOR SetCursor(HCURSOR cursor)
+{
+    const HCURSOR previous = g_current;
+    g_current = cursor;
+    if (g_target) {
+        if (cursor)
+            g_target->setCursor(cursor->cursor);
+        else
+            g_target->setCursor(Qt::BlankCursor);
+    }
+    return previous;
+}
+
+HCURSOR GetCursor()
+{
+    return g_current;
+}
+
+BOOL GetCursorPos(POINT* point)
+{
+    const QPoint position = g_pointerKnown ? InputState::Pointer() : QCursor::pos();
+    point->x = position.x();
+    point->y = position.y();
+    return TRUE;
+}
+
+BOOL SetCursorPos(int x, int y)
+{
+    QCursor::setPos(x, y);
+    InputState::SetPointer(QPoint(x, y));
+    g_pointerKnown = true;
+    return TRUE;
+}
+
+void SetCursorTarget(QWidget* widget)
+{
+    g_target = widget;
+}
+
+void PointerSeen()
+{
+    g_pointerKnown = true;
+}
+
+QCursor CursorOf(HCURSOR cursor)
+{
+    return cursor ? cursor->cursor : QCursor(Qt::BlankCursor);
+}
+
+QImage IconImage(HICON icon)
+{
+    return icon ? icon->image : QImage();
+}

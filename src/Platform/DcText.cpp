@@ -1,0 +1,142 @@
+#include "Dc.h"
+
+#include "DcState.h"
+#include "QtBridge.h"
+
+#include <QFontMetrics>
+
+#include <vector>
+
+namespace {
+// Breaks one paragraph into lines no wider than the width, at blanks; a word wider than the
+// width stays whole on its own line.
+void BreakParagraph(const QString& paragraph, const QFontMetrics& metrics, int width, std::vector<QString>& lines)
+{
+    const QStringList words = paragraph.split(QLatin1Char(' '));
+    QString line;
+    bool lineHasWord = false;
+    for (const QString& word : words) {
+        const QString candidate = lineHasWord ? line + QLatin1Char(' ') + word : word;
+        if (lineHasWord && metrics.horizontalAdvance(candidate) > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = candidate;
+        }
+        lineHasWord = true;
+    }
+    lines.push_back(line);
+}
+
+std::vector<QString> LayoutLines(const QString& text, UINT format, const QFontMetrics& metrics, int width)
+{
+    std::vector<QString> lines;
+    if (format & DT_SINGLELINE) {
+        QString line = text;
+        line.remove(QLatin1Char('\r'));
+        line.remove(QLatin1Char('\n'));
+        lines.push_back(line);
+        return lines;
+    }
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& paragraph : normalised.split(QLatin1Char('\n'))) {
+        if (format & DT_WORDBREAK)
+            BreakParagraph(paragraph, metrics, width, lines);
+        else
+            lines.push_back(paragraph);
+    }
+    return lines;
+}
+}
+
+int CDC::DrawText(const std::u16string& text, RECT* rect, UINT format)
+{
+    const QFontMetrics metrics(m_state->qfont);
+    const int width = rect->right - rect->left;
+    std::vector<QString> lines = LayoutLines(ToQString(text), format, metrics, width);
+    if ((format & DT_END_ELLIPSIS) && lines.size() == 1)
+        lines[0] = metrics.elidedText(lines[0], Qt::ElideRight, width);
+    const int lineHeight = metrics.height();
+    const int totalHeight = lineHeight * static_cast<int>(lines.size());
+    if (format & DT_CALCRECT) {
+        int widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        rect->right = rect->left + widest;
+        rect->bottom = rect->top + totalHeight;
+        return totalHeight;
+    }
+    QPainter* painter = m_state->Painter();
+    if (!painter)
+        return totalHeight;
+    int y = rect->top;
+    if (format & DT_SINGLELINE) {
+        if (format & DT_VCENTER)
+            y = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
+        else if (format & DT_BOTTOM)
+            y = rect->bottom - lineHeight;
+    }
+    painter->save();
+    if (!(format & DT_NOCLIP))
+        painter->setClipRect(ToQRect(*rect), painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter->setFont(m_state->qfont);
+    painter->setPen(ToQColor(m_state->textColor));
+    for (const QString& line : lines) {
+        const int lineWidth = metrics.horizontalAdvance(line);
+        int x = rect->left;
+        if (format & DT_CENTER)
+            x = rect->left + (width - lineWidth) / 2;
+        else if (format & DT_RIGHT)
+            x = rect->right - lineWidth;
+        if (m_state->bkMode == OPAQUE)
+            painter->fillRect(QRect(x, y, lineWidth, lineHeight), ToQColor(m_state->bkColor));
+        painter->drawText(QPoint(x, y + metrics.ascent()), line);
+        y += lineHeight;
+    }
+    painter->restore();
+    return totalHeight;
+}
+
+BOOL CDC::TextOut(int x, int y, const std::u16string& text)
+{
+    QPainter* painter = m_state->Painter();
+    if (!painter)
+        return FALSE;
+    const QFontMetrics metrics(m_state->qfont);
+    const QString line = ToQString(text);
+    painter->save();
+    painter->setFont(m_state->qfont);
+    if (m_state->bkMode == OPAQUE)
+        painter->fillRect(QRect(x, y, metrics.horizontalAdvance(line), metrics.height()), ToQColor(m_state->bkColor));
+    painter->setPen(ToQColor(m_state->textColor));
+    painter->drawText(QPoint(x, y + metrics.ascent()), line);
+    painter->restore();
+    return TRUE;
+}
+
+CSize CDC::GetTextExtent(const std::u16string& text) const
+{
+    const QFontMetrics metrics(m_state->qfont);
+    return CSize(metrics.horizontalAdvance(ToQString(text)), metrics.height());
+}
+
+BOOL CDC::GetTextExtentPoint32(const std::u16string& text, SIZE* size) const
+{
+    *size = GetTextExtent(text);
+    return TRUE;
+}
+
+BOOL CDC::GetTextMetrics(TEXTMETRIC* metrics) const
+{
+    const QFontMetrics font(m_state->qfont);
+    metrics->tmHeight = font.height();
+    metrics->tmAscent = font.ascent();
+    metrics->tmDescent = font.descent();
+    metrics->tmInternalLeading = font.height() - m_state->qfont.pixelSize();
+    metrics->tmExternalLeading = font.leading();
+    metrics->tmAveCharWidth = font.averageCharWidth();
+    metrics->tmMaxCharWidth = font.maxWidth();
+    return TRUE;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Wnd.h"
+
+#include <cstdint>
+
+// A list box ("LISTBOX") with one selection: LBS_SORT keeps the items sorted
+// (case-insensitively), LBS_NOTIFY sends LBN_SELCHANGE and LBN_DBLCLK for the user's choices,
+// LBS_OWNERDRAWFIXED has the parent draw every item (WM_DRAWITEM, handed to DrawItem) at the
+// height WM_MEASUREITEM (MeasureItem) or SetItemHeight gives.
+class CListBox : public CWnd
+{
+public:
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+
+    int AddString(const std::u16string& text);
+    int InsertString(int index, const std::u16string& text);
+    int DeleteString(int index);
+    void ResetContent();
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int index);
+    int GetText(int index, std::u16string& text) const;
+    int GetTextLen(int index) const;
+    int FindString(int after, const std::u16string& prefix) const;
+    int FindStringExact(int after, const std::u16string& text) const;
+    int SetItemData(int index, std::uintptr_t data);
+    std::uintptr_t GetItemData(int index) const;
+    int SetItemHeight(int index, UINT height);
+    int GetItemHeight(int index) const;
+    int GetItemRect(int index, RECT* rect) const;
+    int GetTopIndex() const;
+    // The item nearest to the client point; `outside` is set when the point is past the items.
+    UINT ItemFromPoint(CPoint point, BOOL& outside) const;
+};

@@ -1,0 +1,90 @@
+#include "Rgn.h"
+
+#include "QtBridge.h"
+
+#include <QPolygon>
+#include <QRegion>
+
+CRgn::CRgn() = default;
+CRgn::~CRgn() = default;
+
+BOOL CRgn::CreateRectRgn(int left, int top, int right, int bottom)
+{
+    m_region = std::make_unique<QRegion>(QRect(left, top, std::max(0, right - left), std::max(0, bottom - top)));
+    return TRUE;
+}
+
+BOOL CRgn::CreateRectRgnIndirect(const RECT* rect)
+{
+    return rect ? CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom) : FALSE;
+}
+
+BOOL CRgn::CreateEllipticRgn(int left, int top, int right, int bottom)
+{
+    m_region = std::make_unique<QRegion>(QRect(left, top, std::max(0, right - left), std::max(0, bottom - top)), QRegion::Ellipse);
+    return TRUE;
+}
+
+BOOL CRgn::CreatePolygonRgn(const POINT* points, int count, int fillMode)
+{
+    QPolygon polygon;
+    for (int i = 0; i < count; ++i)
+        polygon << QPoint(points[i].x, points[i].y);
+    m_region = std::make_unique<QRegion>(polygon, fillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+    return TRUE;
+}
+
+int CRgn::CombineRgn(const CRgn* a, const CRgn* b, int mode)
+{
+    if (!a || (mode != RGN_COPY && !b))
+        return RGN_ERROR;
+    const QRegion first = a->ToQRegion();
+    const QRegion second = b ? b->ToQRegion() : QRegion();
+    QRegion result;
+    switch (mode) {
+    case RGN_AND: result = first.intersected(second); break;
+    case RGN_OR: result = first.united(second); break;
+    case RGN_XOR: result = first.xored(second); break;
+    case RGN_DIFF: result = first.subtracted(second); break;
+    default: result = first; break;
+    }
+    SetQRegion(result);
+    return result.isEmpty() ? NULLREGION : result.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
+}
+
+int CRgn::OffsetRgn(int dx, int dy)
+{
+    if (!m_region)
+        return RGN_ERROR;
+    m_region->translate(dx, dy);
+    return m_region->isEmpty() ? NULLREGION : SIMPLEREGION;
+}
+
+BOOL CRgn::PtInRegion(int x, int y) const
+{
+    return m_region && m_region->contains(QPoint(x, y)) ? TRUE : FALSE;
+}
+
+int CRgn::GetRgnBox(RECT* rect) const
+{
+    if (!m_region || !rect)
+        return RGN_ERROR;
+    *rect = FromQRect(m_region->boundingRect());
+    return m_region->isEmpty() ? NULLREGION : SIMPLEREGION;
+}
+
+BOOL CRgn::DeleteObject()
+{
+    m_region.reset();
+    return TRUE;
+}
+
+QRegion CRgn::ToQRegion() const
+{
+    return m_region ? *m_region : QRegion();
+}
+
+void CRgn::SetQRegion(const QRegion& region)
+{
+    m_region = std::make_unique<QRegion>(region);
+}

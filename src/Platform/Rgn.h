@@ -1,0 +1,33 @@
+#pragma once
+
+#include "GdiObject.h"
+
+#include <memory>
+
+class QRegion;
+
+// A region: a set of pixels (right and bottom edges excluded, as in the drawing calls).
+class CRgn : public CGdiObject
+{
+public:
+    CRgn();
+    ~CRgn() override;
+
+    BOOL CreateRectRgn(int left, int top, int right, int bottom);
+    BOOL CreateRectRgnIndirect(const RECT* rect);
+    BOOL CreateEllipticRgn(int left, int top, int right, int bottom);
+    BOOL CreatePolygonRgn(const POINT* points, int count, int fillMode);
+    // Combines a and b into this region (RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY).
+    int CombineRgn(const CRgn* a, const CRgn* b, int mode);
+    int OffsetRgn(int dx, int dy);
+    BOOL PtInRegion(int x, int y) const;
+    int GetRgnBox(RECT* rect) const;
+    BOOL DeleteObject() override;
+
+    // Private to the platform layer.
+    QRegion ToQRegion() const;
+    void SetQRegion(const QRegion& region);
+
+private:
+    std::unique_ptr<QRegion> m_region;
+};

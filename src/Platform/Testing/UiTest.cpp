@@ -1,0 +1,261 @@
+#include "UiTest.h"
+
+#include "NativeWindow.h"
+#include "Text.h"
+#include "WinMessages.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+namespace {
+QWidget* InputOf(CWnd* window)
+{
+    return window && window->Native() ? window->Native()->InputWidget() : nullptr;
+}
+
+QWidget* KeyTarget(CWnd* window)
+{
+    QWidget* widget = WidgetOf(window);
+    if (widget) {
+        widget->window()->activateWindow();
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+    return widget;
+}
+
+Qt::MouseButton ButtonOf(UINT button)
+{
+    return button == VK_RBUTTON ? Qt::RightButton : button == VK_MBUTTON ? Qt::MiddleButton : Qt::LeftButton;
+}
+
+Qt::KeyboardModifiers ModifiersOf(UINT keys)
+{
+    Qt::KeyboardModifiers modifiers;
+    if (keys & MK_SHIFT)
+        modifiers |= Qt::ShiftModifier;
+    if (keys & MK_CONTROL)
+        modifiers |= Qt::ControlModifier;
+    if (keys & UiTest::ALT_KEY)
+        modifiers |= Qt::AltModifier;
+    return modifiers;
+}
+
+Qt::Key QtKeyOf(UINT vk)
+{
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
+        return static_cast<Qt::Key>(vk);
+    if (vk >= VK_F1 && vk <= VK_F12)
+        return static_cast<Qt::Key>(Qt::Key_F1 + static_cast<int>(vk - VK_F1));
+    switch (vk) {
+    case VK_BACK: return Qt::Key_Backspace;
+    case VK_TAB: return Qt::Key_Tab;
+    case VK_RETURN: return Qt::Key_Return;
+    case VK_SHIFT: return Qt::Key_Shift;
+    case VK_CONTROL: return Qt::Key_Control;
+    case VK_MENU: return Qt::Key_Alt;
+    case VK_ESCAPE: return Qt::Key_Escape;
+    case VK_SPACE: return Qt::Key_Space;
+    case VK_PRIOR: return Qt::Key_PageUp;
+    case VK_NEXT: return Qt::Key_PageDown;
+    case VK_END: return Qt::Key_End;
+    case VK_HOME: return Qt::Key_Home;
+    case VK_LEFT: return Qt::Key_Left;
+    case VK_UP: return Qt::Key_Up;
+    case VK_RIGHT: return Qt::Key_Right;
+    case VK_DOWN: return Qt::Key_Down;
+    case VK_INSERT: return Qt::Key_Insert;
+    case VK_DELETE: return Qt::Key_Delete;
+    case VK_APPS: return Qt::Key_Menu;
+    case VK_OEM_PERIOD: return Qt::Key_Period;
+    case VK_OEM_COMMA: return Qt::Key_Comma;
+    case VK_OEM_MINUS: return Qt::Key_Minus;
+    default: return Qt::Key_unknown;
+    }
+}
+
+QString TextOf(UINT vk, UINT keys)
+{
+    if (keys & (MK_CONTROL | UiTest::ALT_KEY))
+        return QString();
+    if (vk >= 'A' && vk <= 'Z')
+        return QString(QChar(keys & MK_SHIFT ? vk : vk + 32));
+    if (vk >= '0' && vk <= '9')
+        return QString(QChar(vk));
+    switch (vk) {
+    case VK_SPACE: return QStringLiteral(" ");
+    case VK_BACK: return QStringLiteral("\b");
+    case VK_TAB: return QStringLiteral("\t");
+    case VK_RETURN: return QStringLiteral("\r");
+    case VK_ESCAPE: return QString(QChar(27));
+    case VK_OEM_PERIOD: return QStringLiteral(".");
+    case VK_OEM_COMMA: return QStringLiteral(",");
+    case VK_OEM_MINUS: return QStringLiteral("-");
+    default: return QString();
+    }
+}
+
+void SendKey(CWnd* window, UINT vk, UINT keys, QEvent::Type type)
+{
+    QWidget* target = KeyTarget(window);
+    if (!target)
+        return;
+    QKeyEvent event(type, QtKeyOf(vk), ModifiersOf(keys), TextOf(vk, keys));
+    QApplication::sendEvent(target, &event);
+}
+}
+
+namespace UiTest {
+void ProcessEvents(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    } while (timer.elapsed() < milliseconds);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > milliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+void MouseDown(CWnd* window, int x, int y, UINT button, UINT keys)
+{
+    if (QWidget* widget = InputOf(window))
+        QTest::mousePress(widget, ButtonOf(button), ModifiersOf(keys), QPoint(x, y));
+}
+
+void MouseUp(CWnd* window, int x, int y, UINT button, UINT keys)
+{
+    if (QWidget* widget = InputOf(window))
+        QTest::mouseRelease(widget, ButtonOf(button), ModifiersOf(keys), QPoint(x, y));
+}
+
+void Click(CWnd* window, int x, int y, UINT button, UINT keys)
+{
+    MouseDown(window, x, y, button, keys);
+    MouseUp(window, x, y, button, keys);
+}
+
+void DoubleClick(CWnd* window, int x, int y)
+{
+    if (QWidget* widget = InputOf(window))
+        QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+}
+
+void MouseMove(CWnd* window, int x, int y, UINT heldButtons)
+{
+    QWidget* widget = InputOf(window);
+    if (!widget)
+        return;
+    Qt::MouseButtons buttons;
+    if (heldButtons & MK_LBUTTON)
+        buttons |= Qt::LeftButton;
+    if (heldButtons & MK_RBUTTON)
+        buttons |= Qt::RightButton;
+    const QPoint local(x, y);
+    QMouseEvent event(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void Wheel(CWnd* window, int x, int y, int delta)
+{
+    QWidget* widget = InputOf(window);
+    if (!widget)
+        return;
+    const QPointF local(x, y);
+    QWheelEvent event(local, widget->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+void MouseLeave(CWnd* window)
+{
+    if (QWidget* widget = WidgetOf(window)) {
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(widget, &event);
+    }
+}
+
+void KeyDown(CWnd* window, UINT virtualKey, UINT keys)
+{
+    SendKey(window, virtualKey, keys, QEvent::KeyPress);
+}
+
+void KeyUp(CWnd* window, UINT virtualKey, UINT keys)
+{
+    SendKey(window, virtualKey, keys, QEvent::KeyRelease);
+}
+
+void KeyPress(CWnd* window, UINT virtualKey, UINT keys)
+{
+    KeyDown(window, virtualKey, keys);
+    KeyUp(window, virtualKey, keys);
+}
+
+void TypeText(CWnd* window, const std::u16string& text)
+{
+    for (char16_t ch : text) {
+        if (ch >= u'a' && ch <= u'z')
+            KeyPress(window, ch - 32);
+        else if (ch >= u'A' && ch <= u'Z')
+            KeyPress(window, ch, MK_SHIFT);
+        else if (ch >= u'0' && ch <= u'9')
+            KeyPress(window, ch);
+        else if (ch == u' ')
+            KeyPress(window, VK_SPACE);
+        else if (ch == u'.')
+            KeyPress(window, VK_OEM_PERIOD);
+        else if (QWidget* target = KeyTarget(window)) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(ch)));
+            QApplication::sendEvent(target, &press);
+        }
+    }
+}
+
+Image Grab(CWnd* window)
+{
+    Image image;
+    QWidget* widget = WidgetOf(window);
+    if (!widget)
+        return image;
+    const QImage picture = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    image.width = picture.width();
+    image.height = picture.height();
+    image.pixels.reserve(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            image.pixels.push_back(RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)));
+        }
+    }
+    return image;
+}
+
+bool SaveGrab(CWnd* window, const std::string& path)
+{
+    QWidget* widget = WidgetOf(window);
+    return widget && widget->grab().save(QString::fromStdString(path));
+}
+
+bool IsFrameless(CWnd* window)
+{
+    QWidget* widget = WidgetOf(window);
+    return widget && widget->isWindow() && widget->windowFlags().testFlag(Qt::FramelessWindowHint);
+}
+
+int CursorShape(CWnd* window)
+{
+    QWidget* widget = InputOf(window);
+    return widget ? static_cast<int>(widget->cursor().shape()) : -1;
+}
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "WinDefs.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CWnd;
+
+// Simulated user input and screen reading for tests of windows on the offscreen platform.
+namespace UiTest {
+// Processes pending events (and deferred deletions) for at least `milliseconds`.
+void ProcessEvents(int milliseconds = 0);
+// Processes events until the condition holds or the time runs out; returns the condition.
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 2000);
+
+// Mouse input at client coordinates of the window. `button` is VK_LBUTTON, VK_RBUTTON or
+// VK_MBUTTON; `keys` holds MK_SHIFT and MK_CONTROL.
+void MouseDown(CWnd* window, int x, int y, UINT button = 0x01, UINT keys = 0);
+void MouseUp(CWnd* window, int x, int y, UINT button = 0x01, UINT keys = 0);
+void Click(CWnd* window, int x, int y, UINT button = 0x01, UINT keys = 0);
+void DoubleClick(CWnd* window, int x, int y);
+void MouseMove(CWnd* window, int x, int y, UINT heldButtons = 0);
+void Wheel(CWnd* window, int x, int y, int delta);
+// The pointer leaves the window.
+void MouseLeave(CWnd* window);
+
+// Key input to the window (its widget gets the focus first). `keys` holds MK_SHIFT,
+// MK_CONTROL and ALT_KEY; the typed text follows from the key unless given.
+constexpr UINT ALT_KEY = 0x1000;
+void KeyDown(CWnd* window, UINT virtualKey, UINT keys = 0);
+void KeyUp(CWnd* window, UINT virtualKey, UINT keys = 0);
+void KeyPress(CWnd* window, UINT virtualKey, UINT keys = 0);
+void TypeText(CWnd* window, const std::u16string& text);
+
+// What the window shows, as the user would see it.
+struct Image
+{
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]; }
+};
+Image Grab(CWnd* window);
+// Saves the window's picture as a PNG file (for looking at it).
+bool SaveGrab(CWnd* window, const std::string& path);
+
+// Whether the window is a top-level window without a frame.
+bool IsFrameless(CWnd* window);
+// The Qt cursor shape number over the window (Qt::CursorShape), for cursor checks.
+int CursorShape(CWnd* window);
+}
