@@ -1,0 +1,8 @@
+#pragma once
+
+#include "ListBox.h"
+#include "CommonControl.h"
+
+class CCommonListBox : public CCommonKeys<CListBox>
+{
+};
