@@ -15,4 +15,8 @@ void RegisterBuiltInControls()
     RegisterControlClass(u"COMBOBOX", MakeComboWindow);
     RegisterControlClass(u"LISTBOX", MakeListWindow);
     RegisterControlClass(u"SysDateTimePick32", MakeDateWindow);
+    RegisterControlClass(u"ToolbarWindow32", MakeToolBarWindow);
+    RegisterControlClass(u"SysTabControl32", MakeTabWindow);
+    RegisterControlClass(u"SysTreeView32", MakeTreeWindow);
+    RegisterControlClass(u"#32770", MakeDialogWindow);
 }

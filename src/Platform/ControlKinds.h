@@ -14,6 +14,10 @@ std::unique_ptr<NativeWindow> MakeEditWindow(CWnd* owner);
 std::unique_ptr<NativeWindow> MakeComboWindow(CWnd* owner);
 std::unique_ptr<NativeWindow> MakeListWindow(CWnd* owner);
 std::unique_ptr<NativeWindow> MakeDateWindow(CWnd* owner);
+std::unique_ptr<NativeWindow> MakeToolBarWindow(CWnd* owner);
+std::unique_ptr<NativeWindow> MakeTabWindow(CWnd* owner);
+std::unique_ptr<NativeWindow> MakeTreeWindow(CWnd* owner);
+std::unique_ptr<NativeWindow> MakeDialogWindow(CWnd* owner);
 
 // Makes the control classes known by name; runs once, before the first window is made.
 void RegisterBuiltInControls();

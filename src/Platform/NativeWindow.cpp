@@ -124,6 +124,14 @@ bool RouteKey(WidgetLink* holder, QWidget* receiver, QKeyEvent* event, const std
     const UINT vk = InputState::VirtualKey(*event);
     if (vk == VK_TAB && InDialog(receiver))
         return base(event); // the dialog moves the focus
+    // In a dialog Enter means OK and Escape Cancel (a multi-line edit keeps its Enter).
+    const bool multiLine = holder->link && holder->link->style & ES_MULTILINE && holder->link->className == u"EDIT";
+    if (event->type() == QEvent::KeyPress && InDialog(receiver) && (vk == VK_ESCAPE || (vk == VK_RETURN && !multiLine))) {
+        if (CWnd* dialog = WindowOfWidget(receiver->window()))
+            dialog->SendMessage(WM_COMMAND, MAKEWPARAM(vk == VK_RETURN ? IDOK : IDCANCEL, BN_CLICKED), 0);
+        event->accept();
+        return true;
+    }
     CWnd* window = LiveWindow(holder);
     const bool alt = event->modifiers().testFlag(Qt::AltModifier);
     const LPARAM param = InputState::KeyParam(*event, event->type() == QEvent::KeyRelease);

@@ -24,6 +24,20 @@ QWidget* KeyTarget(CWnd* window)
     return widget;
 }
 
+// The widget under the point: an inner part of a control (a tool bar's button) gets the event.
+QWidget* Deepest(CWnd* window, QPoint* point)
+{
+    QWidget* input = InputOf(window);
+    if (!input)
+        return nullptr;
+    QWidget* inner = input->childAt(*point);
+    if (inner && WindowOrAncestor(inner) == window) {
+        *point = inner->mapFrom(input, *point);
+        return inner;
+    }
+    return input;
+}
+
 Qt::MouseButton ButtonOf(UINT button)
 {
     return button == VK_RBUTTON ? Qt::RightButton : button == VK_MBUTTON ? Qt::MiddleButton : Qt::LeftButton;
@@ -130,14 +144,16 @@ bool WaitUntil(const std::function<bool()>& condition, int milliseconds)
 
 void MouseDown(CWnd* window, int x, int y, UINT button, UINT keys)
 {
-    if (QWidget* widget = InputOf(window))
-        QTest::mousePress(widget, ButtonOf(button), ModifiersOf(keys), QPoint(x, y));
+    QPoint point(x, y);
+    if (QWidget* widget = Deepest(window, &point))
+        QTest::mousePress(widget, ButtonOf(button), ModifiersOf(keys), point);
 }
 
 void MouseUp(CWnd* window, int x, int y, UINT button, UINT keys)
 {
-    if (QWidget* widget = InputOf(window))
-        QTest::mouseRelease(widget, ButtonOf(button), ModifiersOf(keys), QPoint(x, y));
+    QPoint point(x, y);
+    if (QWidget* widget = Deepest(window, &point))
+        QTest::mouseRelease(widget, ButtonOf(button), ModifiersOf(keys), point);
 }
 
 void Click(CWnd* window, int x, int y, UINT button, UINT keys)

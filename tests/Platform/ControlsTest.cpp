@@ -1,0 +1,293 @@
+#include "Bitmap.h"
+#include "Button.h"
+#include "Clipboard.h"
+#include "ComboBox.h"
+#include "DateTimeCtrl.h"
+#include "Edit.h"
+#include "ImageList.h"
+#include "ListBox.h"
+#include "Menu.h"
+#include "RecordingWindow.h"
+#include "ScrollBar.h"
+#include "TabCtrl.h"
+#include "ToolBar.h"
+#include "TreeCtrl.h"
+#include "UiTest.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// The commands and notifications that reach a parent.
+class CParent : public CRecordingWindow
+{
+public:
+    BOOL OnCommand(WPARAM wParam, LPARAM) override
+    {
+        commands.push_back({ LOWORD(wParam), HIWORD(wParam) });
+        return TRUE;
+    }
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override
+    {
+        const auto* header = reinterpret_cast<NMHDR*>(lParam);
+        notifications.push_back(header->code);
+        if (header->code == TVN_SELCHANGED)
+            selectedData.push_back(reinterpret_cast<const NMTREEVIEW*>(lParam)->itemNew.lParam);
+        if (header->code == TVN_ENDLABELEDIT) {
+            const auto* info = reinterpret_cast<const NMTVDISPINFO*>(lParam);
+            labels.push_back(info->item.pszText ? std::u16string(info->item.pszText) : u"<cancelled>");
+            *result = acceptLabels ? TRUE : FALSE;
+        }
+        return TRUE;
+    }
+    void OnVScroll(UINT code, UINT position, CScrollBar* bar) override
+    {
+        scrolls.push_back({ code, position });
+        if (bar && code == SB_LINEDOWN)
+            bar->SetScrollPos(bar->GetScrollPos() + 1);
+    }
+
+    std::vector<std::pair<UINT, UINT>> commands;
+    std::vector<UINT> notifications;
+    std::vector<LPARAM> selectedData;
+    std::vector<std::u16string> labels;
+    std::vector<std::pair<UINT, UINT>> scrolls;
+    bool acceptLabels = true;
+};
+
+class CTipBar : public CToolBar
+{
+public:
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT*) override
+    {
+        auto* info = reinterpret_cast<NMTTDISPINFO*>(lParam);
+        if (info->hdr.code != TTN_GETDISPINFO)
+            return FALSE;
+        const std::u16string text(100, u'x');
+        std::fill(std::begin(info->szText), std::end(info->szText), u'\0');
+        std::copy_n(text.begin(), 79, info->szText);
+        return TRUE;
+    }
+};
+}
+
+TEST(Controls, ButtonsEditsAndListsNotifyTheirParent)
+{
+    CParent parent;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 400, 300));
+    CButton button;
+    ASSERT_TRUE(button.Create(u"OK", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 25), &parent, 1));
+    UiTest::Click(&button, 10, 10);
+    ASSERT_EQ(parent.commands.size(), 1u);
+    EXPECT_EQ(parent.commands[0], std::make_pair(1u, BN_CLICKED));
+    button.SetState(TRUE);
+    EXPECT_TRUE(button.GetState() & BST_PUSHED);
+
+    CEdit edit;
+    ASSERT_TRUE(edit.CreateEx(WS_EX_CLIENTEDGE, u"EDIT", u"", WS_CHILD | WS_VISIBLE | ES_NUMBER, CRect(0, 30, 100, 50), &parent, 2));
+    parent.commands.clear();
+    UiTest::TypeText(&edit, u"1a2");
+    EXPECT_EQ(edit.GetWindowText(), u"12"); // ES_NUMBER drops the letter
+    EXPECT_EQ(parent.commands.size(), 2u);
+    edit.SendMessage(WM_CHAR, u'7');
+    EXPECT_EQ(edit.GetWindowText(), u"127");
+    edit.SetSel(1, 2);
+    edit.ReplaceSel(u"55");
+    EXPECT_EQ(edit.GetWindowText(), u"1557");
+
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_SORT, CRect(0, 60, 120, 160), &parent, 3));
+    combo.AddString(u"walnut");
+    combo.AddString(u"Acacia");
+    combo.AddString(u"linden");
+    std::u16string first;
+    combo.GetLBText(0, first);
+    EXPECT_EQ(first, u"Acacia");
+    EXPECT_EQ(combo.FindString(-1, u"LIN"), 1);
+    EXPECT_EQ(combo.FindStringExact(-1, u"walnu"), CB_ERR);
+    combo.SetItemData(2, 42);
+    EXPECT_EQ(combo.GetItemData(2), 42u);
+    parent.commands.clear();
+    combo.SetCurSel(2);
+    EXPECT_TRUE(parent.commands.empty()); // the program's choice is not announced
+    EXPECT_EQ(combo.GetWindowText(), u"walnut");
+    RECT comboRect;
+    combo.GetClientRect(&comboRect);
+    EXPECT_LT(comboRect.bottom, 100); // one line high; 100 is the list's height
+
+    CListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY, CRect(150, 0, 300, 100), &parent, 4));
+    list.AddString(u"Hive 1");
+    list.AddString(u"Hive 2");
+    list.SetItemData(1, 7);
+    parent.commands.clear();
+    list.SetCurSel(0);
+    EXPECT_TRUE(parent.commands.empty());
+    RECT second;
+    list.GetItemRect(1, &second);
+    UiTest::Click(&list, second.left + 5, second.top + 2);
+    EXPECT_EQ(list.GetCurSel(), 1);
+    EXPECT_EQ(list.GetItemData(list.GetCurSel()), 7u);
+    ASSERT_FALSE(parent.commands.empty());
+    EXPECT_EQ(parent.commands.back(), std::make_pair(4u, LBN_SELCHANGE));
+    BOOL outside = FALSE;
+    list.ItemFromPoint(CPoint(5, 95), outside);
+    EXPECT_TRUE(outside);
+}
+
+TEST(Controls, TreeSelectsSortsAndAsksAboutNewLabels)
+{
+    CParent parent;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 300, 300));
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS | TVS_SHOWSELALWAYS,
+        CRect(0, 0, 200, 300), &parent, 12304));
+    HTREEITEM north = tree.InsertItem(u"North", TVI_ROOT, TVI_SORT);
+    HTREEITEM east = tree.InsertItem(u"east", TVI_ROOT, TVI_SORT);
+    tree.SetItemData(north, (1 << 16) + 1);
+    HTREEITEM colony = tree.InsertItem(u"Colony", north);
+    tree.SetItemData(colony, (3 << 16) + 2);
+    EXPECT_EQ(tree.GetRootItem(), east);
+    EXPECT_EQ(tree.GetNextSiblingItem(east), north);
+    EXPECT_EQ(tree.GetParentItem(colony), north);
+    EXPECT_TRUE(tree.ItemHasChildren(north));
+    EXPECT_FALSE(tree.ItemHasChildren(east));
+    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
+
+    tree.Expand(north, TVE_EXPAND);
+    RECT place;
+    ASSERT_TRUE(tree.GetItemRect(colony, &place, TRUE));
+    UiTest::Click(&tree, place.left + 5, (place.top + place.bottom) / 2);
+    EXPECT_EQ(tree.GetSelectedItem(), colony);
+    ASSERT_FALSE(parent.selectedData.empty());
+    EXPECT_EQ(parent.selectedData.back(), (3 << 16) + 2);
+    EXPECT_EQ(tree.HitTest(CPoint(place.left + 5, place.top + 1)), colony);
+
+    // Leaving a label edit asks the parent about the text, and a refusal keeps the old label.
+    parent.acceptLabels = false;
+    tree.EditLabel(north);
+    UiTest::ProcessEvents();
+    tree.SetFocus();
+    UiTest::ProcessEvents();
+    ASSERT_EQ(parent.labels.size(), 1u);
+    EXPECT_EQ(parent.labels.back(), u"North");
+    EXPECT_EQ(tree.GetItemText(north), u"North");
+    tree.SelectItem(nullptr);
+    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
+    tree.DeleteAllItems();
+    EXPECT_EQ(tree.GetCount(), 0u);
+}
+
+TEST(Controls, TabStripAnnouncesOnlyTheUsersChange)
+{
+    CParent parent;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 300, 100));
+    CTabCtrl tabs;
+    ASSERT_TRUE(tabs.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 24), &parent, 12288));
+    tabs.InsertItem(0, u"Records");
+    tabs.InsertItem(1, u"Queens");
+    EXPECT_EQ(tabs.GetItemCount(), 2);
+    tabs.SetCurSel(1);
+    EXPECT_TRUE(parent.notifications.empty());
+    RECT first;
+    ASSERT_TRUE(tabs.GetItemRect(0, &first));
+    UiTest::Click(&tabs, first.left + 5, first.top + 5);
+    EXPECT_EQ(tabs.GetCurSel(), 0);
+    EXPECT_EQ(parent.notifications, (std::vector<UINT> { TCN_SELCHANGING, TCN_SELCHANGE }));
+}
+
+TEST(Controls, ScrollBarAsksItsParentAndShowsWhatTheParentSets)
+{
+    CParent parent;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 100, 200));
+    CScrollBar bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_VERT, CRect(83, 0, 100, 200), &parent, 12327));
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = 99;
+    info.nPage = 20;
+    info.nPos = 95;
+    bar.SetScrollInfo(&info);
+    EXPECT_EQ(bar.GetScrollPos(), 80); // at most max - page + 1
+    bar.SetScrollPos(0);
+    UiTest::Click(&bar, 8, 195); // the down arrow
+    ASSERT_FALSE(parent.scrolls.empty());
+    EXPECT_EQ(parent.scrolls.front().first, SB_LINEDOWN);
+    EXPECT_EQ(bar.GetScrollPos(), 1);
+}
+
+TEST(Controls, ToolBarCommandsTooltipsAndDisabledButtons)
+{
+    CParent parent;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 400, 100));
+    CTipBar bar;
+    ASSERT_TRUE(bar.CreateEx(&parent));
+    const UINT ids[] = { 1110, 1111, 1112, 1113 };
+    ASSERT_TRUE(bar.SetButtons(ids, 4));
+    CBitmap strip;
+    ASSERT_TRUE(strip.LoadBitmap(113));
+    CImageList images;
+    ASSERT_TRUE(images.Create(32, 32, ILC_COLOR32 | ILC_MASK, 4, 0));
+    EXPECT_EQ(images.Add(&strip, RGB(255, 255, 255)), 0);
+    EXPECT_EQ(images.GetImageCount(), 4);
+    bar.SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
+    EXPECT_TRUE(bar.EnableButton(1111, FALSE));
+    EXPECT_FALSE(bar.IsButtonEnabled(1111));
+    EXPECT_TRUE(bar.IsButtonEnabled(1110));
+
+    UiTest::ProcessEvents();
+    RECT first;
+    bar.GetItemRect(0, &first);
+    EXPECT_GE(first.right - first.left, 32);
+    UiTest::Click(&bar, (first.left + first.right) / 2, (first.top + first.bottom) / 2);
+    ASSERT_EQ(parent.commands.size(), 1u);
+    EXPECT_EQ(parent.commands[0], std::make_pair(1110u, 0u));
+    EXPECT_EQ(bar.TooltipText(1110).size(), 79u);
+}
+
+TEST(Controls, PopupMenuAndClipboard)
+{
+    CParent parent;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE));
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, 4, u"Add colony");
+    menu.AppendMenu(MF_STRING, 3, u"Change site");
+    MenuResponder responder;
+    responder.Choose(3);
+    EXPECT_TRUE(menu.TrackPopupMenu(TPM_LEFTALIGN, 50, 60, &parent));
+    ASSERT_EQ(responder.Calls().size(), 1u);
+    EXPECT_EQ(responder.Calls()[0].items.size(), 2u);
+    EXPECT_EQ(responder.Calls()[0].point.x, 50);
+    ASSERT_EQ(parent.commands.size(), 1u);
+    EXPECT_EQ(parent.commands[0].first, 3u);
+    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, &parent), 0);
+
+    ASSERT_TRUE(OpenClipboard(&parent));
+    EXPECT_FALSE(OpenClipboard(&parent));
+    EmptyClipboard();
+    EXPECT_TRUE(SetClipboardData(CF_UNICODETEXT, u"Пасека 12"));
+    CloseClipboard();
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_EQ(GetClipboardData(CF_UNICODETEXT), u"Пасека 12");
+    CloseClipboard();
+}
+
+TEST(Controls, DatePickerKeepsTheTimeOfDay)
+{
+    CParent parent;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE));
+    CDateTimeCtrl date;
+    ASSERT_TRUE(date.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 80, 20), &parent, 12328));
+    const std::int64_t moment = 1700000000;
+    date.SetTime(moment);
+    std::int64_t shown = 0;
+    date.GetTime(shown);
+    EXPECT_EQ(shown, moment);
+    EXPECT_TRUE(parent.notifications.empty());
+    UiTest::KeyPress(&date, VK_UP);
+    date.GetTime(shown);
+    EXPECT_NE(shown, moment);
+    ASSERT_FALSE(parent.notifications.empty());
+    EXPECT_EQ(parent.notifications.back(), DTN_DATETIMECHANGE);
+}
