@@ -272,7 +272,15 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
     if (QWidget* widget = WidgetOf(this)) {
         if (m_native->FixedHeight() >= 0)
             height = m_native->FixedHeight();
-        widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+        if (widget->isWindow()) {
+            // A top-level window's rectangle includes its frame, as GetWindowRect gives it.
+            const QRect frame = widget->frameGeometry();
+            widget->move(x, y);
+            widget->resize(std::max(width - (frame.width() - widget->width()), 0),
+                std::max(height - (frame.height() - widget->height()), 0));
+        } else {
+            widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+        }
         if (repaint)
             widget->update();
     }

@@ -11,6 +11,7 @@
 #include "ScrollBar.h"
 #include "TabCtrl.h"
 #include "ToolBar.h"
+#include "ToolTipCtrl.h"
 #include "TreeCtrl.h"
 #include "UiTest.h"
 
@@ -290,4 +291,20 @@ TEST(Controls, DatePickerKeepsTheTimeOfDay)
     EXPECT_NE(shown, moment);
     ASSERT_FALSE(parent.notifications.empty());
     EXPECT_EQ(parent.notifications.back(), DTN_DATETIMECHANGE);
+}
+
+TEST(Controls, ToolTipTitleShowsOnlyWhileActive)
+{
+    CParent parent;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE));
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &parent, 8210));
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&edit));
+    ASSERT_TRUE(tip.AddTool(&edit));
+    tip.SendMessage(TTM_SETTITLE, TTI_INFO, reinterpret_cast<LPARAM>(u"Digits only"));
+    tip.SendMessage(TTM_ACTIVATE, TRUE, 0);
+    EXPECT_NE(tip.ShownText(&edit).find(u"Digits only"), std::u16string::npos);
+    tip.SendMessage(TTM_ACTIVATE, FALSE, 0);
+    EXPECT_TRUE(tip.ShownText(&edit).empty());
 }
