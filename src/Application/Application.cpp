@@ -2,12 +2,19 @@
 
 #include "DatabaseManager.h"
 #include "IComponent.h"
+#include "IWnd.h"
 #include "JournalComponent.h"
 #include "LanguageManager.h"
 #include "SettingsComponent.h"
+#include "StringIds.h"
+#include "VisualManager.h"
+#include "WindowClass.h"
+#include "Wnd.h"
 
 namespace {
 CApplication* g_application = nullptr;
+constexpr char16_t kMainClassName[] = u"TolvikMainClass";
+constexpr int kApplicationIcon = 128;
 }
 
 IApplication* GetApplication()
@@ -43,7 +50,19 @@ bool CApplication::InitInstance()
     m_components.back()->Create();
     m_components.push_back(new CJournalComponent());
     m_components.back()->Create();
+    GetVisualManager()->LoadComponents();
     GetLanguageManager()->Initialize();
     CWinApp::InitInstance();
+
+    m_pMainWnd = dynamic_cast<CWnd*>(GetVisualManager()->GetMainWindow());
+    WNDCLASS mainClass;
+    mainClass.style = CS_HREDRAW | CS_VREDRAW;
+    mainClass.hIcon = LoadIcon(kApplicationIcon);
+    mainClass.hCursor = LoadCursor(IDC_ARROW);
+    mainClass.lpszClassName = kMainClassName;
+    AfxRegisterClass(&mainClass);
+    const std::u16string caption = GetLanguageManager()->GetString(StringId::MainWindowCaption);
+    if (m_pMainWnd)
+        m_pMainWnd->CreateEx(0, kMainClassName, caption, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, 520, 545, nullptr, 0);
     return true;
 }

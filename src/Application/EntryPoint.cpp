@@ -6,6 +6,7 @@
 #include "FaultGuard.h"
 #include "MessageBox.h"
 #include "StackDump.h"
+#include "VisualManager.h"
 #include "WinApp.h"
 
 namespace {
@@ -44,6 +45,7 @@ int RunTolvik()
     }
     if (application)
         application->Release();
+    DeleteVisualManager();
     DeleteEventManager();
     DeleteLanguageManager();
     return state.code;

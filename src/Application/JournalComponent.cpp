@@ -11,6 +11,7 @@
 #include "EventManager.h"
 #include "HousingsTable.h"
 #include "IJournalView.h"
+#include "JournalVisualComponent.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "RenameOperation.h"
@@ -140,6 +141,7 @@ void CJournalComponent::Create()
     GetJournalCache()->Load(database.get());
     GetQueenBeeCache()->Load(database.get());
     GetHousingCache()->Load(database.get());
+    SetVisualComponent(new CJournalVisualComponent(*this));
 }
 
 std::vector<std::u16string> CJournalComponent::GetViewNames()

@@ -1,5 +1,6 @@
 #include "SettingsComponent.h"
 
+#include "SettingsVisualComponent.h"
 #include "StringIds.h"
 
 CSettingsComponent::CSettingsComponent()
@@ -9,4 +10,5 @@ CSettingsComponent::CSettingsComponent()
 
 void CSettingsComponent::Create()
 {
+    SetVisualComponent(new CSettingsVisualComponent());
 }

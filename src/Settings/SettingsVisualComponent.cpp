@@ -1,0 +1,10 @@
+#include "SettingsVisualComponent.h"
+
+#include "LauncherIds.h"
+#include "StringIds.h"
+
+CSettingsVisualComponent::CSettingsVisualComponent()
+    : CVisualComponent({ kSettingsButtonBitmap, StringId::SettingsName, PictureAtTop, IdSettingsButton,
+        [](int) { return RECT { 400, 30, 500, 125 }; } })
+{
+}

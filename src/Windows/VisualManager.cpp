@@ -1,0 +1,67 @@
+#include "VisualManager.h"
+
+#include "IApplication.h"
+#include "IComponent.h"
+#include "IVisualComponent.h"
+#include "MainWin.h"
+
+#include <algorithm>
+
+bool NoCaseLess::operator()(const std::u16string& a, const std::u16string& b) const
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+        [](char16_t x, char16_t y) { return FoldCase(x) < FoldCase(y); });
+}
+
+CVisualManager::CVisualManager() = default;
+
+CVisualManager::~CVisualManager() = default;
+
+void CVisualManager::LoadComponents()
+{
+    m_mainWindow.reset();
+    for (IComponent* component : GetApplication()->GetComponents()) {
+        if (IVisualComponent* visual = component->GetVisualComponent())
+            m_components.emplace(component->GetName(), visual);
+    }
+}
+
+IWnd* CVisualManager::GetMainWindow()
+{
+    if (!m_mainWindow) {
+        std::vector<IVisualComponent*> components;
+        for (const auto& [name, component] : m_components)
+            components.push_back(component);
+        m_mainWindow = std::make_unique<CMainWin>(components);
+    }
+    return m_mainWindow.get();
+}
+
+IVisualComponent* CVisualManager::FindComponent(const std::u16string& name)
+{
+    const auto found = m_components.find(name);
+    return found != m_components.end() ? found->second : nullptr;
+}
+
+void CVisualManager::RedrawAll()
+{
+    for (const auto& [name, component] : m_components)
+        component->Redraw();
+}
+
+namespace {
+CVisualManager* g_visualManager = nullptr;
+}
+
+IVisualManager* GetVisualManager()
+{
+    if (!g_visualManager)
+        g_visualManager = new CVisualManager();
+    return g_visualManager;
+}
+
+void DeleteVisualManager()
+{
+    delete g_visualManager;
+    g_visualManager = nullptr;
+}

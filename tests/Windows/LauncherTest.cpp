@@ -1,0 +1,159 @@
+#include "Application.h"
+#include "IVisualComponent.h"
+#include "IWnd.h"
+#include "LanguageManager.h"
+#include "LauncherIds.h"
+#include "MessageBox.h"
+#include "StringIds.h"
+#include "TempWorkDir.h"
+#include "UiTest.h"
+#include "VisualManager.h"
+#include "WinApp.h"
+#include "Wnd.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+constexpr COLORREF kBackground = RGB(122, 210, 248);
+
+int Red(COLORREF c) { return c & 0xFF; }
+int Green(COLORREF c) { return (c >> 8) & 0xFF; }
+int Blue(COLORREF c) { return (c >> 16) & 0xFF; }
+
+CRect WindowRect(CWnd* window)
+{
+    CRect rect;
+    window->GetWindowRect(&rect);
+    return rect;
+}
+
+class LauncherTest : public testing::Test
+{
+protected:
+    LauncherTest()
+    {
+        std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang");
+        application = static_cast<CApplication*>(GetApplication());
+        application->InitInstance();
+        launcher = application->m_pMainWnd;
+        UiTest::ProcessEvents(20);
+    }
+    ~LauncherTest() override
+    {
+        application->Release();
+        DeleteVisualManager();
+    }
+
+    CWnd* Window(int nameId)
+    {
+        IVisualComponent* component = GetVisualManager()->FindComponent(GetLanguageManager()->GetString(nameId));
+        return component ? dynamic_cast<CWnd*>(component->GetWindow()) : nullptr;
+    }
+
+    TempWorkDir dir;
+    MessageBoxResponder boxes;
+    CApplication* application = nullptr;
+    CWnd* launcher = nullptr;
+};
+}
+
+TEST_F(LauncherTest, IsABorderlessWindowWithHeaderSidePictureAndButtons)
+{
+    ASSERT_NE(launcher, nullptr);
+    ASSERT_TRUE(launcher->IsCreated());
+    EXPECT_TRUE(UiTest::IsFrameless(launcher));
+    CRect client;
+    launcher->GetClientRect(&client);
+    EXPECT_EQ(client.Width(), 520);
+    EXPECT_EQ(client.Height(), 545);
+    EXPECT_EQ(launcher->GetWindowText(), u"Tolvik");
+    EXPECT_TRUE(boxes.Calls().empty());
+
+    const UiTest::Image picture = UiTest::Grab(launcher);
+    // Open background right of the side picture, which is 515 * 205 / 475 = 222 pixels wide.
+    EXPECT_EQ(picture.At(300, 300), kBackground);
+    EXPECT_EQ(picture.At(519, 540), kBackground);
+    // The honey-coloured header band runs across the whole width.
+    EXPECT_GT(Red(picture.At(300, 25)), Blue(picture.At(300, 25)) + 60);
+    // Grass at the foot of the side picture.
+    EXPECT_GT(Green(picture.At(60, 530)), Blue(picture.At(60, 530)));
+
+    CWnd* journal = launcher->GetDlgItem(IdJournalButton);
+    ASSERT_NE(journal, nullptr);
+    CRect rect;
+    journal->GetWindowRect(&rect);
+    launcher->ScreenToClient(&rect);
+    EXPECT_EQ(rect, CRect(195, 130, 500, 210));
+    CWnd* settings = launcher->GetDlgItem(IdSettingsButton);
+    ASSERT_NE(settings, nullptr);
+    settings->GetWindowRect(&rect);
+    launcher->ScreenToClient(&rect);
+    EXPECT_EQ(rect, CRect(400, 30, 500, 125));
+    CWnd* close = launcher->GetDlgItem(IdClose);
+    ASSERT_NE(close, nullptr);
+    close->GetWindowRect(&rect);
+    launcher->ScreenToClient(&rect);
+    EXPECT_EQ(rect, CRect(502, 0, 520, 30));
+    ASSERT_NE(launcher->GetDlgItem(IdMinimize), nullptr);
+}
+
+TEST_F(LauncherTest, JournalButtonOpensOneJournalWindowAndFocusesItAgain)
+{
+    ASSERT_NE(launcher, nullptr);
+    CWnd* button = launcher->GetDlgItem(IdJournalButton);
+    ASSERT_NE(button, nullptr);
+    CWnd* journal = Window(StringId::JournalName);
+    ASSERT_NE(journal, nullptr);
+    EXPECT_FALSE(journal->IsCreated());
+    UiTest::Click(button, 100, 40);
+    ASSERT_TRUE(UiTest::WaitUntil([&] { return journal->IsCreated(); }));
+    EXPECT_EQ(journal->GetWindowText(), GetLanguageManager()->GetString(StringId::JournalName));
+    CRect client;
+    journal->GetClientRect(&client);
+    EXPECT_EQ(client.Width(), 1000);
+    EXPECT_EQ(client.Height(), 700);
+    void* first = journal->GetSafeHwnd();
+    UiTest::Click(button, 100, 40);
+    UiTest::ProcessEvents(20);
+    EXPECT_EQ(journal->GetSafeHwnd(), first);
+}
+
+TEST_F(LauncherTest, CommandWithANotificationCodeIsIgnored)
+{
+    ASSERT_NE(launcher, nullptr);
+    CWnd* settings = Window(StringId::MainSettingsTitle);
+    ASSERT_NE(settings, nullptr);
+    launcher->SendMessage(WM_COMMAND, MAKEWPARAM(IdSettingsButton, 1), 0);
+    UiTest::ProcessEvents(20);
+    EXPECT_FALSE(settings->IsCreated());
+    launcher->SendMessage(WM_COMMAND, MAKEWPARAM(IdSettingsButton, 0), 0);
+    UiTest::ProcessEvents(20);
+    EXPECT_TRUE(settings->IsCreated());
+}
+
+TEST_F(LauncherTest, FollowsTheMouseWhileTheButtonIsHeld)
+{
+    ASSERT_NE(launcher, nullptr);
+    const CRect start = WindowRect(launcher);
+    UiTest::MouseDown(launcher, 300, 300);
+    UiTest::MouseMove(launcher, 340, 320, VK_LBUTTON);
+    ASSERT_TRUE(UiTest::WaitUntil([&] { return WindowRect(launcher).left == start.left + 40; }, 500));
+    EXPECT_EQ(WindowRect(launcher).top, start.top + 20);
+    UiTest::MouseUp(launcher, 340, 320);
+    UiTest::ProcessEvents(30);
+    const CRect released = WindowRect(launcher);
+    UiTest::MouseMove(launcher, 200, 200);
+    UiTest::ProcessEvents(30);
+    EXPECT_EQ(WindowRect(launcher), released);
+}
+
+TEST_F(LauncherTest, CloseButtonEndsTheMessageLoopWithZero)
+{
+    ASSERT_NE(launcher, nullptr);
+    UiTest::Click(launcher->GetDlgItem(IdClose), 9, 15);
+    EXPECT_EQ(AfxGetApp()->Run(), 0);
+    EXPECT_FALSE(launcher->IsCreated());
+}
