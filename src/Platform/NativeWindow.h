@@ -151,6 +151,8 @@ std::unique_ptr<NativeWindow> MakeNativeWindow(CWnd* owner, const std::u16string
 using NativeFactory = std::unique_ptr<NativeWindow> (*)(CWnd* owner);
 void RegisterControlClass(const std::u16string& className, NativeFactory factory);
 
+// Sends a message whose default processing is `run`, the Qt handling of the routed event.
+LRESULT SendWithDefault(CWnd* window, UINT message, WPARAM wParam, LPARAM lParam, QEvent* event, std::function<bool()> run);
 // The default processing of the event being routed, when the window is the one it is routed to.
 bool RunPendingDefault(CWnd* window, UINT message, LRESULT* result);
 // Drops the default processing of the event being routed (the event is consumed).

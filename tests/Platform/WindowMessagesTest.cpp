@@ -245,3 +245,24 @@ TEST(WindowMessages, MessageBoxesAnswerThroughTheResponder)
     EXPECT_EQ(responder.Calls()[0].text, u"Delete 'Hive 1'?");
     EXPECT_EQ(responder.Calls()[0].type, MB_YESNO | MB_ICONQUESTION);
 }
+
+TEST(WindowMessages, ChildWindowTakesTheFocusAndItsKeys)
+{
+    CRecordingWindow parent;
+    CRecordingWindow page;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 300, 200));
+    ASSERT_TRUE(page.CreateChild(&parent, 12320, CRect(10, 10, 200, 150)));
+    page.SetFocus();
+    UiTest::ProcessEvents();
+    EXPECT_EQ(CWnd::GetFocus(), &page);
+    EXPECT_FALSE(page.Of(WM_SETFOCUS).empty());
+    page.messages.clear();
+    parent.messages.clear();
+    UiTest::KeyPress(&page, VK_DOWN);
+    EXPECT_EQ(page.Of(WM_KEYDOWN).size(), 1u);
+    EXPECT_TRUE(parent.Of(WM_KEYDOWN).empty()); // keys go to the focus window only
+    // A click does not move the focus by itself, and a double click is a second press here.
+    page.messages.clear();
+    UiTest::DoubleClick(&page, 5, 5);
+    EXPECT_TRUE(page.Of(WM_LBUTTONDBLCLK).empty());
+}
