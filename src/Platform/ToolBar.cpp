@@ -1,5 +1,6 @@
 #include "ToolBar.h"
 
+#include "Bitmap.h"
 #include "ControlKinds.h"
 #include "ImageList.h"
 #include "ImageListImages.h"
@@ -146,6 +147,21 @@ void CToolBar::SetSizes(SIZE, SIZE image)
 {
     if (ToolBarWindow* bar = Kind(this))
         bar->Bar()->setIconSize(QSize(image.cx, image.cy));
+}
+
+BOOL CToolBar::LoadToolBar(int resource)
+{
+    CBitmap strip;
+    if (!Kind(this) || !strip.LoadBitmap(resource))
+        return FALSE;
+    const int side = strip.GetSize().cy;
+    CImageList images;
+    images.Create(side, side, ILC_COLOR32 | ILC_MASK, 0, 0);
+    if (images.Add(&strip, RGB(255, 255, 255)) < 0)
+        return FALSE;
+    SetSizes(SIZE { side + 7, side + 6 }, SIZE { side, side });
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
+    return TRUE;
 }
 
 BOOL CToolBar::EnableButton(UINT id, BOOL enable)

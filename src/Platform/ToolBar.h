@@ -39,6 +39,9 @@ public:
     // Button i shows image i; ID_SEPARATOR makes a separator.
     BOOL SetButtons(const UINT* ids, int count);
     void SetSizes(SIZE button, SIZE image);
+    // Takes the bitmap resource as the strip of the buttons' images: square cells as high as
+    // the bitmap, white transparent. False when there is no such bitmap.
+    BOOL LoadToolBar(int resource);
     BOOL EnableButton(UINT id, BOOL enable = TRUE);
     BOOL IsButtonEnabled(UINT id) const;
     int GetCount() const;

@@ -225,6 +225,8 @@ TEST(Controls, ToolBarCommandsTooltipsAndDisabledButtons)
     ASSERT_TRUE(bar.CreateEx(&parent));
     const UINT ids[] = { 1110, 1111, 1112, 1113 };
     ASSERT_TRUE(bar.SetButtons(ids, 4));
+    EXPECT_TRUE(bar.LoadToolBar(113));
+    EXPECT_FALSE(bar.LoadToolBar(9999));
     CBitmap strip;
     ASSERT_TRUE(strip.LoadBitmap(113));
     CImageList images;
