@@ -7,6 +7,8 @@
 #include "ImageList.h"
 #include "ListBox.h"
 #include "Menu.h"
+#include "OwnerDraw.h"
+#include "Dc.h"
 #include "RecordingWindow.h"
 #include "ScrollBar.h"
 #include "TabCtrl.h"
@@ -309,4 +311,61 @@ TEST(Controls, ToolTipTitleShowsOnlyWhileActive)
     EXPECT_NE(tip.ShownText(&edit).find(u"Digits only"), std::u16string::npos);
     tip.SendMessage(TTM_ACTIVATE, FALSE, 0);
     EXPECT_TRUE(tip.ShownText(&edit).empty());
+}
+
+namespace {
+// Draws the items of its owner-drawn list box as the settings tree does.
+class CListOwner : public CParent
+{
+public:
+    void OnMeasureItem(int, MEASUREITEMSTRUCT* item) override { item->itemHeight = 30; }
+    void OnDrawItem(int, DRAWITEMSTRUCT* item) override
+    {
+        drawn.push_back(item->itemID);
+        item->hDC->FillSolidRect(&item->rcItem, item->itemState & ODS_SELECTED ? RGB(221, 165, 54) : RGB(255, 255, 255));
+    }
+    std::vector<UINT> drawn;
+};
+}
+
+TEST(Controls, OwnerDrawnListBoxHasItsParentDrawEveryItem)
+{
+    CListOwner parent;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 300, 200));
+    CListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY,
+        CRect(5, 5, 255, 195), &parent, 8193));
+    list.AddString(u"Main");
+    list.AddString(u"Journal");
+    list.SetCurSel(1);
+    UiTest::ProcessEvents(10);
+    const UiTest::Image image = UiTest::Grab(&list);
+    EXPECT_EQ(list.GetItemHeight(0), 30);
+    RECT second;
+    list.GetItemRect(1, &second);
+    EXPECT_EQ(second.top, 30);
+    EXPECT_EQ(image.At(second.left + 10, second.top + 10), RGB(221, 165, 54));
+    EXPECT_EQ(image.At(second.left + 10, 10), RGB(255, 255, 255));
+    EXPECT_NE(std::find(parent.drawn.begin(), parent.drawn.end(), 0u), parent.drawn.end());
+}
+
+TEST(Controls, EditableComboAndMultiLineEditTexts)
+{
+    CParent parent;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 300, 200));
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(0, 0, 150, 100), &parent, 5));
+    combo.AddString(u"Carpathian");
+    combo.SetWindowText(u"Buck");
+    EXPECT_TRUE(parent.commands.empty()); // text set by the program is not announced
+    UiTest::TypeText(&combo, u"fast");
+    EXPECT_EQ(combo.GetWindowText(), u"Buckfast");
+    ASSERT_FALSE(parent.commands.empty());
+    EXPECT_EQ(parent.commands.back(), std::make_pair(5u, CBN_EDITCHANGE));
+
+    CEdit note;
+    ASSERT_TRUE(note.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 50, 150, 150), &parent, 6));
+    note.SetWindowText(u"calm\r\nstrong");
+    EXPECT_EQ(note.GetWindowText(), u"calm\r\nstrong");
+    EXPECT_EQ(note.GetWindowTextLength(), 12);
 }

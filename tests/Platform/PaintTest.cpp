@@ -4,6 +4,7 @@
 #include "FontHelper.h"
 #include "Pen.h"
 #include "RecordingWindow.h"
+#include "Rgn.h"
 #include "UiTest.h"
 
 #include <gtest/gtest.h>
@@ -205,4 +206,35 @@ TEST(Paint, TextAlignmentAndOpaqueBackground)
     dc.DrawText(u"one two three four", &measure, DT_WORDBREAK | DT_CALCRECT);
     EXPECT_LE(measure.right, 50);
     EXPECT_GE(measure.bottom, 2 * extent.cy);
+}
+
+TEST(Paint, RegionsFillOnlyTheirPixels)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dc, 30, 30);
+    dc.SelectObject(&bitmap);
+    const RECT all { 0, 0, 30, 30 };
+    dc.FillSolidRect(&all, kWhite);
+    CRgn left;
+    CRgn right;
+    CRgn both;
+    left.CreateRectRgn(0, 0, 10, 10);
+    right.CreateRectRgn(20, 0, 30, 10);
+    both.CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(both.CombineRgn(&left, &right, RGN_OR), COMPLEXREGION);
+    CBrush black(kBlack);
+    dc.FillRgn(&both, &black);
+    EXPECT_EQ(dc.GetPixel(0, 0), kBlack);
+    EXPECT_EQ(dc.GetPixel(9, 9), kBlack);
+    EXPECT_EQ(dc.GetPixel(10, 5), kWhite);
+    EXPECT_EQ(dc.GetPixel(29, 9), kBlack);
+    EXPECT_TRUE(both.PtInRegion(25, 5));
+    EXPECT_FALSE(both.PtInRegion(15, 5));
+    const POINT arrow[] = { { 15, 12 }, { 20, 17 }, { 15, 22 } };
+    CRgn triangle;
+    triangle.CreatePolygonRgn(arrow, 3, ALTERNATE);
+    EXPECT_TRUE(triangle.PtInRegion(16, 17));
+    EXPECT_FALSE(triangle.PtInRegion(14, 17));
 }
