@@ -85,7 +85,8 @@ const std::uint32_t* StackDumpEnd(const std::uint32_t* stackPointer, const std::
     return stackBase && stackBase < limit ? stackBase : limit;
 }
 
-std::size_t FormatStackDump(const std::uint32_t* first, const std::uint32_t* end, char* out, std::size_t capacity)
+// The dump reads raw stack words, guard zones of the address sanitizer included.
+__attribute__((no_sanitize("address"))) std::size_t FormatStackDump(const std::uint32_t* first, const std::uint32_t* end, char* out, std::size_t capacity)
 {
     Writer writer(out, capacity);
     writer.Print("nStack\n");
