@@ -78,6 +78,17 @@ TEST_F(LauncherTest, IsABorderlessWindowWithHeaderSidePictureAndButtons)
     EXPECT_EQ(picture.At(519, 540), kBackground);
     // The honey-coloured header band runs across the whole width.
     EXPECT_GT(Red(picture.At(300, 25)), Blue(picture.At(300, 25)) + 60);
+    // The dark title letters stand in their rectangle on the header, and nowhere right of it.
+    auto darkPixels = [&picture](int left, int right) {
+        int count = 0;
+        for (int y = 2; y < 28; ++y) {
+            for (int x = left; x < right; ++x)
+                count += Red(picture.At(x, y)) + Green(picture.At(x, y)) + Blue(picture.At(x, y)) < 200;
+        }
+        return count;
+    };
+    EXPECT_GT(darkPixels(35, 100), 40);
+    EXPECT_EQ(darkPixels(110, 440), 0);
     // Grass at the foot of the side picture.
     EXPECT_GT(Green(picture.At(60, 530)), Blue(picture.At(60, 530)));
 
