@@ -96,7 +96,9 @@ BOOL CWnd::CreateEx(DWORD exStyle, const std::u16string& className, const std::u
         if (child)
             widget->move(x, y);
     } else {
-        widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+        // A top-level window's position is that of its frame, as on the desktop.
+        widget->resize(std::max(width, 0), std::max(height, 0));
+        widget->move(x, y);
     }
     if (style & WS_DISABLED)
         widget->setEnabled(false);
