@@ -12,16 +12,7 @@ void CAddInspectOperation::Add(IDatabase* database)
 
     CJournalTable journal;
     journal.record.id_family = record.id_family;
-    journal.record.date = record.date;
-    journal.record.frame = record.frame;
-    journal.record.strength = record.strength;
-    journal.record.is_queen_bee = record.is_queen_bee;
-    journal.record.wax = record.wax;
-    journal.record.ambrosia = record.ambrosia;
-    journal.record.evacuation = record.evacuation;
-    journal.record.dieting = record.dieting;
-    journal.record.disease = record.disease;
-    journal.record.note = record.note;
+    CopyVisitColumns(record, journal.record);
     journal.record.id_record = fieldValues.record.id_record;
     journal.Insert(database);
 

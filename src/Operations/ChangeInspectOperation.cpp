@@ -20,16 +20,7 @@ void CChangeInspectOperation::Update(IDatabase* database)
     fieldValues.Update(database);
 
     journal.record.id_journal = record.id_journal;
-    journal.record.date = record.date;
-    journal.record.frame = record.frame;
-    journal.record.strength = record.strength;
-    journal.record.is_queen_bee = record.is_queen_bee;
-    journal.record.wax = record.wax;
-    journal.record.ambrosia = record.ambrosia;
-    journal.record.evacuation = record.evacuation;
-    journal.record.dieting = record.dieting;
-    journal.record.disease = record.disease;
-    journal.record.note = record.note;
+    CopyVisitColumns(record, journal.record);
     journal.record.id_record = fieldValues.record.id_record;
     journal.Update(database);
     record.id_record = fieldValues.record.id_record;
