@@ -35,7 +35,7 @@ void CJournalCache::Load(IDatabase* database)
         const auto found = m_records.find(row->id_journal);
         if (found == m_records.end())
             continue;
-        found->second.hives.push_back(HiveRow { row->id_housing, row->name_housing, row->honey, row->brood,
+        found->second.hives.push_back(HiveRow { row->id_housing, row->name_housing, row->brood, row->honey,
             row->open_brood, row->close_brood, row->goods_honey });
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InspectHousing.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -11,16 +13,8 @@ class IDatabase;
 class CJournalCache
 {
 public:
-    struct HiveRow
-    {
-        std::int32_t id_housing = 0;
-        std::u16string name_housing;
-        std::int32_t honey = 0;
-        std::int32_t brood = 0;
-        std::int32_t open_brood = 0;
-        std::int32_t close_brood = 0;
-        std::int32_t goods_honey = 0;
-    };
+    // One hive of a visit, as the inspection operations carry it.
+    using HiveRow = InspectHousing;
     struct Record
     {
         std::int32_t id_family = 0;

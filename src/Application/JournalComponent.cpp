@@ -87,10 +87,7 @@ void CopyInspect(Operation& operation, const InspectData& inspect)
     operation.record.disease = record.disease;
     operation.record.note = record.note;
     operation.record.values = inspect.values;
-    for (const CJournalCache::HiveRow& hive : record.hives) {
-        operation.record.hives.push_back({ hive.id_housing, hive.name_housing, hive.brood, hive.honey,
-            hive.open_brood, hive.close_brood, hive.goods_honey });
-    }
+    operation.record.hives = record.hives;
 }
 
 template <class Table>

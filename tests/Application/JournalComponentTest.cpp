@@ -244,11 +244,22 @@ TEST_F(JournalComponentTest, StoresLoadFromTheFileAtStart)
 {
     const std::int32_t site = AddPoint(u"Meadow");
     const std::int32_t family = AddFamily(site, u"North");
-    AddInspect(family);
+    InspectData inspect;
+    inspect.record.id_family = family;
+    CJournalCache::HiveRow hive;
+    hive.name_housing = u"Hive A";
+    hive.brood = 5;
+    hive.honey = 2;
+    inspect.record.hives.push_back(hive);
+    const std::int32_t id = journal.AddInspect(inspect);
     CJournalCache reloaded;
     CDatabaseLease database;
     reloaded.Load(database.get());
-    EXPECT_EQ(reloaded.RecordsOf(family).size(), 1u);
+    EXPECT_EQ(reloaded.RecordsOf(family), (std::vector<std::int32_t> { id }));
+    ASSERT_EQ(reloaded.FindRecord(id)->hives.size(), 1u);
+    EXPECT_EQ(reloaded.FindRecord(id)->hives[0].brood, 5);
+    EXPECT_EQ(reloaded.FindRecord(id)->hives[0].honey, 2);
+    EXPECT_EQ(reloaded.FindRecord(id)->hives[0].name_housing, u"Hive A");
     CPointFamilyCache sites;
     sites.Load(database.get());
     EXPECT_EQ(sites.FamiliesOf(site), (std::vector<std::int32_t> { family }));
