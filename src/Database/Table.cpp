@@ -153,5 +153,8 @@ std::int32_t CTable::ReadMax(IDatabase* database, const std::u16string& text)
 std::int32_t CTable::InsertReadingKey(IDatabase* database, const CRequest& insert, std::u16string_view keyColumn) const
 {
     Run(database, insert);
+    // A refused row has no key; the largest key would be another row's. The error stays visible.
+    if (database->HasError())
+        return 0;
     return ReadMax(database, MaxQuery(keyColumn));
 }

@@ -35,6 +35,21 @@ TEST_F(PointsTableTest, KeysComeFromMaxAndTheInsertKeepsTheRecord)
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
+TEST_F(PointsTableTest, RefusedInsertGivesNoKeyInsteadOfAnotherRowsKey)
+{
+    CPointsTable points;
+    points.record.name = u"Meadow";
+    points.Insert(db.get());
+    ASSERT_EQ(points.record.id_point, 1);
+    Exec(u"CREATE TRIGGER refuse BEFORE INSERT ON points BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    points.record.name = u"Forest";
+    points.Insert(db.get());
+    EXPECT_EQ(points.record.id_point, 0);
+    EXPECT_TRUE(db->HasError());
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text.rfind(u"Error: refused\n", 0), 0u);
+}
+
 TEST_F(PointsTableTest, ApostrophesRoundTripAndDeleteByKeyAndName)
 {
     CPointsTable points;
