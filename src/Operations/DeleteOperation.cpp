@@ -23,6 +23,17 @@ void DeleteValuesGroup(IDatabase* database, Table& table)
     fieldValues.record.id_record = row->id_record;
     fieldValues.Delete(database);
 }
+
+// Deletes the row of that key with the values group it owns.
+template <class Table>
+void DeleteOwnerRow(IDatabase* database, std::int32_t Table::content::*key, std::int32_t id)
+{
+    Table table;
+    table.record.*key = id;
+    DeleteValuesGroup(database, table);
+    table.record.*key = id;
+    table.Delete(database);
+}
 }
 
 void CDeleteOperation::Delete(IDatabase* database)
@@ -43,11 +54,7 @@ void CDeleteOperation::Delete(IDatabase* database)
 
 void CDeleteOperation::DeletePoint(IDatabase* database) const
 {
-    CPointsTable points;
-    points.record.id_point = record.id;
-    DeleteValuesGroup(database, points);
-    points.record.id_point = record.id;
-    points.Delete(database);
+    DeleteOwnerRow<CPointsTable>(database, &CPointsTable::content::id_point, record.id);
 }
 
 void CDeleteOperation::DeleteFamily(IDatabase* database) const
@@ -55,12 +62,7 @@ void CDeleteOperation::DeleteFamily(IDatabase* database) const
     CEvacuationTable evacuation;
     evacuation.record.id_family = record.id;
     evacuation.Delete(database);
-
-    CFamiliesTable families;
-    families.record.id_family = record.id;
-    DeleteValuesGroup(database, families);
-    families.record.id_family = record.id;
-    families.Delete(database);
+    DeleteOwnerRow<CFamiliesTable>(database, &CFamiliesTable::content::id_family, record.id);
 }
 
 void CDeleteOperation::DeleteJournal(IDatabase* database) const
@@ -68,12 +70,7 @@ void CDeleteOperation::DeleteJournal(IDatabase* database) const
     CInspectTable inspect;
     inspect.record.id_journal = record.id;
     inspect.Delete(database);
-
-    CJournalTable journal;
-    journal.record.id_journal = record.id;
-    DeleteValuesGroup(database, journal);
-    journal.record.id_journal = record.id;
-    journal.Delete(database);
+    DeleteOwnerRow<CJournalTable>(database, &CJournalTable::content::id_journal, record.id);
 }
 
 void CDeleteOperation::DeleteQueenBee(IDatabase*) const
