@@ -1,26 +1,17 @@
 #pragma once
 
+#include "JournalVisit.h"
 #include "Table.h"
 
 // Journal records: one per colony visit.
 class CJournalTable : public CTable, public CFillContent
 {
 public:
-    class content : public CTable::content
+    class content : public CTable::content, public JournalVisit
     {
     public:
         std::int32_t id_journal = 0;
         std::int32_t id_family = 0;
-        std::int64_t date = 0;
-        std::int32_t frame = 0;
-        std::int32_t strength = 0;
-        std::int32_t is_queen_bee = 0;
-        std::int32_t wax = 0;
-        std::int32_t ambrosia = 0;
-        std::int32_t evacuation = 0;
-        std::int32_t dieting = 0;
-        std::int32_t disease = 0;
-        std::u16string note;
         std::int32_t id_record = 0;
 
         void Reset() override { *this = content(); }

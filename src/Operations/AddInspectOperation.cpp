@@ -12,7 +12,7 @@ void CAddInspectOperation::Add(IDatabase* database)
 
     CJournalTable journal;
     journal.record.id_family = record.id_family;
-    CopyVisitColumns(record, journal.record);
+    static_cast<JournalVisit&>(journal.record) = record;
     journal.record.id_record = fieldValues.record.id_record;
     journal.Insert(database);
 

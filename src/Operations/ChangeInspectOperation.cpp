@@ -20,7 +20,7 @@ void CChangeInspectOperation::Update(IDatabase* database)
     fieldValues.Update(database);
 
     journal.record.id_journal = record.id_journal;
-    CopyVisitColumns(record, journal.record);
+    static_cast<JournalVisit&>(journal.record) = record;
     journal.record.id_record = fieldValues.record.id_record;
     journal.Update(database);
     record.id_record = fieldValues.record.id_record;
