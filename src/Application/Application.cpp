@@ -50,7 +50,7 @@ bool CApplication::InitInstance()
     m_components.back()->Create();
     m_components.push_back(new CJournalComponent());
     m_components.back()->Create();
-    GetVisualManager()->LoadComponents();
+    GetVisualManager()->LoadComponents(m_components);
     GetLanguageManager()->Initialize();
     CWinApp::InitInstance();
 

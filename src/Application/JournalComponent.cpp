@@ -75,19 +75,9 @@ bool Rename(std::int32_t kind, std::int32_t id, const std::u16string& name)
 template <class Operation>
 void CopyInspect(Operation& operation, const InspectData& inspect)
 {
-    const CJournalCache::Record& record = inspect.record;
-    operation.record.date = record.date;
-    operation.record.frame = record.frame;
-    operation.record.strength = record.strength;
-    operation.record.wax = record.wax;
-    operation.record.is_queen_bee = record.is_queen_bee;
-    operation.record.ambrosia = record.ambrosia;
-    operation.record.evacuation = record.evacuation;
-    operation.record.dieting = record.dieting;
-    operation.record.disease = record.disease;
-    operation.record.note = record.note;
+    static_cast<JournalVisit&>(operation.record) = inspect.record;
     operation.record.values = inspect.values;
-    operation.record.hives = record.hives;
+    operation.record.hives = inspect.record.hives;
 }
 
 template <class Table>

@@ -6,7 +6,7 @@
 #include "InspectTable.h"
 #include "JournalTable.h"
 #include "PointsTable.h"
-#include "QueenBeeCache.h"
+#include "IQueenBeeStore.h"
 
 #include <map>
 
@@ -76,5 +76,6 @@ void CDeleteOperation::DeleteJournal(IDatabase* database) const
 void CDeleteOperation::DeleteQueenBee(IDatabase*) const
 {
     // The queen-bee store runs its own transaction on its own use of the connection.
-    GetQueenBeeCache()->DeleteQueenBee(record.id);
+    if (IQueenBeeStore* store = GetQueenBeeStore())
+        store->DeleteQueenBee(record.id);
 }

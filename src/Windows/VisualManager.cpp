@@ -1,6 +1,5 @@
 #include "VisualManager.h"
 
-#include "IApplication.h"
 #include "IComponent.h"
 #include "IVisualComponent.h"
 #include "MainWin.h"
@@ -17,10 +16,10 @@ CVisualManager::CVisualManager() = default;
 
 CVisualManager::~CVisualManager() = default;
 
-void CVisualManager::LoadComponents()
+void CVisualManager::LoadComponents(const std::vector<IComponent*>& components)
 {
     m_mainWindow.reset();
-    for (IComponent* component : GetApplication()->GetComponents()) {
+    for (IComponent* component : components) {
         if (IVisualComponent* visual = component->GetVisualComponent())
             m_components.emplace(component->GetName(), visual);
     }

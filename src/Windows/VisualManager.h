@@ -5,16 +5,18 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CMainWin;
+class IComponent;
 class IVisualComponent;
 class IWnd;
 
 class IVisualManager
 {
 public:
-    // Collects the visual components of the application's components, by name.
-    virtual void LoadComponents() = 0;
+    // Collects the visual components of the components, by name.
+    virtual void LoadComponents(const std::vector<IComponent*>& components) = 0;
     // The launcher; its object is made on the first call, its native window by start-up.
     virtual IWnd* GetMainWindow() = 0;
     // The visual component of that name (compared without regard to case), or null.
@@ -36,7 +38,7 @@ public:
     CVisualManager();
     ~CVisualManager() override;
 
-    void LoadComponents() override;
+    void LoadComponents(const std::vector<IComponent*>& components) override;
     IWnd* GetMainWindow() override;
     IVisualComponent* FindComponent(const std::u16string& name) override;
     void RedrawAll() override;

@@ -4,27 +4,14 @@
 #include "JournalTable.h"
 #include "Result.h"
 
-namespace {
-const std::vector<std::int32_t> kNoRecords;
-}
-
 void CJournalCache::Load(IDatabase* database)
 {
     CJournalTable journal;
     ReleasePtr<IResult> rows(journal.Select(database));
     for (const auto* row : ::RecordsOf<CJournalTable::content>(rows.get())) {
         Record record;
+        static_cast<JournalVisit&>(record) = *row;
         record.id_family = row->id_family;
-        record.date = row->date;
-        record.frame = row->frame;
-        record.strength = row->strength;
-        record.is_queen_bee = row->is_queen_bee;
-        record.wax = row->wax;
-        record.ambrosia = row->ambrosia;
-        record.evacuation = row->evacuation;
-        record.dieting = row->dieting;
-        record.disease = row->disease;
-        record.note = row->note;
         record.id_record = row->id_record;
         AddRecord(row->id_journal, record);
     }
@@ -48,14 +35,13 @@ const CJournalCache::Record* CJournalCache::FindRecord(std::int32_t idJournal) c
 
 const std::vector<std::int32_t>& CJournalCache::RecordsOf(std::int32_t idFamily) const
 {
-    const auto found = m_familyRecords.find(idFamily);
-    return found != m_familyRecords.end() ? found->second : kNoRecords;
+    return m_familyRecords.Of(idFamily);
 }
 
 void CJournalCache::AddRecord(std::int32_t idJournal, const Record& record)
 {
     m_records[idJournal] = record;
-    m_familyRecords[record.id_family].push_back(idJournal);
+    m_familyRecords.Add(record.id_family, idJournal);
 }
 
 void CJournalCache::SetRecord(std::int32_t idJournal, const Record& record)
@@ -73,11 +59,7 @@ void CJournalCache::RemoveRecord(std::int32_t idJournal)
     const auto found = m_records.find(idJournal);
     if (found == m_records.end())
         return;
-    if (auto list = m_familyRecords.find(found->second.id_family); list != m_familyRecords.end()) {
-        std::erase(list->second, idJournal);
-        if (list->second.empty())
-            m_familyRecords.erase(list);
-    }
+    m_familyRecords.Remove(found->second.id_family, idJournal);
     m_records.erase(found);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OwnerIndex.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -45,7 +47,7 @@ public:
 
 private:
     std::map<std::int32_t, Housing> m_housings;
-    std::map<std::int32_t, std::vector<std::int32_t>> m_familyHousings;
+    COwnerIndex m_familyHousings;
     std::map<std::int32_t, std::u16string> m_housingTypes;
     std::map<std::int32_t, std::u16string> m_frameTypes;
 };

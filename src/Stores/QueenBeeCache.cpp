@@ -7,18 +7,10 @@
 #include "QueenBeeTable.h"
 #include "Result.h"
 
-#include <algorithm>
-
 namespace {
 constexpr char16_t kDeleteQueenBee[] = u"Delete Queen Bee";
 constexpr std::int32_t kSetFamily = 1;
 constexpr std::int32_t kSetParent = 2;
-
-void Unlist(std::map<std::int32_t, std::vector<std::int32_t>>& lists, std::int32_t key, std::int32_t id)
-{
-    if (auto list = lists.find(key); list != lists.end())
-        std::erase(list->second, id);
-}
 
 void FireQueenBeesChanged()
 {
@@ -51,6 +43,16 @@ bool ChangeParam(std::int32_t idQueenBee, std::int32_t which, std::int32_t value
 }
 }
 
+CQueenBeeCache::CQueenBeeCache()
+{
+    SetQueenBeeStore(this);
+}
+
+CQueenBeeCache::~CQueenBeeCache()
+{
+    SetQueenBeeStore(nullptr);
+}
+
 void CQueenBeeCache::Load(IDatabase* database)
 {
     CQueenBeeTable table;
@@ -64,9 +66,9 @@ void CQueenBeeCache::Load(IDatabase* database)
 void CQueenBeeCache::Enter(const QueenBee& queen)
 {
     m_queens[queen.id_queen_bee] = queen;
-    m_familyQueens[queen.id_family].push_back(queen.id_queen_bee);
+    m_familyQueens.Add(queen.id_family, queen.id_queen_bee);
     if (queen.id_parent_queen_bee != 0)
-        m_daughters[queen.id_parent_queen_bee].push_back(queen.id_queen_bee);
+        m_daughters.Add(queen.id_parent_queen_bee, queen.id_queen_bee);
 }
 
 const CQueenBeeCache::QueenBee* CQueenBeeCache::FindQueenBee(std::int32_t idQueenBee) const
@@ -78,19 +80,16 @@ const CQueenBeeCache::QueenBee* CQueenBeeCache::FindQueenBee(std::int32_t idQuee
 std::map<std::int32_t, CQueenBeeCache::QueenBee> CQueenBeeCache::QueensOf(std::int32_t idFamily) const
 {
     std::map<std::int32_t, QueenBee> queens;
-    if (const auto list = m_familyQueens.find(idFamily); list != m_familyQueens.end()) {
-        for (std::int32_t id : list->second) {
-            if (const QueenBee* queen = FindQueenBee(id))
-                queens[id] = *queen;
-        }
+    for (std::int32_t id : m_familyQueens.Of(idFamily)) {
+        if (const QueenBee* queen = FindQueenBee(id))
+            queens[id] = *queen;
     }
     return queens;
 }
 
 std::vector<std::int32_t> CQueenBeeCache::DaughtersOf(std::int32_t idQueenBee) const
 {
-    const auto found = m_daughters.find(idQueenBee);
-    return found != m_daughters.end() ? found->second : std::vector<std::int32_t>();
+    return m_daughters.Of(idQueenBee);
 }
 
 std::int32_t CQueenBeeCache::AddQueenBee(const QueenBee& queen)
@@ -142,15 +141,15 @@ void CQueenBeeCache::DeleteQueenBee(std::int32_t idQueenBee)
             return;
     }
     if (const auto found = m_queens.find(idQueenBee); found != m_queens.end()) {
-        Unlist(m_familyQueens, found->second.id_family, idQueenBee);
-        Unlist(m_daughters, found->second.id_parent_queen_bee, idQueenBee);
+        m_familyQueens.Remove(found->second.id_family, idQueenBee);
+        m_daughters.Remove(found->second.id_parent_queen_bee, idQueenBee);
         m_queens.erase(found);
     }
     for (std::int32_t daughter : DaughtersOf(idQueenBee)) {
         if (auto found = m_queens.find(daughter); found != m_queens.end())
             found->second.id_parent_queen_bee = 0;
     }
-    m_daughters.erase(idQueenBee);
+    m_daughters.Erase(idQueenBee);
     FireQueenBeesChanged();
 }
 
@@ -159,8 +158,8 @@ void CQueenBeeCache::SetQueenFamily(std::int32_t idQueenBee, std::int32_t idFami
     if (!ChangeParam(idQueenBee, kSetFamily, idFamily))
         return;
     if (auto found = m_queens.find(idQueenBee); found != m_queens.end()) {
-        Unlist(m_familyQueens, found->second.id_family, idQueenBee);
-        m_familyQueens[idFamily].push_back(idQueenBee);
+        m_familyQueens.Remove(found->second.id_family, idQueenBee);
+        m_familyQueens.Add(idFamily, idQueenBee);
         found->second.id_family = idFamily;
     }
     FireQueenBeesChanged();
@@ -171,9 +170,9 @@ void CQueenBeeCache::SetQueenParent(std::int32_t idQueenBee, std::int32_t idPare
     if (!ChangeParam(idQueenBee, kSetParent, idParent))
         return;
     if (auto found = m_queens.find(idQueenBee); found != m_queens.end()) {
-        Unlist(m_daughters, found->second.id_parent_queen_bee, idQueenBee);
+        m_daughters.Remove(found->second.id_parent_queen_bee, idQueenBee);
         if (idParent != 0)
-            m_daughters[idParent].push_back(idQueenBee);
+            m_daughters.Add(idParent, idQueenBee);
         found->second.id_parent_queen_bee = idParent;
     }
     FireQueenBeesChanged();
@@ -188,14 +187,11 @@ void CQueenBeeCache::DetachFamilyQueens(IDatabase* database, std::int32_t idFami
 
 void CQueenBeeCache::ForgetFamily(std::int32_t idFamily)
 {
-    if (const auto list = m_familyQueens.find(idFamily); list != m_familyQueens.end()) {
-        std::vector<std::int32_t>& unassigned = m_familyQueens[0];
-        for (std::int32_t id : list->second) {
-            m_queens[id].id_family = 0;
-            unassigned.push_back(id);
-        }
-        m_familyQueens.erase(idFamily);
-    }
+    // Colony 0 holds the queens without a colony already.
+    if (idFamily == 0)
+        return;
+    for (std::int32_t id : m_familyQueens.MoveAll(idFamily, 0))
+        m_queens[id].id_family = 0;
     FireQueenBeesChanged();
 }
 

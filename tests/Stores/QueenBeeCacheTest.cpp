@@ -104,3 +104,20 @@ TEST_F(QueenBeeCacheTest, RefusedChangeLeavesTheStoreAlone)
     EXPECT_EQ(queens.FindQueenBee(queen)->id_family, 5);
     EXPECT_FALSE(boxes.Calls().empty());
 }
+
+TEST_F(QueenBeeCacheTest, ForgettingAColonyReleasesItsQueensButColonyZeroStaysAsItIs)
+{
+    const std::int32_t free = Add(u"Bella", 0);
+    const std::int32_t kept = Add(u"Flora", 5);
+    const std::int32_t released = Add(u"Greta", 7);
+
+    queens.ForgetFamily(0);
+    EXPECT_EQ(queens.QueensOf(0).size(), 1u);
+    EXPECT_EQ(queens.QueensOf(0).begin()->first, free);
+
+    queens.ForgetFamily(7);
+    EXPECT_TRUE(queens.QueensOf(7).empty());
+    EXPECT_EQ(queens.FindQueenBee(released)->id_family, 0);
+    EXPECT_EQ(queens.QueensOf(0).size(), 2u);
+    EXPECT_EQ(queens.FindQueenBee(kept)->id_family, 5);
+}

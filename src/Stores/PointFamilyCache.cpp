@@ -4,12 +4,6 @@
 #include "PointsTable.h"
 #include "Result.h"
 
-#include <algorithm>
-
-namespace {
-const std::vector<std::int32_t> kNoFamilies;
-}
-
 void CPointFamilyCache::Load(IDatabase* database)
 {
     CPointsTable points;
@@ -21,14 +15,13 @@ void CPointFamilyCache::Load(IDatabase* database)
     ReleasePtr<IResult> familyRows(families.Select(database));
     for (const auto* row : RecordsOf<CFamiliesTable::content>(familyRows.get())) {
         m_families[row->id_family] = Family { row->name, row->note, row->id_point, row->type, row->id_record };
-        m_pointFamilies[row->id_point].push_back(row->id_family);
+        m_pointFamilies.Add(row->id_point, row->id_family);
     }
 }
 
 const std::vector<std::int32_t>& CPointFamilyCache::FamiliesOf(std::int32_t idPoint) const
 {
-    const auto found = m_pointFamilies.find(idPoint);
-    return found != m_pointFamilies.end() ? found->second : kNoFamilies;
+    return m_pointFamilies.Of(idPoint);
 }
 
 const CPointFamilyCache::Point* CPointFamilyCache::FindPoint(std::int32_t idPoint) const
@@ -57,13 +50,13 @@ void CPointFamilyCache::RenamePoint(std::int32_t idPoint, const std::u16string& 
 void CPointFamilyCache::RemovePoint(std::int32_t idPoint)
 {
     m_points.erase(idPoint);
-    m_pointFamilies.erase(idPoint);
+    m_pointFamilies.Erase(idPoint);
 }
 
 void CPointFamilyCache::AddFamily(std::int32_t idFamily, const Family& family)
 {
     m_families[idFamily] = family;
-    m_pointFamilies[family.id_point].push_back(idFamily);
+    m_pointFamilies.Add(family.id_point, idFamily);
 }
 
 void CPointFamilyCache::SetFamily(std::int32_t idFamily, const Family& family)
@@ -82,8 +75,7 @@ void CPointFamilyCache::RemoveFamily(std::int32_t idFamily)
     const auto found = m_families.find(idFamily);
     if (found == m_families.end())
         return;
-    if (auto list = m_pointFamilies.find(found->second.id_point); list != m_pointFamilies.end())
-        std::erase(list->second, idFamily);
+    m_pointFamilies.Remove(found->second.id_point, idFamily);
     m_families.erase(found);
 }
 

@@ -6,8 +6,6 @@
 #include "TypeHousingsTable.h"
 
 namespace {
-const std::vector<std::int32_t> kNoHousings;
-
 void LoadTypes(CTypeTable& table, IDatabase* database, std::map<std::int32_t, std::u16string>& types)
 {
     ReleasePtr<IResult> rows(table.Select(database));
@@ -37,14 +35,13 @@ const CHousingCache::Housing* CHousingCache::FindHousing(std::int32_t idHousing)
 
 const std::vector<std::int32_t>& CHousingCache::HousingsOf(std::int32_t idFamily) const
 {
-    const auto found = m_familyHousings.find(idFamily);
-    return found != m_familyHousings.end() ? found->second : kNoHousings;
+    return m_familyHousings.Of(idFamily);
 }
 
 void CHousingCache::AddHousing(std::int32_t idHousing, const Housing& housing)
 {
     m_housings[idHousing] = housing;
-    m_familyHousings[housing.id_family].push_back(idHousing);
+    m_familyHousings.Add(housing.id_family, idHousing);
 }
 
 void CHousingCache::SetHousing(std::int32_t idHousing, const Housing& housing)
@@ -66,8 +63,7 @@ void CHousingCache::RemoveHousing(std::int32_t idHousing)
     if (found == m_housings.end())
         return;
     found->second.is_delete = true;
-    if (auto list = m_familyHousings.find(found->second.id_family); list != m_familyHousings.end())
-        std::erase(list->second, idHousing);
+    m_familyHousings.Remove(found->second.id_family, idHousing);
 }
 
 void CHousingCache::MoveHousing(std::int32_t idHousing, std::int32_t idFamily)
@@ -75,24 +71,16 @@ void CHousingCache::MoveHousing(std::int32_t idHousing, std::int32_t idFamily)
     const auto found = m_housings.find(idHousing);
     if (found == m_housings.end())
         return;
-    if (auto list = m_familyHousings.find(found->second.id_family); list != m_familyHousings.end())
-        std::erase(list->second, idHousing);
+    m_familyHousings.Remove(found->second.id_family, idHousing);
     found->second.id_family = idFamily;
     if (!found->second.is_delete)
-        m_familyHousings[idFamily].push_back(idHousing);
+        m_familyHousings.Add(idFamily, idHousing);
 }
 
 void CHousingCache::ReleaseFamilyHousings(std::int32_t idFamily)
 {
-    const auto list = m_familyHousings.find(idFamily);
-    if (list == m_familyHousings.end() || idFamily == 0)
-        return;
-    std::vector<std::int32_t>& unassigned = m_familyHousings[0];
-    for (std::int32_t idHousing : list->second) {
-        unassigned.push_back(idHousing);
+    for (std::int32_t idHousing : m_familyHousings.MoveAll(idFamily, 0))
         m_housings[idHousing].id_family = 0;
-    }
-    m_familyHousings.erase(idFamily);
 }
 
 void CHousingCache::SetHousingType(std::int32_t idType, const std::u16string& name)

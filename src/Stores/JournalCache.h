@@ -1,6 +1,8 @@
 #pragma once
 
 #include "InspectHousing.h"
+#include "JournalVisit.h"
+#include "OwnerIndex.h"
 
 #include <cstdint>
 #include <map>
@@ -15,19 +17,9 @@ class CJournalCache
 public:
     // One hive of a visit, as the inspection operations carry it.
     using HiveRow = InspectHousing;
-    struct Record
+    struct Record : JournalVisit
     {
         std::int32_t id_family = 0;
-        std::int64_t date = 0;
-        std::int32_t frame = 0;
-        std::int32_t strength = 0;
-        std::int32_t is_queen_bee = 0;
-        std::int32_t wax = 0;
-        std::int32_t ambrosia = 0;
-        std::int32_t evacuation = 0;
-        std::int32_t dieting = 0;
-        std::int32_t disease = 0;
-        std::u16string note;
         std::int32_t id_record = 0;
         std::vector<HiveRow> hives;
     };
@@ -45,7 +37,7 @@ public:
 
 private:
     std::map<std::int32_t, Record> m_records;
-    std::map<std::int32_t, std::vector<std::int32_t>> m_familyRecords;
+    COwnerIndex m_familyRecords;
 };
 
 CJournalCache* GetJournalCache();

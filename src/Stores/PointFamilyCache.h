@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OwnerIndex.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -49,7 +51,7 @@ public:
 private:
     std::map<std::int32_t, Point> m_points;
     std::map<std::int32_t, Family> m_families;
-    std::map<std::int32_t, std::vector<std::int32_t>> m_pointFamilies;
+    COwnerIndex m_pointFamilies;
 };
 
 CPointFamilyCache* GetPointFamilyCache();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "IQueenBeeStore.h"
+#include "OwnerIndex.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -9,9 +12,14 @@ class IDatabase;
 
 // The queens of the journal with their colonies and their descent. Changes go to the database
 // first; the store follows only what the database took, then event 3 is fired.
-class CQueenBeeCache
+class CQueenBeeCache : public IQueenBeeStore
 {
 public:
+    CQueenBeeCache();
+    ~CQueenBeeCache() override;
+    CQueenBeeCache(const CQueenBeeCache&) = delete;
+    CQueenBeeCache& operator=(const CQueenBeeCache&) = delete;
+
     struct QueenBee
     {
         std::int32_t id_queen_bee = 0;
@@ -35,21 +43,21 @@ public:
     // Returns the new queen's id, or 0 when the database refused it.
     std::int32_t AddQueenBee(const QueenBee& queen);
     void ChangeQueenBee(const QueenBee& queen);
-    void DeleteQueenBee(std::int32_t idQueenBee);
+    void DeleteQueenBee(std::int32_t idQueenBee) override;
     void SetQueenFamily(std::int32_t idQueenBee, std::int32_t idFamily);
     void SetQueenParent(std::int32_t idQueenBee, std::int32_t idParent);
     // Releases the colony's queens in the database, on the caller's connection and inside the
     // caller's transaction; ForgetFamily follows once that transaction is committed.
     void DetachFamilyQueens(IDatabase* database, std::int32_t idFamily);
-    // The colony's queens have no colony any more.
+    // The colony's queens have no colony any more; colony 0 (no colony) stays as it is.
     void ForgetFamily(std::int32_t idFamily);
 
 private:
     void Enter(const QueenBee& queen);
 
     std::map<std::int32_t, QueenBee> m_queens;
-    std::map<std::int32_t, std::vector<std::int32_t>> m_familyQueens;
-    std::map<std::int32_t, std::vector<std::int32_t>> m_daughters;
+    COwnerIndex m_familyQueens;
+    COwnerIndex m_daughters;
 };
 
 CQueenBeeCache* GetQueenBeeCache();
