@@ -2,6 +2,7 @@
 
 #include "Dc.h"
 #include "DcState.h"
+#include "GdiAccess.h"
 #include "QtBridge.h"
 
 #include <QImage>
@@ -16,7 +17,7 @@ CBitmap::~CBitmap()
 BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height)
 {
     DeleteObject();
-    m_image = std::make_unique<QImage>(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    m_image = std::make_unique<BitmapImage>(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
     m_image->fill(Qt::black);
     return TRUE;
 }
@@ -34,7 +35,7 @@ BOOL CBitmap::LoadBitmap(int resource)
         QPainter painter(&opaque);
         painter.drawImage(0, 0, image);
     }
-    m_image = std::make_unique<QImage>(opaque);
+    m_image = std::make_unique<BitmapImage>(opaque);
     return TRUE;
 }
 
@@ -95,12 +96,3 @@ BOOL CBitmap::SetPixels(const std::vector<COLORREF>& pixels)
     return TRUE;
 }
 
-QImage& CBitmap::Image()
-{
-    return *m_image;
-}
-
-const QImage& CBitmap::Image() const
-{
-    return *m_image;
-}

@@ -6,7 +6,7 @@
 #include <vector>
 
 class CDC;
-class QImage;
+struct BitmapImage;
 
 struct BITMAP
 {
@@ -39,13 +39,11 @@ public:
     // Replaces the pixels (width × height values, row by row); false on a size mismatch.
     BOOL SetPixels(const std::vector<COLORREF>& pixels);
 
-    // Private to the platform layer.
-    QImage& Image();
-    const QImage& Image() const;
     CDC* SelectedInto() const { return m_selectedInto; }
     void SetSelectedInto(CDC* dc) { m_selectedInto = dc; }
 
 private:
-    std::unique_ptr<QImage> m_image;
+    friend struct GdiAccess;
+    std::unique_ptr<BitmapImage> m_image;
     CDC* m_selectedInto = nullptr;
 };

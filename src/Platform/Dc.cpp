@@ -6,6 +6,7 @@
 #include "Font.h"
 #include "NativeWindow.h"
 #include "Pen.h"
+#include "GdiAccess.h"
 #include "QtBridge.h"
 #include "Rgn.h"
 
@@ -131,7 +132,7 @@ QImage* DcState::Target()
 {
     if (!memory)
         return nullptr;
-    return bitmap ? &bitmap->Image() : &defaultImage;
+    return bitmap ? &GdiAccess::Image(*bitmap) : &defaultImage;
 }
 
 const QImage* DcState::Target() const
@@ -284,13 +285,14 @@ BOOL CDC::DeleteDC()
     return TRUE;
 }
 
-void CDC::AttachPainter(QPainter* painter, const QSize& size)
+void GdiAccess::AttachPainter(CDC& dc, QPainter* painter, const QSize& size)
 {
-    m_state->EndOwnPainter();
-    m_state->memory = false;
-    m_state->painter = painter;
-    m_state->size = size;
-    m_state->ApplyFont();
+    DcState& state = dc.State();
+    state.EndOwnPainter();
+    state.memory = false;
+    state.painter = painter;
+    state.size = size;
+    state.ApplyFont();
 }
 
 CPen* CDC::SelectObject(CPen* pen)
@@ -314,7 +316,7 @@ CFont* CDC::SelectObject(CFont* font)
     CFont* previous = m_state->font ? m_state->font : dynamic_cast<CFont*>(GetStockObject(SYSTEM_FONT));
     if (font) {
         m_state->font = font;
-        m_state->qfont = font->IsCreated() ? font->ToQFont() : DefaultDcFont();
+        m_state->qfont = font->IsCreated() ? GdiAccess::Font(*font) : DefaultDcFont();
         m_state->ApplyFont();
     }
     return previous;
@@ -400,7 +402,7 @@ int CDC::SelectClipRgn(CRgn* region)
 {
     if (QPainter* painter = m_state->Painter()) {
         if (region)
-            painter->setClipRegion(region->ToQRegion());
+            painter->setClipRegion(GdiAccess::Region(*region));
         else
             painter->setClipping(false);
     }
@@ -436,7 +438,7 @@ CPaintDC::CPaintDC(CWnd* window)
 {
     NativeWindow* native = window ? window->Native() : nullptr;
     if (native && native->painter) {
-        AttachPainter(native->painter, native->widget->size());
+        GdiAccess::AttachPainter(*this, native->painter, native->widget->size());
         m_ps_rcPaint = FromQRect(native->paintRect);
     }
 }
@@ -445,7 +447,7 @@ CClientDC::CClientDC(CWnd* window)
 {
     NativeWindow* native = window ? window->Native() : nullptr;
     if (native && native->painter)
-        AttachPainter(native->painter, native->widget->size());
+        GdiAccess::AttachPainter(*this, native->painter, native->widget->size());
     else
         CreateCompatibleDC(nullptr);
 }

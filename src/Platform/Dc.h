@@ -15,8 +15,6 @@ class CPen;
 class CRgn;
 class CWnd;
 class DcState;
-class QPainter;
-class QSize;
 
 struct TEXTMETRIC
 {
@@ -111,8 +109,7 @@ public:
     int SaveDC();
     BOOL RestoreDC(int saved);
 
-    // Private to the platform layer.
-    void AttachPainter(QPainter* painter, const QSize& size);
+    // The drawing state; its type is private to the platform layer.
     DcState& State() const { return *m_state; }
 
 private:

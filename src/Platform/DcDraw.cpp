@@ -4,6 +4,7 @@
 #include "Brush.h"
 #include "DcState.h"
 #include "Pen.h"
+#include "GdiAccess.h"
 #include "QtBridge.h"
 #include "Rgn.h"
 
@@ -180,7 +181,7 @@ BOOL CDC::FillRgn(CRgn* region, CBrush* brush)
     if (!painter || !region || !brush || brush->IsNull())
         return FALSE;
     const QColor color = ToQColor(brush->GetColor());
-    for (const QRect& rect : region->ToQRegion())
+    for (const QRect& rect : GdiAccess::Region(*region))
         painter->fillRect(rect, color);
     return TRUE;
 }
@@ -189,13 +190,13 @@ BOOL CDC::FrameRgn(CRgn* region, CBrush* brush, int width, int height)
 {
     if (!region)
         return FALSE;
-    const QRegion whole = region->ToQRegion();
+    const QRegion whole = GdiAccess::Region(*region);
     QRegion inner = whole;
     for (int dx = -width; dx <= width; dx += std::max(1, width))
         for (int dy = -height; dy <= height; dy += std::max(1, height))
             inner &= whole.translated(dx, dy);
     CRgn frame;
-    frame.SetQRegion(whole.subtracted(inner));
+    GdiAccess::SetRegion(frame, whole.subtracted(inner));
     return FillRgn(&frame, brush);
 }
 
@@ -290,7 +291,7 @@ BOOL CDC::DrawState(CPoint point, CSize size, CBitmap* bitmap, UINT flags, CBrus
     QPainter* painter = m_state->Painter();
     if (!painter || !bitmap || !bitmap->IsCreated())
         return FALSE;
-    QImage image = bitmap->Image();
+    QImage image = GdiAccess::Image(*bitmap);
     if (flags & DSS_DISABLED)
         image = image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
     const int width = size.cx > 0 ? size.cx : image.width();

@@ -1,5 +1,7 @@
 #include "Font.h"
 
+#include "GdiAccess.h"
+
 #include "QtBridge.h"
 #include "Text.h"
 #include "WinApp.h"
@@ -85,7 +87,7 @@ BOOL CFont::CreateFontIndirect(const LOGFONTW* font)
     if (!font)
         return FALSE;
     m_logFont = *font;
-    m_font = std::make_unique<QFont>(MakeQFont(*font));
+    m_font = std::make_unique<FontFace>(MakeQFont(*font));
     return TRUE;
 }
 
@@ -118,7 +120,7 @@ bool CFont::IsCreated() const
     return m_font != nullptr;
 }
 
-QFont CFont::ToQFont() const
+QFont GdiAccess::Font(const CFont& font)
 {
-    return m_font ? *m_font : QFont();
+    return font.m_font ? QFont(*font.m_font) : QFont();
 }

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-class QFont;
+struct FontFace;
 
 struct LOGFONTW
 {
@@ -42,13 +42,8 @@ public:
     BOOL DeleteObject() override;
     bool IsCreated() const;
 
-    // Private to the platform layer.
-    QFont ToQFont() const;
-
 private:
+    friend struct GdiAccess;
     LOGFONTW m_logFont;
-    std::unique_ptr<QFont> m_font;
+    std::unique_ptr<FontFace> m_font;
 };
-
-// The Qt font of a logical font (private to the platform layer).
-QFont MakeQFont(const LOGFONTW& font);

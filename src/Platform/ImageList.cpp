@@ -2,6 +2,7 @@
 
 #include "Bitmap.h"
 #include "ImageListImages.h"
+#include "GdiAccess.h"
 #include "QtBridge.h"
 
 CImageList::CImageList() = default;
@@ -21,7 +22,7 @@ int CImageList::Add(CBitmap* bitmap, COLORREF mask)
 {
     if (!m_images || !bitmap || !bitmap->IsCreated())
         return -1;
-    const QImage& strip = bitmap->Image();
+    const QImage& strip = GdiAccess::Image(*bitmap);
     const int first = static_cast<int>(m_images->images.size());
     const QRgb key = ToQColor(mask).rgb() & 0xFFFFFF;
     for (int x = 0; x + m_images->size.width() <= strip.width(); x += m_images->size.width()) {

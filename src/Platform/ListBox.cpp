@@ -6,6 +6,7 @@
 #include "NativeWindow.h"
 #include "GdiDefs.h"
 #include "OwnerDraw.h"
+#include "GdiAccess.h"
 #include "QtBridge.h"
 
 #include <QListWidget>
@@ -190,7 +191,7 @@ public:
 void OwnerDrawDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     CDC dc;
-    dc.AttachPainter(painter, option.rect.size());
+    GdiAccess::AttachPainter(dc, painter, option.rect.size());
     DRAWITEMSTRUCT item;
     item.CtlType = ODT_LISTBOX;
     item.CtlID = static_cast<UINT>(m_list->id);

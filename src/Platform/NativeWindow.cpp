@@ -6,6 +6,7 @@
 #include "OwnerDraw.h"
 #include "Font.h"
 #include "InputState.h"
+#include "GdiAccess.h"
 #include "QtBridge.h"
 #include "Text.h"
 
@@ -84,7 +85,7 @@ void NativeWindow::Paint(QPaintEvent* event)
     CWnd* window = owner;
     {
         CDC eraseDc;
-        eraseDc.AttachPainter(&painter, widget->size());
+        GdiAccess::AttachPainter(eraseDc, &painter, widget->size());
         window->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&eraseDc));
     }
     if (!destroyed)
@@ -97,7 +98,7 @@ void NativeWindow::DrawWholeItem(QPaintEvent*, UINT controlType, UINT state)
 {
     QPainter painter(widget);
     CDC dc;
-    dc.AttachPainter(&painter, widget->size());
+    GdiAccess::AttachPainter(dc, &painter, widget->size());
     dc.SetTextColor(GetSysColor(COLOR_BTNTEXT));
     DRAWITEMSTRUCT item;
     item.CtlType = controlType;
@@ -194,7 +195,7 @@ LRESULT NativeWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam)
 void NativeWindow::ApplyFont()
 {
     if (widget)
-        widget->setFont(font ? font->ToQFont() : QApplication::font());
+        widget->setFont(font ? GdiAccess::Font(*font) : QApplication::font());
 }
 
 void NativeWindow::SetText(const std::u16string& value)

@@ -1,5 +1,7 @@
 #include "Rgn.h"
 
+#include "GdiAccess.h"
+
 #include "QtBridge.h"
 
 #include <QPolygon>
@@ -10,7 +12,7 @@ CRgn::~CRgn() = default;
 
 BOOL CRgn::CreateRectRgn(int left, int top, int right, int bottom)
 {
-    m_region = std::make_unique<QRegion>(QRect(left, top, std::max(0, right - left), std::max(0, bottom - top)));
+    m_region = std::make_unique<RegionShape>(QRect(left, top, std::max(0, right - left), std::max(0, bottom - top)));
     return TRUE;
 }
 
@@ -21,7 +23,7 @@ BOOL CRgn::CreateRectRgnIndirect(const RECT* rect)
 
 BOOL CRgn::CreateEllipticRgn(int left, int top, int right, int bottom)
 {
-    m_region = std::make_unique<QRegion>(QRect(left, top, std::max(0, right - left), std::max(0, bottom - top)), QRegion::Ellipse);
+    m_region = std::make_unique<RegionShape>(QRect(left, top, std::max(0, right - left), std::max(0, bottom - top)), QRegion::Ellipse);
     return TRUE;
 }
 
@@ -30,7 +32,7 @@ BOOL CRgn::CreatePolygonRgn(const POINT* points, int count, int fillMode)
     QPolygon polygon;
     for (int i = 0; i < count; ++i)
         polygon << QPoint(points[i].x, points[i].y);
-    m_region = std::make_unique<QRegion>(polygon, fillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+    m_region = std::make_unique<RegionShape>(polygon, fillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
     return TRUE;
 }
 
@@ -38,8 +40,8 @@ int CRgn::CombineRgn(const CRgn* a, const CRgn* b, int mode)
 {
     if (!a || (mode != RGN_COPY && !b))
         return RGN_ERROR;
-    const QRegion first = a->ToQRegion();
-    const QRegion second = b ? b->ToQRegion() : QRegion();
+    const QRegion first = GdiAccess::Region(*a);
+    const QRegion second = b ? GdiAccess::Region(*b) : QRegion();
     QRegion result;
     switch (mode) {
     case RGN_AND: result = first.intersected(second); break;
@@ -48,7 +50,7 @@ int CRgn::CombineRgn(const CRgn* a, const CRgn* b, int mode)
     case RGN_DIFF: result = first.subtracted(second); break;
     default: result = first; break;
     }
-    SetQRegion(result);
+    GdiAccess::SetRegion(*this, result);
     return result.isEmpty() ? NULLREGION : result.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
@@ -79,12 +81,12 @@ BOOL CRgn::DeleteObject()
     return TRUE;
 }
 
-QRegion CRgn::ToQRegion() const
+QRegion GdiAccess::Region(const CRgn& region)
 {
-    return m_region ? *m_region : QRegion();
+    return region.m_region ? QRegion(*region.m_region) : QRegion();
 }
 
-void CRgn::SetQRegion(const QRegion& region)
+void GdiAccess::SetRegion(CRgn& region, const QRegion& shape)
 {
-    m_region = std::make_unique<QRegion>(region);
+    region.m_region = std::make_unique<RegionShape>(shape);
 }

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class QRegion;
+struct RegionShape;
 
 // A region: a set of pixels (right and bottom edges excluded, as in the drawing calls).
 class CRgn : public CGdiObject
@@ -24,10 +24,7 @@ public:
     int GetRgnBox(RECT* rect) const;
     BOOL DeleteObject() override;
 
-    // Private to the platform layer.
-    QRegion ToQRegion() const;
-    void SetQRegion(const QRegion& region);
-
 private:
-    std::unique_ptr<QRegion> m_region;
+    friend struct GdiAccess;
+    std::unique_ptr<RegionShape> m_region;
 };

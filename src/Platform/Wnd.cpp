@@ -2,6 +2,7 @@
 
 #include "Font.h"
 #include "NativeWindow.h"
+#include "GdiAccess.h"
 #include "QtBridge.h"
 #include "Rgn.h"
 #include "WinApp.h"
@@ -319,7 +320,7 @@ int CWnd::SetWindowRgn(const CRgn* region, BOOL redraw)
     if (!widget)
         return 0;
     if (region)
-        widget->setMask(region->ToQRegion());
+        widget->setMask(GdiAccess::Region(*region));
     else
         widget->clearMask();
     if (redraw)

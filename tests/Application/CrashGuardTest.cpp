@@ -1,9 +1,8 @@
 #include "EntryPoint.h"
 #include "MessageBox.h"
 #include "TempWorkDir.h"
+#include "UiTest.h"
 #include "WinApp.h"
-
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -35,11 +34,13 @@ TEST(CrashGuardTest, FaultInTheMessageLoopWritesTheDumpAndOkGoesOn)
     MessageBoxResponder boxes;
     boxes.Answer(IDOK);
     bool loopRanAgain = false;
-    QTimer::singleShot(0, [] { Fault(); });
-    QTimer::singleShot(100, [&] {
-        loopRanAgain = true;
-        PostQuitMessage(0);
-    });
+    UiTest::RunFromLoop([] { Fault(); });
+    UiTest::RunFromLoop(
+        [&] {
+            loopRanAgain = true;
+            PostQuitMessage(0);
+        },
+        100);
 
     EXPECT_EQ(RunTolvik(), 0);
 
@@ -65,7 +66,7 @@ TEST(CrashGuardTest, CancelEndsTheProgram)
     TempWorkDir dir;
     MessageBoxResponder boxes;
     boxes.Answer(IDCANCEL);
-    QTimer::singleShot(0, [] { Fault(); });
+    UiTest::RunFromLoop([] { Fault(); });
 
     EXPECT_EQ(RunTolvik(), 0);
     ASSERT_FALSE(boxes.Calls().empty());

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 QWidget* InputOf(CWnd* window)
@@ -140,6 +141,11 @@ bool WaitUntil(const std::function<bool()>& condition, int milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     return true;
+}
+
+void RunFromLoop(std::function<void()> action, int milliseconds)
+{
+    QTimer::singleShot(milliseconds, std::move(action));
 }
 
 void MouseDown(CWnd* window, int x, int y, UINT button, UINT keys)

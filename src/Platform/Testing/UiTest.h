@@ -14,6 +14,8 @@ namespace UiTest {
 void ProcessEvents(int milliseconds = 0);
 // Processes events until the condition holds or the time runs out; returns the condition.
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 2000);
+// Runs the action from the message loop once `milliseconds` have passed.
+void RunFromLoop(std::function<void()> action, int milliseconds = 0);
 
 // Mouse input at client coordinates of the window. `button` is VK_LBUTTON, VK_RBUTTON or
 // VK_MBUTTON; `keys` holds MK_SHIFT and MK_CONTROL.
