@@ -25,6 +25,8 @@ namespace {
 constexpr std::int32_t kPointRow = 1;
 constexpr std::int32_t kFamilyRow = 2;
 constexpr std::int32_t kInspectRow = 3;
+// Key 0 names no row, and the tables would read it as every row: such a call changes nothing.
+constexpr std::int32_t kNoRow = 0;
 
 void Fire(std::initializer_list<EventType> events)
 {
@@ -170,6 +172,8 @@ std::int32_t CJournalComponent::AddPoint(PointData& point)
 
 bool CJournalComponent::ChangePoint(PointData& point)
 {
+    if (point.id_point == kNoRow)
+        return false;
     CChangePointOperation operation;
     operation.record.id_point = point.id_point;
     operation.record.name = point.name;
@@ -185,6 +189,8 @@ bool CJournalComponent::ChangePoint(PointData& point)
 
 bool CJournalComponent::RenamePoint(std::int32_t idPoint, const std::u16string& name)
 {
+    if (idPoint == kNoRow)
+        return false;
     if (!Rename(kPointRow, idPoint, name))
         return false;
     GetPointFamilyCache()->RenamePoint(idPoint, name);
@@ -194,6 +200,8 @@ bool CJournalComponent::RenamePoint(std::int32_t idPoint, const std::u16string& 
 
 bool CJournalComponent::DeletePoint(std::int32_t idPoint)
 {
+    if (idPoint == kNoRow)
+        return false;
     const std::vector<std::int32_t> families = GetPointFamilyCache()->FamiliesOf(idPoint);
     const bool committed = InTransaction(u"Delete Point", [&](IDatabase* database) {
         DeleteRow(database, kPointRow, idPoint);
@@ -233,6 +241,8 @@ std::int32_t CJournalComponent::AddFamily(FamilyData& family)
 
 bool CJournalComponent::UpdateFamily(FamilyData& family)
 {
+    if (family.id_family == kNoRow)
+        return false;
     const CPointFamilyCache::Family* stored = GetPointFamilyCache()->FindFamily(family.id_family);
     CChangeFamilyOperation operation;
     operation.record.id_family = family.id_family;
@@ -254,6 +264,8 @@ bool CJournalComponent::UpdateFamily(FamilyData& family)
 
 bool CJournalComponent::RenameFamily(std::int32_t idFamily, const std::u16string& name)
 {
+    if (idFamily == kNoRow)
+        return false;
     if (!Rename(kFamilyRow, idFamily, name))
         return false;
     GetPointFamilyCache()->RenameFamily(idFamily, name);
@@ -263,6 +275,8 @@ bool CJournalComponent::RenameFamily(std::int32_t idFamily, const std::u16string
 
 bool CJournalComponent::DeleteFamily(std::int32_t idFamily)
 {
+    if (idFamily == kNoRow)
+        return false;
     const bool committed = InTransaction(u"Delete Family", [&](IDatabase* database) {
         GetQueenBeeCache()->DetachFamilyQueens(database, idFamily);
         DeleteFamilyRows(database, idFamily);
@@ -315,6 +329,8 @@ std::int32_t CJournalComponent::AddHousing(const CHousingCache::Housing& housing
 
 bool CJournalComponent::ChangeHousing(std::int32_t idHousing, const CHousingCache::Housing& housing)
 {
+    if (idHousing == kNoRow)
+        return false;
     const bool stored = WithoutTransaction([&](IDatabase* database) {
         CHousingsTable table;
         table.record.id_housing = idHousing;
@@ -334,6 +350,8 @@ bool CJournalComponent::ChangeHousing(std::int32_t idHousing, const CHousingCach
 
 bool CJournalComponent::DeleteHousing(std::int32_t idHousing)
 {
+    if (idHousing == kNoRow)
+        return false;
     const bool stored = WithoutTransaction([&](IDatabase* database) {
         CHousingsTable table;
         table.record.id_housing = idHousing;
@@ -348,6 +366,8 @@ bool CJournalComponent::DeleteHousing(std::int32_t idHousing)
 
 bool CJournalComponent::MoveHousing(std::int32_t idHousing, std::int32_t idFamily)
 {
+    if (idHousing == kNoRow)
+        return false;
     const bool stored = WithoutTransaction([&](IDatabase* database) {
         CUpdateFHOperation move;
         move.record.id_housing = idHousing;
@@ -425,6 +445,8 @@ std::int32_t CJournalComponent::AddInspect(InspectData& inspect)
 
 bool CJournalComponent::UpdateInspect(InspectData& inspect)
 {
+    if (inspect.id_journal == kNoRow)
+        return false;
     CChangeInspectOperation operation;
     operation.record.id_journal = inspect.id_journal;
     CopyInspect(operation, inspect);
@@ -438,6 +460,8 @@ bool CJournalComponent::UpdateInspect(InspectData& inspect)
 
 bool CJournalComponent::DeleteInspect(std::int32_t idJournal)
 {
+    if (idJournal == kNoRow)
+        return false;
     if (!InTransaction(u"Delete Inspect", [&](IDatabase* database) { DeleteRow(database, kInspectRow, idJournal); }))
         return false;
     GetJournalCache()->RemoveRecord(idJournal);

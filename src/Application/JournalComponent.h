@@ -22,7 +22,8 @@ public:
     std::vector<std::u16string> GetViewNames() override;
     IJournalView* FindView(const std::u16string& caption) override;
 
-    // Each returns the new key, or 0 when the database refused the change.
+    // Each returns the new key, or 0 when the database refused the change. A key of 0 names no
+    // row: the call returns false (0), changes nothing and fires nothing.
     std::int32_t AddPoint(PointData& point);
     bool ChangePoint(PointData& point);
     bool RenamePoint(std::int32_t idPoint, const std::u16string& name);

@@ -1,6 +1,5 @@
 #include "AddPointOperation.h"
 
-#include "EventManager.h"
 #include "FieldValuesOperation.h"
 #include "PointsTable.h"
 
@@ -19,5 +18,4 @@ void CAddPointOperation::Add(IDatabase* database)
 
     record.id_point = points.record.id_point;
     record.id_record = fieldValues.record.id_record;
-    GetEventManager()->Fire(EventPointsChanged);
 }

@@ -1,6 +1,5 @@
 #include "ChangePointOperation.h"
 
-#include "EventManager.h"
 #include "FieldValuesOperation.h"
 #include "PointsTable.h"
 
@@ -26,5 +25,4 @@ void CChangePointOperation::Update(IDatabase* database)
     points.Update(database);
 
     record.id_record = fieldValues.record.id_record;
-    GetEventManager()->Fire(EventPointsChanged);
 }

@@ -142,12 +142,12 @@ TEST_F(JournalComponentTest, DeletingAColonyFiresQueensRecordsThenColonyEvents)
     EXPECT_EQ(GetPointFamilyCache()->FamiliesOf(site), (std::vector<std::int32_t> { other }));
 }
 
-TEST_F(JournalComponentTest, NewColonyIsLastInItsSiteAndAddingASiteFiresTwice)
+TEST_F(JournalComponentTest, NewColonyIsLastInItsSiteAndAddingASiteFiresOnce)
 {
     EventLog log;
     const std::int32_t site = AddPoint(u"Meadow");
     EXPECT_EQ(site, 1);
-    EXPECT_EQ(log.events, (std::vector<std::int32_t> { 1, 1 }));
+    EXPECT_EQ(log.events, (std::vector<std::int32_t> { 1 }));
     const std::int32_t first = AddFamily(site, u"North");
     const std::int32_t second = AddFamily(site, u"South");
     EXPECT_EQ(GetPointFamilyCache()->FamiliesOf(site), (std::vector<std::int32_t> { first, second }));
@@ -263,4 +263,71 @@ TEST_F(JournalComponentTest, StoresLoadFromTheFileAtStart)
     CPointFamilyCache sites;
     sites.Load(database.get());
     EXPECT_EQ(sites.FamiliesOf(site), (std::vector<std::int32_t> { family }));
+}
+
+TEST_F(JournalComponentTest, RefusedSiteChangesFireNothing)
+{
+    const std::int32_t site = AddPoint(u"Meadow");
+    {
+        // A site table without its note column refuses every insert and update.
+        CDatabaseLease database;
+        RowList rows;
+        database->ExecRequest(rows, u"DROP TABLE points");
+        database->ExecRequest(rows, u"CREATE TABLE points(id_point INTEGER PRIMARY KEY, name TEXT, id_record INTEGER)");
+        database->ExecRequest(rows, u"INSERT INTO points VALUES(1, 'Meadow', 0)");
+    }
+    EventLog log;
+    EXPECT_EQ(AddPoint(u"Orchard"), 0);
+    PointData changed;
+    changed.id_point = site;
+    changed.name = u"Upper meadow";
+    EXPECT_FALSE(journal.ChangePoint(changed));
+    EXPECT_FALSE(boxes.Calls().empty());
+    EXPECT_TRUE(log.events.empty());
+    EXPECT_EQ(GetPointFamilyCache()->Points().size(), 1u);
+    EXPECT_EQ(GetPointFamilyCache()->FindPoint(site)->name, u"Meadow");
+}
+
+TEST_F(JournalComponentTest, KeyZeroChangesNothingAndFiresNothing)
+{
+    const std::int32_t site = AddPoint(u"Meadow");
+    const std::int32_t family = AddFamily(site, u"North");
+    AddInspect(family);
+    CHousingCache::Housing hive;
+    hive.name = u"H1";
+    hive.id_family = family;
+    journal.AddHousing(hive);
+    EventLog log;
+
+    PointData point;
+    point.name = u"Phantom";
+    FamilyData colony;
+    colony.name = u"Phantom";
+    colony.id_point = site;
+    InspectData inspect;
+    inspect.record.id_family = family;
+    EXPECT_FALSE(journal.ChangePoint(point));
+    EXPECT_FALSE(journal.RenamePoint(0, u"Phantom"));
+    EXPECT_FALSE(journal.UpdateFamily(colony));
+    EXPECT_FALSE(journal.RenameFamily(0, u"Phantom"));
+    EXPECT_FALSE(journal.UpdateInspect(inspect));
+    EXPECT_FALSE(journal.ChangeHousing(0, hive));
+    EXPECT_FALSE(journal.MoveHousing(0, 0));
+    EXPECT_FALSE(journal.DeleteHousing(0));
+    EXPECT_FALSE(journal.DeleteInspect(0));
+    EXPECT_FALSE(journal.DeleteFamily(0));
+    EXPECT_FALSE(journal.DeletePoint(0));
+
+    EXPECT_TRUE(log.events.empty());
+    EXPECT_EQ(GetPointFamilyCache()->FindPoint(0), nullptr);
+    EXPECT_EQ(GetPointFamilyCache()->FindFamily(0), nullptr);
+    EXPECT_EQ(GetPointFamilyCache()->Points().size(), 1u);
+    EXPECT_EQ(GetPointFamilyCache()->FamiliesOf(site).size(), 1u);
+    EXPECT_EQ(GetJournalCache()->RecordsOf(family).size(), 1u);
+    EXPECT_EQ(GetHousingCache()->HousingsOf(family).size(), 1u);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM points WHERE name='Phantom'"), 0);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM journal"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM housings WHERE id_family=1"), 1);
+    EXPECT_TRUE(boxes.Calls().empty());
 }
