@@ -154,6 +154,8 @@ void CDatabase::Open()
         MessageBoxW(nullptr, TextOf(sqlite3_errmsg16(m_handle)), std::u16string(), MB_OK);
         return;
     }
+    // A moment's lock by another program (a backup copying the file) is waited for, not reported.
+    sqlite3_busy_timeout(m_handle, kBusyTimeoutMs);
     m_open = true;
 }
 

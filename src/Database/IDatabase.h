@@ -10,6 +10,9 @@
 using RowData = std::vector<std::pair<std::u16string, std::u16string>>;
 using RowList = std::vector<RowData>;
 
+// How long a connection waits for another program's lock before a statement fails.
+inline constexpr int kBusyTimeoutMs = 5000;
+
 // One connection to one SQLite file. Failures are shown to the user and remembered in HasError;
 // they never leave as exceptions.
 class IDatabase : public IBase
