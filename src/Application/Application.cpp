@@ -3,8 +3,11 @@
 #include "DatabaseManager.h"
 #include "IComponent.h"
 #include "IWnd.h"
+#include "InstanceLock.h"
+#include "JournalFileCheck.h"
 #include "JournalComponent.h"
 #include "LanguageManager.h"
+#include "MessageBox.h"
 #include "SettingsComponent.h"
 #include "StringIds.h"
 #include "VisualManager.h"
@@ -15,6 +18,31 @@ namespace {
 CApplication* g_application = nullptr;
 constexpr char16_t kMainClassName[] = u"TolvikMainClass";
 constexpr int kApplicationIcon = 128;
+
+std::int32_t ReasonText(JournalFileState state)
+{
+    switch (state) {
+    case JournalFileState::NotADatabase:
+        return StringId::JournalNotADatabase;
+    case JournalFileState::Damaged:
+        return StringId::JournalDamaged;
+    case JournalFileState::Folder:
+        return StringId::JournalIsFolder;
+    case JournalFileState::ReadOnly:
+        return StringId::JournalReadOnly;
+    case JournalFileState::Locked:
+        return StringId::JournalLocked;
+    case JournalFileState::Usable:
+        break;
+    }
+    return 0;
+}
+
+std::u16string AbsolutePath(const std::u16string& path)
+{
+    std::error_code error;
+    return FromPath(std::filesystem::absolute(ToPath(path), error));
+}
 }
 
 IApplication* GetApplication()
@@ -23,6 +51,8 @@ IApplication* GetApplication()
         g_application = new CApplication();
     return g_application;
 }
+
+CApplication::CApplication() = default;
 
 CApplication::~CApplication()
 {
@@ -43,8 +73,28 @@ std::vector<IComponent*> CApplication::GetComponents()
     return m_components;
 }
 
+bool CApplication::MayOpenJournal()
+{
+    m_instanceLock = std::make_unique<CInstanceLock>(u".");
+    if (!m_instanceLock->IsHeld()) {
+        m_instanceLock->RequestShow();
+        return false;
+    }
+    const JournalFileState state = CheckJournalFile(kJournalDatabase);
+    if (state == JournalFileState::Usable)
+        return true;
+    ILanguageManager* language = GetLanguageManager();
+    language->Initialize();
+    const std::u16string text = language->GetString(StringId::JournalRefused) + u"\n" + AbsolutePath(kJournalDatabase)
+        + u"\n\n" + language->GetString(ReasonText(state));
+    MessageBoxW(nullptr, text, language->GetString(StringId::MainWindowCaption), MB_OK | MB_ICONERROR);
+    return false;
+}
+
 bool CApplication::InitInstance()
 {
+    if (!MayOpenJournal())
+        return false;
     GetDatabaseManager()->Initialize();
     m_components.push_back(new CSettingsComponent());
     m_components.back()->Create();
@@ -64,5 +114,11 @@ bool CApplication::InitInstance()
     const std::u16string caption = GetLanguageManager()->GetString(StringId::MainWindowCaption);
     if (m_pMainWnd)
         m_pMainWnd->CreateEx(0, kMainClassName, caption, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, 520, 545, nullptr, 0);
+    m_instanceLock->OnShowRequest([this] {
+        if (m_pMainWnd && m_pMainWnd->GetSafeHwnd()) {
+            m_pMainWnd->ShowWindow(SW_RESTORE);
+            m_pMainWnd->SetForegroundWindow();
+        }
+    });
     return true;
 }

@@ -51,6 +51,14 @@ inline constexpr std::int32_t MainWindowCaption = 257;
 inline constexpr std::int32_t JournalName = 258;
 inline constexpr std::int32_t SettingsName = 259;
 
+// Why the start leaves the journal file alone: a heading, then one of the reasons.
+inline constexpr std::int32_t JournalRefused = 272;
+inline constexpr std::int32_t JournalNotADatabase = 273;
+inline constexpr std::int32_t JournalDamaged = 274;
+inline constexpr std::int32_t JournalIsFolder = 275;
+inline constexpr std::int32_t JournalReadOnly = 276;
+inline constexpr std::int32_t JournalLocked = 277;
+
 // Settings window and its column dialog.
 inline constexpr std::int32_t RestoreDefaultsQuestion = 4097;
 inline constexpr std::int32_t ColumnNameLabel = 4098;
@@ -296,6 +304,8 @@ inline constexpr std::array AllStringIds = {
     StringId::MonthApril, StringId::MonthMay, StringId::MonthJune, StringId::MonthJuly, StringId::MonthAugust,
     StringId::MonthSeptember, StringId::MonthOctober, StringId::MonthNovember, StringId::MonthDecember,
     StringId::FieldTypeDate, StringId::QueenTreeAllQueens, StringId::MainWindowCaption, StringId::JournalName,
+    StringId::JournalRefused, StringId::JournalNotADatabase, StringId::JournalDamaged, StringId::JournalIsFolder,
+    StringId::JournalReadOnly, StringId::JournalLocked,
     StringId::SettingsName, StringId::RestoreDefaultsQuestion, StringId::ColumnNameLabel,
     StringId::ColumnTypeLabel, StringId::MainSettingsTitle, StringId::LanguageLabel, StringId::PrinterLabel,
     StringId::JournalStyleLabel, StringId::HousingTypesLabel, StringId::FrameTypesLabel,

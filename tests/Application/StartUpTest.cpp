@@ -1,12 +1,16 @@
 #include "Application.h"
 #include "DatabaseManager.h"
 #include "IComponent.h"
+#include "InstanceLock.h"
 #include "MessageBox.h"
 #include "TempWorkDir.h"
+#include "UiTest.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 std::vector<std::u16string> Tables()
@@ -39,5 +43,42 @@ TEST(StartUpTest, CreatesTheJournalAndTheComponentsInOrder)
     ASSERT_EQ(components.size(), 2u);
     EXPECT_EQ(components[0]->GetName(), u"Настройки программы");
     EXPECT_EQ(components[1]->GetName(), u"Пасечный журнал");
+    application->Release();
+}
+
+TEST(StartUpTest, AJournalThatIsNoDatabaseIsSaidOnceAndLeftAlone)
+{
+    TempWorkDir dir;
+    std::filesystem::create_directory("Lang");
+    std::filesystem::copy_file(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang" / u8"Русский.lng",
+        std::filesystem::path("Lang") / u8"Русский.lng");
+    const std::string noise = "This is a shopping list, not a journal.\n" + std::string(5000, 'x');
+    std::ofstream("Journal.db", std::ios::binary) << noise;
+    MessageBoxResponder boxes;
+    auto* application = static_cast<CApplication*>(GetApplication());
+    EXPECT_FALSE(application->InitInstance());
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_NE(boxes.Calls()[0].text.find(u"Journal.db"), std::u16string::npos);
+    EXPECT_NE(boxes.Calls()[0].text.find(u"не является базой данных журнала"), std::u16string::npos);
+    std::ifstream file("Journal.db", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()), noise);
+    EXPECT_TRUE(application->GetComponents().empty());
+    application->Release();
+}
+
+TEST(StartUpTest, ASecondStartShowsTheRunningProgramAndEnds)
+{
+    TempWorkDir dir;
+    CInstanceLock running(u".");
+    ASSERT_TRUE(running.IsHeld());
+    int showRequests = 0;
+    running.OnShowRequest([&] { ++showRequests; });
+
+    MessageBoxResponder boxes;
+    auto* application = static_cast<CApplication*>(GetApplication());
+    EXPECT_FALSE(application->InitInstance());
+    EXPECT_TRUE(UiTest::WaitUntil([&] { return showRequests == 1; }));
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_FALSE(std::filesystem::exists("Journal.db"));
     application->Release();
 }
