@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Cuts the power under the journal: starts the handler driver on one journal file, kills it with
+# SIGKILL at random moments and after each kill checks that every acknowledged change is in the
+# file, none is half there and the file is whole. Usage: scripts/powercut.sh [kills] (default 100).
+# Needs a build with -DTOLVIK_TESTS=ON (./scripts/test.sh makes one).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+driver=${TOLVIK_BUILD_DIR:-$top/build}/tolvik_powercut
+kills=${1:-100}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+export QT_QPA_PLATFORM=offscreen
+
+killed=0
+run=0
+while [ "$killed" -lt "$kills" ]; do
+  run=$((run + 1))
+  "$driver" run "$run" 1000000 >/dev/null 2>&1 &
+  pid=$!
+  # Between 0.2 and 1.2 seconds: past the start, somewhere among the changes.
+  sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.2 + r / 32767 }')"
+  if kill -KILL "$pid" 2>/dev/null; then
+    killed=$((killed + 1))
+  fi
+  wait "$pid" 2>/dev/null || true
+  if ! "$driver" check >check.txt; then
+    echo "after kill $killed:"
+    cat check.txt
+    exit 1
+  fi
+done
+echo "kills: $killed; $(tail -n 1 check.txt)"
