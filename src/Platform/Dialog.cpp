@@ -5,6 +5,7 @@
 #include "ComboBox.h"
 #include "DateTimeCtrl.h"
 #include "Dc.h"
+#include "DialogTemplates.h"
 #include "Edit.h"
 #include "ListBox.h"
 #include "NativeWindow.h"
@@ -76,6 +77,17 @@ CDialog::CDialog(DialogTemplate dialogTemplate, CWnd* parent)
     m_font.CreateFontIndirect(&font);
 }
 
+CDialog::CDialog(UINT templateId, CWnd* parent)
+    : CDialog(FindDialogTemplate(templateId), parent)
+{
+}
+
+CDialog::CDialog(const DialogTemplate* found, CWnd* parent)
+    : CDialog(found ? *found : DialogTemplate(), parent)
+{
+    m_hasTemplate = found != nullptr;
+}
+
 CDialog::~CDialog()
 {
     m_controls.clear();
@@ -98,6 +110,8 @@ void CDialog::MapDialogRect(RECT* rect) const
 
 std::intptr_t CDialog::DoModal()
 {
+    if (!m_hasTemplate)
+        return -1;
     m_ended = false;
     m_result = IDCANCEL;
     RECT size { 0, 0, m_template.cx, m_template.cy };
@@ -116,8 +130,9 @@ std::intptr_t CDialog::DoModal()
             m_controls.push_back(std::move(control));
         }
     }
-    if (SendMessage(WM_INITDIALOG) && !m_controls.empty() && !m_ended) {
-        for (const auto& control : m_controls) {
+    // The children, not m_controls: the program may have subclassed some of them.
+    if (SendMessage(WM_INITDIALOG) && !m_ended) {
+        for (CWnd* control : GetChildren()) {
             if (control->GetStyle() & WS_TABSTOP && control->IsWindowEnabled()) {
                 control->SetFocus();
                 break;

@@ -39,14 +39,17 @@ struct DialogTemplate
 // A modal dialog from a template. Its pixel layout follows from the dialog font's base units:
 // x pixels = x units × average character width / 4, y pixels = y units × character height / 8.
 // The template's controls are made as the matching control classes (CButton, CEdit ...), reached
-// with GetDlgItem. Enter gives IDOK and Escape IDCANCEL, as WM_COMMAND.
+// with GetDlgItem; SubclassDlgItem gives one to an object of the program's own class. Enter gives
+// IDOK and Escape IDCANCEL, as WM_COMMAND.
 class CDialog : public CWnd
 {
 public:
     explicit CDialog(DialogTemplate dialogTemplate, CWnd* parent = nullptr);
+    // The executable's template of that resource number (DialogTemplates.h).
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
     ~CDialog() override;
 
-    // Shows the dialog and returns the EndDialog result once it ends.
+    // Shows the dialog and returns the EndDialog result once it ends (-1 without a template).
     virtual std::intptr_t DoModal();
     void EndDialog(int result);
     bool IsEnded() const { return m_ended; }
@@ -64,7 +67,10 @@ public:
     CFont* GetDialogFont() { return &m_font; }
 
 private:
+    CDialog(const DialogTemplate* found, CWnd* parent);
+
     DialogTemplate m_template;
+    bool m_hasTemplate = true;
     CWnd* m_parentWindow;
     CFont m_font;
     std::vector<std::unique_ptr<CWnd>> m_controls;

@@ -48,7 +48,12 @@ public:
             list->setFrameShape(QFrame::NoFrame);
         if (create.style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE))
             list->setItemDelegate(new OwnerDrawDelegate(this));
-        QObject::connect(list, &QListWidget::currentRowChanged, list, [this] {
+        // The selection, not Qt's current row: focus alone moves the current row, not the selection.
+        QObject::connect(list, &QListWidget::itemSelectionChanged, list, [this] {
+            QListWidgetItem* now = SelectedItem();
+            if (now == selected)
+                return;
+            selected = now;
             if (!quiet && style & LBS_NOTIFY)
                 Notify(LBN_SELCHANGE);
         });
@@ -61,6 +66,11 @@ public:
 
     QWidget* InputWidget() const override { return List() ? List()->viewport() : nullptr; }
     QListWidget* List() const { return static_cast<QListWidget*>(widget.data()); }
+    QListWidgetItem* SelectedItem() const
+    {
+        const QList<QListWidgetItem*> items = List()->selectedItems();
+        return items.isEmpty() ? nullptr : items.first();
+    }
     bool OwnerDrawn() const { return style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE); }
 
     int ItemHeight()
@@ -180,11 +190,14 @@ public:
             quiet = false;
             return NativeWindow::ClassProc(message, wParam, lParam);
         }
+        selected = SelectedItem();
         quiet = false;
         return result;
     }
 
     bool quiet = false;
+    // The selected item the parent knows of.
+    QListWidgetItem* selected = nullptr;
     int itemHeight = -1;
 };
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 // A list box ("LISTBOX") with one selection: LBS_SORT keeps the items sorted
-// (case-insensitively), LBS_NOTIFY sends LBN_SELCHANGE and LBN_DBLCLK for the user's choices,
-// LBS_OWNERDRAWFIXED has the parent draw every item (WM_DRAWITEM, handed to DrawItem) at the
+// (case-insensitively), LBS_NOTIFY sends LBN_SELCHANGE when the user changes the selected item
+// (taking the focus selects nothing) and LBN_DBLCLK for a double click, LBS_OWNERDRAWFIXED has the parent draw every item (WM_DRAWITEM, handed to DrawItem) at the
 // height WM_MEASUREITEM (MeasureItem) or SetItemHeight gives.
 class CListBox : public CWnd
 {

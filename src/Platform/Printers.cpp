@@ -5,8 +5,14 @@
 
 #include <QPrinterInfo>
 
+namespace {
+PrinterListOverride* g_override = nullptr;
+}
+
 std::vector<std::u16string> EnumPrinterNames()
 {
+    if (g_override)
+        return g_override->Names();
     EnsureToolkit();
     std::vector<std::u16string> names;
     for (const QString& name : QPrinterInfo::availablePrinterNames())
@@ -16,6 +22,21 @@ std::vector<std::u16string> EnumPrinterNames()
 
 std::u16string GetDefaultPrinterName()
 {
+    if (g_override)
+        return g_override->DefaultName();
     EnsureToolkit();
     return FromQString(QPrinterInfo::defaultPrinterName());
+}
+
+PrinterListOverride::PrinterListOverride(std::vector<std::u16string> names, std::u16string defaultName)
+    : m_names(std::move(names))
+    , m_defaultName(std::move(defaultName))
+    , m_previous(g_override)
+{
+    g_override = this;
+}
+
+PrinterListOverride::~PrinterListOverride()
+{
+    g_override = m_previous;
 }

@@ -4,8 +4,51 @@
 #include "NativeWindow.h"
 
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+#include <algorithm>
 
 namespace {
+class ScrollBarWidget : public Bridged<QScrollBar>
+{
+public:
+    using Bridged<QScrollBar>::Bridged;
+
+    // Qt repeats a held arrow or page by itself; on the desktop the program repeats it, by its
+    // own timer, while it sees the part pressed.
+    void StopRepeat() { setRepeatAction(SliderNoAction); }
+
+    QStyle::SubControl PartAt(const QPoint& point) const
+    {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        return style()->hitTestComplexControl(QStyle::CC_ScrollBar, &option, point, this);
+    }
+
+    QRect PartRect(QStyle::SubControl part) const
+    {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        return style()->subControlRect(QStyle::CC_ScrollBar, &option, part, this);
+    }
+};
+
+// The SCROLLBARINFO entry of each part: 1 the up (left) arrow, 2 the page above the thumb,
+// 3 the thumb, 4 the page below it, 5 the down (right) arrow.
+int StateIndex(QStyle::SubControl part)
+{
+    switch (part) {
+    case QStyle::SC_ScrollBarSubLine: return 1;
+    case QStyle::SC_ScrollBarSubPage: return 2;
+    case QStyle::SC_ScrollBarSlider: return 3;
+    case QStyle::SC_ScrollBarAddPage: return 4;
+    case QStyle::SC_ScrollBarAddLine: return 5;
+    default: return 0;
+    }
+}
+
 class ScrollBarWindow : public NativeWindow
 {
 public:
@@ -13,11 +56,13 @@ public:
 
     QWidget* MakeWidget(QWidget* parent, const CREATESTRUCT& create) override
     {
-        auto* bar = new Bridged<QScrollBar>(create.style & SBS_VERT ? Qt::Vertical : Qt::Horizontal, parent);
+        auto* bar = new ScrollBarWidget(create.style & SBS_VERT ? Qt::Vertical : Qt::Horizontal, parent);
         bar->setFocusPolicy(Qt::NoFocus);
         bar->setTracking(false);
         bar->setRange(0, 0);
         QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [this, bar](int action) { OnAction(bar, action); });
+        // Without tracking Qt reports a dragged thumb through sliderMoved only.
+        QObject::connect(bar, &QAbstractSlider::sliderMoved, bar, [this](int at) { Scroll(SB_THUMBTRACK, at); });
         QObject::connect(bar, &QAbstractSlider::sliderReleased, bar, [this, bar] {
             Scroll(SB_THUMBPOSITION, bar->sliderPosition());
             Scroll(SB_ENDSCROLL, 0);
@@ -27,22 +72,78 @@ public:
 
     LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_MOUSEWHEEL)
+        ScrollBarWidget* bar = Bar();
+        const QPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        switch (message) {
+        case WM_MOUSEWHEEL:
             return SendToParent(message, wParam, lParam);
+        case WM_LBUTTONDOWN: {
+            if (!bar)
+                break;
+            held = bar->PartAt(point);
+            heldUnder = true;
+            pressing = true;
+            const LRESULT result = NativeWindow::ClassProc(message, wParam, lParam);
+            pressing = false;
+            if ((bar = Bar()))
+                bar->StopRepeat();
+            return result;
+        }
+        case WM_MOUSEMOVE: {
+            const LRESULT result = NativeWindow::ClassProc(message, wParam, lParam);
+            if ((bar = Bar())) {
+                bar->StopRepeat();
+                heldUnder = held != QStyle::SC_None && bar->PartRect(held).contains(point);
+            }
+            return result;
+        }
+        case WM_LBUTTONUP: {
+            const bool endStep = stepped;
+            held = QStyle::SC_None;
+            heldUnder = false;
+            stepped = false;
+            const LRESULT result = NativeWindow::ClassProc(message, wParam, lParam);
+            if (endStep)
+                Scroll(SB_ENDSCROLL, 0);
+            return result;
+        }
+        default:
+            break;
+        }
         return NativeWindow::ClassProc(message, wParam, lParam);
     }
 
-    QScrollBar* Bar() const { return static_cast<QScrollBar*>(widget.data()); }
+    ScrollBarWidget* Bar() const { return static_cast<ScrollBarWidget*>(widget.data()); }
 
     void Apply()
     {
         if (QScrollBar* bar = Bar()) {
+            // The program's own setting is no thumb move to report back to it.
+            const QSignalBlocker quiet(bar);
             const int page = static_cast<int>(std::max<UINT>(page_, 1));
             const int top = std::max(minimum, maximum - page + 1);
             bar->setRange(minimum, top);
             bar->setPageStep(static_cast<int>(page_));
             bar->setSliderPosition(std::clamp(position, minimum, top));
         }
+    }
+
+    void FillInfo(SCROLLBARINFO* info) const
+    {
+        owner->GetWindowRect(&info->rcScrollBar);
+        std::fill(std::begin(info->rgstate), std::end(info->rgstate), 0);
+        ScrollBarWidget* bar = Bar();
+        if (!bar)
+            return;
+        const bool vertical = bar->orientation() == Qt::Vertical;
+        const QRect arrow = bar->PartRect(QStyle::SC_ScrollBarSubLine);
+        const QRect thumb = bar->PartRect(QStyle::SC_ScrollBarSlider);
+        info->dxyLineButton = vertical ? arrow.height() : arrow.width();
+        info->xyThumbTop = vertical ? thumb.top() : thumb.left();
+        info->xyThumbBottom = vertical ? thumb.bottom() + 1 : thumb.right() + 1;
+        info->rgstate[0] = (bar->isVisible() ? 0 : STATE_SYSTEM_INVISIBLE) | (bar->isEnabled() ? 0 : STATE_SYSTEM_UNAVAILABLE);
+        if (heldUnder && StateIndex(held) != 0)
+            info->rgstate[StateIndex(held)] = STATE_SYSTEM_PRESSED;
     }
 
     int minimum = 0;
@@ -67,20 +168,26 @@ private:
         case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
         case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
         case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-        case QAbstractSlider::SliderMove:
-            if (bar->isSliderDown()) {
-                Scroll(SB_THUMBTRACK, bar->sliderPosition());
-                return;
-            }
-            break;
         default: break;
         }
+        // One step per press: Qt steps again when the pointer comes back onto a held part.
+        if (code <= SB_PAGEDOWN && !pressing)
+            code = SB_ENDSCROLL;
         QPointer<QScrollBar> guard(bar);
-        if (code != SB_ENDSCROLL)
+        if (code != SB_ENDSCROLL) {
+            stepped = true;
             Scroll(code, bar->sliderPosition());
+        }
         if (guard && !destroyed)
             bar->setSliderPosition(position);
     }
+
+    // The part under the pressed button, and whether the pointer is on it.
+    QStyle::SubControl held = QStyle::SC_None;
+    bool heldUnder = false;
+    bool pressing = false;
+    // A line or page step was made since the button went down.
+    bool stepped = false;
 };
 
 ScrollBarWindow* Kind(const CWnd* window)
@@ -163,6 +270,15 @@ int CScrollBar::GetScrollPos() const
 {
     ScrollBarWindow* bar = Kind(this);
     return bar ? bar->position : 0;
+}
+
+BOOL CScrollBar::GetScrollBarInfo(SCROLLBARINFO* info) const
+{
+    ScrollBarWindow* bar = Kind(this);
+    if (!bar || !info)
+        return FALSE;
+    bar->FillInfo(info);
+    return TRUE;
 }
 
 void CScrollBar::ShowScrollBar(BOOL show)

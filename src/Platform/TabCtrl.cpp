@@ -19,27 +19,45 @@ public:
         bar->setFocusPolicy(create.style & WS_TABSTOP ? Qt::StrongFocus : Qt::ClickFocus);
         bar->setExpanding(false);
         bar->setDrawBase(true);
-        QObject::connect(bar, &QTabBar::currentChanged, bar, [this] {
-            if (quiet)
-                return;
-            NotifyTab(TCN_SELCHANGING);
-            NotifyTab(TCN_SELCHANGE);
-        });
+        QObject::connect(bar, &QTabBar::currentChanged, bar, [this](int index) { CurrentChanged(index); });
         return bar;
     }
 
-    void NotifyTab(UINT code)
+    // Qt has changed the tab already; the desktop asks the parent while the old tab is still
+    // current, and a non-zero answer keeps it.
+    void CurrentChanged(int index)
+    {
+        if (quiet) {
+            shown = index;
+            return;
+        }
+        ShowQuietly(shown);
+        if (NotifyTab(TCN_SELCHANGING) != 0 || destroyed)
+            return;
+        ShowQuietly(index);
+        NotifyTab(TCN_SELCHANGE);
+    }
+
+    void ShowQuietly(int index)
+    {
+        quiet = true;
+        Bar()->setCurrentIndex(index);
+        quiet = false;
+    }
+
+    LRESULT NotifyTab(UINT code)
     {
         NMHDR header;
         header.hwndFrom = owner;
         header.idFrom = static_cast<UINT_PTR>(id);
         header.code = code;
-        if (!destroyed)
-            SendToParent(WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&header));
+        return destroyed ? 0 : SendToParent(WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&header));
     }
 
     QTabBar* Bar() const { return static_cast<QTabBar*>(widget.data()); }
     bool quiet = false;
+    // The tab the parent knows as current.
+    int shown = -1;
 };
 
 TabWindow* Kind(const CWnd* window)
@@ -99,9 +117,7 @@ int CTabCtrl::SetCurSel(int index)
     if (!tabs || index < 0 || index >= tabs->Bar()->count())
         return -1;
     const int previous = tabs->Bar()->currentIndex();
-    tabs->quiet = true;
-    tabs->Bar()->setCurrentIndex(index);
-    tabs->quiet = false;
+    tabs->ShowQuietly(index);
     return previous;
 }
 

@@ -3,7 +3,8 @@
 #include "Wnd.h"
 
 // A tab strip ("SysTabControl32"). A change of tab by the user sends WM_NOTIFY with
-// TCN_SELCHANGING and then TCN_SELCHANGE to the parent; SetCurSel notifies nothing.
+// TCN_SELCHANGING to the parent while GetCurSel still gives the old tab (a non-zero result keeps
+// it), then TCN_SELCHANGE after the change; SetCurSel notifies nothing.
 class CTabCtrl : public CWnd
 {
 public:

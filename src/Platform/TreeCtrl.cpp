@@ -23,6 +23,17 @@ HTREEITEM HandleOf(QTreeWidgetItem* item)
 
 class TreeWindow;
 
+// The desktop orders labels without regard to case.
+class TreeItem : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        return text(0).compare(other.text(0), Qt::CaseInsensitive) < 0;
+    }
+};
+
 // Label edits ask the parent before the new text is taken.
 class LabelDelegate : public QStyledItemDelegate
 {
@@ -78,16 +89,34 @@ public:
         return items.isEmpty() ? nullptr : items.first();
     }
 
+    // Selects the item (null: nothing) without telling the parent.
+    void ShowSelected(QTreeWidgetItem* item)
+    {
+        if (item) {
+            Tree()->setCurrentItem(item);
+            item->setSelected(true);
+            Tree()->scrollToItem(item);
+        } else {
+            Tree()->clearSelection();
+        }
+    }
+
     void SelectionChanged()
     {
         QTreeWidgetItem* now = Selected();
         if (quiet || now == lastSelected)
             return;
+        AnnounceSelection(now, byProgram ? TVC_UNKNOWN : (QApplication::mouseButtons() != Qt::NoButton ? TVC_BYMOUSE : TVC_BYKEYBOARD));
+    }
+
+    // TVN_SELCHANGED from the last announced selection to `now`.
+    void AnnounceSelection(QTreeWidgetItem* now, UINT action)
+    {
         NMTREEVIEW change;
         change.hdr.hwndFrom = owner;
         change.hdr.idFrom = static_cast<UINT_PTR>(id);
         change.hdr.code = TVN_SELCHANGED;
-        change.action = byProgram ? TVC_UNKNOWN : (QApplication::mouseButtons() != Qt::NoButton ? TVC_BYMOUSE : TVC_BYKEYBOARD);
+        change.action = action;
         change.itemOld.hItem = HandleOf(lastSelected);
         change.itemOld.lParam = lastSelected ? static_cast<LPARAM>(lastSelected->data(0, Qt::UserRole).toULongLong()) : 0;
         change.itemNew.hItem = HandleOf(now);
@@ -149,10 +178,11 @@ TreeWindow* Kind(const CWnd* window)
     return window ? dynamic_cast<TreeWindow*>(window->Native()) : nullptr;
 }
 
-int SortedPlace(const QList<QTreeWidgetItem*>& siblings, const QString& text)
+// After the siblings that do not sort behind the item.
+int SortedPlace(const QList<QTreeWidgetItem*>& siblings, const QTreeWidgetItem& item)
 {
     int place = 0;
-    while (place < siblings.size() && siblings[place]->text(0).compare(text, Qt::CaseInsensitive) <= 0)
+    while (place < siblings.size() && !(item < *siblings[place]))
         ++place;
     return place;
 }
@@ -164,6 +194,28 @@ QList<QTreeWidgetItem*> Children(QTreeWidget* tree, QTreeWidgetItem* parent)
     for (int i = 0; i < count; ++i)
         children << (parent ? parent->child(i) : tree->topLevelItem(i));
     return children;
+}
+
+bool IsWithin(const QTreeWidgetItem* item, const QTreeWidgetItem* branch)
+{
+    for (; item; item = item->parent()) {
+        if (item == branch)
+            return true;
+    }
+    return false;
+}
+
+// Where the desktop moves the selection when the item goes: its next sibling, else its
+// previous sibling, else its parent.
+QTreeWidgetItem* Neighbour(QTreeWidget* tree, QTreeWidgetItem* item)
+{
+    const QList<QTreeWidgetItem*> siblings = Children(tree, item->parent());
+    const qsizetype index = siblings.indexOf(item);
+    if (index + 1 < siblings.size())
+        return siblings[index + 1];
+    if (index > 0)
+        return siblings[index - 1];
+    return item->parent();
 }
 }
 
@@ -184,15 +236,14 @@ HTREEITEM CTreeCtrl::InsertItem(const std::u16string& text, HTREEITEM parent, HT
         return nullptr;
     QTreeWidgetItem* parentItem = parent == TVI_ROOT || !parent ? nullptr : ItemOf(parent);
     const QList<QTreeWidgetItem*> siblings = Children(tree->Tree(), parentItem);
-    const QString label = ToQString(text);
+    auto* item = new TreeItem(QStringList(ToQString(text)));
     int place = static_cast<int>(siblings.size());
     if (after == TVI_FIRST)
         place = 0;
     else if (after == TVI_SORT)
-        place = SortedPlace(siblings, label);
+        place = SortedPlace(siblings, *item);
     else if (after != TVI_LAST && after)
         place = static_cast<int>(siblings.indexOf(ItemOf(after))) + 1;
-    auto* item = new QTreeWidgetItem(QStringList(label));
     item->setFlags(item->flags() | (GetStyle() & TVS_EDITLABELS ? Qt::ItemIsEditable : Qt::NoItemFlags));
     if (parentItem)
         parentItem->insertChild(place, item);
@@ -204,17 +255,25 @@ HTREEITEM CTreeCtrl::InsertItem(const std::u16string& text, HTREEITEM parent, HT
 BOOL CTreeCtrl::DeleteItem(HTREEITEM handle)
 {
     TreeWindow* tree = Kind(this);
-    QTreeWidgetItem* item = ItemOf(handle);
-    if (!tree || !item || handle == TVI_ROOT)
+    if (!tree)
         return FALSE;
+    if (!handle || handle == TVI_ROOT)
+        return DeleteAllItems();
+    QTreeWidgetItem* item = ItemOf(handle);
+    QTreeWidgetItem* selected = tree->Selected();
+    const bool holdsSelection = selected && IsWithin(selected, item);
+    QTreeWidgetItem* kept = holdsSelection ? Neighbour(tree->Tree(), item) : selected;
     tree->quiet = true;
-    for (QTreeWidgetItem* walk = tree->lastSelected; walk; walk = walk->parent()) {
-        if (walk == item)
-            tree->lastSelected = nullptr;
-    }
     delete item;
-    tree->lastSelected = tree->Selected();
+    // Qt picks its own item when the current one goes; the desktop's choice is `kept`.
+    if (tree->Selected() != kept)
+        tree->ShowSelected(kept);
     tree->quiet = false;
+    if (holdsSelection) {
+        // The old item is gone, so the notice names none.
+        tree->lastSelected = nullptr;
+        tree->AnnounceSelection(kept, TVC_UNKNOWN);
+    }
     return TRUE;
 }
 
@@ -279,13 +338,7 @@ BOOL CTreeCtrl::SelectItem(HTREEITEM item)
     if (!tree)
         return FALSE;
     tree->byProgram = true;
-    if (item) {
-        tree->Tree()->setCurrentItem(ItemOf(item));
-        ItemOf(item)->setSelected(true);
-        tree->Tree()->scrollToItem(ItemOf(item));
-    } else {
-        tree->Tree()->clearSelection();
-    }
+    tree->ShowSelected(ItemOf(item));
     tree->byProgram = false;
     return TRUE;
 }
@@ -351,10 +404,9 @@ BOOL CTreeCtrl::SortChildren(HTREEITEM item)
     TreeWindow* tree = Kind(this);
     if (!tree)
         return FALSE;
-    if (!item || item == TVI_ROOT)
-        tree->Tree()->sortItems(0, Qt::AscendingOrder);
-    else
-        ItemOf(item)->sortChildren(0, Qt::AscendingOrder);
+    // One level only, as on the desktop: the grandchildren keep their order.
+    QTreeWidgetItem* parent = !item || item == TVI_ROOT ? tree->Tree()->invisibleRootItem() : ItemOf(item);
+    parent->sortChildren(0, Qt::AscendingOrder);
     return TRUE;
 }
 

@@ -53,6 +53,8 @@ public:
 
     // `after` is an item, TVI_FIRST, TVI_LAST or TVI_SORT (sorted by text, case-insensitively).
     HTREEITEM InsertItem(const std::u16string& text, HTREEITEM parent = TVI_ROOT, HTREEITEM after = TVI_LAST);
+    // Null or TVI_ROOT deletes every item. When the selection goes with the item, it moves to the
+    // item's next sibling, else its previous sibling, else its parent, with TVN_SELCHANGED.
     BOOL DeleteItem(HTREEITEM item);
     BOOL DeleteAllItems();
     UINT GetCount() const;
@@ -70,6 +72,8 @@ public:
     HTREEITEM GetFirstVisibleItem() const;
     BOOL ItemHasChildren(HTREEITEM item) const;
     BOOL Expand(HTREEITEM item, UINT code);
+    // Sorts one level, the item's children (TVI_ROOT or null: the top level), by text without
+    // regard to case.
     BOOL SortChildren(HTREEITEM item);
     BOOL GetItemRect(HTREEITEM item, RECT* rect, BOOL textOnly) const;
     // The item at the client point; flags get TVHT_ONITEM or TVHT_NOWHERE.

@@ -112,6 +112,10 @@ public:
     CWnd* GetDlgItem(int id) const;
     CWnd* GetTopLevelParent() const;
     std::vector<CWnd*> GetChildren() const;
+    // Makes this object, not yet created, the window of the parent's child `id` (a control of a
+    // dialog template): it then gets the control's messages, and Default gives the control's own
+    // behaviour.
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
 
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE);

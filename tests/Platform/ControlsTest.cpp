@@ -8,55 +8,15 @@
 #include "ListBox.h"
 #include "Menu.h"
 #include "OwnerDraw.h"
+#include "ControlParent.h"
 #include "Dc.h"
-#include "RecordingWindow.h"
-#include "ScrollBar.h"
-#include "TabCtrl.h"
 #include "ToolBar.h"
 #include "ToolTipCtrl.h"
-#include "TreeCtrl.h"
 #include "UiTest.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-// The commands and notifications that reach a parent.
-class CParent : public CRecordingWindow
-{
-public:
-    BOOL OnCommand(WPARAM wParam, LPARAM) override
-    {
-        commands.push_back({ LOWORD(wParam), HIWORD(wParam) });
-        return TRUE;
-    }
-    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override
-    {
-        const auto* header = reinterpret_cast<NMHDR*>(lParam);
-        notifications.push_back(header->code);
-        if (header->code == TVN_SELCHANGED)
-            selectedData.push_back(reinterpret_cast<const NMTREEVIEW*>(lParam)->itemNew.lParam);
-        if (header->code == TVN_ENDLABELEDIT) {
-            const auto* info = reinterpret_cast<const NMTVDISPINFO*>(lParam);
-            labels.push_back(info->item.pszText ? std::u16string(info->item.pszText) : u"<cancelled>");
-            *result = acceptLabels ? TRUE : FALSE;
-        }
-        return TRUE;
-    }
-    void OnVScroll(UINT code, UINT position, CScrollBar* bar) override
-    {
-        scrolls.push_back({ code, position });
-        if (bar && code == SB_LINEDOWN)
-            bar->SetScrollPos(bar->GetScrollPos() + 1);
-    }
-
-    std::vector<std::pair<UINT, UINT>> commands;
-    std::vector<UINT> notifications;
-    std::vector<LPARAM> selectedData;
-    std::vector<std::u16string> labels;
-    std::vector<std::pair<UINT, UINT>> scrolls;
-    bool acceptLabels = true;
-};
-
 class CTipBar : public CToolBar
 {
 public:
@@ -75,7 +35,7 @@ public:
 
 TEST(Controls, ButtonsEditsAndListsNotifyTheirParent)
 {
-    CParent parent;
+    CControlParent parent;
     ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 400, 300));
     CButton button;
     ASSERT_TRUE(button.Create(u"OK", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 25), &parent, 1));
@@ -137,91 +97,9 @@ TEST(Controls, ButtonsEditsAndListsNotifyTheirParent)
     EXPECT_TRUE(outside);
 }
 
-TEST(Controls, TreeSelectsSortsAndAsksAboutNewLabels)
-{
-    CParent parent;
-    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 300, 300));
-    CTreeCtrl tree;
-    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS | TVS_SHOWSELALWAYS,
-        CRect(0, 0, 200, 300), &parent, 12304));
-    HTREEITEM north = tree.InsertItem(u"North", TVI_ROOT, TVI_SORT);
-    HTREEITEM east = tree.InsertItem(u"east", TVI_ROOT, TVI_SORT);
-    tree.SetItemData(north, (1 << 16) + 1);
-    HTREEITEM colony = tree.InsertItem(u"Colony", north);
-    tree.SetItemData(colony, (3 << 16) + 2);
-    EXPECT_EQ(tree.GetRootItem(), east);
-    EXPECT_EQ(tree.GetNextSiblingItem(east), north);
-    EXPECT_EQ(tree.GetParentItem(colony), north);
-    EXPECT_TRUE(tree.ItemHasChildren(north));
-    EXPECT_FALSE(tree.ItemHasChildren(east));
-    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
-
-    tree.Expand(north, TVE_EXPAND);
-    RECT place;
-    ASSERT_TRUE(tree.GetItemRect(colony, &place, TRUE));
-    UiTest::Click(&tree, place.left + 5, (place.top + place.bottom) / 2);
-    EXPECT_EQ(tree.GetSelectedItem(), colony);
-    ASSERT_FALSE(parent.selectedData.empty());
-    EXPECT_EQ(parent.selectedData.back(), (3 << 16) + 2);
-    EXPECT_EQ(tree.HitTest(CPoint(place.left + 5, place.top + 1)), colony);
-
-    // Leaving a label edit asks the parent about the text, and a refusal keeps the old label.
-    parent.acceptLabels = false;
-    tree.EditLabel(north);
-    UiTest::ProcessEvents();
-    tree.SetFocus();
-    UiTest::ProcessEvents();
-    ASSERT_EQ(parent.labels.size(), 1u);
-    EXPECT_EQ(parent.labels.back(), u"North");
-    EXPECT_EQ(tree.GetItemText(north), u"North");
-    tree.SelectItem(nullptr);
-    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
-    tree.DeleteAllItems();
-    EXPECT_EQ(tree.GetCount(), 0u);
-}
-
-TEST(Controls, TabStripAnnouncesOnlyTheUsersChange)
-{
-    CParent parent;
-    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 300, 100));
-    CTabCtrl tabs;
-    ASSERT_TRUE(tabs.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 24), &parent, 12288));
-    tabs.InsertItem(0, u"Records");
-    tabs.InsertItem(1, u"Queens");
-    EXPECT_EQ(tabs.GetItemCount(), 2);
-    tabs.SetCurSel(1);
-    EXPECT_TRUE(parent.notifications.empty());
-    RECT first;
-    ASSERT_TRUE(tabs.GetItemRect(0, &first));
-    UiTest::Click(&tabs, first.left + 5, first.top + 5);
-    EXPECT_EQ(tabs.GetCurSel(), 0);
-    EXPECT_EQ(parent.notifications, (std::vector<UINT> { TCN_SELCHANGING, TCN_SELCHANGE }));
-}
-
-TEST(Controls, ScrollBarAsksItsParentAndShowsWhatTheParentSets)
-{
-    CParent parent;
-    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 100, 200));
-    CScrollBar bar;
-    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_VERT, CRect(83, 0, 100, 200), &parent, 12327));
-    SCROLLINFO info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = 0;
-    info.nMax = 99;
-    info.nPage = 20;
-    info.nPos = 95;
-    bar.SetScrollInfo(&info);
-    EXPECT_EQ(bar.GetScrollPos(), 80); // at most max - page + 1
-    bar.SetScrollPos(0);
-    UiTest::Click(&bar, 8, 195); // the down arrow
-    ASSERT_FALSE(parent.scrolls.empty());
-    EXPECT_EQ(parent.scrolls.front().first, SB_LINEDOWN);
-    EXPECT_EQ(bar.GetScrollPos(), 1);
-}
-
 TEST(Controls, ToolBarCommandsTooltipsAndDisabledButtons)
 {
-    CParent parent;
+    CControlParent parent;
     ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 400, 100));
     CTipBar bar;
     ASSERT_TRUE(bar.CreateEx(&parent));
@@ -252,7 +130,7 @@ TEST(Controls, ToolBarCommandsTooltipsAndDisabledButtons)
 
 TEST(Controls, PopupMenuAndClipboard)
 {
-    CParent parent;
+    CControlParent parent;
     ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE));
     CMenu menu;
     menu.CreatePopupMenu();
@@ -280,7 +158,7 @@ TEST(Controls, PopupMenuAndClipboard)
 
 TEST(Controls, DatePickerKeepsTheTimeOfDay)
 {
-    CParent parent;
+    CControlParent parent;
     ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE));
     CDateTimeCtrl date;
     ASSERT_TRUE(date.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 80, 20), &parent, 12328));
@@ -299,7 +177,7 @@ TEST(Controls, DatePickerKeepsTheTimeOfDay)
 
 TEST(Controls, ToolTipTitleShowsOnlyWhileActive)
 {
-    CParent parent;
+    CControlParent parent;
     ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE));
     CEdit edit;
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &parent, 8210));
@@ -315,7 +193,7 @@ TEST(Controls, ToolTipTitleShowsOnlyWhileActive)
 
 namespace {
 // Draws the items of its owner-drawn list box as the settings tree does.
-class CListOwner : public CParent
+class CListOwner : public CControlParent
 {
 public:
     void OnMeasureItem(int, MEASUREITEMSTRUCT* item) override { item->itemHeight = 30; }
@@ -351,7 +229,7 @@ TEST(Controls, OwnerDrawnListBoxHasItsParentDrawEveryItem)
 
 TEST(Controls, EditableComboAndMultiLineEditTexts)
 {
-    CParent parent;
+    CControlParent parent;
     ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE, 300, 200));
     CComboBox combo;
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(0, 0, 150, 100), &parent, 5));

@@ -100,11 +100,26 @@ TEST(Dialogs, EnterInAnEditConfirmsAndTheDialogIsMadeAgainNextTime)
     EXPECT_EQ(responder.Count(), 2);
 }
 
-TEST(Printers, DefaultPrinterIsOneOfTheKnownOnesWhenThereIsOne)
+TEST(Printers, DefaultPrinterIsOneOfTheKnownOnesOrNone)
 {
     const std::vector<std::u16string> names = EnumPrinterNames();
     const std::u16string standard = GetDefaultPrinterName();
-    if (!standard.empty()) {
-        EXPECT_NE(std::find(names.begin(), names.end(), standard), names.end());
+    EXPECT_TRUE(standard.empty() || std::find(names.begin(), names.end(), standard) != names.end());
+}
+
+TEST(Printers, AnInstalledListStandsInForThePrintSystem)
+{
+    const std::vector<std::u16string> system = EnumPrinterNames();
+    {
+        PrinterListOverride office({ u"Office laser", u"Barn inkjet" }, u"Barn inkjet");
+        EXPECT_EQ(EnumPrinterNames(), (std::vector<std::u16string> { u"Office laser", u"Barn inkjet" }));
+        EXPECT_EQ(GetDefaultPrinterName(), u"Barn inkjet");
+        {
+            PrinterListOverride none({}, u"");
+            EXPECT_TRUE(EnumPrinterNames().empty());
+            EXPECT_TRUE(GetDefaultPrinterName().empty());
+        }
+        EXPECT_EQ(GetDefaultPrinterName(), u"Barn inkjet");
     }
+    EXPECT_EQ(EnumPrinterNames(), system);
 }

@@ -150,15 +150,17 @@ TEST_F(LauncherTest, FollowsTheMouseWhileTheButtonIsHeld)
     ASSERT_NE(launcher, nullptr);
     const CRect start = WindowRect(launcher);
     UiTest::MouseDown(launcher, 300, 300);
-    UiTest::MouseMove(launcher, 340, 320, VK_LBUTTON);
-    ASSERT_TRUE(UiTest::WaitUntil([&] { return WindowRect(launcher).left == start.left + 40; }, 500));
-    EXPECT_EQ(WindowRect(launcher).top, start.top + 20);
+    UiTest::MouseMove(launcher, 340, 320, MK_LBUTTON);
+    UiTest::FireTimers(launcher);
+    const CRect moved = WindowRect(launcher);
+    EXPECT_EQ(moved, CRect(start.left + 40, start.top + 20, start.right + 40, start.bottom + 20));
+    // Released, the window stays where it is whatever the pointer does.
     UiTest::MouseUp(launcher, 340, 320);
-    UiTest::ProcessEvents(30);
-    const CRect released = WindowRect(launcher);
+    UiTest::FireTimers(launcher);
+    EXPECT_EQ(WindowRect(launcher), moved);
     UiTest::MouseMove(launcher, 200, 200);
-    UiTest::ProcessEvents(30);
-    EXPECT_EQ(WindowRect(launcher), released);
+    UiTest::FireTimers(launcher);
+    EXPECT_EQ(WindowRect(launcher), moved);
 }
 
 TEST_F(LauncherTest, CloseButtonEndsTheMessageLoopWithZero)

@@ -208,6 +208,20 @@ void MouseLeave(CWnd* window)
     }
 }
 
+void FireTimers(CWnd* window)
+{
+    if (!window || !window->Native())
+        return;
+    std::vector<UINT_PTR> running;
+    for (const auto& timer : window->Native()->timers)
+        running.push_back(timer.first);
+    // A handler may kill a timer or destroy the window on the way.
+    for (UINT_PTR id : running) {
+        if (window->Native() && window->Native()->timers.count(id))
+            window->SendMessage(WM_TIMER, id);
+    }
+}
+
 void KeyDown(CWnd* window, UINT virtualKey, UINT keys)
 {
     SendKey(window, virtualKey, keys, QEvent::KeyPress);

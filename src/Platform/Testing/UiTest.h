@@ -28,6 +28,10 @@ void Wheel(CWnd* window, int x, int y, int delta);
 // The pointer leaves the window.
 void MouseLeave(CWnd* window);
 
+// Delivers WM_TIMER once for each timer the window has running, as if all of them came due now,
+// so that tests drive timers instead of waiting for them.
+void FireTimers(CWnd* window);
+
 // Key input to the window (its widget gets the focus first). `keys` holds MK_SHIFT,
 // MK_CONTROL and ALT_KEY; the typed text follows from the key unless given.
 constexpr UINT ALT_KEY = 0x1000;
