@@ -70,9 +70,12 @@ bool RouteMouse(WidgetLink* holder, QWidget* receiver, QMouseEvent* event, const
     const UINT message = event->type() == QEvent::MouseMove ? WM_MOUSEMOVE : ButtonMessage(event->type(), event->button());
     if (message == 0)
         return base(event);
-    SendSetCursor(window, receiver, message);
-    if (!(window = LiveWindow(holder)))
-        return true;
+    // While a window has the capture the cursor stays what it set.
+    if (!CWnd::GetCapture()) {
+        SendSetCursor(window, receiver, message);
+        if (!(window = LiveWindow(holder)))
+            return true;
+    }
     const QPoint point = event->position().toPoint();
     SendWithDefault(window, message, InputState::MouseKeyFlags(), MAKELPARAM(static_cast<std::uint16_t>(point.x()),
         static_cast<std::uint16_t>(point.y())), event, [&] { return base(event); });

@@ -337,13 +337,6 @@ BOOL PostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return window ? window->PostMessage(message, wParam, lParam) : FALSE;
 }
 
-BOOL ReleaseCapture()
-{
-    if (QWidget* grabber = QWidget::mouseGrabber())
-        grabber->releaseMouse();
-    return TRUE;
-}
-
 HWND GetFocus()
 {
     return CWnd::GetFocus();

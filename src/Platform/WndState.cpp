@@ -210,19 +210,6 @@ CWnd* CWnd::GetFocus()
     return WindowOrAncestor(QApplication::focusWidget());
 }
 
-CWnd* CWnd::SetCapture()
-{
-    CWnd* previous = GetCapture();
-    if (m_native && m_native->widget)
-        m_native->InputWidget()->grabMouse();
-    return previous;
-}
-
-CWnd* CWnd::GetCapture()
-{
-    return WindowOrAncestor(QWidget::mouseGrabber());
-}
-
 BOOL CWnd::SetForegroundWindow()
 {
     QWidget* widget = WidgetOf(this);

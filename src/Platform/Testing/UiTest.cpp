@@ -271,6 +271,8 @@ bool IsFrameless(CWnd* window)
 
 int CursorShape(CWnd* window)
 {
+    if (const QCursor* shown = QGuiApplication::overrideCursor())
+        return static_cast<int>(shown->shape());
     QWidget* widget = InputOf(window);
     return widget ? static_cast<int>(widget->cursor().shape()) : -1;
 }

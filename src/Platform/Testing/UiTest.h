@@ -48,6 +48,6 @@ bool SaveGrab(CWnd* window, const std::string& path);
 
 // Whether the window is a top-level window without a frame.
 bool IsFrameless(CWnd* window);
-// The Qt cursor shape number over the window (Qt::CursorShape), for cursor checks.
+// The Qt cursor shape number shown over the window (Qt::CursorShape), for cursor checks.
 int CursorShape(CWnd* window);
 }
