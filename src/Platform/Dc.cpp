@@ -462,7 +462,7 @@ CPaintDC::CPaintDC(CWnd* window)
 {
     NativeWindow* native = window ? window->Native() : nullptr;
     if (native && native->painter) {
-        AttachPainter(native->painter, native->widget->size());
+        AttachPainter(native->painter, native->ClientRect().size());
         m_ps_rcPaint = FromQRect(native->paintRect);
     }
 }
@@ -471,7 +471,7 @@ CClientDC::CClientDC(CWnd* window)
 {
     NativeWindow* native = window ? window->Native() : nullptr;
     if (native && native->painter)
-        AttachPainter(native->painter, native->widget->size());
+        AttachPainter(native->painter, native->ClientRect().size());
     else
         CreateCompatibleDC(nullptr);
 }

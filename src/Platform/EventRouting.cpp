@@ -192,15 +192,8 @@ bool RouteEvent(WidgetLink* holder, QWidget* receiver, QEvent* event, const std:
     case QEvent::Resize:
     case QEvent::WindowStateChange: {
         const bool handled = base(event);
-        if (viewport || !(window = LiveWindow(holder)))
-            return handled;
-        const QSize size = native->widget->size();
-        const bool minimized = native->widget->isMinimized();
-        if (size != native->lastSize || type == QEvent::WindowStateChange) {
-            native->lastSize = size;
-            window->SendMessage(WM_SIZE, minimized ? SIZE_MINIMIZED : native->widget->isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED,
-                minimized ? 0 : MAKELPARAM(static_cast<std::uint32_t>(size.width()), static_cast<std::uint32_t>(size.height())));
-        }
+        if (!viewport && LiveWindow(holder))
+            native->ReportSize(type == QEvent::WindowStateChange);
         return handled;
     }
     case QEvent::Move: {

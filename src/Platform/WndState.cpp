@@ -163,13 +163,13 @@ std::vector<CWnd*> CWnd::GetChildren() const
 
 void CWnd::Invalidate(BOOL)
 {
-    if (QWidget* widget = WidgetOf(this))
+    if (QWidget* widget = ClientWidgetOf(this))
         widget->update();
 }
 
 void CWnd::InvalidateRect(const RECT* rect, BOOL)
 {
-    if (QWidget* widget = WidgetOf(this)) {
+    if (QWidget* widget = ClientWidgetOf(this)) {
         if (rect)
             widget->update(ToQRect(*rect));
         else
@@ -179,13 +179,13 @@ void CWnd::InvalidateRect(const RECT* rect, BOOL)
 
 void CWnd::UpdateWindow()
 {
-    if (QWidget* widget = WidgetOf(this))
+    if (QWidget* widget = ClientWidgetOf(this))
         widget->repaint();
 }
 
 BOOL CWnd::RedrawWindow()
 {
-    if (QWidget* widget = WidgetOf(this)) {
+    if (QWidget* widget = ClientWidgetOf(this)) {
         widget->repaint();
         return TRUE;
     }

@@ -26,6 +26,16 @@ void Wheel(CWnd* window, int x, int y, int delta);
 // The pointer leaves the window.
 void MouseLeave(CWnd* window);
 
+// Left-button input at coordinates of the window's rectangle (inside a top-level window's
+// frame), on whatever part of the window lies there, such as its own scroll bars.
+void FrameMouseDown(CWnd* window, int x, int y);
+void FrameMouseMove(CWnd* window, int x, int y);
+void FrameMouseUp(CWnd* window, int x, int y);
+// A part of the window's own scroll bar (SB_HORZ or SB_VERT) in the same coordinates; empty
+// while the bar is hidden.
+enum class ScrollPart { LineUp, LineDown, PageUp, PageDown, Thumb };
+RECT ScrollBarPart(CWnd* window, int bar, ScrollPart part);
+
 // Key input to the window (its widget gets the focus first). `keys` holds MK_SHIFT,
 // MK_CONTROL and ALT_KEY; the typed text follows from the key unless given.
 constexpr UINT ALT_KEY = 0x1000;
