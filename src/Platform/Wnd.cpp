@@ -130,8 +130,9 @@ BOOL CWnd::CreateEx(DWORD exStyle, const std::u16string& className, const std::u
     } else if (!child) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
-            widget->move(area.left() + std::max(0, (area.width() - widget->width()) / 2),
-                area.top() + std::max(0, (area.height() - widget->height()) / 2));
+            const QSize outer = widget->size().grownBy(FrameMargins(widget));
+            widget->move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+                area.top() + std::max(0, (area.height() - outer.height()) / 2));
         }
     }
     if (style & WS_DISABLED)
@@ -325,8 +326,12 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
         return FALSE;
     if (!(flags & SWP_NOMOVE))
         widget->move(x, y);
-    if (!(flags & SWP_NOSIZE))
-        widget->resize(std::max(cx, 0), std::max(cy, 0));
+    if (!(flags & SWP_NOSIZE)) {
+        if (widget->isWindow())
+            ResizeFrame(widget, cx, cy);
+        else
+            widget->resize(std::max(cx, 0), std::max(cy, 0));
+    }
     if (!(flags & SWP_NOZORDER) && insertAfter == HWND_TOP)
         widget->raise();
     if (flags & SWP_SHOWWINDOW)

@@ -85,7 +85,7 @@ public:
     void ClientToScreen(POINT* point) const;
     void ClientToScreen(RECT* rect) const;
     // Child windows take parent client coordinates, top-level windows screen coordinates and
-    // their frame (the rectangle GetWindowRect gives).
+    // their frame (the rectangle GetWindowRect gives); SetWindowPos as well.
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     void MoveWindow(const RECT& rect, BOOL repaint = TRUE);
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);

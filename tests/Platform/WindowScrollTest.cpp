@@ -4,21 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 constexpr int kBar = 17;
 
-struct Scroll
-{
-    UINT code;
-    UINT position;
-    LPARAM bar;
-    bool operator==(const Scroll&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Scroll& scroll)
-{
-    return out << "{" << scroll.code << ", " << scroll.position << ", " << scroll.bar << "}";
-}
+// Code, thumb position and scroll-bar window of a scroll message.
+using Scroll = std::tuple<UINT, UINT, LPARAM>;
 
 // A pane with its own scroll bars that moves the position as the messages ask, as the
 // program's scrolling views do.
@@ -34,7 +26,7 @@ public:
     {
         std::vector<Scroll> found;
         for (const Message& m : Of(message))
-            found.push_back({ LOWORD(m.wParam), HIWORD(m.wParam), m.lParam });
+            found.emplace_back(LOWORD(m.wParam), HIWORD(m.wParam), m.lParam);
         return found;
     }
 
@@ -75,14 +67,9 @@ CRect ClientOf(CWnd& window)
     return client;
 }
 
-POINT Centre(const RECT& rect)
-{
-    return POINT { (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2 };
-}
-
 void ClickPart(CWnd& window, int bar, UiTest::ScrollPart part)
 {
-    const POINT at = Centre(UiTest::ScrollBarPart(&window, bar, part));
+    const CPoint at = CRect(UiTest::ScrollBarPart(&window, bar, part)).CenterPoint();
     UiTest::FrameMouseDown(&window, at.x, at.y);
     UiTest::FrameMouseUp(&window, at.x, at.y);
 }
@@ -215,13 +202,13 @@ TEST(WindowScroll, UserActionsSendScrollCodesAndOnlyTheProgramMovesThePosition)
     // Dragging the thumb reports where it is; the position follows only at the end.
     pane.messages.clear();
     pane.tracks.clear();
-    const POINT grip = Centre(UiTest::ScrollBarPart(&pane, SB_VERT, UiTest::ScrollPart::Thumb));
+    const CPoint grip = CRect(UiTest::ScrollBarPart(&pane, SB_VERT, UiTest::ScrollPart::Thumb)).CenterPoint();
     UiTest::FrameMouseDown(&pane, grip.x, grip.y);
     UiTest::FrameMouseMove(&pane, grip.x, grip.y + 20);
     const auto dragging = pane.Scrolls(WM_VSCROLL);
     ASSERT_FALSE(dragging.empty());
-    EXPECT_EQ(dragging.back().code, SB_THUMBTRACK);
-    const UINT track = dragging.back().position;
+    EXPECT_EQ(std::get<0>(dragging.back()), SB_THUMBTRACK);
+    const UINT track = std::get<1>(dragging.back());
     EXPECT_GT(track, 11u);
     EXPECT_EQ(pane.tracks.back(), static_cast<int>(track));
     EXPECT_EQ(pane.GetScrollPos(SB_VERT), 11);
@@ -230,7 +217,7 @@ TEST(WindowScroll, UserActionsSendScrollCodesAndOnlyTheProgramMovesThePosition)
     ASSERT_GE(dragged.size(), 3u);
     EXPECT_EQ(dragged[dragged.size() - 2], (Scroll { SB_THUMBPOSITION, track, 0 }));
     EXPECT_EQ(pane.tracks[pane.tracks.size() - 2], static_cast<int>(track));
-    EXPECT_EQ(dragged.back().code, SB_ENDSCROLL);
+    EXPECT_EQ(std::get<0>(dragged.back()), SB_ENDSCROLL);
     EXPECT_EQ(pane.GetScrollPos(SB_VERT), static_cast<int>(track));
 
     // The horizontal bar reports to WM_HSCROLL.
