@@ -49,7 +49,8 @@ CSettings::ValueMap CSettingsWithUserColumn::LoadSavedValues()
     for (const CheckBox& box : GetCheckBoxes())
         values[box.name] = ReadRegistryString(box.name, KeyPath());
     std::vector<std::u16string> listStrings;
-    for (const auto& [key, text] : GetControlProperties()[kList])
+    const PropertyMap properties = GetControlProperties();
+    for (const auto& [key, text] : properties.at(kList))
         if (key == u"ListString")
             listStrings.push_back(text);
     values[kList] = ListValue::FromListStrings(listStrings).Format();

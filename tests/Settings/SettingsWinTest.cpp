@@ -98,26 +98,27 @@ TEST_F(SettingsWinTest, EditSwitchApplyFoldAndClose)
     EXPECT_EQ(tree->GetCurSel(), 0);
 
     ClickItem(tree, ItemOf(tree, StringId::FamilyViewSettingsTitle));
-    IControl* wax = ControlNamed(u"check_wox");
-    ASSERT_NE(wax, nullptr);
-    EXPECT_EQ(wax->GetValue(), kUnchecked);
-    UiTest::Click(&wax->Window(), 5, 10);
-    EXPECT_EQ(wax->GetValue(), kChecked);
+    IControl* queen = ControlNamed(u"check_exist_bee_queen");
+    ASSERT_NE(queen, nullptr);
+    EXPECT_EQ(queen->GetValue(), kUnchecked);
+    UiTest::Click(&queen->Window(), 5, 10);
+    EXPECT_EQ(queen->GetValue(), kChecked);
     EXPECT_TRUE(apply->IsWindowEnabled());
 
     // Another page and back: the edit is still pending.
     ClickItem(tree, ItemOf(tree, StringId::JournalName));
-    EXPECT_EQ(ControlNamed(u"check_wox"), nullptr);
+    EXPECT_EQ(ControlNamed(u"check_exist_bee_queen"), nullptr);
     EXPECT_NE(ControlNamed(u"combo_style"), nullptr);
     ClickItem(tree, ItemOf(tree, StringId::FamilyViewSettingsTitle));
-    EXPECT_EQ(ControlNamed(u"check_wox")->GetValue(), kChecked);
+    EXPECT_EQ(ControlNamed(u"check_exist_bee_queen")->GetValue(), kChecked);
     EXPECT_TRUE(store.Values(kFamilyViewSettingsKey).empty());
 
     UiTest::Click(apply, 10, 10);
     EXPECT_FALSE(apply->IsWindowEnabled());
-    EXPECT_EQ(ControlNamed(u"check_wox")->GetValue(), kChecked);
-    EXPECT_EQ(ControlNamed(u"check_frame")->GetValue(), kChecked);
-    EXPECT_EQ(store.Values(kFamilyViewSettingsKey), (std::map<std::string, std::string> { { "check_wox", "checked" } }));
+    EXPECT_EQ(ControlNamed(u"check_exist_bee_queen")->GetValue(), kChecked);
+    EXPECT_EQ(ControlNamed(u"check_wox")->GetValue(), kUnchecked);
+    EXPECT_EQ(store.Values(kFamilyViewSettingsKey),
+        (std::map<std::string, std::string> { { "check_exist_bee_queen", "checked" } }));
 
     // Folding the journal's pages and unfolding them again.
     CRect item;
