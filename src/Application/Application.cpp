@@ -9,6 +9,7 @@
 #include "LanguageManager.h"
 #include "MessageBox.h"
 #include "SettingsComponent.h"
+#include "SettingsManager.h"
 #include "StringIds.h"
 #include "VisualManager.h"
 #include "WindowClass.h"
@@ -56,6 +57,7 @@ CApplication::CApplication() = default;
 
 CApplication::~CApplication()
 {
+    GetSettingsManager()->Initialize({});
     for (IComponent* component : m_components)
         component->Release();
     m_components.clear();
@@ -100,6 +102,7 @@ bool CApplication::InitInstance()
     m_components.back()->Create();
     m_components.push_back(new CJournalComponent());
     m_components.back()->Create();
+    GetSettingsManager()->Initialize(m_components);
     GetVisualManager()->LoadComponents(m_components);
     GetLanguageManager()->Initialize();
     CWinApp::InitInstance();
