@@ -15,7 +15,7 @@ if [ ${#targets[@]} -eq 0 ]; then
   for source in "$top"/fuzz/*.cpp; do targets+=("$(basename "$source" .cpp)"); done
 fi
 
-"$top/scripts/install-deps.sh" clang libfuzzer-14-dev
+"$top/scripts/install-deps.sh" clang libfuzzer-14-dev libclang-rt-14-dev
 locked=()
 [ -n "${TOLVIK_BUILD_LOCK:-}" ] && locked=(flock "$TOLVIK_BUILD_LOCK")
 "${locked[@]}" cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
