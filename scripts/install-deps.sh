@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Tolvik need; only what is missing.
+# Installs the Debian packages that building, running and testing Tolvik need, and any named as
+# arguments; only what is missing.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
@@ -7,6 +8,7 @@ packages=(
   libsqlite3-dev libtinyxml2-dev libpcre2-dev
   qt6-base-dev libgl1-mesa-dev
   fonts-liberation fonts-urw-base35
+  "$@"
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,27 @@
 #include "DateText.h"
 #include "Text.h"
 
+namespace {
+
+// SQLite ends a statement at a NUL and reads a lone surrogate together with the unit after it,
+// which may be the apostrophe that closes the literal; U+FFFE and U+FFFF it reads back as U+FFFD.
+std::u16string StorableText(const std::u16string& text)
+{
+    std::u16string storable = text;
+    for (std::size_t i = 0; i < storable.size(); ++i) {
+        const char16_t c = storable[i];
+        const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < storable.size() && storable[i + 1] >= 0xDC00
+            && storable[i + 1] <= 0xDFFF;
+        if (pair)
+            ++i;
+        else if (c == 0 || (c >= 0xD800 && c <= 0xDFFF) || c >= 0xFFFE)
+            storable[i] = u'\uFFFD';
+    }
+    return storable;
+}
+
+}
+
 CRequest::CRequest(const std::u16string& text)
 {
     SetText(text);
@@ -41,7 +62,7 @@ void CRequest::BindInt(std::int32_t ordinal, std::int32_t value)
 
 void CRequest::BindText(std::int32_t ordinal, const std::u16string& value)
 {
-    m_values[ordinal] = u"'" + ReplaceAll(value, u"'", u"''") + u"'";
+    m_values[ordinal] = u"'" + ReplaceAll(StorableText(value), u"'", u"''") + u"'";
 }
 
 void CRequest::BindDate(std::int32_t ordinal, std::int64_t date)
@@ -61,10 +82,12 @@ std::u16string CRequest::Build() const
     std::u16string text = m_working;
     std::size_t shift = 0;
     for (std::size_t k = 0; k < m_positions.size(); ++k) {
+        // As many values as marks, but one at an ordinal without a mark: still not a whole statement.
         const auto found = m_values.find(static_cast<std::int32_t>(k));
-        const std::u16string value = found != m_values.end() ? found->second : std::u16string();
-        text.replace(m_positions[k] + shift, 1, value);
-        shift += value.size() - 1;
+        if (found == m_values.end())
+            return m_template;
+        text.replace(m_positions[k] + shift, 1, found->second);
+        shift += found->second.size() - 1;
     }
     return text;
 }

@@ -6,6 +6,9 @@
 #include <vector>
 
 // Builds a statement text by putting value texts in place of its "?" marks; "\?" stays a literal "?".
+// Texts are written in apostrophes, apostrophes doubled, and what SQLite cannot hold in a text
+// (NUL, a lone surrogate, U+FFFE, U+FFFF) as U+FFFD, so that a value never ends its literal and
+// reads back as written.
 class CRequest
 {
 public:
@@ -19,7 +22,8 @@ public:
     void BindDate(std::int32_t ordinal, std::int64_t date);
     void BindNull(std::int32_t ordinal);
 
-    // With a value for every mark, the text with the values in place; otherwise the template as it is.
+    // With a value for every mark's ordinal (0, 1, ...) and no others, the text with the values in
+    // place; otherwise the template as it is.
     std::u16string Build() const;
 
 private:

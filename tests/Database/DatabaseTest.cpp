@@ -2,6 +2,7 @@
 #include "Database.h"
 #include "DatabaseManager.h"
 #include "MessageBox.h"
+#include "Request.h"
 #include "TempWorkDir.h"
 #include "Text.h"
 
@@ -79,6 +80,27 @@ TEST_F(DatabaseTest, RunsOnlyTheFirstOfTwoStatements)
     EXPECT_TRUE(db->HasTable(u"t"));
     EXPECT_FALSE(db->HasTable(u"u"));
     EXPECT_FALSE(db->HasTable(u"T"));
+}
+
+TEST_F(DatabaseTest, BoundTextsThatSQLiteCannotHoldStayInsideTheirLiteral)
+{
+    Exec(db.get(), u"CREATE TABLE t(k INTEGER, name TEXT)");
+    Exec(db.get(), u"INSERT INTO t VALUES(1, 'one')");
+    Exec(db.get(), u"INSERT INTO t VALUES(2, 'two')");
+    const auto rename = [&](std::int32_t key, const std::u16string& name) {
+        CRequest request(u"UPDATE t SET name=? WHERE k=?");
+        request.BindText(0, name);
+        request.BindInt(1, key);
+        Exec(db.get(), request.Build());
+    };
+    // A lone surrogate would swallow the apostrophe after it and comment out the key.
+    rename(1, u"\xD800'--");
+    const std::u16string nul(u"a\0b", 3);
+    rename(2, nul + u"\xFFFF\xD83D\xDC1D");
+    EXPECT_EQ(Exec(db.get(), u"SELECT k, name FROM t ORDER BY k"),
+        (RowList { { { u"k", u"1" }, { u"name", u"\xFFFD'--" } },
+            { { u"k", u"2" }, { u"name", u"a\xFFFD" u"b\xFFFD\xD83D\xDC1D" } } }));
+    EXPECT_TRUE(boxes.Calls().empty());
 }
 
 TEST_F(DatabaseTest, CommittedTransactionKeepsItsRows)

@@ -54,6 +54,14 @@ TEST(RequestTest, TooFewValuesLeaveTheTemplateAsItIs)
     EXPECT_EQ(request.Build(), u"UPDATE t SET a=? WHERE k=?");
 }
 
+TEST(RequestTest, ValueAtAnOrdinalWithoutAMarkLeavesTheTemplate)
+{
+    CRequest request(u"UPDATE t SET a=? WHERE k=?");
+    request.BindInt(0, 1);
+    request.BindInt(2, 3);
+    EXPECT_EQ(request.Build(), u"UPDATE t SET a=? WHERE k=?");
+}
+
 TEST(RequestTest, SetTextKeepsValuesAndClearValuesDropsThem)
 {
     CRequest request(u"DELETE FROM t WHERE a=?");
