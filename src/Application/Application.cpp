@@ -7,6 +7,7 @@
 #include "JournalFileCheck.h"
 #include "JournalComponent.h"
 #include "LanguageManager.h"
+#include "LayoutStore.h"
 #include "MessageBox.h"
 #include "SettingsComponent.h"
 #include "StringIds.h"
@@ -95,6 +96,7 @@ bool CApplication::InitInstance()
 {
     if (!MayOpenJournal())
         return false;
+    LoadLayout();
     GetDatabaseManager()->Initialize();
     m_components.push_back(new CSettingsComponent());
     m_components.back()->Create();
