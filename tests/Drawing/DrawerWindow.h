@@ -2,6 +2,7 @@
 
 #include "Dc.h"
 #include "IDrawer.h"
+#include "KeyInput.h"
 #include "WindowClass.h"
 #include "Wnd.h"
 
@@ -41,10 +42,13 @@ public:
         Invalidate();
     }
 
-    void OnKeyDown(UINT key, UINT, UINT) override
+    // The modifier flags as the journal's form views build them: Shift 1, Alt 2, Ctrl 4.
+    void OnKeyDown(UINT key, UINT, UINT flags) override
     {
+        const UINT modifiers = (GetKeyState(VK_SHIFT) < 0 ? 1u : 0u) | ((flags & 0x2000) ? 2u : 0u)
+            | (GetKeyState(VK_CONTROL) < 0 ? 4u : 0u);
         if (onKey)
-            onKey(key);
+            onKey(key, modifiers);
         Invalidate();
     }
 
@@ -62,6 +66,6 @@ public:
     };
     IDrawer* drawer = nullptr;
     std::function<void(UINT, CPoint)> onLeftDown;
-    std::function<void(UINT)> onKey;
+    std::function<void(UINT, UINT)> onKey;
     std::vector<Notification> notifications;
 };
