@@ -10,6 +10,7 @@
 #include "LayoutStore.h"
 #include "MessageBox.h"
 #include "SettingsComponent.h"
+#include "SettingsManager.h"
 #include "StringIds.h"
 #include "VisualManager.h"
 #include "WindowClass.h"
@@ -57,6 +58,7 @@ CApplication::CApplication() = default;
 
 CApplication::~CApplication()
 {
+    GetSettingsManager()->Initialize({});
     for (IComponent* component : m_components)
         component->Release();
     m_components.clear();
@@ -102,6 +104,7 @@ bool CApplication::InitInstance()
     m_components.back()->Create();
     m_components.push_back(new CJournalComponent());
     m_components.back()->Create();
+    GetSettingsManager()->Initialize(m_components);
     GetVisualManager()->LoadComponents(m_components);
     GetLanguageManager()->Initialize();
     CWinApp::InitInstance();

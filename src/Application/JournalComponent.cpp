@@ -9,11 +9,15 @@
 #include "DatabaseManager.h"
 #include "DeleteOperation.h"
 #include "EventManager.h"
+#include "FamilyViewSettings.h"
 #include "HousingsTable.h"
 #include "IJournalView.h"
+#include "JournalSettings.h"
 #include "JournalVisualComponent.h"
+#include "PointViewSettings.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
+#include "RecordViewSettings.h"
 #include "RenameOperation.h"
 #include "StringIds.h"
 #include "TypeFrameTable.h"
@@ -130,6 +134,10 @@ void CJournalComponent::Create()
     GetJournalCache()->Load(database.get());
     GetQueenBeeCache()->Load(database.get());
     GetHousingCache()->Load(database.get());
+    AddSetting(new CJournalSettings(this));
+    AddSetting(new CPointViewSettings());
+    AddSetting(new CFamilyViewSettings());
+    AddSetting(new CRecordViewSettings());
     SetVisualComponent(new CJournalVisualComponent(*this));
 }
 

@@ -40,12 +40,12 @@ public:
     bool MoveHousing(std::int32_t idHousing, std::int32_t idFamily);
 
     // The hive type and frame type dictionaries.
-    std::int32_t AddHousingType(const std::u16string& name);
+    std::int32_t AddHousingType(const std::u16string& name) override;
     bool ChangeHousingType(std::int32_t idType, const std::u16string& name);
-    bool DeleteHousingType(std::int32_t idType);
-    std::int32_t AddFrameType(const std::u16string& name);
+    bool DeleteHousingType(std::int32_t idType) override;
+    std::int32_t AddFrameType(const std::u16string& name) override;
     bool ChangeFrameType(std::int32_t idType, const std::u16string& name);
-    bool DeleteFrameType(std::int32_t idType);
+    bool DeleteFrameType(std::int32_t idType) override;
 
     std::int32_t AddInspect(InspectData& inspect);
     bool UpdateInspect(InspectData& inspect);

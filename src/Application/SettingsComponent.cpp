@@ -1,5 +1,6 @@
 #include "SettingsComponent.h"
 
+#include "MainSetting.h"
 #include "SettingsVisualComponent.h"
 #include "StringIds.h"
 
@@ -10,5 +11,6 @@ CSettingsComponent::CSettingsComponent()
 
 void CSettingsComponent::Create()
 {
+    AddSetting(new CMainSetting());
     SetVisualComponent(new CSettingsVisualComponent());
 }

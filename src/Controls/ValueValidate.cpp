@@ -1,6 +1,6 @@
 #include "ValueValidate.h"
 
-#include "DecimalText.h"
+#include "Text.h"
 
 #include <cmath>
 #include <limits>
@@ -31,9 +31,9 @@ bool CValueValidate::Check(const std::u16string& text, bool typing) const
     const std::u16string minimumText = m_range.substr(0, blank);
     const std::u16string maximumText = blank == std::u16string::npos ? std::u16string() : m_range.substr(blank + 1);
 
-    const int value = Hundredths(LeadingDecimal(text));
-    const int minimum = Hundredths(LeadingDecimal(minimumText));
-    const int maximum = Hundredths(LeadingDecimal(maximumText));
+    const int value = Hundredths(WToF(text));
+    const int minimum = Hundredths(WToF(minimumText));
+    const int maximum = Hundredths(WToF(maximumText));
 
     if (maximum != NoUpperLimit && (value > maximum || value < 0))
         return false;

@@ -2,6 +2,7 @@
 
 #include "WinDefs.h"
 
+#include <cstdint>
 #include <string>
 
 class CWnd;
@@ -11,6 +12,8 @@ class IJournalStyle
 {
 public:
     virtual std::u16string GetName() = 0;
+    // The string identifier of the name, which the journal settings store.
+    virtual std::int32_t GetNameId() = 0;
 
 protected:
     virtual ~IJournalStyle() = default;

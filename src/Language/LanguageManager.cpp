@@ -2,7 +2,10 @@
 
 #include "DirectoryListing.h"
 #include "ProfileFile.h"
+#include "Registry.h"
 #include "Text.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -46,7 +49,9 @@ CLanguageManager::CLanguageManager()
 
 void CLanguageManager::Initialize()
 {
-    m_currentLanguage = m_defaultLanguage;
+    const std::u16string chosen = ReadRegistryString(u"combo_lang", kMainSettingsKey);
+    const bool known = std::find(m_languages.begin(), m_languages.end(), chosen) != m_languages.end();
+    m_currentLanguage = known ? chosen : m_defaultLanguage;
 }
 
 std::u16string CLanguageManager::GetString(std::int32_t id, std::u16string_view language) const

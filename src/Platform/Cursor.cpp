@@ -6,6 +6,7 @@
 #include "WinStyles.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -26,6 +27,8 @@ struct IconHandle
 namespace {
 HCURSOR g_current = nullptr;
 QPointer<QWidget> g_target;
+// Whether the application shows a cursor set outside WM_SETCURSOR over every window.
+bool g_overriding = false;
 bool g_pointerKnown = false;
 
 Qt::CursorShape StandardShape(int id, bool* known)
@@ -88,13 +91,17 @@ HICON LoadIcon(int resource)
 
 HCURSOR SetCursor(HCURSOR cursor)
 {
+    EnsureToolkit();
     const HCURSOR previous = g_current;
     g_current = cursor;
+    const QCursor shown = CursorOf(cursor);
     if (g_target) {
-        if (cursor)
-            g_target->setCursor(cursor->cursor);
-        else
-            g_target->setCursor(Qt::BlankCursor);
+        g_target->setCursor(shown);
+    } else if (g_overriding) {
+        QGuiApplication::changeOverrideCursor(shown);
+    } else {
+        QGuiApplication::setOverrideCursor(shown);
+        g_overriding = true;
     }
     return previous;
 }
@@ -123,6 +130,11 @@ BOOL SetCursorPos(int x, int y)
 void SetCursorTarget(QWidget* widget)
 {
     g_target = widget;
+    // A cursor set outside WM_SETCURSOR lasts until the next one.
+    if (widget && g_overriding) {
+        QGuiApplication::restoreOverrideCursor();
+        g_overriding = false;
+    }
 }
 
 void PointerSeen()

@@ -15,8 +15,9 @@ HCURSOR LoadCursor(int idOrResource);
 // The icon resource of that number (IDI_APPLICATION gives the program's icon 128); null when none.
 HICON LoadIcon(int resource);
 
-// Shows the cursor over the window that handles the current WM_SETCURSOR (or under the pointer);
-// returns the previous cursor.
+// Shows the cursor over the window that handles the current WM_SETCURSOR; called at any other
+// time (during a drag) it shows the cursor at once, wherever the pointer is, until the next
+// WM_SETCURSOR. Returns the previous cursor.
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
 

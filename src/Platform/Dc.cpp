@@ -12,6 +12,8 @@
 
 #include <QApplication>
 
+#include <vector>
+
 namespace {
 CPen* StockPen(int object)
 {
@@ -20,6 +22,38 @@ CPen* StockPen(int object)
 CBrush* StockBrush(int object)
 {
     return dynamic_cast<CBrush*>(GetStockObject(object));
+}
+
+// The lengths of the runs of pixels on and off (alternating, on first) of a one-pixel styled
+// pen, as the desktop draws them; empty for a solid pen.
+const std::vector<int>& PenPattern(int style)
+{
+    static const std::vector<int> solid;
+    static const std::vector<int> dot { 3, 3 };
+    static const std::vector<int> dash { 18, 6 };
+    static const std::vector<int> dashDot { 9, 6, 3, 6 };
+    switch (style) {
+    case PS_DOT: return dot;
+    case PS_DASH: return dash;
+    case PS_DASHDOT: return dashDot;
+    default: return solid;
+    }
+}
+
+bool PatternOn(const std::vector<int>& pattern, int phase)
+{
+    if (pattern.empty())
+        return true;
+    int period = 0;
+    for (int run : pattern)
+        period += run;
+    int offset = phase % period;
+    for (std::size_t run = 0; run < pattern.size(); ++run) {
+        if (offset < pattern[run])
+            return run % 2 == 0;
+        offset -= pattern[run];
+    }
+    return false;
 }
 }
 
@@ -210,21 +244,13 @@ void DcState::PenLine(QPoint from, QPoint to, bool withLast)
         painter->setPen(Qt::NoPen);
         return;
     }
-    // The pattern of a one-pixel styled pen: pixels on, then off.
-    int on = 0;
-    int off = 0;
-    switch (pen->GetStyle()) {
-    case PS_DOT: on = 1; off = 1; break;
-    case PS_DASH: on = 6; off = 2; break;
-    case PS_DASHDOT: on = 6; off = 2; break;
-    default: break;
-    }
+    const std::vector<int>& pattern = PenPattern(pen->GetStyle());
     const QColor color = PenColor();
     const int dx = std::abs(to.x() - from.x());
     const int dy = -std::abs(to.y() - from.y());
     const int sx = from.x() < to.x() ? 1 : -1;
     const int sy = from.y() < to.y() ? 1 : -1;
-    if (on == 0 && (dx == 0 || dy == 0)) {
+    if (pattern.empty() && (dx == 0 || dy == 0)) {
         const int extra = withLast ? 1 : 0;
         if (dy == 0 && dx != 0) {
             const int left = sx > 0 ? from.x() : to.x() + (withLast ? 0 : 1);
@@ -243,7 +269,7 @@ void DcState::PenLine(QPoint from, QPoint to, bool withLast)
         const bool last = point == to;
         if (last && !withLast)
             break;
-        if (on == 0 || dashPhase % (on + off) < on)
+        if (PatternOn(pattern, dashPhase))
             painter->fillRect(QRect(point, QSize(1, 1)), color);
         ++dashPhase;
         if (last)
@@ -438,7 +464,7 @@ CPaintDC::CPaintDC(CWnd* window)
 {
     NativeWindow* native = window ? window->Native() : nullptr;
     if (native && native->painter) {
-        GdiAccess::AttachPainter(*this, native->painter, native->widget->size());
+        GdiAccess::AttachPainter(*this, native->painter, native->ClientRect().size());
         m_ps_rcPaint = FromQRect(native->paintRect);
     }
 }
@@ -447,7 +473,7 @@ CClientDC::CClientDC(CWnd* window)
 {
     NativeWindow* native = window ? window->Native() : nullptr;
     if (native && native->painter)
-        GdiAccess::AttachPainter(*this, native->painter, native->widget->size());
+        GdiAccess::AttachPainter(*this, native->painter, native->ClientRect().size());
     else
         CreateCompatibleDC(nullptr);
 }

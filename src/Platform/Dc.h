@@ -81,7 +81,9 @@ public:
     COLORREF SetPixel(int x, int y, COLORREF color);
 
     // Formats: DT_LEFT / DT_CENTER / DT_RIGHT, DT_TOP / DT_VCENTER / DT_BOTTOM (single line),
-    // DT_SINGLELINE, DT_WORDBREAK, DT_CALCRECT, DT_NOCLIP, DT_END_ELLIPSIS. "&" is drawn as it is.
+    // DT_SINGLELINE, DT_WORDBREAK, DT_CALCRECT, DT_NOCLIP, DT_END_ELLIPSIS. "&" marks a mnemonic:
+    // it is not drawn and underlines the next character ("&&" draws one "&"), unless DT_NOPREFIX
+    // is given (as for the user's own texts); DT_CALCRECT measures the same way.
     // Returns the height of the text.
     int DrawText(const std::u16string& text, RECT* rect, UINT format);
     BOOL TextOut(int x, int y, const std::u16string& text);

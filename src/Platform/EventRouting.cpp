@@ -70,9 +70,12 @@ bool RouteMouse(WidgetLink* holder, QWidget* receiver, QMouseEvent* event, const
     const UINT message = event->type() == QEvent::MouseMove ? WM_MOUSEMOVE : ButtonMessage(event->type(), event->button());
     if (message == 0)
         return base(event);
-    SendSetCursor(window, receiver, message);
-    if (!(window = LiveWindow(holder)))
-        return true;
+    // While a window has the capture the cursor stays what it set.
+    if (!CWnd::GetCapture()) {
+        SendSetCursor(window, receiver, message);
+        if (!(window = LiveWindow(holder)))
+            return true;
+    }
     const QPoint point = event->position().toPoint();
     SendWithDefault(window, message, InputState::MouseKeyFlags(), MAKELPARAM(static_cast<std::uint16_t>(point.x()),
         static_cast<std::uint16_t>(point.y())), event, [&] { return base(event); });
@@ -189,15 +192,8 @@ bool RouteEvent(WidgetLink* holder, QWidget* receiver, QEvent* event, const std:
     case QEvent::Resize:
     case QEvent::WindowStateChange: {
         const bool handled = base(event);
-        if (viewport || !(window = LiveWindow(holder)))
-            return handled;
-        const QSize size = native->widget->size();
-        const bool minimized = native->widget->isMinimized();
-        if (size != native->lastSize || type == QEvent::WindowStateChange) {
-            native->lastSize = size;
-            window->SendMessage(WM_SIZE, minimized ? SIZE_MINIMIZED : native->widget->isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED,
-                minimized ? 0 : MAKELPARAM(static_cast<std::uint32_t>(size.width()), static_cast<std::uint32_t>(size.height())));
-        }
+        if (!viewport && LiveWindow(holder))
+            native->ReportSize(type == QEvent::WindowStateChange);
         return handled;
     }
     case QEvent::Move: {

@@ -29,6 +29,8 @@ BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner)
 {
     if (!m_created)
         return FALSE;
+    // The menu takes the mouse for itself.
+    ReleaseCapture();
     UINT chosen = 0;
     if (MenuResponder* responder = MenuResponder::Current()) {
         chosen = responder->Respond(*this, POINT { x, y });
@@ -51,7 +53,7 @@ BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner)
     if (flags & TPM_RETURNCMD)
         return static_cast<BOOL>(chosen);
     if (chosen != 0 && owner)
-        owner->SendMessage(WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+        owner->PostMessage(WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
     return chosen != 0 ? TRUE : FALSE;
 }
 

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-// A pop-up menu. TrackPopupMenu shows it at a screen point; the chosen entry's command goes
-// to the owner as WM_COMMAND (or is returned with TPM_RETURNCMD). While a MenuResponder is
-// installed the menu does not appear: the responder chooses.
+// A pop-up menu. TrackPopupMenu shows it at a screen point (ending any capture); the chosen
+// entry's command is posted to the owner as WM_COMMAND, so it arrives after TrackPopupMenu has
+// returned (with TPM_RETURNCMD it is returned instead and nothing is posted). While a
+// MenuResponder is installed the menu does not appear: the responder chooses.
 class CMenu
 {
 public:

@@ -1,5 +1,6 @@
 #include "NativeWindow.h"
 
+#include "ClassWindow.h"
 #include "ControlKinds.h"
 #include "Brush.h"
 #include "Dc.h"
@@ -30,15 +31,6 @@ std::map<std::u16string, NativeFactory>& Factories()
     static std::map<std::u16string, NativeFactory> factories;
     return factories;
 }
-
-// A window of a registered class: it paints and behaves through its messages only.
-class ClassWindow : public NativeWindow
-{
-public:
-    using NativeWindow::NativeWindow;
-    bool IsControl() const override { return false; }
-    bool OwnPaint() const override { return true; }
-};
 
 UINT QtKeyOfChar(char16_t ch, Qt::KeyboardModifiers* modifiers)
 {
@@ -75,9 +67,27 @@ QWidget* NativeWindow::MakeWidget(QWidget* parent, const CREATESTRUCT&)
     return made;
 }
 
+QRect NativeWindow::ClientRect() const
+{
+    return widget ? widget->rect() : QRect();
+}
+
+void NativeWindow::ReportSize(bool stateChanged)
+{
+    if (!widget || destroyed)
+        return;
+    const QSize size = ClientRect().size();
+    if (size == lastSize && !stateChanged)
+        return;
+    lastSize = size;
+    const bool minimized = widget->isMinimized();
+    owner->SendMessage(WM_SIZE, minimized ? SIZE_MINIMIZED : widget->isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED,
+        minimized ? 0 : MAKELPARAM(static_cast<std::uint32_t>(size.width()), static_cast<std::uint32_t>(size.height())));
+}
+
 void NativeWindow::Paint(QPaintEvent* event)
 {
-    QPainter painter(widget);
+    QPainter painter(ClientWidget());
     QPainter* outer = this->painter;
     const QRect outerRect = paintRect;
     this->painter = &painter;
@@ -85,7 +95,7 @@ void NativeWindow::Paint(QPaintEvent* event)
     CWnd* window = owner;
     {
         CDC eraseDc;
-        GdiAccess::AttachPainter(eraseDc, &painter, widget->size());
+        GdiAccess::AttachPainter(eraseDc, &painter, ClientRect().size());
         window->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&eraseDc));
     }
     if (!destroyed)
@@ -241,6 +251,11 @@ QWidget* WidgetOf(const CWnd* window)
     return window && window->Native() ? window->Native()->widget.data() : nullptr;
 }
 
+QWidget* ClientWidgetOf(const CWnd* window)
+{
+    return window && window->Native() ? window->Native()->ClientWidget() : nullptr;
+}
+
 QWidget* ParentWidgetOf(CWnd* window)
 {
     return WidgetOf(window);
@@ -255,7 +270,7 @@ std::unique_ptr<NativeWindow> MakeNativeWindow(CWnd* owner, const std::u16string
     const WindowClassInfo* registered = FindWindowClass(className);
     if (!registered)
         return nullptr;
-    auto native = std::make_unique<ClassWindow>(owner);
+    std::unique_ptr<NativeWindow> native = MakeClassWindow(owner);
     native->windowClass = *registered;
     return native;
 }

@@ -1,5 +1,8 @@
 #include "Text.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 std::string ToUtf8(std::u16string_view text)
 {
     std::string out;
@@ -100,6 +103,19 @@ std::int32_t WToI(std::u16string_view text)
     if (value > INT32_MAX)
         value = INT32_MAX;
     return static_cast<std::int32_t>(value);
+}
+
+double WToF(std::u16string_view text)
+{
+    // A number is ASCII: its reading stops at the first other character.
+    std::string ascii;
+    for (const char16_t c : text) {
+        if (c == 0 || c >= 0x80)
+            break;
+        ascii += static_cast<char>(c);
+    }
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(ascii.c_str(), nullptr, classic);
 }
 
 std::u16string IntToText(std::int64_t value)

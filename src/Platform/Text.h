@@ -14,6 +14,10 @@ std::u16string ToWide(std::string_view ascii);
 
 // Integer value of the leading decimal digits (optional sign, leading blanks skipped); 0 when none.
 std::int32_t WToI(std::u16string_view text);
+// The decimal number at the start of the text, as the C runtime's wcstod reads it (leading
+// blanks skipped, optional sign, fraction and exponent), but with a point as the separator
+// whatever the locale; 0 when there is none.
+double WToF(std::u16string_view text);
 
 std::u16string IntToText(std::int64_t value);
 

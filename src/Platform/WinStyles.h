@@ -142,6 +142,9 @@ constexpr UINT SIF_POS = 0x0004;
 constexpr UINT SIF_DISABLENOSCROLL = 0x0008;
 constexpr UINT SIF_TRACKPOS = 0x0010;
 constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+constexpr int SB_HORZ = 0;
+constexpr int SB_VERT = 1;
+constexpr int SB_BOTH = 3;
 
 // Tree views.
 constexpr DWORD TVS_HASBUTTONS = 0x0001;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -27,6 +28,28 @@ Qt::WindowFlags TopLevelFlags(DWORD style, bool dialog)
     if (style & WS_MAXIMIZEBOX)
         flags |= Qt::WindowMaximizeButtonHint;
     return flags;
+}
+
+// The frame a top-level window gets around its client area; known once its native window exists.
+QMargins FrameMargins(QWidget* window)
+{
+    if (window->windowFlags().testFlag(Qt::FramelessWindowHint))
+        return QMargins();
+    window->winId();
+    return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+}
+
+// Gives a top-level window the outer size, frame included, as the desktop sizes windows.
+void ResizeFrame(QWidget* window, int width, int height)
+{
+    const QMargins frame = FrameMargins(window);
+    window->resize(std::max(width - frame.left() - frame.right(), 0), std::max(height - frame.top() - frame.bottom(), 0));
+}
+
+// The client area's origin in its window's widget.
+QPoint ClientOrigin(const CWnd* window)
+{
+    return window->Native() ? window->Native()->ClientRect().topLeft() : QPoint();
 }
 }
 
@@ -75,7 +98,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, const std::u16string& className, const std::u
     create.lpszClass = className;
     create.dwExStyle = exStyle;
 
-    QWidget* parentWidget = native->parent ? WidgetOf(native->parent) : nullptr;
+    QWidget* parentWidget = native->parent ? ClientWidgetOf(native->parent) : nullptr;
     QWidget* widget = native->MakeWidget(child ? parentWidget : (parentWidget ? parentWidget->window() : nullptr), create);
     native->widget = widget;
     native->holder = dynamic_cast<WidgetLink*>(widget);
@@ -92,23 +115,28 @@ BOOL CWnd::CreateEx(DWORD exStyle, const std::u16string& className, const std::u
     }
     if (native->FixedHeight() >= 0)
         height = native->FixedHeight();
-    if (x == CW_USEDEFAULT || child) {
-        widget->resize(std::max(width == CW_USEDEFAULT ? 640 : width, 0), std::max(height == CW_USEDEFAULT ? 480 : height, 0));
-        if (child)
-            widget->move(x, y);
-    } else {
-        // A top-level window's position is that of its frame, as on the desktop.
+    if (width == CW_USEDEFAULT) {
+        width = 640;
+        height = 480;
+    }
+    // A top-level window's size and position are those of its frame, as on the desktop; a
+    // dialog's size is its client area's, since the dialog manager fits the frame around its template.
+    if (child || className == u"#32770")
         widget->resize(std::max(width, 0), std::max(height, 0));
+    else
+        ResizeFrame(widget, width, height);
+    if (x != CW_USEDEFAULT) {
         widget->move(x, y);
+    } else if (!child) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            const QSize outer = widget->size().grownBy(FrameMargins(widget));
+            widget->move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+                area.top() + std::max(0, (area.height() - outer.height()) / 2));
+        }
     }
     if (style & WS_DISABLED)
         widget->setEnabled(false);
-    if (!child && x == CW_USEDEFAULT)
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            widget->move(area.left() + std::max(0, (area.width() - widget->width()) / 2),
-                area.top() + std::max(0, (area.height() - widget->height()) / 2));
-        }
     m_native = std::move(native);
     if (m_native->parent)
         m_native->parent->Native()->children.push_back(this);
@@ -119,8 +147,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, const std::u16string& className, const std::u
     }
     if (!m_native)
         return FALSE;
-    m_native->lastSize = widget->size();
-    SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<std::uint32_t>(widget->width()), static_cast<std::uint32_t>(widget->height())));
+    m_native->ReportSize(true);
     if (m_native && style & WS_VISIBLE)
         widget->show();
     return m_native ? TRUE : FALSE;
@@ -215,19 +242,19 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CWnd::GetClientRect(RECT* rect) const
 {
-    const QWidget* widget = WidgetOf(this);
-    *rect = RECT { 0, 0, widget ? widget->width() : 0, widget ? widget->height() : 0 };
+    const QSize size = m_native ? m_native->ClientRect().size() : QSize();
+    *rect = RECT { 0, 0, size.width(), size.height() };
 }
 
 void CWnd::GetWindowRect(RECT* rect) const
 {
-    const QWidget* widget = WidgetOf(this);
+    QWidget* widget = WidgetOf(this);
     if (!widget) {
         *rect = RECT {};
         return;
     }
     if (widget->isWindow()) {
-        *rect = FromQRect(widget->frameGeometry());
+        *rect = FromQRect(widget->geometry().marginsAdded(FrameMargins(widget)));
         return;
     }
     const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
@@ -237,7 +264,7 @@ void CWnd::GetWindowRect(RECT* rect) const
 void CWnd::ScreenToClient(POINT* point) const
 {
     if (const QWidget* widget = WidgetOf(this)) {
-        const QPoint local = widget->mapFromGlobal(QPoint(point->x, point->y));
+        const QPoint local = widget->mapFromGlobal(QPoint(point->x, point->y)) - ClientOrigin(this);
         point->x = local.x();
         point->y = local.y();
     }
@@ -255,7 +282,7 @@ void CWnd::ScreenToClient(RECT* rect) const
 void CWnd::ClientToScreen(POINT* point) const
 {
     if (const QWidget* widget = WidgetOf(this)) {
-        const QPoint global = widget->mapToGlobal(QPoint(point->x, point->y));
+        const QPoint global = widget->mapToGlobal(QPoint(point->x, point->y) + ClientOrigin(this));
         point->x = global.x();
         point->y = global.y();
     }
@@ -277,10 +304,8 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
             height = m_native->FixedHeight();
         if (widget->isWindow()) {
             // A top-level window's rectangle includes its frame, as GetWindowRect gives it.
-            const QRect frame = widget->frameGeometry();
             widget->move(x, y);
-            widget->resize(std::max(width - (frame.width() - widget->width()), 0),
-                std::max(height - (frame.height() - widget->height()), 0));
+            ResizeFrame(widget, width, height);
         } else {
             widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
         }
@@ -301,8 +326,12 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
         return FALSE;
     if (!(flags & SWP_NOMOVE))
         widget->move(x, y);
-    if (!(flags & SWP_NOSIZE))
-        widget->resize(std::max(cx, 0), std::max(cy, 0));
+    if (!(flags & SWP_NOSIZE)) {
+        if (widget->isWindow())
+            ResizeFrame(widget, cx, cy);
+        else
+            widget->resize(std::max(cx, 0), std::max(cy, 0));
+    }
     if (!(flags & SWP_NOZORDER) && insertAfter == HWND_TOP)
         widget->raise();
     if (flags & SWP_SHOWWINDOW)
@@ -336,13 +365,6 @@ LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 BOOL PostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return window ? window->PostMessage(message, wParam, lParam) : FALSE;
-}
-
-BOOL ReleaseCapture()
-{
-    if (QWidget* grabber = QWidget::mouseGrabber())
-        grabber->releaseMouse();
-    return TRUE;
 }
 
 HWND GetFocus()

@@ -15,6 +15,7 @@ class CScrollBar;
 class NativeWindow;
 struct DRAWITEMSTRUCT;
 struct MEASUREITEMSTRUCT;
+struct SCROLLINFO; // ScrollBar.h
 
 // What WM_CREATE carries.
 struct CREATESTRUCT
@@ -47,8 +48,11 @@ public:
     // Class names: a class registered with RegisterClass, or a control class ("BUTTON", "EDIT",
     // "STATIC", "COMBOBOX", "LISTBOX", "SCROLLBAR", "SysTreeView32", "SysTabControl32",
     // "SysDateTimePick32", "ToolbarWindow32"). Without WS_CHILD the window is top-level; it has a
-    // title bar and frame only with WS_CAPTION. x, y, width and height are the client rectangle
-    // (CW_USEDEFAULT as x lets the desktop place a top-level window).
+    // title bar and frame only with WS_CAPTION. x, y, width and height are the window rectangle
+    // (GetWindowRect's): a top-level window's frame, a child's border and scroll bars are inside
+    // it, and its client area is what is left (CW_USEDEFAULT as x lets the desktop place a
+    // top-level window, as width gives it a default size). WS_BORDER gives a window of a
+    // registered class a one-pixel black border, WS_HSCROLL and WS_VSCROLL its own scroll bars.
     virtual BOOL CreateEx(DWORD exStyle, const std::u16string& className, const std::u16string& windowName,
         DWORD style, int x, int y, int width, int height, CWnd* parent, UINT id, void* param = nullptr);
     BOOL CreateEx(DWORD exStyle, const std::u16string& className, const std::u16string& windowName,
@@ -81,7 +85,7 @@ public:
     void ClientToScreen(POINT* point) const;
     void ClientToScreen(RECT* rect) const;
     // Child windows take parent client coordinates, top-level windows screen coordinates and
-    // their frame (the rectangle GetWindowRect gives).
+    // their frame (the rectangle GetWindowRect gives); SetWindowPos as well.
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     void MoveWindow(const RECT& rect, BOOL repaint = TRUE);
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);
@@ -124,8 +128,25 @@ public:
 
     CWnd* SetFocus();
     static CWnd* GetFocus();
+    // The window that loses the capture (to ReleaseCapture, another window's SetCapture, a pop-up
+    // menu or the toolkit) gets WM_CAPTURECHANGED with the window gaining it as lParam (or 0).
+    // While a window has the capture no WM_SETCURSOR is sent.
     CWnd* SetCapture();
     static CWnd* GetCapture();
+
+    // The window's own scroll bars (bar SB_HORZ or SB_VERT; SB_BOTH for ShowScrollBar), for
+    // windows of registered classes. A user action on a bar sends WM_HSCROLL / WM_VSCROLL with a
+    // null lParam (SB_THUMBTRACK and SB_THUMBPOSITION carry the thumb position, SB_ENDSCROLL
+    // follows each action); the position moves only when the program sets it. A range change
+    // leaving nothing to scroll hides the bar (disables it with SIF_DISABLENOSCROLL), one giving
+    // something to scroll shows it; showing or hiding a bar resizes the client area.
+    BOOL SetScrollInfo(int bar, const SCROLLINFO* info, BOOL redraw = TRUE);
+    // Fills the fields of the mask (SIF_TRACKPOS: the thumb while it is dragged, else the position).
+    BOOL GetScrollInfo(int bar, SCROLLINFO* info, UINT mask = SIF_ALL) const;
+    // Returns the previous position.
+    int SetScrollPos(int bar, int position, BOOL redraw = TRUE);
+    int GetScrollPos(int bar) const;
+    void ShowScrollBar(UINT bar, BOOL show = TRUE);
     BOOL SetForegroundWindow();
     void BringWindowToTop();
 

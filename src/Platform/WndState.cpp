@@ -163,13 +163,13 @@ std::vector<CWnd*> CWnd::GetChildren() const
 
 void CWnd::Invalidate(BOOL)
 {
-    if (QWidget* widget = WidgetOf(this))
+    if (QWidget* widget = ClientWidgetOf(this))
         widget->update();
 }
 
 void CWnd::InvalidateRect(const RECT* rect, BOOL)
 {
-    if (QWidget* widget = WidgetOf(this)) {
+    if (QWidget* widget = ClientWidgetOf(this)) {
         if (rect)
             widget->update(ToQRect(*rect));
         else
@@ -179,13 +179,13 @@ void CWnd::InvalidateRect(const RECT* rect, BOOL)
 
 void CWnd::UpdateWindow()
 {
-    if (QWidget* widget = WidgetOf(this))
+    if (QWidget* widget = ClientWidgetOf(this))
         widget->repaint();
 }
 
 BOOL CWnd::RedrawWindow()
 {
-    if (QWidget* widget = WidgetOf(this)) {
+    if (QWidget* widget = ClientWidgetOf(this)) {
         widget->repaint();
         return TRUE;
     }
@@ -208,19 +208,6 @@ CWnd* CWnd::SetFocus()
 CWnd* CWnd::GetFocus()
 {
     return WindowOrAncestor(QApplication::focusWidget());
-}
-
-CWnd* CWnd::SetCapture()
-{
-    CWnd* previous = GetCapture();
-    if (m_native && m_native->widget)
-        m_native->InputWidget()->grabMouse();
-    return previous;
-}
-
-CWnd* CWnd::GetCapture()
-{
-    return WindowOrAncestor(QWidget::mouseGrabber());
 }
 
 BOOL CWnd::SetForegroundWindow()

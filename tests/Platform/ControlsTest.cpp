@@ -142,6 +142,7 @@ TEST(Controls, PopupMenuAndClipboard)
     ASSERT_EQ(responder.Calls().size(), 1u);
     EXPECT_EQ(responder.Calls()[0].items.size(), 2u);
     EXPECT_EQ(responder.Calls()[0].point.x, 50);
+    UiTest::ProcessEvents();
     ASSERT_EQ(parent.commands.size(), 1u);
     EXPECT_EQ(parent.commands[0].first, 3u);
     EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, &parent), 0);

@@ -75,11 +75,12 @@ TEST(Paint, DoubleBufferedPaintGivesExactRectanglesFramesAndDottedLines)
     EXPECT_EQ(image.At(145, 39), kBlack);
     EXPECT_EQ(image.At(121, 11), kWhite);
     EXPECT_EQ(image.At(170, 20), kWhite);
-    // The dotted line: every other pixel, without its last pixel.
+    // The dotted line: three pixels on, three off, without its last pixel.
     EXPECT_EQ(image.At(10, 80), kBlack);
-    EXPECT_EQ(image.At(11, 80), kWhite);
     EXPECT_EQ(image.At(12, 80), kBlack);
-    EXPECT_EQ(image.At(28, 80), kBlack);
+    EXPECT_EQ(image.At(13, 80), kWhite);
+    EXPECT_EQ(image.At(16, 80), kBlack);
+    EXPECT_EQ(image.At(29, 80), kBlack);
     EXPECT_EQ(image.At(30, 80), kWhite);
 
     // The caption wraps into two lines, each centred in the 100-pixel cell.

@@ -96,6 +96,12 @@ public:
     virtual LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The widget that takes mouse input (a scroll area's viewport).
     virtual QWidget* InputWidget() const { return widget; }
+    // The widget of the client area, which holds the child windows and is painted, and the
+    // client rectangle in the widget's coordinates (known while the widget is hidden too).
+    virtual QWidget* ClientWidget() const { return widget; }
+    virtual QRect ClientRect() const;
+    // Sends WM_SIZE when the client size or (with `stateChanged`) the window state changed.
+    void ReportSize(bool stateChanged);
     // Applies the window font to the widget.
     virtual void ApplyFont();
     // The text of WM_SETTEXT / WM_GETTEXT.
@@ -144,6 +150,8 @@ CWnd* WindowOfWidget(const QWidget* widget);
 CWnd* WindowOrAncestor(const QWidget* widget);
 // The native widget of a window object, or null when it has none.
 QWidget* WidgetOf(const CWnd* window);
+// The widget of a window's client area, or null.
+QWidget* ClientWidgetOf(const CWnd* window);
 
 // Creates the NativeWindow kind that serves a class name (controls, or registered classes).
 std::unique_ptr<NativeWindow> MakeNativeWindow(CWnd* owner, const std::u16string& className);

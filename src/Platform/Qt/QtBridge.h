@@ -46,7 +46,8 @@ enum class ResourceKind { Bitmap, Icon, Cursor };
 // The picture of that number, or a null image when there is none.
 QImage LoadResourceImage(ResourceKind kind, int number);
 
-// The widget whose WM_SETCURSOR is being handled: SetCursor shows the cursor over it.
+// The widget whose WM_SETCURSOR is being handled: SetCursor shows the cursor over it (and a
+// cursor set outside WM_SETCURSOR ends).
 void SetCursorTarget(QWidget* widget);
 // A pointer event has set the tracked pointer position.
 void PointerSeen();

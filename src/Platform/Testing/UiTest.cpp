@@ -3,9 +3,13 @@
 #include "NativeWindow.h"
 #include "Text.h"
 #include "WinMessages.h"
+#include "WinStyles.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -108,6 +112,19 @@ QString TextOf(UINT vk, UINT keys)
     case VK_OEM_MINUS: return QStringLiteral("-");
     default: return QString();
     }
+}
+
+// The part of the window at a point of its rectangle, with the point in the part's coordinates.
+QWidget* FramePart(CWnd* window, QPoint* point)
+{
+    QWidget* frame = WidgetOf(window);
+    if (!frame)
+        return nullptr;
+    QWidget* part = frame->childAt(*point);
+    if (!part)
+        return frame;
+    *point = part->mapFrom(frame, *point);
+    return part;
 }
 
 void SendKey(CWnd* window, UINT vk, UINT keys, QEvent::Type type)
@@ -222,6 +239,59 @@ void FireTimers(CWnd* window)
     }
 }
 
+void FrameMouseDown(CWnd* window, int x, int y)
+{
+    QPoint point(x, y);
+    if (QWidget* part = FramePart(window, &point))
+        QTest::mousePress(part, Qt::LeftButton, Qt::NoModifier, point);
+}
+
+void FrameMouseMove(CWnd* window, int x, int y)
+{
+    QPoint point(x, y);
+    if (QWidget* part = FramePart(window, &point)) {
+        QMouseEvent event(QEvent::MouseMove, point, part->mapToGlobal(point), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(part, &event);
+    }
+}
+
+void FrameMouseUp(CWnd* window, int x, int y)
+{
+    QPoint point(x, y);
+    if (QWidget* part = FramePart(window, &point))
+        QTest::mouseRelease(part, Qt::LeftButton, Qt::NoModifier, point);
+}
+
+RECT ScrollBarPart(CWnd* window, int bar, ScrollPart part)
+{
+    QWidget* frame = WidgetOf(window);
+    if (!frame)
+        return RECT {};
+    const Qt::Orientation orientation = bar == SB_VERT ? Qt::Vertical : Qt::Horizontal;
+    for (QScrollBar* scrollBar : frame->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly)) {
+        if (scrollBar->orientation() != orientation || !scrollBar->isVisible())
+            continue;
+        QStyleOptionSlider option;
+        option.initFrom(scrollBar);
+        option.orientation = orientation;
+        if (orientation == Qt::Horizontal)
+            option.state |= QStyle::State_Horizontal;
+        option.minimum = scrollBar->minimum();
+        option.maximum = scrollBar->maximum();
+        option.sliderPosition = scrollBar->sliderPosition();
+        option.sliderValue = scrollBar->value();
+        option.singleStep = scrollBar->singleStep();
+        option.pageStep = scrollBar->pageStep();
+        const QStyle::SubControl controls[] = { QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine,
+            QStyle::SC_ScrollBarSubPage, QStyle::SC_ScrollBarAddPage, QStyle::SC_ScrollBarSlider };
+        const QRect rect = scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+            controls[static_cast<int>(part)], scrollBar);
+        return RECT { rect.left() + scrollBar->x(), rect.top() + scrollBar->y(), rect.left() + scrollBar->x() + rect.width(),
+            rect.top() + scrollBar->y() + rect.height() };
+    }
+    return RECT {};
+}
+
 void KeyDown(CWnd* window, UINT virtualKey, UINT keys)
 {
     SendKey(window, virtualKey, keys, QEvent::KeyPress);
@@ -291,6 +361,8 @@ bool IsFrameless(CWnd* window)
 
 int CursorShape(CWnd* window)
 {
+    if (const QCursor* shown = QGuiApplication::overrideCursor())
+        return static_cast<int>(shown->shape());
     QWidget* widget = InputOf(window);
     return widget ? static_cast<int>(widget->cursor().shape()) : -1;
 }

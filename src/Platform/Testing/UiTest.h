@@ -32,6 +32,16 @@ void MouseLeave(CWnd* window);
 // so that tests drive timers instead of waiting for them.
 void FireTimers(CWnd* window);
 
+// Left-button input at coordinates of the window's rectangle (inside a top-level window's
+// frame), on whatever part of the window lies there, such as its own scroll bars.
+void FrameMouseDown(CWnd* window, int x, int y);
+void FrameMouseMove(CWnd* window, int x, int y);
+void FrameMouseUp(CWnd* window, int x, int y);
+// A part of the window's own scroll bar (SB_HORZ or SB_VERT) in the same coordinates; empty
+// while the bar is hidden.
+enum class ScrollPart { LineUp, LineDown, PageUp, PageDown, Thumb };
+RECT ScrollBarPart(CWnd* window, int bar, ScrollPart part);
+
 // Key input to the window (its widget gets the focus first). `keys` holds MK_SHIFT,
 // MK_CONTROL and ALT_KEY; the typed text follows from the key unless given.
 constexpr UINT ALT_KEY = 0x1000;
@@ -54,6 +64,6 @@ bool SaveGrab(CWnd* window, const std::string& path);
 
 // Whether the window is a top-level window without a frame.
 bool IsFrameless(CWnd* window);
-// The Qt cursor shape number over the window (Qt::CursorShape), for cursor checks.
+// The Qt cursor shape number shown over the window (Qt::CursorShape), for cursor checks.
 int CursorShape(CWnd* window);
 }

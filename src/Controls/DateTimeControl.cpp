@@ -1,0 +1,71 @@
+#include "DateTimeControl.h"
+
+#include "Text.h"
+
+#include <ctime>
+#include <utility>
+
+namespace {
+std::u16string FormatDay(std::int64_t time)
+{
+    const std::time_t seconds = static_cast<std::time_t>(time);
+    std::tm local {};
+    localtime_r(&seconds, &local);
+    char text[32] = {};
+    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
+    return ToWide(text);
+}
+
+// Local midnight of a "%d.%m.%Y" text, or -1 when it is no date.
+std::int64_t ParseDay(const std::u16string& text)
+{
+    const std::size_t first = text.find(u'.');
+    const std::size_t second = first == std::u16string::npos ? first : text.find(u'.', first + 1);
+    if (second == std::u16string::npos)
+        return -1;
+    std::tm local {};
+    local.tm_mday = WToI(text.substr(0, first));
+    local.tm_mon = WToI(text.substr(first + 1, second - first - 1)) - 1;
+    local.tm_year = WToI(text.substr(second + 1)) - 1900;
+    local.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&local));
+}
+}
+
+CDateTimeControl::CDateTimeControl(std::u16string name, std::u16string value, ControlProperties properties)
+    : CControl(std::move(name), std::move(value), std::move(properties))
+{
+}
+
+BOOL CDateTimeControl::Create(int x, int y, int width, int height, int style, const std::u16string&, CWnd* parent,
+    UINT id)
+{
+    if (!CDateTimeCtrl::Create(static_cast<DWORD>(style) | WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+            CRect(x, y, x + width, y + height), parent, id))
+        return FALSE;
+    FinishCreate();
+    ReadPicker();
+    return TRUE;
+}
+
+void CDateTimeControl::SetValue(const std::u16string& value)
+{
+    m_value = value;
+    const std::int64_t time = ParseDay(value);
+    if (IsCreated() && time >= 0)
+        SetTime(time);
+}
+
+void CDateTimeControl::ReadPicker()
+{
+    std::int64_t time = 0;
+    GetTime(time);
+    m_value = FormatDay(time);
+    NotifyChanged();
+}
+
+void CDateTimeControl::OnNotification(UINT code)
+{
+    if (code == DTN_DATETIMECHANGE)
+        ReadPicker();
+}

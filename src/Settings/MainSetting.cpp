@@ -1,0 +1,59 @@
+#include "MainSetting.h"
+
+#include "LanguageManager.h"
+#include "Printers.h"
+#include "Registry.h"
+#include "SettingsKeys.h"
+#include "StringIds.h"
+
+namespace {
+std::u16string Text(std::int32_t id)
+{
+    return GetLanguageManager()->GetString(id);
+}
+
+ControlProperties ComboStrings(const std::vector<std::u16string>& texts)
+{
+    ControlProperties properties;
+    for (const std::u16string& text : texts)
+        properties.emplace_back(u"ComboString", text);
+    return properties;
+}
+}
+
+CMainSetting::CMainSetting()
+    : CSettings(StringId::MainSettingsTitle, kMainSettingsKey, true)
+{
+    Build();
+}
+
+CSettings::ValueMap CMainSetting::LoadSavedValues()
+{
+    return { { u"static_header", Text(StringId::MainSettingsTitle) }, { u"static_lang", Text(StringId::LanguageLabel) },
+        { u"static_printer", Text(StringId::PrinterLabel) },
+        { u"combo_lang", ReadRegistryString(u"combo_lang", kMainSettingsKey) },
+        { u"combo_printer", ReadRegistryString(u"combo_printer", kMainSettingsKey) } };
+}
+
+CSettings::ValueMap CMainSetting::GetDefaultValues()
+{
+    return { { u"combo_lang", GetLanguageManager()->GetDefaultLanguage() }, { u"combo_printer", GetDefaultPrinterName() } };
+}
+
+CSettings::PropertyMap CMainSetting::GetControlProperties()
+{
+    return { { u"static_header", { { u"type", u"header" } } },
+        { u"combo_lang", ComboStrings(GetLanguageManager()->GetLanguages()) },
+        { u"combo_printer", ComboStrings(EnumPrinterNames()) } };
+}
+
+std::vector<ControlDescription> CMainSetting::GetControlDescriptions()
+{
+    return {
+        { u"static", 10, 0, 415, 23, kStyleHeader, Text(StringId::MainSettingsTitle), u"static_header" },
+        { u"static", 10, 30, 415, 15, kStylePlain, Text(StringId::LanguageLabel), u"static_lang" },
+        { u"combo_box", 10, 45, 415, 20, kStyleDropDownList, GetLanguageManager()->GetDefaultLanguage(), u"combo_lang" },
+        { u"static", 10, 75, 415, 15, kStylePlain, Text(StringId::PrinterLabel), u"static_printer" },
+        { u"combo_box", 10, 90, 415, 20, kStyleDropDownList, u"", u"combo_printer" },
+    };
+}

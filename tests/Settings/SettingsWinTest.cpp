@@ -1,0 +1,170 @@
+#include "Application.h"
+#include "ContentSettings.h"
+#include "IControl.h"
+#include "IVisualComponent.h"
+#include "LanguageManager.h"
+#include "LauncherIds.h"
+#include "ListBox.h"
+#include "MessageBox.h"
+#include "SettingsKeys.h"
+#include "SettingsStore.h"
+#include "SettingsWin.h"
+#include "StringIds.h"
+#include "UiTest.h"
+#include "VisualManager.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+class SettingsWinTest : public testing::Test
+{
+protected:
+    SettingsWinTest()
+    {
+        std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang");
+        application = static_cast<CApplication*>(GetApplication());
+        application->InitInstance();
+        UiTest::ProcessEvents(20);
+    }
+    ~SettingsWinTest() override
+    {
+        application->Release();
+        DeleteVisualManager();
+    }
+
+    std::u16string Text(std::int32_t id) { return GetLanguageManager()->GetString(id); }
+
+    CWnd* Window()
+    {
+        IVisualComponent* component = GetVisualManager()->FindComponent(Text(StringId::MainSettingsTitle));
+        return component ? dynamic_cast<CWnd*>(component->GetWindow()) : nullptr;
+    }
+
+    int ItemOf(CListBox* tree, std::int32_t captionId)
+    {
+        return tree->FindStringExact(-1, Text(captionId));
+    }
+
+    void ClickItem(CListBox* tree, int index)
+    {
+        CRect item;
+        tree->GetItemRect(index, &item);
+        UiTest::Click(tree, item.left + 50, item.top + 3);
+    }
+
+    IControl* ControlNamed(const std::u16string& name)
+    {
+        auto* content = dynamic_cast<CContentSettings*>(Window()->GetDlgItem(CSettingsWin::IdContent));
+        for (const auto& control : content->Controls())
+            if (control->GetName() == name)
+                return control.get();
+        return nullptr;
+    }
+
+    SettingsStore store;
+    MessageBoxResponder boxes;
+    CApplication* application = nullptr;
+};
+}
+
+TEST_F(SettingsWinTest, EditSwitchApplyFoldAndClose)
+{
+    CWnd* launcher = application->m_pMainWnd;
+    ASSERT_NE(launcher, nullptr);
+    UiTest::Click(launcher->GetDlgItem(IdSettingsButton), 50, 40);
+    CWnd* window = Window();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->IsCreated());
+    CRect client;
+    window->GetClientRect(&client);
+    EXPECT_EQ(window->GetWindowText(), Text(StringId::SettingsName));
+
+    auto* tree = dynamic_cast<CListBox*>(window->GetDlgItem(CSettingsWin::IdTree));
+    CWnd* apply = window->GetDlgItem(CSettingsWin::IdApply);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_EQ(tree->GetCount(), 5);
+    EXPECT_FALSE(apply->IsWindowEnabled());
+    CRect treeRect;
+    tree->GetWindowRect(&treeRect);
+    window->ScreenToClient(&treeRect);
+    EXPECT_EQ(treeRect.left, 5);
+    EXPECT_EQ(treeRect.bottom, client.Height() - 70);
+
+    // The first focus selects the first page and shows its form.
+    tree->SetFocus();
+    UiTest::ProcessEvents(10);
+    EXPECT_EQ(tree->GetCurSel(), 0);
+
+    ClickItem(tree, ItemOf(tree, StringId::FamilyViewSettingsTitle));
+    IControl* queen = ControlNamed(u"check_exist_bee_queen");
+    ASSERT_NE(queen, nullptr);
+    EXPECT_EQ(queen->GetValue(), kUnchecked);
+    UiTest::Click(&queen->Window(), 5, 10);
+    EXPECT_EQ(queen->GetValue(), kChecked);
+    EXPECT_TRUE(apply->IsWindowEnabled());
+
+    // Another page and back: the edit is still pending.
+    ClickItem(tree, ItemOf(tree, StringId::JournalName));
+    EXPECT_EQ(ControlNamed(u"check_exist_bee_queen"), nullptr);
+    EXPECT_NE(ControlNamed(u"combo_style"), nullptr);
+    ClickItem(tree, ItemOf(tree, StringId::FamilyViewSettingsTitle));
+    EXPECT_EQ(ControlNamed(u"check_exist_bee_queen")->GetValue(), kChecked);
+    EXPECT_TRUE(store.Values(kFamilyViewSettingsKey).empty());
+
+    UiTest::Click(apply, 10, 10);
+    EXPECT_FALSE(apply->IsWindowEnabled());
+    EXPECT_EQ(ControlNamed(u"check_exist_bee_queen")->GetValue(), kChecked);
+    EXPECT_EQ(ControlNamed(u"check_wox")->GetValue(), kUnchecked);
+    EXPECT_EQ(store.Values(kFamilyViewSettingsKey),
+        (std::map<std::string, std::string> { { "check_exist_bee_queen", "checked" } }));
+
+    // Folding the journal's pages and unfolding them again.
+    CRect item;
+    const int journal = ItemOf(tree, StringId::JournalName);
+    tree->GetItemRect(journal, &item);
+    UiTest::DoubleClick(tree, item.left + 50, item.top + 3);
+    EXPECT_EQ(tree->GetCount(), 2);
+    EXPECT_EQ(ItemOf(tree, StringId::FamilyViewSettingsTitle), LB_ERR);
+    UiTest::DoubleClick(tree, item.left + 50, item.top + 3);
+    EXPECT_EQ(tree->GetCount(), 5);
+    EXPECT_NE(ItemOf(tree, StringId::FamilyViewSettingsTitle), LB_ERR);
+
+    // An edit, then Close: nothing more is stored.
+    ClickItem(tree, ItemOf(tree, StringId::PointViewSettingsTitle));
+    IControl* note = ControlNamed(u"check_note");
+    ASSERT_NE(note, nullptr);
+    UiTest::Click(&note->Window(), 5, 10);
+    EXPECT_TRUE(apply->IsWindowEnabled());
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdClose), 10, 10);
+    EXPECT_FALSE(window->IsCreated());
+    EXPECT_TRUE(store.Values(kPointViewSettingsKey).empty());
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(SettingsWinTest, DefaultsAskFirstAndStoreNothingUntilApply)
+{
+    GetVisualManager()->FindComponent(Text(StringId::MainSettingsTitle))->Show();
+    CWnd* window = Window();
+    ASSERT_NE(window, nullptr);
+    auto* tree = dynamic_cast<CListBox*>(window->GetDlgItem(CSettingsWin::IdTree));
+    ClickItem(tree, ItemOf(tree, StringId::RecordViewSettingsTitle));
+    UiTest::Click(&ControlNamed(u"check_ambrosia")->Window(), 5, 10);
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
+    ASSERT_EQ(ReadRegistryString(u"check_ambrosia", kRecordViewSettingsKey), kChecked);
+
+    boxes.Answer(IDCANCEL);
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdDefaults), 10, 10);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::RestoreDefaultsQuestion));
+    EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::MainWindowCaption) + u": " + Text(StringId::SettingsName));
+    EXPECT_EQ(ControlNamed(u"check_ambrosia")->GetValue(), kChecked);
+
+    boxes.Answer(IDOK);
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdDefaults), 10, 10);
+    EXPECT_EQ(ControlNamed(u"check_ambrosia")->GetValue(), kUnchecked);
+    EXPECT_TRUE(window->GetDlgItem(CSettingsWin::IdApply)->IsWindowEnabled());
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdClose), 10, 10);
+    EXPECT_EQ(ReadRegistryString(u"check_ambrosia", kRecordViewSettingsKey), kChecked);
+}
