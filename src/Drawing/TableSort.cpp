@@ -1,4 +1,3 @@
-#include "DecimalText.h"
 #include "ParseDateText.h"
 #include "TableDrawer.h"
 #include "Text.h"
@@ -30,7 +29,7 @@ int CTableDrawer::CompareRows(const TableRow& a, const TableRow& b, int columnId
     case ColumnInteger:
         return Order(WToI(first), WToI(second));
     case ColumnReal:
-        return Order(LeadingDecimal(first), LeadingDecimal(second));
+        return Order(WToF(first), WToF(second));
     case ColumnCheck:
         if (first == u"-" && second == u"+")
             return -1;
