@@ -7,6 +7,7 @@
 #include "JournalFileCheck.h"
 #include "JournalComponent.h"
 #include "LanguageManager.h"
+#include "LayoutStore.h"
 #include "MessageBox.h"
 #include "SettingsComponent.h"
 #include "SettingsManager.h"
@@ -97,6 +98,7 @@ bool CApplication::InitInstance()
 {
     if (!MayOpenJournal())
         return false;
+    LoadLayout();
     GetDatabaseManager()->Initialize();
     m_components.push_back(new CSettingsComponent());
     m_components.back()->Create();

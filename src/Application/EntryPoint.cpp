@@ -3,6 +3,7 @@
 #include "EventManager.h"
 #include "IApplication.h"
 #include "LanguageManager.h"
+#include "LayoutStore.h"
 #include "FaultGuard.h"
 #include "MessageBox.h"
 #include "StackDump.h"
@@ -48,5 +49,7 @@ int RunTolvik()
     DeleteVisualManager();
     DeleteEventManager();
     DeleteLanguageManager();
+    // After the last grid is gone, so the file holds every size they left.
+    SaveLayout();
     return state.code;
 }

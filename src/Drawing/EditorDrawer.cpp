@@ -1,0 +1,131 @@
+#include "EditorDrawer.h"
+
+#include "Bitmap.h"
+#include "Brush.h"
+#include "Dc.h"
+#include "KeyProcess.h"
+#include "WinMessages.h"
+
+#include <algorithm>
+
+CEditorDrawer::CEditorDrawer(CWnd* owner)
+    : CDrawer(owner)
+{
+}
+
+CEditorDrawer::~CEditorDrawer() = default;
+
+CEditorItem* CEditorDrawer::AddItem(std::unique_ptr<CEditorItem> item)
+{
+    m_items.push_back(std::move(item));
+    return m_items.back().get();
+}
+
+void CEditorDrawer::Layout(int width)
+{
+    m_totalHeight = 0;
+    for (const auto& item : m_items) {
+        item->SetWidth(width);
+        m_totalHeight += item->GetHeight();
+    }
+}
+
+void CEditorDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
+{
+    CDC memory;
+    memory.CreateCompatibleDC(dc);
+    CBitmap buffer;
+    buffer.CreateCompatibleBitmap(dc, right - left, bottom - top);
+    CBitmap* oldBitmap = memory.SelectObject(&buffer);
+    memory.FillSolidRect(0, 0, right - left, bottom - top, GetSysColor(COLOR_BTNFACE));
+    // Positions follow the heights of this paint, so a row that grew pushes the rows below it.
+    int y = m_topOffset;
+    for (const auto& item : m_items) {
+        item->SetTop(y);
+        y += item->GetHeight();
+        item->Draw(&memory);
+    }
+    dc->BitBlt(left, top, right - left, bottom - top, &memory, 0, 0, SRCCOPY);
+    memory.SelectObject(oldBitmap);
+}
+
+void CEditorDrawer::Focus(CEditorItem* item)
+{
+    if (m_focused)
+        m_focused->SetFocus(false);
+    m_focused = item;
+    if (m_focused)
+        m_focused->SetFocus(true);
+}
+
+void CEditorDrawer::FocusAt(int, int y)
+{
+    auto spans = [y](const CEditorItem* item) {
+        return item->GetTop() < y && y < item->GetTop() + item->GetHeight();
+    };
+    if (m_focused && spans(m_focused))
+        return;
+    const auto hit = std::find_if(m_items.begin(), m_items.end(), [&](const auto& item) { return spans(item.get()); });
+    if (hit != m_items.end())
+        Focus(hit->get());
+}
+
+bool CEditorDrawer::OnKey(UINT key, UINT flags)
+{
+    if (m_focused && m_focused->OnKey(key, flags))
+        return true;
+    if (key != VK_TAB)
+        return true;
+    const auto count = static_cast<int>(m_items.size());
+    int at = -1;
+    for (int i = 0; i < count; ++i) {
+        if (m_items[static_cast<std::size_t>(i)].get() == m_focused)
+            at = i;
+    }
+    CEditorItem* next = nullptr;
+    if (!(flags & KeyFlagCtrl)) {
+        for (int i = at + 1; i < count && !next; ++i) {
+            CEditorItem* item = m_items[static_cast<std::size_t>(i)].get();
+            if (item->IsFocusable() && !item->IsHidden())
+                next = item;
+        }
+    } else {
+        for (int i = (at < 0 ? count : at) - 1; i >= 0 && !next; --i) {
+            CEditorItem* item = m_items[static_cast<std::size_t>(i)].get();
+            if (item->IsFocusable())
+                next = item;
+        }
+    }
+    Focus(next);
+    return true;
+}
+
+bool CEditorDrawer::OnMouse(UINT message, int x, int y, UINT flags)
+{
+    return m_focused && m_focused->OnMouse(message, x, y, flags);
+}
+
+const CEditorItem* CEditorDrawer::LastWithId(int id) const
+{
+    const auto found = std::find_if(m_items.rbegin(), m_items.rend(), [id](const auto& item) { return item->Id() == id; });
+    return found == m_items.rend() ? nullptr : found->get();
+}
+
+std::u16string CEditorDrawer::GetValue(int id) const
+{
+    const CEditorItem* item = LastWithId(id);
+    return item ? item->GetValue() : std::u16string();
+}
+
+std::u16string CEditorDrawer::GetCaption(int id) const
+{
+    const CEditorItem* item = LastWithId(id);
+    return item ? item->Caption() : std::u16string();
+}
+
+void CEditorDrawer::Clear()
+{
+    m_focused = nullptr;
+    m_items.clear();
+    m_totalHeight = 0;
+}

@@ -1,0 +1,146 @@
+#include "LayoutStore.h"
+
+#include <tinyxml2.h>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+constexpr char kLayoutFile[] = "table.xml";
+constexpr char kRootName[] = "table";
+constexpr char kHeader[] = "header";
+constexpr char kCellRow[] = "cell_row";
+
+std::unique_ptr<LayoutStore>& Shared()
+{
+    static std::unique_ptr<LayoutStore> store;
+    return store;
+}
+}
+
+LayoutStore::LayoutStore(std::filesystem::path file)
+    : m_file(std::move(file))
+    , m_document(std::make_unique<tinyxml2::XMLDocument>())
+{
+}
+
+LayoutStore::~LayoutStore() = default;
+
+void LayoutStore::CreateEmpty()
+{
+    m_document->Clear();
+    m_document->InsertEndChild(m_document->NewDeclaration(R"(xml version="1.0" encoding="UTF-8")"));
+    m_document->InsertEndChild(m_document->NewElement(kRootName));
+    Save();
+}
+
+void LayoutStore::Load()
+{
+    m_rowHeights.clear();
+    m_columnWidths.clear();
+    if (m_document->LoadFile(m_file.string().c_str()) != tinyxml2::XML_SUCCESS || !m_document->RootElement())
+        CreateEmpty();
+    const tinyxml2::XMLElement* root = m_document->RootElement();
+    for (const tinyxml2::XMLElement* row = root->FirstChildElement(kCellRow); row;
+         row = row->NextSiblingElement(kCellRow))
+        m_rowHeights[row->IntAttribute("type")][row->IntAttribute("id")] = row->IntAttribute("size");
+    for (const tinyxml2::XMLElement* header = root->FirstChildElement(kHeader); header;
+         header = header->NextSiblingElement(kHeader))
+        m_columnWidths[header->IntAttribute("id")] = header->IntAttribute("size");
+}
+
+bool LayoutStore::Save()
+{
+    tinyxml2::XMLElement* root = m_document->RootElement();
+    if (!root) {
+        m_document->InsertEndChild(m_document->NewDeclaration(R"(xml version="1.0" encoding="UTF-8")"));
+        root = m_document->NewElement(kRootName);
+        m_document->InsertEndChild(root);
+    }
+    root->DeleteChildren();
+    for (const auto& [id, size] : m_columnWidths) {
+        tinyxml2::XMLElement* header = m_document->NewElement(kHeader);
+        header->SetAttribute("id", id);
+        header->SetAttribute("size", size);
+        root->InsertEndChild(header);
+    }
+    for (const auto& [type, rows] : m_rowHeights) {
+        for (const auto& [id, size] : rows) {
+            tinyxml2::XMLElement* row = m_document->NewElement(kCellRow);
+            row->SetAttribute("id", id);
+            row->SetAttribute("type", type);
+            row->SetAttribute("size", size);
+            root->InsertEndChild(row);
+        }
+    }
+    tinyxml2::XMLPrinter printer;
+    m_document->Print(&printer);
+    return WriteAtomically(std::string(printer.CStr(), static_cast<std::size_t>(printer.CStrSize() - 1)));
+}
+
+bool LayoutStore::WriteAtomically(const std::string& content) const
+{
+    // A crash in the middle of the write leaves the old file whole beside a partial temporary one.
+    std::filesystem::path temporary = m_file;
+    temporary += ".tmp";
+    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size()
+        && std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+    const bool closed = std::fclose(file) == 0;
+    std::error_code error;
+    if (!written || !closed) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    std::filesystem::rename(temporary, m_file, error);
+    return !error;
+}
+
+int LayoutStore::GetRowHeight(int id, int type) const
+{
+    const auto rows = m_rowHeights.find(type);
+    if (rows == m_rowHeights.end())
+        return 0;
+    const auto row = rows->second.find(id);
+    return row == rows->second.end() ? 0 : row->second;
+}
+
+int LayoutStore::GetColumnWidth(int columnId) const
+{
+    const auto column = m_columnWidths.find(columnId);
+    return column == m_columnWidths.end() ? 0 : column->second;
+}
+
+void LayoutStore::SetRowHeight(int id, int type, int height)
+{
+    m_rowHeights[type][id] = height;
+}
+
+void LayoutStore::SetColumnWidth(int columnId, int width)
+{
+    m_columnWidths[columnId] = width;
+}
+
+LayoutStore& GetLayoutStore()
+{
+    std::unique_ptr<LayoutStore>& store = Shared();
+    if (!store)
+        store = std::make_unique<LayoutStore>(kLayoutFile);
+    return *store;
+}
+
+void LoadLayout()
+{
+    Shared() = std::make_unique<LayoutStore>(kLayoutFile);
+    Shared()->Load();
+}
+
+void SaveLayout()
+{
+    if (Shared()) {
+        Shared()->Save();
+        Shared().reset();
+    }
+}

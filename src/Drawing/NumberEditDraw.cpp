@@ -1,0 +1,60 @@
+#include "NumberEditDraw.h"
+
+#include "Text.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+constexpr std::size_t kMaxDigits = 9;
+}
+
+CNumberEditDraw::CNumberEditDraw(const std::u16string& text, CEditorItem* item)
+    : CEditDraw(text.empty() ? u"0" : text, item)
+{
+}
+
+bool CNumberEditDraw::IsValidChar(char16_t ch) const
+{
+    return ch >= u'0' && ch <= u'9';
+}
+
+void CNumberEditDraw::InsertChar(char16_t ch)
+{
+    if (Text() == u"0")
+        ResetText(u"");
+    const int selected = std::abs(SelectionEnd() - SelectionStart());
+    if (Text().size() - static_cast<std::size_t>(selected) + 1 > kMaxDigits)
+        return;
+    if (ch == u'0' && !Text().empty() && (SelectionStart() == 0 || SelectionEnd() == 0))
+        return;
+    CEditDraw::InsertChar(ch);
+}
+
+bool CNumberEditDraw::KeepsANumber(const std::u16string& remaining)
+{
+    if (WToI(remaining) != 0)
+        return true;
+    ResetText(u"0");
+    return false;
+}
+
+void CNumberEditDraw::DeleteChar(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    std::u16string remaining = Text();
+    remaining.erase(static_cast<std::size_t>(index), 1);
+    if (KeepsANumber(remaining))
+        CEditDraw::DeleteChar(index);
+}
+
+void CNumberEditDraw::DeleteRange(int from, int to)
+{
+    const int low = std::max(std::min(from, to), 0);
+    const int high = std::min(std::max(from, to), Count());
+    std::u16string remaining = Text();
+    remaining.erase(static_cast<std::size_t>(low), static_cast<std::size_t>(std::max(high - low, 0)));
+    if (KeepsANumber(remaining))
+        CEditDraw::DeleteRange(from, to);
+}

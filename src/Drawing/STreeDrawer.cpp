@@ -1,0 +1,150 @@
+#include "STreeDrawer.h"
+
+#include "Bitmap.h"
+#include "Brush.h"
+#include "Dc.h"
+#include "Pen.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int kSlot = 110;
+constexpr int kRowStep = 70;
+}
+
+CSTreeDrawer::CSTreeDrawer(CWnd* owner)
+    : CDrawer(owner)
+{
+    m_boxes.resize(2);
+}
+
+CSTreeDrawer::~CSTreeDrawer() = default;
+
+void CSTreeDrawer::Clear()
+{
+    m_boxes.clear();
+    m_boxes.resize(2);
+    m_selected = nullptr;
+    m_topOffset = 0;
+}
+
+void CSTreeDrawer::SetQueen(int id, const std::u16string& caption)
+{
+    if (m_selected == m_boxes[1].get())
+        m_selected = nullptr;
+    m_boxes[1] = std::make_unique<Box>(Box { id, caption });
+    if (m_selected)
+        m_selected->selected = false;
+    m_selected = m_boxes[1].get();
+    m_selected->selected = true;
+}
+
+void CSTreeDrawer::SetMother(int id, const std::u16string& caption)
+{
+    if (m_selected == m_boxes[0].get())
+        m_selected = nullptr;
+    m_boxes[0] = std::make_unique<Box>(Box { id, caption });
+}
+
+void CSTreeDrawer::AddDaughter(int id, const std::u16string& caption)
+{
+    m_boxes.push_back(std::make_unique<Box>(Box { id, caption }));
+}
+
+int CSTreeDrawer::Arrange(int width)
+{
+    const int centre = width / 2;
+    if (m_boxes[0])
+        *m_boxes[0] = Box { m_boxes[0]->id, m_boxes[0]->caption, centre - BoxWidth / 2, m_topOffset + 10, m_boxes[0]->selected };
+    if (m_boxes[1])
+        *m_boxes[1] = Box { m_boxes[1]->id, m_boxes[1]->caption, centre - BoxWidth / 2, m_topOffset + 80, m_boxes[1]->selected };
+    const int perRow = std::max(width / kSlot, 1);
+    int y = m_topOffset + 160;
+    for (std::size_t first = 2; first < m_boxes.size(); first += static_cast<std::size_t>(perRow)) {
+        const int inRow = static_cast<int>(std::min(m_boxes.size() - first, static_cast<std::size_t>(perRow)));
+        const int slot = width / inRow;
+        for (int j = 0; j < inRow; ++j) {
+            Box& box = *m_boxes[first + static_cast<std::size_t>(j)];
+            box.x = (slot - BoxWidth) / 2 + j * slot;
+            box.y = y;
+        }
+        y += kRowStep;
+    }
+    return y;
+}
+
+void CSTreeDrawer::SetTopOffset(int offset)
+{
+    const int change = offset - m_topOffset;
+    m_topOffset = offset;
+    for (const auto& box : m_boxes) {
+        if (box)
+            box->y += change;
+    }
+}
+
+bool CSTreeDrawer::ClickAt(int x, int y)
+{
+    for (const auto& box : m_boxes) {
+        if (box && x >= box->x && x < box->x + BoxWidth && y >= box->y && y < box->y + BoxHeight) {
+            if (m_selected)
+                m_selected->selected = false;
+            m_selected = box.get();
+            m_selected->selected = true;
+            SendToOwner(DrawerNotifyMessage, static_cast<WPARAM>(box->id), 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CSTreeDrawer::PaintBox(CDC* dc, const Box& box) const
+{
+    CBrush fill(box.selected ? RGB(221, 165, 54) : GetSysColor(COLOR_BTNFACE));
+    CBrush* oldBrush = dc->SelectObject(&fill);
+    dc->Rectangle(box.x, box.y, box.x + BoxWidth, box.y + BoxHeight);
+    dc->SelectObject(oldBrush);
+    RECT text { box.x + 1, box.y + 1, box.x + BoxWidth - 1, box.y + BoxHeight - 1 };
+    dc->DrawText(box.caption, &text, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+}
+
+void CSTreeDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
+{
+    CDC memory;
+    memory.CreateCompatibleDC(dc);
+    CBitmap buffer;
+    buffer.CreateCompatibleBitmap(dc, right - left, bottom - top);
+    CBitmap* oldBitmap = memory.SelectObject(&buffer);
+    memory.FillSolidRect(0, 0, right - left, bottom - top, RGB(255, 255, 255));
+    CPen black(PS_SOLID, 1, RGB(0, 0, 0));
+    CPen* oldPen = memory.SelectObject(&black);
+    CBrush blackBrush(RGB(0, 0, 0));
+    CBrush* oldBrush = memory.SelectObject(&blackBrush);
+    memory.SetBkMode(TRANSPARENT);
+    memory.SetTextColor(RGB(0, 0, 0));
+    const int t = m_topOffset;
+    const int c = (right - left) / 2;
+    memory.MoveTo(c, t + 70);
+    memory.LineTo(c, t + 80);
+    if (m_boxes[0])
+        PaintBox(&memory, *m_boxes[0]);
+    else
+        memory.Ellipse(c - 5, t + 60, c + 5, t + 70);
+    if (m_boxes[1])
+        PaintBox(&memory, *m_boxes[1]);
+    else
+        memory.Ellipse(c - 5, t + 80, c + 5, t + 90);
+    memory.MoveTo(c, t + 140);
+    memory.LineTo(c, t + 150);
+    CPen dotted(PS_DOT, 1, RGB(0, 0, 0));
+    memory.SelectObject(&dotted);
+    memory.MoveTo(0, t + 150);
+    memory.LineTo(right - left, t + 150);
+    memory.SelectObject(&black);
+    for (std::size_t i = 2; i < m_boxes.size(); ++i)
+        PaintBox(&memory, *m_boxes[i]);
+    memory.SelectObject(oldBrush);
+    memory.SelectObject(oldPen);
+    dc->BitBlt(left, top, right - left, bottom - top, &memory, 0, 0, SRCCOPY);
+    memory.SelectObject(oldBitmap);
+}

@@ -1,0 +1,279 @@
+#include "TableDrawer.h"
+
+#include "Bitmap.h"
+#include "Brush.h"
+#include "Dc.h"
+#include "FontHelper.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int kColumnBorderZone = 2;
+constexpr int kRowBorderZone = 3;
+}
+
+CTableDrawer::CTableDrawer(CWnd* owner)
+    : CDrawer(owner)
+    , m_font(CreateFontHelper(true, u"Arial", 16, false, false))
+{
+}
+
+CTableDrawer::~CTableDrawer()
+{
+    Clear();
+}
+
+void CTableDrawer::Clear()
+{
+    m_firstVisible = nullptr;
+    m_selected = nullptr;
+    EndRowResize();
+    m_rows.clear();
+    m_index.Clear();
+    // A rebuild adds its columns again, so the old ones go (their widths stay in the layout store).
+    m_headers.clear();
+    m_barHeight = 0;
+    m_totalWidth = 0;
+}
+
+void CTableDrawer::MeasureHeader(CTableHeader* header) const
+{
+    const CSize size = MeasureText(header->Text(), header->width, m_font.get());
+    if (header->width <= 0)
+        header->width = size.cx;
+    header->height = size.cy;
+}
+
+CTableHeader* CTableDrawer::AddHeader(const std::u16string& caption, int columnId, int columnType)
+{
+    auto header = std::make_unique<CTableHeader>(caption, columnId, columnType);
+    MeasureHeader(header.get());
+    if (!m_headers.empty()) {
+        header->previous = m_headers.back().get();
+        m_headers.back()->next = header.get();
+    }
+    m_barHeight = std::max(m_barHeight, header->height);
+    m_headers.push_back(std::move(header));
+    return m_headers.back().get();
+}
+
+void CTableDrawer::AddCell(TableRow* row, const std::u16string& text, CTableHeader* header)
+{
+    auto cell = std::make_unique<CTableCel>(text, header);
+    cell->x = header->x;
+    cell->width = header->width;
+    cell->height = row->height;
+    row->cells.push_back(std::move(cell));
+}
+
+void CTableDrawer::AddRow(std::unique_ptr<TableRow> row)
+{
+    if (!m_rows.empty()) {
+        row->previous = m_rows.back().get();
+        m_rows.back()->next = row.get();
+    }
+    row->index = m_rows.size();
+    m_index.Append(row->height);
+    m_rows.push_back(std::move(row));
+}
+
+void CTableDrawer::RemoveRow(int id)
+{
+    const auto found = std::find_if(m_rows.begin(), m_rows.end(), [id](const auto& row) { return row->id == id; });
+    if (found == m_rows.end())
+        return;
+    TableRow* row = found->get();
+    if (m_selected == row)
+        m_selected = nullptr;
+    if (m_firstVisible == row)
+        m_firstVisible = row->next;
+    if (m_resizedRow == row)
+        EndRowResize();
+    m_rows.erase(found);
+    Reindex();
+}
+
+void CTableDrawer::Reindex()
+{
+    m_index.Clear();
+    TableRow* previous = nullptr;
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        TableRow* row = m_rows[i].get();
+        row->index = i;
+        row->previous = previous;
+        row->next = nullptr;
+        if (previous)
+            previous->next = row;
+        previous = row;
+        m_index.Append(row->height);
+    }
+}
+
+void CTableDrawer::PlaceHeaders()
+{
+    int x = m_horizontalOffset;
+    for (const auto& header : m_headers) {
+        header->x = x;
+        x += header->width;
+    }
+}
+
+void CTableDrawer::LayoutHeaders()
+{
+    m_totalWidth = 0;
+    m_barHeight = 0;
+    for (const auto& header : m_headers) {
+        m_totalWidth += header->width;
+        MeasureHeader(header.get());
+        m_barHeight = std::max(m_barHeight, header->height);
+    }
+    for (const auto& header : m_headers)
+        header->height = m_barHeight;
+    PlaceHeaders();
+}
+
+void CTableDrawer::SetHorizontalOffset(int x)
+{
+    m_horizontalOffset = x;
+    PlaceHeaders();
+}
+
+void CTableDrawer::SetVerticalOffset(std::int64_t position)
+{
+    RowHeightIndex::Hit hit;
+    if (!m_index.Find(position, &hit))
+        return;
+    m_firstVisible = m_rows[hit.row].get();
+    m_firstRowOffset = static_cast<int>(hit.start - position);
+}
+
+void CTableDrawer::ScrollToTop()
+{
+    m_firstVisible = m_rows.empty() ? nullptr : m_rows.front().get();
+    m_firstRowOffset = 0;
+}
+
+void CTableDrawer::SelectRowAt(int x, int y)
+{
+    if (x >= m_totalWidth || y <= m_barHeight)
+        return;
+    if (m_selected)
+        SetRowHighlight(m_selected, false);
+    m_selected = nullptr;
+    for (TableRow* row = m_firstVisible; row && row->y < y; row = row->next) {
+        if (y > row->y && y < row->y + row->height) {
+            m_selected = row;
+            SetRowHighlight(row, true);
+            break;
+        }
+    }
+}
+
+void CTableDrawer::SelectFirstRow()
+{
+    if (m_selected)
+        SetRowHighlight(m_selected, false);
+    m_selected = m_rows.empty() ? nullptr : m_rows.front().get();
+    if (m_selected)
+        SetRowHighlight(m_selected, true);
+}
+
+void CTableDrawer::SetRowHighlight(TableRow* row, bool on)
+{
+    for (const auto& cell : row->cells)
+        cell->colour = on ? SelectedCellColour : CellColour;
+}
+
+std::u16string CTableDrawer::GetCellText(const TableRow* row, int columnId) const
+{
+    for (const auto& cell : row->cells) {
+        if (cell->header->ColumnId() == columnId)
+            return cell->Text();
+    }
+    return {};
+}
+
+CTableHeader* CTableDrawer::HitColumnBorder(int x, int y) const
+{
+    for (const auto& header : m_headers) {
+        const int right = header->x + header->width;
+        if (right - kColumnBorderZone < x && x < right + kColumnBorderZone && header->y < y
+            && y < header->y + header->height)
+            return header.get();
+    }
+    return nullptr;
+}
+
+TableRow* CTableDrawer::RowWithBottomAt(int y) const
+{
+    for (TableRow* row = m_firstVisible; row && row->y <= y; row = row->next) {
+        const int bottom = row->y + row->height;
+        if (bottom - kRowBorderZone < y && y <= bottom)
+            return row;
+    }
+    return nullptr;
+}
+
+bool CTableDrawer::HitRowBorder(int x, int y) const
+{
+    if (m_rowResizing)
+        return true;
+    if (x > m_totalWidth)
+        return false;
+    return RowWithBottomAt(y) != nullptr;
+}
+
+bool CTableDrawer::BeginRowResize(int y)
+{
+    TableRow* row = RowWithBottomAt(y);
+    if (!row)
+        return false;
+    m_resizedRow = row;
+    m_rowResizing = true;
+    return true;
+}
+
+void CTableDrawer::SetRowHeight(TableRow* row, int height)
+{
+    row->height = height;
+    for (const auto& cell : row->cells)
+        cell->height = height;
+    m_index.SetHeight(row->index, height);
+}
+
+void CTableDrawer::EndRowResize()
+{
+    m_rowResizing = false;
+    m_resizedRow = nullptr;
+}
+
+void CTableDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
+{
+    CDC memory;
+    memory.CreateCompatibleDC(dc);
+    CBitmap buffer;
+    buffer.CreateCompatibleBitmap(dc, right - left, bottom - top);
+    CBitmap* oldBitmap = memory.SelectObject(&buffer);
+    memory.FillSolidRect(0, 0, right - left, bottom - top, GetSysColor(COLOR_BTNFACE));
+
+    int y = m_barHeight + m_firstRowOffset;
+    for (TableRow* row = m_firstVisible; row && y <= bottom; row = row->next) {
+        row->y = y;
+        y += row->height;
+        for (const auto& cell : row->cells) {
+            cell->x = cell->header->x;
+            cell->width = cell->header->width;
+            cell->y = row->y;
+            cell->Paint(&memory, m_font.get());
+        }
+    }
+    // Headers go on top, covering the rows scrolled under them.
+    for (const auto& header : m_headers) {
+        if (header->x > right)
+            break;
+        if (header->x + header->width >= 0)
+            header->Paint(&memory, m_font.get());
+    }
+    dc->BitBlt(left, top, right - left, bottom - top, &memory, 0, 0, SRCCOPY);
+    memory.SelectObject(oldBitmap);
+}
