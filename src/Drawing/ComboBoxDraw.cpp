@@ -119,7 +119,7 @@ void CComboBoxDraw::Paint(CDC* dc)
         } else {
             dc->SetTextColor(RGB(0, 0, 0));
         }
-        dc->DrawText(m_entries[static_cast<std::size_t>(entry)].second, &line, 0);
+        dc->DrawText(m_entries[static_cast<std::size_t>(entry)].second, &line, DT_NOPREFIX);
     }
     if (!HasScrollBar())
         return;

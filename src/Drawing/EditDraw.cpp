@@ -81,7 +81,7 @@ void CEditDraw::DrawNormal(CDC* dc)
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(RGB(0, 0, 0));
     RECT rect = m_rect;
-    dc->DrawText(m_text, &rect, DT_CENTER | DT_WORDBREAK);
+    dc->DrawText(m_text, &rect, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
 }
 
 void CEditDraw::DrawFocused(CDC* dc)

@@ -93,7 +93,7 @@ void CEditItem::Draw(CDC* dc)
     dc->SetTextColor(RGB(0, 0, 0));
     const int top = m_y + (m_height - m_captionHeight) / 2;
     RECT text { m_x, top, m_x + half, top + m_captionHeight };
-    dc->DrawText(m_caption, &text, DT_CENTER | DT_WORDBREAK);
+    dc->DrawText(m_caption, &text, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
 }
 
 void CEditItem::SetFocus(bool focused)

@@ -25,6 +25,6 @@ void CHeaderItem::Draw(CDC* dc)
     CFont* oldFont = dc->SelectObject(m_font.get());
     dc->SetBkMode(TRANSPARENT);
     RECT rect { m_x, m_y, m_x + m_width, m_y + m_height };
-    dc->DrawText(m_caption, &rect, DT_CENTER);
+    dc->DrawText(m_caption, &rect, DT_CENTER | DT_NOPREFIX);
     dc->SelectObject(oldFont);
 }

@@ -25,6 +25,6 @@ void CItemTable::Paint(CDC* dc, CFont* font) const
     CFont* oldFont = dc->SelectObject(font);
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(RGB(0, 0, 0));
-    dc->DrawText(m_text, &rect, DT_CENTER | DT_WORDBREAK);
+    dc->DrawText(m_text, &rect, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
     dc->SelectObject(oldFont);
 }

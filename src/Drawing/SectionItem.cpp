@@ -46,7 +46,7 @@ void CSectionItem::Draw(CDC* dc)
     dc->SetBkMode(TRANSPARENT);
     const COLORREF oldColour = dc->SetTextColor(RGB(0, 0, 0));
     RECT rect { m_x, m_y, m_x + m_width, m_y + m_height };
-    dc->DrawText(m_caption, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc->DrawText(m_caption, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     dc->SetTextColor(oldColour);
     dc->SelectObject(oldFont);
     if (m_button)
