@@ -1,5 +1,6 @@
 #include "AddChangeView.h"
 
+#include "Brush.h"
 #include "ComboBoxItem.h"
 #include "Cursor.h"
 #include "DatabaseManager.h"
@@ -71,7 +72,7 @@ int CAddChangeView::OnCreate(CREATESTRUCT* create)
 
 void CAddChangeView::OnEvent()
 {
-    if (!IsCreated())
+    if (!CWnd::IsCreated())
         return;
     CollectValues();
     BuildForm();

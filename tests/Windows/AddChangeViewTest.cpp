@@ -4,6 +4,8 @@
 #include "FormFixture.h"
 #include "HousingCache.h"
 #include "JournalCache.h"
+#include "ParseDateText.h"
+#include "PointFamilyCache.h"
 #include "ScrollBar.h"
 #include "StringIds.h"
 
@@ -163,7 +165,7 @@ TEST_F(AddChangeViewTest, InspectionOfAColonyWithoutHivesSavesOnlyOnceAHiveLineI
     EXPECT_EQ(page.Editor().GetCaption(0), u"Spare box");
     EXPECT_TRUE(save->IsWindowEnabled());
     Type(page, 3, u"8");
-    Type(page, 1, u"4");
+    Type(page, LastRow(page, 1), u"4");
 
     PressButton(page, IdSaveButton);
     EXPECT_EQ(Cell(u"SELECT frame FROM journal"), u"8");
@@ -285,19 +287,24 @@ TEST_F(AddChangeViewTest, RecordFormHidesOptionalFieldsAndHiveRowsPerSettings)
     CAddInspectView page(&state, journal, picker.Picker());
     Open(page, colony);
     // Defaults: wax, extracted honey, feeding, disease and note shown; ambrosia and the brood counts not.
-    for (int key : { 6, 8, 9, 10, 11, 1, 2 })
+    for (int key : { 6, 8, 9, 10, 11 })
         EXPECT_FALSE(Row(page, key)->IsHidden()) << key;
-    for (int key : { 7, 3, 4, 5 })
-        EXPECT_TRUE(Row(page, key)->IsHidden()) << key;
-    // Line 0's honey row has key 1 and its brood key 2, as the record's date: each keeps its own value.
-    Type(page, 2, u"7");
+    EXPECT_TRUE(Row(page, 7)->IsHidden());
+    for (int key : { 1, 2 })
+        EXPECT_FALSE(LastRow(page, key)->IsHidden()) << key;
+    for (int key : { 3, 4, 5 })
+        EXPECT_TRUE(LastRow(page, key)->IsHidden()) << key;
+    // Line 0's brood row has key 2, as the record's date: each keeps its own value.
+    const std::u16string today = Row(page, 2)->GetValue();
+    Type(page, LastRow(page, 2), u"7");
     SetViewSetting(StringId::RecordViewSettingsTitle, u"check_open_brood", u"checked");
     UiTest::ProcessEvents();
-    EXPECT_FALSE(Row(page, 3)->IsHidden());
+    EXPECT_FALSE(LastRow(page, 3)->IsHidden());
     EXPECT_EQ(page.Hives()[0].hive.brood, 7);
+    EXPECT_EQ(Row(page, 2)->GetValue(), today);
     PressButton(page, IdSaveButton);
     EXPECT_EQ(Cell(u"SELECT brood FROM inspect"), u"7");
-    EXPECT_NE(Cell(u"SELECT date FROM journal"), u"");
+    EXPECT_EQ(FormatDateText(GetJournalCache()->Records().begin()->second.date), today);
 }
 
 TEST_F(AddChangeViewTest, RemovedHiveLineIsLeftOutOfTheStoredRecord)
@@ -313,7 +320,7 @@ TEST_F(AddChangeViewTest, RemovedHiveLineIsLeftOutOfTheStoredRecord)
     CChangeInspectView page(&state, journal, picker.Picker());
     Open(page, record);
     EXPECT_EQ(state.page, PageChangeInspection);
-    EXPECT_EQ(page.Editor().GetValue(3), u"9");
+    EXPECT_EQ(Row(page, 3)->GetValue(), u"9");
     ASSERT_EQ(page.Hives().size(), 2u);
 
     // Cancel in the question keeps the line.
@@ -363,7 +370,7 @@ TEST_F(AddChangeViewTest, FailedSaveKeepsTheFormAndWhatWasTyped)
     PressButton(page, IdSaveButton);
     EXPECT_FALSE(boxes.Calls().empty());
     EXPECT_TRUE(host.actions.empty());
-    EXPECT_TRUE(page.IsCreated());
+    EXPECT_TRUE(page.CWnd::IsCreated());
     EXPECT_EQ(page.Editor().GetValue(2), u"North");
     EXPECT_EQ(page.Editor().GetValue(4), u"calm");
     EXPECT_TRUE(GetPointFamilyCache()->FamiliesOf(site).empty());
@@ -401,11 +408,12 @@ TEST_F(AddChangeViewTest, TallFormScrollsByLinesWheelPagesAndThumb)
     UiTest::Wheel(&page, 300, 100, 120);
     EXPECT_EQ(bar->GetScrollPos(), 0);
     UiTest::ProcessEvents();
-    EXPECT_EQ(Row(page, 2)->GetTop(), Row(page, 1)->GetHeight());
+    const int titleHeight = page.Editor().Items().front()->GetHeight();
+    EXPECT_EQ(Row(page, 2)->GetTop(), titleHeight);
 
     page.SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
     UiTest::ProcessEvents();
-    EXPECT_EQ(Row(page, 2)->GetTop(), Row(page, 1)->GetHeight() - (client.bottom - 50));
+    EXPECT_EQ(Row(page, 2)->GetTop(), titleHeight - (client.bottom - 50));
 }
 
 TEST_F(AddChangeViewTest, TabMovesThroughTheRowsAndKeysGoToTheFocusedOne)

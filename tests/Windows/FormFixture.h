@@ -3,6 +3,7 @@
 #include "AddChangeView.h"
 #include "DatabaseManager.h"
 #include "EditorItem.h"
+#include "ISetting.h"
 #include "JournalCodes.h"
 #include "JournalComponent.h"
 #include "LanguageManager.h"
@@ -77,7 +78,18 @@ protected:
         UiTest::ProcessEvents();
     }
 
+    // The first row with the id: a record's own rows come before its hive lines, whose keys
+    // (line x 256 + 1 to 5) line 0 shares with them.
     static CEditorItem* Row(CAddChangeView& page, int id)
+    {
+        for (const auto& item : page.Editor().Items()) {
+            if (item->Id() == id)
+                return item.get();
+        }
+        return nullptr;
+    }
+
+    static CEditorItem* LastRow(CAddChangeView& page, int id)
     {
         CEditorItem* found = nullptr;
         for (const auto& item : page.Editor().Items()) {
@@ -88,9 +100,9 @@ protected:
     }
 
     // Clicks the value half of the row and types the text after what it holds.
-    static void Type(CAddChangeView& page, int id, const std::u16string& text)
+    static void Type(CAddChangeView& page, int id, const std::u16string& text) { Type(page, Row(page, id), text); }
+    static void Type(CAddChangeView& page, CEditorItem* row, const std::u16string& text)
     {
-        CEditorItem* row = Row(page, id);
         ASSERT_NE(row, nullptr);
         UiTest::Click(&page, row->Width() * 3 / 4, row->GetTop() + 4);
         UiTest::TypeText(&page, text);
