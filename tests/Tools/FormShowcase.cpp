@@ -57,6 +57,7 @@ int main(int argc, char** argv)
     GetSettingsManager()->Initialize({ &journal });
 
     AddUserField(1, u"Owner");
+    AddUserField(2, u"Origin");
     AddUserField(3, u"Weather");
     PointData point;
     point.name = u"Linden grove";
@@ -68,6 +69,7 @@ int main(int argc, char** argv)
     family.name = u"North";
     family.type = 1;
     family.note = u"Calm, strong spring build-up";
+    family.values = { { u"Origin", u"Swarm caught in June" } };
     journal.AddFamily(family);
     InspectData inspect;
     inspect.record.id_family = family.id_family;
