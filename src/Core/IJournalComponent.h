@@ -20,6 +20,13 @@ public:
     virtual std::int32_t AddFrameType(const std::u16string& name) = 0;
     virtual bool DeleteFrameType(std::int32_t idType) = 0;
 
+    // The changes the journal window asks for; each fires its events when the database took it.
+    virtual bool RenamePoint(std::int32_t idPoint, const std::u16string& name) = 0;
+    virtual bool DeletePoint(std::int32_t idPoint) = 0;
+    virtual bool RenameFamily(std::int32_t idFamily, const std::u16string& name) = 0;
+    virtual bool DeleteFamily(std::int32_t idFamily) = 0;
+    virtual bool DeleteInspect(std::int32_t idJournal) = 0;
+
 protected:
     virtual ~IJournalComponent() = default;
 };
