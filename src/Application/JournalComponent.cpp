@@ -12,7 +12,9 @@
 #include "FamilyViewSettings.h"
 #include "HousingsTable.h"
 #include "IJournalView.h"
+#include "IVisualComponent.h"
 #include "JournalSettings.h"
+#include "JournalTreeView.h"
 #include "JournalVisualComponent.h"
 #include "PointViewSettings.h"
 #include "PointFamilyCache.h"
@@ -120,12 +122,20 @@ bool DeleteType(std::int32_t idType)
 }
 }
 
-CJournalComponent::CJournalComponent()
+CJournalComponent::CJournalComponent(std::vector<PageFactory> pages)
     : CComponent(StringId::JournalName)
+    , m_pages(std::move(pages))
 {
 }
 
-CJournalComponent::~CJournalComponent() = default;
+CJournalComponent::~CJournalComponent()
+{
+    // The journal window hands its messages to the views, so it goes before them.
+    if (IVisualComponent* visual = GetVisualComponent()) {
+        if (auto* window = dynamic_cast<CWnd*>(visual->GetWindow()))
+            window->DestroyWindow();
+    }
+}
 
 void CJournalComponent::Create()
 {
@@ -134,6 +144,7 @@ void CJournalComponent::Create()
     GetJournalCache()->Load(database.get());
     GetQueenBeeCache()->Load(database.get());
     GetHousingCache()->Load(database.get());
+    AddView(std::make_unique<CJournalTreeView>(*this, m_pages));
     AddSetting(new CJournalSettings(this));
     AddSetting(new CPointViewSettings());
     AddSetting(new CFamilyViewSettings());

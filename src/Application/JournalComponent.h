@@ -4,6 +4,7 @@
 #include "HousingCache.h"
 #include "IJournalComponent.h"
 #include "JournalData.h"
+#include "JournalPages.h"
 
 #include <memory>
 
@@ -15,7 +16,8 @@ class IDatabase;
 class CJournalComponent : public CComponent, public IJournalComponent
 {
 public:
-    CJournalComponent();
+    // The pages every journal view shows, in registry order.
+    explicit CJournalComponent(std::vector<PageFactory> pages = JournalPageFactories());
     ~CJournalComponent() override;
 
     void Create() override;
@@ -26,13 +28,13 @@ public:
     // row: the call returns false (0), changes nothing and fires nothing.
     std::int32_t AddPoint(PointData& point) override;
     bool ChangePoint(PointData& point) override;
-    bool RenamePoint(std::int32_t idPoint, const std::u16string& name);
-    bool DeletePoint(std::int32_t idPoint);
+    bool RenamePoint(std::int32_t idPoint, const std::u16string& name) override;
+    bool DeletePoint(std::int32_t idPoint) override;
 
     std::int32_t AddFamily(FamilyData& family) override;
     bool UpdateFamily(FamilyData& family) override;
-    bool RenameFamily(std::int32_t idFamily, const std::u16string& name);
-    bool DeleteFamily(std::int32_t idFamily);
+    bool RenameFamily(std::int32_t idFamily, const std::u16string& name) override;
+    bool DeleteFamily(std::int32_t idFamily) override;
 
     std::int32_t AddHousing(const CHousingCache::Housing& housing);
     bool ChangeHousing(std::int32_t idHousing, const CHousingCache::Housing& housing);
@@ -49,7 +51,7 @@ public:
 
     std::int32_t AddInspect(InspectData& inspect) override;
     bool UpdateInspect(InspectData& inspect) override;
-    bool DeleteInspect(std::int32_t idJournal);
+    bool DeleteInspect(std::int32_t idJournal) override;
 
     // Adds one view; the component owns it.
     void AddView(std::unique_ptr<IJournalView> view);
@@ -60,5 +62,6 @@ private:
     // The store side of it, once the transaction is committed: queens, records, hives.
     void ForgetFamily(std::int32_t idFamily);
 
+    std::vector<PageFactory> m_pages;
     std::vector<std::unique_ptr<IJournalView>> m_views;
 };

@@ -31,6 +31,12 @@ public:
     virtual bool UpdateFamily(FamilyData& family) = 0;
     virtual std::int32_t AddInspect(InspectData& inspect) = 0;
     virtual bool UpdateInspect(InspectData& inspect) = 0;
+    // The changes the journal window asks for; each fires its events when the database took it.
+    virtual bool RenamePoint(std::int32_t idPoint, const std::u16string& name) = 0;
+    virtual bool DeletePoint(std::int32_t idPoint) = 0;
+    virtual bool RenameFamily(std::int32_t idFamily, const std::u16string& name) = 0;
+    virtual bool DeleteFamily(std::int32_t idFamily) = 0;
+    virtual bool DeleteInspect(std::int32_t idJournal) = 0;
 
 protected:
     virtual ~IJournalComponent() = default;

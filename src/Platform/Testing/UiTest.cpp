@@ -21,6 +21,8 @@ QWidget* InputOf(CWnd* window)
 
 QWidget* KeyTarget(CWnd* window)
 {
+    if (!window)
+        return QApplication::focusWidget();
     QWidget* widget = WidgetOf(window);
     if (widget) {
         widget->window()->activateWindow();

@@ -43,7 +43,8 @@ enum class ScrollPart { LineUp, LineDown, PageUp, PageDown, Thumb };
 RECT ScrollBarPart(CWnd* window, int bar, ScrollPart part);
 
 // Key input to the window (its widget gets the focus first). `keys` holds MK_SHIFT,
-// MK_CONTROL and ALT_KEY; the typed text follows from the key unless given.
+// MK_CONTROL and ALT_KEY; the typed text follows from the key unless given. A null window
+// means whatever has the keyboard focus, such as the editor of a tree label.
 constexpr UINT ALT_KEY = 0x1000;
 void KeyDown(CWnd* window, UINT virtualKey, UINT keys = 0);
 void KeyUp(CWnd* window, UINT virtualKey, UINT keys = 0);

@@ -1,0 +1,6 @@
+#include "JournalPages.h"
+
+std::vector<PageFactory> JournalPageFactories()
+{
+    return {};
+}

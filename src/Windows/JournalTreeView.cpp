@@ -1,0 +1,130 @@
+#include "JournalTreeView.h"
+
+#include "IJournalComponent.h"
+#include "QueenBeeCache.h"
+
+namespace {
+constexpr DWORD kTreeStyle =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS | TVS_SHOWSELALWAYS;
+constexpr int kPageTop = kJournalToolbarHeight + kTabStripHeight;
+}
+
+CJournalTreeView::CJournalTreeView(IJournalComponent& journal, const std::vector<PageFactory>& pages)
+    : CJournalView(m_style)
+    , m_journal(journal)
+    , m_pages(&m_state, journal, pages)
+{
+}
+
+CJournalTreeView::~CJournalTreeView() = default;
+
+void CJournalTreeView::Create(CWnd* parent)
+{
+    CJournalView::Create(parent);
+    CRect client;
+    parent->GetClientRect(&client);
+    m_width = client.Width();
+    m_height = client.Height();
+    m_tabs.Create(WS_CHILD | WS_VISIBLE,
+        CRect(kNavigationTreeWidth, kJournalToolbarHeight, m_width, kPageTop), parent, IdTabControl);
+    m_page = m_pages.Find(0, NodeNone, ActionShowList);
+    m_page->Create(parent);
+    m_tree.Create(kTreeStyle, CRect(0, kJournalToolbarHeight, kNavigationTreeWidth, m_height), parent, IdNavigationTree);
+    m_tree.Fill();
+}
+
+LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        Layout(LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)));
+        return 0;
+    case WM_SETFOCUS:
+        if (m_page)
+            m_page->Focus();
+        return 0;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        const bool tabChanged = header->idFrom == IdTabControl && header->code == TCN_SELCHANGE;
+        const bool nodeChanged = header->idFrom == IdNavigationTree && header->code == TVN_SELCHANGED;
+        if (tabChanged || nodeChanged)
+            OnSelectionChanged();
+        else if (header->idFrom == IdNavigationTree && header->code == TVN_ENDLABELEDIT)
+            OnNewName(*reinterpret_cast<const NMTVDISPINFO*>(lParam));
+        return 0;
+    }
+    case JournalActionMessage:
+        OnAction(static_cast<int>(wParam), static_cast<std::int32_t>(lParam));
+        return 0;
+    default:
+        return CJournalView::OnMessage(message, wParam, lParam);
+    }
+}
+
+void CJournalTreeView::Layout(int width, int height)
+{
+    m_width = width;
+    m_height = height;
+    if (m_tabs.IsCreated())
+        m_tabs.MoveWindow(kNavigationTreeWidth, kJournalToolbarHeight, width - kNavigationTreeWidth, kTabStripHeight);
+    if (m_tree.IsCreated())
+        m_tree.MoveWindow(0, kJournalToolbarHeight, kNavigationTreeWidth, height - kJournalToolbarHeight);
+    if (m_page)
+        m_page->Move(kNavigationTreeWidth, kPageTop, width - kNavigationTreeWidth, height - kPageTop);
+}
+
+void CJournalTreeView::SwitchPage(int tab, int kind, int action)
+{
+    if (m_page)
+        m_page->Destroy();
+    m_page = m_pages.Find(tab, kind, action);
+    m_page->Create(Parent());
+    m_page->Focus();
+}
+
+void CJournalTreeView::OnSelectionChanged()
+{
+    const CNavigationWin::Node node = m_tree.SelectedNode();
+    m_state.recordId = node.id;
+    // An open form stays open; it only learns the node.
+    if (m_state.page <= kLastListPage)
+        SwitchPage(m_tabs.GetCurSel(), node.kind, ActionShowList);
+}
+
+void CJournalTreeView::OnAction(int action, std::int32_t id)
+{
+    switch (action) {
+    case ActionDeleteSite:
+        m_journal.DeletePoint(id);
+        return;
+    case ActionDeleteColony:
+        m_journal.DeleteFamily(id);
+        return;
+    case ActionDeleteInspection:
+        m_journal.DeleteInspect(id);
+        return;
+    case ActionDeleteQueen:
+        GetQueenBeeCache()->DeleteQueenBee(id);
+        return;
+    default:
+        break;
+    }
+    const CNavigationWin::Node node = m_tree.SelectedNode();
+    m_state.recordId = action == ActionShowList ? node.id : id;
+    SwitchPage(m_tabs.GetCurSel(), node.kind, action);
+}
+
+void CJournalTreeView::OnNewName(const NMTVDISPINFO& info)
+{
+    if (!info.item.pszText)
+        return;
+    const std::u16string name = info.item.pszText;
+    if (name.empty() || name == m_tree.GetItemText(info.item.hItem))
+        return;
+    const CNavigationWin::Node node = m_tree.NodeOf(info.item.hItem);
+    m_tree.SetItemText(info.item.hItem, name);
+    if (node.kind == NodeSite)
+        m_journal.RenamePoint(node.id, name);
+    else if (node.kind == NodeColony)
+        m_journal.RenameFamily(node.id, name);
+}

@@ -1,0 +1,178 @@
+#include "NavigationWin.h"
+
+#include "IVisualComponent.h"
+#include "LanguageManager.h"
+#include "Menu.h"
+#include "MessageBox.h"
+#include "PointFamilyCache.h"
+#include "StringIds.h"
+#include "VisualManager.h"
+#include "WndImpl.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+constexpr EventType kEvents[] = { EventPointsChanged, EventFamiliesChanged };
+
+struct MenuEntry
+{
+    std::int32_t textId;
+    UINT command;
+};
+
+// Menu commands 1 to 8 and the actions they run.
+constexpr int kActionOfCommand[] = { ActionShowList, ActionAddSite, ActionDeleteSite, ActionChangeSite,
+    ActionAddColony, ActionChangeColony, ActionDeleteColony, ActionAddInspection, ActionAddQueen };
+
+std::vector<MenuEntry> MenuOf(int kind)
+{
+    switch (kind) {
+    case NodeSite:
+        return { { StringId::AddFamily, 4 }, { StringId::ChangePoint, 3 }, { StringId::DeletePoint, 2 } };
+    case NodeColony:
+        return { { StringId::AddInspect, 7 }, { StringId::AddQueenBee, 8 }, { StringId::ChangeFamily, 5 },
+            { StringId::DeleteFamily, 6 } };
+    default:
+        return { { StringId::AddPoint, 1 } };
+    }
+}
+
+bool IsDelete(int action)
+{
+    return action == ActionDeleteSite || action == ActionDeleteColony;
+}
+}
+
+CNavigationWin::CNavigationWin()
+{
+    for (EventType event : kEvents)
+        GetEventManager()->Subscribe(this, event);
+}
+
+CNavigationWin::~CNavigationWin()
+{
+    for (EventType event : kEvents)
+        GetEventManager()->Unsubscribe(this, event);
+}
+
+void CNavigationWin::Fill()
+{
+    if (!IsCreated())
+        return;
+    ++m_fills;
+    m_nodes.clear();
+    DeleteAllItems();
+    const CPointFamilyCache* cache = GetPointFamilyCache();
+    for (const auto& [idPoint, point] : cache->Points()) {
+        const HTREEITEM site = InsertItem(point.name);
+        m_nodes[site] = { idPoint, NodeSite };
+        std::vector<std::int32_t> families = cache->FamiliesOf(idPoint);
+        std::sort(families.begin(), families.end());
+        for (std::int32_t idFamily : families) {
+            if (const CPointFamilyCache::Family* family = cache->FindFamily(idFamily))
+                m_nodes[InsertItem(family->name, site)] = { idFamily, NodeColony };
+        }
+    }
+}
+
+CNavigationWin::Node CNavigationWin::NodeOf(HTREEITEM item) const
+{
+    const auto found = m_nodes.find(item);
+    return found == m_nodes.end() ? Node {} : found->second;
+}
+
+CNavigationWin::Node CNavigationWin::SelectedNode() const
+{
+    return NodeOf(GetSelectedItem());
+}
+
+void CNavigationWin::OnEvent()
+{
+    Fill();
+}
+
+void CNavigationWin::OnDestroy()
+{
+    m_nodes.clear();
+    CTreeCtrl::OnDestroy();
+}
+
+void CNavigationWin::OnLButtonDown(UINT flags, CPoint point)
+{
+    CTreeCtrl::OnLButtonDown(flags, point);
+    SelectItem(HitTest(point));
+}
+
+void CNavigationWin::OnRButtonDown(UINT, CPoint point)
+{
+    SelectItem(HitTest(point));
+    ShowMenu(point);
+}
+
+void CNavigationWin::OnContextMenu(CWnd*, CPoint screenPoint)
+{
+    // The mouse opened the menu already on the button press; only the menu key is left.
+    if (screenPoint.x != -1 || screenPoint.y != -1)
+        return;
+    CRect place;
+    if (const HTREEITEM selected = GetSelectedItem(); selected && GetItemRect(selected, &place, TRUE)) {
+        ShowMenu(place.CenterPoint());
+        return;
+    }
+    CRect client;
+    GetClientRect(&client);
+    ShowMenu(CPoint(client.Width() / 2, 0));
+}
+
+BOOL CNavigationWin::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const UINT command = LOWORD(wParam);
+    if (HIWORD(wParam) != 0 || command == 0 || command >= std::size(kActionOfCommand))
+        return CTreeCtrl::OnCommand(wParam, lParam);
+    RunAction(kActionOfCommand[command]);
+    return TRUE;
+}
+
+void CNavigationWin::ShowMenu(CPoint point)
+{
+    CMenu menu;
+    menu.CreatePopupMenu();
+    for (const MenuEntry& entry : MenuOf(SelectedNode().kind))
+        menu.AppendMenu(MF_STRING, entry.command, GetLanguageManager()->GetString(entry.textId));
+    CRect window;
+    GetWindowRect(&window);
+    menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, window.left + point.x, window.top + point.y, this);
+}
+
+void CNavigationWin::RunAction(int action)
+{
+    IVisualComponent* component = GetVisualManager()->FindComponent(GetLanguageManager()->GetString(StringId::JournalName));
+    IWnd* journal = component ? component->GetWindow() : nullptr;
+    if (!journal)
+        return;
+    const HTREEITEM selected = GetSelectedItem();
+    const Node node = NodeOf(selected);
+    if (IsDelete(action)) {
+        ILanguageManager* language = GetLanguageManager();
+        const std::u16string question =
+            language->GetString(StringId::DeleteQuestion) + u" '" + GetItemText(selected) + u"'?";
+        const std::int32_t title = action == ActionDeleteSite ? StringId::DeletePoint : StringId::DeleteFamily;
+        if (MessageBoxW(dynamic_cast<CWnd*>(journal), question, language->GetString(title), MB_YESNO) != IDYES)
+            return;
+    }
+    const unsigned fills = m_fills;
+    journal->SendMsg(JournalActionMessage, static_cast<WPARAM>(action), node.id);
+    // A delete that went through has rebuilt the tree already, and the old handle names nothing.
+    if (IsDelete(action) && fills == m_fills) {
+        Forget(selected);
+        DeleteItem(selected);
+    }
+}
+
+void CNavigationWin::Forget(HTREEITEM item)
+{
+    for (HTREEITEM child = GetChildItem(item); child; child = GetNextSiblingItem(child))
+        Forget(child);
+    m_nodes.erase(item);
+}
