@@ -15,3 +15,13 @@ std::int64_t ParseDateText(const std::u16string& text)
     local.tm_isdst = -1;
     return static_cast<std::int64_t>(std::mktime(&local));
 }
+
+std::u16string FormatDateText(std::int64_t time)
+{
+    const std::time_t seconds = static_cast<std::time_t>(time);
+    std::tm local {};
+    localtime_r(&seconds, &local);
+    char text[32] = {};
+    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
+    return ToWide(text);
+}
