@@ -90,6 +90,8 @@ TEST_F(TablePageTest, ColoniesWithEveryOptionOffShowNameAndUserColumnsSortedByNa
     UiTest::Image image = UiTest::Grab(view);
     const int bar = grid.BarHeight();
     EXPECT_EQ(image.At(3, client.bottom - 50), kBlack);
+    EXPECT_EQ(image.At(500, client.bottom - 1), kBlack);
+    EXPECT_EQ(image.At(client.right - 1, client.bottom - 25), kBlack);
     EXPECT_EQ(image.At(5, client.bottom - 25), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(image.At(500, client.bottom - 25), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(image.At(3, bar + 42 + 30), kWhite);
