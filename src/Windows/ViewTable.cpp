@@ -270,12 +270,17 @@ BOOL CViewTable::OnMouseWheel(UINT, short delta, CPoint point)
     return TRUE;
 }
 
-void CViewTable::OnHScroll(UINT code, UINT position, CScrollBar* bar)
+void CViewTable::OnHScroll(UINT code, UINT, CScrollBar* bar)
 {
-    OnVScroll(code, position, bar);
+    ScrollGrid(bar, code);
 }
 
 void CViewTable::OnVScroll(UINT code, UINT, CScrollBar* bar)
+{
+    ScrollGrid(bar, code);
+}
+
+void CViewTable::ScrollGrid(CScrollBar* bar, UINT code)
 {
     for (const GridEntry& entry : m_grids) {
         if (entry.grid->OwnsBar(bar)) {

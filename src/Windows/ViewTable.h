@@ -77,6 +77,7 @@ private:
     };
 
     CTableGrid* GridAt(CPoint point);
+    void ScrollGrid(CScrollBar* bar, UINT code);
     void PostAction(int action, int id);
     void DeleteSelected();
 

@@ -119,3 +119,31 @@ TEST_F(TableGridInputTest, BordersShowSizingCursorsAndDragsKeepThreePixels)
     EXPECT_EQ(grid.Headers()[0]->width, 3);
     EXPECT_EQ(GetLayoutStore().GetRowHeight(grid.Rows()[0]->id, 1), 3);
 }
+
+TEST_F(TableGridInputTest, ThumbDragReachesRowsBeyondSixteenBitsOfScrolling)
+{
+    Start(kPointViewSettingsKey, {});
+    for (std::int32_t id = 1; id <= 2000; ++id)
+        GetPointFamilyCache()->SetPoint(id, { u"Site " + IntToText(id), u"", 0 });
+    CViewPoints* view = Show<CViewPoints>();
+    CTableDrawer& grid = view->Grid().Drawer();
+    auto* bar = dynamic_cast<CScrollBar*>(view->GetDlgItem(kVerticalBar));
+    ASSERT_NE(bar, nullptr);
+    SCROLLBARINFO parts;
+    ASSERT_TRUE(bar->GetScrollBarInfo(&parts));
+    CRect barRect;
+    bar->GetClientRect(&barRect);
+    const int thumb = (parts.xyThumbTop + parts.xyThumbBottom) / 2;
+    UiTest::MouseDown(bar, 8, thumb);
+    UiTest::MouseMove(bar, 8, barRect.bottom + 50, MK_LBUTTON);
+    UiTest::MouseUp(bar, 8, barRect.bottom + 50);
+
+    SCROLLINFO info;
+    bar->GetScrollInfo(&info);
+    const int last = info.nMax - static_cast<int>(info.nPage) + 1;
+    ASSERT_GT(last, 0xFFFF);
+    EXPECT_EQ(bar->GetScrollPos(), last);
+    // The row that holds the offset; one ending on it keeps it.
+    EXPECT_EQ(grid.FirstVisibleRow()->index, static_cast<std::size_t>((last - 1) / DefaultRowHeight));
+    EXPECT_GT(grid.FirstVisibleRow()->index, 1980u);
+}
