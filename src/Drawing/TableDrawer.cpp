@@ -171,9 +171,14 @@ void CTableDrawer::SelectRowAt(int x, int y)
 
 void CTableDrawer::SelectFirstRow()
 {
+    SelectRow(m_rows.empty() ? nullptr : m_rows.front().get());
+}
+
+void CTableDrawer::SelectRow(TableRow* row)
+{
     if (m_selected)
         SetRowHighlight(m_selected, false);
-    m_selected = m_rows.empty() ? nullptr : m_rows.front().get();
+    m_selected = row;
     if (m_selected)
         SetRowHighlight(m_selected, true);
 }

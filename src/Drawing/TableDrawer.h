@@ -39,6 +39,8 @@ public:
 
     void SelectRowAt(int x, int y);
     void SelectFirstRow();
+    // Selects the row (one of the grid's, or none).
+    void SelectRow(TableRow* row);
     void SetRowHighlight(TableRow* row, bool on);
     std::u16string GetCellText(const TableRow* row, int columnId) const;
 

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "ISetting.h"
+#include "LanguageManager.h"
+#include "SettingsManager.h"
+#include "TableDrawer.h"
+#include "UserFields.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Whether the view settings page with that caption (a language string) switches the column on.
+inline bool IsViewSettingChecked(std::int32_t settingsCaption, const std::u16string& name)
+{
+    ISetting* setting = GetSettingsManager()->FindSetting(GetLanguageManager()->GetString(settingsCaption));
+    return setting && setting->GetSavedValue(name) == u"checked";
+}
+
+// Rebuilds a grid from records of one kind: the columns described by a table (each shown always
+// or when its view setting is checked), the user's own fields, then one row per record.
+template <class Item>
+class CGridBuilder
+{
+public:
+    struct Column
+    {
+        int id;
+        std::int32_t caption;
+        int type;
+        const char16_t* setting; // null: always shown
+        std::function<std::u16string(const Item&)> cell;
+    };
+
+    // Empties the grid.
+    CGridBuilder(CTableDrawer& grid, std::int32_t settingsCaption)
+        : m_grid(grid)
+        , m_settingsCaption(settingsCaption)
+    {
+        m_grid.Clear();
+    }
+
+    void AddColumns(const std::vector<Column>& columns)
+    {
+        for (const Column& column : columns) {
+            if (column.setting && !IsViewSettingChecked(m_settingsCaption, column.setting))
+                continue;
+            CTableHeader* header = m_grid.AddHeader(GetLanguageManager()->GetString(column.caption), column.id, column.type);
+            m_cells.push_back({ header, column.cell, {} });
+        }
+    }
+
+    // One column per user field of the owner kind, with ids counting up from firstId.
+    void AddUserColumns(std::int32_t itable, int firstId)
+    {
+        m_fields = std::make_unique<CUserFields>(itable);
+        int id = firstId;
+        for (const CUserFields::Field& field : m_fields->Fields())
+            m_cells.push_back({ m_grid.AddHeader(field.name, id++, field.type), nullptr, field.name });
+    }
+
+    // idRecord is the record's group of user field values.
+    void AddRow(int id, int kind, std::int32_t idRecord, const Item& item)
+    {
+        auto row = CTableDrawer::NewRow(id, kind);
+        for (const Cell& cell : m_cells)
+            m_grid.AddCell(row.get(), cell.text ? cell.text(item) : m_fields->Value(idRecord, cell.field), cell.header);
+        m_grid.AddRow(std::move(row));
+    }
+
+    // Sizes the headers, then sorts by the column unless it is 0.
+    void Finish(int sortColumn)
+    {
+        m_grid.LayoutHeaders();
+        if (sortColumn != 0)
+            m_grid.SortByColumn(sortColumn);
+    }
+
+private:
+    struct Cell
+    {
+        CTableHeader* header;
+        std::function<std::u16string(const Item&)> text;
+        std::u16string field;
+    };
+
+    CTableDrawer& m_grid;
+    std::int32_t m_settingsCaption;
+    std::unique_ptr<CUserFields> m_fields;
+    std::vector<Cell> m_cells;
+};

@@ -1,0 +1,130 @@
+#include "ViewFamilies.h"
+
+#include "GridBuilder.h"
+#include "JournalCache.h"
+#include "ParseDateText.h"
+#include "PointFamilyCache.h"
+#include "QueenBeeCache.h"
+#include "StringIds.h"
+#include "Text.h"
+
+#include <numeric>
+
+namespace {
+constexpr int kNameColumn = 512;
+constexpr int kFirstUserColumn = 523;
+constexpr int kFamilyRow = 2;
+constexpr std::int32_t kFamilyFields = 2;
+constexpr std::int32_t kLastFamilyType = 13;
+
+struct FamilyRow
+{
+    std::int32_t id;
+    const CPointFamilyCache::Family& family;
+    const CJournalCache::Record* latest; // null for a colony without records
+};
+using Builder = CGridBuilder<FamilyRow>;
+
+// The colony's record with the latest date; of records on one date, the last entered.
+const CJournalCache::Record* LatestRecord(std::int32_t idFamily)
+{
+    const CJournalCache::Record* latest = nullptr;
+    for (std::int32_t id : GetJournalCache()->RecordsOf(idFamily)) {
+        const CJournalCache::Record* record = GetJournalCache()->FindRecord(id);
+        if (record && (!latest || record->date >= latest->date))
+            latest = record;
+    }
+    return latest;
+}
+
+// A figure of the latest record; 0 without one.
+std::function<std::u16string(const FamilyRow&)> Figure(std::int32_t (*of)(const CJournalCache::Record&))
+{
+    return [of](const FamilyRow& row) { return IntToText(row.latest ? of(*row.latest) : 0); };
+}
+
+std::int32_t SumOfHives(const CJournalCache::Record& record, std::int32_t CJournalCache::HiveRow::*field)
+{
+    return std::accumulate(record.hives.begin(), record.hives.end(), 0,
+        [field](std::int32_t sum, const CJournalCache::HiveRow& hive) { return sum + hive.*field; });
+}
+
+std::u16string TypeName(std::int32_t type)
+{
+    return CViewTable::Text(StringId::FamilyTypeNone + (type >= 1 && type <= kLastFamilyType ? type : 0));
+}
+
+// Birth dates of the colony's living queens, each followed by a space.
+std::u16string LivingQueenBirthDates(std::int32_t idFamily)
+{
+    std::u16string dates;
+    for (const auto& [id, queen] : GetQueenBeeCache()->QueensOf(idFamily)) {
+        if (!queen.is_dead)
+            dates += FormatDateText(queen.date) + u" ";
+    }
+    return dates;
+}
+
+const std::vector<Builder::Column>& LeadingColumns()
+{
+    static const std::vector<Builder::Column> columns {
+        { kNameColumn, StringId::FamilyNameField, ColumnText, nullptr, [](const FamilyRow& r) { return r.family.name; } },
+        { 513, StringId::FamilyTypeField, ColumnText, u"check_type",
+            [](const FamilyRow& r) { return TypeName(r.family.type); } },
+        { 514, StringId::NoteField, ColumnText, u"check_note", [](const FamilyRow& r) { return r.family.note; } },
+    };
+    return columns;
+}
+
+const std::vector<Builder::Column>& LatestRecordColumns()
+{
+    static const std::vector<Builder::Column> columns {
+        { 515, StringId::FramesField, ColumnInteger, u"check_frame", Figure([](const auto& r) { return r.frame; }) },
+        { 516, StringId::StrengthField, ColumnInteger, u"check_bees", Figure([](const auto& r) { return r.strength; }) },
+        { 517, StringId::HoneyField, ColumnInteger, u"check_honey",
+            Figure([](const auto& r) { return SumOfHives(r, &CJournalCache::HiveRow::honey); }) },
+        { 518, StringId::BroodField, ColumnInteger, u"check_brood",
+            Figure([](const auto& r) { return SumOfHives(r, &CJournalCache::HiveRow::brood); }) },
+        { 519, StringId::WaxField, ColumnInteger, u"check_wox", Figure([](const auto& r) { return r.wax; }) },
+        { 520, StringId::HousingCountField, ColumnInteger, u"check_housing",
+            Figure([](const auto& r) { return static_cast<std::int32_t>(r.hives.size()); }) },
+        { 521, StringId::QueenStateField, ColumnCheck, u"check_exist_bee_queen",
+            [](const FamilyRow& r) { return CViewTable::Text(StringId::QueenStateNone + (r.latest ? r.latest->is_queen_bee : 0)); } },
+        { 522, StringId::QueenBirthDatesField, ColumnDate, u"check_birthday_bee_queen",
+            [](const FamilyRow& r) { return LivingQueenBirthDates(r.id); } },
+    };
+    return columns;
+}
+}
+
+CViewFamilies::CViewFamilies(JournalState* state)
+    : CViewTable(state,
+        { ActionAddColony, true, ActionChangeColony, ActionDeleteColony, StringId::DeleteFamily, kNameColumn, true },
+        { EventFamilyViewSettingsChanged, EventQueenBeesChanged, EventInspectsChanged, EventFamiliesChanged })
+{
+}
+
+void CViewFamilies::Prepare()
+{
+    m_state->page = PageColonies;
+    Reload();
+}
+
+bool CViewFamilies::Accepts(int tab, int kind, int action)
+{
+    return tab == 0 && kind == NodeSite && action == ActionShowList;
+}
+
+void CViewFamilies::FillTable()
+{
+    Builder builder(Grid().Drawer(), StringId::FamilyViewSettingsTitle);
+    builder.AddColumns(LeadingColumns());
+    builder.AddUserColumns(kFamilyFields, kFirstUserColumn);
+    builder.AddColumns(LatestRecordColumns());
+    const CPointFamilyCache* cache = GetPointFamilyCache();
+    for (std::int32_t id : cache->FamiliesOf(m_state->recordId)) {
+        if (const CPointFamilyCache::Family* family = cache->FindFamily(id))
+            builder.AddRow(id, kFamilyRow, family->id_record, FamilyRow { id, *family, LatestRecord(id) });
+    }
+    builder.Finish(kNameColumn);
+}

@@ -1,0 +1,189 @@
+#include "ViewInspect.h"
+
+#include "Dc.h"
+#include "GridBuilder.h"
+#include "JournalCache.h"
+#include "ParseDateText.h"
+#include "StringIds.h"
+#include "Text.h"
+
+#include <ctime>
+
+namespace {
+using Record = CJournalCache::Record;
+using HiveRow = CJournalCache::HiveRow;
+constexpr int kDateColumn = 768;
+constexpr int kHiveNameColumn = 778;
+constexpr int kFirstUserColumn = 784;
+constexpr int kRecordRow = 3;
+constexpr std::int32_t kRecordFields = 3;
+constexpr int kPanelHeight = 80;
+constexpr UINT kLowerHorizontalBar = 12326;
+constexpr UINT kLowerVerticalBar = 12327;
+
+// 1 January of this year at this time of day.
+std::int64_t StartOfYear(std::time_t now)
+{
+    std::tm local {};
+    localtime_r(&now, &local);
+    local.tm_mon = 0;
+    local.tm_mday = 1;
+    local.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&local));
+}
+
+const std::vector<CGridBuilder<Record>::Column>& RecordColumns()
+{
+    static const std::vector<CGridBuilder<Record>::Column> columns {
+        { kDateColumn, StringId::RecordDateField, ColumnDate, nullptr, [](const Record& r) { return FormatDateText(r.date); } },
+        { 769, StringId::FramesField, ColumnInteger, nullptr, [](const Record& r) { return IntToText(r.frame); } },
+        { 770, StringId::StrengthField, ColumnInteger, nullptr, [](const Record& r) { return IntToText(r.strength); } },
+        { 771, StringId::QueenStateField, ColumnCheck, nullptr,
+            [](const Record& r) { return CViewTable::Text(StringId::QueenStateNone + r.is_queen_bee); } },
+        { 772, StringId::WaxField, ColumnInteger, u"check_give_wox", [](const Record& r) { return IntToText(r.wax); } },
+        { 773, StringId::AmbrosiaField, ColumnInteger, u"check_ambrosia",
+            [](const Record& r) { return IntToText(r.ambrosia); } },
+        { 774, StringId::ExtractedHoneyField, ColumnInteger, u"check_pump_honey",
+            [](const Record& r) { return IntToText(r.evacuation); } },
+        { 775, StringId::FeedingField, ColumnInteger, u"check_feeding", [](const Record& r) { return IntToText(r.dieting); } },
+        { 776, StringId::DiseaseField, ColumnText, u"check_diseases",
+            [](const Record& r) { return CViewTable::Text(StringId::DiseaseNone + r.disease); } },
+        { 777, StringId::NoteField, ColumnText, u"check_note", [](const Record& r) { return r.note; } },
+    };
+    return columns;
+}
+
+const std::vector<CGridBuilder<HiveRow>::Column>& HiveColumns()
+{
+    static const std::vector<CGridBuilder<HiveRow>::Column> columns {
+        { kHiveNameColumn, StringId::HousingNameField, ColumnText, nullptr, [](const HiveRow& h) { return h.name_housing; } },
+        { 779, StringId::BroodField, ColumnInteger, nullptr, [](const HiveRow& h) { return IntToText(h.brood); } },
+        { 780, StringId::HoneyField, ColumnInteger, nullptr, [](const HiveRow& h) { return IntToText(h.honey); } },
+        { 781, StringId::OpenBroodField, ColumnInteger, u"check_open_brood",
+            [](const HiveRow& h) { return IntToText(h.open_brood); } },
+        { 782, StringId::SealedBroodField, ColumnInteger, u"check_seal_brood",
+            [](const HiveRow& h) { return IntToText(h.close_brood); } },
+        { 783, StringId::MarketableHoneyField, ColumnInteger, u"check_good_honey",
+            [](const HiveRow& h) { return IntToText(h.goods_honey); } },
+    };
+    return columns;
+}
+}
+
+CViewInspect::CViewInspect(JournalState* state)
+    : CViewTable(state,
+        { ActionAddInspection, true, ActionChangeInspection, ActionDeleteInspection, StringId::DeleteInspect, 0, true },
+        {})
+    , m_lower(this)
+    , m_from(StartOfYear(std::time(nullptr)))
+    , m_to(static_cast<std::int64_t>(std::time(nullptr)))
+{
+    AddGrid(&m_lower, kLowerHorizontalBar, kLowerVerticalBar);
+}
+
+void CViewInspect::Prepare()
+{
+    m_state->page = PageInspections;
+    Reload();
+}
+
+bool CViewInspect::Accepts(int tab, int kind, int action)
+{
+    return tab == 0 && kind == NodeColony && action == ActionShowList;
+}
+
+void CViewInspect::FillTable()
+{
+    CGridBuilder<Record> builder(Grid().Drawer(), StringId::RecordViewSettingsTitle);
+    builder.AddColumns(RecordColumns());
+    builder.AddUserColumns(kRecordFields, kFirstUserColumn);
+    const CJournalCache* cache = GetJournalCache();
+    for (std::int32_t id : cache->RecordsOf(m_state->recordId)) {
+        const Record* record = cache->FindRecord(id);
+        if (record && record->date >= m_from && record->date <= m_to)
+            builder.AddRow(id, kRecordRow, record->id_record, *record);
+    }
+    builder.Finish(kDateColumn);
+}
+
+void CViewInspect::FillHiveLines()
+{
+    CGridBuilder<HiveRow> builder(m_lower.Drawer(), StringId::RecordViewSettingsTitle);
+    builder.AddColumns(HiveColumns());
+    const TableRow* selected = Grid().Drawer().SelectedRow();
+    if (const Record* record = selected ? GetJournalCache()->FindRecord(selected->id) : nullptr) {
+        int position = 1;
+        for (const HiveRow& hive : record->hives)
+            builder.AddRow(position++, kRecordRow, 0, hive);
+    }
+    builder.Finish(kHiveNameColumn);
+    m_lower.Refresh();
+}
+
+void CViewInspect::OnSelectionChanged()
+{
+    CViewTable::OnSelectionChanged();
+    FillHiveLines();
+}
+
+int CViewInspect::OnCreate(CREATESTRUCT* create)
+{
+    const DWORD style = WS_CHILD | WS_VISIBLE;
+    m_fromPicker.Create(style | DTS_SHORTDATEFORMAT, CRect(0, 0, 80, 20), this, IdFrom);
+    m_toPicker.Create(style | DTS_SHORTDATEFORMAT, CRect(0, 0, 80, 20), this, IdTo);
+    m_apply.Create(u">>", style | BS_PUSHBUTTON, CRect(0, 0, 30, 20), this, IdApply);
+    if (m_from != 0)
+        m_fromPicker.SetTime(m_from);
+    if (m_to != 0)
+        m_toPicker.SetTime(m_to);
+    return CViewTable::OnCreate(create);
+}
+
+void CViewInspect::OnSize(UINT type, int cx, int cy)
+{
+    const int top = cy - 75;
+    m_fromPicker.MoveWindow(100, top, 80, 20);
+    m_toPicker.MoveWindow(230, top, 80, 20);
+    m_apply.MoveWindow(315, top, 30, 20);
+    CViewTable::OnSize(type, cx, cy);
+}
+
+void CViewInspect::SetGridArea(int left, int top, int right, int bottom)
+{
+    const int lowest = bottom - kPanelHeight;
+    m_split = lowest - (lowest - top) / 5;
+    Grid().SetArea(CRect(left, top, right, m_split));
+    m_lower.SetArea(CRect(left, m_split + 1, right, lowest));
+}
+
+void CViewInspect::DrawPanel(CDC* dc, int left, int top, int right, int bottom)
+{
+    CViewTable::DrawPanel(dc, left, top, right, bottom);
+    dc->SetBkMode(TRANSPARENT);
+    dc->SetTextColor(RGB(0, 0, 0));
+    CRect from(left, top, left + 95, bottom - 50);
+    dc->DrawText(CViewTable::Text(StringId::RecordsFromLabel), &from, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    CRect to(left + 180, top, left + 230, bottom - 50);
+    dc->DrawText(CViewTable::Text(StringId::RecordsToLabel), &to, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void CViewInspect::OnPaint()
+{
+    CPaintDC dc(this);
+    PaintPage(&dc);
+    CRect client;
+    GetClientRect(&client);
+    dc.MoveTo(client.left, m_split);
+    dc.LineTo(client.right, m_split);
+}
+
+BOOL CViewInspect::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(wParam) != IdApply || HIWORD(wParam) != BN_CLICKED)
+        return CViewTable::OnCommand(wParam, lParam);
+    m_toPicker.GetTime(m_to);
+    m_fromPicker.GetTime(m_from);
+    Reload();
+    Invalidate();
+    return TRUE;
+}

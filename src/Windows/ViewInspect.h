@@ -1,0 +1,47 @@
+#pragma once
+
+#include "DateTimeCtrl.h"
+#include "ViewTable.h"
+
+#include <cstdint>
+
+// The inspection records of the selected colony within a date range, and below them the hive
+// lines of the selected record.
+class CViewInspect : public CViewTable
+{
+public:
+    static constexpr int IdFrom = 12328;
+    static constexpr int IdTo = 12329;
+    static constexpr int IdApply = 12330;
+
+    explicit CViewInspect(JournalState* state);
+
+    void Prepare() override;
+    bool Accepts(int tab, int kind, int action) override;
+    void FillTable() override;
+    void DrawPanel(CDC* dc, int left, int top, int right, int bottom) override;
+    void SetGridArea(int left, int top, int right, int bottom) override;
+
+    int OnCreate(CREATESTRUCT* create) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnPaint() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    CTableGrid& LowerGrid() { return m_lower; }
+    std::int64_t RangeFrom() const { return m_from; }
+    std::int64_t RangeTo() const { return m_to; }
+
+protected:
+    void OnSelectionChanged() override;
+
+private:
+    void FillHiveLines();
+
+    CTableGrid m_lower;
+    CDateTimeCtrl m_fromPicker;
+    CDateTimeCtrl m_toPicker;
+    CButton m_apply;
+    std::int64_t m_from;
+    std::int64_t m_to;
+    int m_split = 0;
+};

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "Button.h"
+#include "EmptyViewJournal.h"
+#include "EventManager.h"
+#include "TableGrid.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+// What a list page's buttons post, and how its delete is asked and shown.
+struct TableActions
+{
+    int add;
+    bool addForRecord; // the add action carries the page's record id, else 0
+    int change;
+    int remove;
+    std::int32_t deleteTitle;
+    int nameColumn; // the column whose text the delete question quotes; 0 for the bare question
+    bool removeRow; // the deleted row leaves the grid at once, before the reload
+};
+
+// A list page: a grid above a panel of add, delete and change buttons. The buttons post actions
+// to the journal window; the page never changes data itself.
+class CViewTable : public CEmptyViewJournal, public ISubscriber
+{
+public:
+    static constexpr int IdAdd = 12321;
+    static constexpr int IdDelete = 12322;
+    static constexpr int IdChange = 12323;
+
+    // Subscribes to the events; each of them reloads the grid.
+    CViewTable(JournalState* state, TableActions actions, std::initializer_list<std::int32_t> events);
+    ~CViewTable() override;
+
+    static std::u16string Text(std::int32_t id);
+
+    CTableGrid& Grid() { return m_grid; }
+    void OnEvent() override;
+
+    virtual void FillTable() {}
+    virtual void DrawPanel(CDC* dc, int left, int top, int right, int bottom);
+    virtual void SetGridArea(int left, int top, int right, int bottom);
+
+    int OnCreate(CREATESTRUCT* create) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnPaint() override;
+    BOOL OnEraseBkgnd(CDC* dc) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
+    void OnHScroll(UINT code, UINT position, CScrollBar* bar) override;
+    void OnVScroll(UINT code, UINT position, CScrollBar* bar) override;
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+
+protected:
+    // The grid and the buttons after a rebuild of the rows.
+    void Reload();
+    // After the selection of the main grid changed: the buttons follow it.
+    virtual void OnSelectionChanged();
+    // A second grid (the page owns it) below the main one, with the same mouse input.
+    void AddGrid(CTableGrid* grid, UINT horizontalId, UINT verticalId);
+    // The panel below the lowest grid, then the grids.
+    void PaintPage(CDC* dc);
+
+private:
+    struct GridEntry
+    {
+        CTableGrid* grid;
+        UINT horizontalId;
+        UINT verticalId;
+    };
+
+    CTableGrid* GridAt(CPoint point);
+    void ScrollGrid(CScrollBar* bar, UINT code);
+    void PostAction(int action, int id);
+    void DeleteSelected();
+
+    CTableGrid m_grid;
+    std::vector<GridEntry> m_grids;
+    CButton m_add;
+    CButton m_delete;
+    CButton m_change;
+    CTableGrid* m_dragged = nullptr;
+    TableActions m_actions;
+    std::vector<std::int32_t> m_events;
+};

@@ -1,0 +1,329 @@
+#include "TablePageFixture.h"
+
+#include "DateTimeCtrl.h"
+#include "GdiDefs.h"
+#include "ParseDateText.h"
+#include "ScrollBar.h"
+#include "ViewFamilies.h"
+#include "ViewInspect.h"
+#include "ViewPoints.h"
+
+namespace {
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kGrey = RGB(200, 200, 200);
+
+std::int64_t Local(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
+{
+    std::tm local {};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day;
+    local.tm_hour = hour;
+    local.tm_min = minute;
+    local.tm_sec = second;
+    local.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&local));
+}
+
+const std::initializer_list<const char16_t*> kFamilyChecks { u"check_bees", u"check_brood", u"check_honey",
+    u"check_wox", u"check_frame", u"check_housing", u"check_birthday_bee_queen", u"check_exist_bee_queen",
+    u"check_type", u"check_note" };
+const std::initializer_list<const char16_t*> kRecordChecks { u"check_good_honey", u"check_pump_honey",
+    u"check_feeding", u"check_seal_brood", u"check_open_brood", u"check_give_wox", u"check_ambrosia",
+    u"check_diseases", u"check_note" };
+
+CJournalCache::HiveRow Hive(const std::u16string& name, std::int32_t brood, std::int32_t honey)
+{
+    CJournalCache::HiveRow hive;
+    hive.name_housing = name;
+    hive.brood = brood;
+    hive.honey = honey;
+    return hive;
+}
+
+bool Enabled(CWnd* page, int id)
+{
+    return page->GetDlgItem(id)->IsWindowEnabled();
+}
+
+// Sets the pickers as the user would leave them and presses ">>".
+void ApplyRange(CViewInspect* page, std::int64_t from, std::int64_t to)
+{
+    dynamic_cast<CDateTimeCtrl*>(page->GetDlgItem(CViewInspect::IdFrom))->SetTime(from);
+    dynamic_cast<CDateTimeCtrl*>(page->GetDlgItem(CViewInspect::IdTo))->SetTime(to);
+    UiTest::Click(page->GetDlgItem(CViewInspect::IdApply), 5, 5);
+}
+}
+
+TEST_F(TablePageTest, ColoniesWithEveryOptionOffShowNameAndUserColumnsSortedByName)
+{
+    Start(kFamilyViewSettingsKey, AllChecks(kFamilyChecks, u"unchecked"));
+    AddUserField(2, u"Origin");
+    AddUserField(2, u"Marker");
+    AddUserField(1, u"Region");
+    const std::int32_t site = AddPoint(u"Linden");
+    const std::int32_t other = AddPoint(u"Heath");
+    AddFamily(site, u"Zeta", { { u"Origin", u"swarm" } });
+    AddFamily(other, u"Beta");
+    AddFamily(site, u"alpha");
+    AddFamily(site, u"Mike", { { u"Marker", u"blue" } });
+    AddInspect(site, Local(2025, 5, 1));
+
+    CViewFamilies* view = Show<CViewFamilies>(site);
+    EXPECT_EQ(state.page, PageColonies);
+    EXPECT_EQ(state.recordId, site);
+    CTableDrawer& grid = view->Grid().Drawer();
+    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { 512, 523, 524 }));
+    EXPECT_EQ(grid.Headers()[0]->Text(), Text(StringId::FamilyNameField));
+    EXPECT_EQ(grid.Headers()[1]->Text(), u"Origin");
+    EXPECT_EQ(grid.Headers()[2]->Text(), u"Marker");
+    EXPECT_EQ(Column(grid, 512), (std::vector<std::u16string> { u"alpha", u"Mike", u"Zeta" }));
+    EXPECT_EQ(Column(grid, 523), (std::vector<std::u16string> { u"", u"", u"swarm" }));
+    EXPECT_EQ(Column(grid, 524), (std::vector<std::u16string> { u"", u"blue", u"" }));
+    EXPECT_EQ(grid.Rows()[0]->type, 2);
+
+    // The grid over a panel with a black top line and the face colour around the buttons.
+    CRect client;
+    view->GetClientRect(&client);
+    EXPECT_EQ(client, CRect(0, 0, 1000 - 200, 700 - 64));
+    UiTest::Image image = UiTest::Grab(view);
+    const int bar = grid.BarHeight();
+    EXPECT_EQ(image.At(3, client.bottom - 50), kBlack);
+    EXPECT_EQ(image.At(500, client.bottom - 1), kBlack);
+    EXPECT_EQ(image.At(client.right - 1, client.bottom - 25), kBlack);
+    EXPECT_EQ(image.At(5, client.bottom - 25), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(image.At(500, client.bottom - 25), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(image.At(3, bar + 42 + 30), kWhite);
+    ClickRow(view, view->Grid(), 1);
+    image = UiTest::Grab(view);
+    EXPECT_EQ(image.At(3, bar + 42 + 30), kGrey);
+    EXPECT_EQ(image.At(3, bar + 30), kWhite);
+}
+
+TEST_F(TablePageTest, ColoniesShowTheLatestRecordAndTheBirthDatesOfLivingQueens)
+{
+    Start(kFamilyViewSettingsKey, AllChecks(kFamilyChecks, u"checked"));
+    AddUserField(2, u"Origin");
+    const std::int32_t site = AddPoint(u"Linden");
+    const std::int32_t acacia = AddFamily(site, u"Acacia");
+    const std::int32_t birch = AddFamily(site, u"Birch");
+    InspectData latest;
+    latest.record.id_family = acacia;
+    latest.record.date = Local(2025, 7, 2);
+    latest.record.frame = 8;
+    latest.record.strength = 6;
+    latest.record.wax = 2;
+    latest.record.is_queen_bee = 1;
+    latest.record.hives = { Hive(u"Top", 4, 3), Hive(u"Bottom", 1, 2) };
+    ASSERT_NE(journal->AddInspect(latest), 0);
+    InspectData older = latest;
+    older.record.date = Local(2025, 6, 2);
+    older.record.frame = 5;
+    older.record.hives = { Hive(u"Top", 9, 9) };
+    ASSERT_NE(journal->AddInspect(older), 0);
+    for (const auto& [born, dead] : { std::pair(Local(2023, 5, 20), false), std::pair(Local(2024, 6, 1), false),
+             std::pair(Local(2022, 4, 2), true) }) {
+        CQueenBeeCache::QueenBee queen;
+        queen.id_family = acacia;
+        queen.date = born;
+        queen.is_dead = dead;
+        ASSERT_NE(GetQueenBeeCache()->AddQueenBee(queen), 0);
+    }
+
+    CViewFamilies* view = Show<CViewFamilies>(site);
+    CTableDrawer& grid = view->Grid().Drawer();
+    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { 512, 513, 514, 523, 515, 516, 517, 518, 519, 520, 521, 522 }));
+    auto row = [&](int index, int column) { return grid.GetCellText(grid.Rows()[index].get(), column); };
+    EXPECT_EQ(row(0, 513), Text(StringId::FamilyTypeNone));
+    EXPECT_EQ(row(0, 515), u"8");
+    EXPECT_EQ(row(0, 516), u"6");
+    EXPECT_EQ(row(0, 517), u"5");
+    EXPECT_EQ(row(0, 518), u"5");
+    EXPECT_EQ(row(0, 519), u"2");
+    EXPECT_EQ(row(0, 520), u"2");
+    EXPECT_EQ(row(0, 521), Text(StringId::QueenStatePresent));
+    EXPECT_EQ(row(0, 522), u"20.05.2023 01.06.2024 ");
+    EXPECT_EQ(row(1, 512), u"Birch");
+    EXPECT_EQ(row(1, 515), u"0");
+    EXPECT_EQ(row(1, 520), u"0");
+    EXPECT_EQ(row(1, 521), Text(StringId::QueenStateNone));
+    EXPECT_EQ(row(1, 522), u"");
+
+    // A record of another colony comes in through event 4; a rename in the tree through event 2.
+    AddInspect(birch, Local(2025, 7, 3), { Hive(u"Left", 1, 7) });
+    EXPECT_EQ(row(1, 517), u"7");
+    ASSERT_TRUE(journal->RenameFamily(birch, u"Aspen"));
+    EXPECT_EQ(Column(grid, 512), (std::vector<std::u16string> { u"Acacia", u"Aspen" }));
+}
+
+TEST_F(TablePageTest, InspectionsShowTheRangeWithBothEndsAndTheHiveLinesOfTheClickedRecord)
+{
+    Start(kRecordViewSettingsKey, AllChecks(kRecordChecks, u"unchecked"));
+    const std::int32_t site = AddPoint(u"Linden");
+    const std::int32_t family = AddFamily(site, u"Acacia");
+    const std::int64_t to = Local(2025, 6, 15, 12, 30, 0);
+    const std::int32_t atEnd = AddInspect(family, to, { Hive(u"Top", 3, 4), Hive(u"Bottom", 2, 1) });
+    AddInspect(family, to + 1);
+    const std::int32_t early = AddInspect(family, Local(2025, 6, 3), { Hive(u"Left", 5, 6) });
+    AddInspect(family, Local(2025, 5, 31));
+
+    CViewInspect* view = Show<CViewInspect>(family);
+    EXPECT_EQ(state.page, PageInspections);
+    // By default the range runs from 1 January of this year, at this time of day, to now.
+    const std::time_t now = std::time(nullptr);
+    EXPECT_LE(std::llabs(view->RangeTo() - now), 2);
+    std::tm from {};
+    const std::time_t rangeFrom = static_cast<std::time_t>(view->RangeFrom());
+    localtime_r(&rangeFrom, &from);
+    std::tm today {};
+    localtime_r(&now, &today);
+    EXPECT_EQ(from.tm_mday, 1);
+    EXPECT_EQ(from.tm_mon, 0);
+    EXPECT_EQ(from.tm_year, today.tm_year);
+    EXPECT_EQ(from.tm_hour, today.tm_hour);
+
+    ApplyRange(view, Local(2025, 6, 1), to);
+    CTableDrawer& grid = view->Grid().Drawer();
+    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { 768, 769, 770, 771 }));
+    EXPECT_EQ(Column(grid, 768), (std::vector<std::u16string> { u"03.06.2025", u"15.06.2025" }));
+    EXPECT_EQ(grid.Rows()[1]->id, atEnd);
+    EXPECT_EQ(Column(grid, 771)[0], Text(StringId::QueenStateNone));
+
+    CTableDrawer& lines = view->LowerGrid().Drawer();
+    EXPECT_EQ(ColumnIds(lines), (std::vector<int> { 778, 779, 780 }));
+    EXPECT_TRUE(lines.Rows().empty());
+    EXPECT_FALSE(Enabled(view, CViewTable::IdChange));
+    ClickRow(view, view->Grid(), 1);
+    EXPECT_TRUE(Enabled(view, CViewTable::IdChange));
+    EXPECT_EQ(Column(lines, 778), (std::vector<std::u16string> { u"Bottom", u"Top" }));
+    EXPECT_EQ(Column(lines, 779), (std::vector<std::u16string> { u"2", u"3" }));
+    EXPECT_EQ(lines.Rows()[0]->id, 2); // its place in the record
+    ClickRow(view, view->Grid(), 0);
+    EXPECT_EQ(Column(lines, 778), (std::vector<std::u16string> { u"Left" }));
+    // A click in the lower grid selects there and leaves the record.
+    ClickRow(view, view->LowerGrid(), 0);
+    EXPECT_EQ(lines.SelectedRow(), lines.Rows()[0].get());
+    EXPECT_EQ(grid.SelectedRow()->id, early);
+    EXPECT_EQ(Column(lines, 778), (std::vector<std::u16string> { u"Left" }));
+
+    // The split line between the grids.
+    const int split = view->Grid().Area().bottom;
+    EXPECT_EQ(view->LowerGrid().Area().top, split + 1);
+    EXPECT_EQ(UiTest::Grab(view).At(600, split), kBlack);
+
+    // A record's delete asks the bare question and takes the row out at once.
+    boxes.Answer(IDYES);
+    ClickButton(view, CViewTable::IdDelete);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQuestion));
+    EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeleteInspect));
+    EXPECT_EQ(Column(grid, 768), (std::vector<std::u16string> { u"15.06.2025" }));
+    EXPECT_TRUE(lines.Rows().empty());
+    UiTest::ProcessEvents();
+    EXPECT_EQ(journalWindow.actions, (std::vector<std::pair<int, int>> { { ActionDeleteInspection, early } }));
+    ClickButton(view, CViewTable::IdAdd);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(journalWindow.actions.back(), std::pair(int(ActionAddInspection), family));
+
+    // The range outlives the page's window.
+    view->Destroy();
+    view->Create(&host);
+    EXPECT_EQ(view->RangeTo(), to);
+    EXPECT_EQ(Column(grid, 768), (std::vector<std::u16string> { u"03.06.2025", u"15.06.2025" }));
+}
+
+TEST_F(TablePageTest, DeletingAColonyAsksFirstAndTakesItsRowOutBeforeTheReload)
+{
+    Start(kFamilyViewSettingsKey, {});
+    const std::int32_t site = AddPoint(u"Linden");
+    const std::int32_t acacia = AddFamily(site, u"Acacia");
+    const std::int32_t birch = AddFamily(site, u"Birch");
+    CViewFamilies* view = Show<CViewFamilies>(site);
+    CTableDrawer& grid = view->Grid().Drawer();
+
+    // Nothing selected: change and delete do nothing.
+    EXPECT_FALSE(Enabled(view, CViewTable::IdChange));
+    EXPECT_FALSE(Enabled(view, CViewTable::IdDelete));
+    ClickButton(view, CViewTable::IdDelete);
+    ClickButton(view, CViewTable::IdChange);
+    UiTest::ProcessEvents();
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_TRUE(journalWindow.actions.empty());
+
+    ClickRow(view, view->Grid(), 1);
+    EXPECT_TRUE(Enabled(view, CViewTable::IdDelete));
+    boxes.Answer(IDNO);
+    ClickButton(view, CViewTable::IdDelete);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQuestion) + u" 'Birch'.");
+    EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeleteFamily));
+    EXPECT_EQ(boxes.Calls()[0].type & MB_YESNO, MB_YESNO);
+    UiTest::ProcessEvents();
+    EXPECT_TRUE(journalWindow.actions.empty());
+    EXPECT_EQ(grid.Rows().size(), 2u);
+    EXPECT_EQ(grid.SelectedRow()->id, birch);
+
+    boxes.Answer(IDYES);
+    ClickButton(view, CViewTable::IdDelete);
+    EXPECT_EQ(Column(grid, 512), (std::vector<std::u16string> { u"Acacia" }));
+    EXPECT_NE(GetPointFamilyCache()->FindFamily(birch), nullptr);
+    EXPECT_FALSE(Enabled(view, CViewTable::IdDelete));
+    UiTest::ProcessEvents();
+    EXPECT_EQ(journalWindow.actions, (std::vector<std::pair<int, int>> { { ActionDeleteColony, birch } }));
+
+    ClickButton(view, CViewTable::IdAdd);
+    ClickRow(view, view->Grid(), 0);
+    ClickButton(view, CViewTable::IdChange);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(journalWindow.actions,
+        (std::vector<std::pair<int, int>> {
+            { ActionDeleteColony, birch }, { ActionAddColony, site }, { ActionChangeColony, acacia } }));
+}
+
+TEST_F(TablePageTest, SitesAreListedInIdOrderAndFollowTheirEvents)
+{
+    Start(kPointViewSettingsKey, { { u"check_note", u"checked" } });
+    AddUserField(1, u"Region");
+    const std::int32_t oak = AddPoint(u"Oak", { { u"Region", u"North" } });
+    const std::int32_t ash = AddPoint(u"Ash");
+    CViewPoints* view = Show<CViewPoints>(5);
+    EXPECT_EQ(state.page, PageSites);
+    EXPECT_EQ(state.recordId, 0);
+    EXPECT_TRUE(view->Accepts(0, NodeNone, ActionShowList));
+    EXPECT_FALSE(view->Accepts(0, NodeSite, ActionShowList));
+    CTableDrawer& grid = view->Grid().Drawer();
+    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { 256, 257, 258 }));
+    EXPECT_EQ(Column(grid, 256), (std::vector<std::u16string> { u"Oak", u"Ash" }));
+    EXPECT_EQ(Column(grid, 258), (std::vector<std::u16string> { u"North", u"" }));
+
+    AddPoint(u"Elm");
+    EXPECT_EQ(Column(grid, 256), (std::vector<std::u16string> { u"Oak", u"Ash", u"Elm" }));
+    // The settings window applies the page: event 6 rebuilds the columns.
+    ISetting* settings = GetSettingsManager()->FindSetting(Text(StringId::PointViewSettingsTitle));
+    ASSERT_NE(settings, nullptr);
+    settings->SetValue(u"check_note", u"unchecked");
+    settings->Apply();
+    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { 256, 258 }));
+
+    ClickRow(view, view->Grid(), 1);
+    boxes.Answer(IDYES);
+    ClickButton(view, CViewTable::IdDelete);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQuestion) + u" 'Ash'.");
+    EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeletePoint));
+    // The site's row stays until the journal reports the deletion.
+    EXPECT_EQ(grid.Rows().size(), 3u);
+    ClickButton(view, CViewTable::IdAdd);
+    ClickButton(view, CViewTable::IdChange);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(journalWindow.actions,
+        (std::vector<std::pair<int, int>> { { ActionDeleteSite, ash }, { ActionAddSite, 0 }, { ActionChangeSite, ash } }));
+    ASSERT_TRUE(journal->DeletePoint(ash));
+    EXPECT_EQ(Column(grid, 256), (std::vector<std::u16string> { u"Oak", u"Elm" }));
+    EXPECT_EQ(grid.Rows()[0]->id, oak);
+
+    // Without a scroll bar the wheel leaves the rows where they are.
+    UiTest::Wheel(view, 50, 100, -120);
+    EXPECT_EQ(grid.FirstVisibleRow(), grid.Rows()[0].get());
+}
