@@ -104,6 +104,11 @@ void CBQManagerDialog::FillTree()
 
 HTREEITEM CBQManagerDialog::FindItem(std::int32_t kind, std::int32_t id) const
 {
+    // A queen's first entry is the one under her colony.
+    if (kind == QueenTreeItem::Queen) {
+        const auto found = m_queenItems.find(id);
+        return found != m_queenItems.end() ? found->second : nullptr;
+    }
     for (const auto& [item, itemId] : m_itemIds) {
         if (itemId == id && static_cast<std::int32_t>(Tree()->GetItemData(item) & 0xFFFF) == kind)
             return item;
@@ -122,11 +127,8 @@ QueenTreeItem CBQManagerDialog::Selection() const
 
 bool CBQManagerDialog::SelectQueen(std::int32_t idQueenBee)
 {
-    const auto found = m_queenItems.find(idQueenBee);
-    if (found == m_queenItems.end())
-        return false;
-    Tree()->SelectItem(found->second);
-    return true;
+    HTREEITEM item = FindItem(QueenTreeItem::Queen, idQueenBee);
+    return item && Tree()->SelectItem(item);
 }
 
 void CBQManagerDialog::SetMode(Mode mode)

@@ -3,6 +3,7 @@
 #include "Bitmap.h"
 #include "Cursor.h"
 #include "Dc.h"
+#include "Dialog.h"
 #include "FontHelper.h"
 #include "WindowClass.h"
 
@@ -15,8 +16,18 @@ CDialogWnd::CDialogWnd(const RECT& place, UINT id, DWORD extraStyle)
 
 BOOL CDialogWnd::Create(CWnd* parent)
 {
+    // The places are pixels of the dialog at the font it was designed with, whose base units are
+    // 6 x 13; where the font measures otherwise the dialog's own units scale them, so that the panes
+    // keep clear of the buttons laid out in dialog units below them.
+    CRect place = m_place;
+    if (auto* dialog = dynamic_cast<CDialog*>(parent)) {
+        RECT units { 0, 0, 4, 8 };
+        dialog->MapDialogRect(&units);
+        place = CRect(m_place.left * units.right / 6, m_place.top * units.bottom / 13, m_place.right * units.right / 6,
+            m_place.bottom * units.bottom / 13);
+    }
     const std::u16string windowClass = AfxRegisterWndClass(0, LoadCursor(IDC_ARROW));
-    return CreateEx(0, windowClass, u"", WS_CHILD | WS_VISIBLE | WS_BORDER | m_extraStyle, m_place, parent, m_id);
+    return CreateEx(0, windowClass, u"", WS_CHILD | WS_VISIBLE | WS_BORDER | m_extraStyle, place, parent, m_id);
 }
 
 BOOL CDialogWnd::OnEraseBkgnd(CDC*)

@@ -91,7 +91,10 @@ void CHousingManagerDialog::FillTree()
             Tree()->SetItemData(familyItem, static_cast<std::uintptr_t>(idFamily));
             for (std::int32_t idHousing : GetHousingCache()->HousingsOf(idFamily))
                 AddHousingItem(idHousing, familyItem);
+            Tree()->Expand(familyItem, TVE_EXPAND);
         }
+        // The tree has no expand buttons: every branch starts open.
+        Tree()->Expand(pointItem, TVE_EXPAND);
     }
 }
 

@@ -65,6 +65,7 @@ protected:
 TEST_F(BQManagerDialogTest, TreeHoldsSitesColoniesQueensAndEveryQueenLast)
 {
     dialogs.Then([&](CDialog& dialog) {
+        auto& manager = static_cast<CBQManagerDialog&>(dialog);
         EXPECT_EQ(dialog.GetWindowText(), Text(StringId::QueenManagerTitle));
         EXPECT_EQ(dialog.GetDlgItem(CBQManagerDialog::IdMove)->GetWindowText(), Text(StringId::MoveQueenToFamily));
         EXPECT_EQ(dialog.GetDlgItem(CBQManagerDialog::IdMother)->GetWindowText(), Text(StringId::ChangeQueenMother));
@@ -87,6 +88,20 @@ TEST_F(BQManagerDialogTest, TreeHoldsSitesColoniesQueensAndEveryQueenLast)
             everyQueen.push_back(tree->GetItemText(item));
         EXPECT_EQ(everyQueen, (std::vector<std::u16string> { u"Bella", u"Carla", u"Stray" }));
 
+        // The panes lie between the tree and the close button, above the buttons under them.
+        for (IDialogWnd* pane : { manager.LeftPane(), manager.RightPane() }) {
+            CRect place;
+            pane->Window().GetWindowRect(&place);
+            for (UINT id : { CBQManagerDialog::IdMove, CBQManagerDialog::IdAdd, CBQManagerDialog::IdDelete }) {
+                CRect button;
+                dialog.GetDlgItem(static_cast<int>(id))->GetWindowRect(&button);
+                EXPECT_LT(place.bottom, button.top) << id;
+            }
+            CRect tree;
+            Tree(&dialog)->GetWindowRect(&tree);
+            EXPECT_GT(place.left, tree.right);
+        }
+
         // Opened on a colony: no queen, so nothing to change, delete, move or re-mother.
         EXPECT_EQ(tree->GetSelectedItem(), Child(tree, site, u"South"));
         for (UINT id : { CBQManagerDialog::IdChange, CBQManagerDialog::IdDelete, CBQManagerDialog::IdMove,
@@ -98,7 +113,6 @@ TEST_F(BQManagerDialogTest, TreeHoldsSitesColoniesQueensAndEveryQueenLast)
 
         // The name search selects the queen and hands her to both panes.
         Type(dialog.GetDlgItem(CBQManagerDialog::IdSearch), u"car");
-        auto& manager = static_cast<CBQManagerDialog&>(dialog);
         EXPECT_EQ(manager.Selection().id, carla);
         EXPECT_EQ(manager.Selection().GetKind(), QueenTreeItem::Queen);
         auto& genealogy = dynamic_cast<CGLWin&>(*manager.LeftPane());
@@ -190,7 +204,9 @@ TEST_F(BQManagerDialogTest, QueensWithIdsPastSixteenBitsKeepTheirOwnRecords)
     dialogs.Then([&](CDialog& dialog) {
         auto& manager = static_cast<CBQManagerDialog&>(dialog);
         CTreeCtrl* tree = Tree(&dialog);
+        // Opened on a queen, her entry under her colony is selected.
         ASSERT_EQ(manager.Selection().id, carla);
+        EXPECT_EQ(tree->GetItemText(tree->GetParentItem(tree->GetSelectedItem())), u"South");
         ClickButton(&dialog, CBQManagerDialog::IdMother);
         HTREEITEM all = tree->GetNextSiblingItem(tree->GetRootItem());
         HTREEITEM high = Child(tree, all, u"High");
