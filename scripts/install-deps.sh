@@ -7,15 +7,18 @@ packages=(
   libgtest-dev
   libsqlite3-dev libtinyxml2-dev libpcre2-dev
   qt6-base-dev libgl1-mesa-dev
-  fonts-liberation fonts-urw-base35
+  fonts-liberation fonts-urw-base35 locales
   "$@"
 )
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-"${sudo_cmd[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  "${sudo_cmd[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+# The readers of numbers are tested under a locale whose decimal mark is a comma.
+locale -a | grep -qix 'ru_RU.utf8' || "${sudo_cmd[@]}" localedef -i ru_RU -c -f UTF-8 ru_RU.UTF-8

@@ -51,15 +51,8 @@ TEST(Text, WToFReadsTheLeadingDecimalAsTheRuntimeDoes)
 TEST(Text, WToFReadsAPointUnderACommaDecimalCLocale)
 {
     CLocaleGuard guard;
-    const char* found = nullptr;
-    for (const char* name : { "de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8", "nb_NO.UTF-8", "de_DE" }) {
-        if (std::setlocale(LC_ALL, name)) {
-            found = name;
-            break;
-        }
-    }
-    if (!found)
-        GTEST_SKIP() << "no comma-decimal locale is installed";
+    // scripts/install-deps.sh generates this locale.
+    ASSERT_NE(std::setlocale(LC_ALL, "ru_RU.UTF-8"), nullptr) << "the ru_RU.UTF-8 locale is not installed";
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_DOUBLE_EQ(WToF(u"2.75"), 2.75);
     EXPECT_DOUBLE_EQ(WToF(u"2,75"), 2.0);

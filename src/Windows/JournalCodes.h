@@ -1,0 +1,71 @@
+#pragma once
+
+#include "WinDefs.h"
+#include "WinMessages.h"
+
+#include <cstdint>
+
+// What a navigation node stands for.
+enum NodeKind : int
+{
+    NodeNone = 0,
+    NodeSite = 1,
+    NodeColony = 2,
+};
+
+// The first parameter of JournalActionMessage; the second is the record id sent with it.
+enum ActionCode : int
+{
+    ActionShowList = 0,
+    ActionAddSite = 1,
+    ActionChangeSite = 2,
+    ActionDeleteSite = 3,
+    ActionAddColony = 4,
+    ActionChangeColony = 5,
+    ActionDeleteColony = 6,
+    ActionAddInspection = 7,
+    ActionChangeInspection = 8,
+    ActionDeleteInspection = 9,
+    ActionAddQueen = 10,
+    ActionChangeQueen = 11,
+    ActionDeleteQueen = 12,
+};
+
+// The page a journal view shows; codes up to PageQueensOfColony are list pages, above are forms.
+enum PageCode : int
+{
+    PageEmpty = 0,
+    PageSites = 1,
+    PageColonies = 2,
+    PageInspections = 3,
+    PageQueensOfAll = 4,
+    PageQueensOfSite = 5,
+    PageQueensOfColony = 6,
+    PageAddSite = 7,
+    PageChangeSite = 8,
+    PageAddColony = 9,
+    PageChangeColony = 10,
+    PageAddInspection = 11,
+    PageChangeInspection = 12,
+    PageAddQueen = 13,
+    PageChangeQueen = 14,
+};
+
+constexpr int kLastListPage = PageQueensOfColony;
+
+// Shared by one journal view and all its pages.
+struct JournalState
+{
+    std::int32_t page = PageEmpty;
+    std::int32_t recordId = 0;
+};
+
+constexpr int IdTabControl = 12288;
+constexpr int IdNavigationTree = 12304;
+constexpr int IdPage = 12320;
+constexpr UINT JournalActionMessage = WM_USER + 10;
+
+// The page's place in the journal window below the toolbar and the tab strip, right of the tree.
+constexpr int kJournalToolbarHeight = 40;
+constexpr int kNavigationTreeWidth = 200;
+constexpr int kTabStripHeight = 24;
