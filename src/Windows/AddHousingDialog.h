@@ -43,10 +43,13 @@ private:
         UINT id);
     template <typename Control>
     Control* AddToTab(const char16_t* className, const std::u16string& text, DWORD style, const RECT& place, UINT id);
+    // The controls of the tab shown go when the tab is left.
+    void ClearTab();
     void BuildTab(Tab tab);
     void UpdateOk();
 
     IJournalComponent& m_journal;
+    // The name-only tab has no controls of its own: the dialog starts there and switches to the first.
     Tab m_mode = NameOnly;
     std::int32_t m_idHousing = 0;
     std::u16string m_name;
