@@ -5,7 +5,6 @@
 // is the rule of the validators ("minimum maximum" or a mask). Its first eight bytes also give a
 // time to write as a stored date.
 #include "DateText.h"
-#include "DecimalText.h"
 #include "FuzzInput.h"
 #include "MakeValidator.h"
 #include "Text.h"
@@ -25,12 +24,12 @@ void CheckNumbers(const std::u16string& text)
     const std::int32_t integer = WToI(text);
     Require(WToI(IntToText(integer)) == integer);
 
-    const double decimal = LeadingDecimal(text);
+    const double decimal = WToF(text);
     if (std::isfinite(decimal)) {
         char buffer[64];
         const auto written = std::to_chars(buffer, buffer + sizeof buffer, decimal);
         Require(written.ec == std::errc());
-        const double back = LeadingDecimal(ToWide(std::string_view(buffer, written.ptr - buffer)));
+        const double back = WToF(ToWide(std::string_view(buffer, written.ptr - buffer)));
         Require(std::memcmp(&back, &decimal, sizeof decimal) == 0);
     }
 }

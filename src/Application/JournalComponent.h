@@ -24,13 +24,13 @@ public:
 
     // Each returns the new key, or 0 when the database refused the change. A key of 0 names no
     // row: the call returns false (0), changes nothing and fires nothing.
-    std::int32_t AddPoint(PointData& point);
-    bool ChangePoint(PointData& point);
+    std::int32_t AddPoint(PointData& point) override;
+    bool ChangePoint(PointData& point) override;
     bool RenamePoint(std::int32_t idPoint, const std::u16string& name);
     bool DeletePoint(std::int32_t idPoint);
 
-    std::int32_t AddFamily(FamilyData& family);
-    bool UpdateFamily(FamilyData& family);
+    std::int32_t AddFamily(FamilyData& family) override;
+    bool UpdateFamily(FamilyData& family) override;
     bool RenameFamily(std::int32_t idFamily, const std::u16string& name);
     bool DeleteFamily(std::int32_t idFamily);
 
@@ -47,8 +47,8 @@ public:
     bool ChangeFrameType(std::int32_t idType, const std::u16string& name);
     bool DeleteFrameType(std::int32_t idType) override;
 
-    std::int32_t AddInspect(InspectData& inspect);
-    bool UpdateInspect(InspectData& inspect);
+    std::int32_t AddInspect(InspectData& inspect) override;
+    bool UpdateInspect(InspectData& inspect) override;
     bool DeleteInspect(std::int32_t idJournal);
 
     // Adds one view; the component owns it.

@@ -7,6 +7,9 @@
 #include <vector>
 
 class IJournalView;
+struct PointData;
+struct FamilyData;
+struct InspectData;
 
 class IJournalComponent
 {
@@ -29,6 +32,15 @@ public:
     virtual bool DeleteHousingType(std::int32_t idType) = 0;
     virtual std::int32_t AddFrameType(const std::u16string& name) = 0;
     virtual bool DeleteFrameType(std::int32_t idType) = 0;
+
+    // What the forms save through. An add gives back the new key, a change whether it was stored;
+    // 0 or false means the database refused it and nothing changed.
+    virtual std::int32_t AddPoint(PointData& point) = 0;
+    virtual bool ChangePoint(PointData& point) = 0;
+    virtual std::int32_t AddFamily(FamilyData& family) = 0;
+    virtual bool UpdateFamily(FamilyData& family) = 0;
+    virtual std::int32_t AddInspect(InspectData& inspect) = 0;
+    virtual bool UpdateInspect(InspectData& inspect) = 0;
 
 protected:
     virtual ~IJournalComponent() = default;

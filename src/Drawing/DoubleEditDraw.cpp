@@ -22,13 +22,12 @@ bool CDoubleEditDraw::IsValidChar(char16_t ch) const
 
 void CDoubleEditDraw::InsertChar(char16_t ch)
 {
-    const auto low = static_cast<std::size_t>(std::clamp(std::min(SelectionStart(), SelectionEnd()), 0, Count()));
-    const auto high = static_cast<std::size_t>(std::clamp(std::max(SelectionStart(), SelectionEnd()), 0, Count()));
-    std::u16string candidate = Text();
-    candidate.replace(low, high - low, 1, ch);
+    const std::u16string candidate = WithSelectionReplacedBy(ch);
     if (MatchPattern(kTwoPoints, candidate))
         return;
-    if (candidate.size() >= 3 && candidate[0] == u'0' && candidate[2] == u'.' && Text().starts_with(u'0')) {
+    if (HasSelection()) {
+        ReplaceSelection(ch, candidate);
+    } else if (candidate.size() >= 3 && candidate[0] == u'0' && candidate[2] == u'.' && Text().starts_with(u'0')) {
         const int caret = Caret();
         RemoveRange(0, 1);
         SetCaret(caret - 1);
@@ -43,6 +42,20 @@ void CDoubleEditDraw::InsertChar(char16_t ch)
     } else if (MatchPattern(kDecimal, candidate)) {
         CEditDraw::InsertChar(ch);
     }
+}
+
+void CDoubleEditDraw::ReplaceSelection(char16_t ch, const std::u16string& candidate)
+{
+    // One edit: deleted on its own, the selection would leave a text the field mends (a 0 put
+    // in front of a point) before the typed character arrives.
+    const bool pointFirst = candidate.starts_with(u'.');
+    if (!MatchPattern(kDecimal, pointFirst ? u"0" + candidate : candidate))
+        return;
+    RemoveSelection();
+    if (pointFirst)
+        InsertAtCaret(u'0');
+    InsertAtCaret(ch);
+    Relayout();
 }
 
 void CDoubleEditDraw::Delete(const std::u16string& remaining, bool single, int from, int to)

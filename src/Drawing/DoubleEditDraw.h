@@ -15,6 +15,7 @@ public:
     void InsertChar(char16_t ch) override;
 
 private:
+    void ReplaceSelection(char16_t ch, const std::u16string& candidate);
     // Makes a deletion that leaves `remaining`, keeping the text a number.
     void Delete(const std::u16string& remaining, bool single, int from, int to);
 };

@@ -262,6 +262,26 @@ void CEditDraw::InsertAtCaret(char16_t ch)
     SetCaret(m_caret + 1);
 }
 
+std::u16string CEditDraw::WithSelectionReplacedBy(char16_t ch) const
+{
+    const auto low = static_cast<std::size_t>(std::clamp(std::min(m_selectionStart, m_selectionEnd), 0, Count()));
+    const auto high = static_cast<std::size_t>(std::clamp(std::max(m_selectionStart, m_selectionEnd), 0, Count()));
+    std::u16string candidate = m_text;
+    if (low == high)
+        candidate.insert(static_cast<std::size_t>(std::clamp(m_caret, 0, Count())), 1, ch);
+    else
+        candidate.replace(low, high - low, 1, ch);
+    return candidate;
+}
+
+void CEditDraw::RemoveSelection()
+{
+    const int low = std::clamp(std::min(m_selectionStart, m_selectionEnd), 0, Count());
+    const int high = std::clamp(std::max(m_selectionStart, m_selectionEnd), 0, Count());
+    RemoveRange(low, high);
+    SetCaret(low);
+}
+
 void CEditDraw::InsertChar(char16_t ch)
 {
     if (HasSelection())

@@ -41,6 +41,10 @@ protected:
     void ResetText(const std::u16string& text);
     void RemoveRange(int low, int high);
     void InsertAtCaret(char16_t ch);
+    // The text as it would read with the selection (or nothing, at the caret) replaced by ch.
+    std::u16string WithSelectionReplacedBy(char16_t ch) const;
+    // Removes the selected text as part of a larger edit: no fix-ups, no layout.
+    void RemoveSelection();
     void SetCaret(int caret);
 
 private:

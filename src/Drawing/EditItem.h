@@ -1,10 +1,9 @@
 #pragma once
 
+#include "DrawControl.h"
 #include "EditorItem.h"
 
 #include <memory>
-
-class CDrawControl;
 
 // Kinds of value control of a form row.
 enum EditControlType

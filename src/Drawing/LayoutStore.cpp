@@ -28,9 +28,7 @@ LayoutStore::~LayoutStore() = default;
 
 void LayoutStore::CreateEmpty()
 {
-    m_document->Clear();
-    m_document->InsertEndChild(m_document->NewDeclaration(R"(xml version="1.0" encoding="UTF-8")"));
-    m_document->InsertEndChild(m_document->NewElement(kRootName));
+    ResetDocument(kRootName);
     Save();
 }
 
@@ -51,12 +49,32 @@ void LayoutStore::Load()
 
 bool LayoutStore::Save()
 {
-    tinyxml2::XMLElement* root = m_document->RootElement();
-    if (!root) {
-        m_document->InsertEndChild(m_document->NewDeclaration(R"(xml version="1.0" encoding="UTF-8")"));
-        root = m_document->NewElement(kRootName);
-        m_document->InsertEndChild(root);
+    if (!m_document->RootElement())
+        ResetDocument(kRootName);
+    std::string content = PrintWithSizes();
+    // A damaged file read leniently (text around the root, say) may print as a document that
+    // does not read back; the sizes then go under a clean document, so the next start finds them.
+    if (!ReadsBack(content)) {
+        ResetDocument(m_document->RootElement()->Name());
+        content = PrintWithSizes();
     }
+    if (!ReadsBack(content)) {
+        ResetDocument(kRootName);
+        content = PrintWithSizes();
+    }
+    return WriteAtomically(content);
+}
+
+void LayoutStore::ResetDocument(std::string rootName)
+{
+    m_document->Clear();
+    m_document->InsertEndChild(m_document->NewDeclaration(R"(xml version="1.0" encoding="UTF-8")"));
+    m_document->InsertEndChild(m_document->NewElement(rootName.c_str()));
+}
+
+std::string LayoutStore::PrintWithSizes()
+{
+    tinyxml2::XMLElement* root = m_document->RootElement();
     root->DeleteChildren();
     for (const auto& [id, size] : m_columnWidths) {
         tinyxml2::XMLElement* header = m_document->NewElement(kHeader);
@@ -75,7 +93,13 @@ bool LayoutStore::Save()
     }
     tinyxml2::XMLPrinter printer;
     m_document->Print(&printer);
-    return WriteAtomically(std::string(printer.CStr(), static_cast<std::size_t>(printer.CStrSize() - 1)));
+    return std::string(printer.CStr(), static_cast<std::size_t>(printer.CStrSize() - 1));
+}
+
+bool LayoutStore::ReadsBack(const std::string& content)
+{
+    tinyxml2::XMLDocument document;
+    return document.Parse(content.c_str(), content.size()) == tinyxml2::XML_SUCCESS && document.RootElement();
 }
 
 bool LayoutStore::WriteAtomically(const std::string& content) const

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <string>
 
 namespace tinyxml2 {
 class XMLDocument;
@@ -31,6 +32,9 @@ public:
 
 private:
     void CreateEmpty();
+    void ResetDocument(std::string rootName);
+    std::string PrintWithSizes();
+    static bool ReadsBack(const std::string& content);
     bool WriteAtomically(const std::string& content) const;
 
     std::filesystem::path m_file;

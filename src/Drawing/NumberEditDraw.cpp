@@ -3,7 +3,6 @@
 #include "Text.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 constexpr std::size_t kMaxDigits = 9;
@@ -23,11 +22,14 @@ void CNumberEditDraw::InsertChar(char16_t ch)
 {
     if (Text() == u"0")
         ResetText(u"");
-    const int selected = std::abs(SelectionEnd() - SelectionStart());
-    if (Text().size() - static_cast<std::size_t>(selected) + 1 > kMaxDigits)
+    const std::u16string candidate = WithSelectionReplacedBy(ch);
+    if (candidate.size() > kMaxDigits)
         return;
     if (ch == u'0' && !Text().empty() && (SelectionStart() == 0 || SelectionEnd() == 0))
         return;
+    // The selection goes as part of this edit: deleted on its own, an emptied field would be
+    // refilled with a 0 that the typed digit then follows.
+    RemoveSelection();
     CEditDraw::InsertChar(ch);
 }
 

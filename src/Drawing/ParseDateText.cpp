@@ -15,3 +15,14 @@ std::int64_t ParseDateText(const std::u16string& text)
     local.tm_isdst = -1;
     return static_cast<std::int64_t>(std::mktime(&local));
 }
+
+std::u16string FormatDateText(std::int64_t date)
+{
+    const std::time_t time = static_cast<std::time_t>(date);
+    std::tm local {};
+    if (!localtime_r(&time, &local))
+        return std::u16string();
+    char buffer[16];
+    std::strftime(buffer, sizeof buffer, "%d.%m.%Y", &local);
+    return ToWide(buffer);
+}

@@ -171,3 +171,13 @@ void CAddHousingDialog::OnOK()
     }
     CDialog::OnOK();
 }
+
+HousingPicker AddHousingDialogPicker(IJournalComponent& journal)
+{
+    return [&journal](CWnd* parent) -> std::optional<PickedHousing> {
+        CAddHousingDialog dialog(journal, parent);
+        if (dialog.DoModal() != IDOK)
+            return std::nullopt;
+        return PickedHousing { dialog.GetId(), dialog.GetName() };
+    };
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialog.h"
+#include "HousingPicker.h"
 
 #include <cstdint>
 #include <memory>
@@ -61,3 +62,6 @@ private:
     CComboBox* m_frameTypes = nullptr;
     CListBox* m_housings = nullptr;
 };
+
+// The forms' way of asking for a hive: this dialog, modal over the form.
+HousingPicker AddHousingDialogPicker(IJournalComponent& journal);

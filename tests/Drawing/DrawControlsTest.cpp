@@ -5,6 +5,7 @@
 #include "DrawerWindow.h"
 #include "EditItem.h"
 #include "EditorDrawer.h"
+#include "KeyProcess.h"
 #include "NumberEditDraw.h"
 #include "Text.h"
 #include "UiTest.h"
@@ -95,6 +96,38 @@ TEST(DrawControls, DecimalFieldKeepsOnePointAndNoLeadingZeros)
     CDoubleEditDraw leading(u"105", nullptr);
     leading.DeleteChar(0);
     EXPECT_EQ(leading.GetValue(), u"5");
+}
+
+// Typing over a selection replaces it with what is typed, whatever the text left between.
+TEST(DrawControls, NumberFieldsReplaceASelectionWithTheTypedDigit)
+{
+    CNumberEditDraw whole(u"5", nullptr);
+    whole.OnKey(VK_RIGHT, KeyFlagShift);
+    whole.InsertChar(u'7');
+    EXPECT_EQ(whole.GetValue(), u"7");
+    EXPECT_EQ(whole.Caret(), 1);
+
+    CDoubleEditDraw zero(u"0.5", nullptr);
+    zero.OnKey(VK_RIGHT, KeyFlagShift);
+    zero.InsertChar(u'3');
+    EXPECT_EQ(zero.GetValue(), u"3.5");
+    zero.OnKey(VK_LEFT, KeyFlagShift);
+    zero.InsertChar(u'0');
+    EXPECT_EQ(zero.GetValue(), u"0.5");
+    // No zero typed in front of a whole number, over a selection either.
+    CNumberEditDraw all(u"42", nullptr);
+    all.OnKey(VK_RIGHT, KeyFlagShift);
+    all.InsertChar(u'0');
+    EXPECT_EQ(all.GetValue(), u"42");
+
+    // Dragged from right to left over "3.", then a point: the rest keeps its zero in front.
+    CDoubleEditDraw whole5(u"3.5", nullptr);
+    whole5.OnKey(VK_RIGHT, 0);
+    whole5.OnKey(VK_RIGHT, 0);
+    whole5.OnKey(VK_LEFT, KeyFlagShift);
+    whole5.OnKey(VK_LEFT, KeyFlagShift);
+    whole5.InsertChar(u'.');
+    EXPECT_EQ(whole5.GetValue(), u"0.5");
 }
 
 TEST(DrawControls, CalendarMovesAcrossMonthsAndKnowsLeapYearsByFour)

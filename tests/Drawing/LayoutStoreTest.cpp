@@ -95,3 +95,20 @@ TEST(LayoutStore, SaveLeavesTheOldFileWholeWhenTheNewOneCannotBeWritten)
     EXPECT_FALSE(store.Save());
     EXPECT_EQ(ReadFile("table.xml"), before);
 }
+
+TEST(LayoutStore, SizesFromALenientlyReadDamagedFileSurviveTheNextStart)
+{
+    TempWorkDir dir;
+    // Text around the root reads, but printed back as it stands it would not read again.
+    WriteFile("table.xml", "note<grid><cell_row id=\"3\" type=\"2\" size=\"55\"/></grid>d</x>");
+    LayoutStore store("table.xml");
+    store.Load();
+    ASSERT_EQ(store.GetRowHeight(3, 2), 55);
+    ASSERT_TRUE(store.Save());
+
+    LayoutStore next("table.xml");
+    next.Load();
+    EXPECT_EQ(next.GetRowHeight(3, 2), 55);
+    EXPECT_EQ(ReadFile("table.xml"),
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<grid>\n    <cell_row id=\"3\" type=\"2\" size=\"55\"/>\n</grid>\n");
+}

@@ -196,3 +196,19 @@ TEST_F(AddHousingDialogTest, AHiveTheDatabaseRefusesKeepsTheDialogAndTheName)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.GetId(), 0);
 }
+
+TEST_F(AddHousingDialogTest, TheFormsPickerGivesTheChosenHiveOrNothing)
+{
+    const std::int32_t hive = AddHousing(u"Apple");
+    dialogs.Then([&](CDialog& dialog) {
+        ClickTab(&dialog, CAddHousingDialog::ExistingHousing);
+        ClickButton(&dialog, IDOK);
+    });
+    dialogs.Then([&](CDialog& dialog) { ClickButton(&dialog, IDCANCEL); });
+    const HousingPicker pick = AddHousingDialogPicker(journal);
+    const std::optional<PickedHousing> picked = pick(nullptr);
+    ASSERT_TRUE(picked.has_value());
+    EXPECT_EQ(picked->id_housing, hive);
+    EXPECT_EQ(picked->name, u"Apple");
+    EXPECT_FALSE(pick(nullptr).has_value());
+}

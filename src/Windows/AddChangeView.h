@@ -1,0 +1,112 @@
+#pragma once
+
+#include "Button.h"
+#include "EditorDrawer.h"
+#include "EmptyViewJournal.h"
+#include "EventManager.h"
+#include "ScrollBar.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class CComboBoxItem;
+class CEditItem;
+class IJournalComponent;
+
+constexpr int IdSaveButton = 12324;
+constexpr int IdCancelButton = 12325;
+constexpr int IdFormScrollBar = 12327;
+
+// A form page: a painted property editor over a strip with save and cancel, and a vertical
+// scroll bar when the rows do not fit. The form keeps its field texts in a value map between
+// rebuilds; it hands them to the journal's handlers on save and never writes the journal itself.
+class CAddChangeView : public CEmptyViewJournal, public ISubscriber
+{
+public:
+    CAddChangeView(JournalState* state, IJournalComponent& journal, std::vector<std::int32_t> events);
+    ~CAddChangeView() override;
+
+    // Makes the rows from the value map and the view settings.
+    virtual void BuildForm() = 0;
+    // Copies each row's text back into the value map.
+    virtual void CollectValues();
+    // Reads the record into the value map; an add form has nothing to read.
+    virtual void LoadValues() {}
+    virtual void DrawPanel(CDC* dc, const RECT& panel);
+    virtual std::u16string GetTitle() = 0;
+
+    // A settings or hive change: keep what was typed, then rebuild the rows.
+    void OnEvent() override;
+
+    const std::map<int, std::u16string>& Values() const { return m_values; }
+    CEditorDrawer& Editor() { return m_editor; }
+
+    int OnCreate(CREATESTRUCT* create) override;
+    void OnPaint() override;
+    BOOL OnEraseBkgnd(CDC* dc) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnVScroll(UINT code, UINT position, CScrollBar* scrollBar) override;
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnRButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message) override;
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+    void OnSysKeyDown(UINT key, UINT repeat, UINT flags) override;
+
+protected:
+    // Hands the values to the journal; false keeps the form open with what was typed.
+    virtual bool Save() = 0;
+    // What the journal window shows after a save: the action and its record id.
+    virtual std::pair<int, std::int32_t> NextAction() { return { ActionShowList, 0 }; }
+
+    // The rows of a form, added in display order; a keyed row is read back by CollectValues.
+    void ClearForm();
+    // The form's title, from GetTitle.
+    void AddTitle();
+    CEditItem* AddField(int key, std::int32_t labelId, int controlType, bool hidden = false);
+    CComboBoxItem* AddChoice(int key, std::int32_t labelId, std::int32_t firstTextId, int count, bool hidden = false);
+    // The section of the user's own fields of the owner kind, keys from firstKey; values the map
+    // holds win over those stored in the group idRecord.
+    void AddUserFields(std::int32_t itable, int firstKey, std::int32_t idRecord);
+    // The user field values by field name, as the handlers take them.
+    std::map<std::u16string, std::u16string> UserFieldValues() const;
+    // Lays the rows out again after a rebuild and repaints.
+    void Refresh();
+    void EnableSave(bool enable);
+    std::u16string Value(int key) const;
+    static std::u16string Text(std::int32_t id);
+    void SetValue(int key, const std::u16string& value) { m_values[key] = value; }
+    std::int32_t TargetId() const { return m_targetId; }
+    IJournalComponent& Journal() { return m_journal; }
+
+private:
+    void Layout();
+    void ScrollTo(int position);
+    void ScrollBy(int delta) { ScrollTo(m_scrollPosition + delta); }
+    void Forward(UINT message, CPoint point, UINT flags);
+    void Key(UINT key, UINT flags);
+    void OnSave();
+
+    IJournalComponent& m_journal;
+    std::vector<std::int32_t> m_events;
+    CEditorDrawer m_editor;
+    std::map<int, std::u16string> m_values;
+    // The keyed rows; several forms give more than one row the same id, so reads go by key here.
+    std::map<int, CEditorItem*> m_fields;
+    // Key and field name of each user field, in display order.
+    std::vector<std::pair<int, std::u16string>> m_userFields;
+    std::int32_t m_targetId = 0;
+    CButton m_save;
+    CButton m_cancel;
+    CScrollBar m_scrollBar;
+    bool m_saveEnabled = true;
+    bool m_scrolls = false;
+    int m_scrollPosition = 0;
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Whether the view settings page titled by the text captionId has its check box name ticked;
+// a page or value that cannot be found reads as not ticked.
+bool IsViewSettingChecked(std::int32_t captionId, const std::u16string& name);

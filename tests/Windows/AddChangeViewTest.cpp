@@ -1,0 +1,433 @@
+#include "AddChangeFamilyView.h"
+#include "AddChangeInspectView.h"
+#include "AddChangePointView.h"
+#include "FormFixture.h"
+#include "HousingCache.h"
+#include "JournalCache.h"
+#include "ParseDateText.h"
+#include "PointFamilyCache.h"
+#include "ScrollBar.h"
+#include "StringIds.h"
+
+#include <deque>
+
+namespace {
+// The add-hive dialog as the user answers it: scripted choices, nothing once they run out.
+struct ScriptedPicker
+{
+    HousingPicker Picker()
+    {
+        return [this](CWnd*) -> std::optional<PickedHousing> {
+            ++calls;
+            if (answers.empty())
+                return std::nullopt;
+            PickedHousing picked = answers.front();
+            answers.pop_front();
+            return picked;
+        };
+    }
+    std::deque<PickedHousing> answers;
+    int calls = 0;
+};
+
+void AddUserField(std::int32_t itable, const std::u16string& name)
+{
+    CDatabaseLease database;
+    RowList rows;
+    database->ExecRequest(rows, u"INSERT INTO user_fields VALUES(" + IntToText(itable) + u", '" + name + u"', 1)");
+}
+
+class AddChangeViewTest : public FormFixture
+{
+protected:
+    std::int32_t AddSite(const std::u16string& name)
+    {
+        PointData point;
+        point.name = name;
+        return journal.AddPoint(point);
+    }
+
+    std::int32_t AddColony(std::int32_t site, const std::u16string& name, std::int32_t type = 0,
+        const std::u16string& note = u"")
+    {
+        FamilyData family;
+        family.id_point = site;
+        family.name = name;
+        family.type = type;
+        family.note = note;
+        return journal.AddFamily(family);
+    }
+
+    std::int32_t AddHive(std::int32_t colony, const std::u16string& name)
+    {
+        CHousingCache::Housing hive;
+        hive.name = name;
+        hive.id_family = colony;
+        return journal.AddHousing(hive);
+    }
+
+    std::u16string Cell(const std::u16string& sql) { return Rows(sql).at(0).at(0).second; }
+
+    ScriptedPicker picker;
+};
+}
+
+TEST_F(AddChangeViewTest, NewSiteIsStoredWithItsTypedNameNoteAndUserFieldThenTheListReturns)
+{
+    AddUserField(1, u"Owner");
+    CAddPointView page(&state, journal);
+    state.recordId = 5;
+    Open(page, 5);
+    EXPECT_EQ(state.page, PageAddSite);
+    EXPECT_EQ(state.recordId, 0);
+    EXPECT_TRUE(page.Accepts(1, 2, ActionAddSite));
+    EXPECT_FALSE(page.Accepts(0, 0, ActionChangeSite));
+    EXPECT_EQ(page.GetDlgItem(IdSaveButton)->GetWindowText(), Text(StringId::ButtonSave));
+    EXPECT_EQ(page.GetDlgItem(IdCancelButton)->GetWindowText(), Text(StringId::ButtonCancel));
+    EXPECT_EQ(page.Editor().GetCaption(1), Text(StringId::AddPoint));
+    EXPECT_EQ(page.Editor().GetCaption(4), Text(StringId::AdditionalHeader));
+    EXPECT_EQ(page.Editor().GetCaption(5), u"Owner");
+
+    Type(page, 2, u"Linden");
+    Type(page, 3, u"by the river");
+    Type(page, 5, u"Ann");
+    // The caption cell of the name row is golden and the panel is framed in black.
+    const UiTest::Image image = UiTest::Grab(&page);
+    EXPECT_EQ(image.At(5, Row(page, 2)->GetTop() + 3), RGB(221, 165, 54));
+    EXPECT_EQ(image.At(300, image.height - 50), RGB(0, 0, 0));
+    EXPECT_EQ(image.At(300, image.height - 1), RGB(0, 0, 0));
+
+    PressButton(page, IdSaveButton);
+    const RowList sites = Rows(u"SELECT name, note, id_record FROM points");
+    ASSERT_EQ(sites.size(), 1u);
+    EXPECT_EQ(sites[0][0].second, u"Linden");
+    EXPECT_EQ(sites[0][1].second, u"by the river");
+    EXPECT_EQ(Cell(u"SELECT value FROM field_values WHERE name = 'Owner' AND id_record = " + sites[0][2].second), u"Ann");
+    EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionShowList, 0 } }));
+}
+
+TEST_F(AddChangeViewTest, CancelStoresNothingAndAsksForTheList)
+{
+    CAddPointView page(&state, journal);
+    Open(page, 0);
+    Type(page, 2, u"Orchard");
+    PressButton(page, IdCancelButton);
+    EXPECT_TRUE(Rows(u"SELECT * FROM points").empty());
+    EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionShowList, 0 } }));
+}
+
+TEST_F(AddChangeViewTest, NewColonyIsStoredAtItsSiteAndOpensItsFirstInspection)
+{
+    const std::int32_t site = AddSite(u"Meadow");
+    CAddFamilyView page(&state, journal);
+    Open(page, site);
+    EXPECT_EQ(state.page, PageAddColony);
+    EXPECT_EQ(state.recordId, site);
+    Type(page, 2, u"North");
+    // The type list takes the arrow keys: two entries down from the first.
+    CEditorItem* type = Row(page, 3);
+    UiTest::Click(&page, type->Width() * 3 / 4, type->GetTop() + 4);
+    UiTest::KeyPress(&page, VK_DOWN);
+    UiTest::KeyPress(&page, VK_DOWN);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(page.Editor().GetValue(3), u"2");
+
+    PressButton(page, IdSaveButton);
+    const RowList colonies = Rows(u"SELECT id_family, name, id_point, type FROM families");
+    ASSERT_EQ(colonies.size(), 1u);
+    EXPECT_EQ(colonies[0][1].second, u"North");
+    EXPECT_EQ(WToI(colonies[0][2].second), site);
+    EXPECT_EQ(colonies[0][3].second, u"2");
+    const std::int32_t colony = WToI(colonies[0][0].second);
+    EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionAddInspection, colony } }));
+}
+
+TEST_F(AddChangeViewTest, InspectionOfAColonyWithoutHivesSavesOnlyOnceAHiveLineIsAdded)
+{
+    const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
+    CAddInspectView page(&state, journal, picker.Picker());
+    Open(page, colony);
+    EXPECT_EQ(state.page, PageAddInspection);
+    CWnd* save = page.GetDlgItem(IdSaveButton);
+    EXPECT_FALSE(save->IsWindowEnabled());
+    PressButton(page, IdSaveButton);
+    EXPECT_TRUE(Rows(u"SELECT * FROM journal").empty());
+
+    // A cancelled dialog adds nothing.
+    PressSection(page, Row(page, 12));
+    EXPECT_EQ(picker.calls, 1);
+    EXPECT_FALSE(save->IsWindowEnabled());
+
+    picker.answers.push_back({ 0, u"Spare box" });
+    PressSection(page, Row(page, 12));
+    ASSERT_EQ(page.Hives().size(), 1u);
+    EXPECT_EQ(page.Hives()[0].status, CAddChangeInspectView::HiveAdded);
+    EXPECT_EQ(page.Editor().GetCaption(0), u"Spare box");
+    EXPECT_TRUE(save->IsWindowEnabled());
+    Type(page, 3, u"8");
+    Type(page, LastRow(page, 1), u"4");
+
+    PressButton(page, IdSaveButton);
+    EXPECT_EQ(Cell(u"SELECT frame FROM journal"), u"8");
+    const RowList hives = Rows(u"SELECT id_housing, name_housing, honey FROM inspect");
+    ASSERT_EQ(hives.size(), 1u);
+    EXPECT_EQ(hives[0][1].second, u"Spare box");
+    EXPECT_EQ(hives[0][2].second, u"4");
+    EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionShowList, 0 } }));
+}
+
+TEST_F(AddChangeViewTest, RecordWithTwoHiveLinesIsOneJournalRowAndTwoInspectRows)
+{
+    const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
+    const std::int32_t first = AddHive(colony, u"Blue");
+    const std::int32_t second = AddHive(colony, u"Green");
+    AddUserField(3, u"Weather");
+    CAddInspectView page(&state, journal, picker.Picker());
+    Open(page, colony);
+    ASSERT_EQ(page.Hives().size(), 2u);
+    EXPECT_EQ(page.Hives()[1].status, CAddChangeInspectView::HiveExisting);
+    EXPECT_EQ(page.Editor().GetCaption(256), u"Green");
+    EXPECT_TRUE(page.GetDlgItem(IdSaveButton)->IsWindowEnabled());
+
+    Type(page, 4, u"6");
+    Type(page, 256 + 1, u"3");
+    Type(page, 256 + 2, u"5");
+    Type(page, 14, u"sunny");
+    PressButton(page, IdSaveButton);
+
+    const RowList records = Rows(u"SELECT id_journal, strength, id_record, id_family FROM journal");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0][1].second, u"6");
+    EXPECT_EQ(WToI(records[0][3].second), colony);
+    const RowList hives = Rows(u"SELECT id_housing, honey, brood FROM inspect WHERE id_journal = " + records[0][0].second
+        + u" ORDER BY id_housing");
+    ASSERT_EQ(hives.size(), 2u);
+    EXPECT_EQ(WToI(hives[0][0].second), first);
+    EXPECT_EQ(hives[0][1].second, u"0");
+    EXPECT_EQ(WToI(hives[1][0].second), second);
+    EXPECT_EQ(hives[1][1].second, u"3");
+    EXPECT_EQ(hives[1][2].second, u"5");
+    EXPECT_EQ(Cell(u"SELECT value FROM field_values WHERE id_record = " + records[0][2].second), u"sunny");
+}
+
+TEST_F(AddChangeViewTest, ChangeFormReopenedShowsTheStoredValuesNotTheUnsavedEdits)
+{
+    const std::int32_t site = AddSite(u"Meadow");
+    const std::int32_t colony = AddColony(site, u"North", 4, u"calm");
+    CChangeFamilyView page(&state, journal);
+    Open(page, colony);
+    EXPECT_EQ(state.page, PageChangeColony);
+    EXPECT_EQ(page.Editor().GetCaption(1), Text(StringId::ChangeFamily));
+    EXPECT_EQ(page.Editor().GetValue(2), u"North");
+    EXPECT_EQ(page.Editor().GetValue(3), u"4");
+    Type(page, 2, u"ern");
+    EXPECT_EQ(page.Editor().GetValue(2), u"Northern");
+
+    page.Destroy();
+    page.Prepare();
+    page.Create(&host);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(page.Editor().GetValue(2), u"North");
+    EXPECT_EQ(page.Values().at(4), u"calm");
+
+    Type(page, 4, u" bees");
+    PressButton(page, IdSaveButton);
+    EXPECT_EQ(Cell(u"SELECT note FROM families"), u"calm bees");
+    EXPECT_EQ(Cell(u"SELECT type FROM families"), u"4");
+    EXPECT_EQ(GetPointFamilyCache()->FindFamily(colony)->note, u"calm bees");
+}
+
+TEST_F(AddChangeViewTest, ChangedSiteKeepsItsUserFieldGroup)
+{
+    AddUserField(1, u"Owner");
+    PointData point;
+    point.name = u"Meadow";
+    point.values = { { u"Owner", u"Ann" } };
+    const std::int32_t site = journal.AddPoint(point);
+    CChangePointView page(&state, journal);
+    Open(page, site);
+    EXPECT_EQ(state.page, PageChangeSite);
+    EXPECT_EQ(state.recordId, site);
+    EXPECT_EQ(page.Editor().GetValue(5), u"Ann");
+    Type(page, 5, u"a");
+    PressButton(page, IdSaveButton);
+    EXPECT_EQ(Cell(u"SELECT value FROM field_values WHERE id_record = " + IntToText(point.id_record)), u"Anna");
+    EXPECT_EQ(Rows(u"SELECT * FROM field_values").size(), 1u);
+    EXPECT_EQ(Cell(u"SELECT name FROM points"), u"Meadow");
+}
+
+TEST_F(AddChangeViewTest, HiddenFieldsFollowTheSettingsAndKeepTheirValues)
+{
+    const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North", 3, u"calm");
+    CChangeFamilyView page(&state, journal);
+    Open(page, colony);
+    EXPECT_FALSE(Row(page, 3)->IsHidden());
+    Type(page, 2, u"ern");
+
+    // The settings change rebuilds the form, keeping the typed name.
+    SetViewSetting(StringId::FamilyViewSettingsTitle, u"check_type", u"unchecked");
+    SetViewSetting(StringId::FamilyViewSettingsTitle, u"check_note", u"unchecked");
+    UiTest::ProcessEvents();
+    EXPECT_TRUE(Row(page, 3)->IsHidden());
+    EXPECT_EQ(Row(page, 3)->GetHeight(), 0);
+    EXPECT_TRUE(Row(page, 4)->IsHidden());
+    EXPECT_EQ(page.Editor().GetValue(2), u"Northern");
+
+    PressButton(page, IdSaveButton);
+    const RowList colonies = Rows(u"SELECT name, type, note FROM families");
+    EXPECT_EQ(colonies[0][0].second, u"Northern");
+    EXPECT_EQ(colonies[0][1].second, u"3");
+    EXPECT_EQ(colonies[0][2].second, u"calm");
+}
+
+TEST_F(AddChangeViewTest, RecordFormHidesOptionalFieldsAndHiveRowsPerSettings)
+{
+    const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
+    AddHive(colony, u"Blue");
+    CAddInspectView page(&state, journal, picker.Picker());
+    Open(page, colony);
+    // Defaults: wax, extracted honey, feeding, disease and note shown; ambrosia and the brood counts not.
+    for (int key : { 6, 8, 9, 10, 11 })
+        EXPECT_FALSE(Row(page, key)->IsHidden()) << key;
+    EXPECT_TRUE(Row(page, 7)->IsHidden());
+    for (int key : { 1, 2 })
+        EXPECT_FALSE(LastRow(page, key)->IsHidden()) << key;
+    for (int key : { 3, 4, 5 })
+        EXPECT_TRUE(LastRow(page, key)->IsHidden()) << key;
+    // Line 0's brood row has key 2, as the record's date: each keeps its own value.
+    const std::u16string today = Row(page, 2)->GetValue();
+    Type(page, LastRow(page, 2), u"7");
+    SetViewSetting(StringId::RecordViewSettingsTitle, u"check_open_brood", u"checked");
+    UiTest::ProcessEvents();
+    EXPECT_FALSE(LastRow(page, 3)->IsHidden());
+    EXPECT_EQ(page.Hives()[0].hive.brood, 7);
+    EXPECT_EQ(Row(page, 2)->GetValue(), today);
+    PressButton(page, IdSaveButton);
+    EXPECT_EQ(Cell(u"SELECT brood FROM inspect"), u"7");
+    EXPECT_EQ(FormatDateText(GetJournalCache()->Records().begin()->second.date), today);
+}
+
+TEST_F(AddChangeViewTest, RemovedHiveLineIsLeftOutOfTheStoredRecord)
+{
+    const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
+    AddHive(colony, u"Blue");
+    const std::int32_t green = AddHive(colony, u"Green");
+    InspectData inspect;
+    inspect.record.id_family = colony;
+    inspect.record.frame = 9;
+    inspect.record.hives = { { GetHousingCache()->HousingsOf(colony)[0], u"Blue", 1, 2 }, { green, u"Green", 3, 4 } };
+    const std::int32_t record = journal.AddInspect(inspect);
+    CChangeInspectView page(&state, journal, picker.Picker());
+    Open(page, record);
+    EXPECT_EQ(state.page, PageChangeInspection);
+    EXPECT_EQ(Row(page, 3)->GetValue(), u"9");
+    ASSERT_EQ(page.Hives().size(), 2u);
+
+    // Cancel in the question keeps the line.
+    boxes.Answer(IDCANCEL);
+    PressSection(page, Row(page, 0));
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::RemoveHousingQuestion));
+    EXPECT_EQ(page.Hives()[0].status, CAddChangeInspectView::HiveExisting);
+
+    boxes.Answer(IDOK);
+    PressSection(page, Row(page, 0));
+    EXPECT_EQ(page.Hives()[0].status, CAddChangeInspectView::HiveRemoved);
+    EXPECT_EQ(Row(page, 0), nullptr);
+    PressButton(page, IdSaveButton);
+    const RowList hives = Rows(u"SELECT id_housing, name_housing FROM inspect");
+    ASSERT_EQ(hives.size(), 1u);
+    EXPECT_EQ(WToI(hives[0][0].second), green);
+    EXPECT_EQ(GetJournalCache()->FindRecord(record)->hives.size(), 1u);
+    EXPECT_EQ(Cell(u"SELECT frame FROM journal"), u"9");
+}
+
+TEST_F(AddChangeViewTest, RemovingAHiveLineAndCancellingLeavesTheRecord)
+{
+    const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
+    InspectData inspect;
+    inspect.record.id_family = colony;
+    inspect.record.hives = { { 0, u"Blue", 1, 2 } };
+    const std::int32_t record = journal.AddInspect(inspect);
+    CChangeInspectView page(&state, journal, picker.Picker());
+    Open(page, record);
+    boxes.Answer(IDOK);
+    PressSection(page, Row(page, 0));
+    EXPECT_FALSE(page.GetDlgItem(IdSaveButton)->IsWindowEnabled());
+    PressButton(page, IdCancelButton);
+    EXPECT_EQ(Rows(u"SELECT * FROM inspect").size(), 1u);
+    EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionShowList, 0 } }));
+}
+
+TEST_F(AddChangeViewTest, FailedSaveKeepsTheFormAndWhatWasTyped)
+{
+    const std::int32_t site = AddSite(u"Meadow");
+    CAddFamilyView page(&state, journal);
+    Open(page, site);
+    Type(page, 2, u"North");
+    Type(page, 4, u"calm");
+    Rows(u"DROP TABLE families");
+    PressButton(page, IdSaveButton);
+    EXPECT_FALSE(boxes.Calls().empty());
+    EXPECT_TRUE(host.actions.empty());
+    EXPECT_TRUE(page.CWnd::IsCreated());
+    EXPECT_EQ(page.Editor().GetValue(2), u"North");
+    EXPECT_EQ(page.Editor().GetValue(4), u"calm");
+    EXPECT_TRUE(GetPointFamilyCache()->FamiliesOf(site).empty());
+}
+
+TEST_F(AddChangeViewTest, TallFormScrollsByLinesWheelPagesAndThumb)
+{
+    const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
+    for (const char16_t* name : { u"A", u"B", u"C", u"D", u"E", u"F" })
+        AddHive(colony, name);
+    CAddInspectView page(&state, journal, picker.Picker());
+    Open(page, colony, 500);
+    auto* bar = static_cast<CScrollBar*>(page.GetDlgItem(IdFormScrollBar));
+    ASSERT_TRUE(bar->IsWindowVisible());
+    RECT client {};
+    page.GetClientRect(&client);
+    RECT barRect {};
+    bar->GetWindowRect(&barRect);
+    page.ScreenToClient(&barRect);
+    EXPECT_EQ(barRect.left, client.right - 17);
+    EXPECT_EQ(barRect.bottom - barRect.top, client.bottom - 50);
+    // The rows leave room for the bar.
+    EXPECT_EQ(Row(page, 2)->Width(), client.right - 17);
+
+    page.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(bar->GetScrollPos(), 10);
+    UiTest::Wheel(&page, 300, 100, -120);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(bar->GetScrollPos(), 40);
+    page.SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(bar->GetScrollPos(), 40 + client.bottom - 50);
+    page.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 25), 0);
+    EXPECT_EQ(bar->GetScrollPos(), 25);
+    page.SendMessage(WM_VSCROLL, SB_LINEUP, 0);
+    UiTest::Wheel(&page, 300, 100, 120);
+    EXPECT_EQ(bar->GetScrollPos(), 0);
+    UiTest::ProcessEvents();
+    const int titleHeight = page.Editor().Items().front()->GetHeight();
+    EXPECT_EQ(Row(page, 2)->GetTop(), titleHeight);
+
+    page.SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(Row(page, 2)->GetTop(), titleHeight - (client.bottom - 50));
+}
+
+TEST_F(AddChangeViewTest, TabMovesThroughTheRowsAndKeysGoToTheFocusedOne)
+{
+    CAddPointView page(&state, journal);
+    Open(page, 0);
+    UiTest::Click(&page, 10, 5);
+    UiTest::KeyPress(&page, VK_TAB);
+    UiTest::TypeText(&page, u"Oak");
+    UiTest::KeyPress(&page, VK_TAB);
+    UiTest::TypeText(&page, u"shade");
+    UiTest::KeyPress(&page, VK_TAB, MK_CONTROL);
+    UiTest::KeyPress(&page, VK_BACK);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(page.Editor().GetValue(2), u"Oa");
+    EXPECT_EQ(page.Editor().GetValue(3), u"shade");
+}
