@@ -13,6 +13,7 @@
 #include "HousingsTable.h"
 #include "IJournalView.h"
 #include "JournalSettings.h"
+#include "JournalStores.h"
 #include "JournalVisualComponent.h"
 #include "PointViewSettings.h"
 #include "PointFamilyCache.h"
@@ -129,11 +130,7 @@ CJournalComponent::~CJournalComponent() = default;
 
 void CJournalComponent::Create()
 {
-    CDatabaseLease database;
-    GetPointFamilyCache()->Load(database.get());
-    GetJournalCache()->Load(database.get());
-    GetQueenBeeCache()->Load(database.get());
-    GetHousingCache()->Load(database.get());
+    LoadJournalStores(m_journal.get());
     AddSetting(new CJournalSettings(this));
     AddSetting(new CPointViewSettings());
     AddSetting(new CFamilyViewSettings());
