@@ -32,7 +32,9 @@ void CJournalCache::Load(IDatabase* database)
     inspect.SelectEach(database, [&](const CInspectTable::content& row) {
         if (owner == m_records.end() || owner->first != row.id_journal) {
             giveRun();
-            owner = m_records.find(row.id_journal);
+            // Rows are written record after record: the next record is the likely one.
+            const auto next = owner == m_records.end() ? owner : std::next(owner);
+            owner = next != m_records.end() && next->first == row.id_journal ? next : m_records.find(row.id_journal);
         }
         run.push_back(HiveRow { row.id_housing, row.name_housing, row.brood, row.honey, row.open_brood,
             row.close_brood, row.goods_honey });
