@@ -14,6 +14,7 @@
 #include "IJournalView.h"
 #include "IVisualComponent.h"
 #include "JournalSettings.h"
+#include "JournalStores.h"
 #include "JournalTreeView.h"
 #include "JournalVisualComponent.h"
 #include "PointViewSettings.h"
@@ -139,11 +140,7 @@ CJournalComponent::~CJournalComponent()
 
 void CJournalComponent::Create()
 {
-    CDatabaseLease database;
-    GetPointFamilyCache()->Load(database.get());
-    GetJournalCache()->Load(database.get());
-    GetQueenBeeCache()->Load(database.get());
-    GetHousingCache()->Load(database.get());
+    LoadJournalStores(m_journal.get());
     AddView(std::make_unique<CJournalTreeView>(*this, m_pages));
     AddSetting(new CJournalSettings(this));
     AddSetting(new CPointViewSettings());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Component.h"
+#include "DatabaseManager.h"
 #include "HousingCache.h"
 #include "IJournalComponent.h"
 #include "JournalData.h"
@@ -63,5 +64,8 @@ private:
     void ForgetFamily(std::int32_t idFamily);
 
     std::vector<PageFactory> m_pages;
+    // One use of the journal's connection for the component's life: the handlers find it open,
+    // with SQLite's page cache warm, instead of opening the file for every change.
+    CDatabaseLease m_journal;
     std::vector<std::unique_ptr<IJournalView>> m_views;
 };

@@ -7,15 +7,67 @@
 #include <sqlite3.h>
 
 namespace {
-std::u16string TextOf(const void* utf16)
+// A text ends at its first NUL, as the program has always read it.
+std::u16string_view TextOf(const void* utf16)
 {
-    return utf16 ? std::u16string(static_cast<const char16_t*>(utf16)) : std::u16string();
+    return utf16 ? std::u16string_view(static_cast<const char16_t*>(utf16)) : std::u16string_view();
 }
 
 std::u16string Quoted(const std::u16string& head, const std::u16string& name)
 {
     return head + u"'" + name + u"';";
 }
+
+class CStatementRow : public IRow
+{
+public:
+    explicit CStatementRow(sqlite3_stmt* statement)
+        : m_statement(statement)
+    {
+    }
+
+    int ColumnCount() const override { return sqlite3_column_count(m_statement); }
+    std::u16string_view ColumnName(int column) const override
+    {
+        return TextOf(sqlite3_column_name16(m_statement, column));
+    }
+    std::u16string_view ColumnText(int column) const override
+    {
+        return TextOf(sqlite3_column_text16(m_statement, column));
+    }
+    std::optional<std::int64_t> ColumnInteger(int column) const override
+    {
+        if (sqlite3_column_type(m_statement, column) != SQLITE_INTEGER)
+            return std::nullopt;
+        return sqlite3_column_int64(m_statement, column);
+    }
+
+private:
+    sqlite3_stmt* m_statement;
+};
+
+// Keeps every row, names and texts copied.
+class CRowCollector : public IRowReader
+{
+public:
+    explicit CRowCollector(RowList& rows)
+        : m_rows(rows)
+    {
+    }
+
+    void Read(const IRow& row) override
+    {
+        const int columns = row.ColumnCount();
+        RowData data;
+        data.reserve(static_cast<std::size_t>(columns));
+        for (int i = 0; i < columns; ++i)
+            data.emplace_back(row.ColumnName(i), row.ColumnText(i));
+        m_rows.push_back(std::move(data));
+    }
+
+private:
+    RowList& m_rows;
+};
 }
 
 CDatabase::CDatabase(std::u16string path)
@@ -42,8 +94,14 @@ std::u16string CDatabase::ErrorText(const CBaseError& error)
 
 void CDatabase::ExecRequest(RowList& rows, const std::u16string& text)
 {
-    m_error = false;
     rows.clear();
+    CRowCollector collector(rows);
+    ReadRequest(text, collector);
+}
+
+void CDatabase::ReadRequest(const std::u16string& text, IRowReader& reader)
+{
+    m_error = false;
     sqlite3_stmt* statement = nullptr;
     try {
         const void* tail = nullptr;
@@ -52,7 +110,7 @@ void CDatabase::ExecRequest(RowList& rows, const std::u16string& text)
             error.file = u".\\Database\\Database";
             error.function = u"CDatabase::ExecRequest";
             error.line = line;
-            error.message = TextOf(sqlite3_errmsg16(m_handle));
+            error.message = std::u16string(TextOf(sqlite3_errmsg16(m_handle)));
             throw error;
         };
         if (!m_handle)
@@ -61,17 +119,11 @@ void CDatabase::ExecRequest(RowList& rows, const std::u16string& text)
             != SQLITE_OK)
             raise(45);
         int result = statement ? sqlite3_step(statement) : SQLITE_DONE;
+        const CStatementRow row(statement);
         while (result == SQLITE_ROW) {
-            const int columns = sqlite3_column_count(statement);
-            if (columns == 0)
+            if (sqlite3_column_count(statement) == 0)
                 break;
-            RowData row;
-            row.reserve(static_cast<std::size_t>(columns));
-            for (int i = 0; i < columns; ++i) {
-                std::u16string value = TextOf(sqlite3_column_text16(statement, i));
-                row.emplace_back(TextOf(sqlite3_column_name16(statement, i)), std::move(value));
-            }
-            rows.push_back(std::move(row));
+            reader.Read(row);
             result = sqlite3_step(statement);
         }
         // A failure after some rows is reported like any other; the rows read so far stand.
@@ -151,7 +203,7 @@ void CDatabase::Open()
     if (m_open)
         return;
     if (sqlite3_open16(m_path.c_str(), &m_handle) != SQLITE_OK) {
-        MessageBoxW(nullptr, TextOf(sqlite3_errmsg16(m_handle)), std::u16string(), MB_OK);
+        MessageBoxW(nullptr, std::u16string(TextOf(sqlite3_errmsg16(m_handle))), std::u16string(), MB_OK);
         return;
     }
     // A moment's lock by another program (a backup copying the file) is waited for, not reported.

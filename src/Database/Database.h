@@ -13,6 +13,7 @@ public:
 
     void Release() override;
     void ExecRequest(RowList& rows, const std::u16string& text) override;
+    void ReadRequest(const std::u16string& text, IRowReader& reader) override;
     bool HasTable(const std::u16string& name) override;
     void BeginTransaction(const std::u16string& name) override;
     void EndTransaction(const std::u16string& name) override;

@@ -16,7 +16,7 @@ std::u16string FormatStoredDate(std::int64_t date)
     return ToWide(buffer);
 }
 
-std::int64_t ParseStoredDate(const std::u16string& text)
+std::int64_t ParseStoredDate(std::u16string_view text)
 {
     if (text.size() < 10 || text[2] != u'.' || text[5] != u'.')
         return 0;

@@ -26,11 +26,19 @@ void CFamiliesTable::Update(IDatabase* database)
         record);
 }
 
+CRequest CFamiliesTable::SelectRequest() const
+{
+    return FirstKeyRequest(u"SELECT * FROM ", { { u"id_family", record.id_family }, { u"id_point", record.id_point } });
+}
+
 IResult* CFamiliesTable::Select(IDatabase* database)
 {
-    return SelectAndReset(database,
-        FirstKeyRequest(u"SELECT * FROM ", { { u"id_family", record.id_family }, { u"id_point", record.id_point } }),
-        record, *this);
+    return SelectAndReset(database, SelectRequest(), record, *this);
+}
+
+void CFamiliesTable::SelectEach(IDatabase* database, const std::function<void(const content&)>& each)
+{
+    ReadAndReset(database, SelectRequest(), record, each);
 }
 
 void CFamiliesTable::Insert(IDatabase* database)

@@ -28,14 +28,24 @@ void CHousingsTable::Update(IDatabase* database)
         record);
 }
 
-IResult* CHousingsTable::Select(IDatabase* database)
+CRequest CHousingsTable::SelectRequest() const
 {
     CRequest request = Request(u"SELECT * FROM ", u" WHERE is_delete=0 AND id_family=?", { record.id_family });
     if (record.id_housing != 0)
         request = Request(u"SELECT * FROM ", u" WHERE is_delete=0 AND id_housing=?", { record.id_housing });
     else if (record.id_family == -1)
         request = Request(u"SELECT * FROM ", u" WHERE is_delete=0", {});
-    return SelectAndReset(database, request, record, *this);
+    return request;
+}
+
+IResult* CHousingsTable::Select(IDatabase* database)
+{
+    return SelectAndReset(database, SelectRequest(), record, *this);
+}
+
+void CHousingsTable::SelectEach(IDatabase* database, const std::function<void(const content&)>& each)
+{
+    ReadAndReset(database, SelectRequest(), record, each);
 }
 
 void CHousingsTable::Insert(IDatabase* database)

@@ -27,6 +27,8 @@ public:
 
     void Update(IDatabase* database) override;
     IResult* Select(IDatabase* database) override;
+    // As Select, handing each row to each instead of keeping it.
+    void SelectEach(IDatabase* database, const std::function<void(const content&)>& each);
     // Runs in its own transaction (nested inside the caller's, if any); keeps the record and
     // stores the new id_housing in it.
     void Insert(IDatabase* database) override;
@@ -35,4 +37,7 @@ public:
     CTable::content* CreateContent() override { return new content(); }
 
     content record;
+
+private:
+    CRequest SelectRequest() const;
 };

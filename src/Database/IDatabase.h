@@ -2,7 +2,10 @@
 
 #include "Base.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,12 +16,41 @@ using RowList = std::vector<RowData>;
 // How long a connection waits for another program's lock before a statement fails.
 inline constexpr int kBusyTimeoutMs = 5000;
 
+// The current row of a statement being stepped; what it gives is valid until the next row.
+class IRow
+{
+public:
+    virtual int ColumnCount() const = 0;
+    virtual std::u16string_view ColumnName(int column) const = 0;
+    // NULL reads as empty.
+    virtual std::u16string_view ColumnText(int column) const = 0;
+    // The value when the column holds an integer, read without making it a text; ask before
+    // ColumnText.
+    virtual std::optional<std::int64_t> ColumnInteger(int column) const = 0;
+
+protected:
+    ~IRow() = default;
+};
+
+// Takes the rows of a statement one by one, as they are stepped.
+class IRowReader
+{
+public:
+    virtual void Read(const IRow& row) = 0;
+
+protected:
+    ~IRowReader() = default;
+};
+
 // One connection to one SQLite file. Failures are shown to the user and remembered in HasError;
 // they never leave as exceptions.
 class IDatabase : public IBase
 {
 public:
     virtual void ExecRequest(RowList& rows, const std::u16string& text) = 0;
+    // As ExecRequest, handing each row to the reader as it is stepped instead of keeping it. A
+    // failure after some rows is reported like any other; the reader has had the rows before it.
+    virtual void ReadRequest(const std::u16string& text, IRowReader& reader) = 0;
     virtual bool HasTable(const std::u16string& name) = 0;
     virtual void BeginTransaction(const std::u16string& name) = 0;
     // Commits; when a statement inside the transaction failed it rolls back instead and HasError

@@ -29,10 +29,19 @@ void CInspectTable::Update(IDatabase* database)
         record);
 }
 
+CRequest CInspectTable::SelectRequest() const
+{
+    return KeyedRequest(u"SELECT * FROM ", u"id_journal", record.id_journal, -1);
+}
+
 IResult* CInspectTable::Select(IDatabase* database)
 {
-    return SelectAndReset(
-        database, KeyedRequest(u"SELECT * FROM ", u"id_journal", record.id_journal, -1), record, *this);
+    return SelectAndReset(database, SelectRequest(), record, *this);
+}
+
+void CInspectTable::SelectEach(IDatabase* database, const std::function<void(const content&)>& each)
+{
+    ReadAndReset(database, SelectRequest(), record, each);
 }
 
 void CInspectTable::Insert(IDatabase* database)

@@ -33,12 +33,19 @@ void CJournalTable::Update(IDatabase* database)
         record);
 }
 
+CRequest CJournalTable::SelectRequest() const
+{
+    return FirstKeyRequest( u"SELECT * FROM ", { { u"id_family", record.id_family }, { u"id_journal", record.id_journal } });
+}
+
 IResult* CJournalTable::Select(IDatabase* database)
 {
-    return SelectAndReset(database,
-        FirstKeyRequest(
-            u"SELECT * FROM ", { { u"id_family", record.id_family }, { u"id_journal", record.id_journal } }),
-        record, *this);
+    return SelectAndReset(database, SelectRequest(), record, *this);
+}
+
+void CJournalTable::SelectEach(IDatabase* database, const std::function<void(const content&)>& each)
+{
+    ReadAndReset(database, SelectRequest(), record, each);
 }
 
 void CJournalTable::Insert(IDatabase* database)

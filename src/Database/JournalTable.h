@@ -25,10 +25,15 @@ public:
     void Update(IDatabase* database) override;
     // By colony when id_family is set, else by id_journal, else every record.
     IResult* Select(IDatabase* database) override;
+    // As Select, handing each row to each instead of keeping it.
+    void SelectEach(IDatabase* database, const std::function<void(const content&)>& each);
     // Keeps the record and stores the new id_journal in it.
     void Insert(IDatabase* database) override;
     void Delete(IDatabase* database) override;
     CTable::content* CreateContent() override { return new content(); }
 
     content record;
+
+private:
+    CRequest SelectRequest() const;
 };

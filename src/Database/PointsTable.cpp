@@ -23,9 +23,19 @@ void CPointsTable::Update(IDatabase* database)
         record);
 }
 
+CRequest CPointsTable::SelectRequest() const
+{
+    return KeyedRequest(u"SELECT * FROM ", u"id_point", record.id_point, 0);
+}
+
 IResult* CPointsTable::Select(IDatabase* database)
 {
-    return SelectAndReset(database, KeyedRequest(u"SELECT * FROM ", u"id_point", record.id_point, 0), record, *this);
+    return SelectAndReset(database, SelectRequest(), record, *this);
+}
+
+void CPointsTable::SelectEach(IDatabase* database, const std::function<void(const content&)>& each)
+{
+    ReadAndReset(database, SelectRequest(), record, each);
 }
 
 void CPointsTable::Insert(IDatabase* database)

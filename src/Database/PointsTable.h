@@ -24,10 +24,15 @@ public:
 
     void Update(IDatabase* database) override;
     IResult* Select(IDatabase* database) override;
+    // As Select, handing each row to each instead of keeping it.
+    void SelectEach(IDatabase* database, const std::function<void(const content&)>& each);
     // Keeps the record and stores the new id_point in it.
     void Insert(IDatabase* database) override;
     void Delete(IDatabase* database) override;
     CTable::content* CreateContent() override { return new content(); }
 
     content record;
+
+private:
+    CRequest SelectRequest() const;
 };

@@ -30,12 +30,19 @@ void CQueenBeeTable::Update(IDatabase* database)
         record);
 }
 
+CRequest CQueenBeeTable::SelectRequest() const
+{
+    return FirstKeyRequest( u"SELECT * FROM ", { { u"id_queen_bee", record.id_queen_bee }, { u"id_family", record.id_family } });
+}
+
 IResult* CQueenBeeTable::Select(IDatabase* database)
 {
-    return SelectAndReset(database,
-        FirstKeyRequest(
-            u"SELECT * FROM ", { { u"id_queen_bee", record.id_queen_bee }, { u"id_family", record.id_family } }),
-        record, *this);
+    return SelectAndReset(database, SelectRequest(), record, *this);
+}
+
+void CQueenBeeTable::SelectEach(IDatabase* database, const std::function<void(const content&)>& each)
+{
+    ReadAndReset(database, SelectRequest(), record, each);
 }
 
 void CQueenBeeTable::Insert(IDatabase* database)

@@ -30,6 +30,8 @@ public:
     // Leaves the colony and the mother alone.
     void Update(IDatabase* database) override;
     IResult* Select(IDatabase* database) override;
+    // As Select, handing each row to each instead of keeping it.
+    void SelectEach(IDatabase* database, const std::function<void(const content&)>& each);
     // Keeps the record and stores the new id_queen_bee in it.
     void Insert(IDatabase* database) override;
     // By key, else by name, else by colony, else every queen; the daughters of a queen deleted by key
@@ -38,4 +40,7 @@ public:
     CTable::content* CreateContent() override { return new content(); }
 
     content record;
+
+private:
+    CRequest SelectRequest() const;
 };

@@ -5,24 +5,125 @@
 #include "Result.h"
 #include "Text.h"
 
+#include <algorithm>
+#include <climits>
 #include <memory>
+
+namespace {
+// parseDate reads a date column's text.
+template <class ParseDate>
+void Assign(const CTable::ColumnBinding& column, std::u16string_view value, ParseDate parseDate)
+{
+    if (auto* integer = std::get_if<std::int32_t*>(&column.field))
+        **integer = WToI(value);
+    else if (auto* text = std::get_if<std::u16string*>(&column.field))
+        (*text)->assign(value);
+    else if (auto* date = std::get_if<CTable::DateField>(&column.field))
+        *date->value = parseDate(value);
+    else if (auto* flag = std::get_if<bool*>(&column.field))
+        **flag = WToI(value) != 0;
+}
+
+// An integer column read as WToI reads its text: limited to the range of the field.
+void SetInteger(const CTable::ColumnBinding& column, std::int64_t value)
+{
+    const auto limited = static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+    if (auto* integer = std::get_if<std::int32_t*>(&column.field))
+        **integer = limited;
+    else if (auto* flag = std::get_if<bool*>(&column.field))
+        **flag = limited != 0;
+}
+
+// Reads the rows into the one record, calling each after every row.
+class CRowFiller : public IRowReader
+{
+public:
+    CRowFiller(CTable::content& row, const std::function<void()>& each)
+        : m_row(row)
+        , m_each(each)
+    {
+    }
+
+    void Read(const IRow& row) override
+    {
+        m_positions.Fill(row, m_row);
+        m_each();
+    }
+
+private:
+    CTable::content& m_row;
+    const std::function<void()>& m_each;
+    CTable::ColumnPositions m_positions;
+};
+
+// Reads every row into a new record of the factory's kind.
+class CResultFiller : public IRowReader
+{
+public:
+    CResultFiller(CResult& result, CFillContent& factory)
+        : m_result(result)
+        , m_factory(factory)
+    {
+    }
+
+    void Read(const IRow& row) override
+    {
+        std::unique_ptr<CTable::content, ReleaseDeleter<CTable::content>> record(m_factory.CreateContent());
+        m_positions.Fill(row, *record);
+        m_result.Append(record.release());
+    }
+
+private:
+    CResult& m_result;
+    CFillContent& m_factory;
+    CTable::ColumnPositions m_positions;
+};
+}
 
 void CTable::content::Fill(const RowData& row)
 {
     const std::vector<ColumnBinding> columns = Columns();
     for (const auto& [name, value] : row) {
         for (const ColumnBinding& column : columns) {
-            if (column.name != name)
-                continue;
-            if (auto* integer = std::get_if<std::int32_t*>(&column.field))
-                **integer = WToI(value);
-            else if (auto* text = std::get_if<std::u16string*>(&column.field))
-                **text = value;
-            else if (auto* date = std::get_if<DateField>(&column.field))
-                *date->value = ParseStoredDate(value);
-            else if (auto* flag = std::get_if<bool*>(&column.field))
-                **flag = WToI(value) != 0;
+            if (column.name == name)
+                Assign(column, value, ParseStoredDate);
         }
+    }
+}
+
+void CTable::ColumnPositions::Fill(const IRow& row, content& record)
+{
+    if (m_bound != &record) {
+        m_bindings = record.Columns();
+        m_bound = &record;
+    }
+    if (!m_matched) {
+        const int columns = row.ColumnCount();
+        for (int i = 0; i < columns; ++i) {
+            const std::u16string_view name = row.ColumnName(i);
+            for (std::size_t field = 0; field < m_bindings.size(); ++field) {
+                if (m_bindings[field].name == name)
+                    m_columnFields.emplace_back(i, field);
+            }
+        }
+        m_matched = true;
+    }
+    const auto parseDate = [this](std::u16string_view text) {
+        if (text != m_dateText) {
+            m_dateText.assign(text);
+            m_date = ParseStoredDate(text);
+        }
+        return m_date;
+    };
+    for (const auto& [column, field] : m_columnFields) {
+        const ColumnBinding& binding = m_bindings[field];
+        if (std::holds_alternative<std::int32_t*>(binding.field) || std::holds_alternative<bool*>(binding.field)) {
+            if (const std::optional<std::int64_t> integer = row.ColumnInteger(column)) {
+                SetInteger(binding, *integer);
+                continue;
+            }
+        }
+        Assign(binding, row.ColumnText(column), parseDate);
     }
 }
 
@@ -119,15 +220,17 @@ void CTable::RunAndReset(IDatabase* database, const CRequest& request, content& 
 
 IResult* CTable::RunSelect(IDatabase* database, const CRequest& request, CFillContent& factory)
 {
-    RowList rows;
-    database->ExecRequest(rows, request.Build());
     auto result = std::make_unique<CResult>();
-    for (const RowData& row : rows) {
-        std::unique_ptr<content, ReleaseDeleter<content>> record(factory.CreateContent());
-        record->Fill(row);
-        result->Append(record.release());
-    }
+    CResultFiller filler(*result, factory);
+    database->ReadRequest(request.Build(), filler);
     return result.release();
+}
+
+void CTable::ReadSelect(
+    IDatabase* database, const CRequest& request, content& row, const std::function<void()>& each)
+{
+    CRowFiller filler(row, each);
+    database->ReadRequest(request.Build(), filler);
 }
 
 IResult* CTable::SelectAndReset(IDatabase* database, const CRequest& request, content& record, CFillContent& factory)

@@ -3,6 +3,7 @@
 #include "IDatabase.h"
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -42,6 +43,26 @@ public:
         std::u16string_view name;
         std::variant<std::int32_t*, std::u16string*, DateField, bool*> field;
     };
+    class content;
+
+    // Which column of a statement sets which field of a record: matched by name on the first row,
+    // then used for every row of the statement.
+    class ColumnPositions
+    {
+    public:
+        // Sets the record's fields from the row; a later column of the same name wins.
+        void Fill(const IRow& row, content& record);
+
+    private:
+        std::vector<std::pair<int, std::size_t>> m_columnFields;
+        bool m_matched = false;
+        // The bindings of the last record filled, for a record that is filled again row after row.
+        content* m_bound = nullptr;
+        std::vector<ColumnBinding> m_bindings;
+        // Rows of one visit day repeat the date; it is parsed once.
+        std::u16string m_dateText;
+        std::int64_t m_date = 0;
+    };
 
     // The record of one row. Fill sets the fields whose column names appear in the row.
     class content
@@ -53,6 +74,7 @@ public:
         virtual void Fill(const RowData& row);
 
     protected:
+        friend class ColumnPositions;
         virtual std::vector<ColumnBinding> Columns() = 0;
     };
 
@@ -96,6 +118,16 @@ protected:
     // Resets the record, then selects.
     static IResult* SelectAndReset(
         IDatabase* database, const CRequest& request, content& record, CFillContent& factory);
+    // Resets the record, then runs the select filling one record of its kind row after row and
+    // handing it to each; no row is kept.
+    template <class Record>
+    static void ReadAndReset(IDatabase* database, const CRequest& request, Record& record,
+        const std::function<void(const Record&)>& each)
+    {
+        record.Reset();
+        Record row;
+        ReadSelect(database, request, row, [&] { each(row); });
+    }
     // The integer of the first value of the first row of a MAX query; none when the table is empty.
     static std::optional<std::int32_t> QueryMax(IDatabase* database, const std::u16string& text);
     // As QueryMax, 0 for an empty table.
@@ -104,6 +136,9 @@ protected:
     std::int32_t InsertReadingKey(IDatabase* database, const CRequest& insert, std::u16string_view keyColumn) const;
 
 private:
+    static void ReadSelect(
+        IDatabase* database, const CRequest& request, content& row, const std::function<void()>& each);
+
     std::u16string m_name;
     std::vector<std::u16string> m_nameList;
     std::u16string m_columnList;

@@ -17,9 +17,19 @@ void CTypeTable::Update(IDatabase* database)
     RunAndReset(database, Request(u"UPDATE ", u" SET name=? WHERE id_type=?", { record.name, record.id_type }), record);
 }
 
+CRequest CTypeTable::SelectRequest() const
+{
+    return KeyedRequest(u"SELECT * FROM ", u"id_type", record.id_type, 0);
+}
+
 IResult* CTypeTable::Select(IDatabase* database)
 {
-    return SelectAndReset(database, KeyedRequest(u"SELECT * FROM ", u"id_type", record.id_type, 0), record, *this);
+    return SelectAndReset(database, SelectRequest(), record, *this);
+}
+
+void CTypeTable::SelectEach(IDatabase* database, const std::function<void(const content&)>& each)
+{
+    ReadAndReset(database, SelectRequest(), record, each);
 }
 
 void CTypeTable::Insert(IDatabase* database)

@@ -22,6 +22,8 @@ public:
 
     void Update(IDatabase* database) override;
     IResult* Select(IDatabase* database) override;
+    // As Select, handing each row to each instead of keeping it.
+    void SelectEach(IDatabase* database, const std::function<void(const content&)>& each);
     // Keeps the record and stores the new id_type in it.
     void Insert(IDatabase* database) override;
     void Delete(IDatabase* database) override;
@@ -31,4 +33,7 @@ public:
 
 protected:
     explicit CTypeTable(std::u16string name);
+
+private:
+    CRequest SelectRequest() const;
 };

@@ -1,25 +1,22 @@
 #include "HousingCache.h"
 
 #include "HousingsTable.h"
-#include "Result.h"
 #include "TypeFrameTable.h"
 #include "TypeHousingsTable.h"
 
 namespace {
 void LoadTypes(CTypeTable& table, IDatabase* database, std::map<std::int32_t, std::u16string>& types)
 {
-    ReleasePtr<IResult> rows(table.Select(database));
-    for (const auto* row : RecordsOf<CTypeTable::content>(rows.get()))
-        types[row->id_type] = row->name;
+    table.SelectEach(database, [&](const CTypeTable::content& row) { types[row.id_type] = row.name; });
 }
 }
 
 void CHousingCache::Load(IDatabase* database)
 {
     CHousingsTable housings;
-    ReleasePtr<IResult> rows(housings.Select(database));
-    for (const auto* row : RecordsOf<CHousingsTable::content>(rows.get()))
-        AddHousing(row->id_housing, Housing { row->name, row->type_housing, row->type_frame, row->id_family, false });
+    housings.SelectEach(database, [this](const CHousingsTable::content& row) {
+        AddHousing(row.id_housing, Housing { row.name, row.type_housing, row.type_frame, row.id_family, false });
+    });
 
     CTypeHousingsTable housingTypes;
     LoadTypes(housingTypes, database, m_housingTypes);

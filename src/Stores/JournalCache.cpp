@@ -2,29 +2,44 @@
 
 #include "InspectTable.h"
 #include "JournalTable.h"
-#include "Result.h"
+
+#include <iterator>
 
 void CJournalCache::Load(IDatabase* database)
 {
     CJournalTable journal;
-    ReleasePtr<IResult> rows(journal.Select(database));
-    for (const auto* row : ::RecordsOf<CJournalTable::content>(rows.get())) {
+    journal.SelectEach(database, [this](const CJournalTable::content& row) {
         Record record;
-        static_cast<JournalVisit&>(record) = *row;
-        record.id_family = row->id_family;
-        record.id_record = row->id_record;
-        AddRecord(row->id_journal, record);
-    }
+        static_cast<JournalVisit&>(record) = row;
+        record.id_family = row.id_family;
+        record.id_record = row.id_record;
+        AddRecord(row.id_journal, std::move(record));
+    });
 
+    // A record's hive rows follow one another; each run is given to its record in one piece, so
+    // that the record's list is as long as what it holds.
+    auto owner = m_records.end();
+    std::vector<HiveRow> run;
+    const auto giveRun = [&] {
+        if (owner != m_records.end()) {
+            std::vector<HiveRow>& hives = owner->second.hives;
+            hives.reserve(hives.size() + run.size());
+            std::move(run.begin(), run.end(), std::back_inserter(hives));
+        }
+        run.clear();
+    };
     CInspectTable inspect;
-    ReleasePtr<IResult> hiveRows(inspect.Select(database));
-    for (const auto* row : ::RecordsOf<CInspectTable::content>(hiveRows.get())) {
-        const auto found = m_records.find(row->id_journal);
-        if (found == m_records.end())
-            continue;
-        found->second.hives.push_back(HiveRow { row->id_housing, row->name_housing, row->brood, row->honey,
-            row->open_brood, row->close_brood, row->goods_honey });
-    }
+    inspect.SelectEach(database, [&](const CInspectTable::content& row) {
+        if (owner == m_records.end() || owner->first != row.id_journal) {
+            giveRun();
+            // Rows are written record after record: the next record is the likely one.
+            const auto next = owner == m_records.end() ? owner : std::next(owner);
+            owner = next != m_records.end() && next->first == row.id_journal ? next : m_records.find(row.id_journal);
+        }
+        run.push_back(HiveRow { row.id_housing, row.name_housing, row.brood, row.honey, row.open_brood,
+            row.close_brood, row.goods_honey });
+    });
+    giveRun();
 }
 
 const CJournalCache::Record* CJournalCache::FindRecord(std::int32_t idJournal) const
@@ -38,10 +53,12 @@ const std::vector<std::int32_t>& CJournalCache::RecordsOf(std::int32_t idFamily)
     return m_familyRecords.Of(idFamily);
 }
 
-void CJournalCache::AddRecord(std::int32_t idJournal, const Record& record)
+void CJournalCache::AddRecord(std::int32_t idJournal, Record record)
 {
-    m_records[idJournal] = record;
-    m_familyRecords.Add(record.id_family, idJournal);
+    const std::int32_t idFamily = record.id_family;
+    // New keys are the largest: the end is where they go.
+    m_records.insert_or_assign(m_records.end(), idJournal, std::move(record));
+    m_familyRecords.Add(idFamily, idJournal);
 }
 
 void CJournalCache::SetRecord(std::int32_t idJournal, const Record& record)

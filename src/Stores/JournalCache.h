@@ -30,7 +30,7 @@ public:
     const Record* FindRecord(std::int32_t idJournal) const;
     const std::vector<std::int32_t>& RecordsOf(std::int32_t idFamily) const;
 
-    void AddRecord(std::int32_t idJournal, const Record& record);
+    void AddRecord(std::int32_t idJournal, Record record);
     // Replaces the record; it keeps its colony.
     void SetRecord(std::int32_t idJournal, const Record& record);
     void RemoveRecord(std::int32_t idJournal);

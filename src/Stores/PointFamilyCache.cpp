@@ -2,21 +2,19 @@
 
 #include "FamiliesTable.h"
 #include "PointsTable.h"
-#include "Result.h"
 
 void CPointFamilyCache::Load(IDatabase* database)
 {
     CPointsTable points;
-    ReleasePtr<IResult> pointRows(points.Select(database));
-    for (const auto* row : RecordsOf<CPointsTable::content>(pointRows.get()))
-        m_points[row->id_point] = Point { row->name, row->note, row->id_record };
+    points.SelectEach(database, [this](const CPointsTable::content& row) {
+        m_points[row.id_point] = Point { row.name, row.note, row.id_record };
+    });
 
     CFamiliesTable families;
-    ReleasePtr<IResult> familyRows(families.Select(database));
-    for (const auto* row : RecordsOf<CFamiliesTable::content>(familyRows.get())) {
-        m_families[row->id_family] = Family { row->name, row->note, row->id_point, row->type, row->id_record };
-        m_pointFamilies.Add(row->id_point, row->id_family);
-    }
+    families.SelectEach(database, [this](const CFamiliesTable::content& row) {
+        m_families[row.id_family] = Family { row.name, row.note, row.id_point, row.type, row.id_record };
+        m_pointFamilies.Add(row.id_point, row.id_family);
+    });
 }
 
 const std::vector<std::int32_t>& CPointFamilyCache::FamiliesOf(std::int32_t idPoint) const

@@ -56,11 +56,10 @@ CQueenBeeCache::~CQueenBeeCache()
 void CQueenBeeCache::Load(IDatabase* database)
 {
     CQueenBeeTable table;
-    ReleasePtr<IResult> rows(table.Select(database));
-    for (const auto* row : RecordsOf<CQueenBeeTable::content>(rows.get())) {
-        Enter(QueenBee { row->id_queen_bee, row->name, row->description, row->id_family, row->id_parent_queen_bee,
-            row->date, row->breed, row->fert, row->is_dead });
-    }
+    table.SelectEach(database, [this](const CQueenBeeTable::content& row) {
+        Enter(QueenBee { row.id_queen_bee, row.name, row.description, row.id_family, row.id_parent_queen_bee, row.date,
+            row.breed, row.fert, row.is_dead });
+    });
 }
 
 void CQueenBeeCache::Enter(const QueenBee& queen)

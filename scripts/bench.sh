@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds the benchmark (-DTOLVIK_BENCH=ON), makes the journals it measures under /tmp (kept for
+# later runs) and runs it on them in one run: store loading against the plain SQLite loop, resident
+# memory, the inspection handlers. Usage: scripts/bench.sh [SCALE...] (default 1 10: the commercial
+# journal and ten times it). With TOLVIK_BUILD_LOCK set, the build waits for that lock file.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${TOLVIK_BUILD_DIR:-$top/build}
+journals=${TOLVIK_BENCH_JOURNALS:-/tmp/tolvik-bench}
+scales=("$@")
+[ ${#scales[@]} -eq 0 ] && scales=(1 10)
+
+"$top/scripts/install-deps.sh" libbenchmark-dev
+locked=()
+[ -n "${TOLVIK_BUILD_LOCK:-}" ] && locked=(flock "$TOLVIK_BUILD_LOCK")
+"${locked[@]}" "$top/scripts/build.sh" -DTOLVIK_BENCH=ON
+
+mkdir -p "$journals"
+files=()
+for scale in "${scales[@]}"; do
+  file=$journals/journal-${scale}x.db
+  [ -f "$file" ] || "$build/tolvik_journal_generator" --scale "$scale" "$file"
+  files+=("$file")
+done
+export QT_QPA_PLATFORM=offscreen
+"$build/tolvik_bench" --benchmark_counters_tabular=true "${files[@]}"

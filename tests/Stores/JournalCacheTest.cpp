@@ -1,0 +1,67 @@
+#include "DatabaseManager.h"
+#include "JournalCache.h"
+#include "MessageBox.h"
+#include "TempWorkDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class JournalCacheTest : public testing::Test
+{
+protected:
+    JournalCacheTest() { GetDatabaseManager()->Initialize(); }
+
+    void Exec(const std::u16string& text)
+    {
+        RowList rows;
+        database->ExecRequest(rows, text);
+        ASSERT_FALSE(database->HasError());
+    }
+
+    std::vector<std::u16string> HiveNames(const CJournalCache& cache, std::int32_t idJournal)
+    {
+        std::vector<std::u16string> names;
+        for (const CJournalCache::HiveRow& hive : cache.FindRecord(idJournal)->hives)
+            names.push_back(hive.name_housing);
+        return names;
+    }
+
+    TempWorkDir dir;
+    MessageBoxResponder boxes;
+    CDatabaseLease database;
+};
+}
+
+TEST_F(JournalCacheTest, HiveRowsJoinTheirRecordInTableOrderWhereverTheyStand)
+{
+    Exec(u"INSERT INTO journal VALUES(1, 10, '07.05.2010 12:00:00', 8, 6, 1, 0, 0, 0, 0, 0, 'Рой 🐝', NULL)");
+    Exec(u"INSERT INTO journal VALUES(2, 10, '08.05.2010 12:00:00', 7, 5, 0, 0, 0, 0, 0, 0, NULL, NULL)");
+    Exec(u"INSERT INTO journal VALUES(3, 11, '09.05.2010 12:00:00', 7, 5, 0, 0, 0, 0, 0, 0, NULL, NULL)");
+    // Record 1's rows in two runs, one row of no record, record 2 without rows.
+    Exec(u"INSERT INTO inspect VALUES(1, 1, 'A', 1, 2, 3, 4, 5)");
+    Exec(u"INSERT INTO inspect VALUES(1, 2, 'B', 1, 2, 3, 4, 5)");
+    Exec(u"INSERT INTO inspect VALUES(3, 3, 'C', 1, 2, 3, 4, 5)");
+    Exec(u"INSERT INTO inspect VALUES(9, 4, 'lost', 1, 2, 3, 4, 5)");
+    Exec(u"INSERT INTO inspect VALUES(1, 5, 'D', 6, 7, 8, 9, 10)");
+    Exec(u"INSERT INTO inspect VALUES(3, 6, 'E', 1, 2, 3, 4, 5)");
+
+    CJournalCache cache;
+    cache.Load(database.get());
+    EXPECT_EQ(cache.Records().size(), 3u);
+    EXPECT_EQ(cache.RecordsOf(10), (std::vector<std::int32_t> { 1, 2 }));
+    EXPECT_EQ(cache.FindRecord(1)->note, u"Рой 🐝");
+    EXPECT_EQ(HiveNames(cache, 1), (std::vector<std::u16string> { u"A", u"B", u"D" }));
+    EXPECT_TRUE(cache.FindRecord(2)->hives.empty());
+    EXPECT_EQ(HiveNames(cache, 3), (std::vector<std::u16string> { u"C", u"E" }));
+    const CJournalCache::HiveRow& d = cache.FindRecord(1)->hives[2];
+    EXPECT_EQ(d.id_housing, 5);
+    EXPECT_EQ(d.honey, 6);
+    EXPECT_EQ(d.brood, 7);
+    EXPECT_EQ(d.open_brood, 8);
+    EXPECT_EQ(d.close_brood, 9);
+    EXPECT_EQ(d.goods_honey, 10);
+    // Each record holds no room for rows it does not have.
+    for (const auto& [id, record] : cache.Records())
+        EXPECT_EQ(record.hives.capacity(), record.hives.size()) << id;
+    EXPECT_TRUE(boxes.Calls().empty());
+}
