@@ -1,6 +1,33 @@
 #include "JournalPages.h"
 
+#include "AddChangeFamilyView.h"
+#include "AddChangeInspectView.h"
+#include "AddChangePointView.h"
+#include "AddHousingDialog.h"
+#include "ViewFamilies.h"
+#include "ViewInspect.h"
+#include "ViewPoints.h"
+
+#include <type_traits>
+
+namespace {
+template <typename Page>
+PageFactory Make()
+{
+    return [](JournalState* state, IJournalComponent& journal) -> std::unique_ptr<IViewJournal> {
+        if constexpr (std::is_constructible_v<Page, JournalState*, IJournalComponent&, HousingPicker>)
+            return std::make_unique<Page>(state, journal, AddHousingDialogPicker(journal));
+        else if constexpr (std::is_constructible_v<Page, JournalState*, IJournalComponent&>)
+            return std::make_unique<Page>(state, journal);
+        else
+            return std::make_unique<Page>(state);
+    };
+}
+}
+
 std::vector<PageFactory> JournalPageFactories()
 {
-    return {};
+    return { Make<CViewPoints>(), Make<CViewFamilies>(), Make<CViewInspect>(), Make<CAddPointView>(),
+        Make<CChangePointView>(), Make<CAddFamilyView>(), Make<CChangeFamilyView>(), Make<CAddInspectView>(),
+        Make<CChangeInspectView>() };
 }

@@ -1,13 +1,14 @@
 #include "JournalWin.h"
 
+#include "BQManagerDialog.h"
 #include "Cursor.h"
+#include "HousingManagerDialog.h"
 #include "IJournalComponent.h"
 #include "IJournalView.h"
 #include "ISetting.h"
 #include "IVisualComponent.h"
 #include "JournalCodes.h"
 #include "LanguageManager.h"
-#include "ManagerDialogs.h"
 #include "SettingsManager.h"
 #include "StringIds.h"
 #include "VisualManager.h"
@@ -79,10 +80,10 @@ BOOL CJournalWin::OnCommand(WPARAM wParam, LPARAM lParam)
         return CWnd::OnCommand(wParam, lParam);
     switch (LOWORD(wParam)) {
     case CJournalToolbar::IdHousingManager:
-        OpenHousingManager(this);
+        CHousingManagerDialog(m_journal, this).DoModal();
         return TRUE;
     case CJournalToolbar::IdQueenManager:
-        OpenQueenManager(this);
+        CBQManagerDialog(0, 0, this).DoModal();
         return TRUE;
     case CJournalToolbar::IdSettings:
         if (IVisualComponent* settings =
