@@ -9,7 +9,7 @@ deb=$(realpath "${1:-$(ls "$top"/build-package/tolvik_*.deb)}")
 work=${TOLVIK_TEST_DIR:-$top/build-package/test}
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 root=$work/root
-"$top/scripts/install-deps.sh" lintian appstream debootstrap
+"$top/scripts/install-deps.sh" lintian appstream debootstrap imagemagick
 
 echo "== lintian $(basename "$deb")"
 lintian --info "$deb"
@@ -39,7 +39,7 @@ debootstrap --variant=minbase --cache-dir="$work/cache" bookworm "$root" "$mirro
 mount -t proc proc "$root/proc"
 mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
-in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
+in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DEBIAN_FRONTEND=noninteractive "$@"; }
 
 echo "== apt-get install ./$(basename "$deb")"
 cp "$deb" "$root/tmp/"
@@ -81,6 +81,17 @@ done
 [ -n "${window:-}" ] || { echo "no window named Tolvik appeared:"; cat "$work/tolvik.log"; exit 1; }
 echo "$window" | grep -E 'Window id|Width|Height|Map State'
 echo "$window" | grep -q 'Map State: IsViewable'
+# The chroot shares the abstract X socket, so the host grabs the window: the launcher shows when
+# much of it is painted in its sky colour.
+id=$(echo "$window" | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
+for _ in $(seq 40); do
+    import -display "$display" -window "$id" "$work/launcher.png"
+    sky=$(convert "$work/launcher.png" -fill black +opaque '#7AD2F8' -fill white -opaque '#7AD2F8' -format '%[fx:mean]' info:)
+    awk "BEGIN { exit !($sky > 0.2) }" && break
+    sleep 0.5
+done
+echo "launcher screenshot: $work/launcher.png, sky colour on $sky of it"
+awk "BEGIN { exit !($sky > 0.2) }"
 ls "$root/home/beekeeper/.local/share/tolvik"
 [ -f "$root/home/beekeeper/.local/share/tolvik/Lang/English.lng" ]
 echo "test-package: the package installs on Debian 12 and shows the launcher"
