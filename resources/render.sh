@@ -35,4 +35,10 @@ rsvg-convert pictures/128.svg -o icons/128.png
 rsvg-convert -w 256 -h 256 pictures/128.svg -o icons/128-256.png
 rsvg-convert pictures/111.svg -o cursors/111.png
 rsvg-convert pictures/118.svg -o cursors/118.png
-echo "rendered $(ls bitmaps icons cursors | grep -c '\.png$') pictures"
+
+# the program icon as the package installs it, at the sizes desktops look for
+mkdir -p ../packaging/icons
+for size in 16 22 24 32 48 64 128 256; do
+    rsvg-convert -w $size -h $size pictures/128.svg -o ../packaging/icons/tolvik-$size.png
+done
+echo "rendered $(ls bitmaps icons cursors ../packaging/icons | grep -c '\.png$') pictures"

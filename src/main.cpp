@@ -1,6 +1,11 @@
+#include "CommandLine.h"
 #include "EntryPoint.h"
 
-int main()
+#include <iostream>
+
+int main(int argc, char** argv)
 {
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, std::cout, std::cerr))
+        return *answered;
     return RunTolvik();
 }
