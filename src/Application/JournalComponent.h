@@ -34,10 +34,10 @@ public:
     bool RenameFamily(std::int32_t idFamily, const std::u16string& name);
     bool DeleteFamily(std::int32_t idFamily);
 
-    std::int32_t AddHousing(const CHousingCache::Housing& housing);
-    bool ChangeHousing(std::int32_t idHousing, const CHousingCache::Housing& housing);
-    bool DeleteHousing(std::int32_t idHousing);
-    bool MoveHousing(std::int32_t idHousing, std::int32_t idFamily);
+    std::int32_t AddHousing(const HousingRecord& housing) override;
+    bool ChangeHousing(std::int32_t idHousing, const HousingRecord& housing) override;
+    bool DeleteHousing(std::int32_t idHousing) override;
+    bool MoveHousing(std::int32_t idHousing, std::int32_t idFamily) override;
 
     // The hive type and frame type dictionaries.
     std::int32_t AddHousingType(const std::u16string& name) override;

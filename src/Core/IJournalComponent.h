@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HousingRecord.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,6 +18,14 @@ public:
     virtual std::vector<std::u16string> GetViewNames() = 0;
     // The first view whose caption is exactly caption, or null.
     virtual IJournalView* FindView(const std::u16string& caption) = 0;
+
+    // The hives: each change is stored first, then the hive store follows and event 5 fires. An
+    // add returns the new key, the others whether the database took the change; 0 means refused.
+    virtual std::int32_t AddHousing(const HousingRecord& housing) = 0;
+    virtual bool ChangeHousing(std::int32_t idHousing, const HousingRecord& housing) = 0;
+    virtual bool DeleteHousing(std::int32_t idHousing) = 0;
+    // Colony 0 releases the hive.
+    virtual bool MoveHousing(std::int32_t idHousing, std::int32_t idFamily) = 0;
 
     // The type dictionaries: an add returns the new key or -1, a delete whether it was stored.
     virtual std::int32_t AddHousingType(const std::u16string& name) = 0;

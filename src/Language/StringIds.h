@@ -237,7 +237,7 @@ inline constexpr std::int32_t QueenManagerTitle = 9228;
 inline constexpr std::int32_t MoveQueenToFamily = 9229;
 inline constexpr std::int32_t ChangeQueenMother = 9230;
 inline constexpr std::int32_t NoQueenChosen = 9231;
-inline constexpr std::int32_t QueenFamilyLabel = 9232;
+inline constexpr std::int32_t QueenMotherLabel = 9232;
 inline constexpr std::int32_t RecordMotherButton = 9233;
 inline constexpr std::int32_t PlaceInFamilyButton = 9234;
 inline constexpr std::int32_t QueenWithoutFamily = 9235;
@@ -350,7 +350,7 @@ inline constexpr std::array AllStringIds = {
     StringId::QueenBreedLabel, StringId::QueenFertLabel, StringId::QueenAliveState, StringId::QueenDeadState,
     StringId::QueenNameLabel, StringId::QueenAliveLabel, StringId::QueenDescriptionLabel,
     StringId::QueenManagerTitle, StringId::MoveQueenToFamily, StringId::ChangeQueenMother,
-    StringId::NoQueenChosen, StringId::QueenFamilyLabel, StringId::RecordMotherButton,
+    StringId::NoQueenChosen, StringId::QueenMotherLabel, StringId::RecordMotherButton,
     StringId::PlaceInFamilyButton, StringId::QueenWithoutFamily, StringId::QueenWithoutMother,
     StringId::CurrentFamilyLabel, StringId::CurrentMotherLabel, StringId::NoFamilyChosen,
     StringId::NoMotherChosen, StringId::NewFamilyLabel, StringId::NewMotherLabel, StringId::BreedNone,

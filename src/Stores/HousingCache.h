@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HousingRecord.h"
 #include "OwnerIndex.h"
 
 #include <cstdint>
@@ -13,14 +14,7 @@ class IDatabase;
 class CHousingCache
 {
 public:
-    struct Housing
-    {
-        std::u16string name;
-        std::int32_t type_housing = 0;
-        std::int32_t type_frame = 0;
-        std::int32_t id_family = 0;
-        bool is_delete = false;
-    };
+    using Housing = HousingRecord;
 
     void Load(IDatabase* database);
 

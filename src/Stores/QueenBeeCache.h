@@ -35,6 +35,7 @@ public:
 
     void Load(IDatabase* database);
 
+    const std::map<std::int32_t, QueenBee>& QueenBees() const { return m_queens; }
     const QueenBee* FindQueenBee(std::int32_t idQueenBee) const;
     // The queens of a colony by ascending id.
     std::map<std::int32_t, QueenBee> QueensOf(std::int32_t idFamily) const;

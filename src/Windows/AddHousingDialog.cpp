@@ -1,0 +1,170 @@
+#include "AddHousingDialog.h"
+
+#include "ComboBox.h"
+#include "DialogTemplates.h"
+#include "Edit.h"
+#include "FontHelper.h"
+#include "HousingCache.h"
+#include "IJournalComponent.h"
+#include "LanguageManager.h"
+#include "Notify.h"
+#include "ListBox.h"
+#include "Static.h"
+#include "SelectByPrefix.h"
+#include "StringIds.h"
+#include "TabCtrl.h"
+#include "TypeCombo.h"
+
+namespace {
+constexpr std::int32_t kTabNames[] = { StringId::NewHousingTab, StringId::ExistingHousingTab, StringId::HousingNameOnlyTab };
+// The drop-down part of the type lists below their edit line.
+constexpr int kDropHeight = 150;
+
+std::u16string Text(std::int32_t id)
+{
+    return GetLanguageManager()->GetString(id);
+}
+}
+
+CAddHousingDialog::CAddHousingDialog(IJournalComponent& journal, CWnd* parent)
+    : CDialog(IDD_ADD_HOUSING, parent)
+    , m_journal(journal)
+    , m_font(CreateFontHelper(false, u"MS Sans Serif", 14, false, false))
+{
+}
+
+CAddHousingDialog::~CAddHousingDialog() = default;
+
+void CAddHousingDialog::Place(CWnd& control, const char16_t* className, const std::u16string& text, DWORD style,
+    const RECT& place, UINT id)
+{
+    control.CreateEx(0, className, text, WS_CHILD | WS_VISIBLE | style, place, this, id);
+    control.SetFont(m_font.get());
+}
+
+template <typename Control>
+Control* CAddHousingDialog::AddToTab(const char16_t* className, const std::u16string& text, DWORD style,
+    const RECT& place, UINT id)
+{
+    auto control = std::make_unique<Control>();
+    Place(*control, className, text, style, place, id);
+    Control* made = control.get();
+    m_tabControls.push_back(std::move(control));
+    return made;
+}
+
+BOOL CAddHousingDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetWindowText(Text(StringId::HousingDialogTitle));
+    GetDlgItem(IDOK)->SetWindowText(Text(StringId::ButtonAdd));
+    GetDlgItem(IDCANCEL)->SetWindowText(Text(StringId::ButtonCancel));
+    auto* tabs = static_cast<CTabCtrl*>(GetDlgItem(IdTab));
+    for (int index = 0; index < 3; ++index)
+        tabs->InsertItem(index, Text(kTabNames[index]));
+    m_nameLabel = std::make_unique<CStatic>();
+    Place(*m_nameLabel, u"STATIC", Text(StringId::HousingNameLabel), SS_LEFT, RECT { 15, 40, 320, 55 }, 0xFFFF);
+    m_nameEdit = std::make_unique<CEdit>();
+    Place(*m_nameEdit, u"EDIT", u"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, RECT { 15, 55, 320, 75 }, IdName);
+    // The dialog starts on the name-only tab, which has nothing of its own, and switches to the first.
+    m_tabControls.clear();
+    m_mode = NameOnly;
+    tabs->SetCurSel(NewHousing);
+    BuildTab(NewHousing);
+    return TRUE;
+}
+
+void CAddHousingDialog::BuildTab(Tab tab)
+{
+    m_tabControls.clear();
+    m_housingTypes = nullptr;
+    m_frameTypes = nullptr;
+    m_housings = nullptr;
+    m_mode = tab;
+    const CHousingCache* store = GetHousingCache();
+    if (tab == NewHousing) {
+        AddToTab<CStatic>(u"STATIC", Text(StringId::HousingTypesLabel), SS_LEFT, RECT { 15, 80, 320, 95 }, 0xFFFF);
+        m_housingTypes = AddToTab<CComboBox>(u"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+            RECT { 15, 95, 320, 115 + kDropHeight }, IdHousingType);
+        AddToTab<CStatic>(u"STATIC", Text(StringId::FrameTypesLabel), SS_LEFT, RECT { 15, 120, 320, 135 }, 0xFFFF);
+        m_frameTypes = AddToTab<CComboBox>(u"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+            RECT { 15, 135, 320, 155 + kDropHeight }, IdFrameType);
+        FillTypeCombo(m_housingTypes, store->HousingTypes(), 0);
+        FillTypeCombo(m_frameTypes, store->FrameTypes(), 0);
+    } else if (tab == ExistingHousing) {
+        m_housings = AddToTab<CListBox>(u"LISTBOX", u"", LBS_NOTIFY | LBS_SORT | WS_BORDER | WS_VSCROLL | WS_TABSTOP,
+            RECT { 15, 85, 320, 300 }, IdHousings);
+        for (const auto& [id, housing] : store->Housings()) {
+            if (!housing.is_delete)
+                m_housings->SetItemData(m_housings->AddString(housing.name), static_cast<std::uintptr_t>(id));
+        }
+        m_housings->SetCurSel(0);
+    }
+    m_nameEdit->SetWindowText(u"");
+    UpdateOk();
+}
+
+void CAddHousingDialog::UpdateOk()
+{
+    // An existing hive needs one to be chosen, a new hive or a plain name needs the name.
+    const bool ready = m_mode == ExistingHousing ? m_housings->GetCurSel() >= 0 : m_nameEdit->GetWindowTextLength() > 0;
+    GetDlgItem(IDOK)->EnableWindow(ready);
+}
+
+BOOL CAddHousingDialog::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(wParam) == IdName && HIWORD(wParam) == EN_CHANGE && m_nameEdit) {
+        if (m_mode == ExistingHousing)
+            SelectByPrefix(m_housings, m_nameEdit->GetWindowText());
+        UpdateOk();
+        return TRUE;
+    }
+    if (LOWORD(wParam) == IdHousings && HIWORD(wParam) == LBN_SELCHANGE) {
+        UpdateOk();
+        return TRUE;
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+BOOL CAddHousingDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->idFrom == IdTab && header->code == TCN_SELCHANGING) {
+        m_tabControls.clear();
+        *result = 0;
+        return TRUE;
+    }
+    if (header->idFrom == IdTab && header->code == TCN_SELCHANGE) {
+        BuildTab(static_cast<Tab>(static_cast<CTabCtrl*>(GetDlgItem(IdTab))->GetCurSel()));
+        return TRUE;
+    }
+    return CDialog::OnNotify(wParam, lParam, result);
+}
+
+void CAddHousingDialog::OnOK()
+{
+    // Enter in the name edit confirms even while OK is disabled.
+    if (!GetDlgItem(IDOK)->IsWindowEnabled())
+        return;
+    const std::u16string name = m_nameEdit->GetWindowText();
+    if (m_mode == NewHousing) {
+        HousingRecord housing;
+        housing.name = name;
+        housing.type_housing = ChosenType(m_housingTypes);
+        housing.type_frame = ChosenType(m_frameTypes);
+        const std::int32_t idAdded = m_journal.AddHousing(housing);
+        // The database refused the hive and has said why; the dialog keeps what was typed.
+        if (idAdded == 0)
+            return;
+        m_idHousing = idAdded;
+        m_name = name;
+    } else if (m_mode == ExistingHousing) {
+        const int chosen = m_housings->GetCurSel();
+        m_idHousing = static_cast<std::int32_t>(m_housings->GetItemData(chosen));
+        m_housings->GetText(chosen, m_name);
+    } else {
+        m_idHousing = 0;
+        m_name = name;
+    }
+    CDialog::OnOK();
+}

@@ -1,0 +1,35 @@
+#include "MarkingColour.h"
+
+#include "Brush.h"
+#include "Dc.h"
+#include "Pen.h"
+
+#include <ctime>
+
+COLORREF MarkingColour(int birthYear)
+{
+    // Index 0 stands for the years ending in 5 and 0.
+    static constexpr COLORREF kColours[] = { RGB(0, 90, 220), RGB(255, 255, 255), RGB(255, 215, 0),
+        RGB(220, 30, 30), RGB(0, 160, 60) };
+    const int place = ((birthYear % 5) + 5) % 5;
+    return kColours[place];
+}
+
+int BirthYear(std::int64_t date)
+{
+    const std::time_t seconds = static_cast<std::time_t>(date);
+    std::tm local {};
+    localtime_r(&seconds, &local);
+    return local.tm_year + 1900;
+}
+
+void DrawMarkingDot(CDC* dc, const RECT& square, int birthYear)
+{
+    CBrush fill(MarkingColour(birthYear));
+    CPen outline(PS_SOLID, 1, RGB(0, 0, 0));
+    CBrush* oldBrush = dc->SelectObject(&fill);
+    CPen* oldPen = dc->SelectObject(&outline);
+    dc->Ellipse(&square);
+    dc->SelectObject(oldPen);
+    dc->SelectObject(oldBrush);
+}

@@ -1,0 +1,177 @@
+#include "AddHousingDialog.h"
+#include "ComboBox.h"
+#include "HousingCache.h"
+#include "HousingDialog.h"
+#include "JournalFixture.h"
+#include "ListBox.h"
+#include "StringIds.h"
+#include "TabCtrl.h"
+
+namespace {
+class AddHousingDialogTest : public JournalFixture
+{
+protected:
+    AddHousingDialogTest()
+    {
+        dadant = journal.AddHousingType(u"Dadant");
+        langstroth = journal.AddHousingType(u"Langstroth");
+        deep = journal.AddFrameType(u"Deep");
+        shallow = journal.AddFrameType(u"Shallow");
+    }
+
+    static void ClickTab(CWnd* dialog, int index)
+    {
+        auto* tabs = static_cast<CTabCtrl*>(dialog->GetDlgItem(CAddHousingDialog::IdTab));
+        RECT place {};
+        ASSERT_TRUE(tabs->GetItemRect(index, &place));
+        UiTest::Click(tabs, (place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    }
+
+    static CRect PlaceOf(CWnd* dialog, UINT id)
+    {
+        CRect place;
+        dialog->GetDlgItem(static_cast<int>(id))->GetWindowRect(&place);
+        dialog->ScreenToClient(&place);
+        return place;
+    }
+
+    std::int32_t dadant = 0;
+    std::int32_t langstroth = 0;
+    std::int32_t deep = 0;
+    std::int32_t shallow = 0;
+};
+}
+
+TEST_F(AddHousingDialogTest, NewHiveTabStoresTheHiveWithItsTypesOnceNamed)
+{
+    dialogs.Then([&](CDialog& dialog) {
+        auto& add = static_cast<CAddHousingDialog&>(dialog);
+        EXPECT_EQ(add.GetMode(), CAddHousingDialog::NewHousing);
+        EXPECT_EQ(dialog.GetWindowText(), Text(StringId::HousingDialogTitle));
+        EXPECT_EQ(dialog.GetDlgItem(IDOK)->GetWindowText(), Text(StringId::ButtonAdd));
+        auto* tabs = static_cast<CTabCtrl*>(dialog.GetDlgItem(CAddHousingDialog::IdTab));
+        EXPECT_EQ(tabs->GetItemCount(), 3);
+        EXPECT_EQ(tabs->GetCurSel(), 0);
+        EXPECT_EQ(PlaceOf(&dialog, CAddHousingDialog::IdName), CRect(15, 55, 320, 75));
+        EXPECT_EQ(PlaceOf(&dialog, CAddHousingDialog::IdHousingType).TopLeft(), CPoint(15, 95));
+        EXPECT_EQ(PlaceOf(&dialog, CAddHousingDialog::IdFrameType).TopLeft(), CPoint(15, 135));
+        auto* types = static_cast<CComboBox*>(dialog.GetDlgItem(CAddHousingDialog::IdHousingType));
+        auto* frames = static_cast<CComboBox*>(dialog.GetDlgItem(CAddHousingDialog::IdFrameType));
+        EXPECT_EQ(types->GetCurSel(), 0);
+        EXPECT_EQ(frames->GetCurSel(), 0);
+        EXPECT_FALSE(dialog.GetDlgItem(IDOK)->IsWindowEnabled());
+        // Enter on an empty name confirms nothing.
+        CWnd* name = dialog.GetDlgItem(CAddHousingDialog::IdName);
+        UiTest::KeyPress(name, VK_RETURN);
+        EXPECT_FALSE(dialog.IsEnded());
+        Type(name, u"Hive 9");
+        EXPECT_TRUE(dialog.GetDlgItem(IDOK)->IsWindowEnabled());
+        types->SetCurSel(1);
+        frames->SetCurSel(1);
+        ClickButton(&dialog, IDOK);
+    });
+    CAddHousingDialog dialog(journal);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_NE(dialog.GetId(), 0);
+    EXPECT_EQ(dialog.GetName(), u"Hive 9");
+    const std::u16string row = u"FROM housings WHERE id_housing=" + IntToText(dialog.GetId());
+    EXPECT_EQ(Value(u"SELECT name " + row), u"Hive 9");
+    EXPECT_EQ(Number(u"SELECT type_housing " + row), langstroth);
+    EXPECT_EQ(Number(u"SELECT type_frame " + row), shallow);
+    EXPECT_EQ(Number(u"SELECT id_family " + row), 0);
+    ASSERT_NE(GetHousingCache()->FindHousing(dialog.GetId()), nullptr);
+}
+
+TEST_F(AddHousingDialogTest, ExistingHiveTabFindsByPrefixAndNameOnlyTabStoresNothing)
+{
+    const std::int32_t apple = AddHousing(u"Apple");
+    AddHousing(u"Beta");
+    const std::int32_t birch = AddHousing(u"Birch");
+    const std::int32_t rows = Number(u"SELECT COUNT(*) FROM housings");
+    dialogs.Then([&](CDialog& dialog) {
+        CWnd* name = dialog.GetDlgItem(CAddHousingDialog::IdName);
+        Type(name, u"typed on the first tab");
+        ClickTab(&dialog, CAddHousingDialog::ExistingHousing);
+        auto& add = static_cast<CAddHousingDialog&>(dialog);
+        EXPECT_EQ(add.GetMode(), CAddHousingDialog::ExistingHousing);
+        // The first tab's controls are gone, the name is emptied, the list is in its place.
+        EXPECT_EQ(dialog.GetDlgItem(CAddHousingDialog::IdHousingType), nullptr);
+        EXPECT_EQ(name->GetWindowText(), u"");
+        auto* list = static_cast<CListBox*>(dialog.GetDlgItem(CAddHousingDialog::IdHousings));
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(PlaceOf(&dialog, CAddHousingDialog::IdHousings), CRect(15, 85, 320, 300));
+        EXPECT_EQ(list->GetCount(), 3);
+        EXPECT_EQ(list->GetCurSel(), 0);
+        EXPECT_TRUE(dialog.GetDlgItem(IDOK)->IsWindowEnabled());
+        Type(name, u"bi");
+        EXPECT_EQ(list->GetItemData(list->GetCurSel()), static_cast<std::uintptr_t>(birch));
+        // The first entry is found as well as any other.
+        Type(name, u"ap");
+        EXPECT_EQ(list->GetItemData(list->GetCurSel()), static_cast<std::uintptr_t>(apple));
+        Type(name, u"zz");
+        EXPECT_EQ(list->GetItemData(list->GetCurSel()), static_cast<std::uintptr_t>(apple));
+        Type(name, u"Bir");
+        ClickButton(&dialog, IDOK);
+    });
+    dialogs.Then([&](CDialog& dialog) {
+        ClickTab(&dialog, CAddHousingDialog::NameOnly);
+        EXPECT_EQ(dialog.GetDlgItem(CAddHousingDialog::IdHousings), nullptr);
+        EXPECT_FALSE(dialog.GetDlgItem(IDOK)->IsWindowEnabled());
+        Type(dialog.GetDlgItem(CAddHousingDialog::IdName), u"Borrowed hive");
+        ClickButton(&dialog, IDOK);
+    });
+    CAddHousingDialog dialog(journal);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetId(), birch);
+    EXPECT_EQ(dialog.GetName(), u"Birch");
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetId(), 0);
+    EXPECT_EQ(dialog.GetName(), u"Borrowed hive");
+    EXPECT_EQ(Number(u"SELECT COUNT(*) FROM housings"), rows);
+}
+
+TEST_F(AddHousingDialogTest, ExistingHiveTabWithoutHivesKeepsOkDisabled)
+{
+    dialogs.Then([&](CDialog& dialog) {
+        ClickTab(&dialog, CAddHousingDialog::ExistingHousing);
+        EXPECT_FALSE(dialog.GetDlgItem(IDOK)->IsWindowEnabled());
+    });
+    CAddHousingDialog dialog(journal);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetId(), 0);
+}
+
+TEST_F(AddHousingDialogTest, HiveDialogShowsTheHiveAndStoresItsChange)
+{
+    const std::int32_t hive = AddHousing(u"Hive 3", 0, langstroth, shallow);
+    dialogs.Then([&](CDialog& dialog) {
+        EXPECT_EQ(dialog.GetWindowText(), Text(StringId::HousingDialogTitle));
+        EXPECT_EQ(dialog.GetDlgItem(IDOK)->GetWindowText(), Text(StringId::ButtonChange));
+        EXPECT_EQ(dialog.GetDlgItem(CHousingDialog::IdFrameTypeLabel)->GetWindowText(), Text(StringId::FrameTypeLabel));
+        auto* types = static_cast<CComboBox*>(dialog.GetDlgItem(CHousingDialog::IdHousingType));
+        auto* frames = static_cast<CComboBox*>(dialog.GetDlgItem(CHousingDialog::IdFrameType));
+        EXPECT_EQ(types->GetItemData(types->GetCurSel()), static_cast<std::uintptr_t>(langstroth));
+        EXPECT_EQ(frames->GetItemData(frames->GetCurSel()), static_cast<std::uintptr_t>(shallow));
+        EXPECT_EQ(dialog.GetDlgItem(CHousingDialog::IdName)->GetWindowText(), u"Hive 3");
+        Type(dialog.GetDlgItem(CHousingDialog::IdName), u"Hive 3b");
+        frames->SetCurSel(frames->FindStringExact(-1, u"Deep"));
+        ClickButton(&dialog, IDOK);
+    });
+    dialogs.Then([&](CDialog& dialog) {
+        EXPECT_EQ(dialog.GetDlgItem(IDOK)->GetWindowText(), Text(StringId::ButtonAdd));
+        Type(dialog.GetDlgItem(CHousingDialog::IdName), u"Hive 4");
+        ClickButton(&dialog, IDOK);
+    });
+    CHousingDialog change(journal, hive);
+    ASSERT_EQ(change.DoModal(), IDOK);
+    const std::u16string row = u"FROM housings WHERE id_housing=" + IntToText(hive);
+    EXPECT_EQ(Value(u"SELECT name " + row), u"Hive 3b");
+    EXPECT_EQ(Number(u"SELECT type_frame " + row), deep);
+    EXPECT_EQ(Number(u"SELECT type_housing " + row), langstroth);
+
+    CHousingDialog add(journal);
+    ASSERT_EQ(add.DoModal(), IDOK);
+    ASSERT_NE(add.GetId(), 0);
+    EXPECT_EQ(Value(u"SELECT name FROM housings WHERE id_housing=" + IntToText(add.GetId())), u"Hive 4");
+    EXPECT_EQ(Number(u"SELECT type_housing FROM housings WHERE id_housing=" + IntToText(add.GetId())), dadant);
+}
