@@ -66,20 +66,22 @@ BOOL CAddHousingDialog::OnInitDialog()
     Place(*m_nameLabel, u"STATIC", Text(StringId::HousingNameLabel), SS_LEFT, RECT { 15, 40, 320, 55 }, 0xFFFF);
     m_nameEdit = std::make_unique<CEdit>();
     Place(*m_nameEdit, u"EDIT", u"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, RECT { 15, 55, 320, 75 }, IdName);
-    // The dialog starts on the name-only tab, which has nothing of its own, and switches to the first.
-    m_tabControls.clear();
-    m_mode = NameOnly;
     tabs->SetCurSel(NewHousing);
     BuildTab(NewHousing);
     return TRUE;
 }
 
-void CAddHousingDialog::BuildTab(Tab tab)
+void CAddHousingDialog::ClearTab()
 {
     m_tabControls.clear();
     m_housingTypes = nullptr;
     m_frameTypes = nullptr;
     m_housings = nullptr;
+}
+
+void CAddHousingDialog::BuildTab(Tab tab)
+{
+    ClearTab();
     m_mode = tab;
     const CHousingCache* store = GetHousingCache();
     if (tab == NewHousing) {
@@ -107,14 +109,15 @@ void CAddHousingDialog::BuildTab(Tab tab)
 void CAddHousingDialog::UpdateOk()
 {
     // An existing hive needs one to be chosen, a new hive or a plain name needs the name.
-    const bool ready = m_mode == ExistingHousing ? m_housings->GetCurSel() >= 0 : m_nameEdit->GetWindowTextLength() > 0;
+    const bool ready = m_mode == ExistingHousing ? m_housings && m_housings->GetCurSel() >= 0
+                                                 : m_nameEdit->GetWindowTextLength() > 0;
     GetDlgItem(IDOK)->EnableWindow(ready);
 }
 
 BOOL CAddHousingDialog::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     if (LOWORD(wParam) == IdName && HIWORD(wParam) == EN_CHANGE && m_nameEdit) {
-        if (m_mode == ExistingHousing)
+        if (m_mode == ExistingHousing && m_housings)
             SelectByPrefix(m_housings, m_nameEdit->GetWindowText());
         UpdateOk();
         return TRUE;
@@ -130,7 +133,7 @@ BOOL CAddHousingDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header->idFrom == IdTab && header->code == TCN_SELCHANGING) {
-        m_tabControls.clear();
+        ClearTab();
         *result = 0;
         return TRUE;
     }
@@ -167,4 +170,14 @@ void CAddHousingDialog::OnOK()
         m_name = name;
     }
     CDialog::OnOK();
+}
+
+HousingPicker AddHousingDialogPicker(IJournalComponent& journal)
+{
+    return [&journal](CWnd* parent) -> std::optional<PickedHousing> {
+        CAddHousingDialog dialog(journal, parent);
+        if (dialog.DoModal() != IDOK)
+            return std::nullopt;
+        return PickedHousing { dialog.GetId(), dialog.GetName() };
+    };
 }

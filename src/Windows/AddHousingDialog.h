@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialog.h"
+#include "HousingPicker.h"
 
 #include <cstdint>
 #include <memory>
@@ -43,10 +44,13 @@ private:
         UINT id);
     template <typename Control>
     Control* AddToTab(const char16_t* className, const std::u16string& text, DWORD style, const RECT& place, UINT id);
+    // The controls of the tab shown go when the tab is left.
+    void ClearTab();
     void BuildTab(Tab tab);
     void UpdateOk();
 
     IJournalComponent& m_journal;
+    // The name-only tab has no controls of its own: the dialog starts there and switches to the first.
     Tab m_mode = NameOnly;
     std::int32_t m_idHousing = 0;
     std::u16string m_name;
@@ -58,3 +62,6 @@ private:
     CComboBox* m_frameTypes = nullptr;
     CListBox* m_housings = nullptr;
 };
+
+// The forms' way of asking for a hive: this dialog, modal over the form.
+HousingPicker AddHousingDialogPicker(IJournalComponent& journal);

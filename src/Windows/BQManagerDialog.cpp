@@ -56,9 +56,6 @@ BOOL CBQManagerDialog::OnInitDialog()
     SetWindowText(Text(StringId::QueenManagerTitle));
     for (const auto& [id, text] : kCaptions)
         GetDlgItem(static_cast<int>(id))->SetWindowText(Text(text));
-    m_left.reset();
-    m_right.reset();
-    m_mode = Show;
     SetMode(Show);
     FillTree();
     HTREEITEM first = m_kind == QueenTreeItem::None ? Tree()->GetFirstVisibleItem() : FindItem(m_kind, m_id);

@@ -3,9 +3,9 @@
 #include "Dc.h"
 #include "Font.h"
 #include "FontHelper.h"
-#include "FormatDateText.h"
 #include "LanguageManager.h"
 #include "MarkingColour.h"
+#include "ParseDateText.h"
 #include "QueenBeeCache.h"
 #include "StringIds.h"
 

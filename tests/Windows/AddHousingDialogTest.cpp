@@ -87,6 +87,8 @@ TEST_F(AddHousingDialogTest, ExistingHiveTabFindsByPrefixAndNameOnlyTabStoresNot
     const std::int32_t apple = AddHousing(u"Apple");
     AddHousing(u"Beta");
     const std::int32_t birch = AddHousing(u"Birch");
+    // A deleted hive is not offered.
+    ASSERT_TRUE(journal.DeleteHousing(AddHousing(u"Burnt")));
     const std::int32_t rows = Number(u"SELECT COUNT(*) FROM housings");
     dialogs.Then([&](CDialog& dialog) {
         CWnd* name = dialog.GetDlgItem(CAddHousingDialog::IdName);
@@ -174,4 +176,39 @@ TEST_F(AddHousingDialogTest, HiveDialogShowsTheHiveAndStoresItsChange)
     ASSERT_NE(add.GetId(), 0);
     EXPECT_EQ(Value(u"SELECT name FROM housings WHERE id_housing=" + IntToText(add.GetId())), u"Hive 4");
     EXPECT_EQ(Number(u"SELECT type_housing FROM housings WHERE id_housing=" + IntToText(add.GetId())), dadant);
+}
+
+TEST_F(AddHousingDialogTest, AHiveTheDatabaseRefusesKeepsTheDialogAndTheName)
+{
+    {
+        CDatabaseLease database;
+        RowList rows;
+        database->ExecRequest(rows, u"DROP TABLE housings");
+    }
+    dialogs.Then([&](CDialog& dialog) {
+        Type(dialog.GetDlgItem(CAddHousingDialog::IdName), u"Hive 9");
+        ClickButton(&dialog, IDOK);
+        EXPECT_FALSE(dialog.IsEnded());
+        EXPECT_FALSE(boxes.Calls().empty());
+        EXPECT_EQ(dialog.GetDlgItem(CAddHousingDialog::IdName)->GetWindowText(), u"Hive 9");
+    });
+    CAddHousingDialog dialog(journal);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetId(), 0);
+}
+
+TEST_F(AddHousingDialogTest, TheFormsPickerGivesTheChosenHiveOrNothing)
+{
+    const std::int32_t hive = AddHousing(u"Apple");
+    dialogs.Then([&](CDialog& dialog) {
+        ClickTab(&dialog, CAddHousingDialog::ExistingHousing);
+        ClickButton(&dialog, IDOK);
+    });
+    dialogs.Then([&](CDialog& dialog) { ClickButton(&dialog, IDCANCEL); });
+    const HousingPicker pick = AddHousingDialogPicker(journal);
+    const std::optional<PickedHousing> picked = pick(nullptr);
+    ASSERT_TRUE(picked.has_value());
+    EXPECT_EQ(picked->id_housing, hive);
+    EXPECT_EQ(picked->name, u"Apple");
+    EXPECT_FALSE(pick(nullptr).has_value());
 }

@@ -288,3 +288,24 @@ TEST_F(BQManagerDialogTest, DeleteAsksWithTheNameAndOnlyYesDeletes)
     EXPECT_EQ(QueenRow(u"name", bella), u"none");
     EXPECT_EQ(WToI(QueenRow(u"id_parent_queen_bee", carla)), 0);
 }
+
+TEST_F(BQManagerDialogTest, AQueenTheDatabaseRefusesKeepsHerForm)
+{
+    dialogs.Then([&](CDialog& dialog) {
+        auto& manager = static_cast<CBQManagerDialog&>(dialog);
+        ClickButton(&dialog, CBQManagerDialog::IdAdd);
+        Type(manager.RightPane()->Window().GetDlgItem(CChangeQBWnd::IdName), u"Erna");
+        {
+            CDatabaseLease database;
+            RowList rows;
+            database->ExecRequest(rows, u"DROP TABLE queen_bee");
+        }
+        ClickButton(&dialog, CBQManagerDialog::IdSave);
+        EXPECT_FALSE(boxes.Calls().empty());
+        EXPECT_EQ(manager.GetMode(), CBQManagerDialog::AddQueen);
+        EXPECT_EQ(manager.RightPane()->Window().GetDlgItem(CChangeQBWnd::IdName)->GetWindowText(), u"Erna");
+    });
+    CBQManagerDialog dialog(QueenTreeItem::Family, north);
+    dialog.DoModal();
+    EXPECT_EQ(GetQueenBeeCache()->QueenBees().size(), 3u);
+}

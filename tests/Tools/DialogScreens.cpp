@@ -1,5 +1,5 @@
 // Opens the hive manager or the queen manager on a sample journal, for screenshots:
-//   tolvik_dialog_screens SOURCE_DIR hives|queens
+//   tolvik_dialog_screens hives|queens
 // The journal is made afresh in a temporary directory; the dialog runs until it is closed.
 #include "BQManagerDialog.h"
 #include "DatabaseManager.h"
@@ -66,10 +66,10 @@ void Hive(CJournalComponent& journal, const std::u16string& name, std::int32_t i
 
 int main(int argc, char** argv)
 {
-    if (argc < 3)
+    if (argc < 2)
         return 2;
-    const std::filesystem::path source = argv[1];
-    const std::string which = argv[2];
+    const std::filesystem::path source = TOLVIK_SOURCE_DIR;
+    const std::string which = argv[1];
     const std::filesystem::path work = std::filesystem::temp_directory_path() / ("tolvik-screens-" + std::to_string(std::time(nullptr)));
     std::filesystem::create_directories(work);
     std::filesystem::copy(source / "Lang", work / "Lang", std::filesystem::copy_options::recursive);
