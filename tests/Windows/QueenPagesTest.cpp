@@ -271,7 +271,11 @@ TEST_F(QueenPagesTest, PressingACardOpensTheQueenManagerOnItsLevelAndId)
 
     std::vector<QueenTreeItem> opened;
     const auto record = [&](CDialog& dialog) { opened.push_back(static_cast<CBQManagerDialog&>(dialog).Selection()); };
-    dialogs.Then(record);
+    // The first manager adds a queen to the colony, which the page shows once it closes.
+    dialogs.Then([&](CDialog& dialog) {
+        record(dialog);
+        AddQueen(north, u"Dora");
+    });
     dialogs.Then(record);
     dialogs.Then(record);
 
@@ -279,6 +283,7 @@ TEST_F(QueenPagesTest, PressingACardOpensTheQueenManagerOnItsLevelAndId)
     Open(queens, north, 700);
     ClickCard(queens, 1);
     PressCardButton(queens, 1);
+    EXPECT_EQ(queens.Drawer().CardCount(), 3);
     queens.Destroy();
     CQBeeFamilyView colonies(&state);
     Open(colonies, meadow, 700);
