@@ -89,6 +89,17 @@ std::intptr_t CInfoDrawer::Data(int card) const
     return m_cards[static_cast<std::size_t>(card)]->data;
 }
 
+const std::vector<InfoLine>& CInfoDrawer::Lines(int card) const
+{
+    return m_cards[static_cast<std::size_t>(card)]->lines;
+}
+
+POINT CInfoDrawer::CardOrigin(int card) const
+{
+    const Card& found = *m_cards[static_cast<std::size_t>(card)];
+    return { found.x, found.y };
+}
+
 int CInfoDrawer::CardHeight(int card) const
 {
     return m_cards[static_cast<std::size_t>(card)]->height;

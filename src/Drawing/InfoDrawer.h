@@ -43,7 +43,11 @@ public:
     void SetTopOffset(int offset) { m_topOffset = offset; }
     void SetLeft(int left) { m_left = left; }
     int Selected() const { return m_selected; }
+    int CardCount() const { return static_cast<int>(m_cards.size()); }
     std::intptr_t Data(int card) const;
+    const std::vector<InfoLine>& Lines(int card) const;
+    // Where the card was last drawn.
+    POINT CardOrigin(int card) const;
     int CardHeight(int card) const;
     int CardWidth(int card) const;
     CButtonDraw* Button(int card) const;

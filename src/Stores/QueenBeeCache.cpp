@@ -108,7 +108,7 @@ std::int32_t CQueenBeeCache::AddQueenBee(const QueenBee& queen)
     return added.id_queen_bee;
 }
 
-void CQueenBeeCache::ChangeQueenBee(const QueenBee& queen)
+bool CQueenBeeCache::ChangeQueenBee(const QueenBee& queen)
 {
     CDatabaseLease database;
     CQueenBeeTable table;
@@ -116,7 +116,7 @@ void CQueenBeeCache::ChangeQueenBee(const QueenBee& queen)
     FillRow(table.record, queen);
     table.Update(database.get());
     if (database->HasError())
-        return;
+        return false;
     if (auto found = m_queens.find(queen.id_queen_bee); found != m_queens.end()) {
         // Colony and mother change only through their own operations.
         QueenBee changed = queen;
@@ -125,6 +125,7 @@ void CQueenBeeCache::ChangeQueenBee(const QueenBee& queen)
         found->second = changed;
     }
     FireQueenBeesChanged();
+    return true;
 }
 
 void CQueenBeeCache::DeleteQueenBee(std::int32_t idQueenBee)

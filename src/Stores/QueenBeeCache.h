@@ -43,7 +43,8 @@ public:
 
     // Returns the new queen's id, or 0 when the database refused it.
     std::int32_t AddQueenBee(const QueenBee& queen);
-    void ChangeQueenBee(const QueenBee& queen);
+    // False when the database refused the change; the store is then left as it was.
+    bool ChangeQueenBee(const QueenBee& queen);
     void DeleteQueenBee(std::int32_t idQueenBee) override;
     void SetQueenFamily(std::int32_t idQueenBee, std::int32_t idFamily);
     void SetQueenParent(std::int32_t idQueenBee, std::int32_t idParent);

@@ -68,10 +68,10 @@ protected:
     }
 
     // Opens the page in the host as the journal view does: prepare, then create.
-    void Open(CAddChangeView& page, std::int32_t recordId, int height = 1500)
+    void Open(CEmptyViewJournal& page, std::int32_t recordId, int height = 1500, int width = 1000)
     {
         if (!host.IsCreated())
-            host.CreateShown(1000, height);
+            host.CreateShown(width, height);
         state.recordId = recordId;
         page.Prepare();
         page.Create(&host);
@@ -117,7 +117,7 @@ protected:
         UiTest::ProcessEvents(20);
     }
 
-    static void PressButton(CAddChangeView& page, int id)
+    static void PressButton(CWnd& page, int id)
     {
         UiTest::Click(page.GetDlgItem(id), 5, 5);
         UiTest::ProcessEvents(20);

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-// Orders control names as the pages index them: without regard to case.
+// Orders names without regard to case, as settings pages and the queen pages compare them.
 struct CaseInsensitiveLess
 {
     bool operator()(const std::u16string& a, const std::u16string& b) const

@@ -1,0 +1,134 @@
+#include "QBeeInspectView.h"
+
+#include "Brush.h"
+#include "Dc.h"
+#include "ParseDateText.h"
+#include "MarkingColour.h"
+#include "MessageBox.h"
+#include "Pen.h"
+#include "QueenBeeCache.h"
+#include "StringIds.h"
+
+void CQBeeInspectView::Prepare()
+{
+    m_state->page = PageQueensOfColony;
+}
+
+bool CQBeeInspectView::Accepts(int tab, int kind, int action)
+{
+    return tab == 1 && kind == NodeColony && action == ActionShowList;
+}
+
+int CQBeeInspectView::OnCreate(CREATESTRUCT* create)
+{
+    if (CQBeeView::OnCreate(create) == -1)
+        return -1;
+    const RECT none {};
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+    m_add.Create(Text(StringId::ButtonAdd), style, none, this, IdAdd);
+    m_change.Create(Text(StringId::ButtonChange), style, none, this, IdChange);
+    m_delete.Create(Text(StringId::ButtonDelete), style, none, this, IdDelete);
+    PlaceButtons();
+    OnSelectionChanged();
+    return 0;
+}
+
+void CQBeeInspectView::OnSize(UINT type, int cx, int cy)
+{
+    CQBeeView::OnSize(type, cx, cy);
+    PlaceButtons();
+}
+
+void CQBeeInspectView::PlaceButtons()
+{
+    if (!m_delete.IsCreated())
+        return;
+    RECT client {};
+    GetClientRect(&client);
+    m_add.MoveWindow(client.left + 10, client.bottom - 40, 110, 30);
+    m_change.MoveWindow(client.left + 130, client.bottom - 40, 110, 30);
+    m_delete.MoveWindow(client.left + 250, client.bottom - 40, 110, 30);
+}
+
+void CQBeeInspectView::Fill()
+{
+    Drawer().Clear();
+    for (const auto& [idQueen, queen] : GetQueenBeeCache()->QueensOf(m_state->recordId)) {
+        const int card = Drawer().AddCard(idQueen);
+        Drawer().AddLine(card, Title(queen.name));
+        Drawer().AddLine(
+            card, Line(Text(queen.is_dead ? StringId::QueenDeadState : StringId::QueenAliveState), 18, true));
+        Drawer().AddLine(card, Line(queen.description, 16, false, true));
+        Drawer().AddLine(card, Labelled(StringId::QueenFertLabel, queen.fert));
+        Drawer().AddLine(card, Labelled(StringId::QueenBirthDateLabel, FormatDateText(queen.date)));
+        Drawer().AddLine(card, Labelled(StringId::QueenBreedLabel, Text(StringId::BreedNone + queen.breed)));
+    }
+}
+
+void CQBeeInspectView::DrawOverCards(CDC* dc)
+{
+    for (int card = 0; card < Drawer().CardCount(); ++card) {
+        const CQueenBeeCache::QueenBee* queen
+            = GetQueenBeeCache()->FindQueenBee(static_cast<std::int32_t>(Drawer().Data(card)));
+        if (!queen)
+            continue;
+        const POINT origin = Drawer().CardOrigin(card);
+        const RECT dot { origin.x + DotLeft, origin.y + DotTop, origin.x + DotLeft + DotSize,
+            origin.y + DotTop + DotSize };
+        DrawMarkingDot(dc, dot, BirthYear(queen->date));
+    }
+}
+
+void CQBeeInspectView::DrawPanel(CDC* dc, const RECT& panel)
+{
+    dc->FillSolidRect(&panel, GetSysColor(COLOR_BTNFACE));
+    CPen black(PS_SOLID, 1, RGB(0, 0, 0));
+    CPen* old = dc->SelectObject(&black);
+    dc->MoveTo(panel.left, panel.top);
+    dc->LineTo(panel.right, panel.top);
+    dc->SelectObject(old);
+}
+
+void CQBeeInspectView::OnSelectionChanged()
+{
+    const bool selected = Drawer().Selected() >= 0;
+    m_change.EnableWindow(selected);
+    m_delete.EnableWindow(selected);
+}
+
+std::int32_t CQBeeInspectView::SelectedQueen()
+{
+    const int card = Drawer().Selected();
+    return card >= 0 ? static_cast<std::int32_t>(Drawer().Data(card)) : 0;
+}
+
+BOOL CQBeeInspectView::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) != BN_CLICKED)
+        return CQBeeView::OnCommand(wParam, lParam);
+    switch (LOWORD(wParam)) {
+    case IdAdd:
+        GetParent()->PostMessage(JournalActionMessage, ActionAddQueen, m_state->recordId);
+        return TRUE;
+    case IdChange:
+        if (const std::int32_t queen = SelectedQueen())
+            GetParent()->PostMessage(JournalActionMessage, ActionChangeQueen, queen);
+        return TRUE;
+    case IdDelete:
+        if (const std::int32_t queen = SelectedQueen())
+            AskDelete(queen);
+        return TRUE;
+    default:
+        return CQBeeView::OnCommand(wParam, lParam);
+    }
+}
+
+void CQBeeInspectView::AskDelete(std::int32_t idQueenBee)
+{
+    const CQueenBeeCache::QueenBee* queen = GetQueenBeeCache()->FindQueenBee(idQueenBee);
+    if (!queen)
+        return;
+    const std::u16string question = Text(StringId::DeleteQuestion) + u" '" + queen->name + u"'.";
+    if (MessageBoxW(this, question, Text(StringId::DeleteQueenBee), MB_YESNO) == IDYES)
+        GetParent()->PostMessage(JournalActionMessage, ActionDeleteQueen, idQueenBee);
+}

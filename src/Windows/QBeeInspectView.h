@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Button.h"
+#include "QBeeView.h"
+
+// The queens of one colony, one card each with her marking dot, over add, change and delete.
+class CQBeeInspectView : public CQBeeView
+{
+public:
+    static constexpr int IdAdd = 12321;
+    static constexpr int IdDelete = 12322;
+    static constexpr int IdChange = 12323;
+    // The marking dot in the white strip under a card's picture.
+    static constexpr int DotLeft = 5;
+    static constexpr int DotTop = 51;
+    static constexpr int DotSize = 21;
+
+    using CQBeeView::CQBeeView;
+
+    void Prepare() override;
+    bool Accepts(int tab, int kind, int action) override;
+
+    int OnCreate(CREATESTRUCT* create) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    void Fill() override;
+    int PanelHeight() const override { return 50; }
+    void DrawOverCards(CDC* dc) override;
+    void DrawPanel(CDC* dc, const RECT& panel) override;
+    void OnSelectionChanged() override;
+
+private:
+    // The queen of the selected card, or 0.
+    std::int32_t SelectedQueen();
+    void AskDelete(std::int32_t idQueenBee);
+    void PlaceButtons();
+
+    CButton m_add;
+    CButton m_change;
+    CButton m_delete;
+};
