@@ -3,7 +3,11 @@
 #include "AddChangeFamilyView.h"
 #include "AddChangeInspectView.h"
 #include "AddChangePointView.h"
+#include "AddChangeQueenBeeView.h"
 #include "AddHousingDialog.h"
+#include "QBeeFamilyView.h"
+#include "QBeeInspectView.h"
+#include "QBeePointView.h"
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
 #include "ViewPoints.h"
@@ -29,5 +33,6 @@ std::vector<PageFactory> JournalPageFactories()
 {
     return { Make<CViewPoints>(), Make<CViewFamilies>(), Make<CViewInspect>(), Make<CAddPointView>(),
         Make<CChangePointView>(), Make<CAddFamilyView>(), Make<CChangeFamilyView>(), Make<CAddInspectView>(),
-        Make<CChangeInspectView>() };
+        Make<CChangeInspectView>(), Make<CQBeePointView>(), Make<CQBeeFamilyView>(), Make<CQBeeInspectView>(),
+        Make<CAddQueenBeeView>(), Make<CChangeQueenBeeView>() };
 }

@@ -1,10 +1,13 @@
 #include "JournalWindowFixture.h"
 
 #include "AddChangeFamilyView.h"
+#include "AddChangeQueenBeeView.h"
 #include "BQManagerDialog.h"
 #include "Dialog.h"
 #include "HousingManagerDialog.h"
 #include "JournalPages.h"
+#include "QBeeInspectView.h"
+#include "QBeePointView.h"
 #include "ToolBar.h"
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
@@ -68,6 +71,19 @@ TEST_F(JournalPagesTest, TreeAndButtonsLeadThroughTheListPagesAndTheForms)
     ClickButtonOfPage(IdCancelButton);
     EXPECT_NE(Shown<CViewFamilies>(), nullptr);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families"), 4);
+}
+
+TEST_F(JournalPagesTest, QueensTabShowsTheQueenPagesAndTheTreeMenuAddsAQueen)
+{
+    ClickTab(1);
+    EXPECT_NE(Shown<CQBeePointView>(), nullptr);
+    ClickItem(u"Linden");
+    EXPECT_NE(Shown<CQBeeInspectView>(), nullptr);
+    ChooseFromMenu(u"Linden", 8);
+    UiTest::ProcessEvents(20);
+    ASSERT_NE(Shown<CAddQueenBeeView>(), nullptr);
+    EXPECT_EQ(State().page, PageAddQueen);
+    EXPECT_EQ(State().recordId, 5);
 }
 
 TEST_F(JournalPagesTest, ToolbarOpensTheHiveAndTheQueenManagers)
