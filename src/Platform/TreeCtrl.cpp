@@ -66,6 +66,8 @@ public:
         if (!(create.dwExStyle & WS_EX_CLIENTEDGE) && !(create.style & WS_BORDER))
             tree->setFrameShape(QFrame::NoFrame);
         delegate = new LabelDelegate(this);
+        // A view does not own its delegate: the tree does, so it goes with the tree.
+        delegate->setParent(tree);
         tree->setItemDelegate(delegate);
         tree->setEditTriggers(create.style & TVS_EDITLABELS
                 ? QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
