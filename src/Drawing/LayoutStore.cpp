@@ -1,9 +1,8 @@
 #include "LayoutStore.h"
 
-#include <tinyxml2.h>
+#include "AtomicFile.h"
 
-#include <cstdio>
-#include <unistd.h>
+#include <tinyxml2.h>
 
 namespace {
 constexpr char kLayoutFile[] = "table.xml";
@@ -62,7 +61,7 @@ bool LayoutStore::Save()
         ResetDocument(kRootName);
         content = PrintWithSizes();
     }
-    return WriteAtomically(content);
+    return WriteFileAtomically(m_file, content);
 }
 
 void LayoutStore::ResetDocument(std::string rootName)
@@ -100,26 +99,6 @@ bool LayoutStore::ReadsBack(const std::string& content)
 {
     tinyxml2::XMLDocument document;
     return document.Parse(content.c_str(), content.size()) == tinyxml2::XML_SUCCESS && document.RootElement();
-}
-
-bool LayoutStore::WriteAtomically(const std::string& content) const
-{
-    // A crash in the middle of the write leaves the old file whole beside a partial temporary one.
-    std::filesystem::path temporary = m_file;
-    temporary += ".tmp";
-    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size()
-        && std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-    const bool closed = std::fclose(file) == 0;
-    std::error_code error;
-    if (!written || !closed) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    std::filesystem::rename(temporary, m_file, error);
-    return !error;
 }
 
 int LayoutStore::GetRowHeight(int id, int type) const

@@ -35,7 +35,6 @@ private:
     void ResetDocument(std::string rootName);
     std::string PrintWithSizes();
     static bool ReadsBack(const std::string& content);
-    bool WriteAtomically(const std::string& content) const;
 
     std::filesystem::path m_file;
     std::unique_ptr<tinyxml2::XMLDocument> m_document;

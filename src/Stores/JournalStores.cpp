@@ -1,5 +1,7 @@
 #include "JournalStores.h"
 
+#include "DatabaseManager.h"
+#include "EventManager.h"
 #include "HousingCache.h"
 #include "JournalCache.h"
 #include "PointFamilyCache.h"
@@ -15,4 +17,16 @@ void LoadJournalStores(IDatabase* database)
     GetHousingCache()->Load(database);
     // Freed memory lies between the records the load kept; without this the process keeps it.
     malloc_trim(0);
+}
+
+CJournalBackups::RestoreResult RestoreJournal(CJournalBackups& backups, const std::filesystem::path& backup)
+{
+    const auto result = backups.Restore(backup);
+    if (result != CJournalBackups::RestoreResult::Restored)
+        return result;
+    LoadJournalStores(CDatabaseLease().get());
+    for (const std::int32_t event :
+        { EventPointsChanged, EventFamiliesChanged, EventQueenBeesChanged, EventInspectsChanged, EventHousingsChanged })
+        GetEventManager()->Fire(event);
+    return result;
 }

@@ -1,0 +1,173 @@
+#include "JournalBackups.h"
+
+#include "JournalFileCheck.h"
+#include "Text.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+constexpr char kPrefix[] = "Journal-";
+constexpr char kExtension[] = ".db";
+// A backup name is the prefix, "YYYYMMDD-HHMMSS-mmm" and the extension.
+constexpr std::size_t kStampLength = 19;
+
+bool IsBackupName(const std::string& name)
+{
+    return name.size() == sizeof kPrefix - 1 + kStampLength + sizeof kExtension - 1 && name.starts_with(kPrefix)
+        && name.ends_with(kExtension);
+}
+
+std::string StampOf(std::chrono::system_clock::time_point time)
+{
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
+    std::tm local {};
+    localtime_r(&seconds, &local);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y%m%d-%H%M%S", &local);
+    const auto milliseconds
+        = std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count() % 1000;
+    char fraction[8];
+    std::snprintf(fraction, sizeof fraction, "-%03d", static_cast<int>(milliseconds));
+    return std::string(buffer) + fraction;
+}
+
+class CConnection
+{
+public:
+    CConnection(const std::filesystem::path& file, int flags)
+    {
+        if (sqlite3_open_v2(file.c_str(), &m_handle, flags, nullptr) == SQLITE_OK)
+            sqlite3_busy_timeout(m_handle, 5000);
+    }
+    ~CConnection() { sqlite3_close(m_handle); }
+    CConnection(const CConnection&) = delete;
+    CConnection& operator=(const CConnection&) = delete;
+
+    sqlite3* get() const { return m_handle; }
+    bool IsOpen() const { return m_handle && sqlite3_errcode(m_handle) == SQLITE_OK; }
+
+private:
+    sqlite3* m_handle = nullptr;
+};
+
+// The online backup copies all pages under one read lock of the source, and writes the target in
+// one transaction of its own.
+bool CopyDatabase(const std::filesystem::path& from, const std::filesystem::path& to, int targetFlags)
+{
+    CConnection source(from, SQLITE_OPEN_READONLY);
+    CConnection target(to, targetFlags);
+    if (!source.IsOpen() || !target.IsOpen())
+        return false;
+    sqlite3_backup* backup = sqlite3_backup_init(target.get(), "main", source.get(), "main");
+    if (!backup)
+        return false;
+    int step = SQLITE_OK;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        step = sqlite3_backup_step(backup, -1);
+        if (step != SQLITE_BUSY && step != SQLITE_LOCKED)
+            break;
+        sqlite3_sleep(50);
+    }
+    return sqlite3_backup_finish(backup) == SQLITE_OK && step == SQLITE_DONE;
+}
+
+// A journal holds at least the sites and the colonies; an empty or missing file would restore as
+// an empty journal.
+bool IsJournal(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (CheckJournalFile(FromPath(file)) != JournalFileState::Usable || std::filesystem::file_size(file, error) == 0)
+        return false;
+    CConnection connection(file, SQLITE_OPEN_READONLY);
+    sqlite3_stmt* statement = nullptr;
+    if (!connection.IsOpen()
+        || sqlite3_prepare_v2(connection.get(),
+               "SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name IN ('points','families')", -1,
+               &statement, nullptr)
+            != SQLITE_OK)
+        return false;
+    const bool both = sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_int(statement, 0) == 2;
+    sqlite3_finalize(statement);
+    return both;
+}
+}
+
+CJournalBackups::CJournalBackups(std::filesystem::path journal, std::filesystem::path folder, std::size_t keep)
+    : m_journal(std::move(journal))
+    , m_folder(std::move(folder))
+    , m_keep(keep)
+{
+}
+
+std::filesystem::path CJournalBackups::BackUp()
+{
+    std::filesystem::path copy = Copy();
+    if (!copy.empty())
+        RemoveOldest();
+    return copy;
+}
+
+std::filesystem::path CJournalBackups::Copy()
+{
+    std::error_code error;
+    std::filesystem::create_directories(m_folder, error);
+    if (error)
+        return {};
+    // Two backups within one millisecond still get distinct names, in the order they were taken.
+    auto time = std::chrono::system_clock::now();
+    std::filesystem::path file;
+    do {
+        file = m_folder / (kPrefix + StampOf(time) + kExtension);
+        time += std::chrono::milliseconds(1);
+    } while (std::filesystem::exists(file, error));
+    // The copy appears under its name only when it is whole.
+    std::filesystem::path temporary = file;
+    temporary += ".tmp";
+    if (!CopyDatabase(m_journal, temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
+        std::filesystem::remove(temporary, error);
+        return {};
+    }
+    std::filesystem::rename(temporary, file, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return {};
+    }
+    return file;
+}
+
+std::vector<std::filesystem::path> CJournalBackups::List() const
+{
+    std::vector<std::filesystem::path> backups;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(m_folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (entry->is_regular_file(error) && IsBackupName(entry->path().filename().string()))
+            backups.push_back(entry->path());
+    }
+    std::sort(backups.begin(), backups.end());
+    return backups;
+}
+
+void CJournalBackups::RemoveOldest()
+{
+    const auto backups = List();
+    std::error_code error;
+    for (std::size_t i = 0; i + m_keep < backups.size(); ++i)
+        std::filesystem::remove(backups[i], error);
+}
+
+CJournalBackups::RestoreResult CJournalBackups::Restore(const std::filesystem::path& backup)
+{
+    if (!IsJournal(backup))
+        return RestoreResult::NotAJournal;
+    // The oldest backups are removed only after the restore, which may be reading the oldest.
+    if (Copy().empty() || !CopyDatabase(backup, m_journal, SQLITE_OPEN_READWRITE))
+        return RestoreResult::Failed;
+    RemoveOldest();
+    return RestoreResult::Restored;
+}

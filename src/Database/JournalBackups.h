@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <vector>
+
+// Copies of the journal in a folder, named by the local time they were taken
+// ("Journal-YYYYMMDD-HHMMSS-mmm.db"). They are taken with SQLite's online backup, which reads one
+// consistent state of the file, so a copy is whole even while the program writes to the journal.
+class CJournalBackups
+{
+public:
+    enum class RestoreResult { Restored, NotAJournal, Failed };
+
+    CJournalBackups(std::filesystem::path journal, std::filesystem::path folder, std::size_t keep);
+
+    // Copies the journal into a new backup and removes the oldest beyond the number kept; the new
+    // file, or an empty path when the copy failed.
+    std::filesystem::path BackUp();
+    // The backups, oldest first; other files in the folder are not counted.
+    std::vector<std::filesystem::path> List() const;
+    // Backs the current journal up, then copies the backup over it in place, so open connections
+    // see the restored journal at their next statement. A file that is not a journal is refused
+    // and the journal stays as it was.
+    RestoreResult Restore(const std::filesystem::path& backup);
+
+private:
+    std::filesystem::path Copy();
+    void RemoveOldest();
+
+    std::filesystem::path m_journal;
+    std::filesystem::path m_folder;
+    std::size_t m_keep;
+};
