@@ -321,17 +321,15 @@ void CAddChangeView::Forward(UINT message, CPoint point, UINT flags)
 
 void CAddChangeView::OnLButtonDown(UINT flags, CPoint point)
 {
-    SetFocus();
-    RECT client {};
-    GetClientRect(&client);
-    if (point.y >= client.bottom - kPanelHeight)
-        return;
-    m_editor.FocusAt(point.x, point.y);
-    m_editor.OnMouse(WM_LBUTTONDOWN, point.x, point.y, flags);
-    Invalidate();
+    PressAt(WM_LBUTTONDOWN, point, flags);
 }
 
 void CAddChangeView::OnRButtonDown(UINT flags, CPoint point)
+{
+    PressAt(WM_RBUTTONDOWN, point, flags);
+}
+
+void CAddChangeView::PressAt(UINT message, CPoint point, UINT flags)
 {
     SetFocus();
     RECT client {};
@@ -339,7 +337,7 @@ void CAddChangeView::OnRButtonDown(UINT flags, CPoint point)
     if (point.y >= client.bottom - kPanelHeight)
         return;
     m_editor.FocusAt(point.x, point.y);
-    m_editor.OnMouse(WM_RBUTTONDOWN, point.x, point.y, flags);
+    m_editor.OnMouse(message, point.x, point.y, flags);
     Invalidate();
 }
 

@@ -91,6 +91,8 @@ private:
     void ScrollTo(int position);
     void ScrollBy(int delta) { ScrollTo(m_scrollPosition + delta); }
     void Forward(UINT message, CPoint point, UINT flags);
+    // A button press on the form (not its panel): focus to the row under it, then the press.
+    void PressAt(UINT message, CPoint point, UINT flags);
     void Key(UINT key, UINT flags);
     void OnSave();
 

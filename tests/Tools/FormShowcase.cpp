@@ -12,7 +12,7 @@
 #include "TempWorkDir.h"
 #include "Text.h"
 #include "WinApp.h"
-#include "WindowClass.h"
+#include "ShowcaseWindow.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -20,21 +20,6 @@
 #include <string>
 
 namespace {
-class CShowcaseWindow : public CWnd
-{
-public:
-    BOOL CreateShown()
-    {
-        WNDCLASS windowClass;
-        windowClass.lpszClassName = u"TolvikFormShowcase";
-        windowClass.hCursor = LoadCursor(IDC_ARROW);
-        RegisterClass(windowClass);
-        return CreateEx(0, windowClass.lpszClassName, u"Tolvik", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000, 860,
-            nullptr, 0);
-    }
-    void OnDestroy() override { PostQuitMessage(0); }
-};
-
 void AddUserField(std::int32_t itable, const std::u16string& name)
 {
     CDatabaseLease database;
@@ -102,7 +87,7 @@ int main(int argc, char** argv)
         state.recordId = inspect.id_journal;
     }
     CShowcaseWindow window;
-    window.CreateShown();
+    window.CreateShown(u"Tolvik", 1000, 860);
     page->Prepare();
     page->Create(&window);
     // The form alone, without the journal window's tree and tabs around it.

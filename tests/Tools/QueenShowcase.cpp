@@ -9,30 +9,15 @@
 #include "QueenBeeCache.h"
 #include "Registry.h"
 #include "TempWorkDir.h"
+#include "ShowcaseWindow.h"
 #include "Text.h"
 #include "WinApp.h"
-#include "WindowClass.h"
 
 #include <filesystem>
 #include <memory>
 #include <string>
 
 namespace {
-class CQueenShowcaseWindow : public CWnd
-{
-public:
-    BOOL CreateShown()
-    {
-        WNDCLASS windowClass;
-        windowClass.lpszClassName = u"TolvikQueenShowcase";
-        windowClass.hCursor = LoadCursor(IDC_ARROW);
-        RegisterClass(windowClass);
-        return CreateEx(0, windowClass.lpszClassName, u"Tolvik", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 560, 700,
-            nullptr, 0);
-    }
-    void OnDestroy() override { PostQuitMessage(0); }
-};
-
 std::int32_t AddColony(CJournalComponent& journal, std::int32_t site, const std::u16string& name)
 {
     FamilyData family;
@@ -93,8 +78,8 @@ int main(int argc, char** argv)
         page = std::make_unique<CQBeeInspectView>(&state);
         state.recordId = north;
     }
-    CQueenShowcaseWindow window;
-    window.CreateShown();
+    CShowcaseWindow window;
+    window.CreateShown(u"Tolvik", 560, 700);
     page->Prepare();
     page->Create(&window);
     // The page alone, without the journal window's tree and tabs around it.

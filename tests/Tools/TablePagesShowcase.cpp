@@ -7,6 +7,7 @@
 #include "QueenBeeCache.h"
 #include "Registry.h"
 #include "SettingsManager.h"
+#include "ShowcaseWindow.h"
 #include "StringIds.h"
 #include "TempWorkDir.h"
 #include "Text.h"
@@ -15,7 +16,6 @@
 #include "ViewInspect.h"
 #include "ViewPoints.h"
 #include "WinApp.h"
-#include "WindowClass.h"
 
 #include <ctime>
 #include <filesystem>
@@ -24,12 +24,6 @@
 
 namespace {
 constexpr std::int64_t kDay = 24 * 60 * 60;
-
-class CHostWindow : public CWnd
-{
-public:
-    void OnDestroy() override { PostQuitMessage(0); }
-};
 
 void AddUserField(std::int32_t itable, const std::u16string& name)
 {
@@ -126,10 +120,8 @@ int main(int argc, char** argv)
         page = std::make_unique<CViewPoints>(&state);
     state.recordId = pageName == "colonies" ? made.site : made.colony;
 
-    CHostWindow host;
-    host.CreateEx(0, AfxRegisterWndClass(0, nullptr, nullptr, nullptr),
-        GetLanguageManager()->GetString(StringId::JournalName), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000, 700,
-        nullptr, 0);
+    CShowcaseWindow host;
+    host.CreateShown(GetLanguageManager()->GetString(StringId::JournalName), 1000, 700);
     page->Prepare();
     page->Create(&host);
     // The second row selected, as after the user's click: the records page shows its hive lines.
