@@ -25,6 +25,8 @@ bitmap 106 "$launcher"
 bitmap 107 "$launcher"
 bitmap 113 "$toolbar" 96
 bitmap 114 "$toolbar" 96
+bitmap 160 "$toolbar" 96
+bitmap 161 "$toolbar" 96
 bitmap 116 FFFFFF
 bitmap 130 "$launcher"
 bitmap 131 "$launcher"

@@ -285,6 +285,12 @@ inline constexpr std::int32_t BreedCape = 9279;
 inline constexpr std::int32_t BreedElgon = 9280;
 inline constexpr std::int32_t BreedSaskatraz = 9281;
 
+// The journal toolbar's second group.
+inline constexpr std::int32_t ToolbarPrint = 9472;
+inline constexpr std::int32_t ToolbarExport = 9473;
+inline constexpr std::int32_t ToolbarCharts = 9474;
+inline constexpr std::int32_t ToolbarBackups = 9475;
+
 }
 
 // Sizes of the numbered lists above, their "none" entry included.
@@ -363,5 +369,6 @@ inline constexpr std::array AllStringIds = {
     StringId::BreedMaltese, StringId::BreedIberian, StringId::BreedAnatolian, StringId::BreedCyprian,
     StringId::BreedSyrian, StringId::BreedPersian, StringId::BreedArmenian, StringId::BreedEgyptian,
     StringId::BreedTellian, StringId::BreedScutellata, StringId::BreedCape, StringId::BreedElgon,
-    StringId::BreedSaskatraz,
+    StringId::BreedSaskatraz, StringId::ToolbarPrint, StringId::ToolbarExport, StringId::ToolbarCharts,
+    StringId::ToolbarBackups,
 };

@@ -9,23 +9,23 @@ namespace {
 constexpr COLORREF kMaskColor = 0x00FFFFFF;
 }
 
-CTrueColorToolBar::CTrueColorToolBar()
-    : m_ids(std::make_unique<UINT[]>(kButtonCount))
+CTrueColorToolBar::CTrueColorToolBar(int idCount)
+    : m_ids(std::make_unique<UINT[]>(static_cast<std::size_t>(idCount)))
 {
 }
 
 CTrueColorToolBar::~CTrueColorToolBar() = default;
 
-BOOL CTrueColorToolBar::LoadButtonImages(UINT message, int bitmapResource)
+BOOL CTrueColorToolBar::LoadButtonImages(UINT message, std::initializer_list<int> bitmapResources)
 {
-    CBitmap bitmap;
-    if (!bitmap.LoadBitmap(bitmapResource))
-        return FALSE;
     auto images = std::make_unique<CImageList>();
     if (!images->Create(kImageSize, kImageSize, ILC_COLOR32 | ILC_MASK, kButtonCount, 0))
         return FALSE;
-    if (images->Add(&bitmap, kMaskColor) < 0)
-        return FALSE;
+    for (const int resource : bitmapResources) {
+        CBitmap bitmap;
+        if (!bitmap.LoadBitmap(resource) || images->Add(&bitmap, kMaskColor) < 0)
+            return FALSE;
+    }
     SendMessage(message, 0, reinterpret_cast<LPARAM>(images.get()));
     m_imageLists.push_back(std::move(images));
     return TRUE;

@@ -3,25 +3,27 @@
 #include "ImageList.h"
 #include "ToolBar.h"
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-// A tool bar of four 32 x 32 true-colour buttons with tooltips. A concrete bar says which
-// commands its buttons carry and how it is created.
+// A tool bar of 32 x 32 true-colour buttons (four unless a bar says otherwise) with tooltips.
+// A concrete bar says which commands its buttons carry and how it is created.
 class CTrueColorToolBar : public CToolBar
 {
 public:
     static constexpr int kButtonCount = 4;
     static constexpr int kImageSize = 32;
 
-    CTrueColorToolBar();
+    explicit CTrueColorToolBar(int idCount = kButtonCount);
     ~CTrueColorToolBar() override;
 
-    // Loads the bitmap strip into a masked image list (white is transparent) and hands it to the
-    // bar with message (TB_SETIMAGELIST or TB_SETDISABLEDIMAGELIST).
-    BOOL LoadButtonImages(UINT message, int bitmapResource);
+    // Loads the bitmap strips, one after another, into a masked image list (white is
+    // transparent) and hands it to the bar with message (TB_SETIMAGELIST or
+    // TB_SETDISABLEDIMAGELIST).
+    BOOL LoadButtonImages(UINT message, std::initializer_list<int> bitmapResources);
 
     int OnCreate(CREATESTRUCT* create) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;

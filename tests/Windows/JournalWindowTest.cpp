@@ -325,13 +325,16 @@ TEST_F(JournalWindowTest, IdsAbove65535NameTheirOwnRecords)
     EXPECT_EQ(ChildLabels(Item(u"North")), (Labels { u"Acacia", u"Linden" }));
 }
 
-TEST_F(JournalWindowTest, ToolbarHasFourButtonsWithTheUnhandledOneDisabled)
+TEST_F(JournalWindowTest, ToolbarHasTwoGroupsOfFourButtonsWithTheUnhandledOneDisabled)
 {
     auto* bar = dynamic_cast<CToolBar*>(Window()->GetDlgItem(0xE800));
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->GetCount(), 4);
+    ASSERT_EQ(bar->GetCount(), 9);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(bar->GetItemID(i), 1110u + static_cast<UINT>(i));
+    EXPECT_EQ(bar->GetItemID(4), ID_SEPARATOR);
+    for (int i = 5; i < 9; ++i)
+        EXPECT_EQ(bar->GetItemID(i), 1109u + static_cast<UINT>(i));
     EXPECT_TRUE(bar->IsButtonEnabled(1110));
     EXPECT_FALSE(bar->IsButtonEnabled(1111));
     EXPECT_TRUE(bar->IsButtonEnabled(1112));
@@ -340,6 +343,10 @@ TEST_F(JournalWindowTest, ToolbarHasFourButtonsWithTheUnhandledOneDisabled)
     EXPECT_EQ(bar->TooltipText(1111), u"");
     EXPECT_EQ(bar->TooltipText(1112), Text(StringId::QueenManagerTitle));
     EXPECT_EQ(bar->TooltipText(1113), Text(StringId::SettingsName));
+    EXPECT_EQ(bar->TooltipText(1114), Text(StringId::ToolbarPrint));
+    EXPECT_EQ(bar->TooltipText(1115), Text(StringId::ToolbarExport));
+    EXPECT_EQ(bar->TooltipText(1116), Text(StringId::ToolbarCharts));
+    EXPECT_EQ(bar->TooltipText(1117), Text(StringId::ToolbarBackups));
     EXPECT_EQ(PlaceIn(bar, Window()).top, 0);
 
     CWnd* settingsWindow = dynamic_cast<CWnd*>(settings->GetVisualComponent()->GetWindow());

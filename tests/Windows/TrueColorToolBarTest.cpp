@@ -66,9 +66,9 @@ TEST_F(HostWindow, ToolBarImagesComeFromTheBitmapStrip)
 {
     CTestToolBar bar;
     ASSERT_TRUE(bar.CreateBar(&host));
-    EXPECT_TRUE(bar.LoadButtonImages(TB_SETIMAGELIST, 113));
-    EXPECT_TRUE(bar.LoadButtonImages(TB_SETDISABLEDIMAGELIST, 114));
-    EXPECT_FALSE(bar.LoadButtonImages(TB_SETIMAGELIST, 9999));
+    EXPECT_TRUE(bar.LoadButtonImages(TB_SETIMAGELIST, { 113 }));
+    EXPECT_TRUE(bar.LoadButtonImages(TB_SETDISABLEDIMAGELIST, { 114 }));
+    EXPECT_FALSE(bar.LoadButtonImages(TB_SETIMAGELIST, { 113, 9999 }));
 }
 
 TEST_F(HostWindow, PictureButtonWrapsItsCaptionAgainAfterAResize)
