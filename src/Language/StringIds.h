@@ -291,6 +291,18 @@ inline constexpr std::int32_t ToolbarExport = 9473;
 inline constexpr std::int32_t ToolbarCharts = 9474;
 inline constexpr std::int32_t ToolbarBackups = 9475;
 
+// The charts tab.
+inline constexpr std::int32_t ChartsTab = 9560;
+inline constexpr std::int32_t ChartColonyTitle = 9561;
+inline constexpr std::int32_t ChartSiteTitle = 9562;
+inline constexpr std::int32_t ChartAllSitesTitle = 9563;
+inline constexpr std::int32_t ChartHoneyTaken = 9564;
+inline constexpr std::int32_t ChartLatestStrength = 9565;
+inline constexpr std::int32_t ChartSeasonLabel = 9566;
+inline constexpr std::int32_t ChartNoColonyRecords = 9567;
+inline constexpr std::int32_t ChartNoSiteRecords = 9568;
+inline constexpr std::int32_t ChartNoRecords = 9569;
+
 }
 
 // Sizes of the numbered lists above, their "none" entry included.
@@ -370,5 +382,7 @@ inline constexpr std::array AllStringIds = {
     StringId::BreedSyrian, StringId::BreedPersian, StringId::BreedArmenian, StringId::BreedEgyptian,
     StringId::BreedTellian, StringId::BreedScutellata, StringId::BreedCape, StringId::BreedElgon,
     StringId::BreedSaskatraz, StringId::ToolbarPrint, StringId::ToolbarExport, StringId::ToolbarCharts,
-    StringId::ToolbarBackups,
+    StringId::ToolbarBackups, StringId::ChartsTab, StringId::ChartColonyTitle, StringId::ChartSiteTitle,
+    StringId::ChartAllSitesTitle, StringId::ChartHoneyTaken, StringId::ChartLatestStrength, StringId::ChartSeasonLabel,
+    StringId::ChartNoColonyRecords, StringId::ChartNoSiteRecords, StringId::ChartNoRecords,
 };

@@ -18,6 +18,15 @@ BOOL CToolTipCtrl::AddTool(CWnd* tool, const std::u16string& text)
     return TRUE;
 }
 
+void CToolTipCtrl::UpdateTipText(const std::u16string& text, CWnd* tool)
+{
+    for (Tool& registered : m_tools) {
+        if (registered.window == tool)
+            registered.text = text;
+    }
+    Apply();
+}
+
 void CToolTipCtrl::Activate(BOOL activate)
 {
     m_active = activate != FALSE;

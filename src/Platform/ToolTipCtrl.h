@@ -16,6 +16,8 @@ class CToolTipCtrl
 public:
     BOOL Create(CWnd* parent, DWORD style = 0);
     BOOL AddTool(CWnd* tool, const std::u16string& text = std::u16string());
+    // Replaces the text of the tool's every registration; empty shows nothing but the title.
+    void UpdateTipText(const std::u16string& text, CWnd* tool);
     void Activate(BOOL activate);
     BOOL SetTitle(int icon, const std::u16string& title);
     // What hovering the tool shows now (empty while inactive).

@@ -5,8 +5,14 @@
 #include "WindowClass.h"
 
 CEmptyViewJournal::CEmptyViewJournal(JournalState* state)
+    : CEmptyViewJournal(state, CS_HREDRAW | CS_VREDRAW)
+{
+}
+
+CEmptyViewJournal::CEmptyViewJournal(JournalState* state, UINT classStyle)
     : CWndImpl(static_cast<CWnd&>(*this))
     , m_state(state)
+    , m_classStyle(classStyle)
 {
 }
 
@@ -14,7 +20,7 @@ void CEmptyViewJournal::Create(CWnd* parent)
 {
     if (CWnd::IsCreated() || !parent)
         return;
-    static const std::u16string windowClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, nullptr, nullptr, nullptr);
+    const std::u16string windowClass = AfxRegisterWndClass(m_classStyle, nullptr, nullptr, nullptr);
     RECT client {};
     parent->GetClientRect(&client);
     const RECT rect { kNavigationTreeWidth, kJournalToolbarHeight + kTabStripHeight, client.right, client.bottom };

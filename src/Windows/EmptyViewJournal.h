@@ -18,7 +18,13 @@ public:
     bool Accepts(int tab, int kind, int action) override;
 
 protected:
+    // A page of its own window class style, such as one that takes double-clicks.
+    CEmptyViewJournal(JournalState* state, UINT classStyle);
+
     void OnPaint() override;
 
     JournalState* m_state;
+
+private:
+    UINT m_classStyle;
 };

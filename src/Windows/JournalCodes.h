@@ -31,7 +31,8 @@ enum ActionCode : int
     ActionDeleteQueen = 12,
 };
 
-// The page a journal view shows; codes up to PageQueensOfColony are list pages, above are forms.
+// The page a journal view shows: codes up to PageQueensOfColony are list pages, the forms follow,
+// and the charts after them follow the tree as the lists do.
 enum PageCode : int
 {
     PageEmpty = 0,
@@ -49,9 +50,23 @@ enum PageCode : int
     PageChangeInspection = 12,
     PageAddQueen = 13,
     PageChangeQueen = 14,
+    PageColonyChart = 15,
+    PageSiteChart = 16,
+    PageAllSitesChart = 17,
 };
 
 constexpr int kLastListPage = PageQueensOfColony;
+
+// A page that the tree's selection replaces; a form stays open instead.
+constexpr bool FollowsTree(int page)
+{
+    return page <= kLastListPage || page >= PageColonyChart;
+}
+
+// The tabs of the journal window.
+constexpr int kRecordsTab = 0;
+constexpr int kQueensTab = 1;
+constexpr int kChartsTab = 2;
 
 // Shared by one journal view and all its pages.
 struct JournalState

@@ -5,9 +5,12 @@
 #include "AddChangePointView.h"
 #include "AddChangeQueenBeeView.h"
 #include "AddHousingDialog.h"
+#include "AllSitesChartView.h"
+#include "ColonyChartView.h"
 #include "QBeeFamilyView.h"
 #include "QBeeInspectView.h"
 #include "QBeePointView.h"
+#include "SiteChartView.h"
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
 #include "ViewPoints.h"
@@ -34,5 +37,6 @@ std::vector<PageFactory> JournalPageFactories()
     return { Make<CViewPoints>(), Make<CViewFamilies>(), Make<CViewInspect>(), Make<CAddPointView>(),
         Make<CChangePointView>(), Make<CAddFamilyView>(), Make<CChangeFamilyView>(), Make<CAddInspectView>(),
         Make<CChangeInspectView>(), Make<CQBeePointView>(), Make<CQBeeFamilyView>(), Make<CQBeeInspectView>(),
-        Make<CAddQueenBeeView>(), Make<CChangeQueenBeeView>() };
+        Make<CAddQueenBeeView>(), Make<CChangeQueenBeeView>(), Make<CColonyChartView>(), Make<CSiteChartView>(),
+        Make<CAllSitesChartView>() };
 }

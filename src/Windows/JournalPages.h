@@ -3,5 +3,5 @@
 #include "PageRegistry.h"
 
 // The pages of the journal window in registry order: the tables, the site, colony and record
-// forms, then the queen pages and forms.
+// forms, the queen pages and forms, then the charts.
 std::vector<PageFactory> JournalPageFactories();

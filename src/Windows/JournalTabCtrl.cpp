@@ -1,5 +1,6 @@
 #include "JournalTabCtrl.h"
 
+#include "JournalCodes.h"
 #include "LanguageManager.h"
 #include "StringIds.h"
 
@@ -7,7 +8,8 @@ int CJournalTabCtrl::OnCreate(CREATESTRUCT* create)
 {
     if (CTabCtrl::OnCreate(create) == -1)
         return -1;
-    InsertItem(0, GetLanguageManager()->GetString(StringId::JournalTab));
-    InsertItem(1, GetLanguageManager()->GetString(StringId::QueenBeesTab));
+    InsertItem(kRecordsTab, GetLanguageManager()->GetString(StringId::JournalTab));
+    InsertItem(kQueensTab, GetLanguageManager()->GetString(StringId::QueenBeesTab));
+    InsertItem(kChartsTab, GetLanguageManager()->GetString(StringId::ChartsTab));
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include "TabCtrl.h"
 
-// The tabs of the journal window: records (0) and queens (1).
+// The tabs of the journal window: records, queens and charts.
 class CJournalTabCtrl : public CTabCtrl
 {
 public:

@@ -1,6 +1,7 @@
 #include "JournalTreeView.h"
 
 #include "IJournalComponent.h"
+#include "JournalToolbar.h"
 #include "QueenBeeCache.h"
 
 namespace {
@@ -53,6 +54,12 @@ LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             OnNewName(*reinterpret_cast<const NMTVDISPINFO*>(lParam));
         return 0;
     }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == CJournalToolbar::IdCharts && HIWORD(wParam) == 0 && m_tabs.IsCreated()) {
+            m_tabs.SetCurSel(kChartsTab);
+            OnSelectionChanged();
+        }
+        return 0;
     case JournalActionMessage:
         OnAction(static_cast<int>(wParam), static_cast<std::int32_t>(lParam));
         return 0;
@@ -87,7 +94,7 @@ void CJournalTreeView::OnSelectionChanged()
     const CNavigationWin::Node node = m_tree.SelectedNode();
     m_state.recordId = node.id;
     // An open form stays open; it only learns the node.
-    if (m_state.page <= kLastListPage)
+    if (FollowsTree(m_state.page))
         SwitchPage(m_tabs.GetCurSel(), node.kind, ActionShowList);
 }
 

@@ -49,7 +49,7 @@ int CJournalWin::OnCreate(CREATESTRUCT* create)
     m_toolbar.CreateBar(this);
     // No command handles these buttons; the desktop framework would grey them by itself.
     for (const UINT command : { CJournalToolbar::IdUnhandled, CJournalToolbar::IdPrint, CJournalToolbar::IdExport,
-             CJournalToolbar::IdCharts, CJournalToolbar::IdBackups })
+             CJournalToolbar::IdBackups })
         m_toolbar.EnableButton(command, FALSE);
     return 0;
 }

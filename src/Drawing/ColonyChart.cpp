@@ -1,0 +1,213 @@
+#include "ColonyChart.h"
+
+#include "Dc.h"
+#include "LanguageManager.h"
+#include "ParseDateText.h"
+#include "Pen.h"
+#include "StringIds.h"
+#include "Text.h"
+
+#include <algorithm>
+#include <ctime>
+
+namespace {
+constexpr int kInset = 10;
+constexpr int kMarkerHalf = 3;
+constexpr int kHitRadius = 6;
+constexpr int kLeftMargin = 50;
+constexpr int kRightMargin = 20;
+constexpr int kBottomMargin = 30;
+constexpr int kMonthSteps[] = { 1, 2, 3, 6, 12, 24, 60, 120 };
+
+constexpr std::int32_t kSeriesNames[] = { StringId::StrengthField, StringId::FramesField, StringId::BroodField,
+    StringId::HoneyField };
+
+std::u16string Text(std::int32_t id)
+{
+    return GetLanguageManager()->GetString(id);
+}
+
+// Months counted from year 0, so that steps of several months line up with the year.
+int MonthIndex(std::int64_t date)
+{
+    const std::time_t time = static_cast<std::time_t>(date);
+    std::tm local {};
+    localtime_r(&time, &local);
+    return (local.tm_year + 1900) * 12 + local.tm_mon;
+}
+
+std::int64_t StartOfMonth(int index)
+{
+    std::tm local {};
+    local.tm_year = index / 12 - 1900;
+    local.tm_mon = index % 12;
+    local.tm_mday = 1;
+    local.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&local));
+}
+
+std::u16string MonthLabel(int index)
+{
+    return Text(StringId::MonthJanuary + index % 12).substr(0, 3) + u" " + IntToText(index / 12);
+}
+}
+
+CColonyChart::CColonyChart()
+{
+    m_shown.fill(true);
+}
+
+void CColonyChart::SetData(std::u16string title, std::vector<ColonyChartRecord> records, std::u16string emptyText)
+{
+    m_title = std::move(title);
+    m_records = std::move(records);
+    m_emptyText = std::move(emptyText);
+}
+
+void CColonyChart::Toggle(int series)
+{
+    if (series >= 0 && series < ColonySeriesCount)
+        m_shown[static_cast<std::size_t>(series)] = !m_shown[static_cast<std::size_t>(series)];
+}
+
+COLORREF CColonyChart::SeriesColour(int series)
+{
+    static constexpr COLORREF colours[] = { RGB(192, 57, 43), RGB(41, 110, 180), RGB(46, 150, 80), RGB(160, 100, 10) };
+    return colours[series];
+}
+
+std::u16string CColonyChart::SeriesName(int series)
+{
+    return Text(kSeriesNames[series]);
+}
+
+std::u16string CColonyChart::Describe(const ColonyChartRecord& record)
+{
+    std::u16string text = FormatDateText(record.date);
+    for (int series = 0; series < ColonySeriesCount; ++series)
+        text += u"\n" + SeriesName(series) + u": " + IntToText(record.values[static_cast<std::size_t>(series)]);
+    return text;
+}
+
+int CColonyChart::DateX(const RECT& inner, std::int64_t date) const
+{
+    const std::int64_t first = m_records.front().date;
+    const std::int64_t span = m_records.back().date - first;
+    if (span <= 0)
+        return (inner.left + inner.right) / 2;
+    const std::int64_t width = inner.right - inner.left;
+    return inner.left + static_cast<int>((date - first) * width / span);
+}
+
+CColonyChart::Layout CColonyChart::Paint(CDC& dc, const RECT& rect) const
+{
+    Layout layout;
+    RECT rest = m_frame.PaintCaption(dc, rect, m_title);
+    if (m_records.empty()) {
+        m_frame.PaintEmpty(dc, rest, m_emptyText);
+        return layout;
+    }
+    std::vector<CChartFrame::LegendEntry> legend;
+    for (int series = 0; series < ColonySeriesCount; ++series)
+        legend.push_back({ SeriesName(series), SeriesColour(series), IsShown(series) });
+    rest = m_frame.PaintLegend(dc, rest, legend, layout.legend);
+    const RECT plot { rest.left + kLeftMargin, rest.top + 6, rest.right - kRightMargin, rest.bottom - kBottomMargin };
+    if (plot.right - plot.left < 4 * kInset || plot.bottom - plot.top < 4 * kInset)
+        return layout;
+    CChartFrame::PaintPlot(dc, plot);
+    layout.inner = { plot.left + kInset, plot.top + kInset, plot.right - kInset, plot.bottom - kInset };
+
+    int highest = 0;
+    for (const ColonyChartRecord& record : m_records) {
+        for (int series = 0; series < ColonySeriesCount; ++series) {
+            if (IsShown(series))
+                highest = std::max(highest, record.values[static_cast<std::size_t>(series)]);
+        }
+    }
+    layout.top = CChartFrame::NiceTop(highest);
+    m_frame.PaintValueAxis(dc, plot, layout.inner, layout.top, false, CChartFrame::Ink);
+    PaintDateAxis(dc, plot, layout.inner);
+    for (int series = 0; series < ColonySeriesCount; ++series) {
+        if (IsShown(series))
+            PaintSeries(dc, series, layout);
+    }
+    return layout;
+}
+
+void CColonyChart::PaintDateAxis(CDC& dc, const RECT& plot, const RECT& inner) const
+{
+    CFont* oldFont = dc.SelectObject(m_frame.LabelFont());
+    const int first = MonthIndex(m_records.front().date);
+    const int last = MonthIndex(m_records.back().date);
+    const int labelWidth = dc.GetTextExtent(MonthLabel(first)).cx + 12;
+    const double monthWidth = (inner.right - inner.left) / std::max(1.0, (m_records.back().date
+        - m_records.front().date) / (30.44 * 86400.0));
+    int step = kMonthSteps[std::size(kMonthSteps) - 1];
+    for (const int candidate : kMonthSteps) {
+        if (monthWidth * candidate >= labelWidth) {
+            step = candidate;
+            break;
+        }
+    }
+    CPen grid(PS_SOLID, 1, CChartFrame::Grid);
+    CPen ink(PS_SOLID, 1, CChartFrame::Ink);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(CChartFrame::Ink);
+    const auto label = [&](int month, int x) {
+        RECT text { x - labelWidth / 2, plot.bottom + 6, x + labelWidth / 2, plot.bottom + 24 };
+        dc.DrawText(MonthLabel(month), &text, DT_CENTER | DT_SINGLELINE | DT_NOCLIP);
+    };
+    bool labelled = false;
+    for (int month = first + 1; month <= last; ++month) {
+        if (month % step != 0)
+            continue;
+        const int x = DateX(inner, StartOfMonth(month));
+        CPen* oldPen = dc.SelectObject(&grid);
+        dc.MoveTo(x, plot.top + 1);
+        dc.LineTo(x, plot.bottom - 1);
+        dc.SelectObject(&ink);
+        dc.MoveTo(x, plot.bottom);
+        dc.LineTo(x, plot.bottom + 5);
+        dc.SelectObject(oldPen);
+        label(month, x);
+        labelled = true;
+    }
+    // Records within one month: that month under the middle.
+    if (!labelled)
+        label(first, (inner.left + inner.right) / 2);
+    dc.SelectObject(oldFont);
+}
+
+void CColonyChart::PaintSeries(CDC& dc, int series, Layout& layout) const
+{
+    const COLORREF colour = SeriesColour(series);
+    std::vector<POINT> points;
+    points.reserve(m_records.size());
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        const int value = m_records[i].values[static_cast<std::size_t>(series)];
+        const POINT point { DateX(layout.inner, m_records[i].date), CChartFrame::ValueY(layout.inner, value, layout.top) };
+        points.push_back(point);
+        layout.markers.push_back({ point.x, point.y, i });
+    }
+    CPen line(PS_SOLID, 2, colour);
+    CPen* oldPen = dc.SelectObject(&line);
+    dc.Polyline(points.data(), static_cast<int>(points.size()));
+    dc.SelectObject(oldPen);
+    for (const POINT& point : points)
+        dc.FillSolidRect(point.x - kMarkerHalf, point.y - kMarkerHalf, 2 * kMarkerHalf + 1, 2 * kMarkerHalf + 1, colour);
+}
+
+int CColonyChart::Layout::MarkerAt(POINT point) const
+{
+    const Marker* nearest = nullptr;
+    long long best = static_cast<long long>(kHitRadius) * kHitRadius;
+    for (const Marker& marker : markers) {
+        const long long dx = marker.x - point.x;
+        const long long dy = marker.y - point.y;
+        if (dx * dx + dy * dy <= best) {
+            best = dx * dx + dy * dy;
+            nearest = &marker;
+        }
+    }
+    return nearest ? static_cast<int>(nearest->record) : -1;
+}

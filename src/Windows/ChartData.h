@@ -1,0 +1,29 @@
+#pragma once
+
+#include "BarChart.h"
+#include "ColonyChart.h"
+
+#include <cstdint>
+#include <vector>
+
+// What the charts show, read from the stores. Honey taken is the extracted honey of the records;
+// a record's brood and honey are the sums over its hive lines.
+
+// The colony's records in date order (records of one day in id order).
+std::vector<ColonyChartRecord> ColonyChartRecords(std::int32_t idFamily);
+// The years of the records of the site's colonies, latest first.
+std::vector<int> SiteSeasons(std::int32_t idPoint);
+// Per colony of the site with records in the year: the honey taken that year and the strength of
+// its latest record that year; the most honey first, equal honey in name order.
+std::vector<BarGroup> SiteSeasonGroups(std::int32_t idPoint, int year);
+
+// Per site with records (in id order), the honey taken in each year that has records anywhere.
+struct HoneyBySiteAndYear
+{
+    std::vector<int> years;
+    std::vector<BarGroup> sites;
+};
+HoneyBySiteAndYear HoneyPerSiteAndYear();
+
+// The local calendar year of a date.
+int YearOf(std::int64_t date);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "EmptyViewJournal.h"
+#include "EventManager.h"
+
+#include <cstdint>
+#include <string>
+
+// A page of the charts tab. It reads its chart anew when sites, colonies or records change
+// (events 1, 2 and 4) and paints it double-buffered below a strip kept for the page's controls.
+class CChartView : public CEmptyViewJournal, public ISubscriber
+{
+public:
+    explicit CChartView(JournalState* state);
+    ~CChartView() override;
+
+    // Paints the page's chart into the rectangle of any context, as the window shows it; the
+    // window's own state (what the pointer can hit) stays as it is. Printing paints through this.
+    virtual void PaintChart(CDC& dc, const RECT& rect) const = 0;
+
+    void OnEvent() override;
+
+    int OnCreate(CREATESTRUCT* create) override;
+    void OnPaint() override;
+    BOOL OnEraseBkgnd(CDC* dc) override;
+    void OnSize(UINT type, int cx, int cy) override;
+
+protected:
+    // Reads the chart of the page's node from the stores.
+    virtual void Fill() = 0;
+    // Paints on the window's buffer; a page that hit-tests keeps what the paint laid out.
+    virtual void PaintOnScreen(CDC& dc, const RECT& rect) { PaintChart(dc, rect); }
+    // The height of the strip above the chart for the page's own controls.
+    virtual int StripHeight() const { return 0; }
+    virtual void PaintStrip(CDC&, const RECT&) {}
+
+    static std::u16string Text(std::int32_t id);
+};
