@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the benchmark (-DTOLVIK_BENCH=ON), makes the journals it measures under /tmp (kept for
 # later runs) and runs it on them in one run: store loading against the plain SQLite loop, resident
-# memory, the inspection handlers. Usage: scripts/bench.sh [SCALE...] (default 1 10: the commercial
-# journal and ten times it). With TOLVIK_BUILD_LOCK set, the build waits for that lock file.
+# memory, the inspection handlers; then the charts' frames. Usage: scripts/bench.sh [SCALE...]
+# (default 1 10: the commercial journal and ten times it). With TOLVIK_BUILD_LOCK set, the build
+# waits for that lock file.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${TOLVIK_BUILD_DIR:-$top/build}
@@ -24,3 +25,4 @@ for scale in "${scales[@]}"; do
 done
 export QT_QPA_PLATFORM=offscreen
 "$build/tolvik_bench" --benchmark_counters_tabular=true "${files[@]}"
+(cd "$top" && "$build/tolvik_chart_bench" --benchmark_counters_tabular=true)

@@ -7,6 +7,8 @@
 
 namespace {
 constexpr int kInset = 8;
+// Room over the tallest bar for its number.
+constexpr int kNumberRoom = 20;
 constexpr int kMargin = 56;
 constexpr int kBottomMargin = 30;
 constexpr int kLabelWidth = 70;
@@ -54,7 +56,7 @@ std::vector<RECT> CBarChart::Paint(CDC& dc, const RECT& rect) const
     if (plot.right - plot.left < 4 * kInset || plot.bottom - plot.top < 4 * kInset)
         return bars;
     CChartFrame::PaintPlot(dc, plot);
-    const RECT inner { plot.left + kInset, plot.top + kInset, plot.right - kInset, plot.bottom - 1 };
+    const RECT inner { plot.left + kInset, plot.top + kNumberRoom, plot.right - kInset, plot.bottom - 1 };
     const int leftTop = CChartFrame::NiceTop(HighestOn(false));
     const int rightTop = CChartFrame::NiceTop(HighestOn(true));
     m_frame.PaintValueAxis(dc, plot, inner, leftTop, false, CChartFrame::Ink);

@@ -133,17 +133,18 @@ void CChartFrame::PaintPlot(CDC& dc, const RECT& plot)
 
 int CChartFrame::NiceTop(int highest)
 {
-    if (highest <= 0)
+    if (highest <= kAxisSteps)
         return kAxisSteps;
     // Round tops above this would not fit an int.
     if (highest > 1'000'000'000)
         return highest;
+    // Steps between powers of ten whose fifths are whole numbers, close enough that the highest
+    // bar fills most of the plot.
+    static constexpr long long kSteps[] = { 10, 15, 20, 25, 30, 40, 50, 60, 80 };
     for (long long power = 1;; power *= 10) {
-        for (const long long factor : { 1, 2, 5 }) {
-            // Fifths of the top stay whole numbers from 5 up.
-            const long long top = std::max<long long>(kAxisSteps, factor * power);
-            if (top >= highest)
-                return static_cast<int>(top);
+        for (const long long step : kSteps) {
+            if (step * power >= highest)
+                return static_cast<int>(step * power);
         }
     }
 }

@@ -50,8 +50,8 @@ public:
     // The white plot with its black frame.
     static void PaintPlot(CDC& dc, const RECT& plot);
 
-    // The least of 1, 2 or 5 times a power of ten at or above the value (5 for nothing to show),
-    // so that its fifths are round numbers.
+    // The least round number at or above the value (at least 5) whose fifths are whole numbers:
+    // 10, 15, 20, 25, 30, 40, 50, 60 or 80 times a power of ten.
     static int NiceTop(int highest);
     // The y of a value of 0..top between the inner rectangle's bottom and top.
     static int ValueY(const RECT& inner, int value, int top);

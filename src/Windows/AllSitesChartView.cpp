@@ -19,7 +19,7 @@ COLORREF CAllSitesChartView::YearColour(std::size_t index)
 {
     static constexpr COLORREF colours[] = { RGB(160, 100, 10), RGB(41, 110, 180), RGB(46, 150, 80), RGB(192, 57, 43),
         RGB(120, 80, 160), RGB(221, 165, 54), RGB(30, 150, 160), RGB(200, 90, 150), RGB(110, 110, 110),
-        RGB(90, 60, 30) };
+        RGB(90, 60, 30), RGB(150, 190, 60), RGB(20, 60, 120) };
     return colours[index % std::size(colours)];
 }
 

@@ -12,9 +12,11 @@ TEST(ChartFrameTest, AxisTopIsTheNextRoundNumberWithWholeFifths)
     EXPECT_EQ(CChartFrame::NiceTop(5), 5);
     EXPECT_EQ(CChartFrame::NiceTop(6), 10);
     EXPECT_EQ(CChartFrame::NiceTop(10), 10);
-    EXPECT_EQ(CChartFrame::NiceTop(11), 20);
-    EXPECT_EQ(CChartFrame::NiceTop(21), 50);
-    EXPECT_EQ(CChartFrame::NiceTop(1080), 2000);
+    EXPECT_EQ(CChartFrame::NiceTop(11), 15);
+    EXPECT_EQ(CChartFrame::NiceTop(21), 25);
+    EXPECT_EQ(CChartFrame::NiceTop(61), 80);
+    EXPECT_EQ(CChartFrame::NiceTop(81), 100);
+    EXPECT_EQ(CChartFrame::NiceTop(1080), 1500);
     EXPECT_EQ(CChartFrame::NiceTop(1'000'000'000), 1'000'000'000);
     // Beyond the round numbers an int holds, the value itself.
     EXPECT_EQ(CChartFrame::NiceTop(INT_MAX), INT_MAX);

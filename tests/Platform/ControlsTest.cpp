@@ -192,6 +192,25 @@ TEST(Controls, ToolTipTitleShowsOnlyWhileActive)
     EXPECT_TRUE(tip.ShownText(&edit).empty());
 }
 
+TEST(Controls, ToolTipTextFollowsItsUpdates)
+{
+    CControlParent parent;
+    ASSERT_TRUE(parent.CreateTopLevel(WS_VISIBLE));
+    CEdit first;
+    CEdit second;
+    ASSERT_TRUE(first.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &parent, 8210));
+    ASSERT_TRUE(second.Create(WS_CHILD | WS_VISIBLE, CRect(0, 30, 80, 50), &parent, 8211));
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&parent));
+    ASSERT_TRUE(tip.AddTool(&first, u"Before"));
+    ASSERT_TRUE(tip.AddTool(&second, u"Other"));
+    tip.UpdateTipText(u"After", &first);
+    EXPECT_EQ(tip.ShownText(&first), u"After");
+    EXPECT_EQ(tip.ShownText(&second), u"Other");
+    tip.UpdateTipText(u"", &first);
+    EXPECT_EQ(tip.ShownText(&first), u"");
+}
+
 namespace {
 // Draws the items of its owner-drawn list box as the settings tree does.
 class CListOwner : public CControlParent
