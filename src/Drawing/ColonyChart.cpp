@@ -8,6 +8,7 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 
 namespace {
@@ -142,13 +143,16 @@ void CColonyChart::PaintDateAxis(CDC& dc, const RECT& plot, const RECT& inner) c
     const int labelWidth = dc.GetTextExtent(MonthLabel(first)).cx + 12;
     const double monthWidth = (inner.right - inner.left) / std::max(1.0, (m_records.back().date
         - m_records.front().date) / (30.44 * 86400.0));
-    int step = kMonthSteps[std::size(kMonthSteps) - 1];
+    // Beyond the listed steps, whole decades; far-apart dates would otherwise pile up labels.
+    int step = 0;
     for (const int candidate : kMonthSteps) {
         if (monthWidth * candidate >= labelWidth) {
             step = candidate;
             break;
         }
     }
+    if (step == 0)
+        step = 120 * static_cast<int>(std::ceil(labelWidth / (monthWidth * 120)));
     CPen grid(PS_SOLID, 1, CChartFrame::Grid);
     CPen ink(PS_SOLID, 1, CChartFrame::Ink);
     dc.SetBkMode(TRANSPARENT);
