@@ -19,6 +19,7 @@ constexpr int kLeftMargin = 50;
 constexpr int kRightMargin = 20;
 constexpr int kBottomMargin = 30;
 constexpr int kMonthSteps[] = { 1, 2, 3, 6, 12, 24, 60, 120 };
+constexpr double kSecondsPerMonth = 30.44 * 86400;
 
 constexpr std::int32_t kSeriesNames[] = { StringId::StrengthField, StringId::FramesField, StringId::BroodField,
     StringId::HoneyField };
@@ -141,8 +142,8 @@ void CColonyChart::PaintDateAxis(CDC& dc, const RECT& plot, const RECT& inner) c
     const int first = MonthIndex(m_records.front().date);
     const int last = MonthIndex(m_records.back().date);
     const int labelWidth = dc.GetTextExtent(MonthLabel(first)).cx + 12;
-    const double monthWidth = (inner.right - inner.left) / std::max(1.0, (m_records.back().date
-        - m_records.front().date) / (30.44 * 86400.0));
+    const double months = static_cast<double>(m_records.back().date - m_records.front().date) / kSecondsPerMonth;
+    const double monthWidth = (inner.right - inner.left) / std::max(1.0, months);
     // Beyond the listed steps, whole decades; far-apart dates would otherwise pile up labels.
     int step = 0;
     for (const int candidate : kMonthSteps) {

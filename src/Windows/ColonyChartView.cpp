@@ -20,6 +20,8 @@ void CColonyChartView::Fill()
     const std::u16string title = Text(StringId::ChartColonyTitle);
     m_chart.SetData(family ? family->name + u" \u2014 " + title : title, ColonyChartRecords(m_state->recordId),
         Text(StringId::ChartNoColonyRecords));
+    // The markers laid out by the last paint index the old records until the next paint.
+    m_layout = {};
     m_tipRecord = -1;
     if (m_tips)
         m_tips->UpdateTipText(u"", this);
@@ -37,7 +39,6 @@ void CColonyChartView::PaintOnScreen(CDC& dc, const RECT& rect)
 
 int CColonyChartView::OnCreate(CREATESTRUCT* create)
 {
-    m_layout = {};
     m_tips = std::make_unique<CToolTipCtrl>();
     m_tips->Create(this);
     m_tips->AddTool(this);

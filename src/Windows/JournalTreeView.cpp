@@ -55,10 +55,8 @@ LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_COMMAND:
-        if (LOWORD(wParam) == CJournalToolbar::IdCharts && HIWORD(wParam) == 0 && m_tabs.IsCreated()) {
-            m_tabs.SetCurSel(kChartsTab);
-            OnSelectionChanged();
-        }
+        if (wParam == CJournalToolbar::IdCharts)
+            ShowChartsTab();
         return 0;
     case JournalActionMessage:
         OnAction(static_cast<int>(wParam), static_cast<std::int32_t>(lParam));
@@ -96,6 +94,14 @@ void CJournalTreeView::OnSelectionChanged()
     // An open form stays open; it only learns the node.
     if (FollowsTree(m_state.page))
         SwitchPage(m_tabs.GetCurSel(), node.kind, ActionShowList);
+}
+
+void CJournalTreeView::ShowChartsTab()
+{
+    if (!m_tabs.IsCreated())
+        return;
+    m_tabs.SetCurSel(kChartsTab);
+    OnSelectionChanged();
 }
 
 void CJournalTreeView::OnAction(int action, std::int32_t id)

@@ -27,6 +27,8 @@ private:
     // Destroys the current page and shows the one that accepts, with the focus.
     void SwitchPage(int tab, int kind, int action);
     void OnSelectionChanged();
+    // The toolbar's charts button: the charts tab, as if its tab were clicked.
+    void ShowChartsTab();
     void OnAction(int action, std::int32_t id);
     void OnNewName(const NMTVDISPINFO& info);
 

@@ -173,7 +173,7 @@ TEST_F(ChartPagesTest, NewRecordFiresFourAndGainsAMarker)
     EXPECT_EQ(page->Layout().markers.size(), 4u * 2u);
 
     EventCounter records(EventInspectsChanged);
-    AddRecord(kLinden, first + 20 * kDay, 8, 10, 3, 2);
+    const std::int32_t added = AddRecord(kLinden, first + 20 * kDay, 8, 10, 3, 2);
     EXPECT_EQ(records.count, 1);
     UiTest::ProcessEvents();
     const UiTest::Image picture = Picture();
@@ -181,8 +181,18 @@ TEST_F(ChartPagesTest, NewRecordFiresFourAndGainsAMarker)
     ASSERT_EQ(page->Layout().markers.size(), 4u * 3u);
     // The new record is the latest: its strength of 8 at the right edge.
     const RECT inner = page->Layout().inner;
-    EXPECT_EQ(picture.At(inner.right, inner.bottom - 8 * (inner.bottom - inner.top) / 10),
-        CColonyChart::SeriesColour(SeriesStrength));
+    const POINT marker { inner.right, inner.bottom - 8 * (inner.bottom - inner.top) / 10 };
+    EXPECT_EQ(picture.At(marker.x, marker.y), CColonyChart::SeriesColour(SeriesStrength));
+
+    // Deleted, the record leaves the chart; the pointer on its old place, before the page has
+    // painted again, finds no record that is gone.
+    ASSERT_TRUE(journal->DeleteInspect(added));
+    EXPECT_EQ(records.count, 2);
+    UiTest::MouseMove(page, marker.x, marker.y);
+    EXPECT_EQ(page->TipText().find(FormatDateText(first + 20 * kDay)), std::u16string::npos);
+    UiTest::ProcessEvents();
+    Picture();
+    EXPECT_EQ(page->Layout().markers.size(), 4u * 2u);
 }
 
 TEST_F(ChartPagesTest, WithoutRecordsEachChartShowsItsEmptyText)
