@@ -306,3 +306,35 @@ TEST_F(ChartPagesTest, ToolbarButtonSelectsTheChartsTabWhichFollowsTheTree)
     ClickTab(kRecordsTab);
     EXPECT_EQ(State().page, PageInspections);
 }
+
+TEST_F(ChartPagesTest, ChartPaintsIntoAnyContextLeavingTheWindowsMarkersAsTheyAre)
+{
+    const std::int64_t first = Noon(u"01.04.2024");
+    AddRecord(kLinden, first, 4, 10, 2, 1);
+    AddRecord(kLinden, first + 30 * kDay, 5, 8, 3, 1);
+    ClickItem(u"Linden");
+    ClickTab(kChartsTab);
+    CColonyChartView* page = Shown<CColonyChartView>();
+    ASSERT_NE(page, nullptr);
+    Picture();
+    const RECT inner = page->Layout().inner;
+    const std::size_t markers = page->Layout().markers.size();
+
+    // A sheet of another size, as printing gives, with the chart in its lower right part.
+    CClientDC screen(nullptr);
+    CDC sheet;
+    sheet.CreateCompatibleDC(&screen);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&screen, 500, 400);
+    CBitmap* old = sheet.SelectObject(&bitmap);
+    sheet.FillSolidRect(0, 0, 500, 400, RGB(255, 255, 255));
+    page->PaintChart(sheet, { 100, 50, 500, 400 });
+    sheet.SelectObject(old);
+    const UiTest::Image printed { 500, 400, bitmap.GetPixels() };
+    EXPECT_EQ(printed.At(50, 60), RGB(255, 255, 255));
+    EXPECT_EQ(printed.At(300, 52), CChartFrame::Caption);
+    EXPECT_GT(PixelsOf(printed, CColonyChart::SeriesColour(SeriesStrength)), 50);
+
+    EXPECT_EQ(page->Layout().inner.right, inner.right);
+    EXPECT_EQ(page->Layout().markers.size(), markers);
+}
