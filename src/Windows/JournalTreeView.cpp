@@ -1,6 +1,8 @@
 #include "JournalTreeView.h"
 
+#include "ExportCommand.h"
 #include "IJournalComponent.h"
+#include "JournalToolbar.h"
 #include "QueenBeeCache.h"
 
 namespace {
@@ -53,6 +55,10 @@ LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             OnNewName(*reinterpret_cast<const NMTVDISPINFO*>(lParam));
         return 0;
     }
+    case WM_COMMAND:
+        if (wParam == CJournalToolbar::IdExport)
+            CExportCommand(Parent(), m_page, m_state.page).Run();
+        return 0;
     case JournalActionMessage:
         OnAction(static_cast<int>(wParam), static_cast<std::int32_t>(lParam));
         return 0;
