@@ -87,6 +87,8 @@ public:
         const CRect row(item->rcItem);
         const bool selected = (item->itemState & ODS_SELECTED) != 0;
         dc->FillSolidRect(&row, selected ? kSelectedRow : index % 2 ? kStripedRow : RGB(255, 255, 255));
+        // The dialog's font, as the captions above the columns have it.
+        CFont* oldFont = GetFont() ? dc->SelectObject(GetFont()) : nullptr;
         dc->SetBkMode(TRANSPARENT);
         dc->SetTextColor(RGB(0, 0, 0));
         const std::u16string unreadable = Text(StringId::BackupUnreadable);
@@ -98,6 +100,8 @@ public:
             dc->DrawText(texts[i], &cell,
                 DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | (kColumns[i].alignRight ? DT_RIGHT : DT_LEFT));
         }
+        if (oldFont)
+            dc->SelectObject(oldFont);
     }
 
 private:
@@ -122,9 +126,10 @@ BOOL CBackupDialog::OnInitDialog()
     GetDlgItem(IdOpenFolder)->SetWindowText(Text(StringId::BackupOpenFolderButton));
     GetDlgItem(IDOK)->SetWindowText(Text(StringId::ButtonClose));
 
-    CRect listPlace;
-    GetDlgItem(IdList)->GetWindowRect(&listPlace);
-    ScreenToClient(&listPlace);
+    // The list draws from its client origin, inside its border.
+    CPoint listOrigin(0, 0);
+    GetDlgItem(IdList)->ClientToScreen(&listOrigin);
+    ScreenToClient(&listOrigin);
     std::array<CRect, kColumns.size()> columns;
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         CRect caption(kColumns[i].left, kCaptionTop, kColumns[i].right, kCaptionTop + kCaptionHeight);
@@ -132,7 +137,7 @@ BOOL CBackupDialog::OnInitDialog()
         CWnd* label = GetDlgItem(kColumns[i].caption);
         label->MoveWindow(caption.left, caption.top, caption.Width(), caption.Height());
         label->SetWindowText(Text(kColumns[i].text));
-        columns[i] = CRect(caption.left - listPlace.left, 0, caption.right - listPlace.left, 0);
+        columns[i] = CRect(caption.left - listOrigin.x, 0, caption.right - listOrigin.x, 0);
     }
     m_list = std::make_unique<CBackupList>(m_entries, columns);
     m_list->SubclassDlgItem(IdList, this);
