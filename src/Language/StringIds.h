@@ -322,7 +322,6 @@ inline constexpr std::int32_t OpenFolderFailed = 9546;
 inline constexpr std::int32_t BackupUnreadable = 9547;
 inline constexpr std::int32_t SizeKilobytes = 9548;
 inline constexpr std::int32_t SizeMegabytes = 9549;
-inline constexpr std::int32_t NoBackupsYet = 9550;
 
 }
 
@@ -434,5 +433,4 @@ inline constexpr std::array AllStringIds = {
     StringId::BackupUnreadable,
     StringId::SizeKilobytes,
     StringId::SizeMegabytes,
-    StringId::NoBackupsYet,
 };

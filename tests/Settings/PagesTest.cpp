@@ -113,6 +113,9 @@ TEST_F(PagesTest, MainPageKeepsTheNumberOfBackupsInItsDigitField)
     page.SetValue(kBackupsKeptName, u"0");
     page.Apply();
     EXPECT_EQ(KeptBackupCount(), 1u);
+    page.SetValue(kBackupsKeptName, u"99999999999999999999");
+    page.Apply();
+    EXPECT_EQ(KeptBackupCount(), kMostBackupsKept);
 }
 
 TEST_F(PagesTest, JournalPageEditsTheDictionariesOnlyOnApply)
