@@ -38,6 +38,7 @@ constexpr std::array kColumns = {
     Column { CBackupDialog::IdColoniesCaption, StringId::BackupColoniesColumn, 200, 260, true },
     Column { CBackupDialog::IdRecordsCaption, StringId::BackupRecordsColumn, 260, 320, true },
 };
+static_assert(kColumns.size() == CBackupDialog::ColumnCount);
 constexpr int kCaptionTop = 7;
 constexpr int kCaptionHeight = 9;
 constexpr COLORREF kSelectedRow = RGB(221, 165, 54);
@@ -66,56 +67,12 @@ std::u16string SizeText(std::uintmax_t bytes)
     std::snprintf(buffer, sizeof buffer, "%.1f ", static_cast<double>(bytes) / (1024.0 * 1024.0));
     return ToWide(buffer) + Text(StringId::SizeMegabytes);
 }
-
-// The list draws each backup in the columns the dialog's captions head.
-class CBackupList : public CListBox
-{
-public:
-    CBackupList(const std::vector<CBackupDialog::Entry>& entries, std::array<CRect, kColumns.size()> columns)
-        : m_entries(entries)
-        , m_columns(columns)
-    {
-    }
-
-    void DrawItem(DRAWITEMSTRUCT* item) override
-    {
-        const auto index = static_cast<std::size_t>(item->itemID);
-        if (index >= m_entries.size())
-            return;
-        const CBackupDialog::Entry& entry = m_entries[index];
-        CDC* dc = item->hDC;
-        const CRect row(item->rcItem);
-        const bool selected = (item->itemState & ODS_SELECTED) != 0;
-        dc->FillSolidRect(&row, selected ? kSelectedRow : index % 2 ? kStripedRow : RGB(255, 255, 255));
-        // The dialog's font, as the captions above the columns have it.
-        CFont* oldFont = GetFont() ? dc->SelectObject(GetFont()) : nullptr;
-        dc->SetBkMode(TRANSPARENT);
-        dc->SetTextColor(RGB(0, 0, 0));
-        const std::u16string unreadable = Text(StringId::BackupUnreadable);
-        const std::u16string texts[] = { entry.taken, entry.size,
-            entry.counts.readable ? IntToText(entry.counts.colonies) : unreadable,
-            entry.counts.readable ? IntToText(entry.counts.records) : unreadable };
-        for (std::size_t i = 0; i < kColumns.size(); ++i) {
-            CRect cell(m_columns[i].left, row.top, m_columns[i].right, row.bottom);
-            dc->DrawText(texts[i], &cell,
-                DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | (kColumns[i].alignRight ? DT_RIGHT : DT_LEFT));
-        }
-        if (oldFont)
-            dc->SelectObject(oldFont);
-    }
-
-private:
-    const std::vector<CBackupDialog::Entry>& m_entries;
-    std::array<CRect, kColumns.size()> m_columns;
-};
 }
 
 CBackupDialog::CBackupDialog(CWnd* parent)
     : CDialog(IDD_BACKUPS, parent)
 {
 }
-
-CBackupDialog::~CBackupDialog() = default;
 
 BOOL CBackupDialog::OnInitDialog()
 {
@@ -130,46 +87,74 @@ BOOL CBackupDialog::OnInitDialog()
     CPoint listOrigin(0, 0);
     GetDlgItem(IdList)->ClientToScreen(&listOrigin);
     ScreenToClient(&listOrigin);
-    std::array<CRect, kColumns.size()> columns;
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         CRect caption(kColumns[i].left, kCaptionTop, kColumns[i].right, kCaptionTop + kCaptionHeight);
         MapDialogRect(&caption);
         CWnd* label = GetDlgItem(kColumns[i].caption);
         label->MoveWindow(caption.left, caption.top, caption.Width(), caption.Height());
         label->SetWindowText(Text(kColumns[i].text));
-        columns[i] = CRect(caption.left - listOrigin.x, 0, caption.right - listOrigin.x, 0);
+        m_columns[i] = CRect(caption.left - listOrigin.x, 0, caption.right - listOrigin.x, 0);
     }
-    m_list = std::make_unique<CBackupList>(m_entries, columns);
-    m_list->SubclassDlgItem(IdList, this);
     CRect line(0, 0, 0, 12);
     MapDialogRect(&line);
-    m_list->SetItemHeight(0, static_cast<UINT>(line.Height()));
+    List()->SetItemHeight(0, static_cast<UINT>(line.Height()));
     Fill({});
     return TRUE;
 }
 
+CListBox* CBackupDialog::List() const
+{
+    return static_cast<CListBox*>(GetDlgItem(IdList));
+}
+
+void CBackupDialog::OnDrawItem(int id, DRAWITEMSTRUCT* item)
+{
+    const auto index = static_cast<std::size_t>(item->itemID);
+    if (id != static_cast<int>(IdList) || index >= m_entries.size())
+        return;
+    const Entry& entry = m_entries[index];
+    CDC* dc = item->hDC;
+    const CRect row(item->rcItem);
+    const bool selected = (item->itemState & ODS_SELECTED) != 0;
+    dc->FillSolidRect(&row, selected ? kSelectedRow : index % 2 ? kStripedRow : RGB(255, 255, 255));
+    // The dialog's font, as the captions above the columns have it.
+    CFont* oldFont = dc->SelectObject(GetDialogFont());
+    dc->SetBkMode(TRANSPARENT);
+    dc->SetTextColor(RGB(0, 0, 0));
+    const std::u16string unreadable = Text(StringId::BackupUnreadable);
+    const std::u16string texts[] = { entry.taken, entry.size,
+        entry.counts.readable ? IntToText(entry.counts.colonies) : unreadable,
+        entry.counts.readable ? IntToText(entry.counts.records) : unreadable };
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        CRect cell(m_columns[i].left, row.top, m_columns[i].right, row.bottom);
+        dc->DrawText(texts[i], &cell,
+            DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | (kColumns[i].alignRight ? DT_RIGHT : DT_LEFT));
+    }
+    dc->SelectObject(oldFont);
+}
+
 void CBackupDialog::Fill(const std::filesystem::path& selected)
 {
-    m_list->ResetContent();
+    List()->ResetContent();
     m_entries.clear();
     const std::vector<std::filesystem::path> files = JournalBackups().List();
     for (auto file = files.rbegin(); file != files.rend(); ++file) {
         std::error_code error;
         const std::uintmax_t size = std::filesystem::file_size(*file, error);
         m_entries.push_back({ *file, TakenAt(*file), error ? std::u16string() : SizeText(size), CountJournal(*file) });
-        m_list->AddString(m_entries.back().taken);
+        List()->AddString(m_entries.back().taken);
     }
     int index = 0;
     while (index < static_cast<int>(m_entries.size()) && m_entries[static_cast<std::size_t>(index)].file != selected)
         ++index;
     if (!m_entries.empty())
-        m_list->SetCurSel(index < static_cast<int>(m_entries.size()) ? index : 0);
+        List()->SetCurSel(index < static_cast<int>(m_entries.size()) ? index : 0);
     UpdateButtons();
 }
 
 void CBackupDialog::UpdateButtons()
 {
-    GetDlgItem(IdRestore)->EnableWindow(m_list->GetCurSel() >= 0);
+    GetDlgItem(IdRestore)->EnableWindow(List()->GetCurSel() >= 0);
 }
 
 BOOL CBackupDialog::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -204,7 +189,7 @@ void CBackupDialog::BackUpNow()
 
 void CBackupDialog::Restore()
 {
-    const int index = m_list->GetCurSel();
+    const int index = List()->GetCurSel();
     if (index < 0 || index >= static_cast<int>(m_entries.size()))
         return;
     const Entry chosen = m_entries[static_cast<std::size_t>(index)];

@@ -2,10 +2,11 @@
 
 #include "Dialog.h"
 #include "JournalCounts.h"
+#include "Rect.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ public:
     static constexpr UINT IdSizeCaption = 1056;
     static constexpr UINT IdColoniesCaption = 1057;
     static constexpr UINT IdRecordsCaption = 1058;
+    // Taken, size, colonies, records.
+    static constexpr std::size_t ColumnCount = 4;
 
     struct Entry
     {
@@ -35,13 +38,14 @@ public:
     };
 
     explicit CBackupDialog(CWnd* parent = nullptr);
-    ~CBackupDialog() override;
 
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Draws a backup's row in the columns the captions head.
+    void OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
 
     const std::vector<Entry>& Entries() const { return m_entries; }
-    CListBox* List() const { return m_list.get(); }
+    CListBox* List() const;
 
 private:
     // Lists the backups again and selects that one, else the newest.
@@ -53,5 +57,6 @@ private:
     void Tell(const std::u16string& text, UINT icon);
 
     std::vector<Entry> m_entries;
-    std::unique_ptr<CListBox> m_list;
+    // The columns' edges in the list's client coordinates.
+    std::array<CRect, ColumnCount> m_columns;
 };
