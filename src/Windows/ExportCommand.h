@@ -3,10 +3,8 @@
 #include "WinDefs.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
-class CCsvWriter;
 class CViewTable;
 class CWnd;
 class IViewJournal;

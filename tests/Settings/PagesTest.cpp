@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 class EventCount : public ISubscriber
@@ -101,8 +102,10 @@ TEST_F(PagesTest, MainPageKeepsTheNumberOfBackupsInItsDigitField)
     CMainSetting page;
     EXPECT_EQ(page.GetValue(kBackupsKeptName), u"10");
     bool shown = false;
-    for (const ControlEntry* control : page.GetControls())
+    for (ControlEntry* entry : page.GetControls()) {
+        const std::unique_ptr<ControlEntry> control(entry);
         shown = shown || (control->description.name == kBackupsKeptName && control->description.type == u"edit_number");
+    }
     EXPECT_TRUE(shown);
     EXPECT_EQ(KeptBackupCount(), 10u);
 

@@ -215,6 +215,10 @@ TEST_F(BackupDialogTest, ExportOffersTheShownTableOrTheWholeJournalIntoAFolder)
     // On a form there is no table: the first entry is greyed.
     ChooseFromMenu(u"North", 4);
     UiTest::ProcessEvents(20);
+    menus.Choose(CExportCommand::IdCurrentTable);
     ClickToolbarButton(CJournalToolbar::IdExport);
     EXPECT_EQ(menus.Calls().back().items[0].flags, static_cast<UINT>(MF_GRAYED));
+    ASSERT_EQ(boxes.Calls().size(), 4u);
+    EXPECT_EQ(boxes.Calls()[3].text, Text(StringId::ExportNoTable));
+    EXPECT_EQ(files.Calls().size(), 3u);
 }
