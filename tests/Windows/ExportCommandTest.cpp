@@ -7,8 +7,10 @@
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
 
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <tuple>
 
 namespace {
 using Rows = CsvRows;
@@ -186,4 +188,35 @@ TEST_F(ExportCommandTest, AFileThatCannotBeWrittenIsReportedAsAFailureAndCancelW
     CExportCommand(&host, view, PageColonies).Run();
     EXPECT_EQ(files.Calls().size(), 2u);
     EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST_F(ExportCommandTest, EachShownDateOfACellBecomesAnIsoDate)
+{
+    SettingValues values = AllChecks(kFamilyChecksForExport, u"unchecked");
+    values.emplace_back(u"check_birthday_bee_queen", u"checked");
+    Start(kFamilyViewSettingsKey, values);
+    const std::int32_t site = AddPoint(u"Meadow");
+    const std::int32_t acacia = AddFamily(site, u"Acacia");
+    for (const auto& [year, month, day] : { std::tuple(2023, 5, 20), std::tuple(2024, 6, 1) }) {
+        std::tm local {};
+        local.tm_year = year - 1900;
+        local.tm_mon = month - 1;
+        local.tm_mday = day;
+        local.tm_isdst = -1;
+        CQueenBeeCache::QueenBee queen;
+        queen.id_family = acacia;
+        queen.date = std::mktime(&local);
+        ASSERT_NE(GetQueenBeeCache()->AddQueenBee(queen), 0);
+    }
+
+    CViewFamilies* view = Show<CViewFamilies>(site);
+    const Rows shown = Shown(view->Grid().Drawer());
+    ASSERT_EQ(shown.size(), 2u);
+    ASSERT_EQ(shown[1].size(), 2u);
+    ASSERT_NE(shown[1][1].find(u"20.05.2023"), std::u16string::npos);
+    const std::filesystem::path file = m_dir.Path() / "queens.csv";
+    ExportTable(view, PageColonies, file);
+    const Rows rows = ReadCsv(file);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1], (std::vector<std::u16string> { u"Acacia", u"2023-05-20 2024-06-01" }));
 }
