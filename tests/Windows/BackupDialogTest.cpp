@@ -178,6 +178,23 @@ TEST_F(BackupDialogTest, OpenFolderShowsTheBackupFolderInTheFileManager)
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
+TEST_F(BackupDialogTest, ABackupThatCannotBeWrittenIsReportedAndNothingIsListed)
+{
+    // A file where the folder should be: neither a backup nor the folder can be made.
+    std::ofstream("backups") << "in the way";
+    FolderOpenResponder opened;
+    InDialog([&](CBackupDialog& dialog) {
+        ClickButton(dialog, CBackupDialog::IdBackUpNow);
+        EXPECT_TRUE(dialog.Entries().empty());
+        ClickButton(dialog, CBackupDialog::IdOpenFolder);
+    });
+    ASSERT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::BackupFailed));
+    EXPECT_EQ(boxes.Calls()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(boxes.Calls()[1].text.find(Text(StringId::OpenFolderFailed)), 0u);
+    EXPECT_TRUE(opened.Folders().empty());
+}
+
 TEST_F(BackupDialogTest, ExportOffersTheShownTableOrTheWholeJournalIntoAFolder)
 {
     FileDialogResponder files;
