@@ -6,6 +6,7 @@
 #include "InstanceLock.h"
 #include "JournalFileCheck.h"
 #include "JournalComponent.h"
+#include "KeptBackups.h"
 #include "LanguageManager.h"
 #include "LayoutStore.h"
 #include "MessageBox.h"
@@ -100,6 +101,8 @@ bool CApplication::InitInstance()
         return false;
     LoadLayout();
     GetDatabaseManager()->Initialize();
+    // A copy of the journal as this session found it, before any change.
+    JournalBackups().BackUp();
     m_components.push_back(new CSettingsComponent());
     m_components.back()->Create();
     m_components.push_back(new CJournalComponent());

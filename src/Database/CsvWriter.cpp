@@ -53,12 +53,17 @@ void CCsvWriter::AddNumber(double value)
 void CCsvWriter::AddDate(std::int64_t date)
 {
     StartField();
+    m_bytes += IsoDate(date);
+}
+
+std::string CCsvWriter::IsoDate(std::int64_t date)
+{
     const std::time_t time = static_cast<std::time_t>(date);
     std::tm local {};
     if (!localtime_r(&time, &local))
-        return;
+        return {};
     char buffer[16];
-    m_bytes.append(buffer, std::strftime(buffer, sizeof buffer, "%Y-%m-%d", &local));
+    return std::string(buffer, std::strftime(buffer, sizeof buffer, "%Y-%m-%d", &local));
 }
 
 void CCsvWriter::EndRow()

@@ -23,6 +23,7 @@ public:
     // see the restored journal at their next statement. A file that is not a journal is refused
     // and the journal stays as it was.
     RestoreResult Restore(const std::filesystem::path& backup);
+    const std::filesystem::path& Folder() const { return m_folder; }
 
 private:
     std::filesystem::path Copy();

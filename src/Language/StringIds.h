@@ -291,6 +291,38 @@ inline constexpr std::int32_t ToolbarExport = 9473;
 inline constexpr std::int32_t ToolbarCharts = 9474;
 inline constexpr std::int32_t ToolbarBackups = 9475;
 
+// Export to CSV and the backups.
+inline constexpr std::int32_t ExportCurrentTable = 9520;
+inline constexpr std::int32_t ExportWholeJournal = 9521;
+inline constexpr std::int32_t ExportSaveTitle = 9522;
+inline constexpr std::int32_t ExportFolderTitle = 9523;
+inline constexpr std::int32_t CsvFileFilter = 9524;
+inline constexpr std::int32_t ExportTableDone = 9525;
+inline constexpr std::int32_t ExportTableFailed = 9526;
+inline constexpr std::int32_t ExportJournalDone = 9527;
+inline constexpr std::int32_t ExportJournalFailed = 9528;
+inline constexpr std::int32_t ExportNoTable = 9529;
+inline constexpr std::int32_t HiveLinesFileSuffix = 9530;
+inline constexpr std::int32_t BackupDialogTitle = 9531;
+inline constexpr std::int32_t BackupNowButton = 9532;
+inline constexpr std::int32_t BackupRestoreButton = 9533;
+inline constexpr std::int32_t BackupOpenFolderButton = 9534;
+inline constexpr std::int32_t BackupDateColumn = 9535;
+inline constexpr std::int32_t BackupSizeColumn = 9536;
+inline constexpr std::int32_t BackupColoniesColumn = 9537;
+inline constexpr std::int32_t BackupRecordsColumn = 9538;
+inline constexpr std::int32_t BackupFailed = 9539;
+inline constexpr std::int32_t RestoreQuestion = 9540;
+inline constexpr std::int32_t RestoreQuestionNote = 9541;
+inline constexpr std::int32_t RestoreDone = 9542;
+inline constexpr std::int32_t RestoreNotJournal = 9543;
+inline constexpr std::int32_t RestoreFailed = 9544;
+inline constexpr std::int32_t BackupsKeptLabel = 9545;
+inline constexpr std::int32_t OpenFolderFailed = 9546;
+inline constexpr std::int32_t BackupUnreadable = 9547;
+inline constexpr std::int32_t SizeKilobytes = 9548;
+inline constexpr std::int32_t SizeMegabytes = 9549;
+
 // The charts tab.
 inline constexpr std::int32_t ChartsTab = 9560;
 inline constexpr std::int32_t ChartColonyTitle = 9561;
@@ -382,7 +414,16 @@ inline constexpr std::array AllStringIds = {
     StringId::BreedSyrian, StringId::BreedPersian, StringId::BreedArmenian, StringId::BreedEgyptian,
     StringId::BreedTellian, StringId::BreedScutellata, StringId::BreedCape, StringId::BreedElgon,
     StringId::BreedSaskatraz, StringId::ToolbarPrint, StringId::ToolbarExport, StringId::ToolbarCharts,
-    StringId::ToolbarBackups, StringId::ChartsTab, StringId::ChartColonyTitle, StringId::ChartSiteTitle,
-    StringId::ChartAllSitesTitle, StringId::ChartHoneyTaken, StringId::ChartLatestStrength, StringId::ChartSeasonLabel,
-    StringId::ChartNoColonyRecords, StringId::ChartNoSiteRecords, StringId::ChartNoRecords,
+    StringId::ToolbarBackups, StringId::ExportCurrentTable, StringId::ExportWholeJournal, StringId::ExportSaveTitle,
+    StringId::ExportFolderTitle, StringId::CsvFileFilter, StringId::ExportTableDone, StringId::ExportTableFailed,
+    StringId::ExportJournalDone, StringId::ExportJournalFailed, StringId::ExportNoTable,
+    StringId::HiveLinesFileSuffix, StringId::BackupDialogTitle, StringId::BackupNowButton,
+    StringId::BackupRestoreButton, StringId::BackupOpenFolderButton, StringId::BackupDateColumn,
+    StringId::BackupSizeColumn, StringId::BackupColoniesColumn, StringId::BackupRecordsColumn, StringId::BackupFailed,
+    StringId::RestoreQuestion, StringId::RestoreQuestionNote, StringId::RestoreDone, StringId::RestoreNotJournal,
+    StringId::RestoreFailed, StringId::BackupsKeptLabel, StringId::OpenFolderFailed, StringId::BackupUnreadable,
+    StringId::SizeKilobytes, StringId::SizeMegabytes, StringId::ChartsTab, StringId::ChartColonyTitle,
+    StringId::ChartSiteTitle, StringId::ChartAllSitesTitle, StringId::ChartHoneyTaken, StringId::ChartLatestStrength,
+    StringId::ChartSeasonLabel, StringId::ChartNoColonyRecords, StringId::ChartNoSiteRecords,
+    StringId::ChartNoRecords,
 };

@@ -90,6 +90,18 @@ std::map<UINT, DialogTemplate> MakeTemplates()
         Item(u"STATIC", 1006, kRightLabel, 5, 31, 29, 12),
         Item(u"COMBOBOX", 1001, kDropDownList | CBS_SORT | WS_VSCROLL, 38, 31, 111, 48),
     });
+    // The dialog lines the column captions up with the columns it draws in the list.
+    templates[IDD_BACKUPS] = Dialog(336, 170, {
+        Item(u"STATIC", 1055, kLabel, 11, 7, 120, 9),
+        Item(u"STATIC", 1056, kRightLabel, 140, 7, 60, 9),
+        Item(u"STATIC", 1057, kRightLabel, 200, 7, 60, 9),
+        Item(u"STATIC", 1058, kRightLabel, 260, 7, 60, 9),
+        Item(u"LISTBOX", 1051, kListBox | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, 7, 18, 322, 124),
+        Item(u"BUTTON", 1052, kButton, 7, 149, 70, 14),
+        Item(u"BUTTON", 1053, kButton, 81, 149, 70, 14),
+        Item(u"BUTTON", 1054, kButton, 155, 149, 70, 14),
+        Item(u"BUTTON", IDOK, kDefaultButton, 279, 149, 50, 14),
+    });
     return templates;
 }
 }

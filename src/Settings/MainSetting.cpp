@@ -1,10 +1,12 @@
 #include "MainSetting.h"
 
+#include "KeptBackups.h"
 #include "LanguageManager.h"
 #include "Printers.h"
 #include "Registry.h"
 #include "SettingsKeys.h"
 #include "StringIds.h"
+#include "Text.h"
 
 namespace {
 std::u16string Text(std::int32_t id)
@@ -32,12 +34,15 @@ CSettings::ValueMap CMainSetting::LoadSavedValues()
     return { { u"static_header", Text(StringId::MainSettingsTitle) }, { u"static_lang", Text(StringId::LanguageLabel) },
         { u"static_printer", Text(StringId::PrinterLabel) },
         { u"combo_lang", ReadRegistryString(u"combo_lang", kMainSettingsKey) },
-        { u"combo_printer", ReadRegistryString(u"combo_printer", kMainSettingsKey) } };
+        { u"combo_printer", ReadRegistryString(u"combo_printer", kMainSettingsKey) },
+        { u"static_backups", Text(StringId::BackupsKeptLabel) },
+        { kBackupsKeptName, ReadRegistryString(kBackupsKeptName, kMainSettingsKey) } };
 }
 
 CSettings::ValueMap CMainSetting::GetDefaultValues()
 {
-    return { { u"combo_lang", GetLanguageManager()->GetDefaultLanguage() }, { u"combo_printer", GetDefaultPrinterName() } };
+    return { { u"combo_lang", GetLanguageManager()->GetDefaultLanguage() }, { u"combo_printer", GetDefaultPrinterName() },
+        { kBackupsKeptName, IntToText(static_cast<std::int64_t>(kDefaultBackupsKept)) } };
 }
 
 CSettings::PropertyMap CMainSetting::GetControlProperties()
@@ -55,5 +60,7 @@ std::vector<ControlDescription> CMainSetting::GetControlDescriptions()
         { u"combo_box", 10, 45, 415, 20, kStyleDropDownList, GetLanguageManager()->GetDefaultLanguage(), u"combo_lang" },
         { u"static", 10, 75, 415, 15, kStylePlain, Text(StringId::PrinterLabel), u"static_printer" },
         { u"combo_box", 10, 90, 415, 20, kStyleDropDownList, u"", u"combo_printer" },
+        { u"static", 10, 120, 415, 15, kStylePlain, Text(StringId::BackupsKeptLabel), u"static_backups" },
+        { u"edit_number", 10, 135, 80, 20, kStyleBorderedField, u"", kBackupsKeptName },
     };
 }

@@ -2,7 +2,7 @@
 
 #include "Settings.h"
 
-// The language and the printer.
+// The language, the printer and how many backups of the journal are kept.
 class CMainSetting : public CSettings
 {
 public:

@@ -13,6 +13,11 @@ void LoadTypes(CTypeTable& table, IDatabase* database, std::map<std::int32_t, st
 
 void CHousingCache::Load(IDatabase* database)
 {
+    // A reload (after a restore) replaces what the store held.
+    m_housings.clear();
+    m_familyHousings.Clear();
+    m_housingTypes.clear();
+    m_frameTypes.clear();
     CHousingsTable housings;
     housings.SelectEach(database, [this](const CHousingsTable::content& row) {
         AddHousing(row.id_housing, Housing { row.name, row.type_housing, row.type_frame, row.id_family, false });

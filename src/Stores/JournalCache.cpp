@@ -7,6 +7,9 @@
 
 void CJournalCache::Load(IDatabase* database)
 {
+    // A reload (after a restore) replaces what the store held.
+    m_records.clear();
+    m_familyRecords.Clear();
     CJournalTable journal;
     journal.SelectEach(database, [this](const CJournalTable::content& row) {
         Record record;

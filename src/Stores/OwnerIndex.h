@@ -17,6 +17,7 @@ public:
     // owner's ids to itself changes nothing.
     std::vector<std::int32_t> MoveAll(std::int32_t from, std::int32_t to);
     void Erase(std::int32_t owner);
+    void Clear() { m_lists.clear(); }
 
 private:
     std::map<std::int32_t, std::vector<std::int32_t>> m_lists;

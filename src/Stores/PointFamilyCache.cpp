@@ -5,6 +5,10 @@
 
 void CPointFamilyCache::Load(IDatabase* database)
 {
+    // A reload (after a restore) replaces what the store held.
+    m_points.clear();
+    m_families.clear();
+    m_pointFamilies.Clear();
     CPointsTable points;
     points.SelectEach(database, [this](const CPointsTable::content& row) {
         m_points[row.id_point] = Point { row.name, row.note, row.id_record };

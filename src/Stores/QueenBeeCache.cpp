@@ -55,6 +55,10 @@ CQueenBeeCache::~CQueenBeeCache()
 
 void CQueenBeeCache::Load(IDatabase* database)
 {
+    // A reload (after a restore) replaces what the store held.
+    m_queens.clear();
+    m_familyQueens.Clear();
+    m_daughters.Clear();
     CQueenBeeTable table;
     table.SelectEach(database, [this](const CQueenBeeTable::content& row) {
         Enter(QueenBee { row.id_queen_bee, row.name, row.description, row.id_family, row.id_parent_queen_bee, row.date,

@@ -1,5 +1,6 @@
 #include "JournalTreeView.h"
 
+#include "ExportCommand.h"
 #include "IJournalComponent.h"
 #include "JournalToolbar.h"
 #include "QueenBeeCache.h"
@@ -57,6 +58,8 @@ LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         if (wParam == CJournalToolbar::IdCharts)
             ShowChartsTab();
+        else if (wParam == CJournalToolbar::IdExport)
+            CExportCommand(Parent(), m_page, m_state.page).Run();
         return 0;
     case JournalActionMessage:
         OnAction(static_cast<int>(wParam), static_cast<std::int32_t>(lParam));

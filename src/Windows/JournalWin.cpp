@@ -1,6 +1,7 @@
 #include "JournalWin.h"
 
 #include "BQManagerDialog.h"
+#include "BackupDialog.h"
 #include "Cursor.h"
 #include "HousingManagerDialog.h"
 #include "IJournalComponent.h"
@@ -48,8 +49,7 @@ int CJournalWin::OnCreate(CREATESTRUCT* create)
         m_view->Create(this);
     m_toolbar.CreateBar(this);
     // No command handles these buttons; the desktop framework would grey them by itself.
-    for (const UINT command : { CJournalToolbar::IdUnhandled, CJournalToolbar::IdPrint, CJournalToolbar::IdExport,
-             CJournalToolbar::IdBackups })
+    for (const UINT command : { CJournalToolbar::IdUnhandled, CJournalToolbar::IdPrint })
         m_toolbar.EnableButton(command, FALSE);
     return 0;
 }
@@ -86,6 +86,9 @@ BOOL CJournalWin::OnCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     case CJournalToolbar::IdQueenManager:
         CBQManagerDialog(0, 0, this).DoModal();
+        return TRUE;
+    case CJournalToolbar::IdBackups:
+        CBackupDialog(this).DoModal();
         return TRUE;
     case CJournalToolbar::IdSettings:
         if (IVisualComponent* settings =

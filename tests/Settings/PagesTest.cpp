@@ -6,6 +6,7 @@
 #include "HousingCache.h"
 #include "JournalComponent.h"
 #include "JournalSettings.h"
+#include "KeptBackups.h"
 #include "LanguageManager.h"
 #include "ListValue.h"
 #include "MainSetting.h"
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 class EventCount : public ISubscriber
@@ -93,6 +95,30 @@ TEST_F(PagesTest, MainPageShowsDefaultsAndStoresTheChosenLanguage)
     page.Apply();
     EXPECT_EQ(ReadRegistryString(u"combo_lang", kMainSettingsKey), defaultLanguage);
     EXPECT_EQ(ReadRegistryString(u"combo_printer", kMainSettingsKey), u"Office");
+}
+
+TEST_F(PagesTest, MainPageKeepsTheNumberOfBackupsInItsDigitField)
+{
+    CMainSetting page;
+    EXPECT_EQ(page.GetValue(kBackupsKeptName), u"10");
+    bool shown = false;
+    for (ControlEntry* entry : page.GetControls()) {
+        const std::unique_ptr<ControlEntry> control(entry);
+        shown = shown || (control->description.name == kBackupsKeptName && control->description.type == u"edit_number");
+    }
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(KeptBackupCount(), 10u);
+
+    page.SetValue(kBackupsKeptName, u"4");
+    page.Apply();
+    EXPECT_EQ(KeptBackupCount(), 4u);
+    // None kept would remove each backup as it is made.
+    page.SetValue(kBackupsKeptName, u"0");
+    page.Apply();
+    EXPECT_EQ(KeptBackupCount(), 1u);
+    page.SetValue(kBackupsKeptName, u"99999999999999999999");
+    page.Apply();
+    EXPECT_EQ(KeptBackupCount(), kMostBackupsKept);
 }
 
 TEST_F(PagesTest, JournalPageEditsTheDictionariesOnlyOnApply)

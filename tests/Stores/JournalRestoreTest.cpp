@@ -79,3 +79,19 @@ TEST_F(JournalRestoreTest, ARefusedFileLeavesTheStoresAndWindowsAlone)
     EXPECT_NE(GetPointFamilyCache()->FindPoint(1), nullptr);
     EXPECT_EQ(changes.calls, 0);
 }
+
+TEST_F(JournalRestoreTest, AReloadReplacesTheStoresInsteadOfAddingToThem)
+{
+    Exec(u"INSERT INTO points(name) VALUES('Meadow'), ('Heath');");
+    Exec(u"INSERT INTO families(name, id_point) VALUES('Colony 1', 1);");
+    const auto backup = backups.BackUp();
+    Exec(u"INSERT INTO families(name, id_point) VALUES('Colony 2', 1);");
+    Exec(u"DELETE FROM points WHERE name='Heath';");
+    LoadJournalStores(db.get());
+    ASSERT_EQ(GetPointFamilyCache()->FamiliesOf(1).size(), 2u);
+
+    ASSERT_EQ(RestoreJournal(backups, backup), CJournalBackups::RestoreResult::Restored);
+    EXPECT_EQ(GetPointFamilyCache()->FamiliesOf(1), std::vector<std::int32_t> { 1 });
+    EXPECT_EQ(GetPointFamilyCache()->FindFamily(2), nullptr);
+    EXPECT_EQ(GetPointFamilyCache()->Points().size(), 2u);
+}

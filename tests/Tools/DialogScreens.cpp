@@ -1,15 +1,20 @@
-// Opens the hive manager or the queen manager on a sample journal, for screenshots:
-//   tolvik_dialog_screens hives|queens
+// Opens the hive manager, the queen manager or the backups on a sample journal, for screenshots:
+//   tolvik_dialog_screens hives|queens|backups
 // The journal is made afresh in a temporary directory; the dialog runs until it is closed.
 #include "BQManagerDialog.h"
+#include "BackupDialog.h"
 #include "DatabaseManager.h"
 #include "HousingManagerDialog.h"
 #include "IDialogWnd.h"
+#include "JournalData.h"
 #include "JournalComponent.h"
+#include "KeptBackups.h"
 #include "LanguageManager.h"
+#include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "WinApp.h"
 
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -56,6 +61,30 @@ std::int32_t Point(CJournalComponent& journal, const std::u16string& name)
     return journal.AddPoint(point);
 }
 
+// A season of work: each week a few colonies more and their inspections, and a backup after each
+// week's last start, named by the morning it was taken.
+void Season(CJournalComponent& journal, std::int32_t idPoint)
+{
+    int colony = 0;
+    for (int week = 0; week < 10; ++week) {
+        for (int added = 0; added < 2 + week % 3; ++added)
+            Family(journal, idPoint, u"Colony " + std::u16string(1, static_cast<char16_t>(u'A' + colony++ % 26)));
+        for (const auto& [idFamily, family] : GetPointFamilyCache()->Families()) {
+            InspectData inspect;
+            inspect.record.id_family = idFamily;
+            inspect.record.date = Day(2026, 4, 6 + 7 * week);
+            journal.AddInspect(inspect);
+        }
+        const std::filesystem::path made = JournalBackups().BackUp();
+        char name[48];
+        const std::time_t taken = static_cast<std::time_t>(Day(2026, 4, 7 + 7 * week) + 7 * 3600 + week * 311);
+        std::tm local {};
+        localtime_r(&taken, &local);
+        std::strftime(name, sizeof name, "Journal-%Y%m%d-%H%M%S-000.db", &local);
+        std::filesystem::rename(made, made.parent_path() / name);
+    }
+}
+
 void Hive(CJournalComponent& journal, const std::u16string& name, std::int32_t idFamily, std::int32_t type,
     std::int32_t frame)
 {
@@ -99,7 +128,11 @@ int main(int argc, char** argv)
         Queen(u"Dora", pear, bella, Day(2024, 6, 11), 4, u"Swarm cell from North 1");
         Queen(u"Erna", 0, bella, Day(2025, 7, 1), 4, u"Mated at the orchard");
         Queen(u"Flora", 0, carla, Day(2025, 7, 14), 17, u"Virgin, waiting for mating");
-        if (which == "hives") {
+        if (which == "backups") {
+            Season(journal, orchard);
+            CBackupDialog dialog;
+            dialog.DoModal();
+        } else if (which == "hives") {
             CHousingManagerDialog dialog(journal);
             dialog.DoModal();
         } else {

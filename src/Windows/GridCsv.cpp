@@ -1,0 +1,45 @@
+#include "GridCsv.h"
+
+#include "CsvWriter.h"
+#include "ParseDateText.h"
+#include "TableDrawer.h"
+#include "Text.h"
+
+namespace {
+// One date as YYYY-MM-DD, from its shown form; anything else as it stands.
+std::u16string IsoDate(const std::u16string& shown)
+{
+    const std::int64_t date = shown.size() == 10 ? ParseDateText(shown) : 0;
+    const std::string iso = date == 0 ? std::string() : CCsvWriter::IsoDate(date);
+    return iso.empty() ? shown : ToWide(iso);
+}
+
+// A date cell may list several dates (the living queens' birth dates) between blanks.
+std::u16string IsoDates(const std::u16string& shown)
+{
+    std::u16string result;
+    std::size_t start = 0;
+    while (start < shown.size()) {
+        const std::size_t blank = shown.find(u' ', start);
+        const std::size_t end = blank == std::u16string::npos ? shown.size() : blank;
+        if (end > start)
+            result += (result.empty() ? u"" : u" ") + IsoDate(shown.substr(start, end - start));
+        start = end + 1;
+    }
+    return result;
+}
+}
+
+void AddGridToCsv(CCsvWriter& csv, const CTableDrawer& grid)
+{
+    for (const auto& header : grid.Headers())
+        csv.AddText(header->Text());
+    csv.EndRow();
+    for (const auto& row : grid.Rows()) {
+        for (const auto& header : grid.Headers()) {
+            const std::u16string text = grid.GetCellText(row.get(), header->ColumnId());
+            csv.AddText(header->ColumnType() == ColumnDate ? IsoDates(text) : text);
+        }
+        csv.EndRow();
+    }
+}

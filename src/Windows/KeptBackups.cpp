@@ -1,0 +1,26 @@
+#include "KeptBackups.h"
+
+#include "DatabaseManager.h"
+#include "LanguageManager.h"
+#include "Registry.h"
+#include "Text.h"
+
+#include <algorithm>
+
+std::size_t KeptBackupCount()
+{
+    const std::u16string stored = ReadRegistryString(kBackupsKeptName, kMainSettingsKey);
+    if (stored.empty() || stored.find_first_not_of(u"0123456789") != std::u16string::npos)
+        return kDefaultBackupsKept;
+    // Digits beyond any sensible count must not wrap round to a small number and delete backups.
+    std::size_t count = 0;
+    for (const char16_t digit : stored)
+        count = std::min<std::size_t>(count * 10 + static_cast<std::size_t>(digit - u'0'), kMostBackupsKept);
+    return std::max<std::size_t>(count, 1);
+}
+
+CJournalBackups JournalBackups()
+{
+    const std::filesystem::path journal = ToPath(kJournalDatabase);
+    return CJournalBackups(journal, journal.parent_path() / "backups", KeptBackupCount());
+}
