@@ -48,7 +48,7 @@ int CJournalWin::OnCreate(CREATESTRUCT* create)
         m_view->Create(this);
     m_toolbar.CreateBar(this);
     // No command handles these buttons; the desktop framework would grey them by itself.
-    for (const UINT command : { CJournalToolbar::IdUnhandled, CJournalToolbar::IdPrint, CJournalToolbar::IdExport,
+    for (const UINT command : { CJournalToolbar::IdUnhandled, CJournalToolbar::IdExport,
              CJournalToolbar::IdCharts, CJournalToolbar::IdBackups })
         m_toolbar.EnableButton(command, FALSE);
     return 0;
