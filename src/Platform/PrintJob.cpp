@@ -12,10 +12,12 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 
 #include <algorithm>
@@ -33,6 +35,8 @@ int Render(IPrintDocument& document, QPagedPaintDevice& device, int resolution)
     QPainter painter;
     if (!painter.begin(&device))
         return 0;
+    // Lines one screen pixel wide must not vanish where a preview shrinks the sheet.
+    painter.setRenderHint(QPainter::Antialiasing);
     const double scale = resolution / kScreenDpi;
     painter.scale(scale, scale);
     const QRect paint = device.pageLayout().paintRectPixels(resolution);
@@ -105,7 +109,7 @@ void CPrintJob::SetPrinter(const std::u16string& name)
 {
     const std::vector<std::u16string> known = EnumPrinterNames();
     m_printerName = std::find(known.begin(), known.end(), name) != known.end() && !name.empty() ? name : GetDefaultPrinterName();
-    if (!m_printerName.empty() && !PrintResponder::Current())
+    if (!m_printerName.empty())
         m_state->printer.setPrinterName(ToQString(m_printerName));
 }
 
@@ -152,7 +156,8 @@ void CPrintJob::Preview(const PrintTexts& texts)
         QAction* pdf = bar->addAction(ToQString(texts.savePdf));
         QObject::connect(pdf, &QAction::triggered, [this, &texts] { SavePdf(texts); });
     }
-    dialog.resize(900, 700);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableSize() * 0.9);
     dialog.exec();
 }
 
