@@ -91,15 +91,7 @@ CPrintJob::CPrintJob(IPrintDocument& document, std::u16string name, CWnd* parent
 {
     EnsureToolkit();
     m_state = std::make_unique<PrintJobState>();
-    QPrinter& printer = m_state->printer;
-    printer.setDocName(ToQString(m_name));
-    printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
-        QPageLayout::Millimeter);
-    QPageLayout portrait = printer.pageLayout();
-    portrait.setOrientation(QPageLayout::Portrait);
-    const QRect area = portrait.paintRectPixels(static_cast<int>(kScreenDpi));
-    m_state->landscape = m_document.PrefersLandscape(CSize(area.width(), area.height()));
-    printer.setPageOrientation(m_state->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    m_state->printer.setDocName(ToQString(m_name));
     SetPrinter({});
 }
 
@@ -108,9 +100,19 @@ CPrintJob::~CPrintJob() = default;
 void CPrintJob::SetPrinter(const std::u16string& name)
 {
     const std::vector<std::u16string> known = EnumPrinterNames();
-    m_printerName = std::find(known.begin(), known.end(), name) != known.end() && !name.empty() ? name : GetDefaultPrinterName();
+    const bool chosen = !name.empty() && std::find(known.begin(), known.end(), name) != known.end();
+    m_printerName = chosen ? name : GetDefaultPrinterName();
+    QPrinter& printer = m_state->printer;
     if (!m_printerName.empty())
-        m_state->printer.setPrinterName(ToQString(m_printerName));
+        printer.setPrinterName(ToQString(m_printerName));
+    // The sheet is the printer's paper, so margins and orientation follow the printer.
+    printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter);
+    QPageLayout portrait = printer.pageLayout();
+    portrait.setOrientation(QPageLayout::Portrait);
+    const QRect area = portrait.paintRectPixels(static_cast<int>(kScreenDpi));
+    m_state->landscape = m_document.PrefersLandscape(CSize(area.width(), area.height()));
+    printer.setPageOrientation(m_state->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 bool CPrintJob::WritePdf(const std::u16string& path)

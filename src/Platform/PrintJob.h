@@ -28,7 +28,8 @@ public:
     CPrintJob(const CPrintJob&) = delete;
     CPrintJob& operator=(const CPrintJob&) = delete;
 
-    // A printer the print system knows; otherwise, or with an empty name, its default stays.
+    // A printer the print system knows; otherwise, or with an empty name, its default. The sheet
+    // turns to landscape on it when the document asks for that.
     void SetPrinter(const std::u16string& name);
     const std::u16string& PrinterName() const { return m_printerName; }
     void Preview(const PrintTexts& texts);
