@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev libtinyxml2-dev libpcre2-dev
   qt6-base-dev libgl1-mesa-dev
   fonts-liberation fonts-urw-base35 locales
+  poppler-utils
   "$@"
 )
 missing=()

@@ -197,6 +197,18 @@ void CInfoDrawer::PaintCard(CDC* dc, Card& card)
     card.button->Draw(dc);
 }
 
+void CInfoDrawer::PaintCards(CDC* dc, int left, int top, int first, int last)
+{
+    for (int index = first; index < last; ++index) {
+        Card& card = *m_cards[static_cast<std::size_t>(index)];
+        card.x = left;
+        card.y = top;
+        card.button->SetPosition(card.x + card.width - kButtonWidth, top);
+        top += card.height;
+        PaintCard(dc, card);
+    }
+}
+
 void CInfoDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
 {
     CDC memory;

@@ -31,6 +31,9 @@ public:
 
     bool IsKind(int kind) const override { return kind == 2; }
     void Draw(CDC* dc, int left, int top, int right, int bottom) override;
+    // Paints the cards [first, last) one under the other from (left, top), straight into the
+    // context, as a printer needs; the next Draw places them back.
+    void PaintCards(CDC* dc, int left, int top, int first, int last);
 
     int AddCard(std::intptr_t data);
     void AddLine(int card, const InfoLine& line);

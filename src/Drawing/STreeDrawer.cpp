@@ -98,14 +98,48 @@ bool CSTreeDrawer::ClickAt(int x, int y)
     return false;
 }
 
-void CSTreeDrawer::PaintBox(CDC* dc, const Box& box) const
+void CSTreeDrawer::PaintBox(CDC* dc, const Box& box, int left) const
 {
+    const int x = left + box.x;
     CBrush fill(box.selected ? RGB(221, 165, 54) : GetSysColor(COLOR_BTNFACE));
     CBrush* oldBrush = dc->SelectObject(&fill);
-    dc->Rectangle(box.x, box.y, box.x + BoxWidth, box.y + BoxHeight);
+    dc->Rectangle(x, box.y, x + BoxWidth, box.y + BoxHeight);
     dc->SelectObject(oldBrush);
-    RECT text { box.x + 1, box.y + 1, box.x + BoxWidth - 1, box.y + BoxHeight - 1 };
+    RECT text { x + 1, box.y + 1, x + BoxWidth - 1, box.y + BoxHeight - 1 };
     dc->DrawText(box.caption, &text, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+}
+
+void CSTreeDrawer::Paint(CDC* dc, int left, int width) const
+{
+    CPen black(PS_SOLID, 1, RGB(0, 0, 0));
+    CPen* oldPen = dc->SelectObject(&black);
+    CBrush blackBrush(RGB(0, 0, 0));
+    CBrush* oldBrush = dc->SelectObject(&blackBrush);
+    dc->SetBkMode(TRANSPARENT);
+    dc->SetTextColor(RGB(0, 0, 0));
+    const int t = m_topOffset;
+    const int c = left + width / 2;
+    dc->MoveTo(c, t + 70);
+    dc->LineTo(c, t + 80);
+    if (m_boxes[0])
+        PaintBox(dc, *m_boxes[0], left);
+    else
+        dc->Ellipse(c - 5, t + 60, c + 5, t + 70);
+    if (m_boxes[1])
+        PaintBox(dc, *m_boxes[1], left);
+    else
+        dc->Ellipse(c - 5, t + 80, c + 5, t + 90);
+    dc->MoveTo(c, t + 140);
+    dc->LineTo(c, t + 150);
+    CPen dotted(PS_DOT, 1, RGB(0, 0, 0));
+    dc->SelectObject(&dotted);
+    dc->MoveTo(left, t + 150);
+    dc->LineTo(left + width, t + 150);
+    dc->SelectObject(&black);
+    for (std::size_t i = 2; i < m_boxes.size(); ++i)
+        PaintBox(dc, *m_boxes[i], left);
+    dc->SelectObject(oldBrush);
+    dc->SelectObject(oldPen);
 }
 
 void CSTreeDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
@@ -116,35 +150,7 @@ void CSTreeDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
     buffer.CreateCompatibleBitmap(dc, right - left, bottom - top);
     CBitmap* oldBitmap = memory.SelectObject(&buffer);
     memory.FillSolidRect(0, 0, right - left, bottom - top, RGB(255, 255, 255));
-    CPen black(PS_SOLID, 1, RGB(0, 0, 0));
-    CPen* oldPen = memory.SelectObject(&black);
-    CBrush blackBrush(RGB(0, 0, 0));
-    CBrush* oldBrush = memory.SelectObject(&blackBrush);
-    memory.SetBkMode(TRANSPARENT);
-    memory.SetTextColor(RGB(0, 0, 0));
-    const int t = m_topOffset;
-    const int c = (right - left) / 2;
-    memory.MoveTo(c, t + 70);
-    memory.LineTo(c, t + 80);
-    if (m_boxes[0])
-        PaintBox(&memory, *m_boxes[0]);
-    else
-        memory.Ellipse(c - 5, t + 60, c + 5, t + 70);
-    if (m_boxes[1])
-        PaintBox(&memory, *m_boxes[1]);
-    else
-        memory.Ellipse(c - 5, t + 80, c + 5, t + 90);
-    memory.MoveTo(c, t + 140);
-    memory.LineTo(c, t + 150);
-    CPen dotted(PS_DOT, 1, RGB(0, 0, 0));
-    memory.SelectObject(&dotted);
-    memory.MoveTo(0, t + 150);
-    memory.LineTo(right - left, t + 150);
-    memory.SelectObject(&black);
-    for (std::size_t i = 2; i < m_boxes.size(); ++i)
-        PaintBox(&memory, *m_boxes[i]);
-    memory.SelectObject(oldBrush);
-    memory.SelectObject(oldPen);
+    Paint(&memory, 0, right - left);
     dc->BitBlt(left, top, right - left, bottom - top, &memory, 0, 0, SRCCOPY);
     memory.SelectObject(oldBitmap);
 }

@@ -28,6 +28,9 @@ public:
 
     bool IsKind(int kind) const override { return kind == 3; }
     void Draw(CDC* dc, int left, int top, int right, int bottom) override;
+    // Paints the lines and boxes straight into the context for an area of that width from
+    // (left, 0): the screen's buffer, or a printed sheet.
+    void Paint(CDC* dc, int left, int width) const;
 
     void SetQueen(int id, const std::u16string& caption);
     void SetMother(int id, const std::u16string& caption);
@@ -45,7 +48,7 @@ public:
     const Box* Selected() const { return m_selected; }
 
 private:
-    void PaintBox(CDC* dc, const Box& box) const;
+    void PaintBox(CDC* dc, const Box& box, int left) const;
 
     int m_topOffset = 0;
     // 0 the mother, 1 the queen (either may be missing), then the daughters in the order added.

@@ -58,6 +58,7 @@ public:
     TableRow* SelectedRow() const { return m_selected; }
     int FirstRowOffset() const { return m_firstRowOffset; }
     int BarHeight() const { return m_barHeight; }
+    CFont* Font() const { return m_font.get(); }
     int TotalWidth() const { return m_totalWidth; }
     // Content height of all rows: with the bar height, the vertical scroll range.
     std::int64_t TotalHeight() const { return m_index.Total(); }

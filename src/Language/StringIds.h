@@ -291,6 +291,19 @@ inline constexpr std::int32_t ToolbarExport = 9473;
 inline constexpr std::int32_t ToolbarCharts = 9474;
 inline constexpr std::int32_t ToolbarBackups = 9475;
 
+// Printouts of the journal's pages.
+inline constexpr std::int32_t PrintSavePdf = 9480;
+inline constexpr std::int32_t PrintPdfTitle = 9481;
+inline constexpr std::int32_t PrintPdfFilter = 9482;
+inline constexpr std::int32_t PrintPrintedOn = 9483;
+inline constexpr std::int32_t PrintSitesTitle = 9484;
+inline constexpr std::int32_t PrintColoniesTitle = 9485;
+inline constexpr std::int32_t PrintRecordsTitle = 9486;
+inline constexpr std::int32_t PrintHiveLinesCaption = 9487;
+inline constexpr std::int32_t PrintQueensTitle = 9488;
+inline constexpr std::int32_t PrintFamilyTreeTitle = 9489;
+inline constexpr std::int32_t PrintPdfFailed = 9490;
+
 // Export to CSV and the backups.
 inline constexpr std::int32_t ExportCurrentTable = 9520;
 inline constexpr std::int32_t ExportWholeJournal = 9521;
@@ -414,7 +427,10 @@ inline constexpr std::array AllStringIds = {
     StringId::BreedSyrian, StringId::BreedPersian, StringId::BreedArmenian, StringId::BreedEgyptian,
     StringId::BreedTellian, StringId::BreedScutellata, StringId::BreedCape, StringId::BreedElgon,
     StringId::BreedSaskatraz, StringId::ToolbarPrint, StringId::ToolbarExport, StringId::ToolbarCharts,
-    StringId::ToolbarBackups, StringId::ExportCurrentTable, StringId::ExportWholeJournal, StringId::ExportSaveTitle,
+    StringId::ToolbarBackups, StringId::PrintSavePdf, StringId::PrintPdfTitle, StringId::PrintPdfFilter,
+    StringId::PrintPrintedOn, StringId::PrintSitesTitle, StringId::PrintColoniesTitle, StringId::PrintRecordsTitle,
+    StringId::PrintHiveLinesCaption, StringId::PrintQueensTitle, StringId::PrintFamilyTreeTitle,
+    StringId::PrintPdfFailed, StringId::ExportCurrentTable, StringId::ExportWholeJournal, StringId::ExportSaveTitle,
     StringId::ExportFolderTitle, StringId::CsvFileFilter, StringId::ExportTableDone, StringId::ExportTableFailed,
     StringId::ExportJournalDone, StringId::ExportJournalFailed, StringId::ExportNoTable,
     StringId::HiveLinesFileSuffix, StringId::BackupDialogTitle, StringId::BackupNowButton,

@@ -1,10 +1,10 @@
 #include "GLWin.h"
 
 #include "Dc.h"
+#include "FamilyTree.h"
 #include "Font.h"
 #include "FontHelper.h"
 #include "LanguageManager.h"
-#include "QueenBeeCache.h"
 #include "STreeDrawer.h"
 #include "ScrollBar.h"
 #include "StringIds.h"
@@ -27,19 +27,7 @@ CGLWin::~CGLWin() = default;
 
 void CGLWin::SetQueen(std::int32_t idQueenBee)
 {
-    m_drawer->Clear();
-    const CQueenBeeCache* store = GetQueenBeeCache();
-    const CQueenBeeCache::QueenBee* queen = store->FindQueenBee(idQueenBee);
-    m_hasQueen = queen != nullptr;
-    if (queen) {
-        m_drawer->SetQueen(idQueenBee, queen->name);
-        if (const CQueenBeeCache::QueenBee* mother = store->FindQueenBee(queen->id_parent_queen_bee))
-            m_drawer->SetMother(queen->id_parent_queen_bee, mother->name);
-        for (std::int32_t idDaughter : store->DaughtersOf(idQueenBee)) {
-            if (const CQueenBeeCache::QueenBee* daughter = store->FindQueenBee(idDaughter))
-                m_drawer->AddDaughter(idDaughter, daughter->name);
-        }
-    }
+    m_hasQueen = FillFamilyTree(*m_drawer, idQueenBee);
     if (IsCreated())
         SetScrollPos(SB_VERT, 0);
     Arrange();

@@ -2,6 +2,7 @@
 
 #include "ExportCommand.h"
 #include "IJournalComponent.h"
+#include "JournalPrint.h"
 #include "JournalToolbar.h"
 #include "QueenBeeCache.h"
 
@@ -37,6 +38,8 @@ void CJournalTreeView::Create(CWnd* parent)
 
 LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_COMMAND && LOWORD(wParam) == CJournalToolbar::IdPrint)
+        PrintJournalPage(m_page, Parent());
     switch (message) {
     case WM_SIZE:
         Layout(LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)));

@@ -48,9 +48,8 @@ int CJournalWin::OnCreate(CREATESTRUCT* create)
     if (m_view)
         m_view->Create(this);
     m_toolbar.CreateBar(this);
-    // No command handles these buttons; the desktop framework would grey them by itself.
-    for (const UINT command : { CJournalToolbar::IdUnhandled, CJournalToolbar::IdPrint })
-        m_toolbar.EnableButton(command, FALSE);
+    // No command handles this button; the desktop framework would grey it by itself.
+    m_toolbar.EnableButton(CJournalToolbar::IdUnhandled, FALSE);
     return 0;
 }
 

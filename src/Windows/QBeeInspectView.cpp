@@ -2,12 +2,16 @@
 
 #include "Brush.h"
 #include "Dc.h"
+#include "FamilyTree.h"
 #include "ParseDateText.h"
 #include "MarkingColour.h"
 #include "MessageBox.h"
 #include "Pen.h"
+#include "PrintSequence.h"
 #include "QueenBeeCache.h"
+#include "STreeDrawer.h"
 #include "StringIds.h"
+#include "TreePrint.h"
 
 void CQBeeInspectView::Prepare()
 {
@@ -65,9 +69,21 @@ void CQBeeInspectView::Fill()
     }
 }
 
-void CQBeeInspectView::DrawOverCards(CDC* dc)
+std::unique_ptr<IPrintablePage> CQBeeInspectView::PrintablePage()
 {
-    for (int card = 0; card < Drawer().CardCount(); ++card) {
+    auto tree = std::make_unique<CSTreeDrawer>(nullptr);
+    const std::int32_t idQueenBee = SelectedQueen();
+    if (!FillFamilyTree(*tree, idQueenBee))
+        return CQBeeView::PrintablePage();
+    auto sequence = std::make_unique<CPrintSequence>(CQBeeView::PrintablePage());
+    const std::u16string name = GetQueenBeeCache()->FindQueenBee(idQueenBee)->name;
+    sequence->Add(std::make_unique<CTreePrint>(std::move(tree), Text(StringId::PrintFamilyTreeTitle) + u": " + name));
+    return sequence;
+}
+
+void CQBeeInspectView::DrawOverCards(CDC* dc, int first, int last)
+{
+    for (int card = first; card < last; ++card) {
         const CQueenBeeCache::QueenBee* queen
             = GetQueenBeeCache()->FindQueenBee(static_cast<std::int32_t>(Drawer().Data(card)));
         if (!queen)

@@ -23,11 +23,13 @@ public:
     int OnCreate(CREATESTRUCT* create) override;
     void OnSize(UINT type, int cx, int cy) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // The cards, then the family tree of the selected queen from a sheet of its own.
+    std::unique_ptr<IPrintablePage> PrintablePage() override;
 
 protected:
     void Fill() override;
     int PanelHeight() const override { return 50; }
-    void DrawOverCards(CDC* dc) override;
+    void DrawOverCards(CDC* dc, int first, int last) override;
     void DrawPanel(CDC* dc, const RECT& panel) override;
     void OnSelectionChanged() override;
 

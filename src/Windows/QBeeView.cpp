@@ -2,9 +2,12 @@
 
 #include "BQManagerDialog.h"
 #include "Bitmap.h"
+#include "CardsPrint.h"
 #include "Brush.h"
 #include "Dc.h"
+#include "JournalPrint.h"
 #include "LanguageManager.h"
+#include "StringIds.h"
 
 #include <algorithm>
 
@@ -30,6 +33,18 @@ int CQBeeView::OnCreate(CREATESTRUCT* create)
     m_top = 0;
     Refill();
     return 0;
+}
+
+std::unique_ptr<IPrintablePage> CQBeeView::PrintablePage()
+{
+    std::u16string title = Text(StringId::PrintQueensTitle);
+    if (Level() == 2)
+        title = TitleWithSite(std::move(title), m_state->recordId);
+    else if (Level() == 3)
+        title = TitleWithColony(std::move(title), m_state->recordId);
+    return std::make_unique<CCardsPrint>(
+        m_drawer, std::move(title), [this](CDC& dc, int first, int last) { DrawOverCards(&dc, first, last); },
+        [this] { Layout(); });
 }
 
 void CQBeeView::Refill()
@@ -149,7 +164,7 @@ void CQBeeView::OnPaint()
     memory.FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
     if (m_visibleWidth > 0 && m_visibleHeight > 0) {
         m_drawer.Draw(&memory, 0, 0, m_visibleWidth, m_visibleHeight);
-        DrawOverCards(&memory);
+        DrawOverCards(&memory, 0, m_drawer.CardCount());
     }
     if (m_showHorizontal && m_showVertical) {
         const RECT corner { m_visibleWidth, m_visibleHeight, m_visibleWidth + BarSize, m_visibleHeight + BarSize };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EmptyViewJournal.h"
+#include "IPrintableView.h"
 #include "InfoDrawer.h"
 #include "ScrollBar.h"
 
@@ -10,7 +11,7 @@
 
 // A queen page: info cards, one per site, colony or queen, in a 240-pixel-wide content that
 // scrolls both ways. Pressing a card's button opens the queen manager on what the card stands for.
-class CQBeeView : public CEmptyViewJournal
+class CQBeeView : public CEmptyViewJournal, public IPrintableView
 {
 public:
     static constexpr int IdHorizontalBar = 12326;
@@ -21,6 +22,8 @@ public:
     explicit CQBeeView(JournalState* state);
 
     CInfoDrawer& Drawer() { return m_drawer; }
+    // The cards under a title naming the site or colony of the page.
+    std::unique_ptr<IPrintablePage> PrintablePage() override;
 
     int OnCreate(CREATESTRUCT* create) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -40,8 +43,8 @@ protected:
     virtual void Fill() = 0;
     // The strip under the cards that a page keeps for its own buttons.
     virtual int PanelHeight() const { return 0; }
-    // Paints over the cards (offsets already applied) and then into the panel.
-    virtual void DrawOverCards(CDC*) {}
+    // Paints over the cards [first, last) where they were last drawn, then into the panel.
+    virtual void DrawOverCards(CDC*, int /*first*/, int /*last*/) {}
     virtual void DrawPanel(CDC*, const RECT&) {}
     virtual void OnSelectionChanged() {}
 

@@ -2,6 +2,7 @@
 
 #include "GridBuilder.h"
 #include "JournalCache.h"
+#include "JournalPrint.h"
 #include "ParseDateText.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
@@ -113,6 +114,11 @@ void CViewFamilies::Prepare()
 bool CViewFamilies::Accepts(int tab, int kind, int action)
 {
     return tab == 0 && kind == NodeSite && action == ActionShowList;
+}
+
+std::u16string CViewFamilies::PrintTitle() const
+{
+    return TitleWithSite(Text(StringId::PrintColoniesTitle), m_state->recordId);
 }
 
 void CViewFamilies::FillTable()

@@ -3,8 +3,10 @@
 #include "Dc.h"
 #include "GridBuilder.h"
 #include "JournalCache.h"
+#include "JournalPrint.h"
 #include "ParseDateText.h"
 #include "StringIds.h"
+#include "TablePrint.h"
 #include "Text.h"
 
 #include <ctime>
@@ -90,6 +92,21 @@ void CViewInspect::Prepare()
 bool CViewInspect::Accepts(int tab, int kind, int action)
 {
     return tab == 0 && kind == NodeColony && action == ActionShowList;
+}
+
+std::u16string CViewInspect::PrintTitle() const
+{
+    return TitleWithColony(Text(StringId::PrintRecordsTitle), m_state->recordId) + u", " + FormatDateText(m_from) + u" \u2013 " + FormatDateText(m_to);
+}
+
+std::unique_ptr<IPrintablePage> CViewInspect::PrintablePage()
+{
+    auto page = std::make_unique<CTablePrint>(PrintTitle());
+    page->AddTable(Grid().Drawer(), {});
+    const TableRow* selected = Grid().Drawer().SelectedRow();
+    if (const Record* record = selected ? GetJournalCache()->FindRecord(selected->id) : nullptr)
+        page->AddTable(m_lower.Drawer(), Text(StringId::PrintHiveLinesCaption) + u" " + FormatDateText(record->date));
+    return page;
 }
 
 void CViewInspect::FillTable()

@@ -19,6 +19,9 @@ public:
     void Prepare() override;
     bool Accepts(int tab, int kind, int action) override;
     void FillTable() override;
+    std::u16string PrintTitle() const override;
+    // The records, then the hive lines of the selected one.
+    std::unique_ptr<IPrintablePage> PrintablePage() override;
     void DrawPanel(CDC* dc, int left, int top, int right, int bottom) override;
     void SetGridArea(int left, int top, int right, int bottom) override;
 

@@ -40,6 +40,11 @@ bool CViewPoints::Accepts(int tab, int kind, int action)
     return tab == 0 && kind == NodeNone && action == ActionShowList;
 }
 
+std::u16string CViewPoints::PrintTitle() const
+{
+    return Text(StringId::PrintSitesTitle);
+}
+
 void CViewPoints::FillTable()
 {
     CGridBuilder<Point> builder(Grid().Drawer(), StringId::PointViewSettingsTitle);

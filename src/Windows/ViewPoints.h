@@ -11,4 +11,5 @@ public:
     void Prepare() override;
     bool Accepts(int tab, int kind, int action) override;
     void FillTable() override;
+    std::u16string PrintTitle() const override;
 };

@@ -7,6 +7,7 @@
 #include "LanguageManager.h"
 #include "MessageBox.h"
 #include "StringIds.h"
+#include "TablePrint.h"
 #include "VisualManager.h"
 
 namespace {
@@ -44,6 +45,13 @@ std::u16string CViewTable::Text(std::int32_t id)
 void CViewTable::AddGrid(CTableGrid* grid, UINT horizontalId, UINT verticalId)
 {
     m_grids.push_back({ grid, horizontalId, verticalId });
+}
+
+std::unique_ptr<IPrintablePage> CViewTable::PrintablePage()
+{
+    auto page = std::make_unique<CTablePrint>(PrintTitle());
+    page->AddTable(m_grid.Drawer(), {});
+    return page;
 }
 
 void CViewTable::OnEvent()

@@ -3,6 +3,7 @@
 #include "Button.h"
 #include "EmptyViewJournal.h"
 #include "EventManager.h"
+#include "IPrintableView.h"
 #include "TableGrid.h"
 
 #include <cstdint>
@@ -23,7 +24,7 @@ struct TableActions
 
 // A list page: a grid above a panel of add, delete and change buttons. The buttons post actions
 // to the journal window; the page never changes data itself.
-class CViewTable : public CEmptyViewJournal, public ISubscriber
+class CViewTable : public CEmptyViewJournal, public ISubscriber, public IPrintableView
 {
 public:
     static constexpr int IdAdd = 12321;
@@ -40,6 +41,9 @@ public:
     void OnEvent() override;
 
     virtual void FillTable() {}
+    // The grid as it shows, under the page's title.
+    std::unique_ptr<IPrintablePage> PrintablePage() override;
+    virtual std::u16string PrintTitle() const = 0;
     virtual void DrawPanel(CDC* dc, int left, int top, int right, int bottom);
     virtual void SetGridArea(int left, int top, int right, int bottom);
 

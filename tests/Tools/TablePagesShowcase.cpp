@@ -1,8 +1,10 @@
 // Shows one list page of the journal over a small made-up journal, in a window of the journal's
-// size, for pictures of the pages: tolvik_table_pages_showcase sites|colonies|records LANG_DIR
+// size, for pictures of the pages: tolvik_table_pages_showcase sites|colonies|records LANG_DIR [print]
+// With "print", the page's print preview opens over it.
 
 #include "DatabaseManager.h"
 #include "JournalComponent.h"
+#include "JournalPrint.h"
 #include "LanguageManager.h"
 #include "QueenBeeCache.h"
 #include "Registry.h"
@@ -127,7 +129,11 @@ int main(int argc, char** argv)
     // The second row selected, as after the user's click: the records page shows its hive lines.
     page->SendMessage(WM_KEYDOWN, VK_DOWN, 0);
     page->SendMessage(WM_KEYDOWN, VK_DOWN, 0);
-    const int code = application.Run();
+    int code = 0;
+    if (argc > 3 && std::string(argv[3]) == "print")
+        PrintJournalPage(page.get(), &host);
+    else
+        code = application.Run();
     page.reset();
     GetSettingsManager()->Initialize({});
     journal->Release();

@@ -325,7 +325,7 @@ TEST_F(JournalWindowTest, IdsAbove65535NameTheirOwnRecords)
     EXPECT_EQ(ChildLabels(Item(u"North")), (Labels { u"Acacia", u"Linden" }));
 }
 
-TEST_F(JournalWindowTest, ToolbarHasTwoGroupsOfFourButtonsWithTheUnhandledOneDisabled)
+TEST_F(JournalWindowTest, ToolbarHasTwoGroupsOfFourButtonsWithOnlyTheUnhandledOneDisabled)
 {
     auto* bar = dynamic_cast<CToolBar*>(Window()->GetDlgItem(0xE800));
     ASSERT_NE(bar, nullptr);
@@ -339,6 +339,8 @@ TEST_F(JournalWindowTest, ToolbarHasTwoGroupsOfFourButtonsWithTheUnhandledOneDis
     EXPECT_FALSE(bar->IsButtonEnabled(1111));
     EXPECT_TRUE(bar->IsButtonEnabled(1112));
     EXPECT_TRUE(bar->IsButtonEnabled(1113));
+    for (UINT command = 1114; command <= 1117; ++command)
+        EXPECT_TRUE(bar->IsButtonEnabled(command)) << command;
     EXPECT_EQ(bar->TooltipText(1110), Text(StringId::HousingManagerTitle));
     EXPECT_EQ(bar->TooltipText(1111), u"");
     EXPECT_EQ(bar->TooltipText(1112), Text(StringId::QueenManagerTitle));

@@ -1,0 +1,62 @@
+#include "PrintSheets.h"
+
+#include "Dc.h"
+#include "FontHelper.h"
+#include "LanguageManager.h"
+#include "ParseDateText.h"
+#include "Pen.h"
+#include "PrintablePage.h"
+#include "StringIds.h"
+#include "Text.h"
+
+#include <ctime>
+
+CPrintSheets::CPrintSheets(IPrintablePage& page)
+    : m_page(page)
+    , m_titleFont(CreateFontHelper(true, u"Arial", 22, false, false))
+    , m_smallFont(CreateFontHelper(false, u"Arial", 15, false, false))
+    , m_printedOn(GetLanguageManager()->GetString(StringId::PrintPrintedOn) + u" " + FormatDateText(std::time(nullptr)))
+{
+}
+
+CPrintSheets::~CPrintSheets() = default;
+
+bool CPrintSheets::PrefersLandscape(const CSize& portraitArea)
+{
+    return m_page.NaturalWidth() > portraitArea.cx;
+}
+
+int CPrintSheets::Paginate(const CSize& area)
+{
+    m_sheets = std::max(1, m_page.Paginate(CSize(area.cx, area.cy - TitleHeight - FooterHeight)));
+    return m_sheets;
+}
+
+void CPrintSheets::PaintSheet(CDC& dc, const CRect& area, int sheet)
+{
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(RGB(0, 0, 0));
+    CFont* oldFont = dc.SelectObject(m_smallFont.get());
+    const CSize dateSize = dc.GetTextExtent(m_printedOn);
+    CRect date(area.right - dateSize.cx, area.top, area.right, area.top + TitleHeight - 8);
+    dc.DrawText(m_printedOn, &date, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
+    dc.SelectObject(m_titleFont.get());
+    CRect title(area.left, area.top, date.left - 16, area.top + TitleHeight - 8);
+    dc.DrawText(m_page.Title(), &title, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    CPen rule(PS_SOLID, 1, RGB(0, 0, 0));
+    CPen* oldPen = dc.SelectObject(&rule);
+    dc.MoveTo(area.left, area.top + TitleHeight - 4);
+    dc.LineTo(area.right, area.top + TitleHeight - 4);
+    dc.SelectObject(oldPen);
+    dc.SelectObject(m_smallFont.get());
+    CRect footer(area.left, area.bottom - FooterHeight, area.right, area.bottom);
+    dc.DrawText(IntToText(sheet + 1) + u" / " + IntToText(m_sheets), &footer,
+        DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
+    dc.SelectObject(oldFont);
+
+    const CRect body(area.left, area.top + TitleHeight, area.right, area.bottom - FooterHeight);
+    const int saved = dc.SaveDC();
+    dc.IntersectClipRect(body.left, body.top, body.right, body.bottom);
+    m_page.PaintSheet(dc, body, sheet);
+    dc.RestoreDC(saved);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "PrintDocument.h"
+
+#include <memory>
+#include <string>
+
+class CFont;
+class IPrintablePage;
+
+// The sheets of a printout: each has the page's title and the date of printing on top and
+// "n / N" at the bottom; the page paints the body between them. A page wider than a portrait
+// sheet asks for a landscape one.
+class CPrintSheets : public IPrintDocument
+{
+public:
+    static constexpr int TitleHeight = 44;
+    static constexpr int FooterHeight = 28;
+
+    explicit CPrintSheets(IPrintablePage& page);
+    ~CPrintSheets() override;
+
+    bool PrefersLandscape(const CSize& portraitArea) override;
+    int Paginate(const CSize& area) override;
+    void PaintSheet(CDC& dc, const CRect& area, int sheet) override;
+
+private:
+    IPrintablePage& m_page;
+    std::unique_ptr<CFont> m_titleFont;
+    std::unique_ptr<CFont> m_smallFont;
+    std::u16string m_printedOn;
+    int m_sheets = 1;
+};
