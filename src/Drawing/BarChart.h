@@ -28,6 +28,7 @@ public:
     // An empty group list paints the empty text instead of a plot.
     void SetData(std::u16string title, std::vector<BarSeries> series, std::vector<BarGroup> groups,
         std::u16string emptyText);
+    const std::u16string& Title() const { return m_title; }
     const std::vector<BarGroup>& Groups() const { return m_groups; }
     CFont* LabelFont() const { return m_frame.LabelFont(); }
 

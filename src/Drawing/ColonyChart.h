@@ -56,6 +56,7 @@ public:
 
     // The records in date order; an empty list paints the empty text instead of a plot.
     void SetData(std::u16string title, std::vector<ColonyChartRecord> records, std::u16string emptyText);
+    const std::u16string& Title() const { return m_title; }
     const std::vector<ColonyChartRecord>& Records() const { return m_records; }
 
     Layout Paint(CDC& dc, const RECT& rect) const;

@@ -14,6 +14,7 @@ public:
     void Prepare() override;
     bool Accepts(int tab, int kind, int action) override;
     void PaintChart(CDC& dc, const RECT& rect) const override;
+    std::u16string ChartTitle() const override { return m_chart.Title(); }
 
     const CBarChart& Chart() const { return m_chart; }
     const std::vector<RECT>& Bars() const { return m_bars; }

@@ -5,8 +5,33 @@
 #include "Dc.h"
 #include "LanguageManager.h"
 
+#include <algorithm>
+
 namespace {
 constexpr EventType kEvents[] = { EventPointsChanged, EventFamiliesChanged, EventInspectsChanged };
+
+class CChartPrint : public IPrintablePage
+{
+public:
+    explicit CChartPrint(const CChartView& view)
+        : m_view(view)
+    {
+    }
+
+    std::u16string Title() const override { return m_view.ChartTitle(); }
+    int NaturalWidth() const override { return 0; }
+    int Paginate(const CSize&) override { return 1; }
+    // A chart as tall as the sheet would stretch its lines out of shape: at most 3 : 4.
+    void PaintSheet(CDC& dc, const CRect& body, int) override
+    {
+        RECT area = body;
+        area.bottom = area.top + std::min(body.Height(), body.Width() * 3 / 4);
+        m_view.PaintChart(dc, area);
+    }
+
+private:
+    const CChartView& m_view;
+};
 }
 
 CChartView::CChartView(JournalState* state)
@@ -20,6 +45,11 @@ CChartView::~CChartView()
 {
     for (const EventType event : kEvents)
         GetEventManager()->Unsubscribe(this, event);
+}
+
+std::unique_ptr<IPrintablePage> CChartView::PrintablePage()
+{
+    return std::make_unique<CChartPrint>(*this);
 }
 
 std::u16string CChartView::Text(std::int32_t id)

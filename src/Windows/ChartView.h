@@ -2,13 +2,15 @@
 
 #include "EmptyViewJournal.h"
 #include "EventManager.h"
+#include "IPrintableView.h"
 
 #include <cstdint>
 #include <string>
 
 // A page of the charts tab. It reads its chart anew when sites, colonies or records change
 // (events 1, 2 and 4) and paints it double-buffered below a strip kept for the page's controls.
-class CChartView : public CEmptyViewJournal, public ISubscriber
+// On paper the chart takes one sheet, titled with its caption.
+class CChartView : public CEmptyViewJournal, public ISubscriber, public IPrintableView
 {
 public:
     explicit CChartView(JournalState* state);
@@ -17,6 +19,9 @@ public:
     // Paints the page's chart into the rectangle of any context, as the window shows it; the
     // window's own state (what the pointer can hit) stays as it is. Printing paints through this.
     virtual void PaintChart(CDC& dc, const RECT& rect) const = 0;
+    virtual std::u16string ChartTitle() const = 0;
+
+    std::unique_ptr<IPrintablePage> PrintablePage() override;
 
     void OnEvent() override;
 

@@ -17,6 +17,7 @@ public:
     void Prepare() override;
     bool Accepts(int tab, int kind, int action) override;
     void PaintChart(CDC& dc, const RECT& rect) const override;
+    std::u16string ChartTitle() const override { return m_chart.Title(); }
 
     const CColonyChart& Chart() const { return m_chart; }
     // What the last paint on the window laid out.

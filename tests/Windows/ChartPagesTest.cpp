@@ -12,6 +12,8 @@
 #include "JournalPages.h"
 #include "JournalToolbar.h"
 #include "ParseDateText.h"
+#include "PdfText.h"
+#include "PrintJob.h"
 #include "SiteChartView.h"
 #include "ToolBar.h"
 
@@ -19,6 +21,7 @@ namespace {
 constexpr std::int32_t kLinden = 5;
 constexpr std::int32_t kAcacia = 3;
 constexpr std::int64_t kDay = 86400;
+constexpr int kPrintButton = 5;
 constexpr int kChartsButton = 7;
 
 int PixelsOf(const UiTest::Image& image, COLORREF colour)
@@ -337,4 +340,30 @@ TEST_F(ChartPagesTest, ChartPaintsIntoAnyContextLeavingTheWindowsMarkersAsTheyAr
 
     EXPECT_EQ(page->Layout().inner.right, inner.right);
     EXPECT_EQ(page->Layout().markers.size(), markers);
+}
+
+TEST_F(ChartPagesTest, PrintButtonPutsTheShownChartOnOneSheetUnderItsCaption)
+{
+    AddRecord(kLinden, Noon(u"01.04.2024"), 4, 10, 2, 1);
+    AddRecord(kLinden, Noon(u"01.06.2024"), 7, 12, 5, 3);
+    ClickItem(u"Linden");
+    ClickTab(kChartsTab);
+    CColonyChartView* page = Shown<CColonyChartView>();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->ChartTitle().rfind(u"Linden", 0), 0u);
+
+    const std::string pdf = (dir.Path() / "chart.pdf").string();
+    PrintResponder responder(PrintResponder::Choice::Print, FromPath(pdf));
+    ClickToolbarButton(kPrintButton);
+    ASSERT_EQ(responder.Requests().size(), 1u);
+    EXPECT_EQ(responder.Requests().front().sheets, 1);
+    const std::vector<std::string> sheets = PdfPageTexts(pdf);
+    ASSERT_EQ(sheets.size(), 1u);
+    const std::string title = ToUtf8(page->ChartTitle());
+    // Once at the head of the sheet and once as the chart's own caption.
+    const std::size_t first = sheets[0].find(title);
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_NE(sheets[0].find(title, first + title.size()), std::string::npos);
+    EXPECT_NE(sheets[0].find(ToUtf8(CColonyChart::SeriesName(SeriesHoney))), std::string::npos);
+    EXPECT_TRUE(HasPageNumber(sheets[0], 1, 1));
 }
