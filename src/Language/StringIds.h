@@ -303,6 +303,7 @@ inline constexpr std::int32_t PrintHiveLinesCaption = 9487;
 inline constexpr std::int32_t PrintQueensTitle = 9488;
 inline constexpr std::int32_t PrintFamilyTreeTitle = 9489;
 inline constexpr std::int32_t PrintPdfFailed = 9490;
+inline constexpr std::int32_t PrintNothingOnPage = 9491;
 
 // Export to CSV and the backups.
 inline constexpr std::int32_t ExportCurrentTable = 9520;
@@ -430,7 +431,8 @@ inline constexpr std::array AllStringIds = {
     StringId::ToolbarBackups, StringId::PrintSavePdf, StringId::PrintPdfTitle, StringId::PrintPdfFilter,
     StringId::PrintPrintedOn, StringId::PrintSitesTitle, StringId::PrintColoniesTitle, StringId::PrintRecordsTitle,
     StringId::PrintHiveLinesCaption, StringId::PrintQueensTitle, StringId::PrintFamilyTreeTitle,
-    StringId::PrintPdfFailed, StringId::ExportCurrentTable, StringId::ExportWholeJournal, StringId::ExportSaveTitle,
+    StringId::PrintPdfFailed, StringId::PrintNothingOnPage, StringId::ExportCurrentTable,
+    StringId::ExportWholeJournal, StringId::ExportSaveTitle,
     StringId::ExportFolderTitle, StringId::CsvFileFilter, StringId::ExportTableDone, StringId::ExportTableFailed,
     StringId::ExportJournalDone, StringId::ExportJournalFailed, StringId::ExportNoTable,
     StringId::HiveLinesFileSuffix, StringId::BackupDialogTitle, StringId::BackupNowButton,

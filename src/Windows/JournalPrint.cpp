@@ -3,6 +3,7 @@
 #include "IPrintableView.h"
 #include "IViewJournal.h"
 #include "LanguageManager.h"
+#include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "PrintJob.h"
 #include "PrintSheets.h"
@@ -29,14 +30,17 @@ std::u16string TitleWithColony(std::u16string title, std::int32_t idFamily)
 
 void PrintJournalPage(IViewJournal* page, CWnd* parent)
 {
+    const ILanguageManager* language = GetLanguageManager();
     auto* printable = dynamic_cast<IPrintableView*>(page);
-    if (!printable)
+    if (!printable) {
+        MessageBoxW(parent, language->GetString(StringId::PrintNothingOnPage), language->GetString(StringId::ToolbarPrint),
+            MB_OK | MB_ICONINFORMATION);
         return;
+    }
     const std::unique_ptr<IPrintablePage> content = printable->PrintablePage();
     CPrintSheets sheets(*content);
     CPrintJob job(sheets, content->Title(), parent);
     job.SetPrinter(ReadRegistryString(u"combo_printer", kMainSettingsKey));
-    const ILanguageManager* language = GetLanguageManager();
     job.Preview({ language->GetString(StringId::PrintSavePdf), language->GetString(StringId::PrintPdfTitle),
         language->GetString(StringId::PrintPdfFilter), language->GetString(StringId::PrintPdfFailed) });
 }

@@ -7,8 +7,8 @@ class CWnd;
 class IViewJournal;
 
 // The print button of the journal window: the preview of the current page on the printer chosen
-// in the main settings (the system default when none is stored), with its PDF button. Pages that
-// cannot be printed are left alone.
+// in the main settings (the system default when none is stored), with its PDF button. A page that
+// cannot be printed (a form) says so.
 void PrintJournalPage(IViewJournal* page, CWnd* parent);
 
 // A printout's title with ": " and the site's name, or the colony's with its site's in brackets;

@@ -277,3 +277,16 @@ TEST_F(JournalPrintTest, QueenCardsOfAColonyPrintUnderTheirTitleAndTheScreenKeep
     EXPECT_TRUE(Contains(withTree[1], u"Greta"));
     EXPECT_TRUE(HasPageNumber(withTree[1], 2, 2));
 }
+
+TEST_F(JournalPrintTest, AFormSaysItHasNothingToPrint)
+{
+    ChooseFromMenu(u"North", 4);
+    UiTest::ProcessEvents(20);
+    MessageBoxResponder boxes;
+    PrintResponder responder(PrintResponder::Choice::Print, FromPath(pdf));
+    Print();
+    EXPECT_TRUE(responder.Requests().empty());
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::PrintNothingOnPage));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
