@@ -17,6 +17,7 @@ echo "lintian: no errors"
 
 echo "== appstreamcli validate"
 rm -rf "$work/contents"
+mkdir -p "$work"
 dpkg-deb -x "$deb" "$work/contents"
 appstreamcli validate --no-net "$work/contents"/usr/share/metainfo/*.metainfo.xml
 
