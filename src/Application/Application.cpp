@@ -102,7 +102,7 @@ bool CApplication::InitInstance()
     LoadLayout();
     GetDatabaseManager()->Initialize();
     // A copy of the journal as this session found it, before any change.
-    JournalBackups().BackUp();
+    const bool backedUp = !JournalBackups().BackUp().empty();
     m_components.push_back(new CSettingsComponent());
     m_components.back()->Create();
     m_components.push_back(new CJournalComponent());
@@ -110,6 +110,11 @@ bool CApplication::InitInstance()
     GetSettingsManager()->Initialize(m_components);
     GetVisualManager()->LoadComponents(m_components);
     GetLanguageManager()->Initialize();
+    // Backups that stop being made must not go unnoticed; the journal still opens.
+    if (!backedUp) {
+        MessageBoxW(nullptr, GetLanguageManager()->GetString(StringId::BackupFailed),
+            GetLanguageManager()->GetString(StringId::MainWindowCaption), MB_OK | MB_ICONWARNING);
+    }
     CWinApp::InitInstance();
 
     m_pMainWnd = dynamic_cast<CWnd*>(GetVisualManager()->GetMainWindow());

@@ -3,6 +3,7 @@
 #include "LanguageManager.h"
 #include "MessageBox.h"
 #include "Registry.h"
+#include "StringIds.h"
 #include "TempWorkDir.h"
 #include "Text.h"
 #include "VisualManager.h"
@@ -11,6 +12,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 void StartAndEnd()
@@ -50,4 +52,20 @@ TEST(StartBackupTest, EachStartBacksTheJournalUpAndTheEleventhRemovesTheOldest)
     const std::vector<std::filesystem::path> three = JournalBackups().List();
     ASSERT_EQ(three.size(), 3u);
     EXPECT_EQ(three.front(), after[after.size() - 2]);
+}
+
+TEST(StartBackupTest, AStartWhoseBackupCannotBeMadeSaysSoAndStillOpens)
+{
+    TempWorkDir dir;
+    RegistryRootOverride registry(FromPath(dir.Path() / "config"));
+    std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang");
+    // A file where the backups' folder belongs.
+    std::ofstream("backups") << "x";
+    MessageBoxResponder boxes;
+
+    StartAndEnd();
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, GetLanguageManager()->GetString(StringId::BackupFailed));
+    EXPECT_EQ(boxes.Calls()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
+    EXPECT_TRUE(std::filesystem::is_regular_file("backups"));
 }
