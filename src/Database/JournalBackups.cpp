@@ -1,5 +1,6 @@
 #include "JournalBackups.h"
 
+#include "FileConnection.h"
 #include "JournalFileCheck.h"
 #include "Text.h"
 
@@ -36,31 +37,12 @@ std::string StampOf(std::chrono::system_clock::time_point time)
     return std::string(buffer) + fraction;
 }
 
-class CConnection
-{
-public:
-    CConnection(const std::filesystem::path& file, int flags)
-    {
-        if (sqlite3_open_v2(file.c_str(), &m_handle, flags, nullptr) == SQLITE_OK)
-            sqlite3_busy_timeout(m_handle, 5000);
-    }
-    ~CConnection() { sqlite3_close(m_handle); }
-    CConnection(const CConnection&) = delete;
-    CConnection& operator=(const CConnection&) = delete;
-
-    sqlite3* get() const { return m_handle; }
-    bool IsOpen() const { return m_handle && sqlite3_errcode(m_handle) == SQLITE_OK; }
-
-private:
-    sqlite3* m_handle = nullptr;
-};
-
 // The online backup copies all pages under one read lock of the source, and writes the target in
 // one transaction of its own.
 bool CopyDatabase(const std::filesystem::path& from, const std::filesystem::path& to, int targetFlags)
 {
-    CConnection source(from, SQLITE_OPEN_READONLY);
-    CConnection target(to, targetFlags);
+    CFileConnection source(from, SQLITE_OPEN_READONLY);
+    CFileConnection target(to, targetFlags);
     if (!source.IsOpen() || !target.IsOpen())
         return false;
     sqlite3_backup* backup = sqlite3_backup_init(target.get(), "main", source.get(), "main");
@@ -83,7 +65,7 @@ bool IsJournal(const std::filesystem::path& file)
     std::error_code error;
     if (CheckJournalFile(FromPath(file)) != JournalFileState::Usable || std::filesystem::file_size(file, error) == 0)
         return false;
-    CConnection connection(file, SQLITE_OPEN_READONLY);
+    CFileConnection connection(file, SQLITE_OPEN_READONLY);
     sqlite3_stmt* statement = nullptr;
     if (!connection.IsOpen()
         || sqlite3_prepare_v2(connection.get(),

@@ -1,5 +1,7 @@
 #include "JournalCounts.h"
 
+#include "FileConnection.h"
+
 #include <sqlite3.h>
 
 namespace {
@@ -17,15 +19,13 @@ std::int64_t CountRows(sqlite3* connection, const char* sql)
 
 JournalCounts CountJournal(const std::filesystem::path& file)
 {
-    JournalCounts counts;
-    sqlite3* connection = nullptr;
     // Read-only and without creating: a missing file stays missing.
-    if (sqlite3_open_v2(file.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        const std::int64_t colonies = CountRows(connection, "SELECT COUNT(*) FROM families");
-        const std::int64_t records = CountRows(connection, "SELECT COUNT(*) FROM journal");
-        if (colonies >= 0 && records >= 0)
-            counts = { true, colonies, records };
-    }
-    sqlite3_close(connection);
-    return counts;
+    const CFileConnection connection(file, SQLITE_OPEN_READONLY);
+    if (!connection.IsOpen())
+        return {};
+    const std::int64_t colonies = CountRows(connection.get(), "SELECT COUNT(*) FROM families");
+    const std::int64_t records = CountRows(connection.get(), "SELECT COUNT(*) FROM journal");
+    if (colonies < 0 || records < 0)
+        return {};
+    return { true, colonies, records };
 }

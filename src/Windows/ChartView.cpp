@@ -1,7 +1,7 @@
 #include "ChartView.h"
 
-#include "Bitmap.h"
 #include "Brush.h"
+#include "BufferedPaint.h"
 #include "Dc.h"
 #include "LanguageManager.h"
 
@@ -75,24 +75,11 @@ int CChartView::OnCreate(CREATESTRUCT* create)
 
 void CChartView::OnPaint()
 {
-    CPaintDC dc(this);
-    RECT client {};
-    GetClientRect(&client);
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
-    if (width <= 0 || height <= 0)
-        return;
-    CDC memory;
-    memory.CreateCompatibleDC(&dc);
-    CBitmap buffer;
-    buffer.CreateCompatibleBitmap(&dc, width, height);
-    CBitmap* oldBitmap = memory.SelectObject(&buffer);
-    memory.FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
-    const RECT strip { 0, 0, width, StripHeight() };
-    PaintStrip(memory, strip);
-    PaintOnScreen(memory, { 0, strip.bottom, width, height });
-    dc.BitBlt(0, 0, width, height, &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(oldBitmap);
+    PaintBuffered(this, GetSysColor(COLOR_BTNFACE), [this](CDC& memory, const RECT& client) {
+        const RECT strip { client.left, client.top, client.right, client.top + StripHeight() };
+        PaintStrip(memory, strip);
+        PaintOnScreen(memory, { client.left, strip.bottom, client.right, client.bottom });
+    });
 }
 
 BOOL CChartView::OnEraseBkgnd(CDC*)

@@ -1,6 +1,6 @@
 #include "DialogWnd.h"
 
-#include "Bitmap.h"
+#include "BufferedPaint.h"
 #include "Cursor.h"
 #include "Dc.h"
 #include "Dialog.h"
@@ -37,22 +37,13 @@ BOOL CDialogWnd::OnEraseBkgnd(CDC*)
 
 void CDialogWnd::OnPaint()
 {
-    CPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    CDC memory;
-    memory.CreateCompatibleDC(&dc);
-    CBitmap buffer;
-    buffer.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
-    CBitmap* oldBitmap = memory.SelectObject(&buffer);
-    memory.FillSolidRect(&client, RGB(255, 255, 255));
-    memory.SetBkMode(TRANSPARENT);
-    memory.SetTextColor(RGB(0, 0, 0));
-    CFont* oldFont = memory.GetCurrentFont();
-    Paint(&memory, client);
-    memory.SelectObject(oldFont);
-    dc.BitBlt(0, 0, client.Width(), client.Height(), &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(oldBitmap);
+    PaintBuffered(this, RGB(255, 255, 255), [this](CDC& memory, const RECT& client) {
+        memory.SetBkMode(TRANSPARENT);
+        memory.SetTextColor(RGB(0, 0, 0));
+        CFont* oldFont = memory.GetCurrentFont();
+        Paint(&memory, client);
+        memory.SelectObject(oldFont);
+    });
 }
 
 int CDialogWnd::DrawBlock(CDC* dc, const CRect& client, const std::u16string& text, CFont* font, int top, UINT align)

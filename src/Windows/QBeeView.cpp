@@ -1,9 +1,9 @@
 #include "QBeeView.h"
 
 #include "BQManagerDialog.h"
-#include "Bitmap.h"
 #include "CardsPrint.h"
 #include "Brush.h"
+#include "BufferedPaint.h"
 #include "Dc.h"
 #include "JournalPrint.h"
 #include "LanguageManager.h"
@@ -149,31 +149,18 @@ void CQBeeView::OnSize(UINT type, int cx, int cy)
 
 void CQBeeView::OnPaint()
 {
-    CPaintDC dc(this);
-    RECT client {};
-    GetClientRect(&client);
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
-    if (width <= 0 || height <= 0)
-        return;
-    CDC memory;
-    memory.CreateCompatibleDC(&dc);
-    CBitmap buffer;
-    buffer.CreateCompatibleBitmap(&dc, width, height);
-    CBitmap* oldBitmap = memory.SelectObject(&buffer);
-    memory.FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
-    if (m_visibleWidth > 0 && m_visibleHeight > 0) {
-        m_drawer.Draw(&memory, 0, 0, m_visibleWidth, m_visibleHeight);
-        DrawOverCards(&memory, 0, m_drawer.CardCount());
-    }
-    if (m_showHorizontal && m_showVertical) {
-        const RECT corner { m_visibleWidth, m_visibleHeight, m_visibleWidth + BarSize, m_visibleHeight + BarSize };
-        memory.FillSolidRect(&corner, GetSysColor(COLOR_BTNFACE));
-    }
-    if (PanelHeight() > 0)
-        DrawPanel(&memory, { client.left, client.bottom - PanelHeight(), client.right, client.bottom });
-    dc.BitBlt(0, 0, width, height, &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(oldBitmap);
+    PaintBuffered(this, GetSysColor(COLOR_BTNFACE), [this](CDC& memory, const RECT& client) {
+        if (m_visibleWidth > 0 && m_visibleHeight > 0) {
+            m_drawer.Draw(&memory, 0, 0, m_visibleWidth, m_visibleHeight);
+            DrawOverCards(&memory, 0, m_drawer.CardCount());
+        }
+        if (m_showHorizontal && m_showVertical) {
+            const RECT corner { m_visibleWidth, m_visibleHeight, m_visibleWidth + BarSize, m_visibleHeight + BarSize };
+            memory.FillSolidRect(&corner, GetSysColor(COLOR_BTNFACE));
+        }
+        if (PanelHeight() > 0)
+            DrawPanel(&memory, { client.left, client.bottom - PanelHeight(), client.right, client.bottom });
+    });
 }
 
 BOOL CQBeeView::OnEraseBkgnd(CDC*)

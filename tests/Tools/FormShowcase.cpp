@@ -7,15 +7,13 @@
 #include "HousingCache.h"
 #include "JournalComponent.h"
 #include "ParseDateText.h"
-#include "Registry.h"
 #include "SettingsManager.h"
-#include "TempWorkDir.h"
 #include "Text.h"
 #include "WinApp.h"
+#include "ShowcaseJournal.h"
 #include "ShowcaseWindow.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -33,12 +31,8 @@ int main(int argc, char** argv)
     const std::string form = argc > 1 ? argv[1] : "record";
     CWinApp application;
     EnsureToolkit();
-    TempWorkDir dir;
-    RegistryRootOverride settings(FromPath(dir.Path() / "config"));
-    std::filesystem::copy(std::filesystem::path(TOLVIK_SOURCE_DIR) / "Lang", "Lang");
-    GetDatabaseManager()->Initialize();
-    CJournalComponent journal;
-    journal.Create();
+    CShowcaseJournal sample;
+    CJournalComponent& journal = sample.Journal();
     GetSettingsManager()->Initialize({ &journal });
 
     AddUserField(1, u"Owner");

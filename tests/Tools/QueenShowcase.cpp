@@ -7,13 +7,11 @@
 #include "QBeeInspectView.h"
 #include "QBeePointView.h"
 #include "QueenBeeCache.h"
-#include "Registry.h"
-#include "TempWorkDir.h"
+#include "ShowcaseJournal.h"
 #include "ShowcaseWindow.h"
 #include "Text.h"
 #include "WinApp.h"
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -46,12 +44,8 @@ int main(int argc, char** argv)
     const std::string level = argc > 1 ? argv[1] : "queens";
     CWinApp application;
     EnsureToolkit();
-    TempWorkDir dir;
-    RegistryRootOverride settings(FromPath(dir.Path() / "config"));
-    std::filesystem::copy(std::filesystem::path(TOLVIK_SOURCE_DIR) / "Lang", "Lang");
-    GetDatabaseManager()->Initialize();
-    CJournalComponent journal;
-    journal.Create();
+    CShowcaseJournal sample;
+    CJournalComponent& journal = sample.Journal();
 
     PointData grove;
     grove.name = u"Linden grove";

@@ -12,7 +12,6 @@
 #include "KeptBackups.h"
 #include "ListBox.h"
 #include "PointFamilyCache.h"
-#include "ToolBar.h"
 
 #include <fstream>
 
@@ -24,22 +23,6 @@ protected:
     BackupDialogTest()
         : JournalWindowTest(JournalPageFactories())
     {
-    }
-
-    void ClickToolbarButton(UINT command)
-    {
-        auto* bar = dynamic_cast<CToolBar*>(Window()->GetDlgItem(0xE800));
-        ASSERT_NE(bar, nullptr);
-        for (int index = 0; index < bar->GetCount(); ++index) {
-            if (bar->GetItemID(index) != command)
-                continue;
-            CRect button;
-            bar->GetItemRect(index, &button);
-            UiTest::Click(bar, button.CenterPoint().x, button.CenterPoint().y);
-            UiTest::ProcessEvents(20);
-            return;
-        }
-        FAIL() << "no button " << command;
     }
 
     // Opens the backup dialog from the toolbar and runs the action in it.

@@ -21,8 +21,6 @@ namespace {
 constexpr std::int32_t kLinden = 5;
 constexpr std::int32_t kAcacia = 3;
 constexpr std::int64_t kDay = 86400;
-constexpr int kPrintButton = 5;
-constexpr int kChartsButton = 7;
 
 int PixelsOf(const UiTest::Image& image, COLORREF colour)
 {
@@ -60,15 +58,6 @@ protected:
     }
     // Shows the node's chart and paints it; returns what the page shows.
     UiTest::Image Picture() { return UiTest::Grab(Window()->GetDlgItem(IdPage)); }
-    void ClickToolbarButton(int index)
-    {
-        auto* bar = dynamic_cast<CToolBar*>(Window()->GetDlgItem(0xE800));
-        ASSERT_NE(bar, nullptr);
-        CRect button;
-        bar->GetItemRect(index, &button);
-        UiTest::Click(bar, button.CenterPoint().x, button.CenterPoint().y);
-        UiTest::ProcessEvents(20);
-    }
     // The picture of the caption and the empty-state text alone, painted as a chart page paints.
     static UiTest::Image EmptyPicture(int width, int height, const std::u16string& title, const std::u16string& text,
         int top = 0)
@@ -200,7 +189,7 @@ TEST_F(ChartPagesTest, NewRecordFiresFourAndGainsAMarker)
 
 TEST_F(ChartPagesTest, WithoutRecordsEachChartShowsItsEmptyText)
 {
-    ClickToolbarButton(kChartsButton);
+    ClickToolbarButton(CJournalToolbar::IdCharts);
     CAllSitesChartView* all = Shown<CAllSitesChartView>();
     ASSERT_NE(all, nullptr);
     UiTest::Image picture = Picture();
@@ -289,7 +278,7 @@ TEST_F(ChartPagesTest, ToolbarButtonSelectsTheChartsTabWhichFollowsTheTree)
     ASSERT_EQ(Tabs()->GetItemCount(), 3);
     EXPECT_EQ(Tabs()->GetCurSel(), kRecordsTab);
 
-    ClickToolbarButton(kChartsButton);
+    ClickToolbarButton(CJournalToolbar::IdCharts);
     EXPECT_EQ(Tabs()->GetCurSel(), kChartsTab);
     CAllSitesChartView* all = Shown<CAllSitesChartView>();
     ASSERT_NE(all, nullptr);
@@ -354,7 +343,7 @@ TEST_F(ChartPagesTest, PrintButtonPutsTheShownChartOnOneSheetUnderItsCaption)
 
     const std::string pdf = (dir.Path() / "chart.pdf").string();
     PrintResponder responder(PrintResponder::Choice::Print, FromPath(pdf));
-    ClickToolbarButton(kPrintButton);
+    ClickToolbarButton(CJournalToolbar::IdPrint);
     ASSERT_EQ(responder.Requests().size(), 1u);
     EXPECT_EQ(responder.Requests().front().sheets, 1);
     const std::vector<std::string> sheets = PdfPageTexts(pdf);

@@ -8,7 +8,7 @@
 #include "JournalPages.h"
 #include "QBeeInspectView.h"
 #include "QBeePointView.h"
-#include "ToolBar.h"
+#include "JournalToolbar.h"
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
 #include "ViewPoints.h"
@@ -36,15 +36,6 @@ protected:
         CRect rect;
         button->GetClientRect(&rect);
         UiTest::Click(button, rect.CenterPoint().x, rect.CenterPoint().y);
-        UiTest::ProcessEvents(20);
-    }
-    void ClickToolbarButton(int index)
-    {
-        auto* bar = dynamic_cast<CToolBar*>(Window()->GetDlgItem(0xE800));
-        ASSERT_NE(bar, nullptr);
-        CRect button;
-        bar->GetItemRect(index, &button);
-        UiTest::Click(bar, button.CenterPoint().x, button.CenterPoint().y);
         UiTest::ProcessEvents(20);
     }
 };
@@ -92,7 +83,7 @@ TEST_F(JournalPagesTest, ToolbarOpensTheHiveAndTheQueenManagers)
     std::vector<bool> opened;
     dialogs.Then([&](CDialog& dialog) { opened.push_back(dynamic_cast<CHousingManagerDialog*>(&dialog) != nullptr); });
     dialogs.Then([&](CDialog& dialog) { opened.push_back(dynamic_cast<CBQManagerDialog*>(&dialog) != nullptr); });
-    ClickToolbarButton(0);
-    ClickToolbarButton(2);
+    ClickToolbarButton(CJournalToolbar::IdHousingManager);
+    ClickToolbarButton(CJournalToolbar::IdQueenManager);
     EXPECT_EQ(opened, (std::vector<bool> { true, true }));
 }

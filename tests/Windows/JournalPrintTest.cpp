@@ -9,7 +9,6 @@
 #include "PdfText.h"
 #include "PrintJob.h"
 #include "Printers.h"
-#include "ToolBar.h"
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
 #include "ViewPoints.h"
@@ -22,7 +21,6 @@
 
 namespace {
 constexpr int kColonies = 200;
-constexpr int kPrintButton = 5;
 constexpr double kMarginPoints = 12.0 / 25.4 * 72.0;
 // The name columns of sites, colonies and hive lines.
 constexpr int kNameColumns[] = { 256, 512, 778 };
@@ -64,16 +62,7 @@ protected:
             GetLayoutStore().SetColumnWidth(column, 0);
     }
 
-    void Print()
-    {
-        auto* bar = dynamic_cast<CToolBar*>(Window()->GetDlgItem(0xE800));
-        ASSERT_NE(bar, nullptr);
-        ASSERT_TRUE(bar->IsButtonEnabled(CJournalToolbar::IdPrint));
-        CRect button;
-        bar->GetItemRect(kPrintButton, &button);
-        UiTest::Click(bar, button.CenterPoint().x, button.CenterPoint().y);
-        UiTest::ProcessEvents(20);
-    }
+    void Print() { ClickToolbarButton(CJournalToolbar::IdPrint); }
 
     template <typename Page>
     Page* Shown()

@@ -16,6 +16,7 @@
 #include "StringIds.h"
 #include "TabCtrl.h"
 #include "TempWorkDir.h"
+#include "ToolBar.h"
 #include "Text.h"
 #include "UiTest.h"
 #include "VisualManager.h"
@@ -200,6 +201,23 @@ protected:
         ASSERT_TRUE(Tabs()->GetItemRect(tab, &place));
         UiTest::Click(Tabs(), place.CenterPoint().x, place.CenterPoint().y);
         UiTest::ProcessEvents();
+    }
+    // Clicks the toolbar's button of the command, which must be enabled.
+    void ClickToolbarButton(UINT command)
+    {
+        auto* bar = dynamic_cast<CToolBar*>(Window()->GetDlgItem(0xE800));
+        ASSERT_NE(bar, nullptr);
+        for (int index = 0; index < bar->GetCount(); ++index) {
+            if (bar->GetItemID(index) != command)
+                continue;
+            ASSERT_TRUE(bar->IsButtonEnabled(command)) << command;
+            CRect button;
+            bar->GetItemRect(index, &button);
+            UiTest::Click(bar, button.CenterPoint().x, button.CenterPoint().y);
+            UiTest::ProcessEvents(20);
+            return;
+        }
+        FAIL() << "no button " << command;
     }
     // Opens the node's menu with the right button and chooses the command.
     void ChooseFromMenu(const std::u16string& text, UINT command)
