@@ -182,8 +182,11 @@ BOOL CBackupDialog::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CBackupDialog::BackUpNow()
 {
-    if (JournalBackups().BackUp().empty())
+    const std::filesystem::path made = JournalBackups().BackUp();
+    if (made.empty())
         Tell(Text(StringId::BackupFailed), MB_ICONERROR);
+    else if (CJournalBackups::IsDamaged(made))
+        Tell(Text(StringId::JournalDamagedFound), MB_ICONERROR);
     Fill({});
 }
 
