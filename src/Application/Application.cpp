@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "BackupDialog.h"
 #include "DatabaseManager.h"
 #include "IComponent.h"
 #include "IWnd.h"
@@ -10,6 +11,7 @@
 #include "LanguageManager.h"
 #include "LayoutStore.h"
 #include "MessageBox.h"
+#include "SchemaTables.h"
 #include "SettingsComponent.h"
 #include "SettingsManager.h"
 #include "StringIds.h"
@@ -46,6 +48,47 @@ std::u16string AbsolutePath(const std::u16string& path)
     std::error_code error;
     return FromPath(std::filesystem::absolute(ToPath(path), error));
 }
+
+std::u16string Text(std::int32_t id)
+{
+    return GetLanguageManager()->GetString(id);
+}
+
+void Tell(const std::u16string& text, UINT icon)
+{
+    MessageBoxW(nullptr, text, Text(StringId::MainWindowCaption), MB_OK | icon);
+}
+
+void Refuse(const std::u16string& path, std::int32_t reason)
+{
+    Tell(Text(StringId::JournalRefused) + u"\n" + AbsolutePath(path) + u"\n\n" + Text(reason), MB_ICONERROR);
+}
+
+// Said before the backup, which keeps the journal as found; the tables are created after it.
+void ReportMissingTables()
+{
+    const std::vector<std::u16string> missing = MissingSchemaTables(CDatabaseLease().get());
+    if (missing.empty())
+        return;
+    std::u16string names;
+    for (const std::u16string& name : missing)
+        names += (names.empty() ? u"" : u", ") + name;
+    Tell(Text(StringId::JournalTablesMissing) + u"\n" + names, MB_ICONWARNING);
+}
+
+// The journal stays held for reading unless a restore replaces it with a good backup.
+void OfferRestore()
+{
+    const std::vector<std::filesystem::path> good = JournalBackups().List();
+    const std::u16string found = Text(StringId::JournalDamagedFound) + u"\n" + AbsolutePath(kJournalDatabase) + u"\n\n";
+    if (good.empty()) {
+        Tell(found + Text(StringId::JournalDamagedNoGoodBackup), MB_ICONERROR);
+        return;
+    }
+    const std::u16string question = found + Text(StringId::JournalDamagedRestoreQuestion) + u' ' + BackupTakenAt(good.back()) + u'?';
+    if (MessageBoxW(nullptr, question, Text(StringId::MainWindowCaption), MB_YESNO | MB_ICONERROR) == IDYES)
+        CBackupDialog().DoModal();
+}
 }
 
 IApplication* GetApplication()
@@ -80,6 +123,10 @@ std::vector<IComponent*> CApplication::GetComponents()
 bool CApplication::MayOpenJournal()
 {
     m_instanceLock = std::make_unique<CInstanceLock>(u".");
+    if (m_instanceLock->CouldNotBeMade()) {
+        Refuse(u".", StringId::WorkFolderReadOnly);
+        return false;
+    }
     if (!m_instanceLock->IsHeld()) {
         m_instanceLock->RequestShow();
         return false;
@@ -87,34 +134,38 @@ bool CApplication::MayOpenJournal()
     const JournalFileState state = CheckJournalFile(kJournalDatabase);
     if (state == JournalFileState::Usable)
         return true;
-    ILanguageManager* language = GetLanguageManager();
-    language->Initialize();
-    const std::u16string text = language->GetString(StringId::JournalRefused) + u"\n" + AbsolutePath(kJournalDatabase)
-        + u"\n\n" + language->GetString(ReasonText(state));
-    MessageBoxW(nullptr, text, language->GetString(StringId::MainWindowCaption), MB_OK | MB_ICONERROR);
+    Refuse(kJournalDatabase, ReasonText(state));
     return false;
 }
 
 bool CApplication::InitInstance()
 {
+    GetLanguageManager()->Initialize();
     if (!MayOpenJournal())
         return false;
     LoadLayout();
+    ReportMissingTables();
+    // A copy of the journal as this session found it, before any change; its check tells whether
+    // the journal may be written to.
+    const std::filesystem::path backup = JournalBackups().BackUp();
+    const bool damaged = !backup.empty() && CJournalBackups::IsDamaged(backup);
+    GetDatabaseManager()->HoldForReading(damaged);
+    // Before the journal is read, so that a restore spares the reading of the damaged file.
+    if (damaged)
+        OfferRestore();
     GetDatabaseManager()->Initialize();
-    // A copy of the journal as this session found it, before any change.
-    const bool backedUp = !JournalBackups().BackUp().empty();
     m_components.push_back(new CSettingsComponent());
     m_components.back()->Create();
     m_components.push_back(new CJournalComponent());
     m_components.back()->Create();
     GetSettingsManager()->Initialize(m_components);
     GetVisualManager()->LoadComponents(m_components);
-    GetLanguageManager()->Initialize();
+    const std::vector<std::u16string> unreadable = UnreadableLanguageFiles();
+    if (!unreadable.empty())
+        MessageBoxW(nullptr, UnreadableLanguageFilesText(unreadable), u"Tolvik", MB_OK | MB_ICONWARNING);
     // Backups that stop being made must not go unnoticed; the journal still opens.
-    if (!backedUp) {
-        MessageBoxW(nullptr, GetLanguageManager()->GetString(StringId::BackupFailed),
-            GetLanguageManager()->GetString(StringId::MainWindowCaption), MB_OK | MB_ICONWARNING);
-    }
+    if (backup.empty())
+        Tell(Text(StringId::BackupFailed), MB_ICONWARNING);
     CWinApp::InitInstance();
 
     m_pMainWnd = dynamic_cast<CWnd*>(GetVisualManager()->GetMainWindow());
@@ -124,9 +175,10 @@ bool CApplication::InitInstance()
     mainClass.hCursor = LoadCursor(IDC_ARROW);
     mainClass.lpszClassName = kMainClassName;
     AfxRegisterClass(&mainClass);
-    const std::u16string caption = GetLanguageManager()->GetString(StringId::MainWindowCaption);
+    const std::u16string caption = Text(StringId::MainWindowCaption);
     if (m_pMainWnd)
         m_pMainWnd->CreateEx(0, kMainClassName, caption, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, 520, 545, nullptr, 0);
+
     m_instanceLock->OnShowRequest([this] {
         if (m_pMainWnd && m_pMainWnd->GetSafeHwnd()) {
             m_pMainWnd->ShowWindow(SW_RESTORE);

@@ -33,3 +33,14 @@ private:
 ILanguageManager* GetLanguageManager();
 // Deletes the language manager; called once at exit.
 void DeleteLanguageManager();
+
+// A component's name, by which the windows find it and the launcher labels its button: its text,
+// or a built-in one when the language files give none, so that no two components share a name.
+std::u16string ComponentName(std::int32_t nameId);
+
+// The files of the default and the current language that give no main window caption: missing,
+// empty or damaged.
+std::vector<std::u16string> UnreadableLanguageFiles();
+// The message naming them, in both languages the program comes with, since it cannot come from
+// those files.
+std::u16string UnreadableLanguageFilesText(const std::vector<std::u16string>& files);
