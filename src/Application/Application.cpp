@@ -19,6 +19,9 @@
 #include "WindowClass.h"
 #include "Wnd.h"
 
+#include <future>
+#include <optional>
+
 namespace {
 CApplication* g_application = nullptr;
 constexpr char16_t kMainClassName[] = u"TolvikMainClass";
@@ -65,15 +68,17 @@ void Refuse(const std::u16string& path, std::int32_t reason)
 }
 
 // Said before the backup, which keeps the journal as found; the tables are created after it.
-void ReportMissingTables()
+// Whether any are missing.
+bool ReportMissingTables()
 {
     const std::vector<std::u16string> missing = MissingSchemaTables(CDatabaseLease().get());
     if (missing.empty())
-        return;
+        return false;
     std::u16string names;
     for (const std::u16string& name : missing)
         names += (names.empty() ? u"" : u", ") + name;
     Tell(Text(StringId::JournalTablesMissing) + u"\n" + names, MB_ICONWARNING);
+    return true;
 }
 
 // The journal stays held for reading unless a restore replaces it with a good backup.
@@ -144,27 +149,36 @@ bool CApplication::InitInstance()
     if (!MayOpenJournal())
         return false;
     LoadLayout();
-    ReportMissingTables();
-    // A copy of the journal as this session found it, before any change; its check tells whether
-    // the journal may be written to.
-    const std::filesystem::path backup = JournalBackups().BackUp();
-    const bool damaged = !backup.empty() && CJournalBackups::IsDamaged(backup);
-    GetDatabaseManager()->HoldForReading(damaged);
-    // Before the journal is read, so that a restore spares the reading of the damaged file.
-    if (damaged)
-        OfferRestore();
+    const bool tablesMissing = ReportMissingTables();
+    // A copy of the journal as this session found it, taken and checked beside the reading of the
+    // journal, which only reads until the check has said whether the journal may be written.
+    CJournalBackups backups = JournalBackups();
+    std::future<std::filesystem::path> copying
+        = std::async(std::launch::async, [&backups] { return backups.BackUp(); });
+    std::optional<std::filesystem::path> backup;
+    // Missing tables are created once the journal as found is copied, and never in a damaged one.
+    if (tablesMissing)
+        backup = copying.get();
+    GetDatabaseManager()->HoldForReading(backup && CJournalBackups::IsDamaged(*backup));
     GetDatabaseManager()->Initialize();
+    GetDatabaseManager()->HoldForReading(true);
     m_components.push_back(new CSettingsComponent());
     m_components.back()->Create();
     m_components.push_back(new CJournalComponent());
     m_components.back()->Create();
+    if (!backup)
+        backup = copying.get();
+    const bool damaged = !backup->empty() && CJournalBackups::IsDamaged(*backup);
+    GetDatabaseManager()->HoldForReading(damaged);
+    if (damaged)
+        OfferRestore();
     GetSettingsManager()->Initialize(m_components);
     GetVisualManager()->LoadComponents(m_components);
     const std::vector<std::u16string> unreadable = UnreadableLanguageFiles();
     if (!unreadable.empty())
         MessageBoxW(nullptr, UnreadableLanguageFilesText(unreadable), u"Tolvik", MB_OK | MB_ICONWARNING);
     // Backups that stop being made must not go unnoticed; the journal still opens.
-    if (backup.empty())
+    if (backup->empty())
         Tell(Text(StringId::BackupFailed), MB_ICONWARNING);
     CWinApp::InitInstance();
 

@@ -100,15 +100,15 @@ TEST_F(StartChecksTest, ADamagedJournalIsNamedOffersTheNewestGoodBackupAndIsNotW
     const std::string damaged = Bytes("Journal.db");
 
     boxes.ClearCalls();
-    // The offer answered no: the journal stays as it is.
-    boxes.Answer(IDNO);
+    // The offer's first button opens the backups, which are closed without a restore.
+    dialogs.Then([](CDialog& dialog) { dialog.EndDialog(IDOK); });
     CApplication* application = Start();
     const auto offers = CallsStartingWith(boxes, Text(StringId::JournalDamagedFound));
     ASSERT_EQ(offers.size(), 1u);
     EXPECT_EQ(offers[0].type, static_cast<UINT>(MB_YESNO | MB_ICONERROR));
     EXPECT_NE(offers[0].text.find(Text(StringId::JournalDamagedRestoreQuestion) + u' ' + BackupTakenAt(good)),
         std::u16string::npos);
-    EXPECT_EQ(dialogs.Count(), 0);
+    EXPECT_EQ(dialogs.Count(), 1);
 
     boxes.ClearCalls();
     EXPECT_EQ(AddSite(application), 0);
