@@ -103,6 +103,7 @@ std::u16string ComponentName(std::int32_t nameId)
     switch (nameId) {
     case StringId::JournalName: return u"Пасечный журнал";
     case StringId::MainSettingsTitle: return u"Настройки программы";
+    case StringId::SettingsName: return u"Настройки";
     default: return IntToText(nameId);
     }
 }

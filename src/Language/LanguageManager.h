@@ -34,8 +34,9 @@ ILanguageManager* GetLanguageManager();
 // Deletes the language manager; called once at exit.
 void DeleteLanguageManager();
 
-// A component's name, by which the windows find it and the launcher labels its button: its text,
-// or a built-in one when the language files give none, so that no two components share a name.
+// A component's name, by which the windows find it, or its launcher button's caption: its text, or
+// a built-in one when the language files give none, so that no two components share a name and
+// the launcher's buttons say what they open.
 std::u16string ComponentName(std::int32_t nameId);
 
 // The files of the default and the current language that give no main window caption: missing,

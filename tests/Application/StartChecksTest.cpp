@@ -4,15 +4,18 @@
 #include "DatabaseManager.h"
 #include "Dialog.h"
 #include "IComponent.h"
+#include "IVisualComponent.h"
 #include "JournalComponent.h"
 #include "JournalData.h"
 #include "KeptBackups.h"
 #include "LanguageManager.h"
 #include "MessageBox.h"
+#include "PictureButton.h"
 #include "Registry.h"
 #include "StringIds.h"
 #include "TempWorkDir.h"
 #include "Text.h"
+#include "UiTest.h"
 #include "VisualManager.h"
 
 #include <gtest/gtest.h>
@@ -195,5 +198,11 @@ TEST_F(StartChecksTest, UnreadableLanguageFilesAreNamedAndTheLauncherStillOffers
         components[1]->GetVisualComponent());
     EXPECT_EQ(GetVisualManager()->FindComponent(ComponentName(StringId::MainSettingsTitle)),
         components[0]->GetVisualComponent());
+    // Both launcher buttons say what they open.
+    for (IComponent* component : components) {
+        auto* button = dynamic_cast<CPictureButton*>(component->GetVisualComponent()->GetButton());
+        ASSERT_NE(button, nullptr);
+        EXPECT_TRUE(UiTest::WaitUntil([&] { return !button->GetWrappedCaption().empty(); }));
+    }
     application->Release();
 }
