@@ -49,7 +49,7 @@ std::int32_t ReasonText(JournalFileState state)
 std::u16string AbsolutePath(const std::u16string& path)
 {
     std::error_code error;
-    return FromPath(std::filesystem::absolute(ToPath(path), error));
+    return FromPath(std::filesystem::absolute(ToPath(path), error).lexically_normal());
 }
 
 std::u16string Text(std::int32_t id)
