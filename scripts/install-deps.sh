@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl1-mesa-dev
   fonts-liberation fonts-urw-base35 locales
   poppler-utils
+  xvfb openbox xdotool x11-utils
   "$@"
 )
 missing=()

@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "BackupDialog.h"
 #include "DatabaseManager.h"
 #include "IComponent.h"
 #include "IWnd.h"
@@ -10,12 +11,16 @@
 #include "LanguageManager.h"
 #include "LayoutStore.h"
 #include "MessageBox.h"
+#include "SchemaTables.h"
 #include "SettingsComponent.h"
 #include "SettingsManager.h"
 #include "StringIds.h"
 #include "VisualManager.h"
 #include "WindowClass.h"
 #include "Wnd.h"
+
+#include <future>
+#include <optional>
 
 namespace {
 CApplication* g_application = nullptr;
@@ -44,7 +49,50 @@ std::int32_t ReasonText(JournalFileState state)
 std::u16string AbsolutePath(const std::u16string& path)
 {
     std::error_code error;
-    return FromPath(std::filesystem::absolute(ToPath(path), error));
+    return FromPath(std::filesystem::absolute(ToPath(path), error).lexically_normal());
+}
+
+std::u16string Text(std::int32_t id)
+{
+    return GetLanguageManager()->GetString(id);
+}
+
+void Tell(const std::u16string& text, UINT icon)
+{
+    MessageBoxW(nullptr, text, Text(StringId::MainWindowCaption), MB_OK | icon);
+}
+
+void Refuse(const std::u16string& path, std::int32_t reason)
+{
+    Tell(Text(StringId::JournalRefused) + u"\n" + AbsolutePath(path) + u"\n\n" + Text(reason), MB_ICONERROR);
+}
+
+// Said before the backup, which keeps the journal as found; the tables are created after it.
+// Whether any are missing.
+bool ReportMissingTables()
+{
+    const std::vector<std::u16string> missing = MissingSchemaTables(CDatabaseLease().get());
+    if (missing.empty())
+        return false;
+    std::u16string names;
+    for (const std::u16string& name : missing)
+        names += (names.empty() ? u"" : u", ") + name;
+    Tell(Text(StringId::JournalTablesMissing) + u"\n" + names, MB_ICONWARNING);
+    return true;
+}
+
+// The journal stays held for reading unless a restore replaces it with a good backup.
+void OfferRestore()
+{
+    const std::vector<std::filesystem::path> good = JournalBackups().List();
+    const std::u16string found = Text(StringId::JournalDamagedFound) + u"\n" + AbsolutePath(kJournalDatabase) + u"\n\n";
+    if (good.empty()) {
+        Tell(found + Text(StringId::JournalDamagedNoGoodBackup), MB_ICONERROR);
+        return;
+    }
+    const std::u16string question = found + Text(StringId::JournalDamagedRestoreQuestion) + u' ' + BackupTakenAt(good.back()) + u'?';
+    if (MessageBoxW(nullptr, question, Text(StringId::MainWindowCaption), MB_YESNO | MB_ICONERROR) == IDYES)
+        CBackupDialog().DoModal();
 }
 }
 
@@ -80,6 +128,10 @@ std::vector<IComponent*> CApplication::GetComponents()
 bool CApplication::MayOpenJournal()
 {
     m_instanceLock = std::make_unique<CInstanceLock>(u".");
+    if (m_instanceLock->CouldNotBeMade()) {
+        Refuse(u".", StringId::WorkFolderReadOnly);
+        return false;
+    }
     if (!m_instanceLock->IsHeld()) {
         m_instanceLock->RequestShow();
         return false;
@@ -87,34 +139,47 @@ bool CApplication::MayOpenJournal()
     const JournalFileState state = CheckJournalFile(kJournalDatabase);
     if (state == JournalFileState::Usable)
         return true;
-    ILanguageManager* language = GetLanguageManager();
-    language->Initialize();
-    const std::u16string text = language->GetString(StringId::JournalRefused) + u"\n" + AbsolutePath(kJournalDatabase)
-        + u"\n\n" + language->GetString(ReasonText(state));
-    MessageBoxW(nullptr, text, language->GetString(StringId::MainWindowCaption), MB_OK | MB_ICONERROR);
+    Refuse(kJournalDatabase, ReasonText(state));
     return false;
 }
 
 bool CApplication::InitInstance()
 {
+    GetLanguageManager()->Initialize();
     if (!MayOpenJournal())
         return false;
     LoadLayout();
+    const bool tablesMissing = ReportMissingTables();
+    // A copy of the journal as this session found it, taken and checked beside the reading of the
+    // journal, which only reads until the check has said whether the journal may be written.
+    CJournalBackups backups = JournalBackups();
+    std::future<std::filesystem::path> copying
+        = std::async(std::launch::async, [&backups] { return backups.BackUp(); });
+    std::optional<std::filesystem::path> backup;
+    // Missing tables are created once the journal as found is copied, and never in a damaged one.
+    if (tablesMissing)
+        backup = copying.get();
+    GetDatabaseManager()->HoldForReading(backup && CJournalBackups::IsDamaged(*backup));
     GetDatabaseManager()->Initialize();
-    // A copy of the journal as this session found it, before any change.
-    const bool backedUp = !JournalBackups().BackUp().empty();
+    GetDatabaseManager()->HoldForReading(true);
     m_components.push_back(new CSettingsComponent());
     m_components.back()->Create();
     m_components.push_back(new CJournalComponent());
     m_components.back()->Create();
+    if (!backup)
+        backup = copying.get();
+    const bool damaged = !backup->empty() && CJournalBackups::IsDamaged(*backup);
+    GetDatabaseManager()->HoldForReading(damaged);
+    if (damaged)
+        OfferRestore();
     GetSettingsManager()->Initialize(m_components);
     GetVisualManager()->LoadComponents(m_components);
-    GetLanguageManager()->Initialize();
+    const std::vector<std::u16string> unreadable = UnreadableLanguageFiles();
+    if (!unreadable.empty())
+        MessageBoxW(nullptr, UnreadableLanguageFilesText(unreadable), u"Tolvik", MB_OK | MB_ICONWARNING);
     // Backups that stop being made must not go unnoticed; the journal still opens.
-    if (!backedUp) {
-        MessageBoxW(nullptr, GetLanguageManager()->GetString(StringId::BackupFailed),
-            GetLanguageManager()->GetString(StringId::MainWindowCaption), MB_OK | MB_ICONWARNING);
-    }
+    if (backup->empty())
+        Tell(Text(StringId::BackupFailed), MB_ICONWARNING);
     CWinApp::InitInstance();
 
     m_pMainWnd = dynamic_cast<CWnd*>(GetVisualManager()->GetMainWindow());
@@ -124,9 +189,10 @@ bool CApplication::InitInstance()
     mainClass.hCursor = LoadCursor(IDC_ARROW);
     mainClass.lpszClassName = kMainClassName;
     AfxRegisterClass(&mainClass);
-    const std::u16string caption = GetLanguageManager()->GetString(StringId::MainWindowCaption);
+    const std::u16string caption = Text(StringId::MainWindowCaption);
     if (m_pMainWnd)
         m_pMainWnd->CreateEx(0, kMainClassName, caption, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, 520, 545, nullptr, 0);
+
     m_instanceLock->OnShowRequest([this] {
         if (m_pMainWnd && m_pMainWnd->GetSafeHwnd()) {
             m_pMainWnd->ShowWindow(SW_RESTORE);

@@ -24,7 +24,7 @@ void CComponent::Release()
 
 std::u16string CComponent::GetName()
 {
-    return GetLanguageManager()->GetString(m_nameId);
+    return ComponentName(m_nameId);
 }
 
 std::vector<ISetting*> CComponent::GetSettings()

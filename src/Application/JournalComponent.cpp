@@ -17,6 +17,8 @@
 #include "JournalStores.h"
 #include "JournalTreeView.h"
 #include "JournalVisualComponent.h"
+#include "LanguageManager.h"
+#include "MessageBox.h"
 #include "PointViewSettings.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
@@ -41,10 +43,21 @@ void Fire(std::initializer_list<EventType> events)
         GetEventManager()->Fire(event);
 }
 
+// A damaged journal held for reading refuses a change with one message before it is tried.
+bool RefusedWhileHeld()
+{
+    if (!GetDatabaseManager()->IsHeldForReading())
+        return false;
+    AfxMessageBox(GetLanguageManager()->GetString(StringId::JournalHeldForReading), MB_OK | MB_ICONWARNING);
+    return true;
+}
+
 // Opens the journal and runs a named transaction around the body; true when it was committed.
 template <class Body>
 bool InTransaction(const char16_t* label, Body body)
 {
+    if (RefusedWhileHeld())
+        return false;
     CDatabaseLease database;
     database->BeginTransaction(label);
     if (database->HasError())
@@ -57,6 +70,8 @@ bool InTransaction(const char16_t* label, Body body)
 template <class Body>
 bool WithoutTransaction(Body body)
 {
+    if (RefusedWhileHeld())
+        return false;
     CDatabaseLease database;
     body(database.get());
     return !database->HasError();

@@ -11,8 +11,18 @@ CDatabaseManager::~CDatabaseManager()
         entry.database->Release();
 }
 
+namespace {
+void SetQueryOnly(IDatabase* database, bool only)
+{
+    RowList rows;
+    database->ExecRequest(rows, only ? u"PRAGMA query_only=1;" : u"PRAGMA query_only=0;");
+}
+}
+
 void CDatabaseManager::Initialize()
 {
+    if (m_heldForReading)
+        return;
     IDatabase* database = OpenDatabase(kJournalDatabase);
     for (const auto& table : CreateSchemaTables())
         table->CreateTable(database);
@@ -28,6 +38,8 @@ IDatabase* CDatabaseManager::OpenDatabase(const std::u16string& path)
     }
     auto* database = new CDatabase(path);
     database->Open();
+    if (m_heldForReading && database->IsOpen())
+        SetQueryOnly(database, true);
     m_connections[path] = Entry { 0, database };
     return database;
 }
@@ -45,6 +57,15 @@ void CDatabaseManager::CloseDatabase(IDatabase* database)
     }
     found->second.database->Release();
     m_connections.erase(found);
+}
+
+void CDatabaseManager::HoldForReading(bool held)
+{
+    m_heldForReading = held;
+    for (auto& [path, entry] : m_connections) {
+        if (entry.database->IsOpen())
+            SetQueryOnly(entry.database, held);
+    }
 }
 
 IDatabaseManager* GetDatabaseManager()

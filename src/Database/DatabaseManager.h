@@ -17,6 +17,10 @@ public:
     // Gives the connection of path, opening it on first use; pair every call with CloseDatabase.
     virtual IDatabase* OpenDatabase(const std::u16string& path) = 0;
     virtual void CloseDatabase(IDatabase* database) = 0;
+    // While held, every connection only reads: a damaged journal is not written to until a good
+    // backup replaces it. Initialize then creates nothing.
+    virtual void HoldForReading(bool held) = 0;
+    virtual bool IsHeldForReading() const = 0;
 
 protected:
     virtual ~IDatabaseManager() = default;
@@ -33,6 +37,8 @@ public:
     void Initialize() override;
     IDatabase* OpenDatabase(const std::u16string& path) override;
     void CloseDatabase(IDatabase* database) override;
+    void HoldForReading(bool held) override;
+    bool IsHeldForReading() const override { return m_heldForReading; }
 
 private:
     struct Entry
@@ -41,6 +47,7 @@ private:
         IDatabase* database = nullptr;
     };
     std::map<std::u16string, Entry> m_connections;
+    bool m_heldForReading = false;
 };
 
 IDatabaseManager* GetDatabaseManager();

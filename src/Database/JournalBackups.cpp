@@ -9,18 +9,36 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <string_view>
 
 namespace {
 constexpr char kPrefix[] = "Journal-";
 constexpr char kExtension[] = ".db";
+// A copy that fails its check keeps the journal as it was found but is no backup to restore.
+constexpr char kDamagedExtension[] = "-damaged.db";
 // A backup name is the prefix, "YYYYMMDD-HHMMSS-mmm" and the extension.
 constexpr std::size_t kStampLength = 19;
 
-bool IsBackupName(const std::string& name)
+bool IsCopyName(const std::string& name, const char* extension)
 {
-    return name.size() == sizeof kPrefix - 1 + kStampLength + sizeof kExtension - 1 && name.starts_with(kPrefix)
-        && name.ends_with(kExtension);
+    return name.size() == sizeof kPrefix - 1 + kStampLength + std::strlen(extension) && name.starts_with(kPrefix)
+        && name.ends_with(extension);
+}
+
+// SQLite's quick check reads every page once; the copy is checked rather than the journal, so the
+// check holds no lock on the journal.
+bool IsWhole(const std::filesystem::path& file)
+{
+    CFileConnection connection(file, SQLITE_OPEN_READONLY);
+    sqlite3_stmt* statement = nullptr;
+    if (!connection.IsOpen() || sqlite3_prepare_v2(connection.get(), "PRAGMA quick_check(1)", -1, &statement, nullptr) != SQLITE_OK)
+        return false;
+    const bool whole = sqlite3_step(statement) == SQLITE_ROW
+        && std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))) == "ok";
+    sqlite3_finalize(statement);
+    return whole;
 }
 
 std::string StampOf(std::chrono::system_clock::time_point time)
@@ -102,18 +120,19 @@ std::filesystem::path CJournalBackups::Copy()
         return {};
     // Two backups within one millisecond still get distinct names, in the order they were taken.
     auto time = std::chrono::system_clock::now();
-    std::filesystem::path file;
+    std::string stamp;
     do {
-        file = m_folder / (kPrefix + StampOf(time) + kExtension);
+        stamp = kPrefix + StampOf(time);
         time += std::chrono::milliseconds(1);
-    } while (std::filesystem::exists(file, error));
-    // The copy appears under its name only when it is whole.
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
+    } while (std::filesystem::exists(m_folder / (stamp + kExtension), error)
+        || std::filesystem::exists(m_folder / (stamp + kDamagedExtension), error));
+    // The copy appears under its name only when it is complete.
+    const std::filesystem::path temporary = m_folder / (stamp + ".tmp");
     if (!CopyDatabase(m_journal, temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
         std::filesystem::remove(temporary, error);
         return {};
     }
+    const std::filesystem::path file = m_folder / (stamp + (IsWhole(temporary) ? kExtension : kDamagedExtension));
     std::filesystem::rename(temporary, file, error);
     if (error) {
         std::filesystem::remove(temporary, error);
@@ -122,13 +141,23 @@ std::filesystem::path CJournalBackups::Copy()
     return file;
 }
 
+bool CJournalBackups::IsDamaged(const std::filesystem::path& copy)
+{
+    return IsCopyName(copy.filename().string(), kDamagedExtension);
+}
+
 std::vector<std::filesystem::path> CJournalBackups::List() const
+{
+    return Copies(kExtension);
+}
+
+std::vector<std::filesystem::path> CJournalBackups::Copies(const char* extension) const
 {
     std::vector<std::filesystem::path> backups;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(m_folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        if (entry->is_regular_file(error) && IsBackupName(entry->path().filename().string()))
+        if (entry->is_regular_file(error) && IsCopyName(entry->path().filename().string(), extension))
             backups.push_back(entry->path());
     }
     std::sort(backups.begin(), backups.end());
@@ -137,10 +166,13 @@ std::vector<std::filesystem::path> CJournalBackups::List() const
 
 void CJournalBackups::RemoveOldest()
 {
-    const auto backups = List();
-    std::error_code error;
-    for (std::size_t i = 0; i + m_keep < backups.size(); ++i)
-        std::filesystem::remove(backups[i], error);
+    // Damaged copies count apart, so starts on a damaged journal never push out the good backups.
+    for (const char* extension : { kExtension, kDamagedExtension }) {
+        const auto copies = Copies(extension);
+        std::error_code error;
+        for (std::size_t i = 0; i + m_keep < copies.size(); ++i)
+            std::filesystem::remove(copies[i], error);
+    }
 }
 
 CJournalBackups::RestoreResult CJournalBackups::Restore(const std::filesystem::path& backup)

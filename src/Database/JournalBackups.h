@@ -15,9 +15,11 @@ public:
     CJournalBackups(std::filesystem::path journal, std::filesystem::path folder, std::size_t keep);
 
     // Copies the journal into a new backup and removes the oldest beyond the number kept; the new
-    // file, or an empty path when the copy failed.
+    // file, or an empty path when the copy failed. A copy that fails SQLite's quick check is kept
+    // as a damaged copy (IsDamaged), apart from the backups.
     std::filesystem::path BackUp();
-    // The backups, oldest first; other files in the folder are not counted.
+    static bool IsDamaged(const std::filesystem::path& copy);
+    // The good backups, oldest first; damaged copies and other files in the folder are not counted.
     std::vector<std::filesystem::path> List() const;
     // Backs the current journal up, then copies the backup over it in place, so open connections
     // see the restored journal at their next statement. A file that is not a journal is refused
@@ -27,6 +29,7 @@ public:
 
 private:
     std::filesystem::path Copy();
+    std::vector<std::filesystem::path> Copies(const char* extension) const;
     void RemoveOldest();
 
     std::filesystem::path m_journal;

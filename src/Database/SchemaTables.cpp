@@ -12,6 +12,8 @@
 #include "TypeHousingsTable.h"
 #include "UserFieldsTable.h"
 
+#include <algorithm>
+
 std::vector<std::unique_ptr<CTable>> CreateSchemaTables()
 {
     std::vector<std::unique_ptr<CTable>> tables;
@@ -27,4 +29,19 @@ std::vector<std::unique_ptr<CTable>> CreateSchemaTables()
     tables.push_back(std::make_unique<CTypeHousingsTable>());
     tables.push_back(std::make_unique<CTypeFrameTable>());
     return tables;
+}
+
+std::vector<std::u16string> MissingSchemaTables(IDatabase* database)
+{
+    RowList rows;
+    database->ExecRequest(rows, u"SELECT name FROM sqlite_master WHERE type='table';");
+    std::vector<std::u16string> missing;
+    if (rows.empty())
+        return missing;
+    for (const auto& table : CreateSchemaTables()) {
+        const std::u16string name = table->GetName();
+        if (std::none_of(rows.begin(), rows.end(), [&](const RowData& row) { return row.front().second == name; }))
+            missing.push_back(name);
+    }
+    return missing;
 }

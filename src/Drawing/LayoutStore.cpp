@@ -4,11 +4,19 @@
 
 #include <tinyxml2.h>
 
+#include <algorithm>
+
 namespace {
 constexpr char kLayoutFile[] = "table.xml";
 constexpr char kRootName[] = "table";
 constexpr char kHeader[] = "header";
 constexpr char kCellRow[] = "cell_row";
+
+// A size read from the file, within its bounds; a size of 0 or less stays "none".
+int Bounded(int size, int largest)
+{
+    return size <= 0 ? 0 : std::clamp(size, kSmallestLayoutSize, largest);
+}
 
 std::unique_ptr<LayoutStore>& Shared()
 {
@@ -40,10 +48,11 @@ void LayoutStore::Load()
     const tinyxml2::XMLElement* root = m_document->RootElement();
     for (const tinyxml2::XMLElement* row = root->FirstChildElement(kCellRow); row;
          row = row->NextSiblingElement(kCellRow))
-        m_rowHeights[row->IntAttribute("type")][row->IntAttribute("id")] = row->IntAttribute("size");
+        m_rowHeights[row->IntAttribute("type")][row->IntAttribute("id")]
+            = Bounded(row->IntAttribute("size"), kLargestRowHeight);
     for (const tinyxml2::XMLElement* header = root->FirstChildElement(kHeader); header;
          header = header->NextSiblingElement(kHeader))
-        m_columnWidths[header->IntAttribute("id")] = header->IntAttribute("size");
+        m_columnWidths[header->IntAttribute("id")] = Bounded(header->IntAttribute("size"), kLargestColumnWidth);
 }
 
 bool LayoutStore::Save()

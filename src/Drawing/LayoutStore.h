@@ -9,6 +9,12 @@ namespace tinyxml2 {
 class XMLDocument;
 }
 
+// The bounds of a stored size: a grid stays usable with any file. A row or column is dragged no
+// smaller than the least; a stored size of 0 or less means none.
+inline constexpr int kSmallestLayoutSize = 3;
+inline constexpr int kLargestRowHeight = 1000;
+inline constexpr int kLargestColumnWidth = 4000;
+
 // The column widths and row heights the user dragged in the grids, kept in an XML file between
 // runs. Row heights are keyed by (view type, row id), widths by column id; 0 means "none stored".
 class LayoutStore
@@ -19,7 +25,8 @@ public:
     LayoutStore(const LayoutStore&) = delete;
     LayoutStore& operator=(const LayoutStore&) = delete;
 
-    // Reads the file; a missing or unreadable one is replaced at once by an empty "table" document.
+    // Reads the file, sizes brought within their bounds; a missing or unreadable one is replaced at
+    // once by an empty "table" document.
     void Load();
     // Rewrites the file under the root it was read with: widths by column id, then heights by
     // type and row id. The file is replaced only once the new one is complete on disk.

@@ -3,6 +3,7 @@
 #include "DirectoryListing.h"
 #include "ProfileFile.h"
 #include "Registry.h"
+#include "StringIds.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -92,6 +93,44 @@ std::u16string CLanguageManager::ReadValue(std::u16string_view section, std::u16
     if (value.empty() && chosen != m_defaultLanguage)
         value = ReadProfileString(section, key, u"", bufferSize, LanguageFile(m_defaultLanguage));
     return value;
+}
+
+std::u16string ComponentName(std::int32_t nameId)
+{
+    std::u16string name = GetLanguageManager()->GetString(nameId);
+    if (!name.empty())
+        return name;
+    switch (nameId) {
+    case StringId::JournalName: return u"Пасечный журнал";
+    case StringId::MainSettingsTitle: return u"Настройки программы";
+    case StringId::SettingsName: return u"Настройки";
+    default: return IntToText(nameId);
+    }
+}
+
+std::vector<std::u16string> UnreadableLanguageFiles()
+{
+    const ILanguageManager* manager = GetLanguageManager();
+    std::vector<std::u16string> files;
+    for (const std::u16string& language : { manager->GetDefaultLanguage(), manager->GetCurrentLanguage() }) {
+        const std::u16string file = LanguageFile(language);
+        // Every language file has the main window's caption.
+        const bool readable = !ReadProfileString(StringsSection, StringKey(StringId::MainWindowCaption), u"",
+            StringBufferSize, file).empty();
+        if (!readable && std::find(files.begin(), files.end(), file) == files.end())
+            files.push_back(file);
+    }
+    return files;
+}
+
+std::u16string UnreadableLanguageFilesText(const std::vector<std::u16string>& files)
+{
+    std::u16string list;
+    for (const std::u16string& file : files)
+        list += u"\n" + file;
+    return u"Файлы языка отсутствуют, пусты или повреждены, поэтому часть надписей не видна:" + list
+        + u"\n\nThe language files are missing, empty or damaged, so some texts are not shown:" + list
+        + u"\n\nЖурнал открывается как обычно. / The journal opens as usual.";
 }
 
 ILanguageManager* GetLanguageManager()

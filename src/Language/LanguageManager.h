@@ -33,3 +33,15 @@ private:
 ILanguageManager* GetLanguageManager();
 // Deletes the language manager; called once at exit.
 void DeleteLanguageManager();
+
+// A component's name, by which the windows find it, or its launcher button's caption: its text, or
+// a built-in one when the language files give none, so that no two components share a name and
+// the launcher's buttons say what they open.
+std::u16string ComponentName(std::int32_t nameId);
+
+// The files of the default and the current language that give no main window caption: missing,
+// empty or damaged.
+std::vector<std::u16string> UnreadableLanguageFiles();
+// The message naming them, in both languages the program comes with, since it cannot come from
+// those files.
+std::u16string UnreadableLanguageFilesText(const std::vector<std::u16string>& files);

@@ -349,6 +349,14 @@ inline constexpr std::int32_t ChartNoColonyRecords = 9567;
 inline constexpr std::int32_t ChartNoSiteRecords = 9568;
 inline constexpr std::int32_t ChartNoRecords = 9569;
 
+// What a start finds wrong with the journal, its folder and its tables.
+inline constexpr std::int32_t JournalDamagedFound = 9630;
+inline constexpr std::int32_t JournalDamagedRestoreQuestion = 9631;
+inline constexpr std::int32_t JournalDamagedNoGoodBackup = 9632;
+inline constexpr std::int32_t JournalHeldForReading = 9633;
+inline constexpr std::int32_t WorkFolderReadOnly = 9634;
+inline constexpr std::int32_t JournalTablesMissing = 9635;
+
 }
 
 // Sizes of the numbered lists above, their "none" entry included.
@@ -443,5 +451,7 @@ inline constexpr std::array AllStringIds = {
     StringId::SizeKilobytes, StringId::SizeMegabytes, StringId::ChartsTab, StringId::ChartColonyTitle,
     StringId::ChartSiteTitle, StringId::ChartAllSitesTitle, StringId::ChartHoneyTaken, StringId::ChartLatestStrength,
     StringId::ChartSeasonLabel, StringId::ChartNoColonyRecords, StringId::ChartNoSiteRecords,
-    StringId::ChartNoRecords,
+    StringId::ChartNoRecords, StringId::JournalDamagedFound, StringId::JournalDamagedRestoreQuestion,
+    StringId::JournalDamagedNoGoodBackup, StringId::JournalHeldForReading, StringId::WorkFolderReadOnly,
+    StringId::JournalTablesMissing,
 };

@@ -46,8 +46,10 @@ CInstanceLock::CInstanceLock(const std::u16string& directory)
     const std::filesystem::path folder = std::filesystem::weakly_canonical(ToPath(directory), error);
     m_channelName = ChannelName(folder);
     const int fd = ::open((folder / kLockFile).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
+    if (fd < 0) {
+        m_couldNotBeMade = true;
         return;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return;

@@ -19,6 +19,9 @@ public:
     CInstanceLock& operator=(const CInstanceLock&) = delete;
 
     bool IsHeld() const { return m_fd >= 0; }
+    // Without the lock because its file could not be made (a read-only folder, say), so no other
+    // start can be holding it.
+    bool CouldNotBeMade() const { return m_couldNotBeMade; }
     // While held: the action runs from the message loop whenever a second start asks for it.
     void OnShowRequest(std::function<void()> action);
     // Without the lock: asks the holder to show itself; true when the request reached the holder.
@@ -26,6 +29,7 @@ public:
 
 private:
     int m_fd = -1;
+    bool m_couldNotBeMade = false;
     std::string m_channelName;
     std::unique_ptr<InstanceChannel> m_channel;
 };

@@ -85,8 +85,9 @@ int AfxWinMain()
     if (!app)
         return -1;
     EnsureToolkit();
+    // A start that InitInstance refused ran no session: scripts and desktops must see it failed.
     if (!app->InitInstance())
-        return 0;
+        return 1;
     return app->Run();
 }
 

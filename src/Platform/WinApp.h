@@ -29,7 +29,7 @@ CWinApp* AfxGetThread();
 // Creates the toolkit's application object if it does not exist yet (tests call it too).
 void EnsureToolkit();
 
-// The framework's main routine: InitInstance, then the message loop.
+// The framework's main routine: InitInstance, then the message loop; 1 when InitInstance refused.
 int AfxWinMain();
 
 void PostQuitMessage(int exitCode);

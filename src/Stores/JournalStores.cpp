@@ -24,6 +24,8 @@ CJournalBackups::RestoreResult RestoreJournal(CJournalBackups& backups, const st
     const auto result = backups.Restore(backup);
     if (result != CJournalBackups::RestoreResult::Restored)
         return result;
+    // The restored journal passed its check when it was backed up.
+    GetDatabaseManager()->HoldForReading(false);
     LoadJournalStores(CDatabaseLease().get());
     for (const std::int32_t event :
         { EventPointsChanged, EventFamiliesChanged, EventQueenBeesChanged, EventInspectsChanged, EventHousingsChanged })

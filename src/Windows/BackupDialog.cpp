@@ -44,19 +44,6 @@ constexpr int kCaptionHeight = 9;
 constexpr COLORREF kSelectedRow = RGB(221, 165, 54);
 constexpr COLORREF kStripedRow = RGB(248, 244, 234);
 
-// "Journal-YYYYMMDD-HHMMSS-mmm.db" as "dd.mm.yyyy hh:mm:ss".
-std::u16string TakenAt(const std::filesystem::path& file)
-{
-    const std::u16string name = FromPath(file.stem());
-    const std::size_t stamp = name.find(u'-');
-    if (stamp == std::u16string::npos || name.size() < stamp + 16)
-        return name;
-    const std::u16string_view s = std::u16string_view(name).substr(stamp + 1);
-    return std::u16string(s.substr(6, 2)) + u'.' + std::u16string(s.substr(4, 2)) + u'.' + std::u16string(s.substr(0, 4))
-        + u' ' + std::u16string(s.substr(9, 2)) + u':' + std::u16string(s.substr(11, 2)) + u':'
-        + std::u16string(s.substr(13, 2));
-}
-
 std::u16string SizeText(std::uintmax_t bytes)
 {
     char buffer[32];
@@ -141,7 +128,7 @@ void CBackupDialog::Fill(const std::filesystem::path& selected)
     for (auto file = files.rbegin(); file != files.rend(); ++file) {
         std::error_code error;
         const std::uintmax_t size = std::filesystem::file_size(*file, error);
-        m_entries.push_back({ *file, TakenAt(*file), error ? std::u16string() : SizeText(size), CountJournal(*file) });
+        m_entries.push_back({ *file, BackupTakenAt(*file), error ? std::u16string() : SizeText(size), CountJournal(*file) });
         List()->AddString(m_entries.back().taken);
     }
     int index = 0;
@@ -182,8 +169,11 @@ BOOL CBackupDialog::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CBackupDialog::BackUpNow()
 {
-    if (JournalBackups().BackUp().empty())
+    const std::filesystem::path made = JournalBackups().BackUp();
+    if (made.empty())
         Tell(Text(StringId::BackupFailed), MB_ICONERROR);
+    else if (CJournalBackups::IsDamaged(made))
+        Tell(Text(StringId::JournalDamagedFound), MB_ICONERROR);
     Fill({});
 }
 

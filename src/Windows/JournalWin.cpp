@@ -91,7 +91,7 @@ BOOL CJournalWin::OnCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     case CJournalToolbar::IdSettings:
         if (IVisualComponent* settings =
-                GetVisualManager()->FindComponent(GetLanguageManager()->GetString(StringId::MainSettingsTitle)))
+                GetVisualManager()->FindComponent(ComponentName(StringId::MainSettingsTitle)))
             settings->Show();
         return TRUE;
     default:

@@ -3,6 +3,7 @@
 #include "JournalBackups.h"
 
 #include <cstddef>
+#include <string>
 
 // The name of the number of backups kept on the main settings page, and its default.
 inline constexpr char16_t kBackupsKeptName[] = u"edit_backups";
@@ -15,3 +16,6 @@ std::size_t KeptBackupCount();
 
 // The journal's backups, in the "backups" folder beside it.
 CJournalBackups JournalBackups();
+
+// When a backup was taken, from its name, as "dd.mm.yyyy hh:mm:ss".
+std::u16string BackupTakenAt(const std::filesystem::path& file);

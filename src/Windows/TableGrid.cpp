@@ -1,12 +1,13 @@
 #include "TableGrid.h"
 
+#include "LayoutStore.h"
+
 #include <algorithm>
 #include <climits>
 
 namespace {
 constexpr int kColumnCursor = 118;
 constexpr int kRowCursor = 111;
-constexpr int kSmallestSize = 3;
 constexpr int kLineStep = 20;
 constexpr int kWheelStep = 3 * kLineStep;
 
@@ -115,10 +116,10 @@ void CTableGrid::Drag(CPoint point)
 {
     const CPoint local = point - m_area.TopLeft();
     if (m_draggedColumn) {
-        m_draggedColumn->width = std::max(kSmallestSize, local.x - m_draggedColumn->x);
+        m_draggedColumn->width = std::max(kSmallestLayoutSize, local.x - m_draggedColumn->x);
         m_drawer.LayoutHeaders();
     } else if (TableRow* row = m_drawer.ResizedRow()) {
-        m_drawer.SetRowHeight(row, std::max(kSmallestSize, local.y - row->y));
+        m_drawer.SetRowHeight(row, std::max(kSmallestLayoutSize, local.y - row->y));
     }
     Refresh();
 }

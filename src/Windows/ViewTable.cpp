@@ -165,7 +165,7 @@ BOOL CViewTable::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CViewTable::PostAction(int action, int id)
 {
-    IVisualComponent* journal = GetVisualManager()->FindComponent(Text(StringId::JournalName));
+    IVisualComponent* journal = GetVisualManager()->FindComponent(ComponentName(StringId::JournalName));
     if (IWnd* window = journal ? journal->GetWindow() : nullptr)
         window->PostMsg(JournalActionMessage, static_cast<WPARAM>(action), static_cast<LPARAM>(id));
 }

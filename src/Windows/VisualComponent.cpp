@@ -20,7 +20,7 @@ IWnd* CVisualComponent::GetButton()
 {
     if (!m_button) {
         m_button = std::make_unique<CPictureButton>(
-            m_look.bitmap, GetLanguageManager()->GetString(m_look.captionId), m_look.layout);
+            m_look.bitmap, ComponentName(m_look.captionId), m_look.layout);
     }
     if (!m_button->CWnd::IsCreated()) {
         if (auto* main = dynamic_cast<CWnd*>(GetVisualManager()->GetMainWindow()); main && main->IsCreated()) {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -25,12 +27,19 @@ std::string ReadFile(const char* path)
     return text.str();
 }
 
+// A working directory with the language files, so that the start shows no box of its own.
+void CopyLanguages()
+{
+    std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang");
+}
+
 const char16_t kQuestion[] = u"Unhanded Exception. Do you want to go on work?";
 }
 
 TEST(CrashGuardTest, FaultInTheMessageLoopWritesTheDumpAndOkGoesOn)
 {
     TempWorkDir dir;
+    CopyLanguages();
     MessageBoxResponder boxes;
     boxes.Answer(IDOK);
     bool loopRanAgain = false;
@@ -64,6 +73,7 @@ TEST(CrashGuardTest, FaultInTheMessageLoopWritesTheDumpAndOkGoesOn)
 TEST(CrashGuardTest, CancelEndsTheProgram)
 {
     TempWorkDir dir;
+    CopyLanguages();
     MessageBoxResponder boxes;
     boxes.Answer(IDCANCEL);
     UiTest::RunFromLoop([] { Fault(); });

@@ -1,3 +1,4 @@
+#include "DamagedPages.h"
 #include "JournalBackups.h"
 #include "TableFixture.h"
 #include "Text.h"
@@ -132,4 +133,28 @@ TEST_F(JournalBackupsTest, AFileThatIsNotAJournalIsRefusedAndTheJournalIsUnchang
         EXPECT_EQ(backups.Restore(dir.Path() / file), CJournalBackups::RestoreResult::NotAJournal) << file;
     EXPECT_EQ(PointCount(), u"2");
     EXPECT_TRUE(backups.List().empty());
+}
+
+TEST_F(JournalBackupsTest, CopiesOfADamagedJournalNeverPushOutTheGoodBackups)
+{
+    CJournalBackups three(dir.Path() / "Journal.db", dir.Path() / "backups", 3);
+    for (int i = 0; i < 400; ++i)
+        Exec(u"INSERT INTO points(name) VALUES('" + std::u16string(300, u'a') + u"');");
+    std::vector<std::filesystem::path> good;
+    for (int i = 0; i < 3; ++i)
+        good.push_back(three.BackUp());
+    OverwritePages(dir.Path() / "Journal.db", 4, 3);
+
+    std::vector<std::filesystem::path> damaged;
+    for (int i = 0; i < 10; ++i) {
+        damaged.push_back(three.BackUp());
+        ASSERT_TRUE(CJournalBackups::IsDamaged(damaged.back())) << damaged.back();
+    }
+
+    EXPECT_EQ(three.List(), good);
+    for (const auto& copy : good)
+        EXPECT_EQ(QueryFile(copy, "PRAGMA quick_check;"), "ok") << copy;
+    // The damaged copies are bounded by the same number, the newest kept.
+    for (std::size_t i = 0; i < damaged.size(); ++i)
+        EXPECT_EQ(std::filesystem::exists(damaged[i]), i + 3 >= damaged.size()) << damaged[i];
 }

@@ -112,3 +112,23 @@ TEST(LayoutStore, SizesFromALenientlyReadDamagedFileSurviveTheNextStart)
     EXPECT_EQ(ReadFile("table.xml"),
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<grid>\n    <cell_row id=\"3\" type=\"2\" size=\"55\"/>\n</grid>\n");
 }
+
+TEST(LayoutStore, SizesOutsideTheirBoundsAreBroughtWithinThem)
+{
+    TempWorkDir dir;
+    WriteFile("table.xml",
+        "<table><header id=\"256\" size=\"2147483647\"/><header id=\"257\" size=\"-2147483648\"/>"
+        "<header id=\"258\" size=\"1\"/><header id=\"259\" size=\"120\"/>"
+        "<cell_row id=\"1\" type=\"1\" size=\"2147483647\"/><cell_row id=\"2\" type=\"1\" size=\"-2147483648\"/>"
+        "<cell_row id=\"3\" type=\"1\" size=\"2\"/><cell_row id=\"4\" type=\"1\" size=\"60\"/></table>");
+    LayoutStore store("table.xml");
+    store.Load();
+    EXPECT_EQ(store.GetColumnWidth(256), kLargestColumnWidth);
+    EXPECT_EQ(store.GetColumnWidth(257), 0);
+    EXPECT_EQ(store.GetColumnWidth(258), kSmallestLayoutSize);
+    EXPECT_EQ(store.GetColumnWidth(259), 120);
+    EXPECT_EQ(store.GetRowHeight(1, 1), kLargestRowHeight);
+    EXPECT_EQ(store.GetRowHeight(2, 1), 0);
+    EXPECT_EQ(store.GetRowHeight(3, 1), kSmallestLayoutSize);
+    EXPECT_EQ(store.GetRowHeight(4, 1), 60);
+}
