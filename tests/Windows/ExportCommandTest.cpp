@@ -138,15 +138,16 @@ TEST_F(ExportCommandTest, RecordsGoWithIsoDatesAndTheHiveLinesOfTheSelectedRecor
     std::time_t now = std::time(nullptr);
     std::tm today {};
     localtime_r(&now, &today);
-    today.tm_hour = 12;
-    today.tm_min = today.tm_sec = 0;
-    const std::int64_t noon = std::mktime(&today);
+    // The first second of today: the records page's range ends now, so a later hour of today is not shown yet.
+    today.tm_hour = today.tm_min = today.tm_sec = 0;
+    today.tm_isdst = -1;
+    const std::int64_t morning = std::mktime(&today);
     CJournalCache::HiveRow hive;
     hive.name_housing = u"Top, left";
     hive.brood = 3;
     InspectData inspect;
     inspect.record.id_family = family;
-    inspect.record.date = noon;
+    inspect.record.date = morning;
     inspect.record.hives = { hive };
     ASSERT_TRUE(journal->AddInspect(inspect));
 
