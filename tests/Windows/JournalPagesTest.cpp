@@ -41,7 +41,7 @@ protected:
 };
 }
 
-TEST_F(JournalPagesTest, TreeAndButtonsLeadThroughTheListPagesAndTheForms)
+TEST_P(JournalPagesTest, TreeAndButtonsLeadThroughTheListPagesAndTheForms)
 {
     EXPECT_NE(Shown<CViewPoints>(), nullptr);
     EXPECT_EQ(State().page, PageSites);
@@ -64,7 +64,7 @@ TEST_F(JournalPagesTest, TreeAndButtonsLeadThroughTheListPagesAndTheForms)
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families"), 4);
 }
 
-TEST_F(JournalPagesTest, QueensTabShowsTheQueenPagesAndTheTreeMenuAddsAQueen)
+TEST_P(JournalPagesTest, QueensTabShowsTheQueenPagesAndTheTreeMenuAddsAQueen)
 {
     ClickTab(1);
     EXPECT_NE(Shown<CQBeePointView>(), nullptr);
@@ -77,7 +77,7 @@ TEST_F(JournalPagesTest, QueensTabShowsTheQueenPagesAndTheTreeMenuAddsAQueen)
     EXPECT_EQ(State().recordId, 5);
 }
 
-TEST_F(JournalPagesTest, ToolbarOpensTheHiveAndTheQueenManagers)
+TEST_P(JournalPagesTest, ToolbarOpensTheHiveAndTheQueenManagers)
 {
     DialogResponder dialogs;
     std::vector<bool> opened;
@@ -87,3 +87,5 @@ TEST_F(JournalPagesTest, ToolbarOpensTheHiveAndTheQueenManagers)
     ClickToolbarButton(CJournalToolbar::IdQueenManager);
     EXPECT_EQ(opened, (std::vector<bool> { true, true }));
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, JournalPagesTest, ShippedLanguages(), LanguageName);
