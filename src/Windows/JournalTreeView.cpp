@@ -5,6 +5,7 @@
 #include "JournalPrint.h"
 #include "JournalToolbar.h"
 #include "QueenBeeCache.h"
+#include "Text.h"
 
 namespace {
 constexpr DWORD kTreeStyle =
@@ -139,7 +140,7 @@ void CJournalTreeView::OnNewName(const NMTVDISPINFO& info)
     if (!info.item.pszText)
         return;
     const std::u16string name = info.item.pszText;
-    if (name.empty() || name == m_tree.GetItemText(info.item.hItem))
+    if (IsBlank(name) || name == m_tree.GetItemText(info.item.hItem))
         return;
     const CNavigationWin::Node node = m_tree.NodeOf(info.item.hItem);
     m_tree.SetItemText(info.item.hItem, name);

@@ -1,7 +1,10 @@
+#include "AddChangeFamilyView.h"
 #include "AddChangeInspectView.h"
+#include "AddChangePointView.h"
 #include "AddChangeQueenBeeView.h"
 #include "FormFixture.h"
 #include "HousingCache.h"
+#include "PointFamilyCache.h"
 #include "StringIds.h"
 
 namespace {
@@ -56,6 +59,33 @@ TEST_P(FormRefusalsTest, QueenFormOfAColonyDeletedMeanwhileStoresNothingAndSaysS
     PressButton(page, IdSaveButton);
     ExpectRefusedOnce(page, StringId::OwnerColonyGone);
     EXPECT_TRUE(Rows(u"SELECT * FROM queen_bee").empty());
+}
+
+TEST_P(FormRefusalsTest, SiteAndColonyFormsRefuseABlankNameAsTheTreeDoes)
+{
+    CAddPointView site(&state, journal);
+    Open(site, 0);
+    PressButton(site, IdSaveButton);
+    Type(site, 2, u"   ");
+    PressButton(site, IdSaveButton);
+    ASSERT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(boxes.Calls()[1].text, Text(StringId::NameRequired));
+    EXPECT_TRUE(Rows(u"SELECT * FROM points").empty());
+    EXPECT_TRUE(host.actions.empty());
+    Type(site, 2, u"Meadow");
+    PressButton(site, IdSaveButton);
+    EXPECT_EQ(Rows(u"SELECT name FROM points").at(0).at(0).second, u"   Meadow");
+    site.Destroy();
+
+    const std::int32_t idPoint = GetPointFamilyCache()->Points().begin()->first;
+    CAddFamilyView colony(&state, journal);
+    Open(colony, idPoint);
+    Type(colony, 2, u"\u00A0 ");
+    PressButton(colony, IdSaveButton);
+    ASSERT_EQ(boxes.Calls().size(), 3u);
+    EXPECT_EQ(boxes.Calls()[2].text, Text(StringId::NameRequired));
+    EXPECT_TRUE(Rows(u"SELECT * FROM families").empty());
+    EXPECT_TRUE(colony.CWnd::IsCreated());
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, FormRefusalsTest, ShippedLanguages(), LanguageName);

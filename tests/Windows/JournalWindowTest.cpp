@@ -286,6 +286,13 @@ TEST_P(JournalWindowTest, EmptyOrUnchangedNamesAreRefused)
     UiTest::KeyPress(nullptr, VK_RETURN);
     UiTest::ProcessEvents();
 
+    // Spaces alone are no name either.
+    Tree()->EditLabel(Item(u"South"));
+    UiTest::ProcessEvents();
+    UiTest::TypeText(nullptr, u"   ");
+    UiTest::KeyPress(nullptr, VK_RETURN);
+    UiTest::ProcessEvents();
+
     Tree()->EditLabel(Item(u"South"));
     UiTest::ProcessEvents();
     UiTest::TypeText(nullptr, u"Ridge");
