@@ -249,6 +249,8 @@ TEST_P(JournalPrintTest, QueenCardsOfAColonyPrintUnderTheirTitleAndTheScreenKeep
     EXPECT_TRUE(Contains(texts[0], u"Hilda"));
     EXPECT_TRUE(Contains(texts[0], Text(StringId::QueenBirthDateLabel) + u" - " + FormatDateText(std::time(nullptr))));
     EXPECT_FALSE(Contains(texts[0], u"Greta"));
+    // The screen's buttons stay off the paper.
+    EXPECT_FALSE(Contains(texts[0], Text(StringId::QueenCardButton)));
     EXPECT_EQ(page->Drawer().CardWidth(0), width);
 
     // With Freya's card selected her family tree follows on a sheet of its own.
