@@ -27,6 +27,11 @@ std::u16string CComponent::GetName()
     return ComponentName(m_nameId);
 }
 
+std::int32_t CComponent::GetNameId()
+{
+    return m_nameId;
+}
+
 std::vector<ISetting*> CComponent::GetSettings()
 {
     return m_settings;

@@ -17,6 +17,7 @@ public:
 
     void Release() override;
     std::u16string GetName() override;
+    std::int32_t GetNameId() override;
     std::vector<ISetting*> GetSettings() override;
     IVisualComponent* GetVisualComponent() override;
 

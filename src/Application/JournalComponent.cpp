@@ -16,6 +16,8 @@
 #include "JournalSettings.h"
 #include "JournalStores.h"
 #include "JournalTreeView.h"
+#include "LanguageManager.h"
+#include "MessageBox.h"
 #include "JournalVisualComponent.h"
 #include "LanguageManager.h"
 #include "MessageBox.h"
@@ -65,6 +67,18 @@ bool InTransaction(const char16_t* label, Body body)
     body(database.get());
     database->EndTransaction(label);
     return !database->HasError();
+}
+
+// A form can outlive what it belongs to (deleted from the tree meanwhile): nothing is stored for
+// an owner that is gone, and the beekeeper is told so.
+bool OwnerExists(bool exists, std::int32_t refusal)
+{
+    if (!exists) {
+        ILanguageManager* language = GetLanguageManager();
+        MessageBoxW(nullptr, language->GetString(refusal), language->GetString(StringId::MainWindowCaption),
+            MB_OK | MB_ICONWARNING);
+    }
+    return exists;
 }
 
 template <class Body>
@@ -205,6 +219,8 @@ bool CJournalComponent::ChangePoint(PointData& point)
 {
     if (point.id_point == kNoRow)
         return false;
+    if (!OwnerExists(GetPointFamilyCache()->FindPoint(point.id_point), StringId::OwnerSiteGone))
+        return false;
     CChangePointOperation operation;
     operation.record.id_point = point.id_point;
     operation.record.name = point.name;
@@ -254,6 +270,8 @@ bool CJournalComponent::DeletePoint(std::int32_t idPoint)
 
 std::int32_t CJournalComponent::AddFamily(FamilyData& family)
 {
+    if (!OwnerExists(GetPointFamilyCache()->FindPoint(family.id_point), StringId::OwnerSiteGone))
+        return 0;
     CAddFamilyOperation operation;
     operation.record.name = family.name;
     operation.record.id_point = family.id_point;
@@ -275,6 +293,8 @@ bool CJournalComponent::UpdateFamily(FamilyData& family)
     if (family.id_family == kNoRow)
         return false;
     const CPointFamilyCache::Family* stored = GetPointFamilyCache()->FindFamily(family.id_family);
+    if (!OwnerExists(stored, StringId::OwnerColonyGone))
+        return false;
     CChangeFamilyOperation operation;
     operation.record.id_family = family.id_family;
     operation.record.name = family.name;
@@ -285,8 +305,7 @@ bool CJournalComponent::UpdateFamily(FamilyData& family)
         return false;
     family.id_record = operation.record.id_record;
     // The database keeps the colony at its site; so does the store.
-    if (stored)
-        family.id_point = stored->id_point;
+    family.id_point = stored->id_point;
     GetPointFamilyCache()->SetFamily(
         family.id_family, { family.name, family.note, family.id_point, family.type, family.id_record });
     Fire({ EventFamiliesChanged });
@@ -462,6 +481,8 @@ bool CJournalComponent::DeleteFrameType(std::int32_t idType)
 
 std::int32_t CJournalComponent::AddInspect(InspectData& inspect)
 {
+    if (!OwnerExists(GetPointFamilyCache()->FindFamily(inspect.record.id_family), StringId::OwnerColonyGone))
+        return 0;
     CAddInspectOperation operation;
     operation.record.id_family = inspect.record.id_family;
     CopyInspect(operation, inspect);
@@ -477,6 +498,8 @@ std::int32_t CJournalComponent::AddInspect(InspectData& inspect)
 bool CJournalComponent::UpdateInspect(InspectData& inspect)
 {
     if (inspect.id_journal == kNoRow)
+        return false;
+    if (!OwnerExists(GetJournalCache()->FindRecord(inspect.id_journal), StringId::OwnerRecordGone))
         return false;
     CChangeInspectOperation operation;
     operation.record.id_journal = inspect.id_journal;

@@ -169,7 +169,7 @@ bool CInfoDrawer::OnMouse(UINT message, int x, int y)
     return false;
 }
 
-void CInfoDrawer::PaintCard(CDC* dc, Card& card)
+void CInfoDrawer::PaintCard(CDC* dc, Card& card, bool withButton)
 {
     const int x = card.x;
     const int y = card.y;
@@ -194,7 +194,8 @@ void CInfoDrawer::PaintCard(CDC* dc, Card& card)
         dc->SelectObject(oldFont);
         lineTop += line.height;
     }
-    card.button->Draw(dc);
+    if (withButton)
+        card.button->Draw(dc);
 }
 
 void CInfoDrawer::PaintCards(CDC* dc, int left, int top, int first, int last)
@@ -205,7 +206,8 @@ void CInfoDrawer::PaintCards(CDC* dc, int left, int top, int first, int last)
         card.y = top;
         card.button->SetPosition(card.x + card.width - kButtonWidth, top);
         top += card.height;
-        PaintCard(dc, card);
+        // Paper has nothing to press.
+        PaintCard(dc, card, false);
     }
 }
 
@@ -223,7 +225,7 @@ void CInfoDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
         card->y = y;
         card->button->SetPosition(card->x + card->width - kButtonWidth, y);
         y += card->height;
-        PaintCard(&memory, *card);
+        PaintCard(&memory, *card, true);
     }
     dc->BitBlt(left, top, right - left, bottom - top, &memory, 0, 0, SRCCOPY);
     memory.SelectObject(oldBitmap);

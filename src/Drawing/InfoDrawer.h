@@ -32,7 +32,7 @@ public:
     bool IsKind(int kind) const override { return kind == 2; }
     void Draw(CDC* dc, int left, int top, int right, int bottom) override;
     // Paints the cards [first, last) one under the other from (left, top), straight into the
-    // context, as a printer needs; the next Draw places them back.
+    // context and without their buttons, as a printer needs; the next Draw places them back.
     void PaintCards(CDC* dc, int left, int top, int first, int last);
 
     int AddCard(std::intptr_t data);
@@ -58,7 +58,7 @@ public:
 private:
     struct Card;
     Card* CardAt(int x, int y) const;
-    void PaintCard(CDC* dc, Card& card);
+    void PaintCard(CDC* dc, Card& card, bool withButton);
 
     int m_topOffset = 0;
     int m_left = 0;

@@ -1,5 +1,8 @@
 #include "NumberEditDraw.h"
 
+#include "LanguageManager.h"
+#include "MessageBox.h"
+#include "StringIds.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -23,14 +26,26 @@ void CNumberEditDraw::InsertChar(char16_t ch)
     if (Text() == u"0")
         ResetText(u"");
     const std::u16string candidate = WithSelectionReplacedBy(ch);
-    if (candidate.size() > kMaxDigits)
+    if (candidate.size() > kMaxDigits) {
+        TellTooLong();
         return;
+    }
     if (ch == u'0' && !Text().empty() && (SelectionStart() == 0 || SelectionEnd() == 0))
         return;
     // The selection goes as part of this edit: deleted on its own, an emptied field would be
     // refilled with a 0 that the typed digit then follows.
     RemoveSelection();
     CEditDraw::InsertChar(ch);
+    m_toldTooLong = false;
+}
+
+void CNumberEditDraw::TellTooLong()
+{
+    // A pasted number refuses digit after digit; once is enough.
+    if (m_toldTooLong)
+        return;
+    m_toldTooLong = true;
+    AfxMessageBox(GetLanguageManager()->GetString(StringId::NumberTooLong), MB_OK | MB_ICONWARNING);
 }
 
 bool CNumberEditDraw::KeepsANumber(const std::u16string& remaining)
@@ -47,6 +62,7 @@ void CNumberEditDraw::DeleteChar(int index)
         return;
     std::u16string remaining = Text();
     remaining.erase(static_cast<std::size_t>(index), 1);
+    m_toldTooLong = false;
     if (KeepsANumber(remaining))
         CEditDraw::DeleteChar(index);
 }
@@ -57,6 +73,7 @@ void CNumberEditDraw::DeleteRange(int from, int to)
     const int high = std::min(std::max(from, to), Count());
     std::u16string remaining = Text();
     remaining.erase(static_cast<std::size_t>(low), static_cast<std::size_t>(std::max(high - low, 0)));
+    m_toldTooLong = false;
     if (KeepsANumber(remaining))
         CEditDraw::DeleteRange(from, to);
 }

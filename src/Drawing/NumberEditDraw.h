@@ -2,7 +2,8 @@
 
 #include "EditDraw.h"
 
-// A whole number of at most 9 digits without a leading zero; an emptied field shows 0.
+// A whole number of at most 9 digits without a leading zero; an emptied field shows 0. A digit
+// that would make the number longer is refused, and the beekeeper told so.
 class CNumberEditDraw : public CEditDraw
 {
 public:
@@ -16,4 +17,7 @@ public:
 private:
     // Whether a deletion leaving `remaining` may go ahead; otherwise the field is set to 0.
     bool KeepsANumber(const std::u16string& remaining);
+    void TellTooLong();
+
+    bool m_toldTooLong = false;
 };

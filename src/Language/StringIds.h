@@ -357,6 +357,18 @@ inline constexpr std::int32_t JournalHeldForReading = 9633;
 inline constexpr std::int32_t WorkFolderReadOnly = 9634;
 inline constexpr std::int32_t JournalTablesMissing = 9635;
 
+// Refusals and questions of the forms before a save.
+inline constexpr std::int32_t OwnerSiteGone = 9660;
+inline constexpr std::int32_t OwnerColonyGone = 9661;
+inline constexpr std::int32_t OwnerRecordGone = 9662;
+inline constexpr std::int32_t NameRequired = 9663;
+inline constexpr std::int32_t FutureDateNotice = 9664;
+inline constexpr std::int32_t UnlikelyValuesNotice = 9665;
+inline constexpr std::int32_t AtMostLabel = 9666;
+inline constexpr std::int32_t SaveAnywayQuestion = 9667;
+inline constexpr std::int32_t NumberTooLong = 9668;
+inline constexpr std::int32_t CheckValuesTitle = 9669;
+
 }
 
 // Sizes of the numbered lists above, their "none" entry included.
@@ -453,5 +465,7 @@ inline constexpr std::array AllStringIds = {
     StringId::ChartSeasonLabel, StringId::ChartNoColonyRecords, StringId::ChartNoSiteRecords,
     StringId::ChartNoRecords, StringId::JournalDamagedFound, StringId::JournalDamagedRestoreQuestion,
     StringId::JournalDamagedNoGoodBackup, StringId::JournalHeldForReading, StringId::WorkFolderReadOnly,
-    StringId::JournalTablesMissing,
+    StringId::JournalTablesMissing, StringId::OwnerSiteGone, StringId::OwnerColonyGone, StringId::OwnerRecordGone,
+    StringId::NameRequired, StringId::FutureDateNotice, StringId::UnlikelyValuesNotice, StringId::AtMostLabel,
+    StringId::SaveAnywayQuestion, StringId::NumberTooLong, StringId::CheckValuesTitle,
 };

@@ -1,5 +1,6 @@
 #include "Text.h"
 
+#include <algorithm>
 #include <locale.h>
 #include <stdlib.h>
 
@@ -146,6 +147,12 @@ char16_t FoldCase(char16_t c)
     if (c >= 0x00C0 && c <= 0x00DE && c != 0x00D7)
         return static_cast<char16_t>(c + 32);
     return c;
+}
+
+bool IsBlank(std::u16string_view text)
+{
+    return std::all_of(text.begin(), text.end(),
+        [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\u00A0'; });
 }
 
 bool EqualsNoCase(std::u16string_view a, std::u16string_view b)

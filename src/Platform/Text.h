@@ -24,6 +24,9 @@ std::u16string IntToText(std::int64_t value);
 // Replaces every occurrence of `from` with `to`.
 std::u16string ReplaceAll(std::u16string text, std::u16string_view from, std::u16string_view to);
 
+// True when the text is empty or holds only spaces, tabs, line breaks and no-break spaces.
+bool IsBlank(std::u16string_view text);
+
 // Case-insensitive comparison for ASCII and the Cyrillic and Latin-1 letters the program meets.
 bool EqualsNoCase(std::u16string_view a, std::u16string_view b);
 char16_t FoldCase(char16_t c);

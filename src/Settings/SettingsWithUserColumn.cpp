@@ -30,7 +30,7 @@ std::u16string Text(std::int32_t id)
 // The settings window, which the column dialog sits on; null while it is closed.
 CWnd* SettingsWindow()
 {
-    IVisualComponent* settings = GetVisualManager()->FindComponent(ComponentName(StringId::MainSettingsTitle));
+    IVisualComponent* settings = GetVisualManager()->FindComponent(StringId::MainSettingsTitle);
     return settings ? dynamic_cast<CWnd*>(settings->GetWindow()) : nullptr;
 }
 }

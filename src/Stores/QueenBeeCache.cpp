@@ -4,6 +4,7 @@
 #include "DatabaseManager.h"
 #include "DeleteQBFamilyOperation.h"
 #include "EventManager.h"
+#include "PointFamilyCache.h"
 #include "QueenBeeTable.h"
 #include "Result.h"
 
@@ -97,6 +98,8 @@ std::vector<std::int32_t> CQueenBeeCache::DaughtersOf(std::int32_t idQueenBee) c
 
 std::int32_t CQueenBeeCache::AddQueenBee(const QueenBee& queen)
 {
+    if (queen.id_family != 0 && !GetPointFamilyCache()->FindFamily(queen.id_family))
+        return 0;
     CDatabaseLease database;
     CQueenBeeTable table;
     FillRow(table.record, queen);

@@ -41,7 +41,8 @@ public:
     std::map<std::int32_t, QueenBee> QueensOf(std::int32_t idFamily) const;
     std::vector<std::int32_t> DaughtersOf(std::int32_t idQueenBee) const;
 
-    // Returns the new queen's id, or 0 when the database refused it.
+    // Returns the new queen's id, or 0 when the database refused it or her colony (0: none) is
+    // not in the journal.
     std::int32_t AddQueenBee(const QueenBee& queen);
     // False when the database refused the change; the store is then left as it was.
     bool ChangeQueenBee(const QueenBee& queen);

@@ -56,6 +56,8 @@ std::u16string CAddFamilyView::GetTitle()
 
 bool CAddFamilyView::Save()
 {
+    if (!NameGiven(KeyName))
+        return false;
     FamilyData family = TypedFamily();
     family.id_point = TargetId();
     m_newFamily = Journal().AddFamily(family);
@@ -90,6 +92,8 @@ std::u16string CChangeFamilyView::GetTitle()
 
 bool CChangeFamilyView::Save()
 {
+    if (!NameGiven(KeyName))
+        return false;
     FamilyData family = TypedFamily();
     family.id_family = TargetId();
     return Journal().UpdateFamily(family);

@@ -10,6 +10,7 @@
 #include "SectionItem.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "UnlikelyValues.h"
 #include "ViewSetting.h"
 
 namespace {
@@ -191,7 +192,7 @@ bool CAddInspectView::Save()
 {
     InspectData inspect = TypedInspect();
     inspect.record.id_family = TargetId();
-    return Journal().AddInspect(inspect) != 0;
+    return MaySaveUnlikelyValues(this, inspect) && Journal().AddInspect(inspect) != 0;
 }
 
 void CChangeInspectView::Prepare()
@@ -243,5 +244,5 @@ bool CChangeInspectView::Save()
     InspectData inspect = TypedInspect();
     inspect.id_journal = TargetId();
     inspect.record.id_family = m_idFamily;
-    return Journal().UpdateInspect(inspect);
+    return MaySaveUnlikelyValues(this, inspect) && Journal().UpdateInspect(inspect);
 }

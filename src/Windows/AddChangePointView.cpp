@@ -52,6 +52,8 @@ std::u16string CAddPointView::GetTitle()
 
 bool CAddPointView::Save()
 {
+    if (!NameGiven(KeyName))
+        return false;
     PointData point = TypedPoint();
     return Journal().AddPoint(point) != 0;
 }
@@ -83,6 +85,8 @@ std::u16string CChangePointView::GetTitle()
 
 bool CChangePointView::Save()
 {
+    if (!NameGiven(KeyName))
+        return false;
     PointData point = TypedPoint();
     point.id_point = TargetId();
     return Journal().ChangePoint(point);

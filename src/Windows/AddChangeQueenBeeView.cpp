@@ -1,7 +1,9 @@
 #include "AddChangeQueenBeeView.h"
 
 #include "EditItem.h"
+#include "MessageBox.h"
 #include "ParseDateText.h"
+#include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Text.h"
 
@@ -61,6 +63,11 @@ void CAddQueenBeeView::LoadValues()
 
 bool CAddQueenBeeView::Save()
 {
+    // The colony may have been deleted while the form stayed open.
+    if (!GetPointFamilyCache()->FindFamily(TargetId())) {
+        AfxMessageBox(Text(StringId::OwnerColonyGone), MB_OK | MB_ICONWARNING);
+        return false;
+    }
     CQueenBeeCache::QueenBee queen;
     queen.id_family = TargetId();
     return GetQueenBeeCache()->AddQueenBee(TypedQueen(queen)) != 0;

@@ -11,6 +11,7 @@
 #include "KeyInput.h"
 #include "KeyProcess.h"
 #include "LanguageManager.h"
+#include "MessageBox.h"
 #include "Pen.h"
 #include "Result.h"
 #include "SectionItem.h"
@@ -173,6 +174,14 @@ std::u16string CAddChangeView::Value(int key) const
 {
     const auto found = m_values.find(key);
     return found != m_values.end() ? found->second : std::u16string();
+}
+
+bool CAddChangeView::NameGiven(int key)
+{
+    if (!IsBlank(Value(key)))
+        return true;
+    AfxMessageBox(Text(StringId::NameRequired), MB_OK | MB_ICONWARNING);
+    return false;
 }
 
 void CAddChangeView::EnableSave(bool enable)

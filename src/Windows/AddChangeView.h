@@ -81,6 +81,8 @@ protected:
     void Refresh();
     void EnableSave(bool enable);
     std::u16string Value(int key) const;
+    // False, once the beekeeper was told, when the row of the key holds no name.
+    bool NameGiven(int key);
     static std::u16string Text(std::int32_t id);
     void SetValue(int key, const std::u16string& value) { m_values[key] = value; }
     std::int32_t TargetId() const { return m_targetId; }

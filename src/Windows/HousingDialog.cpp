@@ -19,7 +19,7 @@ std::u16string Text(std::int32_t id)
 
 CWnd* JournalWindow()
 {
-    IVisualComponent* journal = GetVisualManager()->FindComponent(ComponentName(StringId::JournalName));
+    IVisualComponent* journal = GetVisualManager()->FindComponent(StringId::JournalName);
     auto* window = journal ? dynamic_cast<CWnd*>(journal->GetWindow()) : nullptr;
     return window && window->IsCreated() ? window : nullptr;
 }

@@ -5,6 +5,7 @@
 #include "JournalPrint.h"
 #include "JournalToolbar.h"
 #include "QueenBeeCache.h"
+#include "Text.h"
 
 namespace {
 constexpr DWORD kTreeStyle =
@@ -65,8 +66,7 @@ LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             CExportCommand(Parent(), m_page, m_state.page).Run();
         return 0;
     case JournalActionMessage:
-        OnAction(static_cast<int>(wParam), static_cast<std::int32_t>(lParam));
-        return 0;
+        return OnAction(static_cast<int>(wParam), static_cast<std::int32_t>(lParam)) ? 1 : 0;
     default:
         return CJournalView::OnMessage(message, wParam, lParam);
     }
@@ -110,27 +110,29 @@ void CJournalTreeView::ShowChartsTab()
     OnSelectionChanged();
 }
 
-void CJournalTreeView::OnAction(int action, std::int32_t id)
+bool CJournalTreeView::OnAction(int action, std::int32_t id)
 {
     switch (action) {
     case ActionDeleteSite:
-        m_journal.DeletePoint(id);
-        return;
-    case ActionDeleteColony:
-        m_journal.DeleteFamily(id);
-        return;
+    case ActionDeleteColony: {
+        const bool deleted = action == ActionDeleteSite ? m_journal.DeletePoint(id) : m_journal.DeleteFamily(id);
+        // The rebuilt tree lost its selection; a list of what is gone must not stay open to add to.
+        if (deleted)
+            OnSelectionChanged();
+        return deleted;
+    }
     case ActionDeleteInspection:
-        m_journal.DeleteInspect(id);
-        return;
+        return m_journal.DeleteInspect(id);
     case ActionDeleteQueen:
         GetQueenBeeCache()->DeleteQueenBee(id);
-        return;
+        return GetQueenBeeCache()->FindQueenBee(id) == nullptr;
     default:
         break;
     }
     const CNavigationWin::Node node = m_tree.SelectedNode();
     m_state.recordId = action == ActionShowList ? node.id : id;
     SwitchPage(m_tabs.GetCurSel(), node.kind, action);
+    return false;
 }
 
 void CJournalTreeView::OnNewName(const NMTVDISPINFO& info)
@@ -138,7 +140,7 @@ void CJournalTreeView::OnNewName(const NMTVDISPINFO& info)
     if (!info.item.pszText)
         return;
     const std::u16string name = info.item.pszText;
-    if (name.empty() || name == m_tree.GetItemText(info.item.hItem))
+    if (IsBlank(name) || name == m_tree.GetItemText(info.item.hItem))
         return;
     const CNavigationWin::Node node = m_tree.NodeOf(info.item.hItem);
     m_tree.SetItemText(info.item.hItem, name);

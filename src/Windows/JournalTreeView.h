@@ -29,7 +29,8 @@ private:
     void OnSelectionChanged();
     // The toolbar's charts button: the charts tab, as if its tab were clicked.
     void ShowChartsTab();
-    void OnAction(int action, std::int32_t id);
+    // True for a delete that went through.
+    bool OnAction(int action, std::int32_t id);
     void OnNewName(const NMTVDISPINFO& info);
 
     CTreeStyle m_style;

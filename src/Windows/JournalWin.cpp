@@ -90,8 +90,7 @@ BOOL CJournalWin::OnCommand(WPARAM wParam, LPARAM lParam)
         CBackupDialog(this).DoModal();
         return TRUE;
     case CJournalToolbar::IdSettings:
-        if (IVisualComponent* settings =
-                GetVisualManager()->FindComponent(ComponentName(StringId::MainSettingsTitle)))
+        if (IVisualComponent* settings = GetVisualManager()->FindComponent(StringId::MainSettingsTitle))
             settings->Show();
         return TRUE;
     default:

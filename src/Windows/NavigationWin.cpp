@@ -147,7 +147,7 @@ void CNavigationWin::ShowMenu(CPoint point)
 
 void CNavigationWin::RunAction(int action)
 {
-    IVisualComponent* component = GetVisualManager()->FindComponent(ComponentName(StringId::JournalName));
+    IVisualComponent* component = GetVisualManager()->FindComponent(StringId::JournalName);
     IWnd* journal = component ? component->GetWindow() : nullptr;
     if (!journal)
         return;

@@ -163,10 +163,15 @@ BOOL CViewTable::OnCommand(WPARAM wParam, LPARAM lParam)
     }
 }
 
+IWnd* CViewTable::JournalWindow()
+{
+    IVisualComponent* journal = GetVisualManager()->FindComponent(StringId::JournalName);
+    return journal ? journal->GetWindow() : nullptr;
+}
+
 void CViewTable::PostAction(int action, int id)
 {
-    IVisualComponent* journal = GetVisualManager()->FindComponent(ComponentName(StringId::JournalName));
-    if (IWnd* window = journal ? journal->GetWindow() : nullptr)
+    if (IWnd* window = JournalWindow())
         window->PostMsg(JournalActionMessage, static_cast<WPARAM>(action), static_cast<LPARAM>(id));
 }
 
@@ -181,8 +186,12 @@ void CViewTable::DeleteSelected()
     if (MessageBoxW(this, question, Text(m_actions.deleteTitle), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     const int id = selected->id;
-    PostAction(m_actions.remove, id);
-    if (!m_actions.removeRow)
+    IWnd* journal = JournalWindow();
+    // The row goes only when the journal says the delete went through.
+    if (!journal || journal->SendMsg(JournalActionMessage, static_cast<WPARAM>(m_actions.remove), id) == 0)
+        return;
+    // The page may have been replaced while the delete ran.
+    if (!m_actions.removeRow || !CWnd::IsCreated())
         return;
     m_grid.Drawer().RemoveRow(id);
     m_grid.Refresh();

@@ -19,11 +19,12 @@ struct TableActions
     int remove;
     std::int32_t deleteTitle;
     int nameColumn; // the column whose text the delete question quotes; 0 for the bare question
-    bool removeRow; // the deleted row leaves the grid at once, before the reload
+    bool removeRow; // the deleted row leaves the grid as soon as the delete went through
 };
 
 // A list page: a grid above a panel of add, delete and change buttons. The buttons post actions
-// to the journal window; the page never changes data itself.
+// to the journal window (a delete is sent, to learn whether it went through); the page never
+// changes data itself.
 class CViewTable : public CEmptyViewJournal, public ISubscriber, public IPrintableView
 {
 public:
@@ -82,6 +83,7 @@ private:
 
     CTableGrid* GridAt(CPoint point);
     void ScrollGrid(CScrollBar* bar, UINT code);
+    static IWnd* JournalWindow();
     void PostAction(int action, int id);
     void DeleteSelected();
 

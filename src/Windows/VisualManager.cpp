@@ -21,7 +21,7 @@ void CVisualManager::LoadComponents(const std::vector<IComponent*>& components)
     m_mainWindow.reset();
     for (IComponent* component : components) {
         if (IVisualComponent* visual = component->GetVisualComponent())
-            m_components.emplace(component->GetName(), visual);
+            m_components.emplace(component->GetName(), Entry { component->GetNameId(), visual });
     }
 }
 
@@ -29,23 +29,26 @@ IWnd* CVisualManager::GetMainWindow()
 {
     if (!m_mainWindow) {
         std::vector<IVisualComponent*> components;
-        for (const auto& [name, component] : m_components)
-            components.push_back(component);
+        for (const auto& [name, entry] : m_components)
+            components.push_back(entry.visual);
         m_mainWindow = std::make_unique<CMainWin>(components);
     }
     return m_mainWindow.get();
 }
 
-IVisualComponent* CVisualManager::FindComponent(const std::u16string& name)
+IVisualComponent* CVisualManager::FindComponent(std::int32_t nameId)
 {
-    const auto found = m_components.find(name);
-    return found != m_components.end() ? found->second : nullptr;
+    for (const auto& [name, entry] : m_components) {
+        if (entry.nameId == nameId)
+            return entry.visual;
+    }
+    return nullptr;
 }
 
 void CVisualManager::RedrawAll()
 {
-    for (const auto& [name, component] : m_components)
-        component->Redraw();
+    for (const auto& [name, entry] : m_components)
+        entry.visual->Redraw();
 }
 
 namespace {

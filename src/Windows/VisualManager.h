@@ -2,6 +2,7 @@
 
 #include "Text.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -15,12 +16,12 @@ class IWnd;
 class IVisualManager
 {
 public:
-    // Collects the visual components of the components, by name.
+    // Collects the visual components of the components, ordered by name.
     virtual void LoadComponents(const std::vector<IComponent*>& components) = 0;
     // The launcher; its object is made on the first call, its native window by start-up.
     virtual IWnd* GetMainWindow() = 0;
-    // The visual component of that name (compared without regard to case), or null.
-    virtual IVisualComponent* FindComponent(const std::u16string& name) = 0;
+    // The visual component of the component whose name has that string id, or null.
+    virtual IVisualComponent* FindComponent(std::int32_t nameId) = 0;
     virtual void RedrawAll() = 0;
 
 protected:
@@ -40,12 +41,19 @@ public:
 
     void LoadComponents(const std::vector<IComponent*>& components) override;
     IWnd* GetMainWindow() override;
-    IVisualComponent* FindComponent(const std::u16string& name) override;
+    IVisualComponent* FindComponent(std::int32_t nameId) override;
     void RedrawAll() override;
 
 private:
+    struct Entry
+    {
+        std::int32_t nameId;
+        IVisualComponent* visual;
+    };
+
     std::unique_ptr<CMainWin> m_mainWindow;
-    std::map<std::u16string, IVisualComponent*, NoCaseLess> m_components;
+    // By the name as it read at start-up, which fixes the launcher's order; looked up by name id.
+    std::map<std::u16string, Entry, NoCaseLess> m_components;
 };
 
 IVisualManager* GetVisualManager();

@@ -331,3 +331,47 @@ TEST_F(JournalComponentTest, KeyZeroChangesNothingAndFiresNothing)
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM housings WHERE id_family=1"), 1);
     EXPECT_TRUE(boxes.Calls().empty());
 }
+
+TEST_F(JournalComponentTest, NothingIsStoredForWhatIsNoLongerInTheJournal)
+{
+    const std::int32_t site = AddPoint(u"Meadow");
+    const std::int32_t family = AddFamily(site, u"North");
+    const std::int32_t record = AddInspect(family);
+    InspectData stored;
+    stored.id_journal = record;
+    stored.record.id_family = family;
+    stored.record.hives.push_back({});
+    ASSERT_TRUE(journal.DeleteInspect(record));
+    ASSERT_TRUE(journal.DeleteFamily(family));
+    PointData gone;
+    gone.id_point = AddPoint(u"Heath");
+    ASSERT_TRUE(journal.DeletePoint(gone.id_point));
+    EventLog log;
+
+    // Each refusal says so, once.
+    EXPECT_FALSE(journal.UpdateInspect(stored));
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(AddInspect(family), 0);
+    EXPECT_EQ(boxes.Calls().size(), 2u);
+    FamilyData colony;
+    colony.id_family = family;
+    colony.id_point = site;
+    EXPECT_FALSE(journal.UpdateFamily(colony));
+    EXPECT_EQ(boxes.Calls().size(), 3u);
+    EXPECT_EQ(AddFamily(gone.id_point, u"South"), 0);
+    EXPECT_EQ(boxes.Calls().size(), 4u);
+    EXPECT_FALSE(journal.ChangePoint(gone));
+    EXPECT_EQ(boxes.Calls().size(), 5u);
+    CQueenBeeCache::QueenBee queen;
+    queen.id_family = family;
+    EXPECT_EQ(GetQueenBeeCache()->AddQueenBee(queen), 0);
+
+    EXPECT_TRUE(log.events.empty());
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM journal"), 0);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM inspect"), 0);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families"), 0);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM queen_bee"), 0);
+    EXPECT_EQ(GetPointFamilyCache()->FindFamily(family), nullptr);
+    EXPECT_EQ(GetPointFamilyCache()->FindPoint(gone.id_point), nullptr);
+    EXPECT_EQ(GetJournalCache()->FindRecord(record), nullptr);
+}

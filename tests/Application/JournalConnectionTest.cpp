@@ -33,9 +33,14 @@ TEST(JournalConnectionTest, TheJournalComponentKeepsTheConnectionOpenUntilItIsGo
     GetDatabaseManager()->Initialize();
     auto journal = std::make_unique<CJournalComponent>();
     journal->Create();
+    PointData point;
+    point.name = u"Meadow";
+    FamilyData family;
+    family.id_point = journal->AddPoint(point);
+    family.name = u"North";
     Mark();
     InspectData inspect;
-    inspect.record.id_family = 1;
+    inspect.record.id_family = journal->AddFamily(family);
     inspect.record.hives.resize(2);
     const std::int32_t id = journal->AddInspect(inspect);
     EXPECT_NE(id, 0);

@@ -194,10 +194,11 @@ TEST_F(StartChecksTest, UnreadableLanguageFilesAreNamedAndTheLauncherStillOffers
 
     const std::vector<IComponent*> components = application->GetComponents();
     ASSERT_EQ(components.size(), 2u);
-    EXPECT_EQ(GetVisualManager()->FindComponent(ComponentName(StringId::JournalName)),
-        components[1]->GetVisualComponent());
-    EXPECT_EQ(GetVisualManager()->FindComponent(ComponentName(StringId::MainSettingsTitle)),
-        components[0]->GetVisualComponent());
+    EXPECT_EQ(GetVisualManager()->FindComponent(StringId::JournalName), components[1]->GetVisualComponent());
+    EXPECT_EQ(GetVisualManager()->FindComponent(StringId::MainSettingsTitle), components[0]->GetVisualComponent());
+    EXPECT_EQ(components[1]->GetName(), ComponentName(StringId::JournalName));
+    EXPECT_FALSE(components[1]->GetName().empty());
+    EXPECT_NE(components[0]->GetName(), components[1]->GetName());
     // Both launcher buttons say what they open.
     for (IComponent* component : components) {
         auto* button = dynamic_cast<CPictureButton*>(component->GetVisualComponent()->GetButton());

@@ -6,6 +6,7 @@
 #include "EditItem.h"
 #include "EditorDrawer.h"
 #include "KeyProcess.h"
+#include "MessageBox.h"
 #include "NumberEditDraw.h"
 #include "Text.h"
 #include "UiTest.h"
@@ -41,6 +42,7 @@ struct Form
 
 TEST(DrawControls, NumberFieldReplacesItsZeroFallsBackToZeroAndTakesNineDigits)
 {
+    MessageBoxResponder boxes;
     Form form(EditWholeNumber, u"");
     EXPECT_EQ(form.Value(), u"0");
     UiTest::KeyPress(&form.window, '7');
@@ -49,8 +51,11 @@ TEST(DrawControls, NumberFieldReplacesItsZeroFallsBackToZeroAndTakesNineDigits)
     EXPECT_EQ(form.Value(), u"0");
     form.Type(u"a1-2.3");
     EXPECT_EQ(form.Value(), u"123");
+    EXPECT_TRUE(boxes.Calls().empty());
+    // The tenth digit is refused, and the refusal told.
     form.Type(u"4567890");
     EXPECT_EQ(form.Value(), u"123456789");
+    EXPECT_EQ(boxes.Calls().size(), 1u);
     UiTest::KeyPress(&form.window, VK_LEFT);
     UiTest::KeyPress(&form.window, VK_RETURN);
     EXPECT_EQ(form.Value(), u"123456789");

@@ -38,7 +38,7 @@ protected:
 
     CWnd* Window()
     {
-        IVisualComponent* component = GetVisualManager()->FindComponent(Text(StringId::MainSettingsTitle));
+        IVisualComponent* component = GetVisualManager()->FindComponent(StringId::MainSettingsTitle);
         return component ? dynamic_cast<CWnd*>(component->GetWindow()) : nullptr;
     }
 
@@ -145,7 +145,7 @@ TEST_F(SettingsWinTest, EditSwitchApplyFoldAndClose)
 
 TEST_F(SettingsWinTest, DefaultsAskFirstAndStoreNothingUntilApply)
 {
-    GetVisualManager()->FindComponent(Text(StringId::MainSettingsTitle))->Show();
+    GetVisualManager()->FindComponent(StringId::MainSettingsTitle)->Show();
     CWnd* window = Window();
     ASSERT_NE(window, nullptr);
     auto* tree = dynamic_cast<CListBox*>(window->GetDlgItem(CSettingsWin::IdTree));

@@ -2,6 +2,7 @@
 #include "DeleteOperation.h"
 #include "EventManager.h"
 #include "MessageBox.h"
+#include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "TempWorkDir.h"
 #include "Text.h"
@@ -21,7 +22,13 @@ public:
 class QueenBeeCacheTest : public testing::Test
 {
 protected:
-    QueenBeeCacheTest() { GetDatabaseManager()->Initialize(); }
+    // The colonies the queens are added to; a queen is stored only for a colony of the journal.
+    QueenBeeCacheTest()
+    {
+        GetDatabaseManager()->Initialize();
+        for (std::int32_t idFamily : { 5, 6, 7, 9 })
+            GetPointFamilyCache()->AddFamily(idFamily, { u"Colony", u"", 1, 0, 0 });
+    }
 
     std::int32_t Add(const std::u16string& name, std::int32_t idFamily, std::int32_t idParent = 0)
     {
@@ -103,6 +110,16 @@ TEST_F(QueenBeeCacheTest, RefusedChangeLeavesTheStoreAlone)
     ASSERT_NE(queens.FindQueenBee(queen), nullptr);
     EXPECT_EQ(queens.FindQueenBee(queen)->id_family, 5);
     EXPECT_FALSE(boxes.Calls().empty());
+}
+
+TEST_F(QueenBeeCacheTest, QueenOfAColonyNotInTheJournalIsNotStored)
+{
+    Counter events;
+    EXPECT_EQ(Add(u"Bella", 8), 0);
+    EXPECT_EQ(events.calls, 0);
+    EXPECT_TRUE(queens.QueensOf(8).empty());
+    EXPECT_EQ(Stored(u"SELECT COUNT(*) FROM queen_bee"), u"0");
+    EXPECT_NE(Add(u"Flora", 0), 0);
 }
 
 TEST_F(QueenBeeCacheTest, ForgettingAColonyReleasesItsQueensButColonyZeroStaysAsItIs)

@@ -72,7 +72,7 @@ protected:
 };
 }
 
-TEST_F(AddChangeViewTest, NewSiteIsStoredWithItsTypedNameNoteAndUserFieldThenTheListReturns)
+TEST_P(AddChangeViewTest, NewSiteIsStoredWithItsTypedNameNoteAndUserFieldThenTheListReturns)
 {
     AddUserField(1, u"Owner");
     CAddPointView page(&state, journal);
@@ -106,7 +106,7 @@ TEST_F(AddChangeViewTest, NewSiteIsStoredWithItsTypedNameNoteAndUserFieldThenThe
     EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionShowList, 0 } }));
 }
 
-TEST_F(AddChangeViewTest, CancelStoresNothingAndAsksForTheList)
+TEST_P(AddChangeViewTest, CancelStoresNothingAndAsksForTheList)
 {
     CAddPointView page(&state, journal);
     Open(page, 0);
@@ -116,7 +116,7 @@ TEST_F(AddChangeViewTest, CancelStoresNothingAndAsksForTheList)
     EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionShowList, 0 } }));
 }
 
-TEST_F(AddChangeViewTest, NewColonyIsStoredAtItsSiteAndOpensItsFirstInspection)
+TEST_P(AddChangeViewTest, NewColonyIsStoredAtItsSiteAndOpensItsFirstInspection)
 {
     const std::int32_t site = AddSite(u"Meadow");
     CAddFamilyView page(&state, journal);
@@ -142,7 +142,7 @@ TEST_F(AddChangeViewTest, NewColonyIsStoredAtItsSiteAndOpensItsFirstInspection)
     EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionAddInspection, colony } }));
 }
 
-TEST_F(AddChangeViewTest, InspectionOfAColonyWithoutHivesSavesOnlyOnceAHiveLineIsAdded)
+TEST_P(AddChangeViewTest, InspectionOfAColonyWithoutHivesSavesOnlyOnceAHiveLineIsAdded)
 {
     const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
     CAddInspectView page(&state, journal, picker.Picker());
@@ -176,7 +176,7 @@ TEST_F(AddChangeViewTest, InspectionOfAColonyWithoutHivesSavesOnlyOnceAHiveLineI
     EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionShowList, 0 } }));
 }
 
-TEST_F(AddChangeViewTest, RecordWithTwoHiveLinesIsOneJournalRowAndTwoInspectRows)
+TEST_P(AddChangeViewTest, RecordWithTwoHiveLinesIsOneJournalRowAndTwoInspectRows)
 {
     const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
     const std::int32_t first = AddHive(colony, u"Blue");
@@ -210,7 +210,7 @@ TEST_F(AddChangeViewTest, RecordWithTwoHiveLinesIsOneJournalRowAndTwoInspectRows
     EXPECT_EQ(Cell(u"SELECT value FROM field_values WHERE id_record = " + records[0][2].second), u"sunny");
 }
 
-TEST_F(AddChangeViewTest, ChangeFormReopenedShowsTheStoredValuesNotTheUnsavedEdits)
+TEST_P(AddChangeViewTest, ChangeFormReopenedShowsTheStoredValuesNotTheUnsavedEdits)
 {
     const std::int32_t site = AddSite(u"Meadow");
     const std::int32_t colony = AddColony(site, u"North", 4, u"calm");
@@ -237,7 +237,7 @@ TEST_F(AddChangeViewTest, ChangeFormReopenedShowsTheStoredValuesNotTheUnsavedEdi
     EXPECT_EQ(GetPointFamilyCache()->FindFamily(colony)->note, u"calm bees");
 }
 
-TEST_F(AddChangeViewTest, ChangedSiteKeepsItsUserFieldGroup)
+TEST_P(AddChangeViewTest, ChangedSiteKeepsItsUserFieldGroup)
 {
     AddUserField(1, u"Owner");
     PointData point;
@@ -256,7 +256,7 @@ TEST_F(AddChangeViewTest, ChangedSiteKeepsItsUserFieldGroup)
     EXPECT_EQ(Cell(u"SELECT name FROM points"), u"Meadow");
 }
 
-TEST_F(AddChangeViewTest, HiddenFieldsFollowTheSettingsAndKeepTheirValues)
+TEST_P(AddChangeViewTest, HiddenFieldsFollowTheSettingsAndKeepTheirValues)
 {
     const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North", 3, u"calm");
     CChangeFamilyView page(&state, journal);
@@ -280,7 +280,7 @@ TEST_F(AddChangeViewTest, HiddenFieldsFollowTheSettingsAndKeepTheirValues)
     EXPECT_EQ(colonies[0][2].second, u"calm");
 }
 
-TEST_F(AddChangeViewTest, RecordFormHidesOptionalFieldsAndHiveRowsPerSettings)
+TEST_P(AddChangeViewTest, RecordFormHidesOptionalFieldsAndHiveRowsPerSettings)
 {
     const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
     AddHive(colony, u"Blue");
@@ -307,7 +307,7 @@ TEST_F(AddChangeViewTest, RecordFormHidesOptionalFieldsAndHiveRowsPerSettings)
     EXPECT_EQ(FormatDateText(GetJournalCache()->Records().begin()->second.date), today);
 }
 
-TEST_F(AddChangeViewTest, RemovedHiveLineIsLeftOutOfTheStoredRecord)
+TEST_P(AddChangeViewTest, RemovedHiveLineIsLeftOutOfTheStoredRecord)
 {
     const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
     AddHive(colony, u"Blue");
@@ -342,7 +342,7 @@ TEST_F(AddChangeViewTest, RemovedHiveLineIsLeftOutOfTheStoredRecord)
     EXPECT_EQ(Cell(u"SELECT frame FROM journal"), u"9");
 }
 
-TEST_F(AddChangeViewTest, RemovingAHiveLineAndCancellingLeavesTheRecord)
+TEST_P(AddChangeViewTest, RemovingAHiveLineAndCancellingLeavesTheRecord)
 {
     const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
     InspectData inspect;
@@ -359,7 +359,7 @@ TEST_F(AddChangeViewTest, RemovingAHiveLineAndCancellingLeavesTheRecord)
     EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionShowList, 0 } }));
 }
 
-TEST_F(AddChangeViewTest, FailedSaveKeepsTheFormAndWhatWasTyped)
+TEST_P(AddChangeViewTest, FailedSaveKeepsTheFormAndWhatWasTyped)
 {
     const std::int32_t site = AddSite(u"Meadow");
     CAddFamilyView page(&state, journal);
@@ -376,7 +376,7 @@ TEST_F(AddChangeViewTest, FailedSaveKeepsTheFormAndWhatWasTyped)
     EXPECT_TRUE(GetPointFamilyCache()->FamiliesOf(site).empty());
 }
 
-TEST_F(AddChangeViewTest, TallFormScrollsByLinesWheelPagesAndThumb)
+TEST_P(AddChangeViewTest, TallFormScrollsByLinesWheelPagesAndThumb)
 {
     const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
     for (const char16_t* name : { u"A", u"B", u"C", u"D", u"E", u"F" })
@@ -416,7 +416,7 @@ TEST_F(AddChangeViewTest, TallFormScrollsByLinesWheelPagesAndThumb)
     EXPECT_EQ(Row(page, 2)->GetTop(), titleHeight - (client.bottom - 50));
 }
 
-TEST_F(AddChangeViewTest, TabMovesThroughTheRowsAndKeysGoToTheFocusedOne)
+TEST_P(AddChangeViewTest, TabMovesThroughTheRowsAndKeysGoToTheFocusedOne)
 {
     CAddPointView page(&state, journal);
     Open(page, 0);
@@ -431,3 +431,5 @@ TEST_F(AddChangeViewTest, TabMovesThroughTheRowsAndKeysGoToTheFocusedOne)
     EXPECT_EQ(page.Editor().GetValue(2), u"Oa");
     EXPECT_EQ(page.Editor().GetValue(3), u"shade");
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, AddChangeViewTest, ShippedLanguages(), LanguageName);

@@ -42,7 +42,7 @@ protected:
 };
 }
 
-TEST_F(AddHousingDialogTest, NewHiveTabStoresTheHiveWithItsTypesOnceNamed)
+TEST_P(AddHousingDialogTest, NewHiveTabStoresTheHiveWithItsTypesOnceNamed)
 {
     dialogs.Then([&](CDialog& dialog) {
         auto& add = static_cast<CAddHousingDialog&>(dialog);
@@ -82,7 +82,7 @@ TEST_F(AddHousingDialogTest, NewHiveTabStoresTheHiveWithItsTypesOnceNamed)
     ASSERT_NE(GetHousingCache()->FindHousing(dialog.GetId()), nullptr);
 }
 
-TEST_F(AddHousingDialogTest, ExistingHiveTabFindsByPrefixAndNameOnlyTabStoresNothing)
+TEST_P(AddHousingDialogTest, ExistingHiveTabFindsByPrefixAndNameOnlyTabStoresNothing)
 {
     const std::int32_t apple = AddHousing(u"Apple");
     AddHousing(u"Beta");
@@ -132,7 +132,7 @@ TEST_F(AddHousingDialogTest, ExistingHiveTabFindsByPrefixAndNameOnlyTabStoresNot
     EXPECT_EQ(Number(u"SELECT COUNT(*) FROM housings"), rows);
 }
 
-TEST_F(AddHousingDialogTest, ExistingHiveTabWithoutHivesKeepsOkDisabled)
+TEST_P(AddHousingDialogTest, ExistingHiveTabWithoutHivesKeepsOkDisabled)
 {
     dialogs.Then([&](CDialog& dialog) {
         ClickTab(&dialog, CAddHousingDialog::ExistingHousing);
@@ -143,7 +143,7 @@ TEST_F(AddHousingDialogTest, ExistingHiveTabWithoutHivesKeepsOkDisabled)
     EXPECT_EQ(dialog.GetId(), 0);
 }
 
-TEST_F(AddHousingDialogTest, HiveDialogShowsTheHiveAndStoresItsChange)
+TEST_P(AddHousingDialogTest, HiveDialogShowsTheHiveAndStoresItsChange)
 {
     const std::int32_t hive = AddHousing(u"Hive 3", 0, langstroth, shallow);
     dialogs.Then([&](CDialog& dialog) {
@@ -178,7 +178,7 @@ TEST_F(AddHousingDialogTest, HiveDialogShowsTheHiveAndStoresItsChange)
     EXPECT_EQ(Number(u"SELECT type_housing FROM housings WHERE id_housing=" + IntToText(add.GetId())), dadant);
 }
 
-TEST_F(AddHousingDialogTest, AHiveTheDatabaseRefusesKeepsTheDialogAndTheName)
+TEST_P(AddHousingDialogTest, AHiveTheDatabaseRefusesKeepsTheDialogAndTheName)
 {
     {
         CDatabaseLease database;
@@ -197,7 +197,7 @@ TEST_F(AddHousingDialogTest, AHiveTheDatabaseRefusesKeepsTheDialogAndTheName)
     EXPECT_EQ(dialog.GetId(), 0);
 }
 
-TEST_F(AddHousingDialogTest, TheFormsPickerGivesTheChosenHiveOrNothing)
+TEST_P(AddHousingDialogTest, TheFormsPickerGivesTheChosenHiveOrNothing)
 {
     const std::int32_t hive = AddHousing(u"Apple");
     dialogs.Then([&](CDialog& dialog) {
@@ -212,3 +212,5 @@ TEST_F(AddHousingDialogTest, TheFormsPickerGivesTheChosenHiveOrNothing)
     EXPECT_EQ(picked->name, u"Apple");
     EXPECT_FALSE(pick(nullptr).has_value());
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, AddHousingDialogTest, ShippedLanguages(), LanguageName);

@@ -62,7 +62,7 @@ protected:
 };
 }
 
-TEST_F(BQManagerDialogTest, TreeHoldsSitesColoniesQueensAndEveryQueenLast)
+TEST_P(BQManagerDialogTest, TreeHoldsSitesColoniesQueensAndEveryQueenLast)
 {
     dialogs.Then([&](CDialog& dialog) {
         auto& manager = static_cast<CBQManagerDialog&>(dialog);
@@ -133,7 +133,7 @@ TEST_F(BQManagerDialogTest, TreeHoldsSitesColoniesQueensAndEveryQueenLast)
     EXPECT_EQ(dialog.DoModal(), 0);
 }
 
-TEST_F(BQManagerDialogTest, MovesAQueenToTheChosenColonyAndGivesHerAnotherMother)
+TEST_P(BQManagerDialogTest, MovesAQueenToTheChosenColonyAndGivesHerAnotherMother)
 {
     dialogs.Then([&](CDialog& dialog) {
         auto& manager = static_cast<CBQManagerDialog&>(dialog);
@@ -173,7 +173,7 @@ TEST_F(BQManagerDialogTest, MovesAQueenToTheChosenColonyAndGivesHerAnotherMother
     EXPECT_EQ(GetQueenBeeCache()->DaughtersOf(bella), (std::vector<std::int32_t> { carla, stray }));
 }
 
-TEST_F(BQManagerDialogTest, AQueenCannotBecomeHerOwnMotherOrHerDaughtersDaughter)
+TEST_P(BQManagerDialogTest, AQueenCannotBecomeHerOwnMotherOrHerDaughtersDaughter)
 {
     dialogs.Then([&](CDialog& dialog) {
         auto& manager = static_cast<CBQManagerDialog&>(dialog);
@@ -196,7 +196,7 @@ TEST_F(BQManagerDialogTest, AQueenCannotBecomeHerOwnMotherOrHerDaughtersDaughter
     EXPECT_EQ(WToI(QueenRow(u"id_parent_queen_bee", bella)), 0);
 }
 
-TEST_F(BQManagerDialogTest, QueensWithIdsPastSixteenBitsKeepTheirOwnRecords)
+TEST_P(BQManagerDialogTest, QueensWithIdsPastSixteenBitsKeepTheirOwnRecords)
 {
     // 70000 and 4464 share their low 16 bits and so their tree item data.
     ASSERT_EQ(AddQueenWithId(4464, u"Low"), 4464);
@@ -221,7 +221,7 @@ TEST_F(BQManagerDialogTest, QueensWithIdsPastSixteenBitsKeepTheirOwnRecords)
     EXPECT_EQ(WToI(QueenRow(u"id_parent_queen_bee", carla)), 70000);
 }
 
-TEST_F(BQManagerDialogTest, AddsAndChangesQueensInTheDetailsPane)
+TEST_P(BQManagerDialogTest, AddsAndChangesQueensInTheDetailsPane)
 {
     dialogs.Then([&](CDialog& dialog) {
         auto& manager = static_cast<CBQManagerDialog&>(dialog);
@@ -266,7 +266,7 @@ TEST_F(BQManagerDialogTest, AddsAndChangesQueensInTheDetailsPane)
     EXPECT_EQ(WToI(QueenRow(u"is_dead", dora)), 1);
 }
 
-TEST_F(BQManagerDialogTest, DeleteAsksWithTheNameAndOnlyYesDeletes)
+TEST_P(BQManagerDialogTest, DeleteAsksWithTheNameAndOnlyYesDeletes)
 {
     boxes.Answer(IDNO);
     boxes.Answer(IDYES);
@@ -289,7 +289,7 @@ TEST_F(BQManagerDialogTest, DeleteAsksWithTheNameAndOnlyYesDeletes)
     EXPECT_EQ(WToI(QueenRow(u"id_parent_queen_bee", carla)), 0);
 }
 
-TEST_F(BQManagerDialogTest, AQueenTheDatabaseRefusesKeepsHerForm)
+TEST_P(BQManagerDialogTest, AQueenTheDatabaseRefusesKeepsHerForm)
 {
     dialogs.Then([&](CDialog& dialog) {
         auto& manager = static_cast<CBQManagerDialog&>(dialog);
@@ -309,3 +309,5 @@ TEST_F(BQManagerDialogTest, AQueenTheDatabaseRefusesKeepsHerForm)
     dialog.DoModal();
     EXPECT_EQ(GetQueenBeeCache()->QueenBees().size(), 3u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, BQManagerDialogTest, ShippedLanguages(), LanguageName);

@@ -60,7 +60,7 @@ protected:
 };
 }
 
-TEST_F(BackupDialogTest, ListsEachBackupNewestFirstWithItsSizeAndCounts)
+TEST_P(BackupDialogTest, ListsEachBackupNewestFirstWithItsSizeAndCounts)
 {
     JournalBackups().BackUp();
     journal->DeleteFamily(5);
@@ -101,7 +101,7 @@ TEST_F(BackupDialogTest, ListsEachBackupNewestFirstWithItsSizeAndCounts)
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(BackupDialogTest, RestoringAfterADeleteBringsTheColonyBackInTheStoreAndTheTree)
+TEST_P(BackupDialogTest, RestoringAfterADeleteBringsTheColonyBackInTheStoreAndTheTree)
 {
     InDialog([&](CBackupDialog& dialog) { ClickButton(dialog, CBackupDialog::IdBackUpNow); });
     journal->DeleteFamily(5);
@@ -130,7 +130,7 @@ TEST_F(BackupDialogTest, RestoringAfterADeleteBringsTheColonyBackInTheStoreAndTh
     EXPECT_EQ(ChildLabels(Item(u"North")), (std::vector<std::u16string> { u"Acacia", u"Linden" }));
 }
 
-TEST_F(BackupDialogTest, AFileThatIsNoJournalIsRefusedAndTheJournalStaysAsItWas)
+TEST_P(BackupDialogTest, AFileThatIsNoJournalIsRefusedAndTheJournalStaysAsItWas)
 {
     std::filesystem::create_directory("backups");
     std::ofstream("backups/Journal-20260101-080000-000.db", std::ios::binary) << "bees are not a database";
@@ -148,7 +148,7 @@ TEST_F(BackupDialogTest, AFileThatIsNoJournalIsRefusedAndTheJournalStaysAsItWas)
     EXPECT_EQ(ChildLabels(Item(u"North")), (std::vector<std::u16string> { u"Acacia", u"Linden" }));
 }
 
-TEST_F(BackupDialogTest, OpenFolderShowsTheBackupFolderInTheFileManager)
+TEST_P(BackupDialogTest, OpenFolderShowsTheBackupFolderInTheFileManager)
 {
     FolderOpenResponder opened;
     InDialog([&](CBackupDialog& dialog) {
@@ -161,7 +161,7 @@ TEST_F(BackupDialogTest, OpenFolderShowsTheBackupFolderInTheFileManager)
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(BackupDialogTest, ABackupThatCannotBeWrittenIsReportedAndNothingIsListed)
+TEST_P(BackupDialogTest, ABackupThatCannotBeWrittenIsReportedAndNothingIsListed)
 {
     // A file where the folder should be: neither a backup nor the folder can be made.
     std::ofstream("backups") << "in the way";
@@ -178,7 +178,7 @@ TEST_F(BackupDialogTest, ABackupThatCannotBeWrittenIsReportedAndNothingIsListed)
     EXPECT_TRUE(opened.Folders().empty());
 }
 
-TEST_F(BackupDialogTest, ExportOffersTheShownTableOrTheWholeJournalIntoAFolder)
+TEST_P(BackupDialogTest, ExportOffersTheShownTableOrTheWholeJournalIntoAFolder)
 {
     FileDialogResponder files;
     ClickItem(u"North");
@@ -222,3 +222,5 @@ TEST_F(BackupDialogTest, ExportOffersTheShownTableOrTheWholeJournalIntoAFolder)
     EXPECT_EQ(boxes.Calls()[3].text, Text(StringId::ExportNoTable));
     EXPECT_EQ(files.Calls().size(), 3u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, BackupDialogTest, ShippedLanguages(), LanguageName);

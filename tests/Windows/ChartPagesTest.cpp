@@ -78,7 +78,7 @@ protected:
 };
 }
 
-TEST_F(ChartPagesTest, ColonyMarkersLieWhereDateAndValueGiveAndOpenTheirRecord)
+TEST_P(ChartPagesTest, ColonyMarkersLieWhereDateAndValueGiveAndOpenTheirRecord)
 {
     const std::int64_t first = Noon(u"01.04.2024");
     AddRecord(kLinden, first, 4, 10, 2, 1);
@@ -121,7 +121,7 @@ TEST_F(ChartPagesTest, ColonyMarkersLieWhereDateAndValueGiveAndOpenTheirRecord)
     EXPECT_EQ(State().recordId, middle);
 }
 
-TEST_F(ChartPagesTest, LegendEntryHidesAndShowsItsSeries)
+TEST_P(ChartPagesTest, LegendEntryHidesAndShowsItsSeries)
 {
     const std::int64_t first = Noon(u"10.05.2023");
     for (int i = 0; i < 6; ++i)
@@ -152,7 +152,7 @@ TEST_F(ChartPagesTest, LegendEntryHidesAndShowsItsSeries)
     EXPECT_GT(PixelsOf(Picture(), strength), 100);
 }
 
-TEST_F(ChartPagesTest, NewRecordFiresFourAndGainsAMarker)
+TEST_P(ChartPagesTest, NewRecordFiresFourAndGainsAMarker)
 {
     const std::int64_t first = Noon(u"01.06.2024");
     AddRecord(kLinden, first, 5, 10, 3, 2);
@@ -187,7 +187,7 @@ TEST_F(ChartPagesTest, NewRecordFiresFourAndGainsAMarker)
     EXPECT_EQ(page->Layout().markers.size(), 4u * 2u);
 }
 
-TEST_F(ChartPagesTest, WithoutRecordsEachChartShowsItsEmptyText)
+TEST_P(ChartPagesTest, WithoutRecordsEachChartShowsItsEmptyText)
 {
     ClickToolbarButton(CJournalToolbar::IdCharts);
     CAllSitesChartView* all = Shown<CAllSitesChartView>();
@@ -221,7 +221,7 @@ TEST_F(ChartPagesTest, WithoutRecordsEachChartShowsItsEmptyText)
     EXPECT_TRUE(std::equal(picture.pixels.begin() + below, picture.pixels.end(), expected.pixels.begin() + below));
 }
 
-TEST_F(ChartPagesTest, SiteBarsFollowHoneyInTheChosenYear)
+TEST_P(ChartPagesTest, SiteBarsFollowHoneyInTheChosenYear)
 {
     AddRecord(kLinden, Noon(u"01.05.2024"), 6, 10, 3, 2, 10);
     AddRecord(kLinden, Noon(u"01.08.2024"), 9, 10, 3, 2, 5);
@@ -268,7 +268,7 @@ TEST_F(ChartPagesTest, SiteBarsFollowHoneyInTheChosenYear)
     EXPECT_EQ(page->Chart().Groups()[0].label, u"Acacia");
 }
 
-TEST_F(ChartPagesTest, ToolbarButtonSelectsTheChartsTabWhichFollowsTheTree)
+TEST_P(ChartPagesTest, ToolbarButtonSelectsTheChartsTabWhichFollowsTheTree)
 {
     AddRecord(kLinden, Noon(u"01.05.2024"), 6, 10, 3, 2, 10);
     AddRecord(1, Noon(u"01.05.2023"), 6, 10, 3, 2, 25);
@@ -299,7 +299,7 @@ TEST_F(ChartPagesTest, ToolbarButtonSelectsTheChartsTabWhichFollowsTheTree)
     EXPECT_EQ(State().page, PageInspections);
 }
 
-TEST_F(ChartPagesTest, ChartPaintsIntoAnyContextLeavingTheWindowsMarkersAsTheyAre)
+TEST_P(ChartPagesTest, ChartPaintsIntoAnyContextLeavingTheWindowsMarkersAsTheyAre)
 {
     const std::int64_t first = Noon(u"01.04.2024");
     AddRecord(kLinden, first, 4, 10, 2, 1);
@@ -331,7 +331,7 @@ TEST_F(ChartPagesTest, ChartPaintsIntoAnyContextLeavingTheWindowsMarkersAsTheyAr
     EXPECT_EQ(page->Layout().markers.size(), markers);
 }
 
-TEST_F(ChartPagesTest, PrintButtonPutsTheShownChartOnOneSheetUnderItsCaption)
+TEST_P(ChartPagesTest, PrintButtonPutsTheShownChartOnOneSheetUnderItsCaption)
 {
     AddRecord(kLinden, Noon(u"01.04.2024"), 4, 10, 2, 1);
     AddRecord(kLinden, Noon(u"01.06.2024"), 7, 12, 5, 3);
@@ -356,3 +356,5 @@ TEST_F(ChartPagesTest, PrintButtonPutsTheShownChartOnOneSheetUnderItsCaption)
     EXPECT_NE(sheets[0].find(ToUtf8(CColonyChart::SeriesName(SeriesHoney))), std::string::npos);
     EXPECT_TRUE(HasPageNumber(sheets[0], 1, 1));
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, ChartPagesTest, ShippedLanguages(), LanguageName);

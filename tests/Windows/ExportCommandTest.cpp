@@ -88,7 +88,7 @@ protected:
 };
 }
 
-TEST_F(ExportCommandTest, TheColoniesTableRoundTripsThroughTwoIndependentReadersWithItsShownColumns)
+TEST_P(ExportCommandTest, TheColoniesTableRoundTripsThroughTwoIndependentReadersWithItsShownColumns)
 {
     SettingValues values = AllChecks(kFamilyChecksForExport, u"unchecked");
     values.emplace_back(u"check_note", u"checked");
@@ -130,7 +130,7 @@ TEST_F(ExportCommandTest, TheColoniesTableRoundTripsThroughTwoIndependentReaders
     EXPECT_TRUE(linefeedKept);
 }
 
-TEST_F(ExportCommandTest, RecordsGoWithIsoDatesAndTheHiveLinesOfTheSelectedRecordIntoAFileBeside)
+TEST_P(ExportCommandTest, RecordsGoWithIsoDatesAndTheHiveLinesOfTheSelectedRecordIntoAFileBeside)
 {
     Start(kRecordViewSettingsKey, AllChecks(kRecordChecksForExport, u"unchecked"));
     const std::int32_t site = AddPoint(u"Meadow");
@@ -169,7 +169,7 @@ TEST_F(ExportCommandTest, RecordsGoWithIsoDatesAndTheHiveLinesOfTheSelectedRecor
     EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::ExportTableDone) + u"\n" + FromPath(file) + u"\n" + FromPath(hives));
 }
 
-TEST_F(ExportCommandTest, AFileThatCannotBeWrittenIsReportedAsAFailureAndCancelWritesNothing)
+TEST_P(ExportCommandTest, AFileThatCannotBeWrittenIsReportedAsAFailureAndCancelWritesNothing)
 {
     Start(kFamilyViewSettingsKey, {});
     const std::int32_t site = AddPoint(u"Meadow");
@@ -191,7 +191,7 @@ TEST_F(ExportCommandTest, AFileThatCannotBeWrittenIsReportedAsAFailureAndCancelW
     EXPECT_EQ(boxes.Calls().size(), 1u);
 }
 
-TEST_F(ExportCommandTest, EachShownDateOfACellBecomesAnIsoDate)
+TEST_P(ExportCommandTest, EachShownDateOfACellBecomesAnIsoDate)
 {
     SettingValues values = AllChecks(kFamilyChecksForExport, u"unchecked");
     values.emplace_back(u"check_birthday_bee_queen", u"checked");
@@ -221,3 +221,5 @@ TEST_F(ExportCommandTest, EachShownDateOfACellBecomesAnIsoDate)
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1], (std::vector<std::u16string> { u"Acacia", u"2023-05-20 2024-06-01" }));
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, ExportCommandTest, ShippedLanguages(), LanguageName);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AddChangeView.h"
+#include "BothLanguages.h"
 #include "DatabaseManager.h"
 #include "EditorItem.h"
 #include "ISetting.h"
@@ -51,7 +52,7 @@ public:
 
 // A journal in a temporary working directory with its settings, stores and language files, and a
 // host window for one form at a time.
-class FormFixture : public testing::Test
+class FormFixture : public BothLanguages
 {
 protected:
     FormFixture()
@@ -60,6 +61,8 @@ protected:
         GetDatabaseManager()->Initialize();
         journal.Create();
         GetSettingsManager()->Initialize({ &journal });
+        ChooseLanguage();
+        GetLanguageManager()->Initialize();
     }
     ~FormFixture() override
     {

@@ -54,7 +54,7 @@ protected:
 };
 }
 
-TEST_F(HousingManagerDialogTest, AssignsAFreeHiveToAColonyAndReleasesIt)
+TEST_P(HousingManagerDialogTest, AssignsAFreeHiveToAColonyAndReleasesIt)
 {
     const std::int32_t free = AddHousing(u"Hive 1", 0, dadant, deep);
     AddHousing(u"Hive 2");
@@ -121,7 +121,7 @@ TEST_F(HousingManagerDialogTest, AssignsAFreeHiveToAColonyAndReleasesIt)
     EXPECT_EQ(GetHousingCache()->HousingsOf(south).size(), 2u);
 }
 
-TEST_F(HousingManagerDialogTest, DeleteAsksWithTheNameAndOnlyYesDeletes)
+TEST_P(HousingManagerDialogTest, DeleteAsksWithTheNameAndOnlyYesDeletes)
 {
     const std::int32_t hive = AddHousing(u"Old box");
     boxes.Answer(IDNO);
@@ -147,7 +147,7 @@ TEST_F(HousingManagerDialogTest, DeleteAsksWithTheNameAndOnlyYesDeletes)
     EXPECT_TRUE(GetHousingCache()->HousingsOf(0).empty());
 }
 
-TEST_F(HousingManagerDialogTest, NewAndChangedHivesComeBackSelectedInTheList)
+TEST_P(HousingManagerDialogTest, NewAndChangedHivesComeBackSelectedInTheList)
 {
     const std::int32_t hive = AddHousing(u"Hive 5");
     dialogs.Then([&](CDialog& dialog) {
@@ -180,3 +180,5 @@ TEST_F(HousingManagerDialogTest, NewAndChangedHivesComeBackSelectedInTheList)
     EXPECT_EQ(Value(u"SELECT name FROM housings WHERE id_housing=" + IntToText(hive)), u"Hive 5 renamed");
     EXPECT_EQ(Number(u"SELECT COUNT(*) FROM housings WHERE name='Hive 6' AND id_family=0"), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, HousingManagerDialogTest, ShippedLanguages(), LanguageName);

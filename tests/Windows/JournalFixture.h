@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BothLanguages.h"
 #include "DatabaseManager.h"
 #include "Dialog.h"
 #include "JournalComponent.h"
@@ -18,7 +19,7 @@
 
 // A journal in a fresh Journal.db of a temporary working directory, with the language files, and
 // helpers that read its rows back and drive dialogs as a user would.
-class JournalFixture : public testing::Test
+class JournalFixture : public BothLanguages
 {
 protected:
     JournalFixture()
@@ -26,6 +27,8 @@ protected:
         std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang");
         GetDatabaseManager()->Initialize();
         journal.Create();
+        ChooseLanguage();
+        GetLanguageManager()->Initialize();
     }
     ~JournalFixture() override { DeleteLanguageManager(); }
 
@@ -101,6 +104,7 @@ protected:
     }
 
     TempWorkDir dir;
+    RegistryRootOverride settingsStore { FromPath(dir.Path() / "config") };
     MessageBoxResponder boxes;
     DialogResponder dialogs;
     CJournalComponent journal;

@@ -6,6 +6,8 @@
 #include "Dialog.h"
 #include "HousingManagerDialog.h"
 #include "JournalPages.h"
+#include "TableRow.h"
+#include "PointFamilyCache.h"
 #include "QBeeInspectView.h"
 #include "QBeePointView.h"
 #include "JournalToolbar.h"
@@ -41,7 +43,7 @@ protected:
 };
 }
 
-TEST_F(JournalPagesTest, TreeAndButtonsLeadThroughTheListPagesAndTheForms)
+TEST_P(JournalPagesTest, TreeAndButtonsLeadThroughTheListPagesAndTheForms)
 {
     EXPECT_NE(Shown<CViewPoints>(), nullptr);
     EXPECT_EQ(State().page, PageSites);
@@ -64,7 +66,7 @@ TEST_F(JournalPagesTest, TreeAndButtonsLeadThroughTheListPagesAndTheForms)
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families"), 4);
 }
 
-TEST_F(JournalPagesTest, QueensTabShowsTheQueenPagesAndTheTreeMenuAddsAQueen)
+TEST_P(JournalPagesTest, QueensTabShowsTheQueenPagesAndTheTreeMenuAddsAQueen)
 {
     ClickTab(1);
     EXPECT_NE(Shown<CQBeePointView>(), nullptr);
@@ -77,7 +79,43 @@ TEST_F(JournalPagesTest, QueensTabShowsTheQueenPagesAndTheTreeMenuAddsAQueen)
     EXPECT_EQ(State().recordId, 5);
 }
 
-TEST_F(JournalPagesTest, ToolbarOpensTheHiveAndTheQueenManagers)
+TEST_P(JournalPagesTest, ColonyDeletedFromItsSitesTableLeavesTheJournalAndTheTree)
+{
+    ClickItem(u"North");
+    auto* colonies = Shown<CViewFamilies>();
+    ASSERT_NE(colonies, nullptr);
+    // Acacia (3) is the first row, Linden (5) the second.
+    UiTest::ProcessEvents();
+    const CRect area = colonies->Grid().Area();
+    UiTest::Click(colonies, area.left + 5,
+        area.top + colonies->Grid().Drawer().BarHeight() + DefaultRowHeight + DefaultRowHeight / 2);
+    ASSERT_NE(colonies->Grid().Drawer().SelectedRow(), nullptr);
+    ASSERT_EQ(colonies->Grid().Drawer().SelectedRow()->id, 5);
+    boxes.Answer(IDYES);
+    ClickButtonOfPage(CViewTable::IdDelete);
+
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families WHERE id_family = 5"), 0);
+    EXPECT_EQ(GetPointFamilyCache()->FindFamily(5), nullptr);
+    EXPECT_EQ(Item(u"Linden"), nullptr);
+    EXPECT_NE(Item(u"Acacia"), nullptr);
+}
+
+TEST_P(JournalPagesTest, DeletingTheShownColonyFromTheTreeLeavesItsRecordsPage)
+{
+    ClickItem(u"Linden");
+    ASSERT_NE(Shown<CViewInspect>(), nullptr);
+    boxes.Answer(IDYES);
+    ChooseFromMenu(u"Linden", 6);
+    UiTest::ProcessEvents(20);
+
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families WHERE id_family = 5"), 0);
+    // The rebuilt tree selects nothing, and the page follows it.
+    EXPECT_EQ(Tree()->GetSelectedItem(), nullptr);
+    EXPECT_NE(Shown<CViewPoints>(), nullptr);
+    EXPECT_EQ(State().page, PageSites);
+}
+
+TEST_P(JournalPagesTest, ToolbarOpensTheHiveAndTheQueenManagers)
 {
     DialogResponder dialogs;
     std::vector<bool> opened;
@@ -87,3 +125,5 @@ TEST_F(JournalPagesTest, ToolbarOpensTheHiveAndTheQueenManagers)
     ClickToolbarButton(CJournalToolbar::IdQueenManager);
     EXPECT_EQ(opened, (std::vector<bool> { true, true }));
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, JournalPagesTest, ShippedLanguages(), LanguageName);

@@ -75,7 +75,7 @@ protected:
 };
 }
 
-TEST_F(JournalPrintTest, ColoniesTablePrintsOnTheChosenPrinterWithHeaderTitleAndNumbersOnEverySheet)
+TEST_P(JournalPrintTest, ColoniesTablePrintsOnTheChosenPrinterWithHeaderTitleAndNumbersOnEverySheet)
 {
     WriteRegistryString(u"Yard printer", kMainSettingsKey, u"combo_printer");
     ClickItem(u"North");
@@ -128,7 +128,7 @@ TEST_F(JournalPrintTest, ColoniesTablePrintsOnTheChosenPrinterWithHeaderTitleAnd
     }
 }
 
-TEST_F(JournalPrintTest, WithoutAStoredPrinterTheDefaultPrintsAndAWidenedColumnTurnsTheSheet)
+TEST_P(JournalPrintTest, WithoutAStoredPrinterTheDefaultPrintsAndAWidenedColumnTurnsTheSheet)
 {
     CViewPoints* page = Shown<CViewPoints>();
     ASSERT_NE(page, nullptr);
@@ -155,7 +155,7 @@ TEST_F(JournalPrintTest, WithoutAStoredPrinterTheDefaultPrintsAndAWidenedColumnT
     EXPECT_TRUE(Contains(texts[0], u"Far meadow"));
 }
 
-TEST_F(JournalPrintTest, RecordPrintsWithTheHiveLinesOfTheSelectedRecord)
+TEST_P(JournalPrintTest, RecordPrintsWithTheHiveLinesOfTheSelectedRecord)
 {
     InspectData inspect;
     inspect.record.id_family = 5;
@@ -194,7 +194,7 @@ TEST_F(JournalPrintTest, RecordPrintsWithTheHiveLinesOfTheSelectedRecord)
     EXPECT_TRUE(Contains(texts[0], u"Bottom box"));
 }
 
-TEST_F(JournalPrintTest, PdfButtonWritesTheChosenFileAndAFailedWriteIsTold)
+TEST_P(JournalPrintTest, PdfButtonWritesTheChosenFileAndAFailedWriteIsTold)
 {
     PrintResponder responder(PrintResponder::Choice::SavePdf);
     FileDialogResponder files;
@@ -217,7 +217,7 @@ TEST_F(JournalPrintTest, PdfButtonWritesTheChosenFileAndAFailedWriteIsTold)
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing"));
 }
 
-TEST_F(JournalPrintTest, QueenCardsOfAColonyPrintUnderTheirTitleAndTheScreenKeepsItsLayout)
+TEST_P(JournalPrintTest, QueenCardsOfAColonyPrintUnderTheirTitleAndTheScreenKeepsItsLayout)
 {
     std::int32_t freya = 0;
     for (const char16_t* name : { u"Freya", u"Hilda" }) {
@@ -249,6 +249,8 @@ TEST_F(JournalPrintTest, QueenCardsOfAColonyPrintUnderTheirTitleAndTheScreenKeep
     EXPECT_TRUE(Contains(texts[0], u"Hilda"));
     EXPECT_TRUE(Contains(texts[0], Text(StringId::QueenBirthDateLabel) + u" - " + FormatDateText(std::time(nullptr))));
     EXPECT_FALSE(Contains(texts[0], u"Greta"));
+    // The screen's buttons stay off the paper.
+    EXPECT_FALSE(Contains(texts[0], Text(StringId::QueenCardButton)));
     EXPECT_EQ(page->Drawer().CardWidth(0), width);
 
     // With Freya's card selected her family tree follows on a sheet of its own.
@@ -267,7 +269,7 @@ TEST_F(JournalPrintTest, QueenCardsOfAColonyPrintUnderTheirTitleAndTheScreenKeep
     EXPECT_TRUE(HasPageNumber(withTree[1], 2, 2));
 }
 
-TEST_F(JournalPrintTest, AFormSaysItHasNothingToPrint)
+TEST_P(JournalPrintTest, AFormSaysItHasNothingToPrint)
 {
     ChooseFromMenu(u"North", 4);
     UiTest::ProcessEvents(20);
@@ -279,3 +281,5 @@ TEST_F(JournalPrintTest, AFormSaysItHasNothingToPrint)
     EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::PrintNothingOnPage));
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, JournalPrintTest, ShippedLanguages(), LanguageName);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BothLanguages.h"
 #include "DatabaseManager.h"
 #include "EmptyViewJournal.h"
 #include "EventManager.h"
@@ -99,7 +100,7 @@ private:
 };
 
 // A journal with three sites (one above the 16-bit ids) and their colonies, and its window open.
-class JournalWindowTest : public testing::Test
+class JournalWindowTest : public BothLanguages
 {
 protected:
     static constexpr std::int32_t kFarMeadow = 65537;
@@ -120,6 +121,7 @@ protected:
         journal->Create();
         GetSettingsManager()->Initialize({ settings, journal });
         GetVisualManager()->LoadComponents({ settings, journal });
+        ChooseLanguage();
         GetLanguageManager()->Initialize();
         journal->GetVisualComponent()->Show();
         UiTest::ProcessEvents(20);

@@ -26,7 +26,7 @@ Entries EntriesOf(const MenuResponder::Call& call)
 }
 }
 
-TEST_F(JournalWindowTest, OpensOnTheSitesPageWithTheTreeInIdOrder)
+TEST_P(JournalWindowTest, OpensOnTheSitesPageWithTheTreeInIdOrder)
 {
     ASSERT_TRUE(Window()->IsCreated());
     EXPECT_EQ(ShownPage(), PageSites);
@@ -53,7 +53,7 @@ TEST_F(JournalWindowTest, OpensOnTheSitesPageWithTheTreeInIdOrder)
     EXPECT_EQ(State().recordId, 0);
 }
 
-TEST_F(JournalWindowTest, ResizingMovesTreeTabsAndPage)
+TEST_P(JournalWindowTest, ResizingMovesTreeTabsAndPage)
 {
     Window()->MoveWindow(0, 0, 800, 500);
     UiTest::ProcessEvents();
@@ -65,7 +65,7 @@ TEST_F(JournalWindowTest, ResizingMovesTreeTabsAndPage)
     EXPECT_EQ(PlaceIn(Window()->GetDlgItem(0xE800), Window()).Width(), client.Width());
 }
 
-TEST_F(JournalWindowTest, ColonyKeepsItsNodeAcrossTabs)
+TEST_P(JournalWindowTest, ColonyKeepsItsNodeAcrossTabs)
 {
     ClickItem(u"Linden");
     EXPECT_EQ(ShownPage(), PageInspections);
@@ -91,7 +91,7 @@ TEST_F(JournalWindowTest, ColonyKeepsItsNodeAcrossTabs)
     EXPECT_EQ(State().recordId, 0);
 }
 
-TEST_F(JournalWindowTest, OpenFormStaysWhileTreeAndTabChange)
+TEST_P(JournalWindowTest, OpenFormStaysWhileTreeAndTabChange)
 {
     ChooseFromMenu(u"North", 4);
     EXPECT_EQ(ShownPage(), PageAddColony);
@@ -118,7 +118,7 @@ TEST_F(JournalWindowTest, OpenFormStaysWhileTreeAndTabChange)
     EXPECT_EQ(State().recordId, 0);
 }
 
-TEST_F(JournalWindowTest, NoToTheDeleteQuestionKeepsNodeAndData)
+TEST_P(JournalWindowTest, NoToTheDeleteQuestionKeepsNodeAndData)
 {
     boxes.Answer(IDNO);
     ChooseFromMenu(u"Linden", 6);
@@ -142,7 +142,7 @@ TEST_F(JournalWindowTest, NoToTheDeleteQuestionKeepsNodeAndData)
     EXPECT_EQ(ChildLabels(TVI_ROOT), (Labels { u"South", u"Far meadow" }));
 }
 
-TEST_F(JournalWindowTest, DeletesFromPagesLeaveThePageAsItIs)
+TEST_P(JournalWindowTest, DeletesFromPagesLeaveThePageAsItIs)
 {
     InspectData inspect;
     inspect.record.id_family = 5;
@@ -171,7 +171,7 @@ TEST_F(JournalWindowTest, DeletesFromPagesLeaveThePageAsItIs)
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families WHERE id_family = 5"), 0);
 }
 
-TEST_F(JournalWindowTest, ContextMenuHasTheEntriesOfTheNodeKindAndRunsThem)
+TEST_P(JournalWindowTest, ContextMenuHasTheEntriesOfTheNodeKindAndRunsThem)
 {
     CRect client;
     Tree()->GetClientRect(&client);
@@ -214,7 +214,7 @@ TEST_F(JournalWindowTest, ContextMenuHasTheEntriesOfTheNodeKindAndRunsThem)
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(JournalWindowTest, MenuKeyOpensTheMenuOnceAtTheSelectedNode)
+TEST_P(JournalWindowTest, MenuKeyOpensTheMenuOnceAtTheSelectedNode)
 {
     ClickItem(u"South");
     const std::size_t before = menus.Calls().size();
@@ -233,7 +233,7 @@ TEST_F(JournalWindowTest, MenuKeyOpensTheMenuOnceAtTheSelectedNode)
     EXPECT_EQ(menus.Calls().size(), before + 1);
 }
 
-TEST_F(JournalWindowTest, RenamingASiteStoresItFiresOneAndRebuildsCollapsed)
+TEST_P(JournalWindowTest, RenamingASiteStoresItFiresOneAndRebuildsCollapsed)
 {
     EventCounter sites(EventPointsChanged);
     EventCounter colonies(EventFamiliesChanged);
@@ -269,7 +269,7 @@ TEST_F(JournalWindowTest, RenamingASiteStoresItFiresOneAndRebuildsCollapsed)
     EXPECT_EQ(ChildLabels(Item(u"Upper field")), (Labels { u"Acacia", u"Old lime" }));
 }
 
-TEST_F(JournalWindowTest, EmptyOrUnchangedNamesAreRefused)
+TEST_P(JournalWindowTest, EmptyOrUnchangedNamesAreRefused)
 {
     EventCounter sites(EventPointsChanged);
     ClickItem(u"South");
@@ -283,6 +283,13 @@ TEST_F(JournalWindowTest, EmptyOrUnchangedNamesAreRefused)
     Tree()->EditLabel(Item(u"South"));
     UiTest::ProcessEvents();
     UiTest::TypeText(nullptr, u"South");
+    UiTest::KeyPress(nullptr, VK_RETURN);
+    UiTest::ProcessEvents();
+
+    // Spaces alone are no name either.
+    Tree()->EditLabel(Item(u"South"));
+    UiTest::ProcessEvents();
+    UiTest::TypeText(nullptr, u"   ");
     UiTest::KeyPress(nullptr, VK_RETURN);
     UiTest::ProcessEvents();
 
@@ -306,7 +313,7 @@ TEST_F(JournalWindowTest, EmptyOrUnchangedNamesAreRefused)
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM points WHERE name = 'Ridge'"), 1);
 }
 
-TEST_F(JournalWindowTest, IdsAbove65535NameTheirOwnRecords)
+TEST_P(JournalWindowTest, IdsAbove65535NameTheirOwnRecords)
 {
     ClickItem(u"Far meadow");
     EXPECT_EQ(State().recordId, kFarMeadow);
@@ -325,7 +332,7 @@ TEST_F(JournalWindowTest, IdsAbove65535NameTheirOwnRecords)
     EXPECT_EQ(ChildLabels(Item(u"North")), (Labels { u"Acacia", u"Linden" }));
 }
 
-TEST_F(JournalWindowTest, ToolbarHasTwoGroupsOfFourButtonsWithOnlyTheUnhandledOneDisabled)
+TEST_P(JournalWindowTest, ToolbarHasTwoGroupsOfFourButtonsWithOnlyTheUnhandledOneDisabled)
 {
     auto* bar = dynamic_cast<CToolBar*>(Window()->GetDlgItem(0xE800));
     ASSERT_NE(bar, nullptr);
@@ -363,7 +370,7 @@ TEST_F(JournalWindowTest, ToolbarHasTwoGroupsOfFourButtonsWithOnlyTheUnhandledOn
     ASSERT_TRUE(UiTest::WaitUntil([&] { return settingsWindow->IsCreated(); }));
 }
 
-TEST_F(JournalWindowTest, ReopeningShowsTheSitesPageAndAFreshTree)
+TEST_P(JournalWindowTest, ReopeningShowsTheSitesPageAndAFreshTree)
 {
     ChooseFromMenu(u"North", 4);
     EXPECT_EQ(ShownPage(), PageAddColony);
@@ -393,7 +400,7 @@ protected:
 };
 }
 
-TEST_F(EmptyRegistryTest, EmptyPageFillsThePageAreaInButtonFace)
+TEST_P(EmptyRegistryTest, EmptyPageFillsThePageAreaInButtonFace)
 {
     EXPECT_EQ(ShownPage(), PageEmpty);
     ClickItem(u"Linden");
@@ -405,3 +412,6 @@ TEST_F(EmptyRegistryTest, EmptyPageFillsThePageAreaInButtonFace)
     ASSERT_GT(picture.width, 100);
     EXPECT_EQ(picture.At(picture.width / 2, picture.height / 2), GetSysColor(COLOR_BTNFACE));
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, EmptyRegistryTest, ShippedLanguages(), LanguageName);
+INSTANTIATE_TEST_SUITE_P(Languages, JournalWindowTest, ShippedLanguages(), LanguageName);

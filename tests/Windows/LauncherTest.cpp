@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "BothLanguages.h"
 #include "IVisualComponent.h"
 #include "IWnd.h"
 #include "LanguageManager.h"
@@ -30,12 +31,13 @@ CRect WindowRect(CWnd* window)
     return rect;
 }
 
-class LauncherTest : public testing::Test
+class LauncherTest : public BothLanguages
 {
 protected:
     LauncherTest()
     {
         std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang");
+        ChooseLanguage();
         application = static_cast<CApplication*>(GetApplication());
         application->InitInstance();
         launcher = application->m_pMainWnd;
@@ -49,18 +51,19 @@ protected:
 
     CWnd* Window(int nameId)
     {
-        IVisualComponent* component = GetVisualManager()->FindComponent(GetLanguageManager()->GetString(nameId));
+        IVisualComponent* component = GetVisualManager()->FindComponent(nameId);
         return component ? dynamic_cast<CWnd*>(component->GetWindow()) : nullptr;
     }
 
     TempWorkDir dir;
+    RegistryRootOverride settingsStore { FromPath(dir.Path() / "config") };
     MessageBoxResponder boxes;
     CApplication* application = nullptr;
     CWnd* launcher = nullptr;
 };
 }
 
-TEST_F(LauncherTest, IsABorderlessWindowWithHeaderSidePictureAndButtons)
+TEST_P(LauncherTest, IsABorderlessWindowWithHeaderSidePictureAndButtons)
 {
     ASSERT_NE(launcher, nullptr);
     ASSERT_TRUE(launcher->IsCreated());
@@ -111,7 +114,7 @@ TEST_F(LauncherTest, IsABorderlessWindowWithHeaderSidePictureAndButtons)
     ASSERT_NE(launcher->GetDlgItem(IdMinimize), nullptr);
 }
 
-TEST_F(LauncherTest, JournalButtonOpensOneJournalWindowAndFocusesItAgain)
+TEST_P(LauncherTest, JournalButtonOpensOneJournalWindowAndFocusesItAgain)
 {
     ASSERT_NE(launcher, nullptr);
     CWnd* button = launcher->GetDlgItem(IdJournalButton);
@@ -133,7 +136,7 @@ TEST_F(LauncherTest, JournalButtonOpensOneJournalWindowAndFocusesItAgain)
     EXPECT_EQ(journal->GetSafeHwnd(), first);
 }
 
-TEST_F(LauncherTest, CommandWithANotificationCodeIsIgnored)
+TEST_P(LauncherTest, CommandWithANotificationCodeIsIgnored)
 {
     ASSERT_NE(launcher, nullptr);
     CWnd* settings = Window(StringId::MainSettingsTitle);
@@ -146,7 +149,7 @@ TEST_F(LauncherTest, CommandWithANotificationCodeIsIgnored)
     EXPECT_TRUE(settings->IsCreated());
 }
 
-TEST_F(LauncherTest, FollowsTheMouseWhileTheButtonIsHeld)
+TEST_P(LauncherTest, FollowsTheMouseWhileTheButtonIsHeld)
 {
     ASSERT_NE(launcher, nullptr);
     const CRect start = WindowRect(launcher);
@@ -164,10 +167,12 @@ TEST_F(LauncherTest, FollowsTheMouseWhileTheButtonIsHeld)
     EXPECT_EQ(WindowRect(launcher), moved);
 }
 
-TEST_F(LauncherTest, CloseButtonEndsTheMessageLoopWithZero)
+TEST_P(LauncherTest, CloseButtonEndsTheMessageLoopWithZero)
 {
     ASSERT_NE(launcher, nullptr);
     UiTest::Click(launcher->GetDlgItem(IdClose), 9, 15);
     EXPECT_EQ(AfxGetApp()->Run(), 0);
     EXPECT_FALSE(launcher->IsCreated());
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, LauncherTest, ShippedLanguages(), LanguageName);

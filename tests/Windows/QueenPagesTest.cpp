@@ -104,7 +104,7 @@ protected:
 };
 }
 
-TEST_F(QueenPagesTest, SitesPageCountsColoniesWithoutALivingQueenAndLivingQueensAndFollowsTheStore)
+TEST_P(QueenPagesTest, SitesPageCountsColoniesWithoutALivingQueenAndLivingQueensAndFollowsTheStore)
 {
     const std::int32_t meadow = AddSite(u"Meadow");
     const std::int32_t north = AddColony(meadow, u"North");
@@ -145,7 +145,7 @@ TEST_F(QueenPagesTest, SitesPageCountsColoniesWithoutALivingQueenAndLivingQueens
     EXPECT_EQ(Cards(page)[1][2], Counted(StringId::PointLivingQueens, 1));
 }
 
-TEST_F(QueenPagesTest, ColoniesPageSharesACardBetweenEqualNamesAndOrdersNamesWithoutCase)
+TEST_P(QueenPagesTest, ColoniesPageSharesACardBetweenEqualNamesAndOrdersNamesWithoutCase)
 {
     const std::int32_t meadow = AddSite(u"Meadow");
     const std::int32_t north = AddColony(meadow, u"North");
@@ -172,7 +172,7 @@ TEST_F(QueenPagesTest, ColoniesPageSharesACardBetweenEqualNamesAndOrdersNamesWit
     EXPECT_EQ(page.Drawer().Data(1), north);
 }
 
-TEST_F(QueenPagesTest, ColonyPageShowsEachQueenWithHerStateFieldsAndMarkingDot)
+TEST_P(QueenPagesTest, ColonyPageShowsEachQueenWithHerStateFieldsAndMarkingDot)
 {
     const std::int32_t north = AddColony(AddSite(u"Meadow"), u"North");
     const std::int32_t bella = AddQueen(north, u"Bella", false, 2023, 5);
@@ -208,7 +208,7 @@ TEST_F(QueenPagesTest, ColonyPageShowsEachQueenWithHerStateFieldsAndMarkingDot)
     EXPECT_NE(MarkingColour(2023), MarkingColour(2025));
 }
 
-TEST_F(QueenPagesTest, ColonyPageButtonsFollowTheSelectionAndPostTheirActions)
+TEST_P(QueenPagesTest, ColonyPageButtonsFollowTheSelectionAndPostTheirActions)
 {
     const std::int32_t north = AddColony(AddSite(u"Meadow"), u"North");
     AddQueen(north, u"Bella");
@@ -239,7 +239,7 @@ TEST_F(QueenPagesTest, ColonyPageButtonsFollowTheSelectionAndPostTheirActions)
     EXPECT_FALSE(Enabled(page, CQBeeInspectView::IdDelete));
 }
 
-TEST_F(QueenPagesTest, DeleteAsksWithTheQueensNameAndOnlyYesPostsTheDelete)
+TEST_P(QueenPagesTest, DeleteAsksWithTheQueensNameAndOnlyYesPostsTheDelete)
 {
     const std::int32_t north = AddColony(AddSite(u"Meadow"), u"North");
     const std::int32_t bella = AddQueen(north, u"Bella");
@@ -262,7 +262,7 @@ TEST_F(QueenPagesTest, DeleteAsksWithTheQueensNameAndOnlyYesPostsTheDelete)
     EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionDeleteQueen, bella } }));
 }
 
-TEST_F(QueenPagesTest, PressingACardOpensTheQueenManagerOnItsLevelAndId)
+TEST_P(QueenPagesTest, PressingACardOpensTheQueenManagerOnItsLevelAndId)
 {
     const std::int32_t meadow = AddSite(u"Meadow");
     const std::int32_t north = AddColony(meadow, u"North");
@@ -305,7 +305,7 @@ TEST_F(QueenPagesTest, PressingACardOpensTheQueenManagerOnItsLevelAndId)
     EXPECT_EQ(opened[2].id, meadow);
 }
 
-TEST_F(QueenPagesTest, NarrowPageScrollsSidewaysAndTallContentDownwards)
+TEST_P(QueenPagesTest, NarrowPageScrollsSidewaysAndTallContentDownwards)
 {
     const std::int32_t north = AddColony(AddSite(u"Meadow"), u"North");
     for (const char16_t* name : { u"A", u"B", u"C", u"D" })
@@ -345,7 +345,7 @@ TEST_F(QueenPagesTest, NarrowPageScrollsSidewaysAndTallContentDownwards)
     EXPECT_EQ(page.Drawer().CardOrigin(0).x, 0);
 }
 
-TEST_F(QueenPagesTest, NewQueenIsStoredInTheColonyWithHerBreedAndUncheckedLivingMakesHerDead)
+TEST_P(QueenPagesTest, NewQueenIsStoredInTheColonyWithHerBreedAndUncheckedLivingMakesHerDead)
 {
     const std::int32_t north = AddColony(AddSite(u"Meadow"), u"North");
     CAddQueenBeeView page(&state, journal);
@@ -383,7 +383,7 @@ TEST_F(QueenPagesTest, NewQueenIsStoredInTheColonyWithHerBreedAndUncheckedLiving
     EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionShowList, 0 } }));
 }
 
-TEST_F(QueenPagesTest, ChangedQueenKeepsHerColonyAndMotherAndTakesTheTypedFields)
+TEST_P(QueenPagesTest, ChangedQueenKeepsHerColonyAndMotherAndTakesTheTypedFields)
 {
     const std::int32_t north = AddColony(AddSite(u"Meadow"), u"North");
     const std::int32_t mother = AddQueen(north, u"Bella");
@@ -417,7 +417,7 @@ TEST_F(QueenPagesTest, ChangedQueenKeepsHerColonyAndMotherAndTakesTheTypedFields
     EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionShowList, 0 } }));
 }
 
-TEST_F(QueenPagesTest, SidewaysBarMovesTheCardsAlsoWhenAllOfThemFitInHeight)
+TEST_P(QueenPagesTest, SidewaysBarMovesTheCardsAlsoWhenAllOfThemFitInHeight)
 {
     AddQueen(AddColony(AddSite(u"Meadow"), u"North"), u"Bella");
     CQBeePointView page(&state);
@@ -430,3 +430,5 @@ TEST_F(QueenPagesTest, SidewaysBarMovesTheCardsAlsoWhenAllOfThemFitInHeight)
     UiTest::Grab(&page);
     EXPECT_EQ(page.Drawer().CardOrigin(0).x, -(CQBeeView::ContentWidth - 200));
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, QueenPagesTest, ShippedLanguages(), LanguageName);

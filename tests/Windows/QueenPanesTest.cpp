@@ -71,7 +71,7 @@ TEST(MarkingColour, FollowsTheFiveYearCodeByTheLastDigit)
     EXPECT_EQ(BirthYear(JuneOf(2023)), 2023);
 }
 
-TEST_F(QueenPanesTest, FactoryMakesEachPaneAtItsPlaceWithItsIdAndBorder)
+TEST_P(QueenPanesTest, FactoryMakesEachPaneAtItsPlaceWithItsIdAndBorder)
 {
     struct Expected
     {
@@ -98,7 +98,7 @@ TEST_F(QueenPanesTest, FactoryMakesEachPaneAtItsPlaceWithItsIdAndBorder)
     EXPECT_EQ(CreateDialogWnd(6, &parent), nullptr);
 }
 
-TEST_F(QueenPanesTest, DetailsShowTheMarkingDotInTheColourOfTheBirthYear)
+TEST_P(QueenPanesTest, DetailsShowTheMarkingDotInTheColourOfTheBirthYear)
 {
     const std::int32_t red = AddQueen(u"Rosa", 0, 0, JuneOf(2023));
     const std::int32_t white = AddQueen(u"Wilma", 0, red, JuneOf(2021));
@@ -136,7 +136,7 @@ TEST_F(QueenPanesTest, DetailsShowTheMarkingDotInTheColourOfTheBirthYear)
     EXPECT_EQ(UiTest::Grab(&window).At(border + centreX, border + centreY), RGB(255, 255, 255));
 }
 
-TEST_F(QueenPanesTest, GenealogyOfALoneQueenShowsHerWithACircleForTheMother)
+TEST_P(QueenPanesTest, GenealogyOfALoneQueenShowsHerWithACircleForTheMother)
 {
     const std::int32_t lone = AddQueen(u"Lone", 0);
     std::unique_ptr<IDialogWnd> pane = CreateDialogWnd(1, &parent);
@@ -164,7 +164,7 @@ TEST_F(QueenPanesTest, GenealogyOfALoneQueenShowsHerWithACircleForTheMother)
     EXPECT_EQ(image.At(border + c - 20, border + 65), RGB(255, 255, 255));
 }
 
-TEST_F(QueenPanesTest, GenealogyWithManyDaughtersScrollsWithTheWindowBar)
+TEST_P(QueenPanesTest, GenealogyWithManyDaughtersScrollsWithTheWindowBar)
 {
     const std::int32_t mother = AddQueen(u"Mother", 0);
     for (int index = 0; index < 20; ++index)
@@ -194,3 +194,5 @@ TEST_F(QueenPanesTest, GenealogyWithManyDaughtersScrollsWithTheWindowBar)
     EXPECT_EQ(genealogy.GetScrollPos(SB_VERT), 0);
     EXPECT_EQ(genealogy.Drawer().Mother()->id, mother);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, QueenPanesTest, ShippedLanguages(), LanguageName);

@@ -25,7 +25,7 @@ protected:
 };
 }
 
-TEST_F(TableGridInputTest, WheelHeldArrowAndArrowKeysMoveThroughALongTable)
+TEST_P(TableGridInputTest, WheelHeldArrowAndArrowKeysMoveThroughALongTable)
 {
     CViewPoints* view = ShowSites(30);
     CTableDrawer& grid = view->Grid().Drawer();
@@ -76,7 +76,7 @@ TEST_F(TableGridInputTest, WheelHeldArrowAndArrowKeysMoveThroughALongTable)
     EXPECT_EQ(grid.SelectedRow(), grid.Rows()[0].get());
 }
 
-TEST_F(TableGridInputTest, BordersShowSizingCursorsAndDragsKeepThreePixels)
+TEST_P(TableGridInputTest, BordersShowSizingCursorsAndDragsKeepThreePixels)
 {
     CViewPoints* view = ShowSites(3);
     CTableDrawer& grid = view->Grid().Drawer();
@@ -103,13 +103,15 @@ TEST_F(TableGridInputTest, BordersShowSizingCursorsAndDragsKeepThreePixels)
     EXPECT_EQ(grid.Headers()[0]->width, 3);
 
     UiTest::ProcessEvents();
-    UiTest::MouseDown(view, 2, bar + DefaultRowHeight);
-    UiTest::MouseMove(view, 2, bar + 100, MK_LBUTTON);
+    // The narrowed column's caption may wrap onto more lines, which moves the rows down.
+    const int rowsTop = grid.BarHeight();
+    UiTest::MouseDown(view, 2, rowsTop + DefaultRowHeight);
+    UiTest::MouseMove(view, 2, rowsTop + 100, MK_LBUTTON);
     EXPECT_EQ(grid.Rows()[0]->height, 100);
     EXPECT_EQ(grid.TotalHeight(), 100 + 2 * DefaultRowHeight);
-    UiTest::MouseMove(view, 2, bar - 30, MK_LBUTTON);
+    UiTest::MouseMove(view, 2, rowsTop - 30, MK_LBUTTON);
     EXPECT_EQ(grid.Rows()[0]->height, 3);
-    UiTest::MouseUp(view, 2, bar - 30);
+    UiTest::MouseUp(view, 2, rowsTop - 30);
     EXPECT_EQ(grid.SelectedRow(), nullptr);
 
     // The sizes outlive a rebuild of the rows.
@@ -120,7 +122,7 @@ TEST_F(TableGridInputTest, BordersShowSizingCursorsAndDragsKeepThreePixels)
     EXPECT_EQ(GetLayoutStore().GetRowHeight(grid.Rows()[0]->id, 1), 3);
 }
 
-TEST_F(TableGridInputTest, ThumbDragReachesRowsBeyondSixteenBitsOfScrolling)
+TEST_P(TableGridInputTest, ThumbDragReachesRowsBeyondSixteenBitsOfScrolling)
 {
     Start(kPointViewSettingsKey, {});
     for (std::int32_t id = 1; id <= 2000; ++id)
@@ -147,3 +149,5 @@ TEST_F(TableGridInputTest, ThumbDragReachesRowsBeyondSixteenBitsOfScrolling)
     EXPECT_EQ(grid.FirstVisibleRow()->index, static_cast<std::size_t>((last - 1) / DefaultRowHeight));
     EXPECT_GT(grid.FirstVisibleRow()->index, 1980u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, TableGridInputTest, ShippedLanguages(), LanguageName);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BothLanguages.h"
 #include "Brush.h"
 #include "DatabaseManager.h"
 #include "IComponent.h"
@@ -33,7 +34,8 @@
 #include <utility>
 #include <vector>
 
-// Stands in for the journal window, recording the actions posted to it.
+// Stands in for the journal window, recording the actions posted or sent to it; a sent delete
+// gets `deleteDone` back, as the journal window answers whether the delete went through.
 class CJournalWindowStandIn : public IVisualComponent, public CWnd, public CWndImpl
 {
 public:
@@ -54,12 +56,14 @@ public:
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == JournalActionMessage)
-            actions.emplace_back(static_cast<int>(wParam), static_cast<int>(lParam));
-        return CWnd::WindowProc(message, wParam, lParam);
+        if (message != JournalActionMessage)
+            return CWnd::WindowProc(message, wParam, lParam);
+        actions.emplace_back(static_cast<int>(wParam), static_cast<int>(lParam));
+        return deleteDone ? 1 : 0;
     }
 
     std::vector<std::pair<int, int>> actions;
+    bool deleteDone = true;
 };
 
 // Registers the stand-in under the journal's name, where the pages look for the journal window.
@@ -74,6 +78,7 @@ public:
     void Release() override {}
     void Create() override {}
     std::u16string GetName() override { return GetLanguageManager()->GetString(StringId::JournalName); }
+    std::int32_t GetNameId() override { return StringId::JournalName; }
     std::vector<ISetting*> GetSettings() override { return {}; }
     IVisualComponent* GetVisualComponent() override { return m_window; }
 
@@ -83,7 +88,7 @@ private:
 
 // A fresh journal file, settings store and language folder; the journal component with its
 // stores and view settings pages; a top-level window to hold a page, as the journal window does.
-class TablePageTest : public testing::Test
+class TablePageTest : public BothLanguages
 {
 protected:
     // Values of the view settings, written before the pages read them.
@@ -93,7 +98,6 @@ protected:
         : m_settingsStore(FromPath(m_dir.Path() / "config"))
     {
         std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang");
-        GetLanguageManager()->Initialize();
         GetDatabaseManager()->Initialize();
     }
 
@@ -115,6 +119,8 @@ protected:
         journal->Create();
         GetSettingsManager()->Initialize({ journal });
         GetVisualManager()->LoadComponents({ &journalStandIn });
+        ChooseLanguage();
+        GetLanguageManager()->Initialize();
         journalWindow.Show();
         ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0, nullptr, nullptr, nullptr), u"host", WS_VISIBLE, 0, 0,
             1000, 700, nullptr, 0));
