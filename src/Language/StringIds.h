@@ -349,6 +349,16 @@ inline constexpr std::int32_t ChartNoColonyRecords = 9567;
 inline constexpr std::int32_t ChartNoSiteRecords = 9568;
 inline constexpr std::int32_t ChartNoRecords = 9569;
 
+// A change the journal file did not take, and changes made by another program.
+inline constexpr std::int32_t ChangeNotSaved = 9600;
+inline constexpr std::int32_t NotSavedDiskFull = 9601;
+inline constexpr std::int32_t NotSavedLocked = 9602;
+inline constexpr std::int32_t NotSavedDamaged = 9603;
+inline constexpr std::int32_t NotSavedReadOnly = 9604;
+inline constexpr std::int32_t NotSavedOther = 9605;
+inline constexpr std::int32_t ChangedOutside = 9606;
+inline constexpr std::int32_t RemovedOutside = 9607;
+
 }
 
 // Sizes of the numbered lists above, their "none" entry included.
@@ -443,5 +453,7 @@ inline constexpr std::array AllStringIds = {
     StringId::SizeKilobytes, StringId::SizeMegabytes, StringId::ChartsTab, StringId::ChartColonyTitle,
     StringId::ChartSiteTitle, StringId::ChartAllSitesTitle, StringId::ChartHoneyTaken, StringId::ChartLatestStrength,
     StringId::ChartSeasonLabel, StringId::ChartNoColonyRecords, StringId::ChartNoSiteRecords,
-    StringId::ChartNoRecords,
+    StringId::ChartNoRecords, StringId::ChangeNotSaved, StringId::NotSavedDiskFull, StringId::NotSavedLocked,
+    StringId::NotSavedDamaged, StringId::NotSavedReadOnly, StringId::NotSavedOther, StringId::ChangedOutside,
+    StringId::RemovedOutside,
 };
