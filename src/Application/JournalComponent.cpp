@@ -13,6 +13,7 @@
 #include "HousingsTable.h"
 #include "IJournalView.h"
 #include "IVisualComponent.h"
+#include "JournalChanges.h"
 #include "JournalSettings.h"
 #include "JournalStores.h"
 #include "JournalTreeView.h"
@@ -39,27 +40,6 @@ void Fire(std::initializer_list<EventType> events)
 {
     for (EventType event : events)
         GetEventManager()->Fire(event);
-}
-
-// Opens the journal and runs a named transaction around the body; true when it was committed.
-template <class Body>
-bool InTransaction(const char16_t* label, Body body)
-{
-    CDatabaseLease database;
-    database->BeginTransaction(label);
-    if (database->HasError())
-        return false;
-    body(database.get());
-    database->EndTransaction(label);
-    return !database->HasError();
-}
-
-template <class Body>
-bool WithoutTransaction(Body body)
-{
-    CDatabaseLease database;
-    body(database.get());
-    return !database->HasError();
 }
 
 void DeleteRow(IDatabase* database, std::int32_t kind, std::int32_t id)
@@ -190,6 +170,8 @@ bool CJournalComponent::ChangePoint(PointData& point)
 {
     if (point.id_point == kNoRow)
         return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindPoint(point.id_point); }))
+        return false;
     CChangePointOperation operation;
     operation.record.id_point = point.id_point;
     operation.record.name = point.name;
@@ -207,6 +189,8 @@ bool CJournalComponent::RenamePoint(std::int32_t idPoint, const std::u16string& 
 {
     if (idPoint == kNoRow)
         return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindPoint(idPoint); }))
+        return false;
     if (!Rename(kPointRow, idPoint, name))
         return false;
     GetPointFamilyCache()->RenamePoint(idPoint, name);
@@ -217,6 +201,8 @@ bool CJournalComponent::RenamePoint(std::int32_t idPoint, const std::u16string& 
 bool CJournalComponent::DeletePoint(std::int32_t idPoint)
 {
     if (idPoint == kNoRow)
+        return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindPoint(idPoint); }))
         return false;
     const std::vector<std::int32_t> families = GetPointFamilyCache()->FamiliesOf(idPoint);
     const bool committed = InTransaction(u"Delete Point", [&](IDatabase* database) {
@@ -259,7 +245,8 @@ bool CJournalComponent::UpdateFamily(FamilyData& family)
 {
     if (family.id_family == kNoRow)
         return false;
-    const CPointFamilyCache::Family* stored = GetPointFamilyCache()->FindFamily(family.id_family);
+    if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindFamily(family.id_family); }))
+        return false;
     CChangeFamilyOperation operation;
     operation.record.id_family = family.id_family;
     operation.record.name = family.name;
@@ -270,7 +257,7 @@ bool CJournalComponent::UpdateFamily(FamilyData& family)
         return false;
     family.id_record = operation.record.id_record;
     // The database keeps the colony at its site; so does the store.
-    if (stored)
+    if (const CPointFamilyCache::Family* stored = GetPointFamilyCache()->FindFamily(family.id_family))
         family.id_point = stored->id_point;
     GetPointFamilyCache()->SetFamily(
         family.id_family, { family.name, family.note, family.id_point, family.type, family.id_record });
@@ -282,6 +269,8 @@ bool CJournalComponent::RenameFamily(std::int32_t idFamily, const std::u16string
 {
     if (idFamily == kNoRow)
         return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindFamily(idFamily); }))
+        return false;
     if (!Rename(kFamilyRow, idFamily, name))
         return false;
     GetPointFamilyCache()->RenameFamily(idFamily, name);
@@ -292,6 +281,8 @@ bool CJournalComponent::RenameFamily(std::int32_t idFamily, const std::u16string
 bool CJournalComponent::DeleteFamily(std::int32_t idFamily)
 {
     if (idFamily == kNoRow)
+        return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindFamily(idFamily); }))
         return false;
     const bool committed = InTransaction(u"Delete Family", [&](IDatabase* database) {
         GetQueenBeeCache()->DetachFamilyQueens(database, idFamily);
@@ -347,6 +338,8 @@ bool CJournalComponent::ChangeHousing(std::int32_t idHousing, const CHousingCach
 {
     if (idHousing == kNoRow)
         return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetHousingCache()->FindHousing(idHousing); }))
+        return false;
     const bool stored = WithoutTransaction([&](IDatabase* database) {
         CHousingsTable table;
         table.record.id_housing = idHousing;
@@ -368,6 +361,8 @@ bool CJournalComponent::DeleteHousing(std::int32_t idHousing)
 {
     if (idHousing == kNoRow)
         return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetHousingCache()->FindHousing(idHousing); }))
+        return false;
     const bool stored = WithoutTransaction([&](IDatabase* database) {
         CHousingsTable table;
         table.record.id_housing = idHousing;
@@ -383,6 +378,8 @@ bool CJournalComponent::DeleteHousing(std::int32_t idHousing)
 bool CJournalComponent::MoveHousing(std::int32_t idHousing, std::int32_t idFamily)
 {
     if (idHousing == kNoRow)
+        return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetHousingCache()->FindHousing(idHousing); }))
         return false;
     const bool stored = WithoutTransaction([&](IDatabase* database) {
         CUpdateFHOperation move;
@@ -463,6 +460,8 @@ bool CJournalComponent::UpdateInspect(InspectData& inspect)
 {
     if (inspect.id_journal == kNoRow)
         return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetJournalCache()->FindRecord(inspect.id_journal); }))
+        return false;
     CChangeInspectOperation operation;
     operation.record.id_journal = inspect.id_journal;
     CopyInspect(operation, inspect);
@@ -477,6 +476,8 @@ bool CJournalComponent::UpdateInspect(InspectData& inspect)
 bool CJournalComponent::DeleteInspect(std::int32_t idJournal)
 {
     if (idJournal == kNoRow)
+        return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetJournalCache()->FindRecord(idJournal); }))
         return false;
     if (!InTransaction(u"Delete Inspect", [&](IDatabase* database) { DeleteRow(database, kInspectRow, idJournal); }))
         return false;

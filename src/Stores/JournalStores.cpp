@@ -19,14 +19,19 @@ void LoadJournalStores(IDatabase* database)
     malloc_trim(0);
 }
 
+void ReloadJournalStores(IDatabase* database)
+{
+    LoadJournalStores(database);
+    for (const std::int32_t event :
+        { EventPointsChanged, EventFamiliesChanged, EventQueenBeesChanged, EventInspectsChanged, EventHousingsChanged })
+        GetEventManager()->Fire(event);
+}
+
 CJournalBackups::RestoreResult RestoreJournal(CJournalBackups& backups, const std::filesystem::path& backup)
 {
     const auto result = backups.Restore(backup);
     if (result != CJournalBackups::RestoreResult::Restored)
         return result;
-    LoadJournalStores(CDatabaseLease().get());
-    for (const std::int32_t event :
-        { EventPointsChanged, EventFamiliesChanged, EventQueenBeesChanged, EventInspectsChanged, EventHousingsChanged })
-        GetEventManager()->Fire(event);
+    ReloadJournalStores(CDatabaseLease().get());
     return result;
 }
