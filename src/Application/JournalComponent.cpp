@@ -13,14 +13,11 @@
 #include "HousingsTable.h"
 #include "IJournalView.h"
 #include "IVisualComponent.h"
+#include "JournalChanges.h"
 #include "JournalSettings.h"
 #include "JournalStores.h"
 #include "JournalTreeView.h"
-#include "LanguageManager.h"
-#include "MessageBox.h"
 #include "JournalVisualComponent.h"
-#include "LanguageManager.h"
-#include "MessageBox.h"
 #include "PointViewSettings.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
@@ -45,50 +42,13 @@ void Fire(std::initializer_list<EventType> events)
         GetEventManager()->Fire(event);
 }
 
-// A damaged journal held for reading refuses a change with one message before it is tried.
-bool RefusedWhileHeld()
-{
-    if (!GetDatabaseManager()->IsHeldForReading())
-        return false;
-    AfxMessageBox(GetLanguageManager()->GetString(StringId::JournalHeldForReading), MB_OK | MB_ICONWARNING);
-    return true;
-}
-
-// Opens the journal and runs a named transaction around the body; true when it was committed.
-template <class Body>
-bool InTransaction(const char16_t* label, Body body)
-{
-    if (RefusedWhileHeld())
-        return false;
-    CDatabaseLease database;
-    database->BeginTransaction(label);
-    if (database->HasError())
-        return false;
-    body(database.get());
-    database->EndTransaction(label);
-    return !database->HasError();
-}
-
 // A form can outlive what it belongs to (deleted from the tree meanwhile): nothing is stored for
 // an owner that is gone, and the beekeeper is told so.
 bool OwnerExists(bool exists, std::int32_t refusal)
 {
-    if (!exists) {
-        ILanguageManager* language = GetLanguageManager();
-        MessageBoxW(nullptr, language->GetString(refusal), language->GetString(StringId::MainWindowCaption),
-            MB_OK | MB_ICONWARNING);
-    }
+    if (!exists)
+        TellUser(refusal);
     return exists;
-}
-
-template <class Body>
-bool WithoutTransaction(Body body)
-{
-    if (RefusedWhileHeld())
-        return false;
-    CDatabaseLease database;
-    body(database.get());
-    return !database->HasError();
 }
 
 void DeleteRow(IDatabase* database, std::int32_t kind, std::int32_t id)
@@ -219,7 +179,8 @@ bool CJournalComponent::ChangePoint(PointData& point)
 {
     if (point.id_point == kNoRow)
         return false;
-    if (!OwnerExists(GetPointFamilyCache()->FindPoint(point.id_point), StringId::OwnerSiteGone))
+    if (!OwnerExists(GetPointFamilyCache()->FindPoint(point.id_point), StringId::OwnerSiteGone)
+        || !StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindPoint(point.id_point); }))
         return false;
     CChangePointOperation operation;
     operation.record.id_point = point.id_point;
@@ -238,6 +199,8 @@ bool CJournalComponent::RenamePoint(std::int32_t idPoint, const std::u16string& 
 {
     if (idPoint == kNoRow)
         return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindPoint(idPoint); }))
+        return false;
     if (!Rename(kPointRow, idPoint, name))
         return false;
     GetPointFamilyCache()->RenamePoint(idPoint, name);
@@ -248,6 +211,8 @@ bool CJournalComponent::RenamePoint(std::int32_t idPoint, const std::u16string& 
 bool CJournalComponent::DeletePoint(std::int32_t idPoint)
 {
     if (idPoint == kNoRow)
+        return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindPoint(idPoint); }))
         return false;
     const std::vector<std::int32_t> families = GetPointFamilyCache()->FamiliesOf(idPoint);
     const bool committed = InTransaction(u"Delete Point", [&](IDatabase* database) {
@@ -292,8 +257,8 @@ bool CJournalComponent::UpdateFamily(FamilyData& family)
 {
     if (family.id_family == kNoRow)
         return false;
-    const CPointFamilyCache::Family* stored = GetPointFamilyCache()->FindFamily(family.id_family);
-    if (!OwnerExists(stored, StringId::OwnerColonyGone))
+    if (!OwnerExists(GetPointFamilyCache()->FindFamily(family.id_family), StringId::OwnerColonyGone)
+        || !StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindFamily(family.id_family); }))
         return false;
     CChangeFamilyOperation operation;
     operation.record.id_family = family.id_family;
@@ -305,7 +270,8 @@ bool CJournalComponent::UpdateFamily(FamilyData& family)
         return false;
     family.id_record = operation.record.id_record;
     // The database keeps the colony at its site; so does the store.
-    family.id_point = stored->id_point;
+    if (const CPointFamilyCache::Family* stored = GetPointFamilyCache()->FindFamily(family.id_family))
+        family.id_point = stored->id_point;
     GetPointFamilyCache()->SetFamily(
         family.id_family, { family.name, family.note, family.id_point, family.type, family.id_record });
     Fire({ EventFamiliesChanged });
@@ -315,6 +281,8 @@ bool CJournalComponent::UpdateFamily(FamilyData& family)
 bool CJournalComponent::RenameFamily(std::int32_t idFamily, const std::u16string& name)
 {
     if (idFamily == kNoRow)
+        return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindFamily(idFamily); }))
         return false;
     if (!Rename(kFamilyRow, idFamily, name))
         return false;
@@ -326,6 +294,8 @@ bool CJournalComponent::RenameFamily(std::int32_t idFamily, const std::u16string
 bool CJournalComponent::DeleteFamily(std::int32_t idFamily)
 {
     if (idFamily == kNoRow)
+        return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindFamily(idFamily); }))
         return false;
     const bool committed = InTransaction(u"Delete Family", [&](IDatabase* database) {
         GetQueenBeeCache()->DetachFamilyQueens(database, idFamily);
@@ -381,6 +351,8 @@ bool CJournalComponent::ChangeHousing(std::int32_t idHousing, const CHousingCach
 {
     if (idHousing == kNoRow)
         return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetHousingCache()->FindHousing(idHousing); }))
+        return false;
     const bool stored = WithoutTransaction([&](IDatabase* database) {
         CHousingsTable table;
         table.record.id_housing = idHousing;
@@ -402,6 +374,8 @@ bool CJournalComponent::DeleteHousing(std::int32_t idHousing)
 {
     if (idHousing == kNoRow)
         return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetHousingCache()->FindHousing(idHousing); }))
+        return false;
     const bool stored = WithoutTransaction([&](IDatabase* database) {
         CHousingsTable table;
         table.record.id_housing = idHousing;
@@ -417,6 +391,8 @@ bool CJournalComponent::DeleteHousing(std::int32_t idHousing)
 bool CJournalComponent::MoveHousing(std::int32_t idHousing, std::int32_t idFamily)
 {
     if (idHousing == kNoRow)
+        return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetHousingCache()->FindHousing(idHousing); }))
         return false;
     const bool stored = WithoutTransaction([&](IDatabase* database) {
         CUpdateFHOperation move;
@@ -499,7 +475,8 @@ bool CJournalComponent::UpdateInspect(InspectData& inspect)
 {
     if (inspect.id_journal == kNoRow)
         return false;
-    if (!OwnerExists(GetJournalCache()->FindRecord(inspect.id_journal), StringId::OwnerRecordGone))
+    if (!OwnerExists(GetJournalCache()->FindRecord(inspect.id_journal), StringId::OwnerRecordGone)
+        || !StillAsShown(m_journal.get(), [&] { return GetJournalCache()->FindRecord(inspect.id_journal); }))
         return false;
     CChangeInspectOperation operation;
     operation.record.id_journal = inspect.id_journal;
@@ -515,6 +492,8 @@ bool CJournalComponent::UpdateInspect(InspectData& inspect)
 bool CJournalComponent::DeleteInspect(std::int32_t idJournal)
 {
     if (idJournal == kNoRow)
+        return false;
+    if (!StillAsShown(m_journal.get(), [&] { return GetJournalCache()->FindRecord(idJournal); }))
         return false;
     if (!InTransaction(u"Delete Inspect", [&](IDatabase* database) { DeleteRow(database, kInspectRow, idJournal); }))
         return false;

@@ -11,4 +11,6 @@ struct HousingRecord
     std::int32_t type_frame = 0;
     std::int32_t id_family = 0;
     bool is_delete = false;
+
+    bool operator==(const HousingRecord&) const = default;
 };

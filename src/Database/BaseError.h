@@ -14,4 +14,6 @@ struct CBaseError
 // Raised inside the connection for a failing statement; the message is SQLite's own text.
 struct CSQLiteError : CBaseError
 {
+    // SQLite's extended result code.
+    int code = 0;
 };

@@ -6,11 +6,28 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
 namespace {
 // A text ends at its first NUL, as the program has always read it.
 std::u16string_view TextOf(const void* utf16)
 {
     return utf16 ? std::u16string_view(static_cast<const char16_t*>(utf16)) : std::u16string_view();
+}
+
+FailureKind KindOf(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_FULL: return FailureKind::DiskFull;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return FailureKind::Locked;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB: return FailureKind::Damaged;
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM: return FailureKind::ReadOnly;
+    default: return FailureKind::Other;
+    }
 }
 
 std::u16string Quoted(const std::u16string& head, const std::u16string& name)
@@ -102,6 +119,11 @@ void CDatabase::ExecRequest(RowList& rows, const std::u16string& text)
 void CDatabase::ReadRequest(const std::u16string& text, IRowReader& reader)
 {
     m_error = false;
+    // A failed transaction is lost as a whole; what follows of it would run on its own.
+    if (m_transactionFailed) {
+        m_error = true;
+        return;
+    }
     sqlite3_stmt* statement = nullptr;
     try {
         const void* tail = nullptr;
@@ -111,6 +133,7 @@ void CDatabase::ReadRequest(const std::u16string& text, IRowReader& reader)
             error.function = u"CDatabase::ExecRequest";
             error.line = line;
             error.message = std::u16string(TextOf(sqlite3_errmsg16(m_handle)));
+            error.code = m_handle ? sqlite3_extended_errcode(m_handle) : SQLITE_CANTOPEN;
             throw error;
         };
         if (!m_handle)
@@ -130,15 +153,36 @@ void CDatabase::ReadRequest(const std::u16string& text, IRowReader& reader)
         if (result != SQLITE_ROW && result != SQLITE_DONE)
             raise(48);
     } catch (const CSQLiteError& error) {
-        AfxMessageBox(ErrorText(error), MB_OK);
-        m_error = true;
-        if (m_transactionDepth > 0)
-            m_transactionFailed = true;
+        Fail(error);
     }
     if (statement) {
         sqlite3_reset(statement);
         sqlite3_finalize(statement);
     }
+}
+
+void CDatabase::Fail(const CSQLiteError& error)
+{
+    m_error = true;
+    const bool first = m_failure.kind == FailureKind::None || (!m_held && m_transactionDepth == 0);
+    if (first)
+        m_failure = DatabaseFailure { KindOf(error.code), error.message };
+    if (m_transactionDepth > 0) {
+        // The transaction's end reports its first failure, once.
+        if (!m_transactionFailed)
+            m_failureBox = ErrorText(error);
+        m_transactionFailed = true;
+        return;
+    }
+    if (!m_held)
+        AfxMessageBox(ErrorText(error), MB_OK);
+}
+
+void CDatabase::RollBackQuietly()
+{
+    // SQLite rolls a transaction back by itself after some failures (a full disk among them).
+    if (m_handle && !sqlite3_get_autocommit(m_handle))
+        sqlite3_exec(m_handle, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 bool CDatabase::HasTable(const std::u16string& name)
@@ -156,14 +200,15 @@ void CDatabase::BeginTransaction(const std::u16string& name)
 {
     RowList rows;
     if (m_transactionDepth == 0) {
+        if (!m_held)
+            m_failure = DatabaseFailure();
         ExecRequest(rows, Quoted(u"BEGIN TRANSACTION ", name));
         if (m_error)
             return;
         m_transactionFailed = false;
     } else {
+        // A savepoint that fails fails the transaction around it; its end still pairs with this.
         ExecRequest(rows, Quoted(u"SAVEPOINT ", name));
-        if (m_error)
-            return;
     }
     ++m_transactionDepth;
 }
@@ -173,10 +218,8 @@ void CDatabase::EndTransaction(const std::u16string& name)
     RowList rows;
     if (m_transactionDepth > 1) {
         // The outermost transaction decides; a failure inside keeps it marked as failed.
-        const bool failed = m_transactionFailed;
         --m_transactionDepth;
         ExecRequest(rows, Quoted(u"RELEASE ", name));
-        m_error = failed || m_error;
         return;
     }
     if (m_transactionDepth == 0) {
@@ -186,11 +229,16 @@ void CDatabase::EndTransaction(const std::u16string& name)
     m_transactionDepth = 0;
     if (m_transactionFailed) {
         m_transactionFailed = false;
-        ExecRequest(rows, Quoted(u"ROLLBACK TRANSACTION ", name));
+        RollBackQuietly();
         m_error = true;
+        if (!m_held)
+            AfxMessageBox(m_failureBox, MB_OK);
         return;
     }
     ExecRequest(rows, Quoted(u"END TRANSACTION ", name));
+    // A commit that could not be written leaves nothing of the transaction behind either.
+    if (m_error)
+        RollBackQuietly();
 }
 
 bool CDatabase::IsOpen()
@@ -209,6 +257,8 @@ void CDatabase::Open()
     // A moment's lock by another program (a backup copying the file) is waited for, not reported.
     sqlite3_busy_timeout(m_handle, kBusyTimeoutMs);
     m_open = true;
+    m_dataVersion = DataVersion();
+    m_identity = FileIdentity();
 }
 
 std::u16string CDatabase::GetPath()
@@ -219,4 +269,53 @@ std::u16string CDatabase::GetPath()
 bool CDatabase::HasError()
 {
     return m_error;
+}
+
+DatabaseFailure CDatabase::GetFailure()
+{
+    return m_failure;
+}
+
+void CDatabase::HoldReports(bool hold)
+{
+    m_held = hold;
+    m_failure = DatabaseFailure();
+}
+
+std::int64_t CDatabase::DataVersion()
+{
+    sqlite3_stmt* statement = nullptr;
+    std::int64_t version = 0;
+    if (m_handle && sqlite3_prepare_v2(m_handle, "PRAGMA data_version", -1, &statement, nullptr) == SQLITE_OK
+        && sqlite3_step(statement) == SQLITE_ROW)
+        version = sqlite3_column_int64(statement, 0);
+    sqlite3_finalize(statement);
+    return version;
+}
+
+std::pair<std::uint64_t, std::uint64_t> CDatabase::FileIdentity() const
+{
+    struct stat file {};
+    if (stat(ToUtf8(m_path).c_str(), &file) != 0)
+        return {};
+    return { static_cast<std::uint64_t>(file.st_dev), static_cast<std::uint64_t>(file.st_ino) };
+}
+
+bool CDatabase::ChangedOutside()
+{
+    if (!m_open)
+        return false;
+    // A file that is gone is not made anew here.
+    const auto identity = FileIdentity();
+    if (m_transactionDepth == 0 && identity != decltype(identity)() && identity != m_identity) {
+        sqlite3_close(m_handle);
+        m_handle = nullptr;
+        m_open = false;
+        Open();
+        return true;
+    }
+    const std::int64_t version = DataVersion();
+    const bool changed = version != m_dataVersion;
+    m_dataVersion = version;
+    return changed;
 }

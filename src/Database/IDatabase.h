@@ -42,8 +42,28 @@ protected:
     ~IRowReader() = default;
 };
 
-// One connection to one SQLite file. Failures are shown to the user and remembered in HasError;
-// they never leave as exceptions.
+// Why a statement failed, as the user is told it.
+enum class FailureKind
+{
+    None,
+    DiskFull,
+    Locked,
+    Damaged,
+    ReadOnly,
+    Other,
+};
+
+struct DatabaseFailure
+{
+    FailureKind kind = FailureKind::None;
+    // SQLite's own text.
+    std::u16string message;
+};
+
+// One connection to one SQLite file. Failures are remembered in HasError and GetFailure and never
+// leave as exceptions. A failing statement outside a transaction shows its error box; inside one
+// it ends the transaction's work: later statements of it are refused, nothing of it is committed,
+// and one box comes at its end. While reports are held no box is shown: the holder tells the user.
 class IDatabase : public IBase
 {
 public:
@@ -52,12 +72,21 @@ public:
     // failure after some rows is reported like any other; the reader has had the rows before it.
     virtual void ReadRequest(const std::u16string& text, IRowReader& reader) = 0;
     virtual bool HasTable(const std::u16string& name) = 0;
+    // Begins a named transaction; inside one it nests as a savepoint. The outermost one forgets the
+    // last failure.
     virtual void BeginTransaction(const std::u16string& name) = 0;
-    // Commits; when a statement inside the transaction failed it rolls back instead and HasError
-    // is true afterwards.
+    // Commits; when a statement inside the transaction failed, or the commit itself fails, it rolls
+    // back instead and HasError is true afterwards.
     virtual void EndTransaction(const std::u16string& name) = 0;
     virtual bool IsOpen() = 0;
     virtual void Open() = 0;
     virtual std::u16string GetPath() = 0;
     virtual bool HasError() = 0;
+    // The first failure since the outermost transaction or the hold of reports began, else the last.
+    virtual DatabaseFailure GetFailure() = 0;
+    // Holds or lets go of the error boxes; holding forgets the last failure.
+    virtual void HoldReports(bool hold) = 0;
+    // True once after another program changed the file since the open or the last call. A file put
+    // in place of the open one (a sync tool replaces it) is opened anew, outside a transaction.
+    virtual bool ChangedOutside() = 0;
 };

@@ -26,10 +26,12 @@ void CJournalTable::Update(IDatabase* database)
     RunAndReset(database,
         Request(u"UPDATE ",
             u" SET frame=?, strength=?, is_queen_bee=?, wax=?, ambrosia=?,evacuation=?, dieting=?, disease=?, "
-            u"note=?, id_record=?, date=? WHERE id_journal=?",
+            // The stored time of day stays while the day does: dates come back as midnight.
+            u"note=?, id_record=?, date=CASE WHEN substr(date,1,10)=substr(?,1,10) THEN date ELSE ? END "
+            u"WHERE id_journal=?",
             { record.frame, record.strength, record.is_queen_bee, record.wax, record.ambrosia, record.evacuation,
                 record.dieting, record.disease, record.note, record.id_record, DateValue { record.date },
-                record.id_journal }),
+                DateValue { record.date }, record.id_journal }),
         record);
 }
 

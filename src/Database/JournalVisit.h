@@ -17,4 +17,6 @@ struct JournalVisit
     std::int32_t dieting = 0;
     std::int32_t disease = 0;
     std::u16string note;
+
+    bool operator==(const JournalVisit&) const = default;
 };

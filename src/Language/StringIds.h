@@ -349,6 +349,16 @@ inline constexpr std::int32_t ChartNoColonyRecords = 9567;
 inline constexpr std::int32_t ChartNoSiteRecords = 9568;
 inline constexpr std::int32_t ChartNoRecords = 9569;
 
+// A change the journal file did not take, and changes made by another program.
+inline constexpr std::int32_t ChangeNotSaved = 9600;
+inline constexpr std::int32_t NotSavedDiskFull = 9601;
+inline constexpr std::int32_t NotSavedLocked = 9602;
+inline constexpr std::int32_t NotSavedDamaged = 9603;
+inline constexpr std::int32_t NotSavedReadOnly = 9604;
+inline constexpr std::int32_t NotSavedOther = 9605;
+inline constexpr std::int32_t ChangedOutside = 9606;
+inline constexpr std::int32_t RemovedOutside = 9607;
+
 // What a start finds wrong with the journal, its folder and its tables.
 inline constexpr std::int32_t JournalDamagedFound = 9630;
 inline constexpr std::int32_t JournalDamagedRestoreQuestion = 9631;
@@ -463,7 +473,9 @@ inline constexpr std::array AllStringIds = {
     StringId::SizeKilobytes, StringId::SizeMegabytes, StringId::ChartsTab, StringId::ChartColonyTitle,
     StringId::ChartSiteTitle, StringId::ChartAllSitesTitle, StringId::ChartHoneyTaken, StringId::ChartLatestStrength,
     StringId::ChartSeasonLabel, StringId::ChartNoColonyRecords, StringId::ChartNoSiteRecords,
-    StringId::ChartNoRecords, StringId::JournalDamagedFound, StringId::JournalDamagedRestoreQuestion,
+    StringId::ChartNoRecords, StringId::ChangeNotSaved, StringId::NotSavedDiskFull, StringId::NotSavedLocked,
+    StringId::NotSavedDamaged, StringId::NotSavedReadOnly, StringId::NotSavedOther, StringId::ChangedOutside,
+    StringId::RemovedOutside, StringId::JournalDamagedFound, StringId::JournalDamagedRestoreQuestion,
     StringId::JournalDamagedNoGoodBackup, StringId::JournalHeldForReading, StringId::WorkFolderReadOnly,
     StringId::JournalTablesMissing, StringId::OwnerSiteGone, StringId::OwnerColonyGone, StringId::OwnerRecordGone,
     StringId::NameRequired, StringId::FutureDateNotice, StringId::UnlikelyValuesNotice, StringId::AtMostLabel,

@@ -11,15 +11,18 @@ void CChangeFamilyOperation::Update(IDatabase* database)
     CFamiliesTable families;
     families.record.id_family = record.id_family;
     const auto stored = SelectFirst(database, families);
+    // A row another program removed gets no value group written for it.
+    if (!stored)
+        return;
 
     CFieldValuesOperation fieldValues;
-    fieldValues.record.id_record = stored ? stored->id_record : 0;
+    fieldValues.record.id_record = stored->id_record;
     fieldValues.record.itable = 2;
     fieldValues.record.values = record.values;
     fieldValues.Update(database);
 
     families.record.id_family = record.id_family;
-    families.record.id_point = stored ? stored->id_point : 0;
+    families.record.id_point = stored->id_point;
     families.record.name = record.name;
     families.record.type = record.type;
     families.record.note = record.note;

@@ -12,9 +12,12 @@ void CChangeInspectOperation::Update(IDatabase* database)
     CJournalTable journal;
     journal.record.id_journal = record.id_journal;
     const auto stored = SelectFirst(database, journal);
+    // A row another program removed gets nothing written for it: no value group, no hive rows.
+    if (!stored)
+        return;
 
     CFieldValuesOperation fieldValues;
-    fieldValues.record.id_record = stored ? stored->id_record : 0;
+    fieldValues.record.id_record = stored->id_record;
     fieldValues.record.itable = 3;
     fieldValues.record.values = record.values;
     fieldValues.Update(database);

@@ -11,9 +11,12 @@ void CChangePointOperation::Update(IDatabase* database)
     CPointsTable points;
     points.record.id_point = record.id_point;
     const auto stored = SelectFirst(database, points);
+    // A row another program removed gets no value group written for it.
+    if (!stored)
+        return;
 
     CFieldValuesOperation fieldValues;
-    fieldValues.record.id_record = stored ? stored->id_record : 0;
+    fieldValues.record.id_record = stored->id_record;
     fieldValues.record.itable = 1;
     fieldValues.record.values = record.values;
     fieldValues.Update(database);

@@ -16,6 +16,8 @@ struct InspectHousing
     std::int32_t open_brood = 0;
     std::int32_t close_brood = 0;
     std::int32_t goods_honey = 0;
+
+    bool operator==(const InspectHousing&) const = default;
 };
 
 using InspectHousings = std::vector<InspectHousing>;

@@ -22,6 +22,8 @@ public:
         std::int32_t id_family = 0;
         std::int32_t id_record = 0;
         std::vector<HiveRow> hives;
+
+        bool operator==(const Record&) const = default;
     };
 
     void Load(IDatabase* database);

@@ -19,6 +19,14 @@ void LoadJournalStores(IDatabase* database)
     malloc_trim(0);
 }
 
+void ReloadJournalStores(IDatabase* database)
+{
+    LoadJournalStores(database);
+    for (const std::int32_t event :
+        { EventPointsChanged, EventFamiliesChanged, EventQueenBeesChanged, EventInspectsChanged, EventHousingsChanged })
+        GetEventManager()->Fire(event);
+}
+
 CJournalBackups::RestoreResult RestoreJournal(CJournalBackups& backups, const std::filesystem::path& backup)
 {
     const auto result = backups.Restore(backup);
@@ -26,9 +34,6 @@ CJournalBackups::RestoreResult RestoreJournal(CJournalBackups& backups, const st
         return result;
     // The restored journal passed its check when it was backed up.
     GetDatabaseManager()->HoldForReading(false);
-    LoadJournalStores(CDatabaseLease().get());
-    for (const std::int32_t event :
-        { EventPointsChanged, EventFamiliesChanged, EventQueenBeesChanged, EventInspectsChanged, EventHousingsChanged })
-        GetEventManager()->Fire(event);
+    ReloadJournalStores(CDatabaseLease().get());
     return result;
 }

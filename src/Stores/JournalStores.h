@@ -9,6 +9,9 @@ class IDatabase;
 // Fills the journal's stores (sites and colonies, records, queens, hives) from the database and
 // gives the memory the load freed back to the system.
 void LoadJournalStores(IDatabase* database);
+// Loads the stores again and tells the windows that sites, colonies, queens, records and hives all
+// changed.
+void ReloadJournalStores(IDatabase* database);
 
 // Restores the journal from the backup in place; once restored, reloads every store and tells the
 // windows that sites, colonies, queens, records and hives all changed, so no restart is needed.

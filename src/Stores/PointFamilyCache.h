@@ -18,6 +18,8 @@ public:
         std::u16string name;
         std::u16string note;
         std::int32_t id_record = 0;
+
+        bool operator==(const Point&) const = default;
     };
     struct Family
     {
@@ -26,6 +28,8 @@ public:
         std::int32_t id_point = 0;
         std::int32_t type = 0;
         std::int32_t id_record = 0;
+
+        bool operator==(const Family&) const = default;
     };
 
     void Load(IDatabase* database);

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
+#include <filesystem>
+
 namespace {
 RowList Exec(IDatabase* database, const std::u16string& text)
 {
@@ -120,12 +124,16 @@ TEST_F(DatabaseTest, FailedStatementRollsTheWholeTransactionBack)
     db->BeginTransaction(u"Add Family");
     Exec(db.get(), u"INSERT INTO t VALUES(1)");
     Exec(db.get(), u"INSERT INTO missing VALUES(1)");
+    EXPECT_TRUE(boxes.Calls().empty());
+    // The rest of a failed transaction is refused, not run.
     Exec(db.get(), u"INSERT INTO t VALUES(2)");
-    EXPECT_FALSE(db->HasError());
+    EXPECT_TRUE(db->HasError());
     db->EndTransaction(u"Add Family");
     EXPECT_TRUE(db->HasError());
     EXPECT_TRUE(Exec(db.get(), u"SELECT * FROM t").empty());
-    EXPECT_EQ(boxes.Calls().size(), 1u);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text,
+        u"Error: no such table: missing\nFile: .\\Database\\Database\nFunction: CDatabase::ExecRequest\nLine:45");
 
     // The connection is usable again afterwards.
     db->BeginTransaction(u"Next");
@@ -133,6 +141,66 @@ TEST_F(DatabaseTest, FailedStatementRollsTheWholeTransactionBack)
     db->EndTransaction(u"Next");
     EXPECT_FALSE(db->HasError());
     EXPECT_EQ(Exec(db.get(), u"SELECT * FROM t").size(), 1u);
+}
+
+TEST_F(DatabaseTest, FullDiskInsideATransactionCommitsNothingOfIt)
+{
+    Exec(db.get(), u"CREATE TABLE t(a)");
+    Exec(db.get(), u"INSERT INTO t VALUES('kept')");
+    const std::u16string pages = Exec(db.get(), u"PRAGMA page_count")[0][0].second;
+    Exec(db.get(), u"PRAGMA max_page_count=" + pages);
+    db->HoldReports(true);
+    db->BeginTransaction(u"Add Inspect");
+    Exec(db.get(), u"INSERT INTO t VALUES('a')");
+    // Too big for the pages there are: SQLite rolls the transaction back by itself.
+    Exec(db.get(), u"INSERT INTO t VALUES(zeroblob(100000))");
+    Exec(db.get(), u"INSERT INTO t VALUES('b')");
+    db->EndTransaction(u"Add Inspect");
+    EXPECT_TRUE(db->HasError());
+    EXPECT_EQ(db->GetFailure().kind, FailureKind::DiskFull);
+    EXPECT_EQ(db->GetFailure().message, u"database or disk is full");
+    EXPECT_TRUE(boxes.Calls().empty());
+    db->HoldReports(false);
+    EXPECT_EQ(Exec(db.get(), u"SELECT a FROM t"), (RowList { { { u"a", u"kept" } } }));
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(DatabaseTest, HeldReportsKeepTheFirstFailureOfStatementsWithoutATransaction)
+{
+    db->HoldReports(true);
+    Exec(db.get(), u"SELECT * FROM missing");
+    Exec(db.get(), u"SELECT 1");
+    EXPECT_FALSE(db->HasError());
+    EXPECT_EQ(db->GetFailure().kind, FailureKind::Other);
+    EXPECT_EQ(db->GetFailure().message, u"no such table: missing");
+    db->HoldReports(false);
+    EXPECT_EQ(db->GetFailure().kind, FailureKind::None);
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(DatabaseTest, NoticesOnceWhatAnotherProgramCommitted)
+{
+    Exec(db.get(), u"CREATE TABLE t(a)");
+    EXPECT_FALSE(db->ChangedOutside());
+    Exec(db.get(), u"INSERT INTO t VALUES(1)");
+    EXPECT_FALSE(db->ChangedOutside());
+
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open("Journal.db", &other), SQLITE_OK);
+    sqlite3_exec(other, "INSERT INTO t VALUES(2)", nullptr, nullptr, nullptr);
+    EXPECT_TRUE(db->ChangedOutside());
+    EXPECT_FALSE(db->ChangedOutside());
+    sqlite3_close(other);
+
+    // A file put in its place, as a sync tool does it, is opened anew.
+    ASSERT_EQ(sqlite3_open("Replacement.db", &other), SQLITE_OK);
+    sqlite3_exec(other, "CREATE TABLE t(a); INSERT INTO t VALUES(7);", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    std::filesystem::rename("Replacement.db", "Journal.db");
+    EXPECT_TRUE(db->ChangedOutside());
+    EXPECT_EQ(Exec(db.get(), u"SELECT a FROM t"), (RowList { { { u"a", u"7" } } }));
+    EXPECT_FALSE(db->ChangedOutside());
+    EXPECT_TRUE(boxes.Calls().empty());
 }
 
 TEST_F(DatabaseTest, InnerTransactionNestsWithoutEndingTheOuterOne)

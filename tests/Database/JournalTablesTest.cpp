@@ -210,3 +210,25 @@ TEST_F(QueenBeeTableTest, DeletingAMotherOrphansHerDaughtersAndUpdateKeepsTheLin
     EXPECT_EQ(Column(u"SELECT name FROM queen_bee"), (std::vector<std::u16string> { u"Daughter A" }));
     EXPECT_TRUE(boxes.Calls().empty());
 }
+
+TEST_F(JournalTableTest, UpdateKeepsTheStoredTimeOfDayUnlessTheDayChanges)
+{
+    Exec(u"INSERT INTO journal(id_family, date, frame, strength, is_queen_bee) VALUES(5, '24.02.2026 12:00:00', 1, 2, 0)");
+    CJournalTable journal;
+    journal.record.id_journal = 1;
+    const auto stored = SelectFrom(journal);
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0]->date, LocalMidnight(24, 2, 2026));
+
+    journal.record = *stored[0];
+    journal.record.strength = 7;
+    journal.Update(db.get());
+    EXPECT_EQ(Column(u"SELECT date || ' ' || strength FROM journal"),
+        (std::vector<std::u16string> { u"24.02.2026 12:00:00 7" }));
+
+    journal.record = *stored[0];
+    journal.record.date = LocalMidnight(25, 2, 2026);
+    journal.Update(db.get());
+    EXPECT_EQ(Column(u"SELECT date FROM journal"), (std::vector<std::u16string> { u"25.02.2026 00:00:00" }));
+    EXPECT_TRUE(boxes.Calls().empty());
+}

@@ -1,11 +1,16 @@
 // Drives the journal handlers with a long random sequence of changes, for the power-cut script:
-//   tolvik_powercut run SEED COUNT   appends "? change" before and "! change" after each handler
+//   tolvik_powercut run SEED COUNT [full]
+//                                   appends "? change" before and "! change" after each handler
 //                                   call to acks.log (flushed at once), in the working directory;
+//                                   with full, on a disk whose free space the journal's growth
+//                                   uses up and that is now and then given a little back, so that
+//                                   changes fail anywhere inside; each failure says so once;
 //   tolvik_powercut check            replays acks.log against Journal.db and prints what is wrong.
 // A change is acknowledged once its "!" line is written; only the last "?" may be unacknowledged.
 
 #include "AckLog.h"
 #include "DatabaseManager.h"
+#include "FullDisk.h"
 #include "JournalChecks.h"
 #include "JournalComponent.h"
 #include "MessageBox.h"
@@ -16,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -29,6 +35,13 @@ public:
     {
         GetDatabaseManager()->Initialize();
         m_journal.Create();
+    }
+
+    // Frees up to bytes now and then, as a user deleting a file or two would.
+    void FreeSome(FullDisk& disk, std::int64_t bytes)
+    {
+        if (Pick(20) == 0)
+            disk.SetFree(disk.Free() + Pick(static_cast<int>(bytes)));
     }
 
     void Step()
@@ -212,12 +225,26 @@ int main(int argc, char** argv)
     EnsureToolkit();
     // Any error box would wait for a user; it is answered and counted as a failure instead.
     MessageBoxResponder boxes;
-    if (mode == "run" && argc == 4) {
+    const bool full = argc == 5 && std::string(argv[4]) == "full";
+    if (mode == "run" && (argc == 4 || full)) {
+        // Before the journal is opened, so that its connection writes to the shrinking disk.
+        std::unique_ptr<FullDisk> disk;
+        if (full) {
+            disk = std::make_unique<FullDisk>();
+            disk->SetFree(64 * 1024);
+        }
         Driver driver(static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)));
         const long count = std::strtol(argv[3], nullptr, 10);
-        for (long i = 0; i < count && boxes.Calls().empty(); ++i)
+        for (long i = 0; i < count; ++i) {
+            const std::size_t before = boxes.Calls().size();
             driver.Step();
-        return boxes.Calls().empty() ? 0 : 3;
+            // A change the disk refused is told once; without the full disk nothing fails.
+            if (boxes.Calls().size() > before + (full ? 1 : 0))
+                return 3;
+            if (full)
+                driver.FreeSome(*disk, 4 * 1024);
+        }
+        return 0;
     }
     if (mode == "check") {
         const std::vector<std::string> problems = CheckJournalAgainst(ReadAckLog("acks.log"), "Journal.db");
@@ -226,6 +253,6 @@ int main(int argc, char** argv)
         std::cout << CountAcknowledged(ReadAckLog("acks.log")) << " acknowledged, " << problems.size() << " problems\n";
         return problems.empty() ? 0 : 1;
     }
-    std::cerr << "usage: tolvik_powercut run SEED COUNT | check\n";
+    std::cerr << "usage: tolvik_powercut run SEED COUNT [full] | check\n";
     return 2;
 }

@@ -1,0 +1,45 @@
+#include "JournalChanges.h"
+
+#include "JournalStores.h"
+#include "LanguageManager.h"
+#include "MessageBox.h"
+
+namespace {
+std::u16string Reason(const DatabaseFailure& failure)
+{
+    ILanguageManager* language = GetLanguageManager();
+    switch (failure.kind) {
+    case FailureKind::DiskFull: return language->GetString(StringId::NotSavedDiskFull);
+    case FailureKind::Locked: return language->GetString(StringId::NotSavedLocked);
+    case FailureKind::Damaged: return language->GetString(StringId::NotSavedDamaged);
+    case FailureKind::ReadOnly: return language->GetString(StringId::NotSavedReadOnly);
+    default: return language->GetString(StringId::NotSavedOther) + u" " + failure.message;
+    }
+}
+}
+
+void TellUser(std::int32_t textId, const std::u16string& more)
+{
+    ILanguageManager* language = GetLanguageManager();
+    MessageBoxW(nullptr, language->GetString(textId) + more, language->GetString(StringId::MainWindowCaption),
+        MB_OK | MB_ICONWARNING);
+}
+
+void ReportNotSaved(const DatabaseFailure& failure)
+{
+    TellUser(StringId::ChangeNotSaved, u"\n" + Reason(failure));
+}
+
+void ReadAgainIfChanged(IDatabase* journal)
+{
+    if (journal->ChangedOutside())
+        ReloadJournalStores(journal);
+}
+
+bool RefusedWhileHeld()
+{
+    if (!GetDatabaseManager()->IsHeldForReading())
+        return false;
+    TellUser(StringId::JournalHeldForReading);
+    return true;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "DatabaseManager.h"
+#include "IDatabase.h"
+#include "StringIds.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// How the journal's handlers run a change: on a journal read again when another program changed
+// it, all or nothing, and with one message in the user's language when the file did not take it.
+
+// A warning box with the text of textId and more after it.
+void TellUser(std::int32_t textId, const std::u16string& more = {});
+// Says that the change was not saved, and why.
+void ReportNotSaved(const DatabaseFailure& failure);
+// Reads the journal again when another program changed the file since it was last read.
+void ReadAgainIfChanged(IDatabase* journal);
+// A damaged journal held for reading refuses a change with one message before it is tried.
+bool RefusedWhileHeld();
+
+// Opens the journal, up to date, and runs the body with the connection's error boxes held: a
+// failure is told once. True when the file took every statement.
+template <class Body>
+bool WithoutTransaction(Body body)
+{
+    if (RefusedWhileHeld())
+        return false;
+    CDatabaseLease database;
+    ReadAgainIfChanged(database.get());
+    database->HoldReports(true);
+    body(database.get());
+    const DatabaseFailure failure = database->GetFailure();
+    database->HoldReports(false);
+    if (failure.kind == FailureKind::None)
+        return true;
+    ReportNotSaved(failure);
+    return false;
+}
+
+// As WithoutTransaction, the body inside a named transaction: all of it is committed or nothing.
+template <class Body>
+bool InTransaction(const char16_t* label, Body body)
+{
+    return WithoutTransaction([&](IDatabase* database) {
+        database->BeginTransaction(label);
+        if (database->HasError())
+            return;
+        body(database);
+        database->EndTransaction(label);
+    });
+}
+
+// As ReadAgainIfChanged, before a change of the stored entry that find gives from the stores.
+// False, with the user told, when the entry changed or vanished there: the user's copy must not
+// win unseen, and nothing is written for an entry that is gone.
+template <class Find>
+bool StillAsShown(IDatabase* journal, Find find)
+{
+    const auto* before = find();
+    const auto shown = before ? std::optional(*before) : std::nullopt;
+    ReadAgainIfChanged(journal);
+    const auto* now = find();
+    if (now && shown && *now == *shown)
+        return true;
+    TellUser(now ? StringId::ChangedOutside : StringId::RemovedOutside);
+    return false;
+}
