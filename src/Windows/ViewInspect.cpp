@@ -34,6 +34,19 @@ std::int64_t StartOfYear(std::time_t now)
     return static_cast<std::int64_t>(std::mktime(&local));
 }
 
+// The first or the last second of the local day of the time: the range's ends take whole days,
+// whatever time of day the pickers or the page's start hold.
+std::int64_t DayEdge(std::int64_t time, bool last)
+{
+    const auto moment = static_cast<std::time_t>(time);
+    std::tm local {};
+    localtime_r(&moment, &local);
+    local.tm_hour = last ? 23 : 0;
+    local.tm_min = local.tm_sec = last ? 59 : 0;
+    local.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&local));
+}
+
 const std::vector<CGridBuilder<Record>::Column>& RecordColumns()
 {
     static const std::vector<CGridBuilder<Record>::Column> columns {
@@ -115,9 +128,11 @@ void CViewInspect::FillTable()
     builder.AddColumns(RecordColumns());
     builder.AddUserColumns(kRecordFields, kFirstUserColumn);
     const CJournalCache* cache = GetJournalCache();
+    const std::int64_t from = DayEdge(m_from, false);
+    const std::int64_t to = DayEdge(m_to, true);
     for (std::int32_t id : cache->RecordsOf(m_state->recordId)) {
         const Record* record = cache->FindRecord(id);
-        if (record && record->date >= m_from && record->date <= m_to)
+        if (record && record->date >= from && record->date <= to)
             builder.AddRow(id, kRecordRow, record->id_record, *record);
     }
     builder.Finish(kDateColumn);

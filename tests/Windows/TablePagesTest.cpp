@@ -164,7 +164,7 @@ TEST_P(TablePageTest, InspectionsShowTheRangeWithBothEndsAndTheHiveLinesOfTheCli
     const std::int32_t family = AddFamily(site, u"Acacia");
     const std::int64_t to = Local(2025, 6, 15, 12, 30, 0);
     const std::int32_t atEnd = AddInspect(family, to, { Hive(u"Top", 3, 4), Hive(u"Bottom", 2, 1) });
-    AddInspect(family, to + 1);
+    AddInspect(family, Local(2025, 6, 16));
     const std::int32_t early = AddInspect(family, Local(2025, 6, 3), { Hive(u"Left", 5, 6) });
     AddInspect(family, Local(2025, 5, 31));
 
@@ -231,6 +231,22 @@ TEST_P(TablePageTest, InspectionsShowTheRangeWithBothEndsAndTheHiveLinesOfTheCli
     view->Create(&host);
     EXPECT_EQ(view->RangeTo(), to);
     EXPECT_EQ(Column(grid, 768), (std::vector<std::u16string> { u"03.06.2025", u"15.06.2025" }));
+}
+
+TEST_P(TablePageTest, InspectionsRangeTakesWholeDaysWhateverTimeOfDayThePickersHold)
+{
+    Start(kRecordViewSettingsKey, AllChecks(kRecordChecks, u"unchecked"));
+    const std::int32_t family = AddFamily(AddPoint(u"Linden"), u"Acacia");
+    AddInspect(family, Local(2025, 5, 31, 23, 59, 59));
+    AddInspect(family, Local(2025, 6, 1));
+    AddInspect(family, Local(2025, 6, 15, 18, 0, 0));
+    AddInspect(family, Local(2025, 6, 16));
+
+    CViewInspect* view = Show<CViewInspect>(family);
+    // Records read from the file stand at midnight, and a record of today is saved at a later time
+    // than the page opened: neither may fall out of a range that names their day.
+    ApplyRange(view, Local(2025, 6, 1, 9, 0, 0), Local(2025, 6, 15, 12, 0, 0));
+    EXPECT_EQ(Column(view->Grid().Drawer(), 768), (std::vector<std::u16string> { u"01.06.2025", u"15.06.2025" }));
 }
 
 TEST_P(TablePageTest, DeletingAColonyAsksFirstAndTakesItsRowOutOnlyWhenTheJournalDeletedIt)
