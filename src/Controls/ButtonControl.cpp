@@ -56,6 +56,12 @@ void CButtonControl::OnMouseMove(UINT flags, CPoint point)
     Change(client.PtInRect(point) ? kDown : kUp);
 }
 
+void CButtonControl::OnCaptureChanged(CWnd*)
+{
+    if (m_value == kDown)
+        Change(kUp);
+}
+
 void CButtonControl::OnLButtonUp(UINT, CPoint)
 {
     if (GetCapture() == this)

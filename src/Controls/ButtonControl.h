@@ -20,6 +20,8 @@ public:
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;
+    // A press the button no longer follows (a dialog it opened took the mouse) is over.
+    void OnCaptureChanged(CWnd* gaining) override;
 
 private:
     void Change(const std::u16string& value);

@@ -47,6 +47,30 @@ int MulDiv(int value, int numerator, int denominator)
     return static_cast<int>((static_cast<long long>(value) * numerator + denominator / 2) / denominator);
 }
 
+bool TakesInput(CWnd* control)
+{
+    return dynamic_cast<CEdit*>(control) || dynamic_cast<CComboBox*>(control) || dynamic_cast<CListBox*>(control)
+        || dynamic_cast<CDateTimeCtrl*>(control) || dynamic_cast<CTreeCtrl*>(control);
+}
+
+// The first control one can type into, so that typing at once is not lost and a space does not
+// press a button; else the first control in the tab order. The children, not the dialog's own
+// list: the program may have made or subclassed some of them.
+CWnd* FirstFocus(const std::vector<CWnd*>& children)
+{
+    CWnd* firstStop = nullptr;
+    for (CWnd* control : children) {
+        const DWORD style = control->GetStyle();
+        if (!(style & WS_TABSTOP) || !(style & WS_VISIBLE) || !control->IsWindowEnabled())
+            continue;
+        if (TakesInput(control))
+            return control;
+        if (!firstStop)
+            firstStop = control;
+    }
+    return firstStop;
+}
+
 class DialogWindow : public NativeWindow
 {
 public:
@@ -112,6 +136,8 @@ std::intptr_t CDialog::DoModal()
 {
     if (!m_hasTemplate)
         return -1;
+    // The modal window takes the mouse: a button pressed to open it must not keep it.
+    ReleaseCapture();
     m_ended = false;
     m_result = IDCANCEL;
     RECT size { 0, 0, m_template.cx, m_template.cy };
@@ -130,14 +156,9 @@ std::intptr_t CDialog::DoModal()
             m_controls.push_back(std::move(control));
         }
     }
-    // The children, not m_controls: the program may have subclassed some of them.
     if (SendMessage(WM_INITDIALOG) && !m_ended) {
-        for (CWnd* control : GetChildren()) {
-            if (control->GetStyle() & WS_TABSTOP && control->IsWindowEnabled()) {
-                control->SetFocus();
-                break;
-            }
-        }
+        if (CWnd* first = FirstFocus(GetChildren()))
+            first->SetFocus();
     }
     if (QWidget* widget = WidgetOf(this)) {
         widget->setWindowModality(Qt::ApplicationModal);

@@ -1,6 +1,7 @@
 #include "FileDialog.h"
 
 #include "QtBridge.h"
+#include "Wnd.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -45,6 +46,7 @@ CFileDialog::CFileDialog(bool openFileDialog, std::u16string defaultExtension, s
 
 int CFileDialog::DoModal()
 {
+    ReleaseCapture();
     std::u16string chosen;
     if (FileDialogResponder* responder = FileDialogResponder::Current()) {
         chosen = responder->Respond({ m_open ? FileDialogResponder::Kind::OpenFile : FileDialogResponder::Kind::SaveFile,
@@ -67,6 +69,7 @@ CFolderPickerDialog::CFolderPickerDialog(std::u16string initialFolder, CWnd* par
 
 int CFolderPickerDialog::DoModal()
 {
+    ReleaseCapture();
     if (FileDialogResponder* responder = FileDialogResponder::Current())
         m_path = responder->Respond({ FileDialogResponder::Kind::Folder, m_initialFolder, {}, m_title });
     else if (QApplication::instance())

@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
 #include "QtBridge.h"
+#include "Wnd.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -48,6 +49,7 @@ int MessageBoxResponder::Respond(const std::u16string& text, const std::u16strin
 
 int MessageBoxW(CWnd* owner, const std::u16string& text, const std::u16string& caption, UINT type)
 {
+    ReleaseCapture();
     if (MessageBoxResponder* responder = MessageBoxResponder::Current())
         return responder->Respond(text, caption, type);
     if (!QApplication::instance())

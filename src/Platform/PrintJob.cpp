@@ -8,6 +8,7 @@
 #include "PrintDocument.h"
 #include "Printers.h"
 #include "QtBridge.h"
+#include "Wnd.h"
 #include "WinApp.h"
 
 #include <QAction>
@@ -139,6 +140,7 @@ bool CPrintJob::SavePdf(const PrintTexts& texts)
 
 void CPrintJob::Preview(const PrintTexts& texts)
 {
+    ReleaseCapture();
     if (PrintResponder* responder = PrintResponder::Current()) {
         QBuffer shown;
         shown.open(QIODevice::WriteOnly);

@@ -129,7 +129,8 @@ public:
     CWnd* SetFocus();
     static CWnd* GetFocus();
     // The window that loses the capture (to ReleaseCapture, another window's SetCapture, a pop-up
-    // menu or the toolkit) gets WM_CAPTURECHANGED with the window gaining it as lParam (or 0).
+    // menu, a modal dialog or message box, or the toolkit) gets WM_CAPTURECHANGED with the window
+    // gaining it as lParam (or 0).
     // While a window has the capture no WM_SETCURSOR is sent.
     CWnd* SetCapture();
     static CWnd* GetCapture();
@@ -182,6 +183,7 @@ public:
     virtual void OnChar(UINT ch, UINT repeat, UINT flags);
     virtual void OnSetFocus(CWnd* oldWindow);
     virtual void OnKillFocus(CWnd* newWindow);
+    virtual void OnCaptureChanged(CWnd* gaining);
     virtual void OnHScroll(UINT code, UINT position, CScrollBar* scrollBar);
     virtual void OnVScroll(UINT code, UINT position, CScrollBar* scrollBar);
     // Owner drawing: the parent's base versions hand the request to the control's DrawItem.

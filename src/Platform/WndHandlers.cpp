@@ -76,6 +76,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KILLFOCUS:
         OnKillFocus(reinterpret_cast<CWnd*>(wParam));
         return 0;
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(reinterpret_cast<CWnd*>(lParam));
+        return 0;
     case WM_HSCROLL:
     case WM_VSCROLL: {
         auto* bar = dynamic_cast<CScrollBar*>(reinterpret_cast<CWnd*>(lParam));
@@ -130,6 +133,7 @@ void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSetFocus(CWnd*) { Default(); }
 void CWnd::OnKillFocus(CWnd*) { Default(); }
+void CWnd::OnCaptureChanged(CWnd*) { Default(); }
 void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
 void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
 

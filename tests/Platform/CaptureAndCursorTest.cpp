@@ -1,5 +1,6 @@
 #include "Cursor.h"
 #include "Menu.h"
+#include "MessageBox.h"
 #include "RecordingWindow.h"
 #include "UiTest.h"
 
@@ -101,6 +102,13 @@ TEST(CaptureAndCursor, TheWindowLosingTheCaptureLearnsWhichWindowGainsIt)
     menu.AppendMenu(MF_STRING, 4, u"Add colony");
     menu.TrackPopupMenu(TPM_LEFTALIGN, 0, 0, &second);
     EXPECT_EQ(CaptureChanges(second), (std::vector<LPARAM> { 0, 0 }));
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+
+    // So does a message box.
+    second.SetCapture();
+    MessageBoxResponder boxes;
+    MessageBoxW(&second, u"Delete the colony?", u"Journal", MB_YESNO);
+    EXPECT_EQ(CaptureChanges(second), (std::vector<LPARAM> { 0, 0, 0 }));
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
 
     // A window that goes loses the capture too.

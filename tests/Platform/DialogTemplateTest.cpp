@@ -1,5 +1,6 @@
 #include "Button.h"
 #include "DialogTemplates.h"
+#include "Edit.h"
 #include "ListBox.h"
 #include "UiTest.h"
 
@@ -208,10 +209,10 @@ TEST(DialogTemplates, SubclassedFirstControlTakesTheFirstFocus)
         COwnOkDialog() : CDialog(IDD_COLUMN) {}
         BOOL OnInitDialog() override
         {
-            ok.SubclassDlgItem(IDOK, this);
+            name.SubclassDlgItem(1002, this);
             return TRUE;
         }
-        CButton ok;
+        CEdit name;
     };
     DialogResponder responder;
     COwnOkDialog dialog;
@@ -221,5 +222,5 @@ TEST(DialogTemplates, SubclassedFirstControlTakesTheFirstFocus)
         focused = CWnd::GetFocus();
     });
     dialog.DoModal();
-    EXPECT_EQ(focused, &dialog.ok);
+    EXPECT_EQ(focused, &dialog.name);
 }

@@ -100,6 +100,31 @@ TEST(Dialogs, EnterInAnEditConfirmsAndTheDialogIsMadeAgainNextTime)
     EXPECT_EQ(responder.Count(), 2);
 }
 
+TEST(Dialogs, TypingAtOnceGoesToTheFirstFieldAndTheMouseIsFree)
+{
+    // A window holding the mouse, as a button pressed to open the dialog does.
+    CRecordingWindow owner;
+    ASSERT_TRUE(owner.CreateTopLevel(WS_VISIBLE));
+    owner.SetCapture();
+    CWnd* captureInDialog = &owner;
+    DialogResponder responder;
+    responder.Then([&](CDialog& dialog) {
+        captureInDialog = CWnd::GetCapture();
+        UiTest::ProcessEvents();
+        EXPECT_EQ(CWnd::GetFocus(), dialog.GetDlgItem(1010));
+        // Typed without a click first: the space must not press the OK button before the field.
+        dialog.GetDlgItem(1010)->SetWindowText(u"");
+        UiTest::TypeText(nullptr, u"Hive 2 b");
+        EXPECT_FALSE(dialog.IsEnded());
+        UiTest::Click(dialog.GetDlgItem(IDOK), 5, 5);
+    });
+    CHiveDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.name, u"Hive 2 b");
+    EXPECT_EQ(captureInDialog, nullptr);
+    EXPECT_EQ(owner.Of(WM_CAPTURECHANGED).size(), 1u);
+}
+
 TEST(Printers, DefaultPrinterIsOneOfTheKnownOnesOrNone)
 {
     const std::vector<std::u16string> names = EnumPrinterNames();

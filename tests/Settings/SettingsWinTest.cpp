@@ -1,5 +1,9 @@
 #include "Application.h"
+#include "BothLanguages.h"
+#include "ColumnDialog.h"
 #include "ContentSettings.h"
+#include "DatabaseManager.h"
+#include "Dialog.h"
 #include "IControl.h"
 #include "IVisualComponent.h"
 #include "LanguageManager.h"
@@ -18,12 +22,13 @@
 #include <cstdlib>
 
 namespace {
-class SettingsWinTest : public testing::Test
+class SettingsWinTest : public BothLanguages
 {
 protected:
     SettingsWinTest()
     {
         std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang");
+        ChooseLanguage();
         application = static_cast<CApplication*>(GetApplication());
         application->InitInstance();
         UiTest::ProcessEvents(20);
@@ -69,7 +74,7 @@ protected:
 };
 }
 
-TEST_F(SettingsWinTest, EditSwitchApplyFoldAndClose)
+TEST_P(SettingsWinTest, EditSwitchApplyFoldAndClose)
 {
     CWnd* launcher = application->m_pMainWnd;
     ASSERT_NE(launcher, nullptr);
@@ -143,7 +148,7 @@ TEST_F(SettingsWinTest, EditSwitchApplyFoldAndClose)
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(SettingsWinTest, DefaultsAskFirstAndStoreNothingUntilApply)
+TEST_P(SettingsWinTest, DefaultsAskFirstAndStoreNothingUntilApply)
 {
     GetVisualManager()->FindComponent(StringId::MainSettingsTitle)->Show();
     CWnd* window = Window();
@@ -168,3 +173,40 @@ TEST_F(SettingsWinTest, DefaultsAskFirstAndStoreNothingUntilApply)
     UiTest::Click(window->GetDlgItem(CSettingsWin::IdClose), 10, 10);
     EXPECT_EQ(ReadRegistryString(u"check_ambrosia", kRecordViewSettingsKey), kChecked);
 }
+
+TEST_P(SettingsWinTest, AddingAColumnEndsThePressSoTheWindowAnswersClicksAgain)
+{
+    GetVisualManager()->FindComponent(StringId::MainSettingsTitle)->Show();
+    CWnd* window = Window();
+    ASSERT_NE(window, nullptr);
+    auto* tree = dynamic_cast<CListBox*>(window->GetDlgItem(CSettingsWin::IdTree));
+    ClickItem(tree, ItemOf(tree, StringId::PointViewSettingsTitle));
+    IControl* add = ControlNamed(u"add_column");
+    ASSERT_NE(add, nullptr);
+    CWnd* captureInDialog = window;
+    DialogResponder dialogs;
+    dialogs.Then([&](CDialog& dialog) {
+        captureInDialog = CWnd::GetCapture();
+        UiTest::TypeText(dialog.GetDlgItem(CColumnDialog::IdName), u"Weight");
+        UiTest::Click(dialog.GetDlgItem(IDOK), 5, 5);
+    });
+    // The button's release goes to the modal dialog, never to the button.
+    UiTest::MouseDown(&add->Window(), 10, 10);
+    EXPECT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(captureInDialog, nullptr);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    EXPECT_EQ(add->GetValue(), kButtonUp);
+
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
+    EXPECT_EQ(dialogs.Count(), 1);
+    CDatabaseLease database;
+    RowList rows;
+    database->ExecRequest(rows, u"SELECT name FROM user_fields");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0].second, u"Weight");
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdClose), 10, 10);
+    EXPECT_FALSE(window->IsCreated());
+    EXPECT_EQ(dialogs.Count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, SettingsWinTest, ShippedLanguages(), LanguageName);
