@@ -12,9 +12,7 @@ std::u16string StorableText(const std::u16string& text)
     std::u16string storable = text;
     for (std::size_t i = 0; i < storable.size(); ++i) {
         const char16_t c = storable[i];
-        const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < storable.size() && storable[i + 1] >= 0xDC00
-            && storable[i + 1] <= 0xDFFF;
-        if (pair)
+        if (IsPairAt(storable, i))
             ++i;
         else if (c == 0 || (c >= 0xD800 && c <= 0xDFFF) || c >= 0xFFFE)
             storable[i] = u'\uFFFD';

@@ -35,7 +35,8 @@ void CTypeTable::SelectEach(IDatabase* database, const std::function<void(const 
 void CTypeTable::Insert(IDatabase* database)
 {
     const std::optional<std::int32_t> largest = QueryMax(database, MaxQuery(u"id_type"));
-    record.id_type = largest ? *largest + 1 : 0;
+    // A hive without a type holds 0, so a new dictionary starts at 1; older files keep their type 0.
+    record.id_type = largest ? *largest + 1 : 1;
     Run(database, Request(u"INSERT INTO ", u"(id_type, name) VALUES(?, ?)", { record.id_type, record.name }));
 }
 

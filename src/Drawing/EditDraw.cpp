@@ -4,6 +4,7 @@
 #include "Dc.h"
 #include "KeyCommands.h"
 #include "Pen.h"
+#include "Text.h"
 #include "WinMessages.h"
 #include "WinStyles.h"
 
@@ -17,8 +18,7 @@ constexpr COLORREF kSelection = RGB(0, 0, 255);
 CEditDraw::CEditDraw(std::u16string text, CEditorItem* item)
     : CDrawControl(std::move(text), item)
 {
-    for (char16_t ch : m_text)
-        m_boxes.push_back(BoxOf(ch));
+    MakeBoxes();
     AddCommand(std::make_unique<CArrawLeft>(this));
     AddCommand(std::make_unique<CArrawRight>(this));
     AddCommand(std::make_unique<CArrawUp>(this));
@@ -35,14 +35,46 @@ CEditDraw::CEditDraw(std::u16string text, CEditorItem* item)
     AddCommand(std::make_unique<CCharKey>(this));
 }
 
-CEditDraw::CharBox CEditDraw::BoxOf(char16_t ch)
+bool CEditDraw::IsSecondOfPair(int index) const
+{
+    return index > 0 && IsPairAt(m_text, static_cast<std::size_t>(index) - 1);
+}
+
+int CEditDraw::Snap(int index, int direction) const
+{
+    index = std::clamp(index, 0, Count());
+    if (IsSecondOfPair(index))
+        index += direction < 0 ? -1 : 1;
+    return index;
+}
+
+std::u16string CEditDraw::Glyph(int index) const
+{
+    const auto at = static_cast<std::size_t>(index);
+    if (IsSecondOfPair(index))
+        return {};
+    return m_text.substr(at, IsPairAt(m_text, at) ? 2 : 1);
+}
+
+// A character outside the Basic Multilingual Plane has its whole box on its first unit and an
+// empty one on the second, so that nothing can stand between the two.
+CEditDraw::CharBox CEditDraw::BoxOf(int index) const
 {
     CClientDC desktop(nullptr);
     CharBox box;
-    const CSize size = desktop.GetTextExtent(ch == u'\n' ? std::u16string(u" ") : std::u16string(1, ch));
-    box.width = ch == u'\n' ? 0 : size.cx;
+    const bool lineFeed = m_text[static_cast<std::size_t>(index)] == u'\n';
+    const std::u16string glyph = Glyph(index);
+    const CSize size = desktop.GetTextExtent(lineFeed || glyph.empty() ? std::u16string(u" ") : glyph);
+    box.width = lineFeed || glyph.empty() ? 0 : size.cx;
     box.height = size.cy;
     return box;
+}
+
+void CEditDraw::MakeBoxes()
+{
+    m_boxes.clear();
+    for (int i = 0; i < Count(); ++i)
+        m_boxes.push_back(BoxOf(i));
 }
 
 void CEditDraw::Measure()
@@ -55,7 +87,8 @@ void CEditDraw::Measure()
         CharBox& box = m_boxes[i];
         box.rect = { m_rect.left + x, m_rect.top + y, m_rect.left + x + box.width, m_rect.top + y + box.height };
         const int pair = box.width + (i + 1 < m_boxes.size() ? m_boxes[i + 1].width : 0);
-        if (m_rect.right - m_rect.left >= x + pair && m_text[i] != u'\n') {
+        const bool fits = m_rect.right - m_rect.left >= x + pair || IsSecondOfPair(static_cast<int>(i) + 1);
+        if (fits && m_text[i] != u'\n') {
             x += box.width;
         } else {
             m_lineStarts.push_back(static_cast<int>(i) + 1);
@@ -102,8 +135,9 @@ void CEditDraw::DrawFocused(CDC* dc)
             dc->SetBkMode(TRANSPARENT);
             dc->SetTextColor(RGB(0, 0, 0));
         }
-        if (m_text[static_cast<std::size_t>(i)] != u'\n')
-            dc->DrawText(std::u16string(1, m_text[static_cast<std::size_t>(i)]), &rect, DT_CENTER | DT_NOPREFIX);
+        const std::u16string glyph = Glyph(i);
+        if (!glyph.empty() && glyph != u"\n")
+            dc->DrawText(glyph, &rect, DT_CENTER | DT_NOPREFIX);
     }
     CPen black(PS_SOLID, 1, RGB(0, 0, 0));
     CPen* oldPen = dc->SelectObject(&black);
@@ -137,13 +171,13 @@ void CEditDraw::MoveCaret(int delta)
 {
     if ((m_caret == 0 && delta < 0) || (m_caret == Count() && delta > 0))
         return;
-    SetCaret(m_caret + delta);
+    SetCaret(Snap(m_caret + delta, delta));
 }
 
 void CEditDraw::SetSelection(int start, int end)
 {
     m_selectionStart = start;
-    m_selectionEnd = std::clamp(end, 0, Count());
+    m_selectionEnd = Snap(end, end - start);
 }
 
 int CEditDraw::LineOf(int index) const
@@ -192,7 +226,7 @@ int CEditDraw::CharAt(int x, int y) const
     for (std::size_t i = 0; i < m_boxes.size(); ++i) {
         const RECT& box = m_boxes[i].rect;
         if (i > 0 && box.top > y)
-            return static_cast<int>(i) - 1;
+            return Snap(static_cast<int>(i) - 1, -1);
         if (x >= box.left && x < box.right && y >= box.top && y < box.bottom)
             return static_cast<int>(i);
     }
@@ -235,7 +269,8 @@ void CEditDraw::DeleteChar(int index)
 {
     if (index < 0 || index >= Count())
         return;
-    RemoveRange(index, index + 1);
+    index = Snap(index, -1);
+    RemoveRange(index, Snap(index + 1, 1));
     Relayout();
 }
 
@@ -258,7 +293,10 @@ bool CEditDraw::IsValidChar(char16_t ch) const
 void CEditDraw::InsertAtCaret(char16_t ch)
 {
     m_text.insert(m_text.begin() + m_caret, ch);
-    m_boxes.insert(m_boxes.begin() + m_caret, BoxOf(ch));
+    m_boxes.insert(m_boxes.begin() + m_caret, BoxOf(m_caret));
+    // The second half of a pair gives the first its width.
+    if (IsSecondOfPair(m_caret))
+        m_boxes[static_cast<std::size_t>(m_caret) - 1] = BoxOf(m_caret - 1);
     SetCaret(m_caret + 1);
 }
 
@@ -293,9 +331,7 @@ void CEditDraw::InsertChar(char16_t ch)
 void CEditDraw::ResetText(const std::u16string& text)
 {
     m_text = text;
-    m_boxes.clear();
-    for (char16_t c : m_text)
-        m_boxes.push_back(BoxOf(c));
+    MakeBoxes();
     SetCaret(0);
     Measure();
 }

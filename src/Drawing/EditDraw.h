@@ -28,8 +28,10 @@ public:
     bool HasSelection() const { return m_selectionStart != m_selectionEnd; }
     // Collapses the selection to the moved caret; nothing at the ends of the text.
     void MoveCaret(int delta);
-    // The end is kept within the text.
+    // The end is kept within the text and off the middle of a surrogate pair.
     void SetSelection(int start, int end);
+    // The index moved off the middle of a surrogate pair, forward or (direction < 0) back.
+    int Snap(int index, int direction) const;
     // How far Up or Down moves the caret: to the same column of the neighbouring line, or to its
     // end when it is shorter; 0 on the first (last) line.
     int LineDeltaUp() const;
@@ -55,7 +57,11 @@ private:
         int height = 0;
         bool selected = false;
     };
-    static CharBox BoxOf(char16_t ch);
+    bool IsSecondOfPair(int index) const;
+    // The character that starts at index (two units for a pair); empty for a pair's second unit.
+    std::u16string Glyph(int index) const;
+    CharBox BoxOf(int index) const;
+    void MakeBoxes();
     int LineOf(int index) const;
     int LineLength(int line) const;
     int CharAt(int x, int y) const;

@@ -6,6 +6,7 @@
 #include "DateDraw.h"
 #include "EditDraw.h"
 #include "KeyInput.h"
+#include "Text.h"
 #include "WinMessages.h"
 
 #include <algorithm>
@@ -27,6 +28,23 @@ CEditDraw* Edit(CDrawControl* control)
 CDateDraw* Date(CDrawControl* control)
 {
     return dynamic_cast<CDateDraw*>(control);
+}
+
+// Inserts the characters the edit takes, a surrogate pair only whole; false when it took none.
+bool InsertValid(CEditDraw* edit, const std::u16string& text)
+{
+    bool inserted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t length = IsPairAt(text, i) ? 2 : 1;
+        const std::u16string_view character(text.data() + i, length);
+        i += length - 1;
+        if (!std::all_of(character.begin(), character.end(), [edit](char16_t ch) { return edit->IsValidChar(ch); }))
+            continue;
+        for (char16_t ch : character)
+            edit->InsertChar(ch);
+        inserted = true;
+    }
+    return inserted;
 }
 
 // Moves the caret by the line delta and extends the selection by it.
@@ -137,9 +155,8 @@ bool CShiftArrawLeft::Execute()
     if (!edit)
         return false;
     const int start = edit->SelectionStart();
-    const int end = edit->SelectionEnd();
     edit->MoveCaret(-1);
-    edit->SetSelection(start, end - 1);
+    edit->SetSelection(start, edit->Caret());
     return true;
 }
 
@@ -154,9 +171,8 @@ bool CShiftArrawRight::Execute()
     if (!edit)
         return false;
     const int start = edit->SelectionStart();
-    const int end = edit->SelectionEnd();
     edit->MoveCaret(1);
-    edit->SetSelection(start, end + 1);
+    edit->SetSelection(start, edit->Caret());
     return true;
 }
 
@@ -194,9 +210,8 @@ bool CBackSpace::Execute()
         return false;
     if (edit->HasSelection()) {
         edit->DeleteRange(edit->SelectionStart(), edit->SelectionEnd());
-    } else {
-        edit->DeleteChar(edit->Caret() - 1);
-        edit->MoveCaret(-1);
+    } else if (edit->Caret() > 0) {
+        edit->DeleteRange(edit->Snap(edit->Caret() - 1, -1), edit->Caret());
     }
     return true;
 }
@@ -285,10 +300,7 @@ bool CPaste::Execute()
         return true;
     const std::u16string pasted = GetClipboardData(CF_UNICODETEXT);
     CloseClipboard();
-    for (char16_t ch : pasted) {
-        if (edit->IsValidChar(ch))
-            edit->InsertChar(ch);
-    }
+    InsertValid(edit, pasted);
     return true;
 }
 
@@ -308,9 +320,7 @@ bool CCharKey::Execute()
     GetKeyboardState(state);
     const UINT scanCode = MapVirtualKeyEx(m_lastKey, MAPVK_VK_TO_VSC, layout);
     char16_t buffer[2] = {};
-    const char16_t ch = ToUnicode(m_lastKey, scanCode, state, buffer, 2, 0) > 0 ? buffer[0] : 0;
-    if (!edit->IsValidChar(ch))
-        return false;
-    edit->InsertChar(ch);
-    return true;
+    const int count = ToUnicode(m_lastKey, scanCode, state, buffer, 2, 0);
+    const std::u16string typed(buffer, static_cast<std::size_t>(std::max(count, 0)));
+    return !typed.empty() && InsertValid(edit, typed);
 }

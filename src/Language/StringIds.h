@@ -378,6 +378,8 @@ inline constexpr std::int32_t AtMostLabel = 9666;
 inline constexpr std::int32_t SaveAnywayQuestion = 9667;
 inline constexpr std::int32_t NumberTooLong = 9668;
 inline constexpr std::int32_t CheckValuesTitle = 9669;
+// The entry of a hive's type lists for a hive without a type.
+inline constexpr std::int32_t NoType = 9670;
 
 }
 
@@ -480,4 +482,5 @@ inline constexpr std::array AllStringIds = {
     StringId::JournalTablesMissing, StringId::OwnerSiteGone, StringId::OwnerColonyGone, StringId::OwnerRecordGone,
     StringId::NameRequired, StringId::FutureDateNotice, StringId::UnlikelyValuesNotice, StringId::AtMostLabel,
     StringId::SaveAnywayQuestion, StringId::NumberTooLong, StringId::CheckValuesTitle,
+    StringId::NoType,
 };

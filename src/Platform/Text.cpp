@@ -4,13 +4,19 @@
 #include <locale.h>
 #include <stdlib.h>
 
+bool IsPairAt(std::u16string_view text, std::size_t index)
+{
+    return index + 1 < text.size() && text[index] >= 0xD800 && text[index] <= 0xDBFF && text[index + 1] >= 0xDC00
+        && text[index + 1] <= 0xDFFF;
+}
+
 std::string ToUtf8(std::u16string_view text)
 {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         std::uint32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        if (IsPairAt(text, i)) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         }

@@ -9,6 +9,10 @@
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view text);
 
+// True when text[index] and the unit after it are one character outside the Basic Multilingual
+// Plane (a surrogate pair).
+bool IsPairAt(std::u16string_view text, std::size_t index);
+
 // Literal helper for ASCII format pieces: u16("abc").
 std::u16string ToWide(std::string_view ascii);
 

@@ -230,14 +230,14 @@ TEST_F(JournalComponentTest, InspectionRecordsFollowTheirColony)
     EXPECT_TRUE(GetJournalCache()->RecordsOf(family).empty());
 }
 
-TEST_F(JournalComponentTest, TypeWithKeyZeroStays)
+TEST_F(JournalComponentTest, NewTypesCanAllBeDeleted)
 {
-    EXPECT_EQ(journal.AddHousingType(u"Langstroth"), 0);
-    EXPECT_EQ(journal.AddHousingType(u"Dadant"), 1);
+    EXPECT_EQ(journal.AddHousingType(u"Langstroth"), 1);
+    EXPECT_EQ(journal.AddHousingType(u"Dadant"), 2);
     EXPECT_FALSE(journal.DeleteHousingType(0));
     EXPECT_TRUE(journal.DeleteHousingType(1));
-    EXPECT_EQ(GetHousingCache()->HousingTypes().size(), 1u);
-    EXPECT_EQ(GetHousingCache()->HousingTypes().at(0), u"Langstroth");
+    EXPECT_TRUE(journal.DeleteHousingType(2));
+    EXPECT_TRUE(GetHousingCache()->HousingTypes().empty());
 }
 
 TEST_F(JournalComponentTest, StoresLoadFromTheFileAtStart)

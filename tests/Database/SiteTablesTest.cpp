@@ -160,32 +160,34 @@ TEST_F(HousingsTableTest, InsertInsideACallersTransactionLeavesThatTransactionOp
     EXPECT_EQ(Column(u"SELECT name FROM housings"), (std::vector<std::u16string> { u"H1" }));
 }
 
-TEST_F(TypeTableTest, KeysStartAtZeroAndTheZeroTypeCannotBeDeleted)
+TEST_F(TypeTableTest, KeysStartAtOneSoNoTypeStaysZeroAndAStoredZeroTypeCannotBeDeleted)
 {
     CTypeHousingsTable types;
     types.record.name = u"Dadant";
     types.Insert(db.get());
-    EXPECT_EQ(types.record.id_type, 0);
-    EXPECT_EQ(types.record.name, u"Dadant");
-    types.record.name = u"Langstroth";
-    types.Insert(db.get());
     EXPECT_EQ(types.record.id_type, 1);
+    EXPECT_EQ(types.record.name, u"Dadant");
 
+    // An older journal whose first type got 0 keeps it, and keys go on after the largest.
+    Exec(u"INSERT INTO type_housing(id_type, name) VALUES(0, 'Langstroth')");
+    types.record.name = u"Warre";
+    types.Insert(db.get());
+    EXPECT_EQ(types.record.id_type, 2);
     types.record = {};
     types.record.id_type = 0;
     types.Delete(db.get());
-    types.record.id_type = 1;
+    types.record.id_type = 2;
     types.Delete(db.get());
     const auto left = SelectFrom(types);
-    ASSERT_EQ(left.size(), 1u);
+    ASSERT_EQ(left.size(), 2u);
     EXPECT_EQ(left[0]->id_type, 0);
-    EXPECT_EQ(left[0]->name, u"Dadant");
+    EXPECT_EQ(left[0]->name, u"Langstroth");
 
     // The other dictionary is a table of its own.
     CTypeFrameTable frames;
     frames.record.name = u"Deep";
     frames.Insert(db.get());
-    EXPECT_EQ(frames.record.id_type, 0);
+    EXPECT_EQ(frames.record.id_type, 1);
     EXPECT_EQ(Column(u"SELECT name FROM type_frame"), (std::vector<std::u16string> { u"Deep" }));
     EXPECT_TRUE(boxes.Calls().empty());
 }

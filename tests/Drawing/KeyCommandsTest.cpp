@@ -109,3 +109,35 @@ TEST(KeyCommands, EnterBreaksTheLineAndTheTextGrowsTaller)
     EXPECT_GT(edit.GetHeight(), oneLine);
     EXPECT_EQ(edit.LineDeltaUp(), -2);
 }
+
+TEST(KeyCommands, ACharacterBeyondTheBasicPlaneMovesSelectsAndDeletesAsOne)
+{
+    const std::u16string bee = u"\U0001F41D";
+    CEditDraw edit(u"a" + bee + u"b", nullptr);
+    edit.SetWidth(300);
+    edit.OnKey(VK_RIGHT, 0);
+    edit.OnKey(VK_RIGHT, 0);
+    EXPECT_EQ(edit.Caret(), 3);
+    edit.OnKey(VK_LEFT, 0);
+    EXPECT_EQ(edit.Caret(), 1);
+    edit.OnKey(VK_RIGHT, kShift);
+    EXPECT_EQ(edit.SelectionEnd(), 3);
+    edit.OnKey('C', kCtrl);
+    EXPECT_EQ(ClipboardText(), bee);
+    edit.OnKey(VK_LEFT, 0);
+    edit.OnKey(VK_DELETE, 0);
+    EXPECT_EQ(edit.Text(), u"ab");
+
+    PutOnClipboard(bee + bee);
+    edit.OnKey('V', kCtrl);
+    EXPECT_EQ(edit.Text(), u"a" + bee + bee + u"b");
+    EXPECT_EQ(edit.Caret(), 5);
+    EXPECT_TRUE(edit.OnKey(VK_BACK, 0));
+    EXPECT_EQ(edit.Text(), u"a" + bee + u"b");
+    EXPECT_EQ(edit.Caret(), 3);
+    edit.OnKey(VK_LEFT, kShift);
+    edit.OnKey(VK_LEFT, kShift);
+    EXPECT_EQ(edit.SelectionEnd(), 0);
+    edit.OnKey(VK_BACK, 0);
+    EXPECT_EQ(edit.Text(), u"b");
+}

@@ -432,4 +432,18 @@ TEST_P(AddChangeViewTest, TabMovesThroughTheRowsAndKeysGoToTheFocusedOne)
     EXPECT_EQ(page.Editor().GetValue(3), u"shade");
 }
 
+TEST_P(AddChangeViewTest, ACharacterBeyondTheBasicPlaneIsStoredAsTyped)
+{
+    CAddPointView page(&state, journal);
+    Open(page, 0);
+    Type(page, 2, u"Linden");
+    Type(page, 3, u"calm \U0001F41Dx");
+    UiTest::KeyPress(&page, VK_BACK);
+    UiTest::KeyPress(&page, VK_LEFT);
+    UiTest::KeyPress(&page, VK_LEFT);
+    UiTest::TypeText(&page, u"!");
+    PressButton(page, IdSaveButton);
+    EXPECT_EQ(Cell(u"SELECT note FROM points"), u"calm! \U0001F41D");
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, AddChangeViewTest, ShippedLanguages(), LanguageName);

@@ -57,8 +57,9 @@ TEST_P(AddHousingDialogTest, NewHiveTabStoresTheHiveWithItsTypesOnceNamed)
         EXPECT_EQ(PlaceOf(&dialog, CAddHousingDialog::IdFrameType).TopLeft(), CPoint(15, 135));
         auto* types = static_cast<CComboBox*>(dialog.GetDlgItem(CAddHousingDialog::IdHousingType));
         auto* frames = static_cast<CComboBox*>(dialog.GetDlgItem(CAddHousingDialog::IdFrameType));
-        EXPECT_EQ(types->GetCurSel(), 0);
-        EXPECT_EQ(frames->GetCurSel(), 0);
+        // A new hive has no type until one is chosen.
+        EXPECT_EQ(types->GetWindowText(), Text(StringId::NoType));
+        EXPECT_EQ(frames->GetWindowText(), Text(StringId::NoType));
         EXPECT_FALSE(dialog.GetDlgItem(IDOK)->IsWindowEnabled());
         // Enter on an empty name confirms nothing.
         CWnd* name = dialog.GetDlgItem(CAddHousingDialog::IdName);
@@ -66,8 +67,8 @@ TEST_P(AddHousingDialogTest, NewHiveTabStoresTheHiveWithItsTypesOnceNamed)
         EXPECT_FALSE(dialog.IsEnded());
         Type(name, u"Hive 9");
         EXPECT_TRUE(dialog.GetDlgItem(IDOK)->IsWindowEnabled());
-        types->SetCurSel(1);
-        frames->SetCurSel(1);
+        types->SetCurSel(types->FindStringExact(-1, u"Langstroth"));
+        frames->SetCurSel(frames->FindStringExact(-1, u"Shallow"));
         ClickButton(&dialog, IDOK);
     });
     CAddHousingDialog dialog(journal);
@@ -175,7 +176,8 @@ TEST_P(AddHousingDialogTest, HiveDialogShowsTheHiveAndStoresItsChange)
     ASSERT_EQ(add.DoModal(), IDOK);
     ASSERT_NE(add.GetId(), 0);
     EXPECT_EQ(Value(u"SELECT name FROM housings WHERE id_housing=" + IntToText(add.GetId())), u"Hive 4");
-    EXPECT_EQ(Number(u"SELECT type_housing FROM housings WHERE id_housing=" + IntToText(add.GetId())), dadant);
+    EXPECT_EQ(Number(u"SELECT type_housing FROM housings WHERE id_housing=" + IntToText(add.GetId())), 0);
+    EXPECT_NE(dadant, 0);
 }
 
 TEST_P(AddHousingDialogTest, AHiveTheDatabaseRefusesKeepsTheDialogAndTheName)

@@ -163,7 +163,10 @@ TEST_P(HousingManagerDialogTest, NewAndChangedHivesComeBackSelectedInTheList)
         list->GetText(list->GetCurSel(), chosen);
         EXPECT_EQ(chosen, u"Hive 6");
 
+        // A hive without a type says so, and keeps no type when only its name changes.
+        std::u16string shownType;
         dialogs.Then([&](CDialog& hiveDialog) {
+            shownType = hiveDialog.GetDlgItem(CHousingDialog::IdHousingType)->GetWindowText();
             Type(hiveDialog.GetDlgItem(CHousingDialog::IdName), u"Hive 5 renamed");
             ClickButton(&hiveDialog, IDOK);
         });
@@ -173,12 +176,15 @@ TEST_P(HousingManagerDialogTest, NewAndChangedHivesComeBackSelectedInTheList)
         list->GetText(list->GetCurSel(), chosen);
         EXPECT_EQ(chosen, u"Hive 5 renamed");
         EXPECT_EQ(list->GetItemData(list->GetCurSel()), static_cast<std::uintptr_t>(hive));
+        EXPECT_EQ(shownType, Text(StringId::NoType));
     });
     CHousingManagerDialog dialog(journal);
     dialog.DoModal();
     EXPECT_EQ(dialogs.Count(), 3);
     EXPECT_EQ(Value(u"SELECT name FROM housings WHERE id_housing=" + IntToText(hive)), u"Hive 5 renamed");
     EXPECT_EQ(Number(u"SELECT COUNT(*) FROM housings WHERE name='Hive 6' AND id_family=0"), 1);
+    EXPECT_EQ(Number(u"SELECT COUNT(*) FROM housings WHERE type_housing=0 AND type_frame=0"), 2);
+    EXPECT_NE(dadant, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, HousingManagerDialogTest, ShippedLanguages(), LanguageName);

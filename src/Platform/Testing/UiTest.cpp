@@ -312,7 +312,8 @@ void KeyPress(CWnd* window, UINT virtualKey, UINT keys)
 
 void TypeText(CWnd* window, const std::u16string& text)
 {
-    for (char16_t ch : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t ch = text[i];
         if (ch >= u'a' && ch <= u'z')
             KeyPress(window, ch - 32);
         else if (ch >= u'A' && ch <= u'Z')
@@ -324,7 +325,11 @@ void TypeText(CWnd* window, const std::u16string& text)
         else if (ch == u'.')
             KeyPress(window, VK_OEM_PERIOD);
         else if (QWidget* target = KeyTarget(window)) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(ch)));
+            // A character outside the Basic Multilingual Plane comes as one key with two units.
+            const qsizetype length = IsPairAt(text, i) ? 2 : 1;
+            const QString typed = QString::fromUtf16(text.data() + i, length);
+            i += static_cast<std::size_t>(length) - 1;
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
             QApplication::sendEvent(target, &press);
         }
     }
