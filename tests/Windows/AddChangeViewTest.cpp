@@ -142,6 +142,25 @@ TEST_P(AddChangeViewTest, NewColonyIsStoredAtItsSiteAndOpensItsFirstInspection)
     EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionAddInspection, colony } }));
 }
 
+TEST_P(AddChangeViewTest, KeysTypedRightAfterAClickGoToTheClickedRow)
+{
+    const std::int32_t site = AddSite(u"Meadow");
+    CAddFamilyView page(&state, journal);
+    Open(page, site);
+    CEditorItem* name = Row(page, 2);
+    CEditorItem* type = Row(page, 3);
+    CEditorItem* note = Row(page, 4);
+    // Clicks and keys back to back, with no pause for the window to catch up in between.
+    UiTest::Click(&page, name->Width() * 3 / 4, name->GetTop() + 4);
+    UiTest::TypeText(&page, u"North");
+    UiTest::Click(&page, type->Width() * 3 / 4, type->GetTop() + 4);
+    UiTest::Click(&page, note->Width() * 3 / 4, note->GetTop() + 4);
+    UiTest::TypeText(&page, u"calm");
+    UiTest::ProcessEvents();
+    EXPECT_EQ(page.Editor().GetValue(2), u"North");
+    EXPECT_EQ(page.Editor().GetValue(4), u"calm");
+}
+
 TEST_P(AddChangeViewTest, InspectionOfAColonyWithoutHivesSavesOnlyOnceAHiveLineIsAdded)
 {
     const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
