@@ -1,12 +1,11 @@
 #include "StackDump.h"
 
 #include "FaultGuard.h"
+#include "SignalSafeFile.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 class Writer
@@ -55,27 +54,16 @@ struct DumpJob
 {
     const std::uint32_t* first;
     const std::uint32_t* end;
-    int file;
+    const CSignalSafeFile* file;
 };
 
 // Big enough for a full report: 768 lines of at most 90 characters.
 char g_dumpText[96 * 1024];
 
-void WriteAll(int file, const char* text, std::size_t length)
-{
-    while (length > 0) {
-        const ssize_t written = write(file, text, length);
-        if (written <= 0)
-            return;
-        text += written;
-        length -= static_cast<std::size_t>(written);
-    }
-}
-
 void WriteDumpBody(void* context)
 {
     const auto* job = static_cast<const DumpJob*>(context);
-    WriteAll(job->file, g_dumpText, FormatStackDump(job->first, job->end, g_dumpText, sizeof g_dumpText));
+    job->file->Write(g_dumpText, FormatStackDump(job->first, job->end, g_dumpText, sizeof g_dumpText));
 }
 }
 
@@ -114,16 +102,15 @@ __attribute__((no_sanitize("address"))) std::size_t FormatStackDump(const std::u
 
 void WriteStackDump(const char* path, const std::uint32_t* stackPointer, const std::uint32_t* stackBase)
 {
-    const int file = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (file < 0)
+    const CSignalSafeFile file(path);
+    if (!file.IsOpen())
         return;
-    DumpJob job { stackPointer, StackDumpEnd(stackPointer, stackBase), file };
+    DumpJob job { stackPointer, StackDumpEnd(stackPointer, stackBase), &file };
     g_dumpText[0] = '\0';
     if (RunGuarded(WriteDumpBody, &job)) {
         // The text kept so far is NUL-terminated at every step.
-        WriteAll(file, g_dumpText, std::strlen(g_dumpText));
+        file.Write(g_dumpText, std::strlen(g_dumpText));
         static const char notice[] = "Exception encountered during stack dump.\r\n";
-        WriteAll(file, notice, sizeof notice - 1);
+        file.Write(notice, sizeof notice - 1);
     }
-    close(file);
 }

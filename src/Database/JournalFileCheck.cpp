@@ -1,10 +1,10 @@
 #include "JournalFileCheck.h"
 
 #include "IDatabase.h"
+#include "SystemAccess.h"
 #include "Text.h"
 
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdint>
@@ -40,11 +40,6 @@ bool HeaderFitsFile(const std::filesystem::path& path, std::uintmax_t fileSize)
     return fileSize >= pages * pageSize;
 }
 
-bool Writable(const std::filesystem::path& path)
-{
-    return ::access(path.c_str(), W_OK) == 0;
-}
-
 struct Connection
 {
     ~Connection() { sqlite3_close(handle); }
@@ -76,11 +71,11 @@ JournalFileState CheckJournalFile(const std::u16string& path)
     if (std::filesystem::is_directory(status))
         return JournalFileState::Folder;
     if (!std::filesystem::exists(status))
-        return Writable(folder) ? JournalFileState::Usable : JournalFileState::ReadOnly;
+        return IsWritable(folder) ? JournalFileState::Usable : JournalFileState::ReadOnly;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
     if (error)
         return JournalFileState::NotADatabase;
-    if (!Writable(file) || !Writable(folder))
+    if (!IsWritable(file) || !IsWritable(folder))
         return JournalFileState::ReadOnly;
     if (size == 0)
         return JournalFileState::Usable;

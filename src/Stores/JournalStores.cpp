@@ -6,8 +6,7 @@
 #include "JournalCache.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
-
-#include <malloc.h>
+#include "SystemAccess.h"
 
 void LoadJournalStores(IDatabase* database)
 {
@@ -16,7 +15,7 @@ void LoadJournalStores(IDatabase* database)
     GetQueenBeeCache()->Load(database);
     GetHousingCache()->Load(database);
     // Freed memory lies between the records the load kept; without this the process keeps it.
-    malloc_trim(0);
+    TrimFreedMemory();
 }
 
 void ReloadJournalStores(IDatabase* database)

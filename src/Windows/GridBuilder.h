@@ -1,22 +1,14 @@
 #pragma once
 
-#include "ISetting.h"
 #include "LanguageManager.h"
-#include "SettingsManager.h"
 #include "TableDrawer.h"
 #include "UserFields.h"
+#include "ViewSetting.h"
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
-
-// Whether the view settings page with that caption (a language string) switches the column on.
-inline bool IsViewSettingChecked(std::int32_t settingsCaption, const std::u16string& name)
-{
-    ISetting* setting = GetSettingsManager()->FindSetting(GetLanguageManager()->GetString(settingsCaption));
-    return setting && setting->GetSavedValue(name) == u"checked";
-}
 
 // Rebuilds a grid from records of one kind: the columns described by a table (each shown always
 // or when its view setting is checked), the user's own fields, then one row per record.
