@@ -1,6 +1,7 @@
 // The journal at commercial size, in one run per journal file:
 //   StoreLoading  the journal component's stores loaded from the file, against the floor: a plain
-//                 prepare/step/column_text16 loop over the same statements into nothing;
+//                 prepare/step/column_text16 loop over the same statements into nothing, with
+//                 SQLite's per-call mutex and without it;
 //   StartLoading  what the start loads before the launcher shows, and the records' load at their
 //                 first use, against the same floor;
 //   Resident      resident memory after loading, measured in a fresh process, as a ratio to the file;
@@ -78,11 +79,13 @@ double LoadStores(const std::string& file)
     return Seconds(Clock::now() - start);
 }
 
-double ReadPlainly(const std::string& file)
+// The floor; `flags` tell whether SQLite's per-call mutex is in it (SQLITE_OPEN_FULLMUTEX, as
+// plain sqlite3_open has it) or not (SQLITE_OPEN_NOMUTEX, as the program's connection).
+double ReadPlainly(const std::string& file, int flags = SQLITE_OPEN_FULLMUTEX)
 {
     const Clock::time_point start = Clock::now();
     sqlite3* db = nullptr;
-    sqlite3_open(file.c_str(), &db);
+    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | flags, nullptr);
     for (const char16_t* text : kLoadStatements) {
         sqlite3_stmt* statement = nullptr;
         sqlite3_prepare16_v2(db, text, -1, &statement, nullptr);
@@ -101,13 +104,16 @@ void StoreLoading(benchmark::State& state, const std::string& file)
 {
     std::vector<double> stores;
     std::vector<double> floor;
+    std::vector<double> unlocked;
     for (auto _ : state) {
         stores.push_back(LoadStores(file));
         floor.push_back(ReadPlainly(file));
+        unlocked.push_back(ReadPlainly(file, SQLITE_OPEN_NOMUTEX));
         state.SetIterationTime(stores.back());
     }
     state.counters["stores_s"] = Median(stores);
     state.counters["floor_s"] = Median(floor);
+    state.counters["floor_nomutex_s"] = Median(unlocked);
     state.counters["ratio"] = Median(stores) / Median(floor);
 }
 
