@@ -1,6 +1,9 @@
 // The journal at commercial size, in one run per journal file:
 //   StoreLoading  the journal component's stores loaded from the file, against the floor: a plain
-//                 prepare/step/column_text16 loop over the same statements into nothing;
+//                 prepare/step/column_text16 loop over the same statements into nothing, with
+//                 SQLite's per-call mutex and without it;
+//   StartLoading  what the start loads before the launcher shows, and the records' load at their
+//                 first use, against the same floor;
 //   Resident      resident memory after loading, measured in a fresh process, as a ratio to the file;
 //   Handlers      add-inspection with two hive lines through the handler, a change and a delete of
 //                 that record: medians.
@@ -76,11 +79,13 @@ double LoadStores(const std::string& file)
     return Seconds(Clock::now() - start);
 }
 
-double ReadPlainly(const std::string& file)
+// The floor; `flags` tell whether SQLite's per-call mutex is in it (SQLITE_OPEN_FULLMUTEX, as
+// plain sqlite3_open has it) or not (SQLITE_OPEN_NOMUTEX, as the program's connection).
+double ReadPlainly(const std::string& file, int flags = SQLITE_OPEN_FULLMUTEX)
 {
     const Clock::time_point start = Clock::now();
     sqlite3* db = nullptr;
-    sqlite3_open(file.c_str(), &db);
+    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | flags, nullptr);
     for (const char16_t* text : kLoadStatements) {
         sqlite3_stmt* statement = nullptr;
         sqlite3_prepare16_v2(db, text, -1, &statement, nullptr);
@@ -99,14 +104,41 @@ void StoreLoading(benchmark::State& state, const std::string& file)
 {
     std::vector<double> stores;
     std::vector<double> floor;
+    std::vector<double> unlocked;
     for (auto _ : state) {
         stores.push_back(LoadStores(file));
         floor.push_back(ReadPlainly(file));
+        unlocked.push_back(ReadPlainly(file, SQLITE_OPEN_NOMUTEX));
         state.SetIterationTime(stores.back());
     }
     state.counters["stores_s"] = Median(stores);
     state.counters["floor_s"] = Median(floor);
+    state.counters["floor_nomutex_s"] = Median(unlocked);
     state.counters["ratio"] = Median(stores) / Median(floor);
+}
+
+void StartLoading(benchmark::State& state, const std::string& file)
+{
+    std::vector<double> start;
+    std::vector<double> records;
+    std::vector<double> floor;
+    for (auto _ : state) {
+        {
+            CDatabaseLease database(FromUtf8(file));
+            Clock::time_point begin = Clock::now();
+            LoadJournalStores(database.get());
+            start.push_back(Seconds(Clock::now() - begin));
+            begin = Clock::now();
+            benchmark::DoNotOptimize(GetJournalCache()->Records().size());
+            records.push_back(Seconds(Clock::now() - begin));
+        }
+        floor.push_back(ReadPlainly(file));
+        state.SetIterationTime(start.back());
+    }
+    state.counters["start_s"] = Median(start);
+    state.counters["records_s"] = Median(records);
+    state.counters["floor_s"] = Median(floor);
+    state.counters["ratio"] = Median(start) / Median(floor);
 }
 
 long ResidentKb()
@@ -119,7 +151,8 @@ long ResidentKb()
     return 0;
 }
 
-// In a fresh process, so that nothing measured before is counted; loaded as the program loads.
+// In a fresh process, so that nothing measured before is counted; loaded as the program's start
+// loads.
 int PrintResidentAfterLoad(const std::string& file)
 {
     CDatabaseLease database(FromUtf8(file));
@@ -231,6 +264,10 @@ int main(int argc, char** argv)
         const std::string file = std::filesystem::absolute(argv[i]).string();
         const std::string name = std::filesystem::path(file).filename().string();
         benchmark::RegisterBenchmark(("StoreLoading/" + name).c_str(), StoreLoading, file)
+            ->UseManualTime()
+            ->Iterations(5)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("StartLoading/" + name).c_str(), StartLoading, file)
             ->UseManualTime()
             ->Iterations(5)
             ->Unit(benchmark::kMillisecond);

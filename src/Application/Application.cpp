@@ -14,12 +14,12 @@
 #include "SchemaTables.h"
 #include "SettingsComponent.h"
 #include "SettingsManager.h"
+#include "StartBackup.h"
 #include "StringIds.h"
 #include "VisualManager.h"
 #include "WindowClass.h"
 #include "Wnd.h"
 
-#include <future>
 #include <optional>
 
 namespace {
@@ -94,6 +94,18 @@ void OfferRestore()
     if (MessageBoxW(nullptr, question, Text(StringId::MainWindowCaption), MB_YESNO | MB_ICONERROR) == IDYES)
         CBackupDialog().DoModal();
 }
+
+// A damaged copy holds the journal for reading and offers the newest good backup; a copy that
+// could not be made is told here when `tellFailure`, and by the start itself otherwise.
+void SettleBackup(const std::filesystem::path& copy, bool tellFailure)
+{
+    const bool damaged = !copy.empty() && CJournalBackups::IsDamaged(copy);
+    GetDatabaseManager()->HoldForReading(damaged);
+    if (damaged)
+        OfferRestore();
+    if (tellFailure && copy.empty())
+        Tell(Text(StringId::BackupFailed), MB_ICONWARNING);
+}
 }
 
 IApplication* GetApplication()
@@ -107,6 +119,7 @@ CApplication::CApplication() = default;
 
 CApplication::~CApplication()
 {
+    GetStartBackup()->Abandon();
     GetSettingsManager()->Initialize({});
     for (IComponent* component : m_components)
         component->Release();
@@ -150,35 +163,34 @@ bool CApplication::InitInstance()
         return false;
     LoadLayout();
     const bool tablesMissing = ReportMissingTables();
-    // A copy of the journal as this session found it, taken and checked beside the reading of the
-    // journal, which only reads until the check has said whether the journal may be written.
+    // A copy of the journal as this session found it, unless the newest copy already is one. Missing
+    // tables are created once the journal as found is copied, and never in a damaged one.
     CJournalBackups backups = JournalBackups();
-    std::future<std::filesystem::path> copying
-        = std::async(std::launch::async, [&backups] { return backups.BackUp(); });
     std::optional<std::filesystem::path> backup;
-    // Missing tables are created once the journal as found is copied, and never in a damaged one.
     if (tablesMissing)
-        backup = copying.get();
+        backup = backups.BackUp();
+    else if (std::filesystem::path kept = backups.KeepIfUnchanged(); !kept.empty())
+        backup = kept;
     GetDatabaseManager()->HoldForReading(backup && CJournalBackups::IsDamaged(*backup));
     GetDatabaseManager()->Initialize();
+    // A changed journal is copied and checked beside the loading and the launcher; the journal only
+    // reads until the check has said whether it may be written.
+    if (!backup)
+        GetStartBackup()->Begin(backups, [](const std::filesystem::path& copy) { SettleBackup(copy, true); });
     GetDatabaseManager()->HoldForReading(true);
     m_components.push_back(new CSettingsComponent());
     m_components.back()->Create();
     m_components.push_back(new CJournalComponent());
     m_components.back()->Create();
-    if (!backup)
-        backup = copying.get();
-    const bool damaged = !backup->empty() && CJournalBackups::IsDamaged(*backup);
-    GetDatabaseManager()->HoldForReading(damaged);
-    if (damaged)
-        OfferRestore();
+    if (backup)
+        SettleBackup(*backup, false);
     GetSettingsManager()->Initialize(m_components);
     GetVisualManager()->LoadComponents(m_components);
     const std::vector<std::u16string> unreadable = UnreadableLanguageFiles();
     if (!unreadable.empty())
         MessageBoxW(nullptr, UnreadableLanguageFilesText(unreadable), u"Tolvik", MB_OK | MB_ICONWARNING);
     // Backups that stop being made must not go unnoticed; the journal still opens.
-    if (backup->empty())
+    if (backup && backup->empty())
         Tell(Text(StringId::BackupFailed), MB_ICONWARNING);
     CWinApp::InitInstance();
 

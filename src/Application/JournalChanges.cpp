@@ -38,6 +38,8 @@ void ReadAgainIfChanged(IDatabase* journal)
 
 bool RefusedWhileHeld()
 {
+    // A change made while the start's copy is checked waits for the check, which decides.
+    GetDatabaseManager()->SettleHold();
     if (!GetDatabaseManager()->IsHeldForReading())
         return false;
     TellUser(StringId::JournalHeldForReading);

@@ -250,12 +250,20 @@ void CDatabase::Open()
 {
     if (m_open)
         return;
-    if (sqlite3_open16(m_path.c_str(), &m_handle) != SQLITE_OK) {
+    const std::string path = ToUtf8(m_path);
+    struct stat file {};
+    const bool fresh = stat(path.c_str(), &file) != 0 || file.st_size == 0;
+    // One thread uses the connection, so SQLite's per-call mutex is left out.
+    if (sqlite3_open_v2(path.c_str(), &m_handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr)
+        != SQLITE_OK) {
         MessageBoxW(nullptr, std::u16string(TextOf(sqlite3_errmsg16(m_handle))), std::u16string(), MB_OK);
         return;
     }
     // A moment's lock by another program (a backup copying the file) is waited for, not reported.
     sqlite3_busy_timeout(m_handle, kBusyTimeoutMs);
+    // A new journal keeps its texts in UTF-16, as journals always have.
+    if (fresh)
+        sqlite3_exec(m_handle, "PRAGMA encoding='UTF-16'", nullptr, nullptr, nullptr);
     m_open = true;
     m_dataVersion = DataVersion();
     m_identity = FileIdentity();

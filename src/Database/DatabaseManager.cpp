@@ -68,6 +68,15 @@ void CDatabaseManager::HoldForReading(bool held)
     }
 }
 
+void CDatabaseManager::SettleHold()
+{
+    // Taken first: the settling may show a box, whose loop may come back here.
+    const std::function<void()> settle = std::move(m_settler);
+    m_settler = nullptr;
+    if (settle)
+        settle();
+}
+
 IDatabaseManager* GetDatabaseManager()
 {
     static CDatabaseManager manager;

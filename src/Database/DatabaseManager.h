@@ -3,6 +3,7 @@
 #include "IDatabase.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -21,6 +22,10 @@ public:
     // backup replaces it. Initialize then creates nothing.
     virtual void HoldForReading(bool held) = 0;
     virtual bool IsHeldForReading() const = 0;
+    // A hold that waits for a check under way: SettleHold runs `settle` once, before a change is
+    // tried, to finish the check, which lifts the hold or keeps it. An empty one drops it.
+    virtual void SetHoldSettler(std::function<void()> settle) = 0;
+    virtual void SettleHold() = 0;
 
 protected:
     virtual ~IDatabaseManager() = default;
@@ -39,6 +44,8 @@ public:
     void CloseDatabase(IDatabase* database) override;
     void HoldForReading(bool held) override;
     bool IsHeldForReading() const override { return m_heldForReading; }
+    void SetHoldSettler(std::function<void()> settle) override { m_settler = std::move(settle); }
+    void SettleHold() override;
 
 private:
     struct Entry
@@ -48,6 +55,7 @@ private:
     };
     std::map<std::u16string, Entry> m_connections;
     bool m_heldForReading = false;
+    std::function<void()> m_settler;
 };
 
 IDatabaseManager* GetDatabaseManager();

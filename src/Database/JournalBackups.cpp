@@ -1,7 +1,9 @@
 #include "JournalBackups.h"
 
+#include "AtomicFile.h"
 #include "FileConnection.h"
 #include "JournalFileCheck.h"
+#include "JournalFingerprint.h"
 #include "Text.h"
 
 #include <sqlite3.h>
@@ -11,6 +13,8 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <fstream>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -20,6 +24,8 @@ constexpr char kExtension[] = ".db";
 constexpr char kDamagedExtension[] = "-damaged.db";
 // A backup name is the prefix, "YYYYMMDD-HHMMSS-mmm" and the extension.
 constexpr std::size_t kStampLength = 19;
+// The newest copy's name and the fingerprint of the journal it copied, one to a line.
+constexpr char kNewestRecord[] = "newest-copy.txt";
 
 bool IsCopyName(const std::string& name, const char* extension)
 {
@@ -56,24 +62,31 @@ std::string StampOf(std::chrono::system_clock::time_point time)
 }
 
 // The online backup copies all pages under one read lock of the source, and writes the target in
-// one transaction of its own.
-bool CopyDatabase(const std::filesystem::path& from, const std::filesystem::path& to, int targetFlags)
+// one transaction of its own. The source's fingerprint is taken under that lock when asked for.
+bool CopyDatabase(const std::filesystem::path& from, const std::filesystem::path& to, int targetFlags,
+    std::optional<JournalFingerprint>* fingerprint = nullptr)
 {
     CFileConnection source(from, SQLITE_OPEN_READONLY);
     CFileConnection target(to, targetFlags);
     if (!source.IsOpen() || !target.IsOpen())
         return false;
+    // A read of the schema takes the shared lock, which no writer passes until the commit below.
+    const bool locked = fingerprint
+        && sqlite3_exec(source.get(), "BEGIN; SELECT COUNT(*) FROM sqlite_master;", nullptr, nullptr, nullptr) == SQLITE_OK;
+    if (locked)
+        *fingerprint = JournalFingerprint::Of(from);
     sqlite3_backup* backup = sqlite3_backup_init(target.get(), "main", source.get(), "main");
-    if (!backup)
-        return false;
     int step = SQLITE_OK;
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    for (int attempt = 0; backup && attempt < 100; ++attempt) {
         step = sqlite3_backup_step(backup, -1);
         if (step != SQLITE_BUSY && step != SQLITE_LOCKED)
             break;
         sqlite3_sleep(50);
     }
-    return sqlite3_backup_finish(backup) == SQLITE_OK && step == SQLITE_DONE;
+    const bool copied = backup && sqlite3_backup_finish(backup) == SQLITE_OK && step == SQLITE_DONE;
+    if (locked)
+        sqlite3_exec(source.get(), "COMMIT", nullptr, nullptr, nullptr);
+    return copied;
 }
 
 // A journal holds at least the sites and the colonies; an empty or missing file would restore as
@@ -104,6 +117,36 @@ CJournalBackups::CJournalBackups(std::filesystem::path journal, std::filesystem:
 {
 }
 
+std::filesystem::path CJournalBackups::KeepIfUnchanged()
+{
+    std::filesystem::path copy = NewestIfUnchanged();
+    if (!copy.empty())
+        RemoveOldest();
+    return copy;
+}
+
+std::filesystem::path CJournalBackups::NewestIfUnchanged() const
+{
+    std::ifstream record(m_folder / kNewestRecord);
+    std::string name;
+    std::string text;
+    if (!std::getline(record, name) || !std::getline(record, text))
+        return {};
+    const std::optional<JournalFingerprint> recorded = JournalFingerprint::Parse(text);
+    const std::optional<JournalFingerprint> now = JournalFingerprint::Of(m_journal);
+    // Stamps order the copies of both kinds; only the newest of all speaks for the journal now.
+    const auto stamp = [](const std::filesystem::path& copy) { return copy.filename().string().substr(0, sizeof kPrefix - 1 + kStampLength); };
+    std::filesystem::path newest;
+    for (const char* extension : { kExtension, kDamagedExtension }) {
+        const auto copies = Copies(extension);
+        if (!copies.empty() && (newest.empty() || stamp(copies.back()) > stamp(newest)))
+            newest = copies.back();
+    }
+    if (!recorded || !now || newest.filename() != name || !recorded->Unchanged(*now))
+        return {};
+    return newest;
+}
+
 std::filesystem::path CJournalBackups::BackUp()
 {
     std::filesystem::path copy = Copy();
@@ -128,16 +171,21 @@ std::filesystem::path CJournalBackups::Copy()
         || std::filesystem::exists(m_folder / (stamp + kDamagedExtension), error));
     // The copy appears under its name only when it is complete.
     const std::filesystem::path temporary = m_folder / (stamp + ".tmp");
-    if (!CopyDatabase(m_journal, temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
+    std::optional<JournalFingerprint> fingerprint;
+    if (!CopyDatabase(m_journal, temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &fingerprint)) {
         std::filesystem::remove(temporary, error);
         return {};
     }
     const std::filesystem::path file = m_folder / (stamp + (IsWhole(temporary) ? kExtension : kDamagedExtension));
+    // Without a fingerprint the record is dropped, so the next start copies again.
+    std::filesystem::remove(m_folder / kNewestRecord, error);
     std::filesystem::rename(temporary, file, error);
     if (error) {
         std::filesystem::remove(temporary, error);
         return {};
     }
+    if (fingerprint)
+        WriteFileAtomically(m_folder / kNewestRecord, file.filename().string() + "\n" + fingerprint->Text() + "\n");
     return file;
 }
 

@@ -18,6 +18,10 @@ public:
     // file, or an empty path when the copy failed. A copy that fails SQLite's quick check is kept
     // as a damaged copy (IsDamaged), apart from the backups.
     std::filesystem::path BackUp();
+    // When the journal has not changed since the newest copy (good or damaged) was taken, that
+    // copy, which stands for the journal as it is, after removing the oldest beyond the number
+    // kept; otherwise an empty path and nothing removed, and BackUp is due.
+    std::filesystem::path KeepIfUnchanged();
     static bool IsDamaged(const std::filesystem::path& copy);
     // The good backups, oldest first; damaged copies and other files in the folder are not counted.
     std::vector<std::filesystem::path> List() const;
@@ -29,6 +33,7 @@ public:
 
 private:
     std::filesystem::path Copy();
+    std::filesystem::path NewestIfUnchanged() const;
     std::vector<std::filesystem::path> Copies(const char* extension) const;
     void RemoveOldest();
 

@@ -91,6 +91,11 @@ int AfxWinMain()
     return app->Run();
 }
 
+void PostToLoop(std::function<void()> action)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(action), Qt::QueuedConnection);
+}
+
 void PostQuitMessage(int exitCode)
 {
     g_quitRequested = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class CWnd;
@@ -33,3 +34,7 @@ void EnsureToolkit();
 int AfxWinMain();
 
 void PostQuitMessage(int exitCode);
+
+// Runs the action on the message loop's thread when the loop next gets to it; callable from any
+// thread, so work done beside the loop hands its result to the windows this way.
+void PostToLoop(std::function<void()> action);

@@ -1,13 +1,17 @@
 #include "JournalCache.h"
 
+#include "DatabaseManager.h"
 #include "InspectTable.h"
 #include "JournalTable.h"
+
+#include <malloc.h>
 
 #include <iterator>
 
 void CJournalCache::Load(IDatabase* database)
 {
     // A reload (after a restore) replaces what the store held.
+    m_putOff.reset();
     m_records.clear();
     m_familyRecords.Clear();
     CJournalTable journal;
@@ -43,6 +47,23 @@ void CJournalCache::Load(IDatabase* database)
             row.close_brood, row.goods_honey });
     });
     giveRun();
+}
+
+void CJournalCache::LoadOnFirstUse(const std::u16string& path)
+{
+    m_records.clear();
+    m_familyRecords.Clear();
+    m_putOff = path;
+}
+
+void CJournalCache::LoadPutOff()
+{
+    if (!m_putOff)
+        return;
+    CDatabaseLease database(*m_putOff);
+    Load(database.get());
+    // Freed memory lies between the records the load kept; without this the process keeps it.
+    malloc_trim(0);
 }
 
 const CJournalCache::Record* CJournalCache::FindRecord(std::int32_t idJournal) const
@@ -86,5 +107,6 @@ void CJournalCache::RemoveRecord(std::int32_t idJournal)
 CJournalCache* GetJournalCache()
 {
     static CJournalCache cache;
+    cache.LoadPutOff();
     return &cache;
 }

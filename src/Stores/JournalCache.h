@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ public:
     };
 
     void Load(IDatabase* database);
+    // Loads from the journal at `path` at the first use through GetJournalCache instead of now:
+    // the start needs no record, and the records are most of the journal.
+    void LoadOnFirstUse(const std::u16string& path);
+    // Loads now what LoadOnFirstUse put off; nothing when nothing is put off.
+    void LoadPutOff();
 
     const std::map<std::int32_t, Record>& Records() const { return m_records; }
     const Record* FindRecord(std::int32_t idJournal) const;
@@ -40,6 +46,8 @@ public:
 private:
     std::map<std::int32_t, Record> m_records;
     COwnerIndex m_familyRecords;
+    std::optional<std::u16string> m_putOff;
 };
 
+// The program's records, loaded first if their load was put off.
 CJournalCache* GetJournalCache();

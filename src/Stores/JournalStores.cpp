@@ -11,7 +11,7 @@
 void LoadJournalStores(IDatabase* database)
 {
     GetPointFamilyCache()->Load(database);
-    GetJournalCache()->Load(database);
+    GetJournalCache()->LoadOnFirstUse(database->GetPath());
     GetQueenBeeCache()->Load(database);
     GetHousingCache()->Load(database);
     // Freed memory lies between the records the load kept; without this the process keeps it.

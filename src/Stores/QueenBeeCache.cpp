@@ -31,6 +31,7 @@ void FillRow(CQueenBeeTable::content& row, const CQueenBeeCache::QueenBee& queen
 
 bool ChangeParam(std::int32_t idQueenBee, std::int32_t which, std::int32_t value)
 {
+    GetDatabaseManager()->SettleHold();
     CDatabaseLease database;
     CChangeQBParamOperation operation;
     operation.record.id_queen_bee = idQueenBee;
@@ -100,6 +101,7 @@ std::int32_t CQueenBeeCache::AddQueenBee(const QueenBee& queen)
 {
     if (queen.id_family != 0 && !GetPointFamilyCache()->FindFamily(queen.id_family))
         return 0;
+    GetDatabaseManager()->SettleHold();
     CDatabaseLease database;
     CQueenBeeTable table;
     FillRow(table.record, queen);
@@ -117,6 +119,7 @@ std::int32_t CQueenBeeCache::AddQueenBee(const QueenBee& queen)
 
 bool CQueenBeeCache::ChangeQueenBee(const QueenBee& queen)
 {
+    GetDatabaseManager()->SettleHold();
     CDatabaseLease database;
     CQueenBeeTable table;
     table.record.id_queen_bee = queen.id_queen_bee;
@@ -137,6 +140,7 @@ bool CQueenBeeCache::ChangeQueenBee(const QueenBee& queen)
 
 void CQueenBeeCache::DeleteQueenBee(std::int32_t idQueenBee)
 {
+    GetDatabaseManager()->SettleHold();
     {
         CDatabaseLease database;
         database->BeginTransaction(kDeleteQueenBee);

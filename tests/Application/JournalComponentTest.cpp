@@ -3,6 +3,7 @@
 #include "HousingCache.h"
 #include "JournalCache.h"
 #include "JournalComponent.h"
+#include "JournalStores.h"
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
@@ -263,6 +264,33 @@ TEST_F(JournalComponentTest, StoresLoadFromTheFileAtStart)
     CPointFamilyCache sites;
     sites.Load(database.get());
     EXPECT_EQ(sites.FamiliesOf(site), (std::vector<std::int32_t> { family }));
+}
+
+TEST_F(JournalComponentTest, RecordsPutOffAtStartLoadAsTheFileHoldsThemAndAnAddListsEachOnce)
+{
+    const std::int32_t family = AddFamily(AddPoint(u"Meadow"), u"North");
+    const std::int32_t first = AddInspect(family);
+    {
+        CDatabaseLease database;
+        RowList rows;
+        database->ExecRequest(rows, u"INSERT INTO journal VALUES(NULL, " + IntToText(family)
+                + u", '08.05.2010 00:00:00', 7, 5, 0, 0, 0, 0, 0, 0, 'Рой', NULL);");
+        database->ExecRequest(rows, u"INSERT INTO inspect VALUES(last_insert_rowid(), 0, 'Hive B', 1, 2, 3, 4, 5);");
+        LoadJournalStores(database.get());
+    }
+    // The handler reads the put-off records before its own change.
+    const std::int32_t third = AddInspect(family);
+    ASSERT_NE(third, 0);
+    const std::vector<std::int32_t> records = GetJournalCache()->RecordsOf(family);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records.front(), first);
+    EXPECT_EQ(records.back(), third);
+    const CJournalCache::Record* found = GetJournalCache()->FindRecord(records[1]);
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->note, u"Рой");
+    ASSERT_EQ(found->hives.size(), 1u);
+    EXPECT_EQ(found->hives[0].name_housing, u"Hive B");
+    EXPECT_EQ(GetJournalCache()->Records().size(), 3u);
 }
 
 TEST_F(JournalComponentTest, RefusedSiteChangesFireNothing)

@@ -12,6 +12,7 @@
 #include "MessageBox.h"
 #include "PictureButton.h"
 #include "Registry.h"
+#include "StartBackup.h"
 #include "StringIds.h"
 #include "TempWorkDir.h"
 #include "Text.h"
@@ -52,10 +53,12 @@ class StartChecksTest : public testing::Test
 protected:
     StartChecksTest() { std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang"); }
 
+    // Starts and lets the loop settle the start's backup.
     CApplication* Start(bool expected = true)
     {
         auto* application = static_cast<CApplication*>(GetApplication());
         EXPECT_EQ(application->InitInstance(), expected);
+        EXPECT_TRUE(UiTest::WaitUntil([] { return !GetStartBackup()->IsPending(); }));
         return application;
     }
 

@@ -263,3 +263,25 @@ TEST(DatabaseManagerTest, FileThatCannotBeOpenedShowsSQLiteMessageThenErrorsPerS
     EXPECT_EQ(boxes.Calls().size(), 2u);
     GetDatabaseManager()->CloseDatabase(db);
 }
+
+TEST(DatabaseEncodingTest, ANewJournalIsUtf16AndAUtf8OneStaysAsItIs)
+{
+    TempWorkDir dir;
+    MessageBoxResponder boxes;
+    {
+        CDatabaseLease fresh(u"Новый.db");
+        Exec(fresh.get(), u"CREATE TABLE t(a TEXT)");
+        Exec(fresh.get(), u"INSERT INTO t VALUES('пасека 🐝')");
+        EXPECT_EQ(Exec(fresh.get(), u"PRAGMA encoding")[0][0].second, u"UTF-16le");
+    }
+    sqlite3* handle = nullptr;
+    sqlite3_open("Other.db", &handle);
+    sqlite3_exec(handle, "CREATE TABLE t(a TEXT); INSERT INTO t VALUES('пасека 🐝');", nullptr, nullptr, nullptr);
+    sqlite3_close(handle);
+    CDatabaseLease other(u"Other.db");
+    EXPECT_EQ(Exec(other.get(), u"PRAGMA encoding")[0][0].second, u"UTF-8");
+    EXPECT_EQ(Exec(other.get(), u"SELECT a FROM t")[0][0].second, u"пасека 🐝");
+    CDatabaseLease again(u"Новый.db");
+    EXPECT_EQ(Exec(again.get(), u"SELECT a FROM t")[0][0].second, u"пасека 🐝");
+    EXPECT_TRUE(boxes.Calls().empty());
+}

@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <chrono>
 #include <fstream>
 #include <thread>
 
@@ -157,4 +158,61 @@ TEST_F(JournalBackupsTest, CopiesOfADamagedJournalNeverPushOutTheGoodBackups)
     // The damaged copies are bounded by the same number, the newest kept.
     for (std::size_t i = 0; i < damaged.size(); ++i)
         EXPECT_EQ(std::filesystem::exists(damaged[i]), i + 3 >= damaged.size()) << damaged[i];
+}
+
+namespace {
+// As if the journal had last been written an hour ago.
+void AgeJournal(const std::filesystem::path& journal)
+{
+    std::filesystem::last_write_time(journal, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+}
+}
+
+TEST_F(JournalBackupsTest, TheNewestCopyStandsForAJournalOnlyWhileNothingChangedIt)
+{
+    const std::filesystem::path journal = dir.Path() / "Journal.db";
+    AddPoints(3);
+    // Copied right after a write: a write within the same clock tick could have gone unseen.
+    ASSERT_FALSE(backups.BackUp().empty());
+    EXPECT_TRUE(backups.KeepIfUnchanged().empty());
+
+    AgeJournal(journal);
+    const std::filesystem::path copy = backups.BackUp();
+    ASSERT_FALSE(copy.empty());
+    EXPECT_EQ(backups.KeepIfUnchanged(), copy);
+    EXPECT_EQ(backups.KeepIfUnchanged(), copy);
+
+    // A committed change, even with the file's time put back.
+    const auto written = std::filesystem::last_write_time(journal);
+    AddPoints(1);
+    std::filesystem::last_write_time(journal, written);
+    EXPECT_TRUE(backups.KeepIfUnchanged().empty());
+
+    // Bytes changed beside SQLite, past its header.
+    ASSERT_FALSE(backups.BackUp().empty());
+    AgeJournal(journal);
+    ASSERT_FALSE(backups.BackUp().empty());
+    ASSERT_FALSE(backups.KeepIfUnchanged().empty());
+    OverwritePages(journal, 2, 1);
+    EXPECT_TRUE(backups.KeepIfUnchanged().empty());
+}
+
+TEST_F(JournalBackupsTest, ACopyNewerThanTheRecordedOneOrAWriteAheadLogMeansChanged)
+{
+    const std::filesystem::path journal = dir.Path() / "Journal.db";
+    AgeJournal(journal);
+    ASSERT_FALSE(backups.BackUp().empty());
+    ASSERT_FALSE(backups.KeepIfUnchanged().empty());
+    // A copy the backups did not take, newer than the recorded one.
+    const std::filesystem::path foreign = dir.Path() / "backups" / "Journal-29991231-235959-999.db";
+    std::filesystem::copy_file(backups.List().back(), foreign);
+    EXPECT_TRUE(backups.KeepIfUnchanged().empty());
+    std::filesystem::remove(foreign);
+    ASSERT_FALSE(backups.KeepIfUnchanged().empty());
+
+    // A write-ahead log changes the file without counting it in the header.
+    Exec(u"PRAGMA journal_mode=WAL;");
+    AgeJournal(journal);
+    ASSERT_FALSE(backups.BackUp().empty());
+    EXPECT_TRUE(backups.KeepIfUnchanged().empty());
 }
