@@ -14,11 +14,13 @@
 #include "SchemaTables.h"
 #include "SettingsComponent.h"
 #include "SettingsManager.h"
+#include "StarterTypes.h"
 #include "StringIds.h"
 #include "VisualManager.h"
 #include "WindowClass.h"
 #include "Wnd.h"
 
+#include <filesystem>
 #include <future>
 #include <optional>
 
@@ -148,6 +150,7 @@ bool CApplication::InitInstance()
     GetLanguageManager()->Initialize();
     if (!MayOpenJournal())
         return false;
+    const bool newJournal = !std::filesystem::exists(ToPath(kJournalDatabase));
     LoadLayout();
     const bool tablesMissing = ReportMissingTables();
     // A copy of the journal as this session found it, taken and checked beside the reading of the
@@ -164,14 +167,17 @@ bool CApplication::InitInstance()
     GetDatabaseManager()->HoldForReading(true);
     m_components.push_back(new CSettingsComponent());
     m_components.back()->Create();
-    m_components.push_back(new CJournalComponent());
-    m_components.back()->Create();
+    auto* journal = new CJournalComponent();
+    m_components.push_back(journal);
+    journal->Create();
     if (!backup)
         backup = copying.get();
     const bool damaged = !backup->empty() && CJournalBackups::IsDamaged(*backup);
     GetDatabaseManager()->HoldForReading(damaged);
     if (damaged)
         OfferRestore();
+    else if (newJournal)
+        AddStarterTypes(*journal);
     GetSettingsManager()->Initialize(m_components);
     GetVisualManager()->LoadComponents(m_components);
     const std::vector<std::u16string> unreadable = UnreadableLanguageFiles();
