@@ -221,7 +221,7 @@ void CAddChangeView::Layout()
     m_save.MoveWindow(client.left + 10, client.bottom - 40, 110, 30);
     m_cancel.MoveWindow(client.left + 130, client.bottom - 40, 110, 30);
     if (m_saveNext.IsCreated())
-        m_saveNext.MoveWindow(client.left + 250, client.bottom - 40, 200, 30);
+        m_saveNext.MoveWindow(client.left + 250, client.bottom - 40, 240, 30);
     m_scrollBar.MoveWindow(client.right - kScrollBarWidth, client.top, kScrollBarWidth, page);
     SCROLLINFO info;
     info.fMask = SIF_RANGE | SIF_PAGE;
