@@ -15,11 +15,13 @@
 #include "SettingsComponent.h"
 #include "SettingsManager.h"
 #include "StartBackup.h"
+#include "StarterTypes.h"
 #include "StringIds.h"
 #include "VisualManager.h"
 #include "WindowClass.h"
 #include "Wnd.h"
 
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -161,6 +163,7 @@ bool CApplication::InitInstance()
     GetLanguageManager()->Initialize();
     if (!MayOpenJournal())
         return false;
+    const bool newJournal = !std::filesystem::exists(ToPath(kJournalDatabase));
     LoadLayout();
     const bool tablesMissing = ReportMissingTables();
     // A copy of the journal as this session found it, unless the newest copy already is one. Missing
@@ -180,10 +183,13 @@ bool CApplication::InitInstance()
     GetDatabaseManager()->HoldForReading(true);
     m_components.push_back(new CSettingsComponent());
     m_components.back()->Create();
-    m_components.push_back(new CJournalComponent());
-    m_components.back()->Create();
+    auto* journal = new CJournalComponent();
+    m_components.push_back(journal);
+    journal->Create();
     if (backup)
         SettleBackup(*backup, false);
+    if (newJournal && !GetDatabaseManager()->IsHeldForReading())
+        AddStarterTypes(*journal);
     GetSettingsManager()->Initialize(m_components);
     GetVisualManager()->LoadComponents(m_components);
     const std::vector<std::u16string> unreadable = UnreadableLanguageFiles();

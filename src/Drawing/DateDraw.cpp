@@ -64,6 +64,9 @@ CDateDraw::CDateDraw(const std::u16string& text, CEditorItem* item)
     AddCommand(std::make_unique<CArrawRight>(this));
     AddCommand(std::make_unique<CArrawUp>(this));
     AddCommand(std::make_unique<CArrawDown>(this));
+    AddCommand(std::make_unique<CBackSpace>(this));
+    // Last: it takes every key that types a character.
+    AddCommand(std::make_unique<CCharKey>(this));
 }
 
 CDateDraw::~CDateDraw() = default;
@@ -134,6 +137,51 @@ void CDateDraw::MoveDays(int days)
     m_selectedDay += days;
 }
 
+bool CDateDraw::TypeChar(char16_t ch)
+{
+    if (ch < u'0' || ch > u'9')
+        return false;
+    if (m_typed.size() == 8)
+        m_typed.clear();
+    m_typed += ch;
+    m_refused = false;
+    if (m_typed.size() < 8)
+        return true;
+    const int day = std::stoi(ToUtf8(m_typed.substr(0, 2)));
+    const int month = std::stoi(ToUtf8(m_typed.substr(2, 2)));
+    const int year = std::stoi(ToUtf8(m_typed.substr(4)));
+    if (month < 1 || month > 12 || year < 1900 || day < 1 || day > MonthDays(month - 1, year)) {
+        m_refused = true;
+        return true;
+    }
+    ChangeMonth(month - 1, year);
+    m_selectedDay = day - 1;
+    m_typed.clear();
+    return true;
+}
+
+bool CDateDraw::EraseTyped()
+{
+    if (m_typed.empty())
+        return false;
+    m_typed.pop_back();
+    m_refused = false;
+    return true;
+}
+
+std::u16string CDateDraw::TypedText() const
+{
+    if (m_typed.empty())
+        return {};
+    std::u16string text = u"__.__.____";
+    for (std::size_t i = 0, at = 0; i < m_typed.size(); ++i, ++at) {
+        if (text[at] == u'.')
+            ++at;
+        text[at] = m_typed[i];
+    }
+    return text;
+}
+
 bool CDateDraw::OnMouse(UINT message, int x, int y, UINT)
 {
     if (message != WM_LBUTTONDOWN)
@@ -168,19 +216,28 @@ void CDateDraw::PaintBand(CDC* dc, int left, int right)
     CFont* oldFont = dc->SelectObject(m_bandFont.get());
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(RGB(0, 0, 0));
-    const int split = left + (right + 1 - left) / 2 + 20;
-    RECT month { left, top, split, top + kBand };
-    dc->DrawText(GetLanguageManager()->GetString(StringId::MonthJanuary + m_month), &month, kCentred);
-    RECT year { split, top, right + 1, top + kBand };
-    dc->DrawText(IntToText(m_year), &year, kCentred);
-    dc->SelectObject(oldFont);
-    const int middle = (left + right + 1) / 2;
-    if (m_month != 0)
-        Arrow(dc, left, top, true);
-    if (m_month != 11)
-        Arrow(dc, middle, top, false);
-    Arrow(dc, middle + 20, top, true);
-    Arrow(dc, right + 1 - 20, top, false);
+    const std::u16string typed = TypedText();
+    if (!typed.empty()) {
+        // The date being typed takes the whole band, in red once it cannot exist.
+        dc->SetTextColor(m_refused ? RGB(200, 0, 0) : RGB(0, 0, 0));
+        RECT whole = band;
+        dc->DrawText(typed, &whole, kCentred);
+        dc->SelectObject(oldFont);
+    } else {
+        const int split = left + (right + 1 - left) / 2 + 20;
+        RECT month { left, top, split, top + kBand };
+        dc->DrawText(GetLanguageManager()->GetString(StringId::MonthJanuary + m_month), &month, kCentred);
+        RECT year { split, top, right + 1, top + kBand };
+        dc->DrawText(IntToText(m_year), &year, kCentred);
+        dc->SelectObject(oldFont);
+        const int middle = (left + right + 1) / 2;
+        if (m_month != 0)
+            Arrow(dc, left, top, true);
+        if (m_month != 11)
+            Arrow(dc, middle, top, false);
+        Arrow(dc, middle + 20, top, true);
+        Arrow(dc, right + 1 - 20, top, false);
+    }
 
     oldFont = dc->SelectObject(m_weekdayFont.get());
     for (int day = 0; day < 7; ++day) {

@@ -8,7 +8,9 @@
 class CFont;
 
 // A month calendar: a band with the month and year and arrows to change them, a weekday row and
-// a grid of days, Monday first. Its value is the selected day as "dd.mm.yyyy".
+// a grid of days, Monday first. Its value is the selected day as "dd.mm.yyyy". Digits typed
+// show in the band as a date with its separators; the eighth one takes the date, or, for a date
+// that cannot exist, shows it in red and keeps the day chosen before.
 class CDateDraw : public CDrawControl
 {
 public:
@@ -24,6 +26,13 @@ public:
 
     // Moves the selection by whole days, across months and years.
     void MoveDays(int days);
+    // False for anything but a digit.
+    bool TypeChar(char16_t ch);
+    // Takes back the last digit typed; false when none is.
+    bool EraseTyped();
+    // The typed digits with their separators, as the band shows them; empty when none are.
+    std::u16string TypedText() const;
+    bool IsRefused() const { return m_refused; }
 
     int Month() const { return m_month; }
     int Year() const { return m_year; }
@@ -43,6 +52,8 @@ private:
     int m_selectedDay = 0;
     int m_firstColumn = 0;
     int m_days = 31;
+    std::u16string m_typed;
+    bool m_refused = false;
     std::unique_ptr<CFont> m_bandFont;
     std::unique_ptr<CFont> m_weekdayFont;
 };

@@ -32,6 +32,8 @@ CEditDraw::CEditDraw(std::u16string text, CEditorItem* item)
     AddCommand(std::make_unique<CEnter>(this));
     AddCommand(std::make_unique<CCopy>(this));
     AddCommand(std::make_unique<CPaste>(this));
+    AddCommand(std::make_unique<CHomeEnd>(this));
+    AddCommand(std::make_unique<CSelectAll>(this));
     AddCommand(std::make_unique<CCharKey>(this));
 }
 

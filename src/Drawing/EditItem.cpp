@@ -99,6 +99,9 @@ void CEditItem::Draw(CDC* dc)
 void CEditItem::SetFocus(bool focused)
 {
     m_control->SetFocus(focused);
+    // A field entered holds its text selected, so that typing replaces it; a click then places the caret.
+    if (auto* edit = dynamic_cast<CEditDraw*>(m_control.get()); edit && focused)
+        edit->SetSelection(0, static_cast<int>(edit->Text().size()));
 }
 
 bool CEditItem::OnKey(UINT key, UINT flags)

@@ -4,6 +4,7 @@
 #include "Brush.h"
 #include "Dc.h"
 #include "KeyProcess.h"
+#include "SectionItem.h"
 #include "WinMessages.h"
 
 #include <algorithm>
@@ -74,30 +75,63 @@ bool CEditorDrawer::OnKey(UINT key, UINT flags)
 {
     if (m_focused && m_focused->OnKey(key, flags))
         return true;
-    if (key != VK_TAB)
-        return true;
-    const auto count = static_cast<int>(m_items.size());
-    int at = -1;
-    for (int i = 0; i < count; ++i) {
-        if (m_items[static_cast<std::size_t>(i)].get() == m_focused)
-            at = i;
+    const int at = FocusedIndex();
+    if (key == VK_TAB) {
+        Focus(flags & KeyFlagCtrl ? PreviousField(at < 0 ? static_cast<int>(m_items.size()) : at) : NextField(at, false));
+    } else if (key == VK_NEXT) {
+        if (const int section = SectionAfter(at); section >= 0)
+            if (CEditorItem* field = NextField(section, true))
+                Focus(field);
+    } else if (key == VK_PRIOR) {
+        const int section = SectionBefore(at);
+        if (CEditorItem* field = NextField(section < 0 ? -1 : SectionBefore(section), true))
+            Focus(field);
     }
-    CEditorItem* next = nullptr;
-    if (!(flags & KeyFlagCtrl)) {
-        for (int i = at + 1; i < count && !next; ++i) {
-            CEditorItem* item = m_items[static_cast<std::size_t>(i)].get();
-            if (item->IsFocusable() && !item->IsHidden())
-                next = item;
-        }
-    } else {
-        for (int i = (at < 0 ? count : at) - 1; i >= 0 && !next; --i) {
-            CEditorItem* item = m_items[static_cast<std::size_t>(i)].get();
-            if (item->IsFocusable())
-                next = item;
-        }
-    }
-    Focus(next);
     return true;
+}
+
+int CEditorDrawer::FocusedIndex() const
+{
+    const auto found = std::find_if(m_items.begin(), m_items.end(), [this](const auto& item) { return item.get() == m_focused; });
+    return found == m_items.end() ? -1 : static_cast<int>(found - m_items.begin());
+}
+
+CEditorItem* CEditorDrawer::NextField(int index, bool skipSections) const
+{
+    for (std::size_t i = static_cast<std::size_t>(index + 1); i < m_items.size(); ++i) {
+        CEditorItem* item = m_items[i].get();
+        if (item->IsFocusable() && !item->IsHidden() && !(skipSections && dynamic_cast<CSectionItem*>(item)))
+            return item;
+    }
+    return nullptr;
+}
+
+CEditorItem* CEditorDrawer::PreviousField(int index) const
+{
+    for (int i = index - 1; i >= 0; --i) {
+        CEditorItem* item = m_items[static_cast<std::size_t>(i)].get();
+        if (item->IsFocusable() && !item->IsHidden())
+            return item;
+    }
+    return nullptr;
+}
+
+int CEditorDrawer::SectionAfter(int index) const
+{
+    for (std::size_t i = static_cast<std::size_t>(index + 1); i < m_items.size(); ++i) {
+        if (dynamic_cast<const CSectionItem*>(m_items[i].get()) && !m_items[i]->IsHidden())
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int CEditorDrawer::SectionBefore(int index) const
+{
+    for (int i = index - 1; i >= 0; --i) {
+        if (dynamic_cast<const CSectionItem*>(m_items[static_cast<std::size_t>(i)].get()) && !m_items[static_cast<std::size_t>(i)]->IsHidden())
+            return i;
+    }
+    return -1;
 }
 
 bool CEditorDrawer::OnMouse(UINT message, int x, int y, UINT flags)

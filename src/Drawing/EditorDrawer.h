@@ -23,7 +23,8 @@ public:
     void Layout(int width);
     // The focus goes to the row under the point, unless the focused row spans it already.
     void FocusAt(int x, int y);
-    // Keys the focused row does not take: Tab and Ctrl+Tab move the focus. Always handled.
+    // Keys the focused row does not take: Tab and Ctrl+Tab move the focus, Page Down and Page Up
+    // to the first field of the next (previous) section. Always handled.
     bool OnKey(UINT key, UINT flags);
     // The focused row's mouse handling; false when no row is focused or it did not take it.
     bool OnMouse(UINT message, int x, int y, UINT flags);
@@ -39,6 +40,13 @@ public:
 private:
     void Focus(CEditorItem* item);
     const CEditorItem* LastWithId(int id) const;
+    int FocusedIndex() const;
+    // The first shown row after index that takes the focus; sections too unless skipped.
+    CEditorItem* NextField(int index, bool skipSections) const;
+    CEditorItem* PreviousField(int index) const;
+    // The index of the section row after (before) index, or -1.
+    int SectionAfter(int index) const;
+    int SectionBefore(int index) const;
 
     int m_topOffset = 0;
     int m_totalHeight = 0;

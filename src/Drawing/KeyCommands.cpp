@@ -205,6 +205,8 @@ bool CBackSpace::Matches(UINT key, UINT)
 
 bool CBackSpace::Execute()
 {
+    if (CDateDraw* date = Date(Target()))
+        return date->EraseTyped();
     CEditDraw* edit = Edit(Target());
     if (!edit)
         return false;
@@ -304,6 +306,41 @@ bool CPaste::Execute()
     return true;
 }
 
+bool CHomeEnd::Matches(UINT key, UINT flags)
+{
+    m_end = key == VK_END;
+    m_extend = Held(flags, KeyFlagShift);
+    return (key == VK_HOME || key == VK_END) && !Held(flags, KeyFlagCtrl);
+}
+
+bool CHomeEnd::Execute()
+{
+    CEditDraw* edit = Edit(Target());
+    if (!edit)
+        return false;
+    const int start = edit->HasSelection() ? edit->SelectionStart() : edit->Caret();
+    edit->MoveCaret((m_end ? static_cast<int>(edit->Text().size()) : 0) - edit->Caret());
+    if (m_extend)
+        edit->SetSelection(start, edit->Caret());
+    return true;
+}
+
+bool CSelectAll::Matches(UINT key, UINT flags)
+{
+    return key == 'A' && Held(flags, KeyFlagCtrl) && !Held(flags, KeyFlagShift);
+}
+
+bool CSelectAll::Execute()
+{
+    CEditDraw* edit = Edit(Target());
+    if (!edit)
+        return false;
+    const int end = static_cast<int>(edit->Text().size());
+    edit->MoveCaret(end - edit->Caret());
+    edit->SetSelection(0, end);
+    return true;
+}
+
 bool CCharKey::Matches(UINT key, UINT)
 {
     m_lastKey = key;
@@ -313,7 +350,8 @@ bool CCharKey::Matches(UINT key, UINT)
 bool CCharKey::Execute()
 {
     CEditDraw* edit = Edit(Target());
-    if (!edit)
+    CDateDraw* date = Date(Target());
+    if (!edit && !date)
         return false;
     HKL layout = GetKeyboardLayout(0);
     BYTE state[256] = {};
@@ -322,5 +360,7 @@ bool CCharKey::Execute()
     char16_t buffer[2] = {};
     const int count = ToUnicode(m_lastKey, scanCode, state, buffer, 2, 0);
     const std::u16string typed(buffer, static_cast<std::size_t>(std::max(count, 0)));
+    if (date)
+        return typed.size() == 1 && date->TypeChar(typed[0]);
     return !typed.empty() && InsertValid(edit, typed);
 }

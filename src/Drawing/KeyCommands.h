@@ -120,6 +120,29 @@ public:
 };
 
 // Any key: the character it types. It matches everything, so it goes last.
+// Home and End move the caret to the start or the end of the text; with Shift they extend the
+// selection there.
+class CHomeEnd : public CKeyProcess
+{
+public:
+    using CKeyProcess::CKeyProcess;
+    bool Matches(UINT key, UINT flags) override;
+    bool Execute() override;
+
+private:
+    bool m_end = false;
+    bool m_extend = false;
+};
+
+// Ctrl+A selects the whole text.
+class CSelectAll : public CKeyProcess
+{
+public:
+    using CKeyProcess::CKeyProcess;
+    bool Matches(UINT key, UINT flags) override;
+    bool Execute() override;
+};
+
 class CCharKey : public CKeyProcess
 {
 public:

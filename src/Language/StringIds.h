@@ -381,6 +381,17 @@ inline constexpr std::int32_t CheckValuesTitle = 9669;
 // The entry of a hive's type lists for a hive without a type.
 inline constexpr std::int32_t NoType = 9670;
 
+// The yard visit: hives that follow their colony.
+inline constexpr std::int32_t HiveOfOtherColony = 9700;
+inline constexpr std::int32_t MoveHiveQuestion = 9701;
+inline constexpr std::int32_t StartFromLastRecord = 9702;
+inline constexpr std::int32_t SaveAndNextColony = 9703;
+inline constexpr std::int32_t DiscardTypedQuestion = 9704;
+inline constexpr std::int32_t ShowOlderRecords = 9705;
+// The dictionaries of a new journal, names separated by '|'.
+inline constexpr std::int32_t StarterHiveTypes = 9706;
+inline constexpr std::int32_t StarterFrameTypes = 9707;
+
 }
 
 // Sizes of the numbered lists above, their "none" entry included.
@@ -482,5 +493,7 @@ inline constexpr std::array AllStringIds = {
     StringId::JournalTablesMissing, StringId::OwnerSiteGone, StringId::OwnerColonyGone, StringId::OwnerRecordGone,
     StringId::NameRequired, StringId::FutureDateNotice, StringId::UnlikelyValuesNotice, StringId::AtMostLabel,
     StringId::SaveAnywayQuestion, StringId::NumberTooLong, StringId::CheckValuesTitle,
-    StringId::NoType,
+    StringId::NoType, StringId::HiveOfOtherColony, StringId::MoveHiveQuestion,
+    StringId::StartFromLastRecord, StringId::SaveAndNextColony, StringId::DiscardTypedQuestion,
+    StringId::ShowOlderRecords, StringId::StarterHiveTypes, StringId::StarterFrameTypes,
 };

@@ -345,6 +345,18 @@ BOOL CTreeCtrl::SelectItem(HTREEITEM item)
     return TRUE;
 }
 
+BOOL CTreeCtrl::SelectItemQuietly(HTREEITEM item)
+{
+    TreeWindow* tree = Kind(this);
+    if (!tree)
+        return FALSE;
+    tree->quiet = true;
+    tree->ShowSelected(ItemOf(item));
+    tree->lastSelected = tree->Selected();
+    tree->quiet = false;
+    return TRUE;
+}
+
 HTREEITEM CTreeCtrl::GetRootItem() const
 {
     TreeWindow* tree = Kind(this);
@@ -384,6 +396,20 @@ HTREEITEM CTreeCtrl::GetFirstVisibleItem() const
         return nullptr;
     QTreeWidgetItem* top = tree->Tree()->itemAt(1, 1);
     return HandleOf(top ? top : tree->Tree()->topLevelItem(0));
+}
+
+BOOL CTreeCtrl::SetFirstVisibleItem(HTREEITEM item)
+{
+    TreeWindow* tree = Kind(this);
+    if (!tree || !item)
+        return FALSE;
+    tree->Tree()->scrollToItem(ItemOf(item), QAbstractItemView::PositionAtTop);
+    return TRUE;
+}
+
+BOOL CTreeCtrl::IsExpanded(HTREEITEM item) const
+{
+    return Kind(this) && item && ItemOf(item)->isExpanded() ? TRUE : FALSE;
 }
 
 BOOL CTreeCtrl::ItemHasChildren(HTREEITEM item) const

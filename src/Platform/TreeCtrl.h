@@ -65,11 +65,16 @@ public:
     HTREEITEM GetSelectedItem() const;
     // Null clears the selection.
     BOOL SelectItem(HTREEITEM item);
+    // Selects the item without TVN_SELCHANGED: for a rebuilt tree that shows the same selection.
+    BOOL SelectItemQuietly(HTREEITEM item);
     HTREEITEM GetRootItem() const;
     HTREEITEM GetChildItem(HTREEITEM item) const;
     HTREEITEM GetNextSiblingItem(HTREEITEM item) const;
     HTREEITEM GetParentItem(HTREEITEM item) const;
     HTREEITEM GetFirstVisibleItem() const;
+    // Scrolls the item to the top of the view, as far as the tree can scroll.
+    BOOL SetFirstVisibleItem(HTREEITEM item);
+    BOOL IsExpanded(HTREEITEM item) const;
     BOOL ItemHasChildren(HTREEITEM item) const;
     BOOL Expand(HTREEITEM item, UINT code);
     // Sorts one level, the item's children (TVI_ROOT or null: the top level), by text without

@@ -9,6 +9,7 @@
 #include "SettingsKeys.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "ViewSetting.h"
 
 namespace {
 std::u16string Text(std::int32_t id)
@@ -47,6 +48,7 @@ CSettings::ValueMap CJournalSettings::LoadSavedValues()
     ValueMap values { { u"static_header", Text(StringId::MainSettingsTitle) },
         { u"static_style", Text(StringId::JournalStyleLabel) }, { u"static_header2", Text(StringId::AdditionalHeader) },
         { u"static_typeh", Text(StringId::HousingTypesLabel) }, { u"static_typef", Text(StringId::FrameTypesLabel) } };
+    values[kStartFromLastSetting] = ReadRegistryString(kStartFromLastSetting, kJournalSettingsKey);
     const std::u16string style = ReadRegistryString(u"combo_style", kJournalSettingsKey);
     values[u"combo_style"] = style.empty() ? std::u16string() : Text(WToI(style));
     for (char16_t suffix : kSuffixes) {
@@ -60,12 +62,11 @@ CSettings::ValueMap CJournalSettings::LoadSavedValues()
 
 CSettings::ValueMap CJournalSettings::GetDefaultValues()
 {
-    if (!m_journal)
-        return {};
-    const std::vector<std::u16string> views = m_journal->GetViewNames();
-    if (views.empty())
-        return {};
-    return { { u"combo_style", views.front() } };
+    ValueMap defaults { { kStartFromLastSetting, kChecked } };
+    const std::vector<std::u16string> views = m_journal ? m_journal->GetViewNames() : std::vector<std::u16string>();
+    if (!views.empty())
+        defaults[u"combo_style"] = views.front();
+    return defaults;
 }
 
 CSettings::PropertyMap CJournalSettings::GetControlProperties()
@@ -96,12 +97,13 @@ std::vector<ControlDescription> CJournalSettings::GetControlDescriptions()
         { u"static", 10, 0, 415, 23, kStyleHeader, Text(StringId::MainSettingsTitle), u"static_header" },
         { u"static", 10, 30, 415, 15, kStylePlain, Text(StringId::JournalStyleLabel), u"static_style" },
         { u"combo_box", 10, 45, 415, 20, kStyleDropDownList, u"", u"combo_style" },
-        { u"static", 10, 80, 415, 23, kStyleHeader, Text(StringId::AdditionalHeader), u"static_header2" },
+        { u"check_box", 10, 72, 415, 20, kStylePlain, Text(StringId::StartFromLastRecord), kStartFromLastSetting },
+        { u"static", 10, 100, 415, 23, kStyleHeader, Text(StringId::AdditionalHeader), u"static_header2" },
     };
     const std::int32_t labels[] = { StringId::HousingTypesLabel, StringId::FrameTypesLabel };
     for (int i = 0; i < 2; ++i) {
         const Dictionary d = DictionaryOf(kSuffixes[i]);
-        const std::int32_t top = 110 + 160 * i;
+        const std::int32_t top = 130 + 160 * i;
         controls.push_back({ u"static", 10, top, 415, 15, kStylePlain, Text(labels[i]), u"static_type" + std::u16string(1, kSuffixes[i]) });
         controls.push_back({ u"edit", 10, top + 15, 330, 20, kStyleBorderedField, u"", d.edit });
         controls.push_back({ u"list_box", 10, top + 40, 330, 120, kStyleBorderedList, u"", d.list });
@@ -149,7 +151,7 @@ void CJournalSettings::OnDictionaryValue(const Dictionary& d, const std::u16stri
 
 bool CJournalSettings::IsModified()
 {
-    if (IsPending(u"combo_style"))
+    if (IsPending(u"combo_style") || IsPending(kStartFromLastSetting))
         return true;
     for (char16_t suffix : kSuffixes) {
         const Dictionary d = DictionaryOf(suffix);

@@ -7,11 +7,14 @@
 #include "JournalCache.h"
 #include "MessageBox.h"
 #include "ParseDateText.h"
+#include "PointFamilyCache.h"
 #include "SectionItem.h"
 #include "StringIds.h"
 #include "Text.h"
 #include "UnlikelyValues.h"
 #include "ViewSetting.h"
+
+#include <algorithm>
 
 namespace {
 constexpr std::int32_t kRecordFields = 3;
@@ -21,6 +24,24 @@ constexpr int kDiseases = 33;
 bool Hidden(const char16_t* setting)
 {
     return !IsViewSettingChecked(StringId::RecordViewSettingsTitle, setting);
+}
+
+// The colony's latest record (the latest date, the later entry of a day), when the journal
+// settings let a new record start from it.
+const CJournalCache::Record* StartingRecord(std::int32_t idFamily)
+{
+    if (!IsViewSettingChecked(StringId::JournalName, kStartFromLastSetting))
+        return nullptr;
+    const CJournalCache::Record* latest = nullptr;
+    std::int32_t idLatest = 0;
+    for (std::int32_t idJournal : GetJournalCache()->RecordsOf(idFamily)) {
+        const CJournalCache::Record* record = GetJournalCache()->FindRecord(idJournal);
+        if (record && (!latest || std::pair(record->date, idJournal) > std::pair(latest->date, idLatest))) {
+            latest = record;
+            idLatest = idJournal;
+        }
+    }
+    return latest;
 }
 
 // The line's fields in row order, so that rows are built and read back alike.
@@ -41,6 +62,12 @@ void CAddChangeInspectView::LoadValues()
     m_hives.clear();
     m_lineItems.clear();
     LoadHives();
+    m_openedHives = m_hives;
+}
+
+bool CAddChangeInspectView::Changed() const
+{
+    return CAddChangeView::Changed() || m_hives != m_openedHives;
 }
 
 void CAddChangeInspectView::BuildForm()
@@ -117,7 +144,7 @@ LRESULT CAddChangeInspectView::WindowProc(UINT message, WPARAM wParam, LPARAM lP
 
 void CAddChangeInspectView::AddHousing()
 {
-    const std::optional<PickedHousing> picked = m_pickHousing(this);
+    const std::optional<PickedHousing> picked = m_pickHousing(this, ColonyId());
     if (!picked)
         return;
     CollectValues();
@@ -172,15 +199,48 @@ bool CAddInspectView::Accepts(int, int, int action)
     return action == ActionAddInspection;
 }
 
+void CAddInspectView::LoadValues()
+{
+    // What was done on the last visit (wax, feeding, honey taken, the note) is not done again.
+    if (const CJournalCache::Record* last = StartingRecord(TargetId())) {
+        SetValue(KeyFrames, IntToText(last->frame));
+        SetValue(KeyStrength, IntToText(last->strength));
+        SetValue(KeyQueenState, IntToText(last->is_queen_bee));
+        SetValue(KeyDisease, IntToText(last->disease));
+    }
+    CAddChangeInspectView::LoadValues();
+}
+
 void CAddInspectView::LoadHives()
 {
+    const CJournalCache::Record* last = StartingRecord(TargetId());
     for (std::int32_t idHousing : GetHousingCache()->HousingsOf(TargetId())) {
         const CHousingCache::Housing* housing = GetHousingCache()->FindHousing(idHousing);
         HiveLine line;
         line.hive.id_housing = idHousing;
+        if (last) {
+            const auto found = std::find_if(last->hives.begin(), last->hives.end(),
+                [idHousing](const InspectHousing& hive) { return hive.id_housing == idHousing; });
+            if (found != last->hives.end())
+                line.hive = *found;
+        }
         line.hive.name_housing = housing ? housing->name : std::u16string();
         m_hives.push_back(line);
     }
+}
+
+std::optional<std::pair<int, std::int32_t>> CAddInspectView::NextForm() const
+{
+    // The colonies of the site in the tree's order.
+    const CPointFamilyCache::Family* colony = GetPointFamilyCache()->FindFamily(TargetId());
+    if (!colony)
+        return std::nullopt;
+    std::vector<std::int32_t> colonies = GetPointFamilyCache()->FamiliesOf(colony->id_point);
+    std::sort(colonies.begin(), colonies.end());
+    const auto next = std::upper_bound(colonies.begin(), colonies.end(), TargetId());
+    if (next == colonies.end())
+        return std::nullopt;
+    return std::pair<int, std::int32_t>(ActionAddInspection, *next);
 }
 
 std::u16string CAddInspectView::GetTitle()

@@ -21,6 +21,8 @@ public:
     {
         InspectHousing hive;
         int status = HiveExisting;
+
+        bool operator==(const HiveLine&) const = default;
     };
 
     CAddChangeInspectView(JournalState* state, IJournalComponent& journal, HousingPicker pickHousing);
@@ -30,6 +32,8 @@ public:
     // Reads the hive lines; a change form reads its record first.
     void LoadValues() override;
     virtual void LoadHives() = 0;
+    // The colony whose record the form holds.
+    virtual std::int32_t ColonyId() const = 0;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -54,8 +58,11 @@ protected:
 
     // The record as the form holds it, without the lines removed in the form.
     InspectData TypedInspect() const;
+    bool Changed() const override;
 
     std::vector<HiveLine> m_hives;
+    // The lines as the form opened with them.
+    std::vector<HiveLine> m_openedHives;
     // The group of stored user field values the form shows; 0 for a new record.
     std::int32_t m_idRecord = 0;
 
@@ -74,7 +81,9 @@ private:
     std::vector<std::array<CEditorItem*, kLineRows>> m_lineItems;
 };
 
-// A new record for the colony with the target id; its lines are the colony's hives.
+// A new record for the colony with the target id; its lines are the colony's hives. Unless the
+// journal settings say otherwise, it starts from the colony's latest record: its figures of the
+// colony's state and each hive's values, dated today.
 class CAddInspectView : public CAddChangeInspectView
 {
 public:
@@ -82,11 +91,16 @@ public:
 
     void Prepare() override;
     bool Accepts(int tab, int kind, int action) override;
+    void LoadValues() override;
     void LoadHives() override;
+    std::int32_t ColonyId() const override { return TargetId(); }
     std::u16string GetTitle() override;
 
 protected:
     bool Save() override;
+    // "Save and next colony": the new record form of the site's next colony.
+    bool OffersNext() const override { return true; }
+    std::optional<std::pair<int, std::int32_t>> NextForm() const override;
 };
 
 // The record with the target id and its stored lines.
@@ -99,6 +113,7 @@ public:
     bool Accepts(int tab, int kind, int action) override;
     void LoadValues() override;
     void LoadHives() override;
+    std::int32_t ColonyId() const override { return m_idFamily; }
     std::u16string GetTitle() override;
 
 protected:

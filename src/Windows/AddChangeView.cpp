@@ -65,9 +65,16 @@ int CAddChangeView::OnCreate(CREATESTRUCT* create)
     m_save.Create(Text(StringId::ButtonSave), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, client, this, IdSaveButton);
     m_cancel.Create(
         Text(StringId::ButtonCancel), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, client, this, IdCancelButton);
+    if (OffersNext())
+        m_saveNext.Create(Text(StringId::SaveAndNextColony), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, client,
+            this, IdSaveNextButton);
     m_scrollBar.Create(WS_CHILD | SBS_VERT, client, this, IdFormScrollBar);
-    m_save.EnableWindow(m_saveEnabled);
+    EnableSave(m_saveEnabled);
     Layout();
+    CollectValues();
+    m_opened = m_values;
+    // The caret waits in the first field.
+    m_editor.OnKey(VK_TAB, 0);
     return 0;
 }
 
@@ -189,6 +196,8 @@ void CAddChangeView::EnableSave(bool enable)
     m_saveEnabled = enable;
     if (m_save.IsCreated())
         m_save.EnableWindow(enable);
+    if (m_saveNext.IsCreated())
+        m_saveNext.EnableWindow(enable && NextForm().has_value());
 }
 
 void CAddChangeView::Refresh()
@@ -211,6 +220,8 @@ void CAddChangeView::Layout()
         m_editor.Layout(width - kScrollBarWidth);
     m_save.MoveWindow(client.left + 10, client.bottom - 40, 110, 30);
     m_cancel.MoveWindow(client.left + 130, client.bottom - 40, 110, 30);
+    if (m_saveNext.IsCreated())
+        m_saveNext.MoveWindow(client.left + 250, client.bottom - 40, 240, 30);
     m_scrollBar.MoveWindow(client.right - kScrollBarWidth, client.top, kScrollBarWidth, page);
     SCROLLINFO info;
     info.fMask = SIF_RANGE | SIF_PAGE;
@@ -274,23 +285,37 @@ BOOL CAddChangeView::OnCommand(WPARAM wParam, LPARAM lParam)
         return CEmptyViewJournal::OnCommand(wParam, lParam);
     switch (LOWORD(wParam)) {
     case IdSaveButton:
-        OnSave();
+        OnSave(false);
+        return TRUE;
+    case IdSaveNextButton:
+        OnSave(true);
         return TRUE;
     case IdCancelButton:
-        GetParent()->PostMessage(JournalActionMessage, ActionShowList, 0);
+        OnCancel(false);
         return TRUE;
     default:
         return CEmptyViewJournal::OnCommand(wParam, lParam);
     }
 }
 
-void CAddChangeView::OnSave()
+void CAddChangeView::OnSave(bool next)
 {
+    if (!m_saveEnabled)
+        return;
     CollectValues();
+    const std::optional<std::pair<int, std::int32_t>> nextForm = next ? NextForm() : std::nullopt;
     if (!Save())
         return;
-    const auto [action, id] = NextAction();
+    const auto [action, id] = nextForm ? *nextForm : NextAction();
     GetParent()->PostMessage(JournalActionMessage, static_cast<WPARAM>(action), static_cast<LPARAM>(id));
+}
+
+void CAddChangeView::OnCancel(bool ask)
+{
+    CollectValues();
+    if (ask && Changed() && AfxMessageBox(Text(StringId::DiscardTypedQuestion), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    GetParent()->PostMessage(JournalActionMessage, ActionShowList, 0);
 }
 
 void CAddChangeView::OnVScroll(UINT code, UINT position, CScrollBar*)
@@ -376,6 +401,14 @@ void CAddChangeView::Key(UINT key, UINT flags)
 {
     const UINT modifiers = (GetKeyState(VK_SHIFT) < 0 ? KeyFlagShift : 0u) | ((flags & kAltContext) ? KeyFlagAlt : 0u)
         | (GetKeyState(VK_CONTROL) < 0 ? KeyFlagCtrl : 0u);
+    if (key == VK_RETURN && modifiers == KeyFlagCtrl) {
+        OnSave(true);
+        return;
+    }
+    if (key == VK_ESCAPE && modifiers == 0) {
+        OnCancel(true);
+        return;
+    }
     m_editor.OnKey(key, modifiers);
     // A row that grew or shrank changes what there is to scroll.
     Refresh();

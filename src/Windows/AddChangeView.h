@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,7 @@ class IJournalComponent;
 constexpr int IdSaveButton = 12324;
 constexpr int IdCancelButton = 12325;
 constexpr int IdFormScrollBar = 12327;
+constexpr int IdSaveNextButton = 12328;
 
 // A form page: a painted property editor over a strip with save and cancel, and a vertical
 // scroll bar when the rows do not fit. The form keeps its field texts in a value map between
@@ -65,6 +67,12 @@ protected:
     virtual bool Save() = 0;
     // What the journal window shows after a save: the action and its record id.
     virtual std::pair<int, std::int32_t> NextAction() { return { ActionShowList, 0 }; }
+    // Whether the form has a "save and next" button (Ctrl+Enter), and the form that opens after
+    // such a save; without one, Ctrl+Enter saves as Save does.
+    virtual bool OffersNext() const { return false; }
+    virtual std::optional<std::pair<int, std::int32_t>> NextForm() const { return std::nullopt; }
+    // Whether anything differs from what the form showed when it opened.
+    virtual bool Changed() const { return m_values != m_opened; }
 
     // The rows of a form, added in display order; a keyed row is read back by CollectValues.
     void ClearForm();
@@ -96,12 +104,15 @@ private:
     // A button press on the form (not its panel): focus to the row under it, then the press.
     void PressAt(UINT message, CPoint point, UINT flags);
     void Key(UINT key, UINT flags);
-    void OnSave();
+    void OnSave(bool next);
+    // Back to the list; after a question when something was typed.
+    void OnCancel(bool ask);
 
     IJournalComponent& m_journal;
     std::vector<std::int32_t> m_events;
     CEditorDrawer m_editor;
     std::map<int, std::u16string> m_values;
+    std::map<int, std::u16string> m_opened;
     // The keyed rows; several forms give more than one row the same id, so reads go by key here.
     std::map<int, CEditorItem*> m_fields;
     // Key and field name of each user field, in display order.
@@ -109,6 +120,7 @@ private:
     std::int32_t m_targetId = 0;
     CButton m_save;
     CButton m_cancel;
+    CButton m_saveNext;
     CScrollBar m_scrollBar;
     bool m_saveEnabled = true;
     bool m_scrolls = false;

@@ -9,6 +9,8 @@
 #include "LanguageManager.h"
 #include "Notify.h"
 #include "ListBox.h"
+#include "MessageBox.h"
+#include "PointFamilyCache.h"
 #include "Static.h"
 #include "SelectByPrefix.h"
 #include "StringIds.h"
@@ -26,9 +28,10 @@ std::u16string Text(std::int32_t id)
 }
 }
 
-CAddHousingDialog::CAddHousingDialog(IJournalComponent& journal, CWnd* parent)
+CAddHousingDialog::CAddHousingDialog(IJournalComponent& journal, CWnd* parent, std::int32_t idFamily)
     : CDialog(IDD_ADD_HOUSING, parent)
     , m_journal(journal)
+    , m_idFamily(idFamily)
     , m_font(CreateFontHelper(false, u"MS Sans Serif", 14, false, false))
 {
 }
@@ -97,8 +100,14 @@ void CAddHousingDialog::BuildTab(Tab tab)
         m_housings = AddToTab<CListBox>(u"LISTBOX", u"", LBS_NOTIFY | LBS_SORT | WS_BORDER | WS_VSCROLL | WS_TABSTOP,
             RECT { 15, 85, 320, 300 }, IdHousings);
         for (const auto& [id, housing] : store->Housings()) {
-            if (!housing.is_delete)
-                m_housings->SetItemData(m_housings->AddString(housing.name), static_cast<std::uintptr_t>(id));
+            if (housing.is_delete)
+                continue;
+            std::u16string shown = housing.name;
+            // A hive housing another colony says which, so that it is not taken unawares.
+            const CPointFamilyCache::Family* owner = GetPointFamilyCache()->FindFamily(housing.id_family);
+            if (owner && housing.id_family != m_idFamily)
+                shown += u" (" + owner->name + u")";
+            m_housings->SetItemData(m_housings->AddString(shown), static_cast<std::uintptr_t>(id));
         }
         m_housings->SetCurSel(0);
     }
@@ -155,6 +164,7 @@ void CAddHousingDialog::OnOK()
         housing.name = name;
         housing.type_housing = ChosenType(m_housingTypes);
         housing.type_frame = ChosenType(m_frameTypes);
+        housing.id_family = m_idFamily;
         const std::int32_t idAdded = m_journal.AddHousing(housing);
         // The database refused the hive and has said why; the dialog keeps what was typed.
         if (idAdded == 0)
@@ -162,9 +172,11 @@ void CAddHousingDialog::OnOK()
         m_idHousing = idAdded;
         m_name = name;
     } else if (m_mode == ExistingHousing) {
-        const int chosen = m_housings->GetCurSel();
-        m_idHousing = static_cast<std::int32_t>(m_housings->GetItemData(chosen));
-        m_housings->GetText(chosen, m_name);
+        const auto idChosen = static_cast<std::int32_t>(m_housings->GetItemData(m_housings->GetCurSel()));
+        if (!TakeHousing(idChosen))
+            return;
+        m_idHousing = idChosen;
+        m_name = GetHousingCache()->FindHousing(idChosen)->name;
     } else {
         m_idHousing = 0;
         m_name = name;
@@ -172,10 +184,24 @@ void CAddHousingDialog::OnOK()
     CDialog::OnOK();
 }
 
+bool CAddHousingDialog::TakeHousing(std::int32_t idHousing)
+{
+    const CHousingCache::Housing* housing = GetHousingCache()->FindHousing(idHousing);
+    if (m_idFamily == 0 || housing->id_family == m_idFamily)
+        return true;
+    if (const CPointFamilyCache::Family* owner = GetPointFamilyCache()->FindFamily(housing->id_family)) {
+        const std::u16string question = Text(StringId::HiveOfOtherColony) + u" " + owner->name + u"\n"
+            + Text(StringId::MoveHiveQuestion);
+        if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return false;
+    }
+    return m_journal.MoveHousing(idHousing, m_idFamily);
+}
+
 HousingPicker AddHousingDialogPicker(IJournalComponent& journal)
 {
-    return [&journal](CWnd* parent) -> std::optional<PickedHousing> {
-        CAddHousingDialog dialog(journal, parent);
+    return [&journal](CWnd* parent, std::int32_t idFamily) -> std::optional<PickedHousing> {
+        CAddHousingDialog dialog(journal, parent, idFamily);
         if (dialog.DoModal() != IDOK)
             return std::nullopt;
         return PickedHousing { dialog.GetId(), dialog.GetName() };

@@ -13,8 +13,9 @@ class CEdit;
 class CListBox;
 class IJournalComponent;
 
-// Lets a form pick the hive for a record on three tabs: a new hive with its types (stored at
-// once), an existing hive, or a name only (id 0).
+// Lets a form pick the hive for a colony's record on three tabs: a new hive with its types
+// (stored at once as the colony's), an existing hive (assigned to the colony when chosen), or a
+// name only (id 0). Colony 0 leaves the hives where they are.
 class CAddHousingDialog : public CDialog
 {
 public:
@@ -26,7 +27,7 @@ public:
     static constexpr UINT IdTab = 1011;
     static constexpr UINT IdHousings = 1012;
 
-    CAddHousingDialog(IJournalComponent& journal, CWnd* parent = nullptr);
+    CAddHousingDialog(IJournalComponent& journal, CWnd* parent = nullptr, std::int32_t idFamily = 0);
     ~CAddHousingDialog() override;
 
     BOOL OnInitDialog() override;
@@ -48,8 +49,11 @@ private:
     void ClearTab();
     void BuildTab(Tab tab);
     void UpdateOk();
+    // The chosen hive becomes the colony's; one of another colony only when the user agrees.
+    bool TakeHousing(std::int32_t idHousing);
 
     IJournalComponent& m_journal;
+    std::int32_t m_idFamily = 0;
     // The name-only tab has no controls of its own: the dialog starts there and switches to the first.
     Tab m_mode = NameOnly;
     std::int32_t m_idHousing = 0;
@@ -63,5 +67,5 @@ private:
     CListBox* m_housings = nullptr;
 };
 
-// The forms' way of asking for a hive: this dialog, modal over the form.
+// The forms' way of asking for a colony's hive: this dialog, modal over the form.
 HousingPicker AddHousingDialogPicker(IJournalComponent& journal);

@@ -14,6 +14,6 @@ struct PickedHousing
     std::u16string name;
 };
 
-// Asks the user, modally over parent, for a hive to add to a record (the add-hive dialog);
-// nothing when the user cancelled.
-using HousingPicker = std::function<std::optional<PickedHousing>(CWnd* parent)>;
+// Asks the user, modally over parent, for a hive to add to a record of the colony (the add-hive
+// dialog); nothing when the user cancelled.
+using HousingPicker = std::function<std::optional<PickedHousing>(CWnd* parent, std::int32_t idFamily)>;

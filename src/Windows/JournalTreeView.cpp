@@ -129,6 +129,9 @@ bool CJournalTreeView::OnAction(int action, std::int32_t id)
     default:
         break;
     }
+    // "Save and next colony" opens a form of a colony the tree does not show selected yet.
+    if (action == ActionAddInspection && m_tree.SelectedNode().id != id)
+        m_tree.SelectNode({ id, NodeColony });
     const CNavigationWin::Node node = m_tree.SelectedNode();
     m_state.recordId = action == ActionShowList ? node.id : id;
     SwitchPage(m_tabs.GetCurSel(), node.kind, action);

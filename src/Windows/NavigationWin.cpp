@@ -1,6 +1,8 @@
 #include "NavigationWin.h"
 
 #include "IVisualComponent.h"
+#include "JournalToolbar.h"
+#include "KeyInput.h"
 #include "LanguageManager.h"
 #include "Menu.h"
 #include "MessageBox.h"
@@ -61,6 +63,13 @@ void CNavigationWin::Fill()
     if (!IsCreated())
         return;
     ++m_fills;
+    std::vector<Node> expanded;
+    for (const auto& [item, node] : m_nodes) {
+        if (IsExpanded(item))
+            expanded.push_back(node);
+    }
+    const std::vector<Node> heirs = SelectionHeirs();
+    const Node top = NodeOf(GetFirstVisibleItem());
     m_nodes.clear();
     DeleteAllItems();
     const CPointFamilyCache* cache = GetPointFamilyCache();
@@ -74,6 +83,43 @@ void CNavigationWin::Fill()
                 m_nodes[InsertItem(family->name, site)] = { idFamily, NodeColony };
         }
     }
+    for (const Node& node : expanded)
+        Expand(ItemOf(node), TVE_EXPAND);
+    const auto heir = std::find_if(heirs.begin(), heirs.end(), [this](const Node& node) { return ItemOf(node); });
+    if (heir != heirs.end())
+        SelectItemQuietly(ItemOf(*heir));
+    SetFirstVisibleItem(ItemOf(top));
+}
+
+HTREEITEM CNavigationWin::ItemOf(const Node& node) const
+{
+    const auto found = std::find_if(m_nodes.begin(), m_nodes.end(), [&node](const auto& entry) {
+        return entry.second.id == node.id && entry.second.kind == node.kind;
+    });
+    return found == m_nodes.end() ? nullptr : found->first;
+}
+
+std::vector<CNavigationWin::Node> CNavigationWin::SelectionHeirs() const
+{
+    const HTREEITEM selected = GetSelectedItem();
+    if (!selected)
+        return {};
+    std::vector<Node> heirs { NodeOf(selected) };
+    const HTREEITEM parent = GetParentItem(selected);
+    if (parent)
+        heirs.push_back(NodeOf(parent));
+    HTREEITEM previous = nullptr;
+    for (HTREEITEM sibling = GetChildItem(parent); sibling; sibling = GetNextSiblingItem(sibling)) {
+        if (sibling == selected) {
+            if (const HTREEITEM next = GetNextSiblingItem(sibling))
+                heirs.push_back(NodeOf(next));
+            break;
+        }
+        previous = sibling;
+    }
+    if (previous)
+        heirs.push_back(NodeOf(previous));
+    return heirs;
 }
 
 CNavigationWin::Node CNavigationWin::NodeOf(HTREEITEM item) const
@@ -85,6 +131,16 @@ CNavigationWin::Node CNavigationWin::NodeOf(HTREEITEM item) const
 CNavigationWin::Node CNavigationWin::SelectedNode() const
 {
     return NodeOf(GetSelectedItem());
+}
+
+void CNavigationWin::SelectNode(const Node& node)
+{
+    const HTREEITEM item = ItemOf(node);
+    if (!item)
+        return;
+    if (const HTREEITEM site = GetParentItem(item))
+        Expand(site, TVE_EXPAND);
+    SelectItemQuietly(item);
 }
 
 void CNavigationWin::OnEvent()
@@ -102,6 +158,24 @@ void CNavigationWin::OnLButtonDown(UINT flags, CPoint point)
 {
     CTreeCtrl::OnLButtonDown(flags, point);
     SelectItem(HitTest(point));
+}
+
+void CNavigationWin::OnKeyDown(UINT key, UINT repeat, UINT flags)
+{
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    const int kind = SelectedNode().kind;
+    if (key == VK_F2 && !ctrl && kind != NodeNone) {
+        EditLabel(GetSelectedItem());
+    } else if (key == VK_DELETE && !ctrl && kind != NodeNone) {
+        RunAction(kind == NodeSite ? ActionDeleteSite : ActionDeleteColony);
+    } else if (key == 'N' && ctrl) {
+        RunAction(kind == NodeSite ? ActionAddColony : kind == NodeColony ? ActionAddInspection : ActionAddSite);
+    } else if (key == 'P' && ctrl) {
+        if (IWnd* journal = JournalWindow())
+            journal->PostMsg(WM_COMMAND, CJournalToolbar::IdPrint, 0);
+    } else {
+        CTreeCtrl::OnKeyDown(key, repeat, flags);
+    }
 }
 
 void CNavigationWin::OnRButtonDown(UINT, CPoint point)
@@ -145,10 +219,15 @@ void CNavigationWin::ShowMenu(CPoint point)
     menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, window.left + point.x, window.top + point.y, this);
 }
 
-void CNavigationWin::RunAction(int action)
+IWnd* CNavigationWin::JournalWindow() const
 {
     IVisualComponent* component = GetVisualManager()->FindComponent(StringId::JournalName);
-    IWnd* journal = component ? component->GetWindow() : nullptr;
+    return component ? component->GetWindow() : nullptr;
+}
+
+void CNavigationWin::RunAction(int action)
+{
+    IWnd* journal = JournalWindow();
     if (!journal)
         return;
     const HTREEITEM selected = GetSelectedItem();

@@ -6,6 +6,9 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
+
+class IWnd;
 
 // The tree of sites and their colonies, with the context menu of their actions. It rebuilds
 // itself when sites or colonies change (events 1 and 2).
@@ -22,16 +25,23 @@ public:
     CNavigationWin();
     ~CNavigationWin() override;
 
-    // Sites in ascending id order, each with its colonies in ascending id order, all collapsed.
+    // Sites in ascending id order, each with its colonies in ascending id order. A rebuild keeps
+    // the nodes that were expanded, the selection and the top node shown; a selected node that is
+    // gone leaves the selection to its site, else its next or previous sibling.
     void Fill();
     Node NodeOf(HTREEITEM item) const;
     Node SelectedNode() const;
+    // Shows the node selected, its site opened, without telling the journal window.
+    void SelectNode(const Node& node);
 
     void OnEvent() override;
 
     void OnDestroy() override;
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnRButtonDown(UINT flags, CPoint point) override;
+    // F2 renames the node, Delete deletes it (after the question), Ctrl+N adds under it and
+    // Ctrl+P prints the page, as the menu and the toolbar do.
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     void OnContextMenu(CWnd* window, CPoint screenPoint) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
@@ -39,8 +49,12 @@ private:
     // The menu of the selected node at a point of the tree's client area.
     void ShowMenu(CPoint point);
     void RunAction(int action);
+    IWnd* JournalWindow() const;
     // Drops the item and everything under it from the node map.
     void Forget(HTREEITEM item);
+    HTREEITEM ItemOf(const Node& node) const;
+    // The nodes that may take the selection after a rebuild, the selected one first.
+    std::vector<Node> SelectionHeirs() const;
 
     std::map<HTREEITEM, Node> m_nodes;
     // Counts the rebuilds, after which the handles from before name nothing.

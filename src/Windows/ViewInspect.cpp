@@ -9,6 +9,7 @@
 #include "TablePrint.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace {
@@ -130,12 +131,29 @@ void CViewInspect::FillTable()
     const CJournalCache* cache = GetJournalCache();
     const std::int64_t from = DayEdge(m_from, false);
     const std::int64_t to = DayEdge(m_to, true);
+    int shown = 0;
+    int older = 0;
     for (std::int32_t id : cache->RecordsOf(m_state->recordId)) {
         const Record* record = cache->FindRecord(id);
-        if (record && record->date >= from && record->date <= to)
+        if (!record)
+            continue;
+        if (record->date >= from && record->date <= to) {
             builder.AddRow(id, kRecordRow, record->id_record, *record);
+            ++shown;
+        } else if (record->date < from) {
+            m_oldest = older++ == 0 ? record->date : std::min(m_oldest, record->date);
+        }
     }
     builder.Finish(kDateColumn);
+    OfferOlder(shown == 0 ? older : 0);
+}
+
+void CViewInspect::OfferOlder(int count)
+{
+    if (!m_older.IsCreated())
+        return;
+    m_older.SetWindowText(Text(StringId::ShowOlderRecords) + u" " + IntToText(count));
+    m_older.ShowWindow(count > 0 ? SW_SHOW : SW_HIDE);
 }
 
 void CViewInspect::FillHiveLines()
@@ -164,6 +182,7 @@ int CViewInspect::OnCreate(CREATESTRUCT* create)
     m_fromPicker.Create(style | DTS_SHORTDATEFORMAT, CRect(0, 0, 80, 20), this, IdFrom);
     m_toPicker.Create(style | DTS_SHORTDATEFORMAT, CRect(0, 0, 80, 20), this, IdTo);
     m_apply.Create(u">>", style | BS_PUSHBUTTON, CRect(0, 0, 30, 20), this, IdApply);
+    m_older.Create(u"", WS_CHILD | BS_PUSHBUTTON, CRect(0, 0, 260, 20), this, IdOlder);
     if (m_from != 0)
         m_fromPicker.SetTime(m_from);
     if (m_to != 0)
@@ -174,9 +193,11 @@ int CViewInspect::OnCreate(CREATESTRUCT* create)
 void CViewInspect::OnSize(UINT type, int cx, int cy)
 {
     const int top = cy - 75;
-    m_fromPicker.MoveWindow(100, top, 80, 20);
-    m_toPicker.MoveWindow(230, top, 80, 20);
-    m_apply.MoveWindow(315, top, 30, 20);
+    // Wide enough for the whole date with its four-digit year.
+    m_fromPicker.MoveWindow(100, top, 100, 20);
+    m_toPicker.MoveWindow(250, top, 100, 20);
+    m_apply.MoveWindow(355, top, 30, 20);
+    m_older.MoveWindow(395, top, 260, 20);
     CViewTable::OnSize(type, cx, cy);
 }
 
@@ -195,7 +216,7 @@ void CViewInspect::DrawPanel(CDC* dc, int left, int top, int right, int bottom)
     dc->SetTextColor(RGB(0, 0, 0));
     CRect from(left, top, left + 95, bottom - 50);
     dc->DrawText(CViewTable::Text(StringId::RecordsFromLabel), &from, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
-    CRect to(left + 180, top, left + 230, bottom - 50);
+    CRect to(left + 200, top, left + 250, bottom - 50);
     dc->DrawText(CViewTable::Text(StringId::RecordsToLabel), &to, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
@@ -211,8 +232,11 @@ void CViewInspect::OnPaint()
 
 BOOL CViewInspect::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (LOWORD(wParam) != IdApply || HIWORD(wParam) != BN_CLICKED)
+    const int id = LOWORD(wParam);
+    if ((id != IdApply && id != IdOlder) || HIWORD(wParam) != BN_CLICKED)
         return CViewTable::OnCommand(wParam, lParam);
+    if (id == IdOlder)
+        m_fromPicker.SetTime(m_oldest);
     m_toPicker.GetTime(m_to);
     m_fromPicker.GetTime(m_from);
     Reload();

@@ -13,6 +13,7 @@ public:
     static constexpr int IdFrom = 12328;
     static constexpr int IdTo = 12329;
     static constexpr int IdApply = 12330;
+    static constexpr int IdOlder = 12331;
 
     explicit CViewInspect(JournalState* state);
 
@@ -39,12 +40,18 @@ protected:
 
 private:
     void FillHiveLines();
+    // An empty range of a colony with earlier records offers them: how many, and a click that
+    // starts the range at the first of them.
+    void OfferOlder(int count);
 
     CTableGrid m_lower;
     CDateTimeCtrl m_fromPicker;
     CDateTimeCtrl m_toPicker;
     CButton m_apply;
+    CButton m_older;
     std::int64_t m_from;
     std::int64_t m_to;
     int m_split = 0;
+    // The date of the colony's earliest record before the range.
+    std::int64_t m_oldest = 0;
 };

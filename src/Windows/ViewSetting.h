@@ -6,3 +6,6 @@
 // Whether the view settings page titled by the text captionId has its check box name ticked;
 // a page or value that cannot be found reads as not ticked.
 bool IsViewSettingChecked(std::int32_t captionId, const std::u16string& name);
+
+// The journal settings' check box that lets a new record start from the colony's latest one.
+inline constexpr char16_t kStartFromLastSetting[] = u"check_from_last";

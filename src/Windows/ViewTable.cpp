@@ -4,6 +4,8 @@
 #include "Cursor.h"
 #include "Dc.h"
 #include "IVisualComponent.h"
+#include "JournalToolbar.h"
+#include "KeyInput.h"
 #include "LanguageManager.h"
 #include "MessageBox.h"
 #include "StringIds.h"
@@ -21,7 +23,7 @@ constexpr UINT kMainVerticalBar = 12325;
 }
 
 CViewTable::CViewTable(JournalState* state, TableActions actions, std::initializer_list<std::int32_t> events)
-    : CEmptyViewJournal(state)
+    : CEmptyViewJournal(state, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS)
     , m_grid(this)
     , m_actions(actions)
     , m_events(events)
@@ -307,8 +309,43 @@ void CViewTable::ScrollGrid(CScrollBar* bar, UINT code)
     }
 }
 
+void CViewTable::Press(CButton& button, int id)
+{
+    if (button.IsCreated() && button.IsWindowVisible() && button.IsWindowEnabled())
+        SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+void CViewTable::OnLButtonDblClk(UINT flags, CPoint point)
+{
+    // A second quick click anywhere but on a row of the main grid is a click like any other.
+    if (GridAt(point) != &m_grid || !m_grid.SelectAt(point)) {
+        OnLButtonDown(flags, point);
+        return;
+    }
+    OnSelectionChanged();
+    Press(m_change, IdChange);
+}
+
 void CViewTable::OnKeyDown(UINT key, UINT repeat, UINT flags)
 {
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    if (key == VK_RETURN && !ctrl) {
+        Press(m_change, IdChange);
+        return;
+    }
+    if (key == VK_DELETE && !ctrl) {
+        Press(m_delete, IdDelete);
+        return;
+    }
+    if (key == 'N' && ctrl) {
+        Press(m_add, IdAdd);
+        return;
+    }
+    if (key == 'P' && ctrl) {
+        if (IWnd* window = JournalWindow())
+            window->PostMsg(WM_COMMAND, CJournalToolbar::IdPrint, 0);
+        return;
+    }
     if (key != VK_UP && key != VK_DOWN) {
         CEmptyViewJournal::OnKeyDown(key, repeat, flags);
         return;

@@ -61,7 +61,11 @@ public:
     BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
     void OnHScroll(UINT code, UINT position, CScrollBar* bar) override;
     void OnVScroll(UINT code, UINT position, CScrollBar* bar) override;
+    // Enter changes the selected row, Delete deletes it (after the question), Ctrl+N adds and
+    // Ctrl+P prints, as the buttons and the toolbar do.
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+    // A double click on a row opens its change form.
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
 
 protected:
     // The grid and the buttons after a rebuild of the rows.
@@ -86,6 +90,8 @@ private:
     static IWnd* JournalWindow();
     void PostAction(int action, int id);
     void DeleteSelected();
+    // Does what a click on the button does, when the button is there to click.
+    void Press(CButton& button, int id);
 
     CTableGrid m_grid;
     std::vector<GridEntry> m_grids;

@@ -8,29 +8,41 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 namespace {
-std::vector<std::u16string> Tables()
+// The first column of the rows the query gives.
+std::vector<std::u16string> Column(const std::u16string& sql)
 {
     CDatabaseLease database;
     RowList rows;
-    database->ExecRequest(rows, u"SELECT name FROM sqlite_master WHERE type='table' AND name<>'sqlite_sequence' ORDER BY rowid");
-    std::vector<std::u16string> names;
+    database->ExecRequest(rows, sql);
+    std::vector<std::u16string> values;
     for (const RowData& row : rows)
-        names.push_back(row[0].second);
-    return names;
+        values.push_back(row[0].second);
+    return values;
+}
+
+std::vector<std::u16string> Tables()
+{
+    return Column(u"SELECT name FROM sqlite_master WHERE type='table' AND name<>'sqlite_sequence' ORDER BY rowid");
+}
+
+void CopyLanguage(const char8_t* file)
+{
+    std::filesystem::create_directory("Lang");
+    std::filesystem::copy_file(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang" / file,
+        std::filesystem::path("Lang") / file);
 }
 }
 
 TEST(StartUpTest, CreatesTheJournalAndTheComponentsInOrder)
 {
     TempWorkDir dir;
-    std::filesystem::create_directory("Lang");
-    std::filesystem::copy_file(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang" / u8"Русский.lng",
-        std::filesystem::path("Lang") / u8"Русский.lng");
+    CopyLanguage(u8"Русский.lng");
     MessageBoxResponder boxes;
     auto* application = static_cast<CApplication*>(GetApplication());
     EXPECT_TRUE(application->InitInstance());
@@ -43,6 +55,26 @@ TEST(StartUpTest, CreatesTheJournalAndTheComponentsInOrder)
     ASSERT_EQ(components.size(), 2u);
     EXPECT_EQ(components[0]->GetName(), u"Настройки программы");
     EXPECT_EQ(components[1]->GetName(), u"Пасечный журнал");
+    // A new journal starts with the hive types and frame sizes of its language.
+    const std::vector<std::u16string> types = Column(u"SELECT name FROM type_housing");
+    EXPECT_EQ(types.size(), 5u);
+    EXPECT_NE(std::find(types.begin(), types.end(), u"Дадан"), types.end());
+    const std::vector<std::u16string> frames = Column(u"SELECT name FROM type_frame");
+    EXPECT_EQ(frames.size(), 6u);
+    EXPECT_NE(std::find(frames.begin(), frames.end(), u"Дадан гнездовая 435×300 мм"), frames.end());
+    application->Release();
+}
+
+TEST(StartUpTest, AJournalThatExistsGetsNoStarterTypes)
+{
+    TempWorkDir dir;
+    CopyLanguage(u8"English.lng");
+    GetDatabaseManager()->Initialize();
+    MessageBoxResponder boxes;
+    auto* application = static_cast<CApplication*>(GetApplication());
+    EXPECT_TRUE(application->InitInstance());
+    EXPECT_TRUE(Column(u"SELECT name FROM type_housing").empty());
+    EXPECT_TRUE(Column(u"SELECT name FROM type_frame").empty());
     application->Release();
 }
 

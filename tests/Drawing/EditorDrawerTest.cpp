@@ -104,9 +104,9 @@ TEST(EditorDrawer, TabWalksForwardSkippingHiddenRowsAndCtrlTabWalksBack)
     EXPECT_EQ(form.drawer.FocusedItem(), form.section);
     form.drawer.OnKey(VK_TAB, kCtrl);
     EXPECT_EQ(form.drawer.FocusedItem(), form.marked);
-    // Hidden rows are not skipped backwards.
+    // Hidden rows are skipped backwards too: keys never go to a field nobody sees.
     form.drawer.OnKey(VK_TAB, kCtrl);
-    EXPECT_EQ(form.drawer.FocusedItem(), form.hidden);
+    EXPECT_EQ(form.drawer.FocusedItem(), form.name);
 
     // A click on the title focuses it; Tab goes on from there.
     UiTest::Click(&form.window, 100, 10);
@@ -115,6 +115,14 @@ TEST(EditorDrawer, TabWalksForwardSkippingHiddenRowsAndCtrlTabWalksBack)
     EXPECT_EQ(form.drawer.FocusedItem(), form.name);
     // A click outside every row keeps the focus.
     UiTest::Click(&form.window, 100, 395);
+    EXPECT_EQ(form.drawer.FocusedItem(), form.name);
+
+    // Page Down goes to the first field of the next section, Page Up back to the section before.
+    UiTest::KeyPress(&form.window, VK_NEXT);
+    EXPECT_EQ(form.drawer.FocusedItem(), form.marked);
+    UiTest::KeyPress(&form.window, VK_NEXT);
+    EXPECT_EQ(form.drawer.FocusedItem(), form.marked);
+    UiTest::KeyPress(&form.window, VK_PRIOR);
     EXPECT_EQ(form.drawer.FocusedItem(), form.name);
 }
 

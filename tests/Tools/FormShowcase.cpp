@@ -77,7 +77,7 @@ int main(int argc, char** argv)
         page = std::make_unique<CChangeFamilyView>(&state, journal);
         state.recordId = family.id_family;
     } else {
-        page = std::make_unique<CChangeInspectView>(&state, journal, [](CWnd*) { return std::nullopt; });
+        page = std::make_unique<CChangeInspectView>(&state, journal, [](CWnd*, std::int32_t) { return std::nullopt; });
         state.recordId = inspect.id_journal;
     }
     CShowcaseWindow window;

@@ -1,6 +1,8 @@
 #include "AddChangeFamilyView.h"
 #include "AddChangeInspectView.h"
 #include "AddChangePointView.h"
+#include "DateDraw.h"
+#include "EditItem.h"
 #include "FormFixture.h"
 #include "HousingCache.h"
 #include "JournalCache.h"
@@ -9,6 +11,7 @@
 #include "ScrollBar.h"
 #include "StringIds.h"
 
+#include <ctime>
 #include <deque>
 
 namespace {
@@ -17,8 +20,9 @@ struct ScriptedPicker
 {
     HousingPicker Picker()
     {
-        return [this](CWnd*) -> std::optional<PickedHousing> {
+        return [this](CWnd*, std::int32_t idFamily) -> std::optional<PickedHousing> {
             ++calls;
+            colonies.push_back(idFamily);
             if (answers.empty())
                 return std::nullopt;
             PickedHousing picked = answers.front();
@@ -28,7 +32,19 @@ struct ScriptedPicker
     }
     std::deque<PickedHousing> answers;
     int calls = 0;
+    // The colony each call asked a hive for.
+    std::vector<std::int32_t> colonies;
 };
+
+InspectHousing Line(std::int32_t idHousing, const std::u16string& name, std::int32_t honey, std::int32_t brood)
+{
+    InspectHousing line;
+    line.id_housing = idHousing;
+    line.name_housing = name;
+    line.honey = honey;
+    line.brood = brood;
+    return line;
+}
 
 void AddUserField(std::int32_t itable, const std::u16string& name)
 {
@@ -182,6 +198,7 @@ TEST_P(AddChangeViewTest, InspectionOfAColonyWithoutHivesSavesOnlyOnceAHiveLineI
     ASSERT_EQ(page.Hives().size(), 1u);
     EXPECT_EQ(page.Hives()[0].status, CAddChangeInspectView::HiveAdded);
     EXPECT_EQ(page.Editor().GetCaption(0), u"Spare box");
+    EXPECT_EQ(picker.colonies, (std::vector<std::int32_t> { colony, colony }));
     EXPECT_TRUE(save->IsWindowEnabled());
     Type(page, 3, u"8");
     Type(page, LastRow(page, 1), u"4");
@@ -326,6 +343,113 @@ TEST_P(AddChangeViewTest, RecordFormHidesOptionalFieldsAndHiveRowsPerSettings)
     EXPECT_EQ(FormatDateText(GetJournalCache()->Records().begin()->second.date), today);
 }
 
+TEST_P(AddChangeViewTest, ANewRecordStartsFromTheColonysLatestOneUnlessTheSettingIsOff)
+{
+    const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
+    const std::int32_t blue = AddHive(colony, u"Blue");
+    const std::int32_t green = AddHive(colony, u"Green");
+    auto record = [&](const std::u16string& day, std::int32_t frames, std::int32_t honey) {
+        InspectData inspect;
+        inspect.record.id_family = colony;
+        inspect.record.date = ParseDateText(day);
+        inspect.record.frame = frames;
+        inspect.record.strength = frames + 1;
+        inspect.record.is_queen_bee = 2;
+        inspect.record.evacuation = 15;
+        inspect.record.note = u"honey taken";
+        inspect.record.hives = { Line(blue, u"Blue", honey, 3), Line(green, u"Green", honey + 1, 4) };
+        ASSERT_GT(journal.AddInspect(inspect), 0);
+    };
+    // Entered out of order: the latest date counts, not the latest entry.
+    record(u"12.06.2025", 10, 5);
+    record(u"02.05.2025", 6, 1);
+    // A hive that joined since the last visit gets an empty line.
+    const std::int32_t spare = AddHive(colony, u"Spare");
+
+    CAddInspectView page(&state, journal, picker.Picker());
+    Open(page, colony);
+    const std::u16string today = Row(page, 2)->GetValue();
+    EXPECT_EQ(ParseDateText(today), ParseDateText(FormatDateText(std::time(nullptr))));
+    EXPECT_EQ(Row(page, 3)->GetValue(), u"10");
+    EXPECT_EQ(Row(page, 4)->GetValue(), u"11");
+    EXPECT_EQ(Row(page, 5)->GetValue(), u"2");
+    // What was done on that visit is not done again.
+    EXPECT_EQ(Row(page, 8)->GetValue(), u"0");
+    EXPECT_EQ(Row(page, 11)->GetValue(), u"");
+    ASSERT_EQ(page.Hives().size(), 3u);
+    EXPECT_EQ(page.Editor().GetCaption(512), u"Spare");
+    EXPECT_EQ(LastRow(page, 256 + 1)->GetValue(), u"6");
+    EXPECT_EQ(LastRow(page, 256 + 2)->GetValue(), u"4");
+    EXPECT_EQ(LastRow(page, 512 + 1)->GetValue(), u"0");
+
+    // Only what changed is typed: Blue's honey.
+    Type(page, LastRow(page, 1), u"0");
+    PressButton(page, IdSaveButton);
+    const RowList saved = Rows(u"SELECT id_journal, frame, strength, evacuation, date FROM journal ORDER BY id_journal DESC");
+    ASSERT_EQ(saved.size(), 3u);
+    EXPECT_EQ(saved[0][1].second, u"10");
+    EXPECT_EQ(saved[0][2].second, u"11");
+    EXPECT_EQ(saved[0][3].second, u"0");
+    EXPECT_EQ(FormatDateText(GetJournalCache()->FindRecord(WToI(saved[0][0].second))->date), today);
+    const RowList hives = Rows(u"SELECT id_housing, honey, brood FROM inspect WHERE id_journal = " + saved[0][0].second
+        + u" ORDER BY id_housing");
+    ASSERT_EQ(hives.size(), 3u);
+    EXPECT_EQ(hives[0][1].second, u"50");
+    EXPECT_EQ(hives[1][1].second, u"6");
+    EXPECT_EQ(hives[1][2].second, u"4");
+    EXPECT_EQ(WToI(hives[2][0].second), spare);
+    EXPECT_EQ(hives[2][1].second, u"0");
+
+    // Switched off on the journal settings page, a new record starts empty.
+    SetViewSetting(StringId::JournalName, u"check_from_last", u"unchecked");
+    CAddInspectView empty(&state, journal, picker.Picker());
+    page.Destroy();
+    Open(empty, colony);
+    EXPECT_EQ(Row(empty, 3)->GetValue(), u"0");
+    ASSERT_EQ(empty.Hives().size(), 3u);
+    EXPECT_EQ(LastRow(empty, 1)->GetValue(), u"0");
+}
+
+TEST_P(AddChangeViewTest, ARecordsDateIsTypedWithItsSeparatorsAndAnImpossibleOneIsRefusedInRed)
+{
+    const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
+    AddHive(colony, u"Blue");
+    CAddInspectView page(&state, journal, picker.Picker());
+    Open(page, colony);
+    // The caret waits in the first field, the date.
+    ASSERT_EQ(page.Editor().FocusedItem(), Row(page, 2));
+    auto* date = dynamic_cast<CDateDraw*>(static_cast<CEditItem*>(Row(page, 2))->Control());
+    ASSERT_NE(date, nullptr);
+    UiTest::TypeText(&page, u"0704");
+    EXPECT_EQ(date->TypedText(), u"07.04.____");
+    UiTest::TypeText(&page, u"2025");
+    EXPECT_EQ(date->TypedText(), u"");
+    EXPECT_EQ(Row(page, 2)->GetValue(), u"07.04.2025");
+
+    UiTest::TypeText(&page, u"31022025");
+    EXPECT_TRUE(date->IsRefused());
+    EXPECT_EQ(date->TypedText(), u"31.02.2025");
+    EXPECT_EQ(Row(page, 2)->GetValue(), u"07.04.2025");
+    UiTest::ProcessEvents();
+    const UiTest::Image shot = UiTest::Grab(&page);
+    bool red = false;
+    for (int y = Row(page, 2)->GetTop(); y < Row(page, 2)->GetTop() + 25; ++y) {
+        for (int x = 0; x < shot.width; ++x) {
+            const COLORREF pixel = shot.At(x, y);
+            red = red || ((pixel & 0xFF) > 150 && ((pixel >> 8) & 0xFF) < 60 && ((pixel >> 16) & 0xFF) < 60);
+        }
+    }
+    EXPECT_TRUE(red);
+    // Back Space takes the last digit back; a possible date is then taken.
+    for (int digit = 0; digit < 6; ++digit)
+        UiTest::KeyPress(&page, VK_BACK);
+    UiTest::TypeText(&page, u"032024");
+    EXPECT_FALSE(date->IsRefused());
+    EXPECT_EQ(Row(page, 2)->GetValue(), u"31.03.2024");
+    PressButton(page, IdSaveButton);
+    EXPECT_EQ(FormatDateText(GetJournalCache()->Records().begin()->second.date), u"31.03.2024");
+}
+
 TEST_P(AddChangeViewTest, RemovedHiveLineIsLeftOutOfTheStoredRecord)
 {
     const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
@@ -435,7 +559,7 @@ TEST_P(AddChangeViewTest, TallFormScrollsByLinesWheelPagesAndThumb)
     EXPECT_EQ(Row(page, 2)->GetTop(), titleHeight - (client.bottom - 50));
 }
 
-TEST_P(AddChangeViewTest, TabMovesThroughTheRowsAndKeysGoToTheFocusedOne)
+TEST_P(AddChangeViewTest, TabMovesThroughTheRowsSelectingTheTextAndTheCellEditorKeysMoveAndSelect)
 {
     CAddPointView page(&state, journal);
     Open(page, 0);
@@ -444,11 +568,30 @@ TEST_P(AddChangeViewTest, TabMovesThroughTheRowsAndKeysGoToTheFocusedOne)
     UiTest::TypeText(&page, u"Oak");
     UiTest::KeyPress(&page, VK_TAB);
     UiTest::TypeText(&page, u"shade");
+    // A field entered by Tab holds its text selected: typing replaces it.
     UiTest::KeyPress(&page, VK_TAB, MK_CONTROL);
+    UiTest::TypeText(&page, u"Elm");
     UiTest::KeyPress(&page, VK_BACK);
     UiTest::ProcessEvents();
-    EXPECT_EQ(page.Editor().GetValue(2), u"Oa");
+    EXPECT_EQ(page.Editor().GetValue(2), u"El");
     EXPECT_EQ(page.Editor().GetValue(3), u"shade");
+
+    // Home and End move the caret, with Shift they select; Ctrl+A selects everything.
+    UiTest::KeyPress(&page, VK_HOME);
+    UiTest::TypeText(&page, u"Big ");
+    EXPECT_EQ(page.Editor().GetValue(2), u"Big El");
+    UiTest::KeyPress(&page, VK_END);
+    UiTest::KeyPress(&page, VK_HOME, MK_SHIFT);
+    UiTest::TypeText(&page, u"Ash");
+    EXPECT_EQ(page.Editor().GetValue(2), u"Ash");
+    UiTest::KeyPress(&page, VK_HOME);
+    UiTest::KeyPress(&page, VK_END, MK_SHIFT);
+    UiTest::KeyPress(&page, VK_BACK);
+    EXPECT_EQ(page.Editor().GetValue(2), u"");
+    UiTest::TypeText(&page, u"Fir tree");
+    UiTest::KeyPress(&page, 'A', MK_CONTROL);
+    UiTest::TypeText(&page, u"Yew");
+    EXPECT_EQ(page.Editor().GetValue(2), u"Yew");
 }
 
 TEST_P(AddChangeViewTest, ACharacterBeyondTheBasicPlaneIsStoredAsTyped)

@@ -208,11 +208,68 @@ TEST_P(AddHousingDialogTest, TheFormsPickerGivesTheChosenHiveOrNothing)
     });
     dialogs.Then([&](CDialog& dialog) { ClickButton(&dialog, IDCANCEL); });
     const HousingPicker pick = AddHousingDialogPicker(journal);
-    const std::optional<PickedHousing> picked = pick(nullptr);
+    const std::optional<PickedHousing> picked = pick(nullptr, 0);
     ASSERT_TRUE(picked.has_value());
     EXPECT_EQ(picked->id_housing, hive);
     EXPECT_EQ(picked->name, u"Apple");
-    EXPECT_FALSE(pick(nullptr).has_value());
+    EXPECT_FALSE(pick(nullptr, 0).has_value());
+}
+
+TEST_P(AddHousingDialogTest, HivesChosenForAColonyBecomeItsOwnAndAnotherColonysHiveMovesOnlyWhenAgreed)
+{
+    const std::int32_t site = AddPoint(u"Meadow");
+    const std::int32_t mine = AddFamily(site, u"Mine");
+    const std::int32_t other = AddFamily(site, u"Neighbour");
+    const std::int32_t free = AddHousing(u"Free hive");
+    const std::int32_t taken = AddHousing(u"Taken hive", other);
+    const HousingPicker pick = AddHousingDialogPicker(journal);
+    auto choose = [&](const std::u16string& shown) {
+        dialogs.Then([&, shown](CDialog& dialog) {
+            ClickTab(&dialog, CAddHousingDialog::ExistingHousing);
+            auto* list = static_cast<CListBox*>(dialog.GetDlgItem(CAddHousingDialog::IdHousings));
+            const int index = list->FindStringExact(-1, shown);
+            ASSERT_GE(index, 0) << ToUtf8(shown);
+            list->SetCurSel(index);
+            ClickButton(&dialog, IDOK);
+            // A refused move keeps the dialog open for another choice.
+            if (!dialog.IsEnded())
+                ClickButton(&dialog, IDCANCEL);
+        });
+    };
+    // A new hive is stored as the colony's.
+    dialogs.Then([&](CDialog& dialog) {
+        Type(dialog.GetDlgItem(CAddHousingDialog::IdName), u"New hive");
+        ClickButton(&dialog, IDOK);
+    });
+    const std::optional<PickedHousing> made = pick(nullptr, mine);
+    ASSERT_TRUE(made.has_value());
+    EXPECT_EQ(Number(u"SELECT id_family FROM housings WHERE id_housing=" + IntToText(made->id_housing)), mine);
+
+    // A free hive is assigned without a question.
+    choose(u"Free hive");
+    const std::optional<PickedHousing> freed = pick(nullptr, mine);
+    ASSERT_TRUE(freed.has_value());
+    EXPECT_EQ(freed->id_housing, free);
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(Number(u"SELECT id_family FROM housings WHERE id_housing=" + IntToText(free)), mine);
+
+    // Another colony's hive shows that colony and moves only after a yes.
+    const std::u16string shownTaken = u"Taken hive (Neighbour)";
+    boxes.Answer(IDNO);
+    choose(shownTaken);
+    EXPECT_FALSE(pick(nullptr, mine).has_value());
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_NE(boxes.Calls()[0].text.find(u"Neighbour"), std::u16string::npos);
+    EXPECT_NE(boxes.Calls()[0].text.find(Text(StringId::MoveHiveQuestion)), std::u16string::npos);
+    EXPECT_EQ(Number(u"SELECT id_family FROM housings WHERE id_housing=" + IntToText(taken)), other);
+    boxes.Answer(IDYES);
+    choose(shownTaken);
+    const std::optional<PickedHousing> moved = pick(nullptr, mine);
+    ASSERT_TRUE(moved.has_value());
+    EXPECT_EQ(moved->name, u"Taken hive");
+    EXPECT_EQ(Number(u"SELECT id_family FROM housings WHERE id_housing=" + IntToText(taken)), mine);
+    EXPECT_EQ(GetHousingCache()->HousingsOf(mine).size(), 3u);
+    EXPECT_TRUE(GetHousingCache()->HousingsOf(other).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, AddHousingDialogTest, ShippedLanguages(), LanguageName);

@@ -45,7 +45,7 @@ protected:
 TEST_P(FormRefusalsTest, RecordFormOfAColonyDeletedMeanwhileStoresNothingAndSaysSoOnce)
 {
     const std::int32_t colony = AddColony();
-    CAddInspectView page(&state, journal, [](CWnd*) { return std::optional<PickedHousing>(); });
+    CAddInspectView page(&state, journal, [](CWnd*, std::int32_t) { return std::optional<PickedHousing>(); });
     Open(page, colony);
     ASSERT_TRUE(page.GetDlgItem(IdSaveButton)->IsWindowEnabled());
     ASSERT_TRUE(journal.DeleteFamily(colony));
@@ -96,7 +96,7 @@ TEST_P(FormRefusalsTest, SiteAndColonyFormsRefuseABlankNameAsTheTreeDoes)
 TEST_P(FormRefusalsTest, RecordWithMoreFramesThanAColonyHasIsSavedOnlyWhenTheBeekeeperConfirms)
 {
     const std::int32_t colony = AddColony();
-    CAddInspectView page(&state, journal, [](CWnd*) { return std::optional<PickedHousing>(); });
+    CAddInspectView page(&state, journal, [](CWnd*, std::int32_t) { return std::optional<PickedHousing>(); });
     Open(page, colony);
     Type(page, 3, u"500");
     boxes.Answer(IDNO);
@@ -126,7 +126,7 @@ TEST_P(FormRefusalsTest, RecordDatedAfterTodayAsksOnceBeforeItIsStored)
     inspect.record.hives.push_back({});
     const std::int32_t record = journal.AddInspect(inspect);
     ASSERT_NE(record, 0);
-    CChangeInspectView page(&state, journal, [](CWnd*) { return std::optional<PickedHousing>(); });
+    CChangeInspectView page(&state, journal, [](CWnd*, std::int32_t) { return std::optional<PickedHousing>(); });
     Open(page, record);
     Type(page, 4, u"7");
     boxes.Answer(IDNO);
@@ -148,7 +148,7 @@ TEST_P(FormRefusalsTest, RecordDatedAfterTodayAsksOnceBeforeItIsStored)
 TEST_P(FormRefusalsTest, NumberTooLongForItsFieldIsToldOnceInsteadOfBeingCut)
 {
     const std::int32_t colony = AddColony();
-    CAddInspectView page(&state, journal, [](CWnd*) { return std::optional<PickedHousing>(); });
+    CAddInspectView page(&state, journal, [](CWnd*, std::int32_t) { return std::optional<PickedHousing>(); });
     Open(page, colony);
     Type(page, 3, u"123456789");
     EXPECT_EQ(Row(page, 3)->GetValue(), u"123456789");

@@ -282,4 +282,18 @@ TEST_P(JournalPrintTest, AFormSaysItHasNothingToPrint)
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
+TEST_P(JournalPrintTest, CtrlPPrintsThePageFromTheTableAndFromTheTree)
+{
+    ClickItem(u"North");
+    CViewFamilies* page = Shown<CViewFamilies>();
+    ASSERT_NE(page, nullptr);
+    PrintResponder responder(PrintResponder::Choice::Print, FromPath(pdf));
+    UiTest::KeyPress(page, 'P', MK_CONTROL);
+    UiTest::ProcessEvents(20);
+    ASSERT_EQ(responder.Requests().size(), 1u);
+    UiTest::KeyPress(Tree(), 'P', MK_CONTROL);
+    UiTest::ProcessEvents(20);
+    EXPECT_EQ(responder.Requests().size(), 2u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, JournalPrintTest, ShippedLanguages(), LanguageName);

@@ -140,11 +140,16 @@ protected:
         RowList rows;
         database->ExecRequest(rows, sql);
     }
-    static int Count(const std::u16string& sql)
+    static RowList Rows(const std::u16string& sql)
     {
         CDatabaseLease database;
         RowList rows;
         database->ExecRequest(rows, sql);
+        return rows;
+    }
+    static int Count(const std::u16string& sql)
+    {
+        const RowList rows = Rows(sql);
         return rows.empty() ? -1 : WToI(rows[0][0].second);
     }
     static std::u16string Text(std::int32_t id) { return GetLanguageManager()->GetString(id); }

@@ -140,6 +140,10 @@ TEST_P(JournalWindowTest, NoToTheDeleteQuestionKeepsNodeAndData)
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM points WHERE id_point = 1"), 0);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families WHERE id_point = 1"), 0);
     EXPECT_EQ(ChildLabels(TVI_ROOT), (Labels { u"South", u"Far meadow" }));
+    // The deleted site's neighbour takes the selection, and the page follows it.
+    EXPECT_EQ(Tree()->GetSelectedItem(), Item(u"South"));
+    EXPECT_EQ(ShownPage(), PageColonies);
+    EXPECT_EQ(State().recordId, 2);
 }
 
 TEST_P(JournalWindowTest, DeletesFromPagesLeaveThePageAsItIs)
@@ -169,6 +173,41 @@ TEST_P(JournalWindowTest, DeletesFromPagesLeaveThePageAsItIs)
     Window()->SendMessage(JournalActionMessage, ActionDeleteColony, 5);
     EXPECT_EQ(Item(u"Linden"), nullptr);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families WHERE id_family = 5"), 0);
+    // A deleted colony leaves the selection to its site, still open, with its colonies listed.
+    EXPECT_EQ(Tree()->GetSelectedItem(), Item(u"North"));
+    EXPECT_TRUE(Tree()->IsExpanded(Item(u"North")));
+    EXPECT_EQ(ShownPage(), PageColonies);
+    EXPECT_EQ(State().recordId, 1);
+}
+
+TEST_P(JournalWindowTest, ARebuiltTreeKeepsItsOpenSitesSelectionAndScroll)
+{
+    for (int site = 0; site < 100; ++site) {
+        PointData point;
+        point.name = u"Yard " + IntToText(100 + site);
+        ASSERT_GT(journal->AddPoint(point), 0);
+    }
+    ClickItem(u"Heather");
+    ClickItem(u"Acacia");
+    Tree()->SetFirstVisibleItem(Item(u"Far meadow"));
+    UiTest::ProcessEvents();
+    const HTREEITEM top = Tree()->GetFirstVisibleItem();
+    ASSERT_EQ(top, Item(u"Far meadow"));
+    CWnd* page = Window()->GetDlgItem(IdPage);
+
+    // A change elsewhere rebuilds the tree.
+    ASSERT_TRUE(journal->RenamePoint(2, u"South slope"));
+    UiTest::ProcessEvents();
+    EXPECT_TRUE(Tree()->IsExpanded(Item(u"North")));
+    EXPECT_TRUE(Tree()->IsExpanded(Item(u"Far meadow")));
+    EXPECT_FALSE(Tree()->IsExpanded(Item(u"South slope")));
+    EXPECT_EQ(Tree()->GetSelectedItem(), Item(u"Acacia"));
+    EXPECT_EQ(Tree()->GetFirstVisibleItem(), Item(u"Far meadow"));
+    // The same node is selected: the page is not rebuilt, and a list asked for is the colony's.
+    EXPECT_EQ(Window()->GetDlgItem(IdPage), page);
+    Window()->SendMessage(JournalActionMessage, ActionShowList, 0);
+    EXPECT_EQ(ShownPage(), PageInspections);
+    EXPECT_EQ(State().recordId, 3);
 }
 
 TEST_P(JournalWindowTest, ContextMenuHasTheEntriesOfTheNodeKindAndRunsThem)
@@ -233,7 +272,7 @@ TEST_P(JournalWindowTest, MenuKeyOpensTheMenuOnceAtTheSelectedNode)
     EXPECT_EQ(menus.Calls().size(), before + 1);
 }
 
-TEST_P(JournalWindowTest, RenamingASiteStoresItFiresOneAndRebuildsCollapsed)
+TEST_P(JournalWindowTest, RenamingASiteStoresItFiresOneAndKeepsTheTreesPlace)
 {
     EventCounter sites(EventPointsChanged);
     EventCounter colonies(EventFamiliesChanged);
@@ -252,9 +291,9 @@ TEST_P(JournalWindowTest, RenamingASiteStoresItFiresOneAndRebuildsCollapsed)
     EXPECT_EQ(colonies.count, 0);
     EXPECT_EQ(ChildLabels(TVI_ROOT), (Labels { u"Upper field", u"South", u"Far meadow" }));
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM points WHERE id_point = 1 AND name = 'Upper field'"), 1);
-    // Rebuilt: nothing open and nothing selected; the page stays, as after any rebuild.
-    EXPECT_FALSE(Tree()->GetItemRect(Item(u"Linden"), &place, TRUE));
-    EXPECT_EQ(Tree()->GetSelectedItem(), nullptr);
+    // Rebuilt with the site still open and selected; the page stays.
+    EXPECT_TRUE(Tree()->GetItemRect(Item(u"Linden"), &place, TRUE));
+    EXPECT_EQ(Tree()->GetSelectedItem(), Item(u"Upper field"));
     EXPECT_EQ(ShownPage(), PageColonies);
     EXPECT_EQ(State().recordId, 1);
 

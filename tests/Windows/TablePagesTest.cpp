@@ -351,4 +351,29 @@ TEST_P(TablePageTest, SitesAreListedInIdOrderAndFollowTheirEvents)
     EXPECT_EQ(grid.FirstVisibleRow(), grid.Rows()[0].get());
 }
 
+TEST_P(TablePageTest, AnEmptyRangeSaysHowManyEarlierRecordsThereAreAndAClickShowsThem)
+{
+    Start(kRecordViewSettingsKey, {});
+    const std::int32_t family = AddFamily(AddPoint(u"Meadow"), u"Acacia");
+    const std::int32_t other = AddFamily(AddPoint(u"Heath"), u"Beta");
+    AddInspect(family, Local(2024, 8, 20));
+    AddInspect(family, Local(2024, 9, 2));
+    AddInspect(other, Local(2023, 4, 1));
+    CViewInspect* view = Show<CViewInspect>(family);
+    CWnd* older = view->GetDlgItem(CViewInspect::IdOlder);
+    ASSERT_NE(older, nullptr);
+    // The range of this year shows none of last season's records, and says so.
+    EXPECT_TRUE(view->Grid().Drawer().Rows().empty());
+    ASSERT_TRUE(older->IsWindowVisible());
+    EXPECT_EQ(older->GetWindowText(), Text(StringId::ShowOlderRecords) + u" 2");
+    UiTest::Click(older, 5, 5);
+    EXPECT_EQ(Column(view->Grid().Drawer(), 768), (std::vector<std::u16string> { u"20.08.2024", u"02.09.2024" }));
+    EXPECT_EQ(FormatDateText(view->RangeFrom()), u"20.08.2024");
+    EXPECT_FALSE(older->IsWindowVisible());
+
+    // A colony without records offers nothing.
+    CViewInspect* empty = Show<CViewInspect>(AddFamily(AddPoint(u"Hill"), u"Gamma"));
+    EXPECT_FALSE(empty->GetDlgItem(CViewInspect::IdOlder)->IsWindowVisible());
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, TablePageTest, ShippedLanguages(), LanguageName);
