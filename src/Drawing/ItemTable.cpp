@@ -3,6 +3,12 @@
 #include "Brush.h"
 #include "Dc.h"
 #include "Pen.h"
+#include "Text.h"
+
+namespace {
+// Air between the frame and an elided text.
+constexpr int kTextMargin = 4;
+}
 
 CItemTable::CItemTable(std::u16string text, COLORREF itemColour)
     : colour(itemColour)
@@ -25,6 +31,30 @@ void CItemTable::Paint(CDC* dc, CFont* font) const
     CFont* oldFont = dc->SelectObject(font);
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(RGB(0, 0, 0));
-    dc->DrawText(m_text, &rect, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+    if (IsClipped(font)) {
+        RECT inside { x + kTextMargin / 2, y, x + width - kTextMargin / 2, y + height };
+        const std::u16string oneLine = ReplaceAll(ReplaceAll(m_text, u"\r", u""), u"\n", u" ");
+        dc->DrawText(oneLine, &inside, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    } else {
+        dc->DrawText(m_text, &rect, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+    }
     dc->SelectObject(oldFont);
+}
+
+bool CItemTable::IsClipped(CFont* font) const
+{
+    if (m_text.empty())
+        return false;
+    const SIZE needed = WrappedSize(m_text, width, font);
+    return needed.cx > width || needed.cy > height;
+}
+
+SIZE CItemTable::WrappedSize(const std::u16string& text, int width, CFont* font)
+{
+    CClientDC dc(nullptr);
+    CFont* oldFont = dc.SelectObject(font);
+    RECT room { 0, 0, width > 0 ? width : 1000000, 0 };
+    dc.DrawText(text, &room, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    dc.SelectObject(oldFont);
+    return SIZE { room.right - room.left, room.bottom - room.top };
 }
