@@ -31,7 +31,7 @@ void CItemTable::Paint(CDC* dc, CFont* font) const
     CFont* oldFont = dc->SelectObject(font);
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(RGB(0, 0, 0));
-    if (IsClipped(font)) {
+    if (ClippedOn(*dc)) {
         RECT inside { x + kTextMargin / 2, y, x + width - kTextMargin / 2, y + height };
         const std::u16string oneLine = ReplaceAll(ReplaceAll(m_text, u"\r", u""), u"\n", u" ");
         dc->DrawText(oneLine, &inside, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
@@ -43,9 +43,18 @@ void CItemTable::Paint(CDC* dc, CFont* font) const
 
 bool CItemTable::IsClipped(CFont* font) const
 {
+    CClientDC dc(nullptr);
+    CFont* oldFont = dc.SelectObject(font);
+    const bool clipped = ClippedOn(dc);
+    dc.SelectObject(oldFont);
+    return clipped;
+}
+
+bool CItemTable::ClippedOn(CDC& dc) const
+{
     if (m_text.empty())
         return false;
-    const SIZE needed = WrappedSize(m_text, width, font);
+    const SIZE needed = WrappedSizeOn(dc, m_text, width);
     return needed.cx > width || needed.cy > height;
 }
 
@@ -53,8 +62,14 @@ SIZE CItemTable::WrappedSize(const std::u16string& text, int width, CFont* font)
 {
     CClientDC dc(nullptr);
     CFont* oldFont = dc.SelectObject(font);
+    const SIZE size = WrappedSizeOn(dc, text, width);
+    dc.SelectObject(oldFont);
+    return size;
+}
+
+SIZE CItemTable::WrappedSizeOn(CDC& dc, const std::u16string& text, int width)
+{
     RECT room { 0, 0, width > 0 ? width : 1000000, 0 };
     dc.DrawText(text, &room, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    dc.SelectObject(oldFont);
     return SIZE { room.right - room.left, room.bottom - room.top };
 }

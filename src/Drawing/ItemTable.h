@@ -31,5 +31,9 @@ public:
     int y = 0;
 
 private:
+    // Whether the text needs more room than the rectangle, measured in the context's font.
+    bool ClippedOn(CDC& dc) const;
+    static SIZE WrappedSizeOn(CDC& dc, const std::u16string& text, int width);
+
     std::u16string m_text;
 };

@@ -118,9 +118,9 @@ bool CTableGrid::BeginDrag(CPoint point)
 void CTableGrid::Drag(CPoint point)
 {
     const CPoint local = point - m_area.TopLeft();
+    // Refresh spreads the widths again and sizes the headers.
     if (m_draggedColumn) {
         m_draggedColumn->SetDraggedWidth(std::max(kSmallestLayoutSize, local.x - m_draggedColumn->x));
-        m_drawer.LayoutHeaders();
     } else if (TableRow* row = m_drawer.ResizedRow()) {
         m_drawer.SetRowHeight(row, std::max(kSmallestLayoutSize, local.y - row->y));
     }
