@@ -30,12 +30,13 @@ Qt::WindowFlags TopLevelFlags(DWORD style, bool dialog)
     return flags;
 }
 
-// The frame a top-level window gets around its client area; known once its native window exists.
+// The frame a top-level window gets around its client area; known once the window manager has
+// framed it. Asking does not make the native window: one made before the window is placed and
+// sized would put its client area, not its frame, where it was placed.
 QMargins FrameMargins(QWidget* window)
 {
-    if (window->windowFlags().testFlag(Qt::FramelessWindowHint))
+    if (window->windowFlags().testFlag(Qt::FramelessWindowHint) || !window->testAttribute(Qt::WA_WState_Created))
         return QMargins();
-    window->winId();
     return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
 }
 

@@ -64,8 +64,12 @@ on_screen() {
     || fail "$1: its frame ($left, $top)-($right, $bottom) leaves the 1024 x 768 screen"
   echo "$1: frame ($left, $top)-($right, $bottom)"
 }
-# A click at client coordinates of the window.
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+# A click at client coordinates of the window, brought to the front first.
+click() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowraise "$1"
+  sleep 0.3
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+}
 
 launcher=$(new_window)
 [ -n "$launcher" ] || fail "the launcher did not appear: $(cat "$work/out.log")"
