@@ -13,7 +13,7 @@ public:
     static constexpr UINT IdLicence = 1062;
     // Each place has a caption, its path and a button: the journal's, the backups', the settings'.
     static constexpr UINT IdFirstPlace = 1063;
-    static constexpr UINT IdGuide = 1069;
+    static constexpr UINT IdGuide = 1072;
 
     explicit CAboutDialog(CWnd* parent = nullptr);
 

@@ -32,9 +32,12 @@ TEST_P(AboutDialogTest, NamesVersionLicenceAndWhereEverythingIsKeptEachOpenable)
         EXPECT_NE(version.find_first_of(u"0123456789"), std::u16string::npos);
         EXPECT_EQ(dialog.GetDlgItem(CAboutDialog::IdLicence)->GetWindowText(), Text(StringId::AboutLicence));
         // The journal file, its backups folder beside it and the folder of the settings store.
+        const std::int32_t captions[] = { StringId::AboutJournalLabel, StringId::AboutBackupsLabel,
+            StringId::AboutSettingsLabel };
         const std::u16string shown[] = { journalFolder + u"/Journal.db", journalFolder + u"/backups", RegistryFolder() };
         for (int place = 0; place < 3; ++place) {
             const int first = static_cast<int>(CAboutDialog::IdFirstPlace) + 3 * place;
+            EXPECT_EQ(dialog.GetDlgItem(first)->GetWindowText(), Text(captions[place])) << place;
             EXPECT_EQ(dialog.GetDlgItem(first + 1)->GetWindowText(), shown[place]) << place;
             Click(dialog, first + 2);
         }
