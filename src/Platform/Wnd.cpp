@@ -30,13 +30,17 @@ Qt::WindowFlags TopLevelFlags(DWORD style, bool dialog)
     return flags;
 }
 
-// The frame a top-level window gets around its client area; known once the window manager has
-// framed it. Asking does not make the native window: one made before the window is placed and
-// sized would put its client area, not its frame, where it was placed.
+// The frame a top-level window gets around its client area; known once its native window exists.
+// On X11 the window manager tells it only once the window shows, and a native window made before
+// the window is placed and sized would have its client area, not its frame, put where it was
+// placed: there asking makes no native window.
 QMargins FrameMargins(QWidget* window)
 {
-    if (window->windowFlags().testFlag(Qt::FramelessWindowHint) || !window->testAttribute(Qt::WA_WState_Created))
+    if (window->windowFlags().testFlag(Qt::FramelessWindowHint))
         return QMargins();
+    if (!window->testAttribute(Qt::WA_WState_Created) && QGuiApplication::platformName() == QStringLiteral("xcb"))
+        return QMargins();
+    window->winId();
     return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
 }
 

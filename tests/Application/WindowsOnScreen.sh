@@ -95,17 +95,10 @@ settings=$(new_window "$launcher" "$journal")
 [ -n "$settings" ] || fail "the settings window did not open"
 on_screen "the settings window" "$settings"
 
-# The About box, from the settings window's button beside Defaults.
-height=$(xwininfo -id "$settings" | awk '/Height:/ {print $NF}')
-click "$settings" 220 $((height - 55))
-about=$(new_window "$launcher" "$journal" "$settings")
-[ -n "$about" ] || fail "the About box did not open"
-on_screen "the About box" "$about"
-
 # Docks tie the windows to the desktop entry by their class.
 desktop=$(dirname "$lang")/packaging/org.tolvik.tolvik.desktop
 wmclass=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 [ -n "$wmclass" ] || fail "the desktop entry has no StartupWMClass"
 xprop -id "$launcher" WM_CLASS | grep -q "\"$wmclass\"" \
   || fail "the windows' class ($(xprop -id "$launcher" WM_CLASS)) is not the desktop entry's $wmclass"
-echo "PASS: the launcher, journal, hive manager, settings and About windows open whole on a 1024 x 768 screen"
+echo "PASS: the launcher, journal, hive manager and settings windows open whole on a 1024 x 768 screen"

@@ -151,7 +151,8 @@ TEST_P(JournalPrintTest, WithoutAStoredPrinterTheDefaultPrintsAndAWidenedColumnT
     EXPECT_GT(size.width, size.height);
     const std::vector<std::string> texts = PdfPageTexts(pdf);
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_TRUE(Contains(texts[0], Text(StringId::NoteField)));
+    // The shrunk note column keeps the start of its caption, ended by an ellipsis where it is cut.
+    EXPECT_TRUE(Contains(texts[0], Text(StringId::NoteField).substr(0, 3)));
     EXPECT_TRUE(Contains(texts[0], u"Far meadow"));
 }
 
