@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev
   libsqlite3-dev libtinyxml2-dev libpcre2-dev
-  qt6-base-dev libgl1-mesa-dev
+  qt6-base-dev libgl1-mesa-dev qt6-translations-l10n
   fonts-liberation fonts-urw-base35 locales
   poppler-utils
   xvfb openbox xdotool x11-utils

@@ -2,6 +2,7 @@
 
 #include "BackupDialog.h"
 #include "DatabaseManager.h"
+#include "HelpKey.h"
 #include "IComponent.h"
 #include "IWnd.h"
 #include "InstanceLock.h"
@@ -11,6 +12,7 @@
 #include "LanguageManager.h"
 #include "LayoutStore.h"
 #include "MessageBox.h"
+#include "ProgramHelp.h"
 #include "SchemaTables.h"
 #include "SettingsComponent.h"
 #include "SettingsManager.h"
@@ -161,6 +163,7 @@ bool CApplication::MayOpenJournal()
 bool CApplication::InitInstance()
 {
     GetLanguageManager()->Initialize();
+    SetHelpAction([] { OpenGuide(nullptr); });
     if (!MayOpenJournal())
         return false;
     const bool newJournal = !std::filesystem::exists(ToPath(kJournalDatabase));

@@ -51,14 +51,14 @@ std::vector<RECT> CBarChart::Paint(CDC& dc, const RECT& rect) const
     std::vector<RECT> places;
     rest = m_frame.PaintLegend(dc, rest, legend, places);
     const bool secondAxis = std::any_of(m_series.begin(), m_series.end(), [](const BarSeries& s) { return s.rightAxis; });
-    const RECT plot { rest.left + kMargin, rest.top + 6, rest.right - (secondAxis ? kMargin : 20),
-        rest.bottom - kBottomMargin };
+    const int leftTop = CChartFrame::NiceTop(HighestOn(false));
+    const int rightTop = CChartFrame::NiceTop(HighestOn(true));
+    const RECT plot { rest.left + m_frame.AxisRoom(dc, leftTop, kMargin), rest.top + 6,
+        rest.right - (secondAxis ? m_frame.AxisRoom(dc, rightTop, kMargin) : 20), rest.bottom - kBottomMargin };
     if (plot.right - plot.left < 4 * kInset || plot.bottom - plot.top < 4 * kInset)
         return bars;
     CChartFrame::PaintPlot(dc, plot);
     const RECT inner { plot.left + kInset, plot.top + kNumberRoom, plot.right - kInset, plot.bottom - 1 };
-    const int leftTop = CChartFrame::NiceTop(HighestOn(false));
-    const int rightTop = CChartFrame::NiceTop(HighestOn(true));
     m_frame.PaintValueAxis(dc, plot, inner, leftTop, false, CChartFrame::Ink);
     if (secondAxis) {
         const auto right = std::find_if(m_series.begin(), m_series.end(), [](const BarSeries& s) { return s.rightAxis; });
@@ -87,7 +87,7 @@ std::vector<RECT> CBarChart::Paint(CDC& dc, const RECT& rect) const
             if (barWidth >= kNumberedBar) {
                 RECT number { bar.left - 10, bar.top - 18, bar.right + 10, bar.top - 1 };
                 dc.SetTextColor(CChartFrame::Ink);
-                dc.DrawText(IntToText(value), &number, DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOCLIP);
+                dc.DrawText(CChartFrame::AxisNumber(value), &number, DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOCLIP);
             }
         }
     }

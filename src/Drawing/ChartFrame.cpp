@@ -13,6 +13,8 @@ constexpr int kSwatch = 12;
 constexpr int kEntryGap = 18;
 constexpr int kAxisSteps = 5;
 constexpr int kNumberGap = 6;
+// The room of an axis number, beyond any that an int needs.
+constexpr int kWidestNumber = 200;
 
 void FrameIn(CDC& dc, const RECT& rect, COLORREF colour)
 {
@@ -117,12 +119,34 @@ void CChartFrame::PaintValueAxis(CDC& dc, const RECT& plot, const RECT& inner, i
             dc.MoveTo(plot.left + 1, y);
             dc.LineTo(plot.right - 1, y);
         }
-        RECT number = right ? RECT { plot.right + kNumberGap, y - 10, plot.right + 60, y + 10 }
-                            : RECT { plot.left - 60, y - 10, plot.left - kNumberGap, y + 10 };
-        dc.DrawText(IntToText(value), &number, (right ? DT_LEFT : DT_RIGHT) | DT_VCENTER | DT_SINGLELINE);
+        RECT number = right ? RECT { plot.right + kNumberGap, y - 10, plot.right + kWidestNumber, y + 10 }
+                            : RECT { plot.left - kWidestNumber, y - 10, plot.left - kNumberGap, y + 10 };
+        dc.DrawText(AxisNumber(value), &number, (right ? DT_LEFT : DT_RIGHT) | DT_VCENTER | DT_SINGLELINE);
     }
     dc.SelectObject(oldFont);
     dc.SelectObject(oldPen);
+}
+
+std::u16string CChartFrame::AxisNumber(int value)
+{
+    const std::u16string digits = IntToText(value);
+    std::u16string grouped;
+    const std::size_t first = value < 0 ? 1 : 0;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > first && (digits.size() - i) % 3 == 0)
+            grouped += u'\u00A0';
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+int CChartFrame::AxisRoom(CDC& dc, int top, int least) const
+{
+    CFont* oldFont = dc.SelectObject(m_label.get());
+    // The top is the widest of the axis's numbers.
+    const int widest = dc.GetTextExtent(AxisNumber(top)).cx;
+    dc.SelectObject(oldFont);
+    return std::max(least, widest + 2 * kNumberGap);
 }
 
 void CChartFrame::PaintPlot(CDC& dc, const RECT& plot)

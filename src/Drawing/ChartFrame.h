@@ -47,6 +47,10 @@ public:
     // Grid lines with their numbers at 0, a fifth, ... up to top; the numbers go left of the plot,
     // or right of it (in that colour and without lines) for a second axis.
     void PaintValueAxis(CDC& dc, const RECT& plot, const RECT& inner, int top, bool right, COLORREF colour) const;
+    // A value as an axis writes it, its thousands apart ("1 500 000").
+    static std::u16string AxisNumber(int value);
+    // The room beside the plot that the numbers of an axis up to top take, at least the least.
+    int AxisRoom(CDC& dc, int top, int least) const;
     // The white plot with its black frame.
     static void PaintPlot(CDC& dc, const RECT& plot);
 

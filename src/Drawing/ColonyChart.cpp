@@ -113,12 +113,6 @@ CColonyChart::Layout CColonyChart::Paint(CDC& dc, const RECT& rect) const
     for (int series = 0; series < ColonySeriesCount; ++series)
         legend.push_back({ SeriesName(series), SeriesColour(series), IsShown(series) });
     rest = m_frame.PaintLegend(dc, rest, legend, layout.legend);
-    const RECT plot { rest.left + kLeftMargin, rest.top + 6, rest.right - kRightMargin, rest.bottom - kBottomMargin };
-    if (plot.right - plot.left < 4 * kInset || plot.bottom - plot.top < 4 * kInset)
-        return layout;
-    CChartFrame::PaintPlot(dc, plot);
-    layout.inner = { plot.left + kInset, plot.top + kInset, plot.right - kInset, plot.bottom - kInset };
-
     int highest = 0;
     for (const ColonyChartRecord& record : m_records) {
         for (int series = 0; series < ColonySeriesCount; ++series) {
@@ -126,7 +120,14 @@ CColonyChart::Layout CColonyChart::Paint(CDC& dc, const RECT& rect) const
                 highest = std::max(highest, record.values[static_cast<std::size_t>(series)]);
         }
     }
-    layout.top = CChartFrame::NiceTop(highest);
+    const int top = CChartFrame::NiceTop(highest);
+    const RECT plot { rest.left + m_frame.AxisRoom(dc, top, kLeftMargin), rest.top + 6, rest.right - kRightMargin,
+        rest.bottom - kBottomMargin };
+    if (plot.right - plot.left < 4 * kInset || plot.bottom - plot.top < 4 * kInset)
+        return layout;
+    CChartFrame::PaintPlot(dc, plot);
+    layout.inner = { plot.left + kInset, plot.top + kInset, plot.right - kInset, plot.bottom - kInset };
+    layout.top = top;
     m_frame.PaintValueAxis(dc, plot, layout.inner, layout.top, false, CChartFrame::Ink);
     PaintDateAxis(dc, plot, layout.inner);
     for (int series = 0; series < ColonySeriesCount; ++series) {

@@ -9,11 +9,12 @@ class CFont;
 class IPrintablePage;
 
 // The sheets of a printout: each has the page's title and the date of printing on top and
-// "n / N" at the bottom; the page paints the body between them. A page wider than a portrait
-// sheet asks for a landscape one.
+// "n / N" at the bottom; the page paints the body between them. A title too long for one line
+// wraps and takes more of the sheet. A page wider than a portrait sheet asks for a landscape one.
 class CPrintSheets : public IPrintDocument
 {
 public:
+    // The least height of the title band.
     static constexpr int TitleHeight = 44;
     static constexpr int FooterHeight = 28;
 
@@ -25,9 +26,13 @@ public:
     void PaintSheet(CDC& dc, const CRect& area, int sheet) override;
 
 private:
+    // The title's room beside the date on a sheet of that width.
+    int TitleWidth(int sheetWidth) const;
+
     IPrintablePage& m_page;
     std::unique_ptr<CFont> m_titleFont;
     std::unique_ptr<CFont> m_smallFont;
     std::u16string m_printedOn;
     int m_sheets = 1;
+    int m_titleHeight = TitleHeight;
 };

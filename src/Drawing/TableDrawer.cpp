@@ -6,10 +6,21 @@
 #include "FontHelper.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 constexpr int kColumnBorderZone = 2;
 constexpr int kRowBorderZone = 3;
+// Widths of the columns fitted to their texts: air beside the text, the narrowest and the widest.
+constexpr int kColumnAir = 12;
+constexpr int kNarrowestColumn = 30;
+constexpr int kWidestFittedColumn = 320;
+
+// Columns that take the spare width of a wide window: text columns after the first (the name).
+bool TakesSpareWidth(const CTableHeader& header)
+{
+    return !header.HasStoredWidth() && header.ColumnType() == ColumnText && header.previous;
+}
 }
 
 CTableDrawer::CTableDrawer(CWnd* owner)
@@ -38,15 +49,73 @@ void CTableDrawer::Clear()
 
 void CTableDrawer::MeasureHeader(CTableHeader* header) const
 {
-    const CSize size = MeasureText(header->Text(), header->width, m_font.get());
-    if (header->width <= 0)
-        header->width = size.cx;
-    header->height = size.cy;
+    header->height = CItemTable::WrappedSize(header->Text(), header->width, m_font.get()).cy;
+}
+
+void CTableDrawer::FitNaturalWidths()
+{
+    CClientDC dc(nullptr);
+    CFont* oldFont = dc.SelectObject(m_font.get());
+    auto widthOf = [&dc](const std::u16string& text) {
+        RECT room { 0, 0, 0, 0 };
+        dc.DrawText(text, &room, DT_CALCRECT | DT_NOPREFIX);
+        return static_cast<int>(room.right - room.left) + kColumnAir;
+    };
+    std::map<CTableHeader*, int> widest;
+    for (const auto& header : m_headers) {
+        if (!header->HasStoredWidth())
+            widest[header.get()] = widthOf(header->Text());
+    }
+    for (const auto& row : m_rows) {
+        for (const auto& cell : row->cells) {
+            const auto found = widest.find(cell->header);
+            if (found != widest.end() && found->second < kWidestFittedColumn)
+                found->second = std::max(found->second, widthOf(cell->Text()));
+        }
+    }
+    dc.SelectObject(oldFont);
+    for (const auto& [header, width] : widest)
+        header->naturalWidth = std::clamp(width, kNarrowestColumn, kWidestFittedColumn);
+}
+
+void CTableDrawer::SpreadWidth()
+{
+    int taken = 0;
+    int takers = 0;
+    for (const auto& header : m_headers) {
+        if (!header->HasStoredWidth())
+            header->width = header->naturalWidth;
+        taken += header->width;
+        takers += TakesSpareWidth(*header) ? 1 : 0;
+    }
+    int spare = std::max(m_areaWidth - taken, 0);
+    for (const auto& header : m_headers) {
+        if (!TakesSpareWidth(*header))
+            continue;
+        const int share = spare / takers--;
+        header->width += share;
+        spare -= share;
+    }
+    m_totalWidth = 0;
+    m_barHeight = 0;
+    for (const auto& header : m_headers) {
+        m_totalWidth += header->width;
+        MeasureHeader(header.get());
+        m_barHeight = std::max(m_barHeight, header->height);
+    }
+    for (const auto& header : m_headers)
+        header->height = m_barHeight;
+    PlaceHeaders();
 }
 
 CTableHeader* CTableDrawer::AddHeader(const std::u16string& caption, int columnId, int columnType)
 {
     auto header = std::make_unique<CTableHeader>(caption, columnId, columnType);
+    if (!header->HasStoredWidth()) {
+        const int captionWidth = CItemTable::WrappedSize(caption, 0, m_font.get()).cx + kColumnAir;
+        header->naturalWidth = std::clamp(captionWidth, kNarrowestColumn, kWidestFittedColumn);
+        header->width = header->naturalWidth;
+    }
     MeasureHeader(header.get());
     if (!m_headers.empty()) {
         header->previous = m_headers.back().get();
@@ -120,16 +189,14 @@ void CTableDrawer::PlaceHeaders()
 
 void CTableDrawer::LayoutHeaders()
 {
-    m_totalWidth = 0;
-    m_barHeight = 0;
-    for (const auto& header : m_headers) {
-        m_totalWidth += header->width;
-        MeasureHeader(header.get());
-        m_barHeight = std::max(m_barHeight, header->height);
-    }
-    for (const auto& header : m_headers)
-        header->height = m_barHeight;
-    PlaceHeaders();
+    FitNaturalWidths();
+    SpreadWidth();
+}
+
+void CTableDrawer::FitToWidth(int width)
+{
+    m_areaWidth = width;
+    SpreadWidth();
 }
 
 void CTableDrawer::SetHorizontalOffset(int x)
@@ -194,6 +261,24 @@ std::u16string CTableDrawer::GetCellText(const TableRow* row, int columnId) cons
     for (const auto& cell : row->cells) {
         if (cell->header->ColumnId() == columnId)
             return cell->Text();
+    }
+    return {};
+}
+
+std::u16string CTableDrawer::ClippedTextAt(int x, int y) const
+{
+    auto within = [x, y](const CItemTable& item) {
+        return item.x <= x && x < item.x + item.width && item.y <= y && y < item.y + item.height;
+    };
+    for (const auto& header : m_headers) {
+        if (within(*header))
+            return header->IsClipped(m_font.get()) ? header->Text() : std::u16string();
+    }
+    for (TableRow* row = m_firstVisible; row && row->y <= y; row = row->next) {
+        for (const auto& cell : row->cells) {
+            if (within(*cell))
+                return cell->IsClipped(m_font.get()) ? cell->Text() : std::u16string();
+        }
     }
     return {};
 }

@@ -31,7 +31,11 @@ public:
     void AddRow(std::unique_ptr<TableRow> row);
     void RemoveRow(int id);
     void SortByColumn(int columnId);
+    // Fits the columns without a stored width to their texts, then sizes the headers.
     void LayoutHeaders();
+    // The width the grid has to show its columns in: what the columns leave of it goes to the
+    // text columns after the first whose width is not stored.
+    void FitToWidth(int width);
 
     void SetHorizontalOffset(int x);
     void SetVerticalOffset(std::int64_t position);
@@ -43,6 +47,8 @@ public:
     void SelectRow(TableRow* row);
     void SetRowHighlight(TableRow* row, bool on);
     std::u16string GetCellText(const TableRow* row, int columnId) const;
+    // The whole text of the shown cell at the point when the cell cuts it short, else empty.
+    std::u16string ClippedTextAt(int x, int y) const;
 
     CTableHeader* HitColumnBorder(int x, int y) const;
     bool HitRowBorder(int x, int y) const;
@@ -66,6 +72,8 @@ public:
 
 private:
     void MeasureHeader(CTableHeader* header) const;
+    void FitNaturalWidths();
+    void SpreadWidth();
     void PlaceHeaders();
     TableRow* RowWithBottomAt(int y) const;
     int CompareRows(const TableRow& a, const TableRow& b, int columnId, int columnType) const;
@@ -84,5 +92,6 @@ private:
     int m_horizontalOffset = 0;
     int m_barHeight = 0;
     int m_totalWidth = 0;
+    int m_areaWidth = 0;
     std::vector<std::unique_ptr<CTableHeader>> m_headers;
 };

@@ -8,9 +8,17 @@ CTableHeader::CTableHeader(std::u16string caption, int columnId, int columnType)
     , m_columnType(columnType)
 {
     width = GetLayoutStore().GetColumnWidth(columnId);
+    m_storedWidth = width > 0;
 }
 
 CTableHeader::~CTableHeader()
 {
-    GetLayoutStore().SetColumnWidth(m_columnId, width);
+    if (m_storedWidth)
+        GetLayoutStore().SetColumnWidth(m_columnId, width);
+}
+
+void CTableHeader::SetDraggedWidth(int draggedWidth)
+{
+    width = draggedWidth;
+    m_storedWidth = true;
 }

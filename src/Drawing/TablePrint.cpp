@@ -13,7 +13,7 @@ constexpr int kCaptionGap = 12;
 int TotalWidth(const CTableDrawer& drawer)
 {
     return std::accumulate(drawer.Headers().begin(), drawer.Headers().end(), 0,
-        [](int sum, const auto& header) { return sum + header->width; });
+        [](int sum, const auto& header) { return sum + header->OwnWidth(); });
 }
 }
 
@@ -46,7 +46,7 @@ void CTablePrint::Measure(Table& table, int width) const
     table.widths.clear();
     table.headerHeight = 0;
     for (const auto& header : drawer.Headers()) {
-        const int shrunk = std::max(1, static_cast<int>(header->width * scale));
+        const int shrunk = std::max(1, static_cast<int>(header->OwnWidth() * scale));
         table.widths.push_back(shrunk);
         table.headerHeight =
             std::max({ table.headerHeight, header->height, MeasureText(header->Text(), shrunk, drawer.Font()).cy });

@@ -5,6 +5,7 @@
 #include "Registry.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "ToolkitLanguage.h"
 
 #include <algorithm>
 
@@ -53,6 +54,7 @@ void CLanguageManager::Initialize()
     const std::u16string chosen = ReadRegistryString(u"combo_lang", kMainSettingsKey);
     const bool known = std::find(m_languages.begin(), m_languages.end(), chosen) != m_languages.end();
     m_currentLanguage = known ? chosen : m_defaultLanguage;
+    UseToolkitLanguage(GetConstant(u"locale"));
 }
 
 std::u16string CLanguageManager::GetString(std::int32_t id, std::u16string_view language) const

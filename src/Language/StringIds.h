@@ -107,7 +107,6 @@ inline constexpr std::int32_t ShowDiseases = 5385;
 // Journal window: the view style, delete questions, hive dialogs and the date range of the records.
 inline constexpr std::int32_t TreeViewStyleName = 8193;
 // Followed by " '", a name and "'?" or "'.".
-inline constexpr std::int32_t DeleteQuestion = 8208;
 inline constexpr std::int32_t HousingNameLabel = 8209;
 inline constexpr std::int32_t HousingTypeLabel = 8210;
 inline constexpr std::int32_t FrameTypeLabel = 8211;
@@ -391,6 +390,24 @@ inline constexpr std::int32_t ShowOlderRecords = 9705;
 // The dictionaries of a new journal, names separated by '|'.
 inline constexpr std::int32_t StarterHiveTypes = 9706;
 inline constexpr std::int32_t StarterFrameTypes = 9707;
+// Delete questions: "%1 «%2»?" with the action's title and the entry's name, and what goes with a site or colony.
+inline constexpr std::int32_t DeleteNamedQuestion = 9800;
+inline constexpr std::int32_t DeleteSiteGoesWith = 9801;
+inline constexpr std::int32_t DeleteColonyGoesWith = 9802;
+inline constexpr std::int32_t DeleteHousingTitle = 9803;
+// Said when another language is applied.
+inline constexpr std::int32_t LanguageAtNextStart = 9804;
+// The About box and the guide.
+inline constexpr std::int32_t AboutButton = 9805;
+inline constexpr std::int32_t AboutTitle = 9806;
+inline constexpr std::int32_t AboutVersion = 9807;
+inline constexpr std::int32_t AboutLicence = 9808;
+inline constexpr std::int32_t AboutJournalLabel = 9809;
+inline constexpr std::int32_t AboutBackupsLabel = 9810;
+inline constexpr std::int32_t AboutSettingsLabel = 9811;
+inline constexpr std::int32_t AboutOpenFolder = 9812;
+inline constexpr std::int32_t HelpButton = 9813;
+inline constexpr std::int32_t HelpMissing = 9814;
 
 }
 
@@ -422,7 +439,7 @@ inline constexpr std::array AllStringIds = {
     StringId::ShowQueenState, StringId::ShowWax, StringId::ShowFamilyType, StringId::RecordViewSettingsTitle,
     StringId::ShowMarketableHoney, StringId::ShowExtractedHoney, StringId::ShowFeeding,
     StringId::ShowSealedBrood, StringId::ShowOpenBrood, StringId::ShowWaxGiven, StringId::ShowAmbrosia,
-    StringId::ShowDiseases, StringId::TreeViewStyleName, StringId::DeleteQuestion, StringId::HousingNameLabel,
+    StringId::ShowDiseases, StringId::TreeViewStyleName, StringId::HousingNameLabel,
     StringId::HousingTypeLabel, StringId::FrameTypeLabel, StringId::HousingDialogTitle,
     StringId::RecordsFromLabel, StringId::RecordsToLabel, StringId::AddPoint, StringId::ChangePoint,
     StringId::DeletePoint, StringId::AddFamily, StringId::ChangeFamily, StringId::DeleteFamily,
@@ -496,4 +513,8 @@ inline constexpr std::array AllStringIds = {
     StringId::NoType, StringId::HiveOfOtherColony, StringId::MoveHiveQuestion,
     StringId::StartFromLastRecord, StringId::SaveAndNextColony, StringId::DiscardTypedQuestion,
     StringId::ShowOlderRecords, StringId::StarterHiveTypes, StringId::StarterFrameTypes,
+    StringId::NoType, StringId::DeleteNamedQuestion, StringId::DeleteSiteGoesWith, StringId::DeleteColonyGoesWith,
+    StringId::DeleteHousingTitle, StringId::LanguageAtNextStart, StringId::AboutButton, StringId::AboutTitle,
+    StringId::AboutVersion, StringId::AboutLicence, StringId::AboutJournalLabel, StringId::AboutBackupsLabel,
+    StringId::AboutSettingsLabel, StringId::AboutOpenFolder, StringId::HelpButton, StringId::HelpMissing,
 };

@@ -162,6 +162,9 @@ std::intptr_t CDialog::DoModal()
     }
     if (QWidget* widget = WidgetOf(this)) {
         widget->setWindowModality(Qt::ApplicationModal);
+        // A template places its controls once: a dialog without a sizing frame keeps its size.
+        if (!(m_template.style & WS_THICKFRAME))
+            widget->setFixedSize(widget->size());
         if (!m_ended)
             widget->show();
     }

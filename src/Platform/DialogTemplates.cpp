@@ -102,6 +102,21 @@ std::map<UINT, DialogTemplate> MakeTemplates()
         Item(u"BUTTON", 1054, kButton, 155, 149, 70, 14),
         Item(u"BUTTON", IDOK, kDefaultButton, 279, 149, 50, 14),
     });
+    // The program's name and version, its licence, and where its files are, each with a button
+    // that opens the folder.
+    std::vector<DialogItemTemplate> about {
+        Item(u"STATIC", 1061, kLabel, 7, 7, 286, 10),
+        Item(u"STATIC", 1062, kLabel, 7, 20, 286, 27),
+        Item(u"BUTTON", 1072, kButton, 7, 140, 80, 14),
+        Item(u"BUTTON", IDOK, kDefaultButton, 243, 140, 50, 14),
+    };
+    for (UINT row = 0; row < 3; ++row) {
+        const int y = 53 + 28 * static_cast<int>(row);
+        about.push_back(Item(u"STATIC", 1063 + 3 * row, kLabel, 7, y, 226, 9));
+        about.push_back(Item(u"EDIT", 1064 + 3 * row, kEdit | ES_READONLY | ES_AUTOHSCROLL, 7, y + 10, 226, 12));
+        about.push_back(Item(u"BUTTON", 1065 + 3 * row, kButton, 237, y + 9, 56, 14));
+    }
+    templates[IDD_ABOUT] = Dialog(300, 161, std::move(about));
     return templates;
 }
 }

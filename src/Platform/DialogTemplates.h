@@ -9,6 +9,7 @@ constexpr UINT IDD_BQ_MANAGER = 117;
 constexpr UINT IDD_ADD_HOUSING = 118;
 constexpr UINT IDD_COLUMN = 119;
 constexpr UINT IDD_BACKUPS = 125;
+constexpr UINT IDD_ABOUT = 126;
 
 // The template of that number, or null when the executable has none.
 const DialogTemplate* FindDialogTemplate(UINT id);

@@ -1,5 +1,6 @@
 #include "NativeWindow.h"
 
+#include "HelpKey.h"
 #include "InputState.h"
 #include "QtBridge.h"
 
@@ -94,6 +95,10 @@ bool RouteKey(WidgetLink* holder, QWidget* receiver, QKeyEvent* event, const std
     if (event->type() == QEvent::KeyPress && InDialog(receiver) && (vk == VK_ESCAPE || (vk == VK_RETURN && !multiLine))) {
         if (CWnd* dialog = WindowOfWidget(receiver->window()))
             dialog->SendMessage(WM_COMMAND, MAKEWPARAM(vk == VK_RETURN ? IDOK : IDCANCEL, BN_CLICKED), 0);
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && vk == VK_F1 && !event->isAutoRepeat() && RunHelpAction()) {
         event->accept();
         return true;
     }

@@ -1,11 +1,14 @@
 #include "FileDialog.h"
 
 #include "QtBridge.h"
+#include "Registry.h"
 #include "Wnd.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace {
@@ -24,6 +27,33 @@ QString QtFilter(const std::u16string& filter)
         entries << (parts[i].contains(u'(') ? parts[i] : parts[i] + QStringLiteral(" (") + patterns + u')');
     }
     return entries.join(QStringLiteral(";;"));
+}
+
+constexpr char16_t kDialogsKey[] = u"Software\\Tolvik\\FileDialogs";
+constexpr char16_t kLastFolder[] = u"last_folder";
+
+// Where a dialog starts: the last folder used, else the user's documents folder.
+QString StartFolder()
+{
+    const QString last = ToQString(ReadRegistryString(kLastFolder, kDialogsKey));
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// A bare file name is offered in the start folder; a path keeps its own folder.
+std::u16string InStartFolder(const std::u16string& fileName)
+{
+    const QString name = ToQString(fileName);
+    if (!QFileInfo(name).path().isEmpty() && QFileInfo(name).path() != QStringLiteral("."))
+        return fileName;
+    return FromQString(name.isEmpty() ? StartFolder() : QDir(StartFolder()).filePath(name));
+}
+
+void RememberFolder(const std::u16string& folder)
+{
+    if (!folder.empty())
+        WriteRegistryString(folder, kDialogsKey, kLastFolder);
 }
 
 std::u16string WithDefaultExtension(std::u16string path, const std::u16string& extension)
@@ -48,16 +78,19 @@ int CFileDialog::DoModal()
 {
     ReleaseCapture();
     std::u16string chosen;
+    const std::u16string start = InStartFolder(m_fileName);
     if (FileDialogResponder* responder = FileDialogResponder::Current()) {
         chosen = responder->Respond({ m_open ? FileDialogResponder::Kind::OpenFile : FileDialogResponder::Kind::SaveFile,
-            m_fileName, m_filter, m_title });
+            start, m_filter, m_title });
     } else if (QApplication::instance()) {
         QWidget* parent = ParentWidgetOf(m_parent);
         const QString title = ToQString(m_title);
-        chosen = FromQString(m_open ? QFileDialog::getOpenFileName(parent, title, ToQString(m_fileName), QtFilter(m_filter))
-                                    : QFileDialog::getSaveFileName(parent, title, ToQString(m_fileName), QtFilter(m_filter)));
+        chosen = FromQString(m_open ? QFileDialog::getOpenFileName(parent, title, ToQString(start), QtFilter(m_filter))
+                                    : QFileDialog::getSaveFileName(parent, title, ToQString(start), QtFilter(m_filter)));
     }
     m_path = m_open ? chosen : WithDefaultExtension(chosen, m_defaultExtension);
+    if (!m_path.empty())
+        RememberFolder(FromQString(QFileInfo(ToQString(m_path)).absolutePath()));
     return m_path.empty() ? IDCANCEL : IDOK;
 }
 
@@ -70,11 +103,12 @@ CFolderPickerDialog::CFolderPickerDialog(std::u16string initialFolder, CWnd* par
 int CFolderPickerDialog::DoModal()
 {
     ReleaseCapture();
+    const std::u16string start = m_initialFolder.empty() ? FromQString(StartFolder()) : m_initialFolder;
     if (FileDialogResponder* responder = FileDialogResponder::Current())
-        m_path = responder->Respond({ FileDialogResponder::Kind::Folder, m_initialFolder, {}, m_title });
+        m_path = responder->Respond({ FileDialogResponder::Kind::Folder, start, {}, m_title });
     else if (QApplication::instance())
-        m_path = FromQString(
-            QFileDialog::getExistingDirectory(ParentWidgetOf(m_parent), ToQString(m_title), ToQString(m_initialFolder)));
+        m_path = FromQString(QFileDialog::getExistingDirectory(ParentWidgetOf(m_parent), ToQString(m_title), ToQString(start)));
+    RememberFolder(m_path);
     return m_path.empty() ? IDCANCEL : IDOK;
 }
 

@@ -10,7 +10,8 @@ class CWnd;
 
 // Asks for a file to read or to write. The filter lists "description|pattern" pairs separated
 // by '|' and may end in "||" ("CSV files (*.csv)|*.csv||"). A file to write without an extension
-// gets the default extension.
+// gets the default extension. A bare file name is offered in the folder last used (kept in the
+// settings store), or at first in the user's documents folder.
 class CFileDialog
 {
 public:
@@ -32,7 +33,7 @@ private:
     std::u16string m_path;
 };
 
-// Asks for a folder.
+// Asks for a folder, starting in the given one, else where a file dialog would start.
 class CFolderPickerDialog
 {
 public:

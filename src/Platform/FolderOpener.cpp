@@ -11,11 +11,16 @@ FolderOpenResponder* g_responder = nullptr;
 
 bool OpenFolderInFileManager(const std::u16string& folder)
 {
+    return OpenDocument(folder);
+}
+
+bool OpenDocument(const std::u16string& file)
+{
     if (FolderOpenResponder* responder = FolderOpenResponder::Current()) {
-        responder->Respond(folder);
+        responder->Respond(file);
         return true;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(folder)));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(file)));
 }
 
 FolderOpenResponder::FolderOpenResponder()

@@ -5,8 +5,12 @@
 
 // Shows the folder in the desktop's file manager; false when the desktop could not open it.
 bool OpenFolderInFileManager(const std::u16string& folder);
+// Opens the file in the desktop's program for it (a web page in the browser); false when the
+// desktop could not open it.
+bool OpenDocument(const std::u16string& file);
 
-// While installed, no file manager starts: each folder asked for is recorded and counts as opened.
+// While installed, no file manager or other program starts: each folder or file asked for is
+// recorded and counts as opened.
 class FolderOpenResponder
 {
 public:

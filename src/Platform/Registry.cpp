@@ -2,6 +2,7 @@
 
 #include "QtBridge.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 #include <memory>
@@ -51,6 +52,11 @@ void WriteRegistryString(const std::u16string& value, const std::u16string& keyP
     store->setAtomicSyncRequired(true);
     store->setValue(ToQString(valueName), ToQString(value));
     store->sync();
+}
+
+std::u16string RegistryFolder()
+{
+    return FromQString(QFileInfo(OpenStore(u"Software\\Tolvik\\MainSettings")->fileName()).absolutePath());
 }
 
 RegistryRootOverride::RegistryRootOverride(const std::u16string& folder)

@@ -13,6 +13,9 @@ std::u16string ReadRegistryString(const std::u16string& valueName, const std::u1
 void WriteRegistryString(const std::u16string& value, const std::u16string& keyPath,
     const std::u16string& valueName);
 
+// The folder that holds the program's files of the store.
+std::u16string RegistryFolder();
+
 // While installed, the store lives below the given folder instead of the user's configuration.
 class RegistryRootOverride
 {

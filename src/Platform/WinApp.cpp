@@ -34,6 +34,8 @@ void EnsureToolkit()
     static QApplication* application = new QApplication(g_argc, g_argv);
     (void)application;
     QApplication::setQuitOnLastWindowClosed(false);
+    // Ties the windows to the desktop entry, by its name and by their class.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tolvik.tolvik"));
     // One look on every desktop, which the painted controls copy.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);

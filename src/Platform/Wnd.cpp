@@ -31,9 +31,14 @@ Qt::WindowFlags TopLevelFlags(DWORD style, bool dialog)
 }
 
 // The frame a top-level window gets around its client area; known once its native window exists.
+// On X11 the window manager tells it only once the window shows, and a native window made before
+// the window is placed and sized would have its client area, not its frame, put where it was
+// placed: there asking makes no native window.
 QMargins FrameMargins(QWidget* window)
 {
     if (window->windowFlags().testFlag(Qt::FramelessWindowHint))
+        return QMargins();
+    if (!window->testAttribute(Qt::WA_WState_Created) && QGuiApplication::platformName() == QStringLiteral("xcb"))
         return QMargins();
     window->winId();
     return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
@@ -119,15 +124,19 @@ BOOL CWnd::CreateEx(DWORD exStyle, const std::u16string& className, const std::u
         width = 640;
         height = 480;
     }
+    // Placed before its native window exists, a top-level window asks the window manager to put
+    // its frame there, title bar included, although the frame's size is not known yet.
+    if (!child && x != CW_USEDEFAULT)
+        widget->move(x, y);
     // A top-level window's size and position are those of its frame, as on the desktop; a
     // dialog's size is its client area's, since the dialog manager fits the frame around its template.
     if (child || className == u"#32770")
         widget->resize(std::max(width, 0), std::max(height, 0));
     else
         ResizeFrame(widget, width, height);
-    if (x != CW_USEDEFAULT) {
+    if (child && x != CW_USEDEFAULT) {
         widget->move(x, y);
-    } else if (!child) {
+    } else if (!child && x == CW_USEDEFAULT) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
             const QSize outer = widget->size().grownBy(FrameMargins(widget));

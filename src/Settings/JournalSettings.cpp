@@ -45,7 +45,7 @@ CJournalSettings::Dictionary CJournalSettings::DictionaryOf(char16_t suffix)
 
 CSettings::ValueMap CJournalSettings::LoadSavedValues()
 {
-    ValueMap values { { u"static_header", Text(StringId::MainSettingsTitle) },
+    ValueMap values { { u"static_header", GetCaption() },
         { u"static_style", Text(StringId::JournalStyleLabel) }, { u"static_header2", Text(StringId::AdditionalHeader) },
         { u"static_typeh", Text(StringId::HousingTypesLabel) }, { u"static_typef", Text(StringId::FrameTypesLabel) } };
     values[kStartFromLastSetting] = ReadRegistryString(kStartFromLastSetting, kJournalSettingsKey);
@@ -94,7 +94,7 @@ CSettings::PropertyMap CJournalSettings::GetControlProperties()
 std::vector<ControlDescription> CJournalSettings::GetControlDescriptions()
 {
     std::vector<ControlDescription> controls {
-        { u"static", 10, 0, 415, 23, kStyleHeader, Text(StringId::MainSettingsTitle), u"static_header" },
+        { u"static", 10, 0, 415, 23, kStyleHeader, GetCaption(), u"static_header" },
         { u"static", 10, 30, 415, 15, kStylePlain, Text(StringId::JournalStyleLabel), u"static_style" },
         { u"combo_box", 10, 45, 415, 20, kStyleDropDownList, u"", u"combo_style" },
         { u"check_box", 10, 72, 415, 20, kStylePlain, Text(StringId::StartFromLastRecord), kStartFromLastSetting },
@@ -103,10 +103,11 @@ std::vector<ControlDescription> CJournalSettings::GetControlDescriptions()
     const std::int32_t labels[] = { StringId::HousingTypesLabel, StringId::FrameTypesLabel };
     for (int i = 0; i < 2; ++i) {
         const Dictionary d = DictionaryOf(kSuffixes[i]);
-        const std::int32_t top = 130 + 160 * i;
+        // Both dictionaries fit whole in the form of the settings window under a title bar.
+        const std::int32_t top = 130 + 140 * i;
         controls.push_back({ u"static", 10, top, 415, 15, kStylePlain, Text(labels[i]), u"static_type" + std::u16string(1, kSuffixes[i]) });
         controls.push_back({ u"edit", 10, top + 15, 330, 20, kStyleBorderedField, u"", d.edit });
-        controls.push_back({ u"list_box", 10, top + 40, 330, 120, kStyleBorderedList, u"", d.list });
+        controls.push_back({ u"list_box", 10, top + 40, 330, 95, kStyleBorderedList, u"", d.list });
         controls.push_back({ u"button", 345, top + 13, 80, 25, kStyleCentredButton, Text(StringId::ButtonAdd), d.add });
         controls.push_back({ u"button", 345, top + 40, 80, 25, kStyleCentredButton, Text(StringId::ButtonDelete), d.remove });
     }

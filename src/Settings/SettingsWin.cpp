@@ -1,9 +1,11 @@
 #include "SettingsWin.h"
 
+#include "AboutDialog.h"
 #include "Cursor.h"
 #include "ISetting.h"
 #include "LanguageManager.h"
 #include "MessageBox.h"
+#include "Registry.h"
 #include "SettingsManager.h"
 #include "StringIds.h"
 #include "VisualManager.h"
@@ -49,6 +51,7 @@ int CSettingsWin::OnCreate(CREATESTRUCT* create)
     m_apply.Create(Text(StringId::ButtonApply), buttonStyle, CRect(470, h - 70, 570, h - 40), this, IdApply);
     m_close.Create(Text(StringId::ButtonClose), buttonStyle, CRect(580, h - 70, 680, h - 40), this, IdClose);
     m_defaults.Create(Text(StringId::ButtonDefaults), buttonStyle, CRect(5, h - 70, 135, h - 40), this, IdDefaults);
+    m_about.Create(Text(StringId::AboutButton), buttonStyle, CRect(145, h - 70, 295, h - 40), this, IdAbout);
     UpdateApplyButton();
     return 0;
 }
@@ -63,11 +66,22 @@ void CSettingsWin::UpdateApplyButton()
 
 void CSettingsWin::Apply()
 {
+    const std::u16string languageBefore = ReadRegistryString(u"combo_lang", kMainSettingsKey);
     for (ISetting* setting : GetSettingsManager()->GetAllSettings())
         setting->Apply();
     UpdateApplyButton();
     m_content.ShowSavedValues();
     GetVisualManager()->RedrawAll();
+    // The open windows keep their texts: say so in the language shown and in the one chosen.
+    ILanguageManager* language = GetLanguageManager();
+    const std::u16string chosen = ReadRegistryString(u"combo_lang", kMainSettingsKey);
+    if (chosen == languageBefore || chosen == language->GetCurrentLanguage())
+        return;
+    std::u16string notice = Text(StringId::LanguageAtNextStart);
+    const std::u16string inChosen = language->GetString(StringId::LanguageAtNextStart, chosen);
+    if (inChosen != notice)
+        notice += u"\n\n" + inChosen;
+    MessageBoxW(this, notice, Text(StringId::SettingsName), MB_OK | MB_ICONINFORMATION);
 }
 
 void CSettingsWin::Close()
@@ -106,6 +120,9 @@ BOOL CSettingsWin::OnCommand(WPARAM wParam, LPARAM)
         return TRUE;
     case IdDefaults:
         RestoreDefaults();
+        return TRUE;
+    case IdAbout:
+        CAboutDialog(this).DoModal();
         return TRUE;
     default:
         return FALSE;

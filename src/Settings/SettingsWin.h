@@ -21,6 +21,7 @@ public:
     static constexpr UINT IdApply = 8195;
     static constexpr UINT IdClose = 8196;
     static constexpr UINT IdDefaults = 8197;
+    static constexpr UINT IdAbout = 8198;
 
     int OnCreate(CREATESTRUCT* create) override;
     void OnClose() override;
@@ -40,4 +41,5 @@ private:
     CCommonButton m_apply;
     CCommonButton m_close;
     CCommonButton m_defaults;
+    CCommonButton m_about;
 };

@@ -44,7 +44,7 @@ CSettingsWithUserColumn::CSettingsWithUserColumn(std::int32_t titleId, std::u16s
 CSettings::ValueMap CSettingsWithUserColumn::LoadSavedValues()
 {
     ValueMap values { { u"static_header2", Text(StringId::AdditionalHeader) },
-        { u"static_header1", Text(StringId::MainSettingsTitle) }, { u"static_view", Text(StringId::ShownColumnsLabel) },
+        { u"static_header1", GetCaption() }, { u"static_view", Text(StringId::ShownColumnsLabel) },
         { kAdd, kButtonUp }, { kDelete, kButtonDisable } };
     for (const CheckBox& box : GetCheckBoxes())
         values[box.name] = ReadRegistryString(box.name, KeyPath());
@@ -92,7 +92,7 @@ std::vector<ControlDescription> CSettingsWithUserColumn::GetControlDescriptions(
             u"", kList },
         { u"button", area.right + 5, area.top + 30, 80, 25, kStyleCentredButton, Text(StringId::ButtonAdd), kAdd },
         { u"button", area.right + 5, area.top + 60, 80, 25, kStyleCentredButton, Text(StringId::ButtonDelete), kDelete },
-        { u"static", 10, 0, 415, 23, kStyleHeader, Text(StringId::MainSettingsTitle), u"static_header1" },
+        { u"static", 10, 0, 415, 23, kStyleHeader, GetCaption(), u"static_header1" },
         { u"static", 10, 30, 415, 15, kStylePlain, Text(StringId::ShownColumnsLabel), u"static_view" },
     };
     for (const CheckBox& box : GetCheckBoxes())

@@ -1,8 +1,10 @@
 #include "BQManagerDialog.h"
 
+#include "DeleteQuestion.h"
 #include "DialogTemplates.h"
 #include "DialogWndFactory.h"
 #include "GLWin.h"
+#include "JournalCodes.h"
 #include "LanguageManager.h"
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
@@ -200,7 +202,7 @@ void CBQManagerDialog::DeleteQueen()
     const CQueenBeeCache::QueenBee* queen = GetQueenBeeCache()->FindQueenBee(selection.id);
     if (selection.GetKind() != QueenTreeItem::Queen || !queen)
         return;
-    const std::u16string question = Text(StringId::DeleteQuestion) + u" '" + queen->name + u"'.";
+    const std::u16string question = DeleteQuestion(ActionDeleteQueen, selection.id, queen->name);
     if (MessageBoxW(this, question, Text(StringId::DeleteQueenBee), MB_YESNO) != IDYES)
         return;
     GetQueenBeeCache()->DeleteQueenBee(selection.id);

@@ -1,7 +1,6 @@
 #include "ExportCommand.h"
 
 #include "CsvWriter.h"
-#include "Cursor.h"
 #include "DatabaseManager.h"
 #include "FileDialog.h"
 #include "GridCsv.h"
@@ -48,16 +47,14 @@ CExportCommand::CExportCommand(CWnd* owner, IViewJournal* page, int pageCode)
 {
 }
 
-void CExportCommand::Run()
+void CExportCommand::Run(POINT menuAt)
 {
     auto* table = dynamic_cast<CViewTable*>(m_page);
     CMenu menu;
     menu.CreatePopupMenu();
     menu.AppendMenu(table ? MF_STRING : MF_GRAYED, IdCurrentTable, Text(StringId::ExportCurrentTable));
     menu.AppendMenu(MF_STRING, IdWholeJournal, Text(StringId::ExportWholeJournal));
-    CPoint cursor;
-    GetCursorPos(&cursor);
-    const UINT chosen = static_cast<UINT>(menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, cursor.x, cursor.y, m_owner));
+    const UINT chosen = static_cast<UINT>(menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, menuAt.x, menuAt.y, m_owner));
     if (chosen == IdCurrentTable && table)
         ExportTable(*table);
     else if (chosen == IdCurrentTable)

@@ -20,7 +20,8 @@ public:
     // The page shown (a list page, a form or none) and its code.
     CExportCommand(CWnd* owner, IViewJournal* page, int pageCode);
 
-    void Run();
+    // Shows the menu with its top-left corner at the screen point (under the toolbar's button).
+    void Run(POINT menuAt);
 
 private:
     void ExportTable(CViewTable& table);

@@ -1,5 +1,6 @@
 #include "HousingManagerDialog.h"
 
+#include "DeleteQuestion.h"
 #include "DialogTemplates.h"
 #include "HousingCache.h"
 #include "HousingDialog.h"
@@ -168,7 +169,7 @@ void CHousingManagerDialog::DeleteHousing()
     const HousingRecord* housing = GetHousingCache()->FindHousing(idHousing);
     if (index < 0 || !housing)
         return;
-    const std::u16string question = Text(StringId::DeleteQuestion) + u" '" + housing->name + u"'.";
+    const std::u16string question = DeleteHiveQuestion(housing->name);
     if (MessageBoxW(this, question, Text(StringId::RemoveHousingQuestion), MB_YESNO) != IDYES)
         return;
     if (!m_journal.DeleteHousing(idHousing))

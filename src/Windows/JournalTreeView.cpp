@@ -1,5 +1,6 @@
 #include "JournalTreeView.h"
 
+#include "Cursor.h"
 #include "ExportCommand.h"
 #include "IJournalComponent.h"
 #include "JournalPrint.h"
@@ -11,6 +12,24 @@ namespace {
 constexpr DWORD kTreeStyle =
     WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS | TVS_SHOWSELALWAYS;
 constexpr int kPageTop = kJournalToolbarHeight + kTabStripHeight;
+
+// The screen point under the left edge of the bar's button of the command, where its menu opens;
+// the pointer's place when the command came from elsewhere.
+POINT UnderButton(CWnd* sender, WPARAM command)
+{
+    CPoint point;
+    GetCursorPos(&point);
+    auto* bar = dynamic_cast<CToolBar*>(sender);
+    for (int index = 0; bar && index < bar->GetCount(); ++index) {
+        if (bar->GetItemID(index) != command)
+            continue;
+        CRect button;
+        bar->GetItemRect(index, &button);
+        point = CPoint(button.left, button.bottom);
+        bar->ClientToScreen(&point);
+    }
+    return point;
+}
 }
 
 CJournalTreeView::CJournalTreeView(IJournalComponent& journal, const std::vector<PageFactory>& pages)
@@ -63,7 +82,7 @@ LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == CJournalToolbar::IdCharts)
             ShowChartsTab();
         else if (wParam == CJournalToolbar::IdExport)
-            CExportCommand(Parent(), m_page, m_state.page).Run();
+            CExportCommand(Parent(), m_page, m_state.page).Run(UnderButton(reinterpret_cast<CWnd*>(lParam), wParam));
         return 0;
     case JournalActionMessage:
         return OnAction(static_cast<int>(wParam), static_cast<std::int32_t>(lParam)) ? 1 : 0;

@@ -7,6 +7,8 @@ inline constexpr int IdJournalButton = 4099;
 inline constexpr int IdSettingsButton = 4100;
 
 inline constexpr unsigned kLauncherBackground = 0x00F8D27A; // RGB(122, 210, 248)
+// The captions on that sky, dark whatever the desktop's theme.
+inline constexpr unsigned kLauncherCaption = 0x00000000;
 
 inline constexpr int kSideBitmap = 103;
 inline constexpr int kHeaderBitmap = 104;

@@ -1,5 +1,6 @@
 #include "NavigationWin.h"
 
+#include "DeleteQuestion.h"
 #include "IVisualComponent.h"
 #include "JournalToolbar.h"
 #include "KeyInput.h"
@@ -234,8 +235,7 @@ void CNavigationWin::RunAction(int action)
     const Node node = NodeOf(selected);
     if (IsDelete(action)) {
         ILanguageManager* language = GetLanguageManager();
-        const std::u16string question =
-            language->GetString(StringId::DeleteQuestion) + u" '" + GetItemText(selected) + u"'?";
+        const std::u16string question = DeleteQuestion(action, node.id, GetItemText(selected));
         const std::int32_t title = action == ActionDeleteSite ? StringId::DeletePoint : StringId::DeleteFamily;
         if (MessageBoxW(dynamic_cast<CWnd*>(journal), question, language->GetString(title), MB_YESNO) != IDYES)
             return;

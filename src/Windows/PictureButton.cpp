@@ -128,6 +128,7 @@ void CPictureButton::DrawItem(DRAWITEMSTRUCT* item)
         memory.SelectObject(previous);
     }
     dc.SetBkColor(background);
+    dc.SetTextColor(kLauncherCaption);
     CRect text = m_textRect;
     dc.DrawText(m_wrappedCaption, &text, DT_CENTER);
     dc.SelectObject(previousFont);

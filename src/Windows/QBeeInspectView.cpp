@@ -2,6 +2,7 @@
 
 #include "Brush.h"
 #include "Dc.h"
+#include "DeleteQuestion.h"
 #include "FamilyTree.h"
 #include "ParseDateText.h"
 #include "MarkingColour.h"
@@ -144,7 +145,7 @@ void CQBeeInspectView::AskDelete(std::int32_t idQueenBee)
     const CQueenBeeCache::QueenBee* queen = GetQueenBeeCache()->FindQueenBee(idQueenBee);
     if (!queen)
         return;
-    const std::u16string question = Text(StringId::DeleteQuestion) + u" '" + queen->name + u"'.";
+    const std::u16string question = DeleteQuestion(ActionDeleteQueen, idQueenBee, queen->name);
     if (MessageBoxW(this, question, Text(StringId::DeleteQueenBee), MB_YESNO) == IDYES)
         GetParent()->PostMessage(JournalActionMessage, ActionDeleteQueen, idQueenBee);
 }

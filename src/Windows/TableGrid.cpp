@@ -46,6 +46,9 @@ int CTableGrid::BarWidth(const CScrollBar& bar) const
 void CTableGrid::Refresh()
 {
     const int thickness = GetSystemMetrics(SM_CXVSCROLL);
+    // The columns take the width left beside the vertical scroll bar, when the rows need one.
+    const bool rowsOverflow = m_drawer.TotalHeight() + m_drawer.BarHeight() > m_area.Height();
+    m_drawer.FitToWidth(m_area.Width() - (rowsOverflow ? thickness : 0));
     const std::int64_t contentHeight = m_drawer.TotalHeight() + m_drawer.BarHeight();
     const int contentWidth = m_drawer.TotalWidth();
     bool vertical = contentHeight > m_area.Height();
@@ -115,9 +118,9 @@ bool CTableGrid::BeginDrag(CPoint point)
 void CTableGrid::Drag(CPoint point)
 {
     const CPoint local = point - m_area.TopLeft();
+    // Refresh spreads the widths again and sizes the headers.
     if (m_draggedColumn) {
-        m_draggedColumn->width = std::max(kSmallestLayoutSize, local.x - m_draggedColumn->x);
-        m_drawer.LayoutHeaders();
+        m_draggedColumn->SetDraggedWidth(std::max(kSmallestLayoutSize, local.x - m_draggedColumn->x));
     } else if (TableRow* row = m_drawer.ResizedRow()) {
         m_drawer.SetRowHeight(row, std::max(kSmallestLayoutSize, local.y - row->y));
     }
@@ -128,6 +131,12 @@ void CTableGrid::EndDrag()
 {
     m_draggedColumn = nullptr;
     m_drawer.EndRowResize();
+}
+
+std::u16string CTableGrid::ClippedTextAt(CPoint point) const
+{
+    const CPoint local = point - m_area.TopLeft();
+    return Contains(point) ? m_drawer.ClippedTextAt(local.x, local.y) : std::u16string();
 }
 
 bool CTableGrid::SelectAt(CPoint point)

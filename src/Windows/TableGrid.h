@@ -25,6 +25,8 @@ public:
     void Draw(CDC* dc);
 
     bool Contains(CPoint point) const { return m_area.PtInRect(point) != FALSE; }
+    // The whole text of a cell (or header) at the point that shows it cut short, else empty.
+    std::u16string ClippedTextAt(CPoint point) const;
     // The sizing cursors over a column's right border or a row's bottom border, else the arrow.
     HCURSOR CursorAt(CPoint point) const;
     // Starts sizing the column or row whose border is at the point; false when there is none.

@@ -88,7 +88,7 @@ const std::vector<CGridBuilder<HiveRow>::Column>& HiveColumns()
 
 CViewInspect::CViewInspect(JournalState* state)
     : CViewTable(state,
-        { ActionAddInspection, true, ActionChangeInspection, ActionDeleteInspection, StringId::DeleteInspect, 0, true },
+        { ActionAddInspection, true, ActionChangeInspection, ActionDeleteInspection, StringId::DeleteInspect, kDateColumn, true },
         {})
     , m_lower(this)
     , m_from(StartOfYear(std::time(nullptr)))

@@ -3,6 +3,7 @@
 #include "Brush.h"
 #include "Cursor.h"
 #include "Dc.h"
+#include "DeleteQuestion.h"
 #include "IVisualComponent.h"
 #include "JournalToolbar.h"
 #include "KeyInput.h"
@@ -85,6 +86,9 @@ int CViewTable::OnCreate(CREATESTRUCT* create)
     if (CEmptyViewJournal::OnCreate(create) == -1)
         return -1;
     SetTimer(kScrollTimer, kScrollPeriod);
+    m_tips = std::make_unique<CToolTipCtrl>();
+    m_tips->Create(this);
+    m_tips->AddTool(this);
     const DWORD style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
     const CRect button(0, 0, kButtonWidth, kButtonHeight);
     m_add.Create(Text(StringId::ButtonAdd), style, button, this, IdAdd);
@@ -182,9 +186,8 @@ void CViewTable::DeleteSelected()
     const TableRow* selected = m_grid.Drawer().SelectedRow();
     if (!selected)
         return;
-    std::u16string question = Text(StringId::DeleteQuestion);
-    if (m_actions.nameColumn != 0)
-        question += u" '" + m_grid.Drawer().GetCellText(selected, m_actions.nameColumn) + u"'.";
+    const std::u16string question =
+        DeleteQuestion(m_actions.remove, selected->id, m_grid.Drawer().GetCellText(selected, m_actions.nameColumn));
     if (MessageBoxW(this, question, Text(m_actions.deleteTitle), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     const int id = selected->id;
@@ -255,8 +258,15 @@ void CViewTable::OnLButtonDown(UINT flags, CPoint point)
 void CViewTable::OnMouseMove(UINT flags, CPoint point)
 {
     CEmptyViewJournal::OnMouseMove(flags, point);
-    if (!m_dragged)
+    if (!m_dragged) {
+        const CTableGrid* grid = GridAt(point);
+        const std::u16string tip = grid ? grid->ClippedTextAt(point) : std::u16string();
+        if (tip != m_tipText && m_tips) {
+            m_tipText = tip;
+            m_tips->UpdateTipText(tip, this);
+        }
         return;
+    }
     // The button went up where the page could not see it.
     if (!(flags & MK_LBUTTON)) {
         OnLButtonUp(flags, point);

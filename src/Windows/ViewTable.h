@@ -5,9 +5,11 @@
 #include "EventManager.h"
 #include "IPrintableView.h"
 #include "TableGrid.h"
+#include "ToolTipCtrl.h"
 
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 // What a list page's buttons post, and how its delete is asked and shown.
@@ -18,7 +20,7 @@ struct TableActions
     int change;
     int remove;
     std::int32_t deleteTitle;
-    int nameColumn; // the column whose text the delete question quotes; 0 for the bare question
+    int nameColumn; // the column whose text the delete question quotes
     bool removeRow; // the deleted row leaves the grid as soon as the delete went through
 };
 
@@ -99,6 +101,9 @@ private:
     CButton m_delete;
     CButton m_change;
     CTableGrid* m_dragged = nullptr;
+    // Shows the whole text of a cell that shows it cut short.
+    std::unique_ptr<CToolTipCtrl> m_tips;
+    std::u16string m_tipText;
     TableActions m_actions;
     std::vector<std::int32_t> m_events;
 };

@@ -58,9 +58,11 @@ TEST(TableDrawer, PaintsGoldenHeadersWhiteFramedCellsAndTheSelectedRowGrey)
     auto font = CreateFontHelper(true, u"Arial", 16, false, false);
     const CSize caption = MeasureText(u"Frames", 0, font.get());
     EXPECT_EQ(drawer.Headers()[0]->width, 150);
-    EXPECT_EQ(drawer.Headers()[1]->width, caption.cx);
+    // The other column fits its caption and cells.
+    EXPECT_GE(drawer.Headers()[1]->width, caption.cx);
+    EXPECT_FALSE(drawer.Headers()[1]->IsClipped(font.get()));
     EXPECT_EQ(drawer.BarHeight(), caption.cy);
-    EXPECT_EQ(drawer.TotalWidth(), 150 + caption.cx);
+    EXPECT_EQ(drawer.TotalWidth(), 150 + drawer.Headers()[1]->width);
     EXPECT_EQ(drawer.Rows()[1]->height, 42);
     EXPECT_EQ(drawer.TotalHeight(), 3 * 42);
 
@@ -258,4 +260,98 @@ TEST(TableDrawer, RemovingTheFirstVisibleRowPaintsTheNextFirst)
     EXPECT_EQ(drawer.Rows()[0]->y, drawer.BarHeight() + drawer.FirstRowOffset());
     drawer.RemoveRow(42);
     EXPECT_EQ(drawer.Rows().size(), 1u);
+}
+
+TEST(TableDrawer, ColumnsWithoutAStoredWidthFitTheirCaptionAndWidestCellWithinACap)
+{
+    CDrawerWindow window;
+    auto font = CreateFontHelper(true, u"Arial", 16, false, false);
+    const std::u16string longNote = u"Wintered well, queen seen on the third frame";
+    const std::u16string endless(400, u'x');
+    {
+        CTableDrawer drawer(&window);
+        CTableHeader* note = drawer.AddHeader(u"Примечания", 900, ColumnText);
+        CTableHeader* frames = drawer.AddHeader(u"Frames", 901, ColumnInteger);
+        for (int id = 1; id <= 3; ++id) {
+            auto row = CTableDrawer::NewRow(id, 2);
+            drawer.AddCell(row.get(), id == 1 ? longNote : id == 2 ? u"ok" : endless, note);
+            drawer.AddCell(row.get(), u"12", frames);
+            drawer.AddRow(std::move(row));
+        }
+        drawer.LayoutHeaders();
+        drawer.ScrollToTop();
+        // Neither caption is cut, and the note column holds the longer note on one line.
+        EXPECT_FALSE(note->IsClipped(font.get()));
+        EXPECT_FALSE(frames->IsClipped(font.get()));
+        EXPECT_GE(note->width, MeasureText(longNote, 0, font.get()).cx);
+        EXPECT_EQ(drawer.BarHeight(), MeasureText(u"Frames", 0, font.get()).cy);
+        // The endless text does not stretch its column across the screen: it is cut, with its
+        // whole text under the pointer.
+        EXPECT_LT(note->width, 400);
+        window.drawer = &drawer;
+        ASSERT_TRUE(window.CreateShown(700, 300));
+        UiTest::ProcessEvents();
+        EXPECT_FALSE(drawer.Rows()[0]->cells[0]->IsClipped(font.get()));
+        const TableRow& cut = *drawer.Rows()[2];
+        EXPECT_TRUE(cut.cells[0]->IsClipped(font.get()));
+        EXPECT_EQ(drawer.ClippedTextAt(10, cut.y + 5), endless);
+        EXPECT_EQ(drawer.ClippedTextAt(10, drawer.Rows()[0]->y + 5), u"");
+        EXPECT_EQ(drawer.ClippedTextAt(note->width + 5, cut.y + 5), u"");
+        window.drawer = nullptr;
+    }
+    // Fitted widths are not the user's: they are not kept.
+    EXPECT_EQ(GetLayoutStore().GetColumnWidth(900), 0);
+}
+
+TEST(TableDrawer, DraggedWidthsStayAndTheirCaptionsWrap)
+{
+    GetLayoutStore().SetColumnWidth(902, 60);
+    auto font = CreateFontHelper(true, u"Arial", 16, false, false);
+    CDrawerWindow window;
+    {
+        CTableDrawer drawer(&window);
+        CTableHeader* narrow = drawer.AddHeader(u"Note of the day", 902, ColumnText);
+        CTableHeader* dragged = drawer.AddHeader(u"Frames", 903, ColumnInteger);
+        drawer.LayoutHeaders();
+        drawer.FitToWidth(1000);
+        EXPECT_EQ(narrow->width, 60);
+        EXPECT_GE(drawer.BarHeight(), 2 * MeasureText(u"Note", 0, font.get()).cy);
+        dragged->SetDraggedWidth(90);
+        drawer.LayoutHeaders();
+        EXPECT_EQ(dragged->width, 90);
+    }
+    EXPECT_EQ(GetLayoutStore().GetColumnWidth(902), 60);
+    EXPECT_EQ(GetLayoutStore().GetColumnWidth(903), 90);
+}
+
+TEST(TableDrawer, SpareWidthOfAWideAreaGoesToTheTextColumnsAfterTheFirst)
+{
+    GetLayoutStore().SetColumnWidth(914, 70);
+    CDrawerWindow window;
+    CTableDrawer drawer(&window);
+    CTableHeader* name = drawer.AddHeader(u"Name", 910, ColumnText);
+    CTableHeader* frames = drawer.AddHeader(u"Frames", 911, ColumnInteger);
+    CTableHeader* note = drawer.AddHeader(u"Note", 912, ColumnText);
+    CTableHeader* origin = drawer.AddHeader(u"Origin", 913, ColumnText);
+    CTableHeader* stored = drawer.AddHeader(u"Kept", 914, ColumnText);
+    drawer.LayoutHeaders();
+    const int nameWidth = name->width;
+    const int framesWidth = frames->width;
+    const int noteWidth = note->width;
+    const int originWidth = origin->width;
+    const int natural = drawer.TotalWidth();
+
+    drawer.FitToWidth(natural + 101);
+    EXPECT_EQ(drawer.TotalWidth(), natural + 101);
+    EXPECT_EQ(name->width, nameWidth);
+    EXPECT_EQ(frames->width, framesWidth);
+    EXPECT_EQ(stored->width, 70);
+    EXPECT_EQ(note->width + origin->width, noteWidth + originWidth + 101);
+    EXPECT_LE(std::abs(note->width - noteWidth - (origin->width - originWidth)), 1);
+    EXPECT_EQ(origin->x, note->x + note->width);
+
+    // A narrower area than the columns need takes nothing from them.
+    drawer.FitToWidth(natural / 2);
+    EXPECT_EQ(drawer.TotalWidth(), natural);
+    EXPECT_EQ(note->width, noteWidth);
 }

@@ -14,6 +14,7 @@
 #include "SettingsStore.h"
 #include "SettingsWin.h"
 #include "StringIds.h"
+#include "Text.h"
 #include "UiTest.h"
 #include "VisualManager.h"
 
@@ -210,3 +211,71 @@ TEST_P(SettingsWinTest, AddingAColumnEndsThePressSoTheWindowAnswersClicksAgain)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, SettingsWinTest, ShippedLanguages(), LanguageName);
+
+TEST_P(SettingsWinTest, TheJournalPageShowsBothDictionariesWholeUnderATitleBar)
+{
+    GetVisualManager()->FindComponent(StringId::MainSettingsTitle)->Show();
+    CWnd* window = Window();
+    auto* tree = dynamic_cast<CListBox*>(window->GetDlgItem(CSettingsWin::IdTree));
+    ClickItem(tree, ItemOf(tree, StringId::JournalName));
+    CWnd* content = window->GetDlgItem(CSettingsWin::IdContent);
+    // The window is 700 by 500 with its frame; a desktop's title bar takes some 30 pixels of that.
+    CRect form;
+    content->GetWindowRect(&form);
+    form.bottom -= 30;
+    for (const char16_t* name : { u"list_typeh", u"list_typef" }) {
+        ASSERT_NE(ControlNamed(name), nullptr);
+        CRect list;
+        ControlNamed(name)->Window().GetWindowRect(&list);
+        EXPECT_LE(list.bottom, form.bottom) << ToUtf8(name);
+    }
+}
+
+TEST_P(SettingsWinTest, EachPageIsHeadedWithItsOwnTitle)
+{
+    GetVisualManager()->FindComponent(StringId::MainSettingsTitle)->Show();
+    auto* tree = dynamic_cast<CListBox*>(Window()->GetDlgItem(CSettingsWin::IdTree));
+    const std::pair<std::int32_t, const char16_t*> pages[] = { { StringId::MainSettingsTitle, u"static_header" },
+        { StringId::JournalName, u"static_header" }, { StringId::PointViewSettingsTitle, u"static_header1" },
+        { StringId::FamilyViewSettingsTitle, u"static_header1" }, { StringId::RecordViewSettingsTitle, u"static_header1" } };
+    for (const auto& [title, header] : pages) {
+        ClickItem(tree, ItemOf(tree, title));
+        ASSERT_NE(ControlNamed(header), nullptr) << title;
+        EXPECT_EQ(ControlNamed(header)->Window().GetWindowText(), Text(title));
+    }
+}
+
+TEST_P(SettingsWinTest, ApplyingAnotherLanguageSaysItIsUsedFromTheNextStart)
+{
+    GetVisualManager()->FindComponent(StringId::MainSettingsTitle)->Show();
+    CWnd* window = Window();
+    auto* tree = dynamic_cast<CListBox*>(window->GetDlgItem(CSettingsWin::IdTree));
+    ClickItem(tree, ItemOf(tree, StringId::MainSettingsTitle));
+    IControl* language = ControlNamed(u"combo_lang");
+    ASSERT_NE(language, nullptr);
+    const std::u16string shown = GetLanguageManager()->GetCurrentLanguage();
+    ASSERT_EQ(language->GetValue(), shown);
+    UiTest::KeyPress(&language->Window(), VK_DOWN);
+    if (language->GetValue() == shown)
+        UiTest::KeyPress(&language->Window(), VK_UP);
+    const std::u16string chosen = language->GetValue();
+    ASSERT_NE(chosen, shown);
+
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::LanguageAtNextStart) + u"\n\n"
+            + GetLanguageManager()->GetString(StringId::LanguageAtNextStart, chosen));
+    EXPECT_EQ(ReadRegistryString(u"combo_lang", kMainSettingsKey), chosen);
+
+    // Another apply, or going back to the language shown, says nothing more.
+    ClickItem(tree, ItemOf(tree, StringId::PointViewSettingsTitle));
+    UiTest::Click(&ControlNamed(u"check_note")->Window(), 5, 10);
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
+    ClickItem(tree, ItemOf(tree, StringId::MainSettingsTitle));
+    UiTest::KeyPress(&ControlNamed(u"combo_lang")->Window(), VK_DOWN);
+    if (ControlNamed(u"combo_lang")->GetValue() != shown)
+        UiTest::KeyPress(&ControlNamed(u"combo_lang")->Window(), VK_UP);
+    ASSERT_EQ(ControlNamed(u"combo_lang")->GetValue(), shown);
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+}

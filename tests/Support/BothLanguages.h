@@ -15,6 +15,12 @@ class BothLanguages : public testing::TestWithParam<std::u16string>
 protected:
     // Call with the test's settings store in place, before the language manager starts.
     void ChooseLanguage() const { WriteRegistryString(GetParam(), kMainSettingsKey, u"combo_lang"); }
+    bool Russian() const { return GetParam() == u"Русский"; }
+    // A name in the quotation marks of the language.
+    std::u16string Quoted(const std::u16string& name) const
+    {
+        return Russian() ? u"«" + name + u"»" : u"“" + name + u"”";
+    }
 };
 
 inline auto ShippedLanguages()

@@ -67,6 +67,7 @@ TEST_P(BQManagerDialogTest, TreeHoldsSitesColoniesQueensAndEveryQueenLast)
     dialogs.Then([&](CDialog& dialog) {
         auto& manager = static_cast<CBQManagerDialog&>(dialog);
         EXPECT_EQ(dialog.GetWindowText(), Text(StringId::QueenManagerTitle));
+        EXPECT_FALSE(UiTest::IsResizable(&dialog));
         EXPECT_EQ(dialog.GetDlgItem(CBQManagerDialog::IdMove)->GetWindowText(), Text(StringId::MoveQueenToFamily));
         EXPECT_EQ(dialog.GetDlgItem(CBQManagerDialog::IdMother)->GetWindowText(), Text(StringId::ChangeQueenMother));
         CTreeCtrl* tree = Tree(&dialog);
@@ -274,7 +275,7 @@ TEST_P(BQManagerDialogTest, DeleteAsksWithTheNameAndOnlyYesDeletes)
         auto& manager = static_cast<CBQManagerDialog&>(dialog);
         ClickButton(&dialog, CBQManagerDialog::IdDelete);
         ASSERT_EQ(boxes.Calls().size(), 1u);
-        EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQuestion) + u" 'Bella'.");
+        EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQueenBee) + u" " + Quoted(u"Bella") + u"?");
         EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeleteQueenBee));
         EXPECT_EQ(boxes.Calls()[0].type, static_cast<UINT>(MB_YESNO));
         EXPECT_EQ(QueenRow(u"name", bella), u"Bella");

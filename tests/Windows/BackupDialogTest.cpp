@@ -178,6 +178,25 @@ TEST_P(BackupDialogTest, ABackupThatCannotBeWrittenIsReportedAndNothingIsListed)
     EXPECT_TRUE(opened.Folders().empty());
 }
 
+TEST_P(BackupDialogTest, ExportMenuOpensUnderItsButton)
+{
+    ClickItem(u"North");
+    auto* bar = dynamic_cast<CToolBar*>(Window()->GetDlgItem(0xE800));
+    ASSERT_NE(bar, nullptr);
+    CRect button;
+    for (int index = 0; index < bar->GetCount(); ++index) {
+        if (bar->GetItemID(index) == CJournalToolbar::IdExport)
+            bar->GetItemRect(index, &button);
+    }
+    ASSERT_FALSE(button.IsRectEmpty());
+    CPoint under(button.left, button.bottom);
+    bar->ClientToScreen(&under);
+    ClickToolbarButton(CJournalToolbar::IdExport);
+    ASSERT_EQ(menus.Calls().size(), 1u);
+    EXPECT_EQ(menus.Calls()[0].point.x, under.x);
+    EXPECT_EQ(menus.Calls()[0].point.y, under.y);
+}
+
 TEST_P(BackupDialogTest, ExportOffersTheShownTableOrTheWholeJournalIntoAFolder)
 {
     FileDialogResponder files;

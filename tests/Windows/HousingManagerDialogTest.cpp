@@ -61,6 +61,8 @@ TEST_P(HousingManagerDialogTest, AssignsAFreeHiveToAColonyAndReleasesIt)
     const std::int32_t used = AddHousing(u"Hive 3", south);
     dialogs.Then([&](CDialog& dialog) {
         EXPECT_EQ(dialog.GetWindowText(), Text(StringId::HousingManagerTitle));
+        // Its controls stay where the template puts them, so the dialog keeps its size.
+        EXPECT_FALSE(UiTest::IsResizable(&dialog));
         CListBox* list = List(&dialog);
         CTreeCtrl* tree = Tree(&dialog);
         ASSERT_EQ(list->GetCount(), 2);
@@ -132,7 +134,7 @@ TEST_P(HousingManagerDialogTest, DeleteAsksWithTheNameAndOnlyYesDeletes)
         ASSERT_EQ(list->GetCurSel(), 0);
         ClickButton(&dialog, CHousingManagerDialog::IdDelete);
         ASSERT_EQ(boxes.Calls().size(), 1u);
-        EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQuestion) + u" 'Old box'.");
+        EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteHousingTitle) + u" " + Quoted(u"Old box") + u"?");
         EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::RemoveHousingQuestion));
         EXPECT_EQ(boxes.Calls()[0].type, static_cast<UINT>(MB_YESNO));
         EXPECT_EQ(list->GetCount(), 1);

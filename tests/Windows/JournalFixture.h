@@ -24,7 +24,8 @@ class JournalFixture : public BothLanguages
 protected:
     JournalFixture()
     {
-        std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang");
+        std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang",
+            std::filesystem::copy_options::recursive);
         GetDatabaseManager()->Initialize();
         journal.Create();
         ChooseLanguage();

@@ -142,7 +142,7 @@ TEST_P(JournalPrintTest, WithoutAStoredPrinterTheDefaultPrintsAndAWidenedColumnT
 
     // As when the user drags the name column's border far to the right.
     CTableDrawer& grid = page->Grid().Drawer();
-    grid.Headers().front()->width = 1500;
+    grid.Headers().front()->SetDraggedWidth(1500);
     grid.LayoutHeaders();
     Print();
     ASSERT_EQ(responder.Requests().size(), 2u);
@@ -151,7 +151,8 @@ TEST_P(JournalPrintTest, WithoutAStoredPrinterTheDefaultPrintsAndAWidenedColumnT
     EXPECT_GT(size.width, size.height);
     const std::vector<std::string> texts = PdfPageTexts(pdf);
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_TRUE(Contains(texts[0], Text(StringId::NoteField)));
+    // The shrunk note column keeps the start of its caption, ended by an ellipsis where it is cut.
+    EXPECT_TRUE(Contains(texts[0], Text(StringId::NoteField).substr(0, 2)));
     EXPECT_TRUE(Contains(texts[0], u"Far meadow"));
 }
 
@@ -203,7 +204,7 @@ TEST_P(JournalPrintTest, PdfButtonWritesTheChosenFileAndAFailedWriteIsTold)
     Print();
     ASSERT_EQ(files.Calls().size(), 1u);
     EXPECT_EQ(files.Calls()[0].kind, FileDialogResponder::Kind::SaveFile);
-    EXPECT_EQ(files.Calls()[0].initialPath, Text(StringId::PrintSitesTitle) + u".pdf");
+    EXPECT_EQ(ToPath(files.Calls()[0].initialPath).filename(), ToPath(Text(StringId::PrintSitesTitle) + u".pdf"));
     std::vector<std::string> texts = PdfPageTexts(saved + ".pdf");
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_TRUE(Contains(texts[0], Text(StringId::PrintSitesTitle)));

@@ -123,7 +123,8 @@ TEST_P(JournalWindowTest, NoToTheDeleteQuestionKeepsNodeAndData)
     boxes.Answer(IDNO);
     ChooseFromMenu(u"Linden", 6);
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQuestion) + u" 'Linden'?");
+    // The question names the colony once; nothing goes with a colony without records.
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteFamily) + u" " + Quoted(u"Linden") + u"?");
     EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeleteFamily));
     EXPECT_EQ(boxes.Calls()[0].type & MB_YESNO, MB_YESNO);
     EXPECT_NE(Item(u"Linden"), nullptr);
@@ -133,7 +134,10 @@ TEST_P(JournalWindowTest, NoToTheDeleteQuestionKeepsNodeAndData)
     boxes.Answer(IDYES);
     ChooseFromMenu(u"North", 2);
     ASSERT_EQ(boxes.Calls().size(), 2u);
-    EXPECT_EQ(boxes.Calls()[1].text, Text(StringId::DeleteQuestion) + u" 'North'?");
+    // A site's question says what goes with it.
+    EXPECT_EQ(boxes.Calls()[1].text, Text(StringId::DeletePoint) + u" " + Quoted(u"North") + u"?\n"
+            + (Russian() ? u"Вместе с ней удаляются её семьи (2) и их записи осмотров (0)."
+                         : u"Its colonies (2) and their inspection records (0) are deleted with it."));
     EXPECT_EQ(boxes.Calls()[1].caption, Text(StringId::DeletePoint));
     EXPECT_EQ(Item(u"North"), nullptr);
     EXPECT_EQ(Item(u"Linden"), nullptr);

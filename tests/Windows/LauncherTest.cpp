@@ -3,6 +3,7 @@
 #include "IVisualComponent.h"
 #include "IWnd.h"
 #include "LanguageManager.h"
+#include "FolderOpener.h"
 #include "LauncherIds.h"
 #include "MessageBox.h"
 #include "StringIds.h"
@@ -36,7 +37,8 @@ class LauncherTest : public BothLanguages
 protected:
     LauncherTest()
     {
-        std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang");
+        std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang",
+            std::filesystem::copy_options::recursive);
         ChooseLanguage();
         application = static_cast<CApplication*>(GetApplication());
         application->InitInstance();
@@ -112,6 +114,42 @@ TEST_P(LauncherTest, IsABorderlessWindowWithHeaderSidePictureAndButtons)
     launcher->ScreenToClient(&rect);
     EXPECT_EQ(rect, CRect(502, 0, 520, 30));
     ASSERT_NE(launcher->GetDlgItem(IdMinimize), nullptr);
+}
+
+TEST_P(LauncherTest, ButtonCaptionsStayDarkOnTheSkyUnderADarkDesktopTheme)
+{
+    UiTest::UseDarkPalette();
+    CWnd* journal = launcher->GetDlgItem(IdJournalButton);
+    ASSERT_NE(journal, nullptr);
+    journal->Invalidate();
+    UiTest::ProcessEvents(20);
+    const UiTest::Image button = UiTest::Grab(journal);
+    // The caption stands right of the picture, which is as wide as the button is high.
+    int dark = 0;
+    int light = 0;
+    for (int y = 0; y < button.height; ++y) {
+        for (int x = button.height + 5; x < button.width; ++x) {
+            const int sum = Red(button.At(x, y)) + Green(button.At(x, y)) + Blue(button.At(x, y));
+            dark += sum < 200;
+            light += sum > 700;
+        }
+    }
+    EXPECT_GT(dark, 40);
+    EXPECT_EQ(light, 0);
+}
+
+TEST_P(LauncherTest, F1OpensTheGuideInTheLanguageShownFromAnyWindow)
+{
+    FolderOpenResponder opened;
+    const std::u16string guide = FromPath(std::filesystem::current_path() / "Lang" / "help" / ToPath(GetParam() + u".html"));
+    UiTest::KeyPress(launcher, VK_F1);
+    UiTest::Click(launcher->GetDlgItem(IdJournalButton), 150, 40);
+    CWnd* journal = Window(StringId::JournalName);
+    ASSERT_NE(journal, nullptr);
+    UiTest::KeyPress(journal, VK_F1);
+    EXPECT_EQ(opened.Folders(), (std::vector<std::u16string> { guide, guide }));
+    EXPECT_TRUE(std::filesystem::exists(ToPath(guide)));
+    EXPECT_TRUE(boxes.Calls().empty());
 }
 
 TEST_P(LauncherTest, JournalButtonOpensOneJournalWindowAndFocusesItAgain)

@@ -250,7 +250,7 @@ TEST_P(QueenPagesTest, DeleteAsksWithTheQueensNameAndOnlyYesPostsTheDelete)
     boxes.Answer(IDNO);
     PressButton(page, CQBeeInspectView::IdDelete);
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQuestion) + u" 'Bella'.");
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQueenBee) + u" " + Quoted(u"Bella") + u"?");
     EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeleteQueenBee));
     EXPECT_EQ(boxes.Calls()[0].type & 0xF, MB_YESNO);
     EXPECT_TRUE(host.actions.empty());

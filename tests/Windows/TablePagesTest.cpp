@@ -212,11 +212,11 @@ TEST_P(TablePageTest, InspectionsShowTheRangeWithBothEndsAndTheHiveLinesOfTheCli
     EXPECT_EQ(view->LowerGrid().Area().top, split + 1);
     EXPECT_EQ(UiTest::Grab(view).At(600, split), kBlack);
 
-    // A record's delete asks the bare question and takes the row out at once.
+    // A record's delete names the record by its date and takes the row out at once.
     boxes.Answer(IDYES);
     ClickButton(view, CViewTable::IdDelete);
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQuestion));
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteInspect) + u" " + Quoted(u"03.06.2025") + u"?");
     EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeleteInspect));
     EXPECT_EQ(Column(grid, 768), (std::vector<std::u16string> { u"15.06.2025" }));
     EXPECT_TRUE(lines.Rows().empty());
@@ -255,6 +255,9 @@ TEST_P(TablePageTest, DeletingAColonyAsksFirstAndTakesItsRowOutOnlyWhenTheJourna
     const std::int32_t site = AddPoint(u"Linden");
     const std::int32_t acacia = AddFamily(site, u"Acacia");
     const std::int32_t birch = AddFamily(site, u"Birch");
+    AddInspect(birch, Local(2025, 6, 1));
+    AddInspect(birch, Local(2025, 6, 2));
+    AddInspect(acacia, Local(2025, 6, 3));
     CViewFamilies* view = Show<CViewFamilies>(site);
     CTableDrawer& grid = view->Grid().Drawer();
 
@@ -272,7 +275,8 @@ TEST_P(TablePageTest, DeletingAColonyAsksFirstAndTakesItsRowOutOnlyWhenTheJourna
     boxes.Answer(IDNO);
     ClickButton(view, CViewTable::IdDelete);
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQuestion) + u" 'Birch'.");
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteFamily) + u" " + Quoted(u"Birch") + u"?\n"
+            + (Russian() ? u"Вместе с ней удаляются её записи осмотров (2)." : u"Its inspection records (2) are deleted with it."));
     EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeleteFamily));
     EXPECT_EQ(boxes.Calls()[0].type & MB_YESNO, MB_YESNO);
     UiTest::ProcessEvents();
@@ -333,7 +337,7 @@ TEST_P(TablePageTest, SitesAreListedInIdOrderAndFollowTheirEvents)
     boxes.Answer(IDYES);
     ClickButton(view, CViewTable::IdDelete);
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQuestion) + u" 'Ash'.");
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeletePoint) + u" " + Quoted(u"Ash") + u"?");
     EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeletePoint));
     // The site's row stays until the journal reports the deletion.
     EXPECT_EQ(grid.Rows().size(), 3u);

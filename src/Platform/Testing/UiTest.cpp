@@ -1,12 +1,15 @@
 #include "UiTest.h"
 
 #include "NativeWindow.h"
+#include "QtBridge.h"
 #include "Text.h"
 #include "WinMessages.h"
 #include "WinStyles.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPalette>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -358,6 +361,38 @@ bool SaveGrab(CWnd* window, const std::string& path)
 {
     QWidget* widget = WidgetOf(window);
     return widget && widget->grab().save(QString::fromStdString(path));
+}
+
+std::vector<std::u16string> ModalButtonTexts()
+{
+    std::vector<std::u16string> texts;
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        for (const QAbstractButton* button : modal->findChildren<QAbstractButton*>())
+            texts.push_back(FromQString(QString(button->text()).remove(u'&')));
+    }
+    return texts;
+}
+
+void CloseModal()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+}
+
+void UseDarkPalette()
+{
+    QPalette dark;
+    for (const QPalette::ColorRole role : { QPalette::Window, QPalette::Base, QPalette::Button })
+        dark.setColor(role, QColor(45, 45, 45));
+    for (const QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        dark.setColor(role, QColor(250, 250, 250));
+    QApplication::setPalette(dark);
+}
+
+bool IsResizable(CWnd* window)
+{
+    const QWidget* widget = WidgetOf(window);
+    return widget && widget->window()->minimumSize() != widget->window()->maximumSize();
 }
 
 bool IsFrameless(CWnd* window)

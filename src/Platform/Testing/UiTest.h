@@ -63,6 +63,15 @@ Image Grab(CWnd* window);
 // Saves the window's picture as a PNG file (for looking at it).
 bool SaveGrab(CWnd* window, const std::string& path);
 
+// The texts of the buttons of the open modal dialog or message box, without '&' marks, and the
+// close of that dialog as its title bar's close button does it.
+std::vector<std::u16string> ModalButtonTexts();
+void CloseModal();
+
+// Gives the toolkit the colours of a dark desktop theme: light text on dark faces.
+void UseDarkPalette();
+// Whether the user can resize the top-level window.
+bool IsResizable(CWnd* window);
 // Whether the window is a top-level window without a frame.
 bool IsFrameless(CWnd* window);
 // The Qt cursor shape number shown over the window (Qt::CursorShape), for cursor checks.

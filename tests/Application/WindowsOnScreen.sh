@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Opens the program's top-level windows on a 1024 x 768 desktop with a window manager (Xvfb and
+# openbox) and checks that each lies whole on the screen, frame and title bar included: the
+# offscreen window tests have no frames to check.
+#   WindowsOnScreen.sh PROGRAM LANG_DIR
+set -u
+program=$(realpath "$1") lang=$(realpath "$2")
+for tool in Xvfb openbox xdotool xprop xwininfo; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; scripts/install-deps.sh installs it"; exit 1; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+. "$(dirname "$0")/Desktop.sh"
+start_desktop
+
+mkdir -p "$work/config" "$work/data"
+cp -r "$lang" "$work/Lang"
+(cd "$work" && exec env QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" "$program") \
+  >"$work/out.log" 2>&1 &
+pid=$!
+pids+=("$pid")
+
+# The visible windows of the program, one id a line.
+windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort; }
+# Waits for a visible window that was not among the ones given, and prints it.
+new_window() {
+  local win
+  for _ in $(seq 80); do
+    win=$(comm -13 <(printf '%s\n' "$@" | sort) <(windows) | head -1)
+    [ -n "$win" ] && { echo "$win"; return; }
+    sleep 0.25
+  done
+}
+# The window's frame as "left top right bottom" on the screen, once the window manager framed it.
+frame_of() {
+  local x y w h extents l r t b
+  for _ in $(seq 40); do
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -o '[0-9, ]*$')
+    [ -n "$extents" ] && break
+    sleep 0.25
+  done
+  [ -n "$extents" ] || extents="0, 0, 0, 0"
+  IFS=', ' read -r l r t b <<<"$extents"
+  x=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $NF}')
+  y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $NF}')
+  w=$(xwininfo -id "$1" | awk '/Width:/ {print $NF}')
+  h=$(xwininfo -id "$1" | awk '/Height:/ {print $NF}')
+  echo "$((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))"
+}
+on_screen() {
+  local left top right bottom
+  sleep 0.5
+  read -r left top right bottom <<<"$(frame_of "$2")"
+  [ "$left" -ge 0 ] && [ "$top" -ge 0 ] && [ "$right" -le 1024 ] && [ "$bottom" -le 768 ] \
+    || fail "$1: its frame ($left, $top)-($right, $bottom) leaves the 1024 x 768 screen"
+  echo "$1: frame ($left, $top)-($right, $bottom)"
+}
+# A click at client coordinates of the window, brought to the front first.
+click() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowraise "$1"
+  sleep 0.3
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+launcher=$(new_window)
+[ -n "$launcher" ] || fail "the launcher did not appear: $(cat "$work/out.log")"
+on_screen "the launcher" "$launcher"
+
+click "$launcher" 300 170
+journal=$(new_window "$launcher")
+[ -n "$journal" ] || fail "the journal window did not open"
+on_screen "the journal window" "$journal"
+read -r left top _ _ <<<"$(frame_of "$journal")"
+[ "$left" -eq 0 ] && [ "$top" -eq 0 ] || fail "the journal window's frame is at ($left, $top), not at (0, 0)"
+
+# The hive manager, from the first button of the journal's toolbar; Escape closes it.
+click "$journal" 18 18
+hives=$(new_window "$launcher" "$journal")
+[ -n "$hives" ] || fail "the hive manager did not open"
+on_screen "the hive manager" "$hives"
+xdotool key --window "$hives" Escape
+for _ in $(seq 40); do windows | grep -qx "$hives" || break; sleep 0.25; done
+
+click "$launcher" 450 80
+settings=$(new_window "$launcher" "$journal")
+[ -n "$settings" ] || fail "the settings window did not open"
+on_screen "the settings window" "$settings"
+
+# Docks tie the windows to the desktop entry by their class.
+desktop=$(dirname "$lang")/packaging/org.tolvik.tolvik.desktop
+wmclass=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[ -n "$wmclass" ] || fail "the desktop entry has no StartupWMClass"
+xprop -id "$launcher" WM_CLASS | grep -q "\"$wmclass\"" \
+  || fail "the windows' class ($(xprop -id "$launcher" WM_CLASS)) is not the desktop entry's $wmclass"
+echo "PASS: the launcher, journal, hive manager and settings windows open whole on a 1024 x 768 screen"
