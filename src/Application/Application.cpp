@@ -191,7 +191,8 @@ bool CApplication::InitInstance()
     journal->Create();
     if (backup)
         SettleBackup(*backup, false);
-    if (newJournal && !GetDatabaseManager()->IsHeldForReading())
+    // A new journal has no copy to wait for: its first change settles the start's check.
+    if (newJournal)
         AddStarterTypes(*journal);
     GetSettingsManager()->Initialize(m_components);
     GetVisualManager()->LoadComponents(m_components);

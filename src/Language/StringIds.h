@@ -513,7 +513,7 @@ inline constexpr std::array AllStringIds = {
     StringId::NoType, StringId::HiveOfOtherColony, StringId::MoveHiveQuestion,
     StringId::StartFromLastRecord, StringId::SaveAndNextColony, StringId::DiscardTypedQuestion,
     StringId::ShowOlderRecords, StringId::StarterHiveTypes, StringId::StarterFrameTypes,
-    StringId::NoType, StringId::DeleteNamedQuestion, StringId::DeleteSiteGoesWith, StringId::DeleteColonyGoesWith,
+    StringId::DeleteNamedQuestion, StringId::DeleteSiteGoesWith, StringId::DeleteColonyGoesWith,
     StringId::DeleteHousingTitle, StringId::LanguageAtNextStart, StringId::AboutButton, StringId::AboutTitle,
     StringId::AboutVersion, StringId::AboutLicence, StringId::AboutJournalLabel, StringId::AboutBackupsLabel,
     StringId::AboutSettingsLabel, StringId::AboutOpenFolder, StringId::HelpButton, StringId::HelpMissing,

@@ -104,10 +104,10 @@ std::vector<ControlDescription> CJournalSettings::GetControlDescriptions()
     for (int i = 0; i < 2; ++i) {
         const Dictionary d = DictionaryOf(kSuffixes[i]);
         // Both dictionaries fit whole in the form of the settings window under a title bar.
-        const std::int32_t top = 130 + 140 * i;
+        const std::int32_t top = 126 + 130 * i;
         controls.push_back({ u"static", 10, top, 415, 15, kStylePlain, Text(labels[i]), u"static_type" + std::u16string(1, kSuffixes[i]) });
         controls.push_back({ u"edit", 10, top + 15, 330, 20, kStyleBorderedField, u"", d.edit });
-        controls.push_back({ u"list_box", 10, top + 40, 330, 95, kStyleBorderedList, u"", d.list });
+        controls.push_back({ u"list_box", 10, top + 40, 330, 85, kStyleBorderedList, u"", d.list });
         controls.push_back({ u"button", 345, top + 13, 80, 25, kStyleCentredButton, Text(StringId::ButtonAdd), d.add });
         controls.push_back({ u"button", 345, top + 40, 80, 25, kStyleCentredButton, Text(StringId::ButtonDelete), d.remove });
     }

@@ -3,8 +3,7 @@
 #include "DatabaseManager.h"
 #include "InspectTable.h"
 #include "JournalTable.h"
-
-#include <malloc.h>
+#include "SystemAccess.h"
 
 #include <iterator>
 
@@ -63,7 +62,7 @@ void CJournalCache::LoadPutOff()
     CDatabaseLease database(*m_putOff);
     Load(database.get());
     // Freed memory lies between the records the load kept; without this the process keeps it.
-    malloc_trim(0);
+    TrimFreedMemory();
 }
 
 const CJournalCache::Record* CJournalCache::FindRecord(std::int32_t idJournal) const
