@@ -7,21 +7,8 @@
 # is answered, beside the launcher, which stays. A missing tool fails the test: it must never pass unseen.
 set -u
 program=$(realpath "$1") lang=$(realpath "$2")
-for tool in Xvfb openbox xdotool xprop; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; scripts/install-deps.sh installs it"; exit 1; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  [ -n "${KEEP:-}" ] || rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
 . "$(dirname "$0")/Desktop.sh"
+prepare_desktop_test Xvfb openbox xdotool xprop
 start_desktop
 
 # The first visible window of a process, waited for up to 20 seconds.

@@ -5,21 +5,8 @@
 #   WindowsOnScreen.sh PROGRAM LANG_DIR
 set -u
 program=$(realpath "$1") lang=$(realpath "$2")
-for tool in Xvfb openbox xdotool xprop xwininfo; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; scripts/install-deps.sh installs it"; exit 1; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
 . "$(dirname "$0")/Desktop.sh"
+prepare_desktop_test Xvfb openbox xdotool xprop xwininfo
 start_desktop
 
 mkdir -p "$work/config" "$work/data"
