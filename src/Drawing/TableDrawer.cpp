@@ -220,20 +220,25 @@ void CTableDrawer::ScrollToTop()
     m_firstRowOffset = 0;
 }
 
+TableRow* CTableDrawer::RowAt(int x, int y) const
+{
+    if (x >= m_totalWidth || y <= m_barHeight)
+        return nullptr;
+    // From the scroll position, not from the last paint: a click may come before the page is painted.
+    int top = m_barHeight + m_firstRowOffset;
+    for (TableRow* row = m_firstVisible; row && top < y; row = row->next) {
+        if (y > top && y < top + row->height)
+            return row;
+        top += row->height;
+    }
+    return nullptr;
+}
+
 void CTableDrawer::SelectRowAt(int x, int y)
 {
     if (x >= m_totalWidth || y <= m_barHeight)
         return;
-    if (m_selected)
-        SetRowHighlight(m_selected, false);
-    m_selected = nullptr;
-    for (TableRow* row = m_firstVisible; row && row->y < y; row = row->next) {
-        if (y > row->y && y < row->y + row->height) {
-            m_selected = row;
-            SetRowHighlight(row, true);
-            break;
-        }
-    }
+    SelectRow(RowAt(x, y));
 }
 
 void CTableDrawer::SelectFirstRow()
@@ -355,6 +360,10 @@ void CTableDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
             cell->width = cell->header->width;
             cell->y = row->y;
             cell->Paint(&memory, m_font.get());
+        }
+        if (row == m_selected && m_focusShown) {
+            const CRect frame(2, row->y + 2, std::min(m_totalWidth, right - left) - 2, row->y + row->height - 2);
+            memory.DrawFocusRect(&frame);
         }
     }
     // Headers go on top, covering the rows scrolled under them.

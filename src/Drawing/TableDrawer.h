@@ -41,6 +41,8 @@ public:
     void SetVerticalOffset(std::int64_t position);
     void ScrollToTop();
 
+    // The row under the point, none over the headers, right of the columns or below the rows.
+    TableRow* RowAt(int x, int y) const;
     void SelectRowAt(int x, int y);
     void SelectFirstRow();
     // Selects the row (one of the grid's, or none).
@@ -62,6 +64,8 @@ public:
     const std::vector<std::unique_ptr<CTableHeader>>& Headers() const { return m_headers; }
     TableRow* FirstVisibleRow() const { return m_firstVisible; }
     TableRow* SelectedRow() const { return m_selected; }
+    // While the table has the keyboard focus its selected row wears a dotted frame.
+    void ShowFocus(bool shown) { m_focusShown = shown; }
     int FirstRowOffset() const { return m_firstRowOffset; }
     int BarHeight() const { return m_barHeight; }
     CFont* Font() const { return m_font.get(); }
@@ -87,6 +91,7 @@ private:
     TableRow* m_selected = nullptr;
     TableRow* m_resizedRow = nullptr;
     bool m_rowResizing = false;
+    bool m_focusShown = false;
     RowHeightIndex m_index;
     std::vector<std::unique_ptr<TableRow>> m_rows;
     int m_horizontalOffset = 0;

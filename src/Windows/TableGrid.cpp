@@ -139,6 +139,12 @@ std::u16string CTableGrid::ClippedTextAt(CPoint point) const
     return Contains(point) ? m_drawer.ClippedTextAt(local.x, local.y) : std::u16string();
 }
 
+bool CTableGrid::IsRowAt(CPoint point) const
+{
+    const CPoint local = point - m_area.TopLeft();
+    return Contains(point) && m_drawer.RowAt(local.x, local.y);
+}
+
 bool CTableGrid::SelectAt(CPoint point)
 {
     const TableRow* before = m_drawer.SelectedRow();

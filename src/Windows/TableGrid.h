@@ -35,6 +35,7 @@ public:
     void Drag(CPoint point);
     void EndDrag();
 
+    bool IsRowAt(CPoint point) const;
     // Each returns whether the selected row changed.
     bool SelectAt(CPoint point);
     // The row before or after the selected one; with none selected, the first row.

@@ -328,12 +328,28 @@ void CViewTable::Press(CButton& button, int id)
 void CViewTable::OnLButtonDblClk(UINT flags, CPoint point)
 {
     // A second quick click anywhere but on a row of the main grid is a click like any other.
-    if (GridAt(point) != &m_grid || !m_grid.SelectAt(point)) {
+    if (GridAt(point) != &m_grid || !m_grid.IsRowAt(point)) {
         OnLButtonDown(flags, point);
         return;
     }
-    OnSelectionChanged();
+    // The first click has mostly selected the row already.
+    if (m_grid.SelectAt(point))
+        OnSelectionChanged();
     Press(m_change, IdChange);
+}
+
+void CViewTable::OnSetFocus(CWnd* oldWindow)
+{
+    CEmptyViewJournal::OnSetFocus(oldWindow);
+    m_grid.Drawer().ShowFocus(true);
+    Invalidate(FALSE);
+}
+
+void CViewTable::OnKillFocus(CWnd* newWindow)
+{
+    CEmptyViewJournal::OnKillFocus(newWindow);
+    m_grid.Drawer().ShowFocus(false);
+    Invalidate(FALSE);
 }
 
 void CViewTable::OnKeyDown(UINT key, UINT repeat, UINT flags)

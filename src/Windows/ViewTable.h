@@ -68,6 +68,9 @@ public:
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     // A double click on a row opens its change form.
     void OnLButtonDblClk(UINT flags, CPoint point) override;
+    // The selected row of the main grid shows whether the keys go to it.
+    void OnSetFocus(CWnd* oldWindow) override;
+    void OnKillFocus(CWnd* newWindow) override;
 
 protected:
     // The grid and the buttons after a rebuild of the rows.

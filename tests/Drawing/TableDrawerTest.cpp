@@ -95,6 +95,43 @@ TEST(TableDrawer, PaintsGoldenHeadersWhiteFramedCellsAndTheSelectedRowGrey)
     EXPECT_EQ(UiTest::Grab(&window).At(3, bar + 42 + 38), kWhite);
 }
 
+TEST(TableDrawer, TheSelectedRowWearsADottedFrameOnlyWhileTheTableHasTheFocus)
+{
+    CDrawerWindow window;
+    CTableDrawer drawer(&window);
+    Fill(drawer, { u"Linden", u"Acacia" });
+    window.drawer = &drawer;
+    ASSERT_TRUE(window.CreateShown(400, 300));
+    drawer.SelectRow(drawer.Rows()[1].get());
+    const int top = drawer.BarHeight() + 42;
+    const COLORREF grey = RGB(200, 200, 200);
+    EXPECT_EQ(UiTest::Grab(&window).At(4, top + 2), grey);
+    drawer.ShowFocus(true);
+    window.Invalidate(FALSE);
+    const UiTest::Image image = UiTest::Grab(&window);
+    // Every other pixel of the frame is the grey turned over; the rows above keep their white.
+    EXPECT_EQ(image.At(4, top + 2), RGB(55, 55, 55));
+    EXPECT_EQ(image.At(5, top + 2), grey);
+    EXPECT_EQ(image.At(4, top - 40), kWhite);
+}
+
+TEST(TableDrawer, FindsTheRowUnderAPointFromTheScrollPositionBeforeAnyPaint)
+{
+    CTableDrawer drawer(nullptr);
+    Fill(drawer, { u"Linden", u"Acacia", u"Heather", u"Clover" });
+    const int bar = drawer.BarHeight();
+    EXPECT_EQ(drawer.RowAt(3, bar + 42 + 5), drawer.Rows()[1].get());
+    // Scrolled by a row and 10 pixels: the second row shows its last 32 pixels first.
+    drawer.SetVerticalOffset(42 + 10);
+    EXPECT_EQ(drawer.RowAt(3, bar + 5), drawer.Rows()[1].get());
+    EXPECT_EQ(drawer.RowAt(3, bar + 33), drawer.Rows()[2].get());
+    EXPECT_EQ(drawer.RowAt(3, bar + 3 * 42), nullptr);
+    EXPECT_EQ(drawer.RowAt(3, bar), nullptr);
+    EXPECT_EQ(drawer.RowAt(drawer.TotalWidth(), bar + 5), nullptr);
+    drawer.SelectRowAt(3, bar + 33);
+    EXPECT_EQ(drawer.SelectedRow(), drawer.Rows()[2].get());
+}
+
 TEST(TableDrawer, HeightIndexGrowsALevelAtThe101stRowAndFindsRowsLogarithmically)
 {
     CTableDrawer drawer(nullptr);

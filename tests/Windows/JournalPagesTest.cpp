@@ -278,11 +278,12 @@ TEST_P(JournalPagesTest, TableKeysChangeDeleteAndAddAndTheTreeKeysRenameAndDelet
     UiTest::KeyPress(Window()->GetDlgItem(IdPage), VK_ESCAPE);
     UiTest::ProcessEvents(20);
 
-    // A double click on Linden's row opens its form.
+    // A double click on Linden's row opens its form: the press before it has selected the row.
     colonies = Shown<CViewFamilies>();
     ASSERT_NE(colonies, nullptr);
     const CRect area = colonies->Grid().Area();
     const int lindenY = area.top + colonies->Grid().Drawer().BarHeight() + DefaultRowHeight + DefaultRowHeight / 2;
+    UiTest::Click(colonies, area.left + 5, lindenY);
     UiTest::DoubleClick(colonies, area.left + 5, lindenY);
     UiTest::ProcessEvents(20);
     ASSERT_NE(Shown<CChangeFamilyView>(), nullptr);
