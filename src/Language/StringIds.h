@@ -379,6 +379,8 @@ inline constexpr std::int32_t NumberTooLong = 9668;
 inline constexpr std::int32_t CheckValuesTitle = 9669;
 // The entry of a hive's type lists for a hive without a type.
 inline constexpr std::int32_t NoType = 9670;
+// The hint of the box that narrows the navigation tree.
+inline constexpr std::int32_t TreeFilterHint = 9671;
 
 // The yard visit: hives that follow their colony.
 inline constexpr std::int32_t HiveOfOtherColony = 9700;
@@ -510,7 +512,7 @@ inline constexpr std::array AllStringIds = {
     StringId::JournalTablesMissing, StringId::OwnerSiteGone, StringId::OwnerColonyGone, StringId::OwnerRecordGone,
     StringId::NameRequired, StringId::FutureDateNotice, StringId::UnlikelyValuesNotice, StringId::AtMostLabel,
     StringId::SaveAnywayQuestion, StringId::NumberTooLong, StringId::CheckValuesTitle,
-    StringId::NoType, StringId::HiveOfOtherColony, StringId::MoveHiveQuestion,
+    StringId::NoType, StringId::TreeFilterHint, StringId::HiveOfOtherColony, StringId::MoveHiveQuestion,
     StringId::StartFromLastRecord, StringId::SaveAndNextColony, StringId::DiscardTypedQuestion,
     StringId::ShowOlderRecords, StringId::StarterHiveTypes, StringId::StarterFrameTypes,
     StringId::DeleteNamedQuestion, StringId::DeleteSiteGoesWith, StringId::DeleteColonyGoesWith,

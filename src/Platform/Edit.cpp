@@ -90,6 +90,10 @@ public:
             if (line)
                 line->setMaxLength(wParam == 0 ? 32767 : static_cast<int>(wParam));
             return 0;
+        case EM_SETCUEBANNER:
+            if (line)
+                line->setPlaceholderText(QString::fromUtf16(reinterpret_cast<const char16_t*>(lParam)));
+            return TRUE;
         case EM_SETREADONLY:
             if (line)
                 line->setReadOnly(wParam != 0);
@@ -189,6 +193,11 @@ void CEdit::GetSel(int& start, int& end) const
 void CEdit::ReplaceSel(const std::u16string& text, BOOL)
 {
     SendMessage(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void CEdit::SetCueBanner(const std::u16string& text)
+{
+    SendMessage(EM_SETCUEBANNER, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void CEdit::SetLimitText(UINT maximum)

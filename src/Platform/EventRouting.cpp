@@ -102,6 +102,13 @@ bool RouteKey(WidgetLink* holder, QWidget* receiver, QKeyEvent* event, const std
         event->accept();
         return true;
     }
+    if (event->type() == QEvent::KeyPress) {
+        CWnd* top = WindowOfWidget(receiver->window());
+        if (top && top->OnShortcut(vk)) {
+            event->accept();
+            return true;
+        }
+    }
     CWnd* window = LiveWindow(holder);
     const bool alt = event->modifiers().testFlag(Qt::AltModifier);
     const LPARAM param = InputState::KeyParam(*event, event->type() == QEvent::KeyRelease);

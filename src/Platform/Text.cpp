@@ -172,6 +172,12 @@ bool EqualsNoCase(std::u16string_view a, std::u16string_view b)
     return true;
 }
 
+bool ContainsNoCase(std::u16string_view text, std::u16string_view part)
+{
+    const auto equal = [](char16_t x, char16_t y) { return FoldCase(x) == FoldCase(y); };
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), equal) != text.end();
+}
+
 std::filesystem::path ToPath(std::u16string_view text)
 {
     const std::string utf8 = ToUtf8(text);

@@ -34,6 +34,8 @@ bool IsBlank(std::u16string_view text);
 // Case-insensitive comparison for ASCII and the Cyrillic and Latin-1 letters the program meets.
 bool EqualsNoCase(std::u16string_view a, std::u16string_view b);
 char16_t FoldCase(char16_t c);
+// True when the part occurs in the text, in any case; an empty part occurs in every text.
+bool ContainsNoCase(std::u16string_view text, std::u16string_view part);
 
 // File-system paths from and to program text; file names are UTF-8 on disk.
 std::filesystem::path ToPath(std::u16string_view text);

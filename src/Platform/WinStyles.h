@@ -72,6 +72,7 @@ constexpr UINT EM_SETSEL = 0x00B1;
 constexpr UINT EM_REPLACESEL = 0x00C2;
 constexpr UINT EM_LIMITTEXT = 0x00C5;
 constexpr UINT EM_SETREADONLY = 0x00CF;
+constexpr UINT EM_SETCUEBANNER = 0x1501;
 
 // Static controls.
 constexpr DWORD SS_LEFT = 0x0000;

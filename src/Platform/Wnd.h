@@ -76,6 +76,9 @@ public:
     // The window class's processing of any message: the built-in behaviour of controls and the
     // desktop's defaults (WM_CLOSE destroys the window, WM_SETCURSOR shows the class cursor ...).
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Offered every key press in the window or its children before the focused window sees it,
+    // as a frame's shortcuts are; true when the key was taken.
+    virtual bool OnShortcut(UINT key);
 
     void GetClientRect(RECT* rect) const;
     // In screen coordinates, with the frame of a captioned window.

@@ -128,6 +128,7 @@ BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return static_cast<BOOL>(Default(
 void CWnd::OnMouseLeave() { Default(); }
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
+bool CWnd::OnShortcut(UINT) { return false; }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnChar(UINT, UINT, UINT) { Default(); }

@@ -77,10 +77,14 @@ struct JournalState
 
 constexpr int IdTabControl = 12288;
 constexpr int IdNavigationTree = 12304;
+constexpr int IdTreeFilter = 12305;
+// The command that opens the tree's filter box (Ctrl+F anywhere in the journal window).
+constexpr int IdFindInTree = 12306;
 constexpr int IdPage = 12320;
 constexpr UINT JournalActionMessage = WM_USER + 10;
 
 // The page's place in the journal window below the toolbar and the tab strip, right of the tree.
 constexpr int kJournalToolbarHeight = 40;
 constexpr int kNavigationTreeWidth = 200;
+constexpr int kTreeFilterHeight = 24;
 constexpr int kTabStripHeight = 24;

@@ -5,7 +5,9 @@
 #include "IJournalComponent.h"
 #include "JournalPrint.h"
 #include "JournalToolbar.h"
+#include "LanguageManager.h"
 #include "QueenBeeCache.h"
+#include "StringIds.h"
 #include "Text.h"
 
 namespace {
@@ -35,6 +37,7 @@ POINT UnderButton(CWnd* sender, WPARAM command)
 CJournalTreeView::CJournalTreeView(IJournalComponent& journal, const std::vector<PageFactory>& pages)
     : CJournalView(m_style)
     , m_journal(journal)
+    , m_filter([this](UINT key) { LeaveFilter(key); })
     , m_pages(&m_state, journal, pages)
 {
 }
@@ -79,7 +82,11 @@ LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_COMMAND:
-        if (wParam == CJournalToolbar::IdCharts)
+        if (wParam == IdFindInTree)
+            OpenFilter();
+        else if (LOWORD(wParam) == IdTreeFilter && HIWORD(wParam) == EN_CHANGE)
+            m_tree.SetFilter(m_filter.GetWindowText());
+        else if (wParam == CJournalToolbar::IdCharts)
             ShowChartsTab();
         else if (wParam == CJournalToolbar::IdExport)
             CExportCommand(Parent(), m_page, m_state.page).Run(UnderButton(reinterpret_cast<CWnd*>(lParam), wParam));
@@ -97,8 +104,12 @@ void CJournalTreeView::Layout(int width, int height)
     m_height = height;
     if (m_tabs.IsCreated())
         m_tabs.MoveWindow(kNavigationTreeWidth, kJournalToolbarHeight, width - kNavigationTreeWidth, kTabStripHeight);
+    const int filterHeight = m_filter.IsCreated() && m_filter.IsWindowVisible() ? kTreeFilterHeight : 0;
+    if (filterHeight)
+        m_filter.MoveWindow(0, kJournalToolbarHeight, kNavigationTreeWidth, filterHeight);
+    const int treeTop = kJournalToolbarHeight + filterHeight;
     if (m_tree.IsCreated())
-        m_tree.MoveWindow(0, kJournalToolbarHeight, kNavigationTreeWidth, height - kJournalToolbarHeight);
+        m_tree.MoveWindow(0, treeTop, kNavigationTreeWidth, height - treeTop);
     if (m_page)
         m_page->Move(kNavigationTreeWidth, kPageTop, width - kNavigationTreeWidth, height - kPageTop);
 }
@@ -170,4 +181,34 @@ void CJournalTreeView::OnNewName(const NMTVDISPINFO& info)
         m_journal.RenamePoint(node.id, name);
     else if (node.kind == NodeColony)
         m_journal.RenameFamily(node.id, name);
+}
+
+void CJournalTreeView::OpenFilter()
+{
+    if (!m_filter.IsCreated()) {
+        m_filter.Create(WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, CRect(0, 0, 0, 0), Parent(), IdTreeFilter);
+        m_filter.SetCueBanner(GetLanguageManager()->GetString(StringId::TreeFilterHint));
+    }
+    m_filter.ShowWindow(SW_SHOW);
+    Layout(m_width, m_height);
+    m_filter.SetFocus();
+    m_filter.SetSel(0, -1);
+}
+
+void CJournalTreeView::LeaveFilter(UINT key)
+{
+    if (key == VK_ESCAPE) {
+        m_filter.SetWindowText(u"");
+        m_tree.SetFilter(u"");
+        m_filter.ShowWindow(SW_HIDE);
+        Layout(m_width, m_height);
+    } else if (m_tree.SelectedNode().kind == NodeNone) {
+        for (HTREEITEM site = m_tree.GetRootItem(); site; site = m_tree.GetNextSiblingItem(site)) {
+            if (const HTREEITEM colony = m_tree.GetChildItem(site)) {
+                m_tree.SelectItem(colony);
+                break;
+            }
+        }
+    }
+    m_tree.SetFocus();
 }

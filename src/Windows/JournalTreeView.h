@@ -4,6 +4,7 @@
 #include "JournalView.h"
 #include "NavigationWin.h"
 #include "PageRegistry.h"
+#include "TreeFilterEdit.h"
 #include "TreeStyle.h"
 
 class IJournalComponent;
@@ -32,12 +33,18 @@ private:
     // True for a delete that went through.
     bool OnAction(int action, std::int32_t id);
     void OnNewName(const NMTVDISPINFO& info);
+    // Shows the filter box above the tree with the focus and its text selected.
+    void OpenFilter();
+    // Escape closes the box and shows the whole tree; Down and Enter go into the narrowed tree,
+    // selecting its first colony when nothing shown is selected.
+    void LeaveFilter(UINT key);
 
     CTreeStyle m_style;
     IJournalComponent& m_journal;
     JournalState m_state;
     CJournalTabCtrl m_tabs;
     CNavigationWin m_tree;
+    CTreeFilterEdit m_filter;
     CPageRegistry m_pages;
     IViewJournal* m_page = nullptr;
     int m_width = 0;

@@ -9,6 +9,7 @@
 #include "ISetting.h"
 #include "IVisualComponent.h"
 #include "JournalCodes.h"
+#include "KeyInput.h"
 #include "LanguageManager.h"
 #include "SettingsManager.h"
 #include "StringIds.h"
@@ -73,6 +74,14 @@ void CJournalWin::OnDestroy()
 {
     m_toolbar.DestroyWindow();
     CWnd::OnDestroy();
+}
+
+bool CJournalWin::OnShortcut(UINT key)
+{
+    if (key != 'F' || GetKeyState(VK_CONTROL) >= 0)
+        return false;
+    SendMessage(WM_COMMAND, IdFindInTree, 0);
+    return true;
 }
 
 BOOL CJournalWin::OnCommand(WPARAM wParam, LPARAM lParam)

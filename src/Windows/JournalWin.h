@@ -22,6 +22,8 @@ public:
     void OnSize(UINT type, int cx, int cy) override;
     void OnDestroy() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Ctrl+F, wherever the focus is in the window, opens the tree's filter.
+    bool OnShortcut(UINT key) override;
 
 private:
     // The view the journal settings name, else the first one.

@@ -9,6 +9,7 @@
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
+#include "Text.h"
 #include "VisualManager.h"
 #include "WndImpl.h"
 
@@ -75,14 +76,23 @@ void CNavigationWin::Fill()
     DeleteAllItems();
     const CPointFamilyCache* cache = GetPointFamilyCache();
     for (const auto& [idPoint, point] : cache->Points()) {
-        const HTREEITEM site = InsertItem(point.name);
-        m_nodes[site] = { idPoint, NodeSite };
+        const bool siteShown = ContainsNoCase(point.name, m_filter);
         std::vector<std::int32_t> families = cache->FamiliesOf(idPoint);
         std::sort(families.begin(), families.end());
+        std::vector<std::pair<std::int32_t, const CPointFamilyCache::Family*>> shown;
         for (std::int32_t idFamily : families) {
-            if (const CPointFamilyCache::Family* family = cache->FindFamily(idFamily))
-                m_nodes[InsertItem(family->name, site)] = { idFamily, NodeColony };
+            const CPointFamilyCache::Family* family = cache->FindFamily(idFamily);
+            if (family && (siteShown || ContainsNoCase(family->name, m_filter)))
+                shown.emplace_back(idFamily, family);
         }
+        if (!siteShown && shown.empty())
+            continue;
+        const HTREEITEM site = InsertItem(point.name);
+        m_nodes[site] = { idPoint, NodeSite };
+        for (const auto& [idFamily, family] : shown)
+            m_nodes[InsertItem(family->name, site)] = { idFamily, NodeColony };
+        if (!m_filter.empty())
+            expanded.push_back({ idPoint, NodeSite });
     }
     for (const Node& node : expanded)
         Expand(ItemOf(node), TVE_EXPAND);
@@ -90,6 +100,14 @@ void CNavigationWin::Fill()
     if (heir != heirs.end())
         SelectItemQuietly(ItemOf(*heir));
     SetFirstVisibleItem(ItemOf(top));
+}
+
+void CNavigationWin::SetFilter(const std::u16string& text)
+{
+    if (text == m_filter)
+        return;
+    m_filter = text;
+    Fill();
 }
 
 HTREEITEM CNavigationWin::ItemOf(const Node& node) const

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 #include <vector>
 
 class IWnd;
@@ -29,6 +30,10 @@ public:
     // the nodes that were expanded, the selection and the top node shown; a selected node that is
     // gone leaves the selection to its site, else its next or previous sibling.
     void Fill();
+    // Narrows the tree to the sites and colonies whose name contains the text, in any case: a
+    // matching site keeps all its colonies, another site only its matching ones, and each site
+    // shown is opened. An empty text shows everything again.
+    void SetFilter(const std::u16string& text);
     Node NodeOf(HTREEITEM item) const;
     Node SelectedNode() const;
     // Shows the node selected, its site opened, without telling the journal window.
@@ -57,6 +62,7 @@ private:
     std::vector<Node> SelectionHeirs() const;
 
     std::map<HTREEITEM, Node> m_nodes;
+    std::u16string m_filter;
     // Counts the rebuilds, after which the handles from before name nothing.
     unsigned m_fills = 0;
 };
