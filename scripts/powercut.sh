@@ -3,7 +3,8 @@
 # SIGKILL at random moments and after each kill checks that every acknowledged change is in the
 # file, none is half there and the file is whole. Every other run writes to a disk whose free space
 # the journal's growth uses up, so that changes also fail anywhere inside; none may be half there
-# either. Usage: scripts/powercut.sh [kills] (default 100).
+# either. Then the schema steps are taken and undone on the same file under the same kills; each
+# cut leaves the file whole, at no step or at the last. Usage: scripts/powercut.sh [kills] (default 100).
 # Needs a build with -DTOLVIK_TESTS=ON (./scripts/test.sh makes one).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -40,3 +41,18 @@ while [ "$killed" -lt "$kills" ]; do
   fi
 done
 echo "kills: $killed; $(tail -n 1 check.txt)"
+
+cuts=0
+while [ "$cuts" -lt "$((kills / 4 + 1))" ]; do
+  "$driver" migrate >/dev/null 2>&1 &
+  pid=$!
+  sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.1 + r / 65534 }')"
+  kill -KILL "$pid" 2>/dev/null && cuts=$((cuts + 1))
+  wait "$pid" 2>/dev/null || true
+  if ! "$driver" check-schema >schema.txt; then
+    echo "after schema cut $cuts:"
+    cat schema.txt
+    exit 1
+  fi
+done
+echo "schema cuts: $cuts; $(cat schema.txt)"

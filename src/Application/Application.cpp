@@ -7,6 +7,7 @@
 #include "IWnd.h"
 #include "InstanceLock.h"
 #include "JournalFileCheck.h"
+#include "SchemaMigrations.h"
 #include "JournalComponent.h"
 #include "KeptBackups.h"
 #include "LanguageManager.h"
@@ -169,16 +170,26 @@ bool CApplication::InitInstance()
     const bool newJournal = !std::filesystem::exists(ToPath(kJournalDatabase));
     LoadLayout();
     const bool tablesMissing = ReportMissingTables();
+    const SchemaMigrations::State schema = SchemaMigrations::StateOf(CDatabaseLease().get());
+    const bool stepsDue = schema == SchemaMigrations::State::Due;
     // A copy of the journal as this session found it, unless the newest copy already is one. Missing
-    // tables are created once the journal as found is copied, and never in a damaged one.
+    // tables and schema steps wait for that copy, and never touch a damaged journal.
     CJournalBackups backups = JournalBackups();
     std::optional<std::filesystem::path> backup;
     if (tablesMissing)
         backup = backups.BackUp();
     else if (std::filesystem::path kept = backups.KeepIfUnchanged(); !kept.empty())
         backup = kept;
-    GetDatabaseManager()->HoldForReading(backup && CJournalBackups::IsDamaged(*backup));
+    else if (stepsDue && !newJournal)
+        backup = backups.BackUp();
+    const bool damaged = backup && CJournalBackups::IsDamaged(*backup);
+    GetDatabaseManager()->HoldForReading(damaged);
     GetDatabaseManager()->Initialize();
+    // A new journal has nothing to lose; another one takes the steps only with a copy behind it.
+    if (stepsDue && !damaged && (newJournal || (backup && !backup->empty())))
+        SchemaMigrations::Migrate(CDatabaseLease().get());
+    if (schema == SchemaMigrations::State::Newer)
+        Tell(Text(StringId::NewerJournalNotice), MB_ICONINFORMATION);
     // A changed journal is copied and checked beside the loading and the launcher; the journal only
     // reads until the check has said whether it may be written.
     if (!backup)

@@ -381,6 +381,8 @@ inline constexpr std::int32_t CheckValuesTitle = 9669;
 inline constexpr std::int32_t NoType = 9670;
 // The hint of the box that narrows the navigation tree.
 inline constexpr std::int32_t TreeFilterHint = 9671;
+// Said at the start when a newer program has extended the journal.
+inline constexpr std::int32_t NewerJournalNotice = 9672;
 
 // The yard visit: hives that follow their colony.
 inline constexpr std::int32_t HiveOfOtherColony = 9700;
@@ -512,7 +514,7 @@ inline constexpr std::array AllStringIds = {
     StringId::JournalTablesMissing, StringId::OwnerSiteGone, StringId::OwnerColonyGone, StringId::OwnerRecordGone,
     StringId::NameRequired, StringId::FutureDateNotice, StringId::UnlikelyValuesNotice, StringId::AtMostLabel,
     StringId::SaveAnywayQuestion, StringId::NumberTooLong, StringId::CheckValuesTitle,
-    StringId::NoType, StringId::TreeFilterHint, StringId::HiveOfOtherColony, StringId::MoveHiveQuestion,
+    StringId::NoType, StringId::TreeFilterHint, StringId::NewerJournalNotice, StringId::HiveOfOtherColony, StringId::MoveHiveQuestion,
     StringId::StartFromLastRecord, StringId::SaveAndNextColony, StringId::DiscardTypedQuestion,
     StringId::ShowOlderRecords, StringId::StarterHiveTypes, StringId::StarterFrameTypes,
     StringId::DeleteNamedQuestion, StringId::DeleteSiteGoesWith, StringId::DeleteColonyGoesWith,

@@ -12,6 +12,7 @@
 #include "MessageBox.h"
 #include "PictureButton.h"
 #include "Registry.h"
+#include "SchemaMigrations.h"
 #include "StartBackup.h"
 #include "StringIds.h"
 #include "TempWorkDir.h"
@@ -169,6 +170,55 @@ TEST_F(StartChecksTest, AMissingTableIsNamedBeforeTheBackupKeepsTheJournalAsFoun
     CDatabaseLease backup(FromPath(JournalBackups().List().back()));
     EXPECT_FALSE(backup->HasTable(u"points"));
     EXPECT_TRUE(CDatabaseLease()->HasTable(u"points"));
+}
+
+TEST_F(StartChecksTest, AJournalOfTheElevenTablesIsCopiedAsFoundBeforeItTakesTheSchemaSteps)
+{
+    // A journal as the program before the steps left it: its tables, a site, user_version 0.
+    GetDatabaseManager()->Initialize();
+    {
+        CDatabaseLease database;
+        RowList rows;
+        database->ExecRequest(rows, u"INSERT INTO points(name) VALUES('North');");
+    }
+    CApplication* application = Start();
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(SchemaMigrations::FileVersion(CDatabaseLease().get()), SchemaMigrations::LatestVersion());
+    EXPECT_NE(AddSite(application), 0);
+    application->Release();
+
+    ASSERT_EQ(JournalBackups().List().size(), 1u);
+    CDatabaseLease copy(FromPath(JournalBackups().List().back()));
+    EXPECT_EQ(SchemaMigrations::FileVersion(copy.get()), 0);
+    RowList names;
+    copy->ExecRequest(names, u"SELECT name FROM points;");
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0][0].second, u"North");
+}
+
+TEST_F(StartChecksTest, AJournalExtendedByANewerProgramIsSaidOnceAndLeftAsItIs)
+{
+    StartAndEnd();
+    {
+        CDatabaseLease database;
+        RowList rows;
+        database->ExecRequest(rows, u"CREATE TABLE from_a_newer_program(id INTEGER);");
+        database->ExecRequest(rows, u"INSERT INTO from_a_newer_program VALUES(7);");
+        database->ExecRequest(rows, u"PRAGMA user_version = 9999;");
+    }
+    boxes.ClearCalls();
+    CApplication* application = Start();
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::NewerJournalNotice));
+    // The journal is written as usual.
+    EXPECT_NE(AddSite(application), 0);
+    application->Release();
+    CDatabaseLease database;
+    EXPECT_EQ(SchemaMigrations::FileVersion(database.get()), 9999);
+    RowList rows;
+    database->ExecRequest(rows, u"SELECT id FROM from_a_newer_program;");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0].second, u"7");
 }
 
 TEST_F(StartChecksTest, AWorkingFolderWhereTheLockCannotBeMadeIsNamedAndTheStartFails)

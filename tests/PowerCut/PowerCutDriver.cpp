@@ -5,7 +5,10 @@
 //                                   with full, on a disk whose free space the journal's growth
 //                                   uses up and that is now and then given a little back, so that
 //                                   changes fail anywhere inside; each failure says so once;
-//   tolvik_powercut check            replays acks.log against Journal.db and prints what is wrong.
+//   tolvik_powercut check            replays acks.log against Journal.db and prints what is wrong;
+//   tolvik_powercut migrate          takes the schema steps on Journal.db and undoes them, over and
+//                                    over, until killed;
+//   tolvik_powercut check-schema     says whether Journal.db is whole and at no step or at the last.
 // A change is acknowledged once its "!" line is written; only the last "?" may be unacknowledged.
 
 #include "AckLog.h"
@@ -16,6 +19,8 @@
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
+#include "SchemaMigrations.h"
+#include "Text.h"
 #include "WinApp.h"
 
 #include <cstdio>
@@ -219,6 +224,41 @@ private:
 };
 }
 
+// Every index the steps made goes, and the file is back at no step, in one transaction.
+void UndoSchemaSteps(IDatabase* database)
+{
+    RowList indexes;
+    database->ExecRequest(indexes, u"SELECT name FROM sqlite_master WHERE type='index' AND sql IS NOT NULL");
+    RowList rows;
+    database->BeginTransaction(u"Undo schema steps");
+    for (const RowData& index : indexes)
+        database->ExecRequest(rows, u"DROP INDEX " + index[0].second);
+    database->ExecRequest(rows, u"PRAGMA user_version = 0");
+    database->EndTransaction(u"Undo schema steps");
+}
+
+// Empty when the journal is whole and holds all of the steps' indexes at the last step, none at no step.
+std::string SchemaProblem()
+{
+    CDatabaseLease database;
+    RowList rows;
+    database->ExecRequest(rows, u"PRAGMA quick_check");
+    if (rows.size() != 1 || rows[0][0].second != u"ok")
+        return "the journal fails its quick check";
+    rows.clear();
+    database->ExecRequest(rows, u"SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND sql IS NOT NULL");
+    const int indexes = WToI(rows[0][0].second);
+    std::size_t made = 0;
+    for (const SchemaMigrations::Step& step : SchemaMigrations::Steps())
+        made += step.statements.size();
+    const int version = SchemaMigrations::FileVersion(database.get());
+    if (version == 0 && indexes == 0)
+        return {};
+    if (version == SchemaMigrations::LatestVersion() && indexes == static_cast<int>(made))
+        return {};
+    return "schema step " + std::to_string(version) + " with " + std::to_string(indexes) + " indexes";
+}
+
 int main(int argc, char** argv)
 {
     const std::string mode = argc > 1 ? argv[1] : "";
@@ -253,6 +293,20 @@ int main(int argc, char** argv)
         std::cout << CountAcknowledged(ReadAckLog("acks.log")) << " acknowledged, " << problems.size() << " problems\n";
         return problems.empty() ? 0 : 1;
     }
-    std::cerr << "usage: tolvik_powercut run SEED COUNT [full] | check\n";
+    if (mode == "migrate") {
+        CDatabaseLease database;
+        for (;;) {
+            if (SchemaMigrations::StateOf(database.get()) == SchemaMigrations::State::Current)
+                UndoSchemaSteps(database.get());
+            else
+                SchemaMigrations::Migrate(database.get());
+        }
+    }
+    if (mode == "check-schema") {
+        const std::string problem = SchemaProblem();
+        std::cout << (problem.empty() ? "schema whole" : problem) << '\n';
+        return problem.empty() ? 0 : 1;
+    }
+    std::cerr << "usage: tolvik_powercut run SEED COUNT [full] | check | migrate | check-schema\n";
     return 2;
 }

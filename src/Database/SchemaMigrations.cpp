@@ -1,0 +1,55 @@
+#include "SchemaMigrations.h"
+
+#include "IDatabase.h"
+#include "Text.h"
+
+namespace SchemaMigrations {
+const std::vector<Step>& Steps()
+{
+    // Step 1: the look-ups by colony, by record and by hive that reading one colony at a time needs.
+    static const std::vector<Step> steps {
+        { 1,
+            { u"CREATE INDEX IF NOT EXISTS journal_by_family ON journal(id_family, date)",
+                u"CREATE INDEX IF NOT EXISTS inspect_by_journal ON inspect(id_journal)",
+                u"CREATE INDEX IF NOT EXISTS evacuation_by_family ON evacuation(id_family, date)",
+                u"CREATE INDEX IF NOT EXISTS housings_by_family ON housings(id_family)" } },
+    };
+    return steps;
+}
+
+int LatestVersion()
+{
+    return Steps().empty() ? 0 : Steps().back().version;
+}
+
+int FileVersion(IDatabase* database)
+{
+    RowList rows;
+    database->ExecRequest(rows, u"PRAGMA user_version");
+    return rows.empty() || rows[0].empty() ? 0 : WToI(rows[0][0].second);
+}
+
+State StateOf(IDatabase* database)
+{
+    const int version = FileVersion(database);
+    return version == LatestVersion() ? State::Current : version > LatestVersion() ? State::Newer : State::Due;
+}
+
+bool Migrate(IDatabase* database, const std::vector<Step>& steps)
+{
+    const int from = FileVersion(database);
+    for (const Step& step : steps) {
+        if (step.version <= from)
+            continue;
+        RowList rows;
+        database->BeginTransaction(u"Schema step");
+        for (const std::u16string& statement : step.statements)
+            database->ExecRequest(rows, statement);
+        database->ExecRequest(rows, u"PRAGMA user_version = " + IntToText(step.version));
+        database->EndTransaction(u"Schema step");
+        if (database->HasError())
+            return false;
+    }
+    return true;
+}
+}
