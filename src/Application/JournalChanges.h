@@ -2,7 +2,6 @@
 
 #include "DatabaseManager.h"
 #include "IDatabase.h"
-#include "JournalCache.h"
 #include "StringIds.h"
 
 #include <cstdint>
@@ -30,9 +29,6 @@ bool WithoutTransaction(Body body)
         return false;
     CDatabaseLease database;
     ReadAgainIfChanged(database.get());
-    // Records put off load before the body, never inside its transaction, which they would
-    // outlive if it failed.
-    GetJournalCache()->LoadPutOff();
     database->HoldReports(true);
     body(database.get());
     const DatabaseFailure failure = database->GetFailure();

@@ -215,11 +215,15 @@ bool CJournalComponent::DeletePoint(std::int32_t idPoint)
     if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindPoint(idPoint); }))
         return false;
     const std::vector<std::int32_t> families = GetPointFamilyCache()->FamiliesOf(idPoint);
+    // Read before the transaction, whose rows the store must never take if it fails.
+    std::vector<std::vector<std::int32_t>> records;
+    for (std::int32_t idFamily : families)
+        records.push_back(GetJournalCache()->RecordsOf(idFamily));
     const bool committed = InTransaction(u"Delete Point", [&](IDatabase* database) {
         DeleteRow(database, kPointRow, idPoint);
-        for (std::int32_t idFamily : families) {
-            GetQueenBeeCache()->DetachFamilyQueens(database, idFamily);
-            DeleteFamilyRows(database, idFamily);
+        for (std::size_t i = 0; i < families.size(); ++i) {
+            GetQueenBeeCache()->DetachFamilyQueens(database, families[i]);
+            DeleteFamilyRows(database, families[i], records[i]);
         }
     });
     if (!committed)
@@ -297,9 +301,11 @@ bool CJournalComponent::DeleteFamily(std::int32_t idFamily)
         return false;
     if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindFamily(idFamily); }))
         return false;
+    // Read before the transaction, whose rows the store must never take if it fails.
+    const std::vector<std::int32_t> records = GetJournalCache()->RecordsOf(idFamily);
     const bool committed = InTransaction(u"Delete Family", [&](IDatabase* database) {
         GetQueenBeeCache()->DetachFamilyQueens(database, idFamily);
-        DeleteFamilyRows(database, idFamily);
+        DeleteFamilyRows(database, idFamily, records);
     });
     if (!committed)
         return false;
@@ -309,10 +315,10 @@ bool CJournalComponent::DeleteFamily(std::int32_t idFamily)
     return true;
 }
 
-void CJournalComponent::DeleteFamilyRows(IDatabase* database, std::int32_t idFamily)
+void CJournalComponent::DeleteFamilyRows(IDatabase* database, std::int32_t idFamily, const std::vector<std::int32_t>& records)
 {
     DeleteRow(database, kFamilyRow, idFamily);
-    for (std::int32_t idJournal : GetJournalCache()->RecordsOf(idFamily))
+    for (std::int32_t idJournal : records)
         DeleteRow(database, kInspectRow, idJournal);
     CDatabaseLease own;
     CUpdateFHOperation move;

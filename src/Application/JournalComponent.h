@@ -58,8 +58,9 @@ public:
     void AddView(std::unique_ptr<IJournalView> view);
 
 private:
-    // The database side of removing a colony, run inside the caller's transaction.
-    void DeleteFamilyRows(IDatabase* database, std::int32_t idFamily);
+    // The database side of removing a colony, run inside the caller's transaction with the
+    // colony's records as the store had them before it.
+    void DeleteFamilyRows(IDatabase* database, std::int32_t idFamily, const std::vector<std::int32_t>& records);
     // The store side of it, once the transaction is committed: queens, records, hives.
     void ForgetFamily(std::int32_t idFamily);
 

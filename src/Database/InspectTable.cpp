@@ -44,6 +44,16 @@ void CInspectTable::SelectEach(IDatabase* database, const std::function<void(con
     ReadAndReset(database, SelectRequest(), record, each);
 }
 
+void CInspectTable::SelectEachOfFamily(
+    IDatabase* database, std::int32_t idFamily, const std::function<void(const content&)>& each)
+{
+    ReadAndReset(database,
+        Request(u"SELECT * FROM ",
+            u" WHERE id_journal IN (SELECT id_journal FROM journal WHERE id_family=?) ORDER BY id_journal, rowid",
+            { idFamily }),
+        record, each);
+}
+
 void CInspectTable::Insert(IDatabase* database)
 {
     RunAndReset(database,

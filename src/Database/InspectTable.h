@@ -32,6 +32,8 @@ public:
     IResult* Select(IDatabase* database) override;
     // As Select, handing each row to each instead of keeping it.
     void SelectEach(IDatabase* database, const std::function<void(const content&)>& each);
+    // The rows of every record of the colony, record after record, each record's in table order.
+    void SelectEachOfFamily(IDatabase* database, std::int32_t idFamily, const std::function<void(const content&)>& each);
     void Insert(IDatabase* database) override;
     void Delete(IDatabase* database) override;
     CTable::content* CreateContent() override { return new content(); }

@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 class IDatabase;
 
-// The journal records (colony visits) with their per-hive rows.
+// The journal records (colony visits) with their per-hive rows. Loading is not a change of what
+// the store stands for: a store put off loads a colony's records when they are first asked for.
 class CJournalCache
 {
 public:
@@ -27,15 +29,16 @@ public:
         bool operator==(const Record&) const = default;
     };
 
+    // Every record, now.
     void Load(IDatabase* database);
-    // Loads from the journal at `path` at the first use through GetJournalCache instead of now:
-    // the start needs no record, and the records are most of the journal.
+    // From the journal at `path`, each colony's records at their first use: the start needs no
+    // record, and a beekeeper looks at one colony at a time.
     void LoadOnFirstUse(const std::u16string& path);
-    // Loads now what LoadOnFirstUse put off; nothing when nothing is put off.
-    void LoadPutOff();
 
-    const std::map<std::int32_t, Record>& Records() const { return m_records; }
+    // Every record, loading those of the colonies not loaded yet.
+    const std::map<std::int32_t, Record>& Records() const;
     const Record* FindRecord(std::int32_t idJournal) const;
+    // The colony's records in the order they were added.
     const std::vector<std::int32_t>& RecordsOf(std::int32_t idFamily) const;
 
     void AddRecord(std::int32_t idJournal, Record record);
@@ -44,10 +47,15 @@ public:
     void RemoveRecord(std::int32_t idJournal);
 
 private:
-    std::map<std::int32_t, Record> m_records;
-    COwnerIndex m_familyRecords;
-    std::optional<std::u16string> m_putOff;
+    void LoadEverything(IDatabase* database) const;
+    void LoadColony(std::int32_t idFamily) const;
+    void Insert(std::int32_t idJournal, Record record) const;
+
+    mutable std::map<std::int32_t, Record> m_records;
+    mutable COwnerIndex m_familyRecords;
+    // While set, only the colonies in m_loaded are in the store.
+    mutable std::optional<std::u16string> m_path;
+    mutable std::set<std::int32_t> m_loaded;
 };
 
-// The program's records, loaded first if their load was put off.
 CJournalCache* GetJournalCache();

@@ -65,3 +65,43 @@ TEST_F(JournalCacheTest, HiveRowsJoinTheirRecordInTableOrderWhereverTheyStand)
         EXPECT_EQ(record.hives.capacity(), record.hives.size()) << id;
     EXPECT_TRUE(boxes.Calls().empty());
 }
+
+TEST_F(JournalCacheTest, PutOffAColonyLoadsAtItsFirstUseInTheOrderItsRecordsWereAdded)
+{
+    // Colony 10's records are dated against their order; record 3 is colony 11's.
+    Exec(u"INSERT INTO journal VALUES(1, 10, '09.05.2010 12:00:00', 8, 6, 1, 0, 0, 0, 0, 0, 'late', NULL)");
+    Exec(u"INSERT INTO journal VALUES(2, 10, '07.05.2010 12:00:00', 7, 5, 0, 0, 0, 0, 0, 0, 'early', NULL)");
+    Exec(u"INSERT INTO journal VALUES(3, 11, '08.05.2010 12:00:00', 7, 5, 0, 0, 0, 0, 0, 0, NULL, NULL)");
+    Exec(u"INSERT INTO inspect VALUES(2, 1, 'A', 1, 2, 3, 4, 5)");
+    Exec(u"INSERT INTO inspect VALUES(1, 2, 'B', 1, 2, 3, 4, 5)");
+    Exec(u"INSERT INTO inspect VALUES(2, 3, 'C', 1, 2, 3, 4, 5)");
+    Exec(u"CREATE INDEX journal_by_family ON journal(id_family, date)");
+
+    CJournalCache cache;
+    cache.LoadOnFirstUse(database->GetPath());
+    EXPECT_EQ(cache.RecordsOf(10), (std::vector<std::int32_t> { 1, 2 }));
+    EXPECT_EQ(HiveNames(cache, 2), (std::vector<std::u16string> { u"A", u"C" }));
+    EXPECT_EQ(HiveNames(cache, 1), (std::vector<std::u16string> { u"B" }));
+
+    // A loaded colony is served from the store; another one is read when first asked for.
+    Exec(u"INSERT INTO journal VALUES(4, 10, '10.05.2010 12:00:00', 7, 5, 0, 0, 0, 0, 0, 0, NULL, NULL)");
+    Exec(u"INSERT INTO journal VALUES(5, 11, '10.05.2010 12:00:00', 7, 5, 0, 0, 0, 0, 0, 0, NULL, NULL)");
+    EXPECT_EQ(cache.RecordsOf(10).size(), 2u);
+    ASSERT_NE(cache.FindRecord(5), nullptr);
+    EXPECT_EQ(cache.FindRecord(5)->id_family, 11);
+    EXPECT_EQ(cache.RecordsOf(11), (std::vector<std::int32_t> { 3, 5 }));
+    EXPECT_EQ(cache.FindRecord(99), nullptr);
+
+    // A record stored before the store heard of it joins its colony once.
+    Exec(u"INSERT INTO journal VALUES(6, 12, '10.05.2010 12:00:00', 7, 5, 0, 0, 0, 0, 0, 0, 'new', NULL)");
+    CJournalCache::Record added;
+    added.id_family = 12;
+    added.note = u"new";
+    cache.AddRecord(6, added);
+    EXPECT_EQ(cache.RecordsOf(12), (std::vector<std::int32_t> { 6 }));
+
+    // Everything at once reads what is stored.
+    EXPECT_EQ(cache.Records().size(), 6u);
+    EXPECT_EQ(cache.RecordsOf(10), (std::vector<std::int32_t> { 1, 2, 4 }));
+    EXPECT_TRUE(boxes.Calls().empty());
+}
