@@ -17,6 +17,7 @@
 #include "JournalStores.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
+#include "SchemaMigrations.h"
 #include "Text.h"
 
 #include <benchmark/benchmark.h>
@@ -139,6 +140,45 @@ void StartLoading(benchmark::State& state, const std::string& file)
     state.counters["records_s"] = Median(records);
     state.counters["floor_s"] = Median(floor);
     state.counters["ratio"] = Median(start) / Median(floor);
+}
+
+// What the first visit of a colony's records page (all its records) and of its site's colonies
+// page (each colony's latest record) read from the store, on a journal that has taken the schema steps as the program's start makes it do.
+void FirstVisits(benchmark::State& state, const std::string& file)
+{
+    CDatabaseLease database(FromUtf8(file));
+    SchemaMigrations::Migrate(database.get());
+    LoadJournalStores(database.get());
+    const CPointFamilyCache* sites = GetPointFamilyCache();
+    if (sites->Points().empty()) {
+        state.SkipWithError("no site");
+        return;
+    }
+    const std::int32_t idPoint = sites->Points().begin()->first;
+    const std::vector<std::int32_t> colonies = sites->FamiliesOf(idPoint);
+    std::vector<double> colony;
+    std::vector<double> site;
+    std::size_t shown = 0;
+    for (auto _ : state) {
+        GetJournalCache()->LoadOnFirstUse(database->GetPath());
+        Clock::time_point start = Clock::now();
+        shown = 0;
+        for (std::int32_t id : GetJournalCache()->RecordsOf(colonies.front()))
+            shown += GetJournalCache()->FindRecord(id)->hives.size() + 1;
+        colony.push_back(Seconds(Clock::now() - start));
+        GetJournalCache()->LoadOnFirstUse(database->GetPath());
+        start = Clock::now();
+        for (std::int32_t idFamily : colonies)
+            benchmark::DoNotOptimize(GetJournalCache()->LatestRecordOf(idFamily));
+        site.push_back(Seconds(Clock::now() - start));
+        state.SetIterationTime(colony.back());
+    }
+    state.counters["colony_ms"] = Median(colony) * 1e3;
+    state.counters["colony_records"] = static_cast<double>(GetJournalCache()->RecordsOf(colonies.front()).size());
+    state.counters["site_ms"] = Median(site) * 1e3;
+    state.counters["site_colonies"] = static_cast<double>(colonies.size());
+    state.counters["floor_s"] = ReadPlainly(file);
+    benchmark::DoNotOptimize(shown);
 }
 
 long ResidentKb()
@@ -273,6 +313,10 @@ int main(int argc, char** argv)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("Resident/" + name).c_str(), Resident, file)
             ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("FirstVisits/" + name).c_str(), FirstVisits, file)
+            ->UseManualTime()
+            ->Iterations(5)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("Handlers/" + name).c_str(), Handlers, file)
             ->UseManualTime()

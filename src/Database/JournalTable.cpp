@@ -50,6 +50,17 @@ void CJournalTable::SelectEach(IDatabase* database, const std::function<void(con
     ReadAndReset(database, SelectRequest(), record, each);
 }
 
+void CJournalTable::SelectLatestOfFamily(
+    IDatabase* database, std::int32_t idFamily, const std::function<void(const content&)>& each)
+{
+    ReadAndReset(database,
+        Request(u"SELECT * FROM ",
+            u" WHERE id_family=? AND date GLOB '[0-9][0-9].[0-9][0-9].[0-9][0-9][0-9][0-9]*' "
+            u"ORDER BY substr(date,7,4) DESC, substr(date,4,2) DESC, substr(date,1,2) DESC, id_journal DESC LIMIT 1",
+            { idFamily }),
+        record, each);
+}
+
 void CJournalTable::Insert(IDatabase* database)
 {
     record.id_journal = InsertReadingKey(database,

@@ -27,6 +27,9 @@ public:
     IResult* Select(IDatabase* database) override;
     // As Select, handing each row to each instead of keeping it.
     void SelectEach(IDatabase* database, const std::function<void(const content&)>& each);
+    // The colony's record of the latest day, of those on one day the last entered, among the
+    // records whose date is stored as "dd.mm.yyyy ..."; none when the colony has no such record.
+    void SelectLatestOfFamily(IDatabase* database, std::int32_t idFamily, const std::function<void(const content&)>& each);
     // Keeps the record and stores the new id_journal in it.
     void Insert(IDatabase* database) override;
     void Delete(IDatabase* database) override;

@@ -21,6 +21,11 @@ Record RecordOf(const CJournalTable::content& row)
     return record;
 }
 
+CJournalCache::HiveRow HiveRowOf(const CInspectTable::content& row)
+{
+    return { row.id_housing, row.name_housing, row.brood, row.honey, row.open_brood, row.close_brood, row.goods_honey };
+}
+
 // Hands each run of a record's hive rows to the record in one piece, so that the record's list is
 // as long as what it holds.
 class HiveRunJoiner
@@ -43,8 +48,7 @@ public:
             const auto next = m_owner == m_records.end() ? m_owner : std::next(m_owner);
             m_owner = next != m_records.end() && next->first == row.id_journal ? next : m_records.find(row.id_journal);
         }
-        m_run.push_back(CJournalCache::HiveRow { row.id_housing, row.name_housing, row.brood, row.honey,
-            row.open_brood, row.close_brood, row.goods_honey });
+        m_run.push_back(HiveRowOf(row));
     }
 
 private:
@@ -74,6 +78,7 @@ void CJournalCache::LoadEverything(IDatabase* database) const
     // A reload (after a restore) replaces what the store held.
     m_path.reset();
     m_loaded.clear();
+    m_latest.clear();
     m_records.clear();
     m_familyRecords.Clear();
     CJournalTable journal;
@@ -87,6 +92,7 @@ void CJournalCache::LoadOnFirstUse(const std::u16string& path)
     m_records.clear();
     m_familyRecords.Clear();
     m_loaded.clear();
+    m_latest.clear();
     m_path = path;
 }
 
@@ -94,6 +100,7 @@ void CJournalCache::LoadColony(std::int32_t idFamily) const
 {
     if (!m_path || !m_loaded.insert(idFamily).second)
         return;
+    m_latest.erase(idFamily);
     CDatabaseLease database(*m_path);
     CJournalTable journal;
     journal.record.id_family = idFamily;
@@ -137,6 +144,39 @@ const std::vector<std::int32_t>& CJournalCache::RecordsOf(std::int32_t idFamily)
 {
     LoadColony(idFamily);
     return m_familyRecords.Of(idFamily);
+}
+
+const Record* CJournalCache::LatestRecordOf(std::int32_t idFamily) const
+{
+    if (m_path && !m_loaded.contains(idFamily)) {
+        if (const Record* latest = ReadLatest(idFamily))
+            return latest;
+    }
+    const Record* latest = nullptr;
+    for (std::int32_t id : RecordsOf(idFamily)) {
+        const Record* record = FindRecord(id);
+        if (record && (!latest || record->date >= latest->date))
+            latest = record;
+    }
+    return latest;
+}
+
+const Record* CJournalCache::ReadLatest(std::int32_t idFamily) const
+{
+    if (const auto kept = m_latest.find(idFamily); kept != m_latest.end())
+        return &kept->second;
+    CDatabaseLease database(*m_path);
+    std::optional<std::pair<std::int32_t, Record>> found;
+    CJournalTable().SelectLatestOfFamily(database.get(), idFamily,
+        [&found](const CJournalTable::content& row) { found.emplace(row.id_journal, RecordOf(row)); });
+    // A date the text does not give is left to the whole colony's reading.
+    if (!found || found->second.date == 0)
+        return nullptr;
+    CInspectTable inspect;
+    inspect.record.id_journal = found->first;
+    inspect.SelectEach(
+        database.get(), [&found](const CInspectTable::content& row) { found->second.hives.push_back(HiveRowOf(row)); });
+    return &m_latest.insert_or_assign(idFamily, std::move(found->second)).first->second;
 }
 
 void CJournalCache::Insert(std::int32_t idJournal, Record record) const

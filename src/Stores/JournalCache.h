@@ -40,6 +40,9 @@ public:
     const Record* FindRecord(std::int32_t idJournal) const;
     // The colony's records in the order they were added.
     const std::vector<std::int32_t>& RecordsOf(std::int32_t idFamily) const;
+    // The colony's record of the latest day, of those on one day the last entered; null without
+    // records. A colony not loaded reads only that record.
+    const Record* LatestRecordOf(std::int32_t idFamily) const;
 
     void AddRecord(std::int32_t idJournal, Record record);
     // Replaces the record; it keeps its colony.
@@ -50,12 +53,16 @@ private:
     void LoadEverything(IDatabase* database) const;
     void LoadColony(std::int32_t idFamily) const;
     void Insert(std::int32_t idJournal, Record record) const;
+    // The colony's latest record read on its own, when the colony is not loaded and its date reads.
+    const Record* ReadLatest(std::int32_t idFamily) const;
 
     mutable std::map<std::int32_t, Record> m_records;
     mutable COwnerIndex m_familyRecords;
     // While set, only the colonies in m_loaded are in the store.
     mutable std::optional<std::u16string> m_path;
     mutable std::set<std::int32_t> m_loaded;
+    // Latest records of colonies not loaded; a change of a colony's records drops its entry.
+    mutable std::map<std::int32_t, Record> m_latest;
 };
 
 CJournalCache* GetJournalCache();

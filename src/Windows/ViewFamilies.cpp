@@ -26,18 +26,6 @@ struct FamilyRow
 };
 using Builder = CGridBuilder<FamilyRow>;
 
-// The colony's record with the latest date; of records on one date, the last entered.
-const CJournalCache::Record* LatestRecord(std::int32_t idFamily)
-{
-    const CJournalCache::Record* latest = nullptr;
-    for (std::int32_t id : GetJournalCache()->RecordsOf(idFamily)) {
-        const CJournalCache::Record* record = GetJournalCache()->FindRecord(id);
-        if (record && (!latest || record->date >= latest->date))
-            latest = record;
-    }
-    return latest;
-}
-
 // A figure of the latest record; 0 without one.
 std::function<std::u16string(const FamilyRow&)> Figure(std::int32_t (*of)(const CJournalCache::Record&))
 {
@@ -130,7 +118,7 @@ void CViewFamilies::FillTable()
     const CPointFamilyCache* cache = GetPointFamilyCache();
     for (std::int32_t id : cache->FamiliesOf(m_state->recordId)) {
         if (const CPointFamilyCache::Family* family = cache->FindFamily(id))
-            builder.AddRow(id, kFamilyRow, family->id_record, FamilyRow { id, *family, LatestRecord(id) });
+            builder.AddRow(id, kFamilyRow, family->id_record, FamilyRow { id, *family, GetJournalCache()->LatestRecordOf(id) });
     }
     builder.Finish(kNameColumn);
 }

@@ -35,6 +35,16 @@ std::string Bytes(const std::filesystem::path& file)
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
+// Runs the statements on the journal (or another file) through a connection of its own.
+RowList Query(std::initializer_list<std::u16string> statements, const std::u16string& path = kJournalDatabase)
+{
+    CDatabaseLease database(path);
+    RowList rows;
+    for (const std::u16string& statement : statements)
+        database->ExecRequest(rows, statement);
+    return rows;
+}
+
 std::u16string Text(std::int32_t id)
 {
     return GetLanguageManager()->GetString(id);
@@ -156,11 +166,7 @@ TEST_F(StartChecksTest, RestoringFromTheOfferLetsTheJournalBeWrittenAgain)
 TEST_F(StartChecksTest, AMissingTableIsNamedBeforeTheBackupKeepsTheJournalAsFound)
 {
     StartAndEnd();
-    {
-        CDatabaseLease database;
-        RowList rows;
-        database->ExecRequest(rows, u"DROP TABLE points;");
-    }
+    Query({ u"DROP TABLE points;" });
     boxes.ClearCalls();
     StartAndEnd();
     ASSERT_EQ(boxes.Calls().size(), 1u);
@@ -176,11 +182,7 @@ TEST_F(StartChecksTest, AJournalOfTheElevenTablesIsCopiedAsFoundBeforeItTakesThe
 {
     // A journal as the program before the steps left it: its tables, a site, user_version 0.
     GetDatabaseManager()->Initialize();
-    {
-        CDatabaseLease database;
-        RowList rows;
-        database->ExecRequest(rows, u"INSERT INTO points(name) VALUES('North');");
-    }
+    Query({ u"INSERT INTO points(name) VALUES('North');" });
     CApplication* application = Start();
     EXPECT_TRUE(boxes.Calls().empty());
     EXPECT_EQ(SchemaMigrations::FileVersion(CDatabaseLease().get()), SchemaMigrations::LatestVersion());
@@ -188,10 +190,9 @@ TEST_F(StartChecksTest, AJournalOfTheElevenTablesIsCopiedAsFoundBeforeItTakesThe
     application->Release();
 
     ASSERT_EQ(JournalBackups().List().size(), 1u);
-    CDatabaseLease copy(FromPath(JournalBackups().List().back()));
-    EXPECT_EQ(SchemaMigrations::FileVersion(copy.get()), 0);
-    RowList names;
-    copy->ExecRequest(names, u"SELECT name FROM points;");
+    const std::u16string copy = FromPath(JournalBackups().List().back());
+    EXPECT_EQ(SchemaMigrations::FileVersion(CDatabaseLease(copy).get()), 0);
+    const RowList names = Query({ u"SELECT name FROM points;" }, copy);
     ASSERT_EQ(names.size(), 1u);
     EXPECT_EQ(names[0][0].second, u"North");
 }
@@ -199,13 +200,8 @@ TEST_F(StartChecksTest, AJournalOfTheElevenTablesIsCopiedAsFoundBeforeItTakesThe
 TEST_F(StartChecksTest, AJournalExtendedByANewerProgramIsSaidOnceAndLeftAsItIs)
 {
     StartAndEnd();
-    {
-        CDatabaseLease database;
-        RowList rows;
-        database->ExecRequest(rows, u"CREATE TABLE from_a_newer_program(id INTEGER);");
-        database->ExecRequest(rows, u"INSERT INTO from_a_newer_program VALUES(7);");
-        database->ExecRequest(rows, u"PRAGMA user_version = 9999;");
-    }
+    Query({ u"CREATE TABLE from_a_newer_program(id INTEGER);", u"INSERT INTO from_a_newer_program VALUES(7);",
+        u"PRAGMA user_version = 9999;" });
     boxes.ClearCalls();
     CApplication* application = Start();
     ASSERT_EQ(boxes.Calls().size(), 1u);
@@ -213,10 +209,8 @@ TEST_F(StartChecksTest, AJournalExtendedByANewerProgramIsSaidOnceAndLeftAsItIs)
     // The journal is written as usual.
     EXPECT_NE(AddSite(application), 0);
     application->Release();
-    CDatabaseLease database;
-    EXPECT_EQ(SchemaMigrations::FileVersion(database.get()), 9999);
-    RowList rows;
-    database->ExecRequest(rows, u"SELECT id FROM from_a_newer_program;");
+    EXPECT_EQ(SchemaMigrations::FileVersion(CDatabaseLease().get()), 9999);
+    const RowList rows = Query({ u"SELECT id FROM from_a_newer_program;" });
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0][0].second, u"7");
 }

@@ -18,12 +18,16 @@ protected:
         ASSERT_FALSE(database->HasError());
     }
 
-    std::vector<std::u16string> HiveNames(const CJournalCache& cache, std::int32_t idJournal)
+    static std::vector<std::u16string> HiveNamesOf(const CJournalCache::Record& record)
     {
         std::vector<std::u16string> names;
-        for (const CJournalCache::HiveRow& hive : cache.FindRecord(idJournal)->hives)
+        for (const CJournalCache::HiveRow& hive : record.hives)
             names.push_back(hive.name_housing);
         return names;
+    }
+    static std::vector<std::u16string> HiveNames(const CJournalCache& cache, std::int32_t idJournal)
+    {
+        return HiveNamesOf(*cache.FindRecord(idJournal));
     }
 
     TempWorkDir dir;
@@ -103,5 +107,35 @@ TEST_F(JournalCacheTest, PutOffAColonyLoadsAtItsFirstUseInTheOrderItsRecordsWere
     // Everything at once reads what is stored.
     EXPECT_EQ(cache.Records().size(), 6u);
     EXPECT_EQ(cache.RecordsOf(10), (std::vector<std::int32_t> { 1, 2, 4 }));
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(JournalCacheTest, TheLatestRecordOfAColonyNotLoadedIsReadOnItsOwn)
+{
+    // By day, not by the text: 05.01.2011 is later than 31.12.2010; of one day the last entered wins.
+    Exec(u"INSERT INTO journal VALUES(1, 20, '05.01.2011 09:00:00', 8, 6, 1, 0, 0, 0, 0, 0, 'first', NULL)");
+    Exec(u"INSERT INTO journal VALUES(2, 20, '31.12.2010 12:00:00', 7, 5, 0, 0, 0, 0, 0, 0, NULL, NULL)");
+    Exec(u"INSERT INTO journal VALUES(3, 20, '05.01.2011 08:00:00', 7, 5, 0, 0, 0, 0, 0, 0, 'second', NULL)");
+    Exec(u"INSERT INTO journal VALUES(4, 20, 'not a date', 7, 5, 0, 0, 0, 0, 0, 0, NULL, NULL)");
+    Exec(u"INSERT INTO inspect VALUES(3, 1, 'A', 1, 2, 3, 4, 5)");
+    Exec(u"INSERT INTO inspect VALUES(3, 2, 'B', 1, 2, 3, 4, 5)");
+    // A colony whose only date does not read.
+    Exec(u"INSERT INTO journal VALUES(5, 21, '2011-01-05', 7, 5, 0, 0, 0, 0, 0, 0, 'odd', NULL)");
+
+    CJournalCache cache;
+    cache.LoadOnFirstUse(database->GetPath());
+    const CJournalCache::Record* latest = cache.LatestRecordOf(20);
+    ASSERT_NE(latest, nullptr);
+    EXPECT_EQ(latest->note, u"second");
+    EXPECT_EQ(HiveNamesOf(*latest), (std::vector<std::u16string> { u"A", u"B" }));
+    EXPECT_EQ(cache.LatestRecordOf(21)->note, u"odd");
+    EXPECT_EQ(cache.LatestRecordOf(22), nullptr);
+
+    // Reading the latest record left the colony unloaded: a record stored since is read with it.
+    Exec(u"INSERT INTO journal VALUES(6, 20, '06.01.2011 12:00:00', 7, 5, 0, 0, 0, 0, 0, 0, 'third', NULL)");
+    EXPECT_EQ(cache.RecordsOf(20), (std::vector<std::int32_t> { 1, 2, 3, 4, 6 }));
+    EXPECT_EQ(cache.LatestRecordOf(20)->note, u"third");
+    cache.RemoveRecord(6);
+    EXPECT_EQ(cache.LatestRecordOf(20)->note, u"second");
     EXPECT_TRUE(boxes.Calls().empty());
 }
