@@ -1,12 +1,12 @@
 #include "AddChangeInspectView.h"
 
+#include "Calendar.h"
 #include "Drawer.h"
 #include "EditItem.h"
 #include "HousingCache.h"
 #include "IJournalComponent.h"
 #include "JournalCache.h"
 #include "MessageBox.h"
-#include "ParseDateText.h"
 #include "PointFamilyCache.h"
 #include "SectionItem.h"
 #include "StringIds.h"

@@ -1,9 +1,9 @@
 #include "ViewFamilies.h"
 
+#include "Calendar.h"
 #include "GridBuilder.h"
 #include "JournalCache.h"
 #include "JournalPrint.h"
-#include "ParseDateText.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "StringIds.h"

@@ -3,15 +3,15 @@
 #include "AddChangeFamilyView.h"
 #include "AddChangeInspectView.h"
 #include "AddChangePointView.h"
+#include "Calendar.h"
 #include "DatabaseManager.h"
 #include "HousingCache.h"
 #include "JournalComponent.h"
-#include "ParseDateText.h"
 #include "SettingsManager.h"
-#include "Text.h"
-#include "WinApp.h"
 #include "ShowcaseJournal.h"
 #include "ShowcaseWindow.h"
+#include "Text.h"
+#include "WinApp.h"
 
 #include <cstdlib>
 #include <memory>

@@ -2,6 +2,7 @@
 // size, for pictures of the pages: tolvik_table_pages_showcase sites|colonies|records LANG_DIR [print]
 // With "print", the page's print preview opens over it.
 
+#include "Calendar.h"
 #include "DatabaseManager.h"
 #include "JournalComponent.h"
 #include "JournalPrint.h"
@@ -19,7 +20,6 @@
 #include "ViewPoints.h"
 #include "WinApp.h"
 
-#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -58,7 +58,7 @@ Journal MakeJournal(CJournalComponent& journal)
         if (made.site == 0)
             made.site = id;
     }
-    const std::int64_t now = std::time(nullptr);
+    const std::int64_t now = CurrentTime();
     int type = 1;
     for (const auto& [name, origin] : { std::pair(u"Elder", u"swarm"), std::pair(u"Amber", u"split"),
              std::pair(u"Clover", u"package"), std::pair(u"Blossom", u"swarm"), std::pair(u"Dandelion", u"nucleus") }) {
