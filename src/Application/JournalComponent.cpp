@@ -29,10 +29,6 @@
 #include "UpdateFHOperation.h"
 
 namespace {
-// The kinds of rows that the delete and rename operations address.
-constexpr std::int32_t kPointRow = 1;
-constexpr std::int32_t kFamilyRow = 2;
-constexpr std::int32_t kInspectRow = 3;
 // Key 0 names no row, and the tables would read it as every row: such a call changes nothing.
 constexpr std::int32_t kNoRow = 0;
 
@@ -51,7 +47,7 @@ bool OwnerExists(bool exists, std::int32_t refusal)
     return exists;
 }
 
-void DeleteRow(IDatabase* database, std::int32_t kind, std::int32_t id)
+void DeleteRow(IDatabase* database, DeleteKind kind, std::int32_t id)
 {
     CDeleteOperation operation;
     operation.record.kind = kind;
@@ -59,7 +55,7 @@ void DeleteRow(IDatabase* database, std::int32_t kind, std::int32_t id)
     operation.Delete(database);
 }
 
-bool Rename(std::int32_t kind, std::int32_t id, const std::u16string& name)
+bool Rename(RenameKind kind, std::int32_t id, const std::u16string& name)
 {
     return WithoutTransaction([&](IDatabase* database) {
         CRenameOperation operation;
@@ -201,7 +197,7 @@ bool CJournalComponent::RenamePoint(std::int32_t idPoint, const std::u16string& 
         return false;
     if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindPoint(idPoint); }))
         return false;
-    if (!Rename(kPointRow, idPoint, name))
+    if (!Rename(RenameKind::Site, idPoint, name))
         return false;
     GetPointFamilyCache()->RenamePoint(idPoint, name);
     Fire({ EventPointsChanged });
@@ -216,7 +212,7 @@ bool CJournalComponent::DeletePoint(std::int32_t idPoint)
         return false;
     const std::vector<std::int32_t> families = GetPointFamilyCache()->FamiliesOf(idPoint);
     const bool committed = InTransaction(u"Delete Point", [&](IDatabase* database) {
-        DeleteRow(database, kPointRow, idPoint);
+        DeleteRow(database, DeleteKind::Site, idPoint);
         for (std::int32_t idFamily : families) {
             GetQueenBeeCache()->DetachFamilyQueens(database, idFamily);
             DeleteFamilyRows(database, idFamily);
@@ -284,7 +280,7 @@ bool CJournalComponent::RenameFamily(std::int32_t idFamily, const std::u16string
         return false;
     if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindFamily(idFamily); }))
         return false;
-    if (!Rename(kFamilyRow, idFamily, name))
+    if (!Rename(RenameKind::Colony, idFamily, name))
         return false;
     GetPointFamilyCache()->RenameFamily(idFamily, name);
     Fire({ EventFamiliesChanged });
@@ -311,9 +307,9 @@ bool CJournalComponent::DeleteFamily(std::int32_t idFamily)
 
 void CJournalComponent::DeleteFamilyRows(IDatabase* database, std::int32_t idFamily)
 {
-    DeleteRow(database, kFamilyRow, idFamily);
+    DeleteRow(database, DeleteKind::Colony, idFamily);
     for (std::int32_t idJournal : GetJournalCache()->RecordsOf(idFamily))
-        DeleteRow(database, kInspectRow, idJournal);
+        DeleteRow(database, DeleteKind::Record, idJournal);
     CDatabaseLease own;
     CUpdateFHOperation move;
     move.record.id_housing = 0;
@@ -495,7 +491,8 @@ bool CJournalComponent::DeleteInspect(std::int32_t idJournal)
         return false;
     if (!StillAsShown(m_journal.get(), [&] { return GetJournalCache()->FindRecord(idJournal); }))
         return false;
-    if (!InTransaction(u"Delete Inspect", [&](IDatabase* database) { DeleteRow(database, kInspectRow, idJournal); }))
+    if (!InTransaction(
+            u"Delete Inspect", [&](IDatabase* database) { DeleteRow(database, DeleteKind::Record, idJournal); }))
         return false;
     GetJournalCache()->RemoveRecord(idJournal);
     Fire({ EventInspectsChanged });

@@ -17,7 +17,6 @@
 #include <algorithm>
 
 namespace {
-constexpr std::int32_t kRecordFields = 3;
 constexpr int kQueenStates = 4;
 constexpr int kDiseases = 33;
 
@@ -95,7 +94,7 @@ void CAddChangeInspectView::BuildForm()
         AddLine(line);
         anyLine = true;
     }
-    AddUserFields(kRecordFields, KeyUserFields, m_idRecord);
+    AddUserFields(OwnerKind::Record, KeyUserFields, m_idRecord);
     EnableSave(anyLine);
 }
 

@@ -17,8 +17,6 @@ using HiveRow = CJournalCache::HiveRow;
 constexpr int kDateColumn = 768;
 constexpr int kHiveNameColumn = 778;
 constexpr int kFirstUserColumn = 784;
-constexpr int kRecordRow = 3;
-constexpr std::int32_t kRecordFields = 3;
 constexpr int kPanelHeight = 80;
 constexpr UINT kLowerHorizontalBar = 12326;
 constexpr UINT kLowerVerticalBar = 12327;
@@ -121,7 +119,7 @@ void CViewInspect::FillTable()
 {
     CGridBuilder<Record> builder(Grid().Drawer(), StringId::RecordViewSettingsTitle);
     builder.AddColumns(RecordColumns());
-    builder.AddUserColumns(kRecordFields, kFirstUserColumn);
+    builder.AddUserColumns(OwnerKind::Record, kFirstUserColumn);
     const CJournalCache* cache = GetJournalCache();
     const std::int64_t from = DayEdge(m_from, false);
     const std::int64_t to = DayEdge(m_to, true);
@@ -132,7 +130,7 @@ void CViewInspect::FillTable()
         if (!record)
             continue;
         if (record->date >= from && record->date <= to) {
-            builder.AddRow(id, kRecordRow, record->id_record, *record);
+            builder.AddRow(id, OwnerKind::Record, record->id_record, *record);
             ++shown;
         } else if (record->date < from) {
             m_oldest = older++ == 0 ? record->date : std::min(m_oldest, record->date);
@@ -158,7 +156,7 @@ void CViewInspect::FillHiveLines()
     if (const Record* record = selected ? GetJournalCache()->FindRecord(selected->id) : nullptr) {
         int position = 1;
         for (const HiveRow& hive : record->hives)
-            builder.AddRow(position++, kRecordRow, 0, hive);
+            builder.AddRow(position++, OwnerKind::Record, 0, hive);
     }
     builder.Finish(kHiveNameColumn);
     m_lower.Refresh();

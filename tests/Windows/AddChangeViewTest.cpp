@@ -49,11 +49,11 @@ InspectHousing Line(std::int32_t idHousing, const std::u16string& name, std::int
     return line;
 }
 
-void AddUserField(std::int32_t itable, const std::u16string& name)
+void AddUserField(OwnerKind owner, const std::u16string& name)
 {
     CDatabaseLease database;
     RowList rows;
-    database->ExecRequest(rows, u"INSERT INTO user_fields VALUES(" + IntToText(itable) + u", '" + name + u"', 1)");
+    database->ExecRequest(rows, u"INSERT INTO user_fields VALUES(" + IntToText(Stored(owner)) + u", '" + name + u"', 1)");
 }
 
 class AddChangeViewTest : public FormFixture
@@ -93,7 +93,7 @@ protected:
 
 TEST_P(AddChangeViewTest, NewSiteIsStoredWithItsTypedNameNoteAndUserFieldThenTheListReturns)
 {
-    AddUserField(1, u"Owner");
+    AddUserField(OwnerKind::Site, u"Owner");
     CAddPointView page(&state, journal);
     state.recordId = 5;
     Open(page, 5);
@@ -220,7 +220,7 @@ TEST_P(AddChangeViewTest, RecordWithTwoHiveLinesIsOneJournalRowAndTwoInspectRows
     const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
     const std::int32_t first = AddHive(colony, u"Blue");
     const std::int32_t second = AddHive(colony, u"Green");
-    AddUserField(3, u"Weather");
+    AddUserField(OwnerKind::Record, u"Weather");
     CAddInspectView page(&state, journal, picker.Picker());
     Open(page, colony);
     ASSERT_EQ(page.Hives().size(), 2u);
@@ -278,7 +278,7 @@ TEST_P(AddChangeViewTest, ChangeFormReopenedShowsTheStoredValuesNotTheUnsavedEdi
 
 TEST_P(AddChangeViewTest, ChangedSiteKeepsItsUserFieldGroup)
 {
-    AddUserField(1, u"Owner");
+    AddUserField(OwnerKind::Site, u"Owner");
     PointData point;
     point.name = u"Meadow";
     point.values = { { u"Owner", u"Ann" } };

@@ -95,7 +95,7 @@ TEST_P(ExportCommandTest, TheColoniesTableRoundTripsThroughTwoIndependentReaders
     values.emplace_back(u"check_note", u"checked");
     values.emplace_back(u"check_frame", u"checked");
     Start(kFamilyViewSettingsKey, values);
-    AddUserField(2, u"Origin");
+    AddUserField(OwnerKind::Colony, u"Origin");
     const std::int32_t site = AddPoint(u"Meadow");
     AddFamily(site, u"Comma, colony", { { u"Origin", u"swarm, May" } });
     AddFamily(site, u"Say \"hello\"");

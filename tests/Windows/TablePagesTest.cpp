@@ -51,9 +51,9 @@ void ApplyRange(CViewInspect* page, std::int64_t from, std::int64_t to)
 TEST_P(TablePageTest, ColoniesWithEveryOptionOffShowNameAndUserColumnsSortedByName)
 {
     Start(kFamilyViewSettingsKey, AllChecks(kFamilyChecks, u"unchecked"));
-    AddUserField(2, u"Origin");
-    AddUserField(2, u"Marker");
-    AddUserField(1, u"Region");
+    AddUserField(OwnerKind::Colony, u"Origin");
+    AddUserField(OwnerKind::Colony, u"Marker");
+    AddUserField(OwnerKind::Site, u"Region");
     const std::int32_t site = AddPoint(u"Linden");
     const std::int32_t other = AddPoint(u"Heath");
     AddFamily(site, u"Zeta", { { u"Origin", u"swarm" } });
@@ -96,7 +96,7 @@ TEST_P(TablePageTest, ColoniesWithEveryOptionOffShowNameAndUserColumnsSortedByNa
 TEST_P(TablePageTest, ColoniesShowTheLatestRecordAndTheBirthDatesOfLivingQueens)
 {
     Start(kFamilyViewSettingsKey, AllChecks(kFamilyChecks, u"checked"));
-    AddUserField(2, u"Origin");
+    AddUserField(OwnerKind::Colony, u"Origin");
     const std::int32_t site = AddPoint(u"Linden");
     const std::int32_t acacia = AddFamily(site, u"Acacia");
     const std::int32_t birch = AddFamily(site, u"Birch");
@@ -301,7 +301,7 @@ TEST_P(TablePageTest, DeletingAColonyAsksFirstAndTakesItsRowOutOnlyWhenTheJourna
 TEST_P(TablePageTest, SitesAreListedInIdOrderAndFollowTheirEvents)
 {
     Start(kPointViewSettingsKey, { { u"check_note", u"checked" } });
-    AddUserField(1, u"Region");
+    AddUserField(OwnerKind::Site, u"Region");
     const std::int32_t oak = AddPoint(u"Oak", { { u"Region", u"North" } });
     const std::int32_t ash = AddPoint(u"Ash");
     CViewPoints* view = Show<CViewPoints>(5);
