@@ -8,19 +8,25 @@ namespace {
 constexpr std::int64_t kHour = 3600;
 
 // Every day of the year turned into seconds and back, through each text form, is the same day.
-void ExpectEveryDayRoundTrips(int year)
+// Returns the number of days the year has.
+int ExpectEveryDayRoundTrips(int year)
 {
-    for (std::int64_t midnight = LocalMidnight(year, 1, 1); YearOf(midnight) == year;) {
+    int days = 0;
+    for (int dayOfYear = 1; dayOfYear <= 366; ++dayOfYear) {
+        // Day 32 of January is 1 February, and so on; the 366th of a common year is next year's.
+        const std::int64_t midnight = LocalMidnight(year, 1, dayOfYear);
         const std::optional<LocalTime> local = ToLocalTime(midnight);
-        ASSERT_TRUE(local);
+        if (!local || local->year != year)
+            break;
+        ++days;
         const std::u16string stored = FormatStoredDate(midnight);
         EXPECT_EQ(LocalMidnight(local->year, local->month, local->day), midnight) << ToUtf8(stored);
         EXPECT_EQ(ParseDateText(stored), midnight) << ToUtf8(stored);
         EXPECT_EQ(ParseDateText(FormatDateText(midnight)), midnight) << ToUtf8(stored);
         // A stored date keeps its time of day, which reading back leaves out.
         EXPECT_EQ(ParseDateText(FormatStoredDate(midnight + 13 * kHour)), midnight) << ToUtf8(stored);
-        midnight = LocalMidnight(local->year, local->month, local->day + 1);
     }
+    return days;
 }
 }
 
@@ -37,8 +43,8 @@ TEST(CalendarTest, EveryDayOfABerlinYearRoundTripsToItsMidnightInSummerAndWinter
     EXPECT_EQ(LocalMidnight(2024, 10, 28) - LocalMidnight(2024, 10, 27), 25 * kHour);
     const LocalTime afterSpringGap = ToLocalTime(LocalMidnight(2024, 3, 31) + 3 * kHour).value();
     EXPECT_EQ(afterSpringGap.hour, 4);
-    ExpectEveryDayRoundTrips(2024);
-    ExpectEveryDayRoundTrips(2025);
+    EXPECT_EQ(ExpectEveryDayRoundTrips(2024), 366);
+    EXPECT_EQ(ExpectEveryDayRoundTrips(2025), 365);
 }
 
 TEST(CalendarTest, ADayWhoseMidnightSummerTimeSkipsStartsAtOneAndStaysThatDay)
@@ -49,7 +55,7 @@ TEST(CalendarTest, ADayWhoseMidnightSummerTimeSkipsStartsAtOneAndStaysThatDay)
     EXPECT_EQ(local.day, 8);
     EXPECT_EQ(local.hour, 1);
     EXPECT_EQ(ParseDateText(FormatStoredDate(start)), start);
-    ExpectEveryDayRoundTrips(2024);
+    EXPECT_EQ(ExpectEveryDayRoundTrips(2024), 366);
 }
 
 TEST(CalendarTest, ReadsTheDayATextBeginsWithAndNothingFromOtherForms)
