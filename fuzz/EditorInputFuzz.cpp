@@ -3,13 +3,13 @@
 //
 // The first byte picks the field, the first line of the rest is typed into it (the calendar
 // starts from it as a stored value), and each byte after that line is one step of editing.
+#include "Calendar.h"
 #include "DateDraw.h"
 #include "DoubleEditDraw.h"
 #include "EditDraw.h"
 #include "FuzzInput.h"
 #include "KeyProcess.h"
 #include "NumberEditDraw.h"
-#include "ParseDateText.h"
 #include "Text.h"
 #include "WinApp.h"
 #include "WinMessages.h"

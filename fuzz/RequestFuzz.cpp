@@ -1,6 +1,6 @@
 // Statements built from random texts, numbers, dates and nulls stay one statement, prepared as the
 // database prepares them, and each value's literal reads back as the value.
-#include "DateText.h"
+#include "Calendar.h"
 #include "FuzzInput.h"
 #include "Request.h"
 #include "Text.h"

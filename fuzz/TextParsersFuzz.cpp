@@ -4,7 +4,7 @@
 // The input is UTF-8, or UTF-16LE after the bytes FF FE. Its first line is the text read; the rest
 // is the rule of the validators ("minimum maximum" or a mask). Its first eight bytes also give a
 // time to write as a stored date.
-#include "DateText.h"
+#include "Calendar.h"
 #include "FuzzInput.h"
 #include "MakeValidator.h"
 #include "Text.h"
@@ -34,21 +34,21 @@ void CheckNumbers(const std::u16string& text)
     }
 }
 
-// A time written in the stored form reads back as the start of its day (standard-time midnight,
-// so within an hour of it in summer).
+// A time written in the stored form reads back as the start of its local day, which is at most 25
+// hours long.
 void CheckStoredDate(std::int64_t time)
 {
     const std::u16string text = FormatStoredDate(time);
     if (text.size() != 19)
         return;
-    const std::int64_t midnight = ParseStoredDate(text);
-    Require(time - midnight > -86400 && time - midnight < 86400 + 3600);
+    const std::int64_t midnight = ParseDateText(text);
+    Require(time >= midnight && time - midnight < 86400 + 3600);
     Require(FormatStoredDate(midnight).substr(0, 10) == text.substr(0, 10));
 }
 
 void CheckDates(const std::u16string& text)
 {
-    const std::int64_t date = ParseStoredDate(text);
+    const std::int64_t date = ParseDateText(text);
     if (date != 0)
         CheckStoredDate(date);
 }

@@ -7,8 +7,8 @@
 // FILE defaults to Journal.db and is replaced. The counts default to a commercial journal; --scale
 // multiplies every count.
 
+#include "Calendar.h"
 #include "Database.h"
-#include "DateText.h"
 #include "SchemaTables.h"
 #include "Text.h"
 

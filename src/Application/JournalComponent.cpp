@@ -29,10 +29,6 @@
 #include "UpdateFHOperation.h"
 
 namespace {
-// The kinds of rows that the delete and rename operations address.
-constexpr std::int32_t kPointRow = 1;
-constexpr std::int32_t kFamilyRow = 2;
-constexpr std::int32_t kInspectRow = 3;
 // Key 0 names no row, and the tables would read it as every row: such a call changes nothing.
 constexpr std::int32_t kNoRow = 0;
 
@@ -51,7 +47,7 @@ bool OwnerExists(bool exists, std::int32_t refusal)
     return exists;
 }
 
-void DeleteRow(IDatabase* database, std::int32_t kind, std::int32_t id)
+void DeleteRow(IDatabase* database, DeleteKind kind, std::int32_t id)
 {
     CDeleteOperation operation;
     operation.record.kind = kind;
@@ -59,7 +55,7 @@ void DeleteRow(IDatabase* database, std::int32_t kind, std::int32_t id)
     operation.Delete(database);
 }
 
-bool Rename(std::int32_t kind, std::int32_t id, const std::u16string& name)
+bool Rename(RenameKind kind, std::int32_t id, const std::u16string& name)
 {
     return WithoutTransaction([&](IDatabase* database) {
         CRenameOperation operation;
@@ -201,7 +197,7 @@ bool CJournalComponent::RenamePoint(std::int32_t idPoint, const std::u16string& 
         return false;
     if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindPoint(idPoint); }))
         return false;
-    if (!Rename(kPointRow, idPoint, name))
+    if (!Rename(RenameKind::Site, idPoint, name))
         return false;
     GetPointFamilyCache()->RenamePoint(idPoint, name);
     Fire({ EventPointsChanged });
@@ -220,7 +216,7 @@ bool CJournalComponent::DeletePoint(std::int32_t idPoint)
     for (std::int32_t idFamily : families)
         records.push_back(GetJournalCache()->RecordsOf(idFamily));
     const bool committed = InTransaction(u"Delete Point", [&](IDatabase* database) {
-        DeleteRow(database, kPointRow, idPoint);
+        DeleteRow(database, DeleteKind::Site, idPoint);
         for (std::size_t i = 0; i < families.size(); ++i) {
             GetQueenBeeCache()->DetachFamilyQueens(database, families[i]);
             DeleteFamilyRows(database, families[i], records[i]);
@@ -288,7 +284,7 @@ bool CJournalComponent::RenameFamily(std::int32_t idFamily, const std::u16string
         return false;
     if (!StillAsShown(m_journal.get(), [&] { return GetPointFamilyCache()->FindFamily(idFamily); }))
         return false;
-    if (!Rename(kFamilyRow, idFamily, name))
+    if (!Rename(RenameKind::Colony, idFamily, name))
         return false;
     GetPointFamilyCache()->RenameFamily(idFamily, name);
     Fire({ EventFamiliesChanged });
@@ -317,9 +313,9 @@ bool CJournalComponent::DeleteFamily(std::int32_t idFamily)
 
 void CJournalComponent::DeleteFamilyRows(IDatabase* database, std::int32_t idFamily, const std::vector<std::int32_t>& records)
 {
-    DeleteRow(database, kFamilyRow, idFamily);
+    DeleteRow(database, DeleteKind::Colony, idFamily);
     for (std::int32_t idJournal : records)
-        DeleteRow(database, kInspectRow, idJournal);
+        DeleteRow(database, DeleteKind::Record, idJournal);
     CDatabaseLease own;
     CUpdateFHOperation move;
     move.record.id_housing = 0;
@@ -501,7 +497,8 @@ bool CJournalComponent::DeleteInspect(std::int32_t idJournal)
         return false;
     if (!StillAsShown(m_journal.get(), [&] { return GetJournalCache()->FindRecord(idJournal); }))
         return false;
-    if (!InTransaction(u"Delete Inspect", [&](IDatabase* database) { DeleteRow(database, kInspectRow, idJournal); }))
+    if (!InTransaction(
+            u"Delete Inspect", [&](IDatabase* database) { DeleteRow(database, DeleteKind::Record, idJournal); }))
         return false;
     GetJournalCache()->RemoveRecord(idJournal);
     Fire({ EventInspectsChanged });

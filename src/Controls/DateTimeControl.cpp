@@ -1,21 +1,11 @@
 #include "DateTimeControl.h"
 
+#include "Calendar.h"
 #include "Text.h"
 
-#include <ctime>
 #include <utility>
 
 namespace {
-std::u16string FormatDay(std::int64_t time)
-{
-    const std::time_t seconds = static_cast<std::time_t>(time);
-    std::tm local {};
-    localtime_r(&seconds, &local);
-    char text[32] = {};
-    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
-    return ToWide(text);
-}
-
 // Local midnight of a "%d.%m.%Y" text, or -1 when it is no date.
 std::int64_t ParseDay(const std::u16string& text)
 {
@@ -23,12 +13,8 @@ std::int64_t ParseDay(const std::u16string& text)
     const std::size_t second = first == std::u16string::npos ? first : text.find(u'.', first + 1);
     if (second == std::u16string::npos)
         return -1;
-    std::tm local {};
-    local.tm_mday = WToI(text.substr(0, first));
-    local.tm_mon = WToI(text.substr(first + 1, second - first - 1)) - 1;
-    local.tm_year = WToI(text.substr(second + 1)) - 1900;
-    local.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&local));
+    return LocalMidnight(WToI(text.substr(second + 1)), WToI(text.substr(first + 1, second - first - 1)),
+        WToI(text.substr(0, first)));
 }
 }
 
@@ -60,7 +46,7 @@ void CDateTimeControl::ReadPicker()
 {
     std::int64_t time = 0;
     GetTime(time);
-    m_value = FormatDay(time);
+    m_value = FormatDateText(time);
     NotifyChanged();
 }
 

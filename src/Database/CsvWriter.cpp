@@ -1,10 +1,10 @@
 #include "CsvWriter.h"
 
 #include "AtomicFile.h"
+#include "Calendar.h"
 #include "Text.h"
 
 #include <charconv>
-#include <ctime>
 
 CCsvWriter::CCsvWriter()
     : m_bytes("\xEF\xBB\xBF")
@@ -53,17 +53,7 @@ void CCsvWriter::AddNumber(double value)
 void CCsvWriter::AddDate(std::int64_t date)
 {
     StartField();
-    m_bytes += IsoDate(date);
-}
-
-std::string CCsvWriter::IsoDate(std::int64_t date)
-{
-    const std::time_t time = static_cast<std::time_t>(date);
-    std::tm local {};
-    if (!localtime_r(&time, &local))
-        return {};
-    char buffer[16];
-    return std::string(buffer, std::strftime(buffer, sizeof buffer, "%Y-%m-%d", &local));
+    m_bytes += FormatIsoDate(date);
 }
 
 void CCsvWriter::EndRow()

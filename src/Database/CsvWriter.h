@@ -18,8 +18,6 @@ public:
     // A date in seconds since 1970, by its local day.
     void AddDate(std::int64_t date);
     void EndRow();
-    // The local day of a date in seconds since 1970 as YYYY-MM-DD; empty for a date with no day.
-    static std::string IsoDate(std::int64_t date);
 
     const std::string& Bytes() const { return m_bytes; }
     bool Save(const std::filesystem::path& file) const;

@@ -1,6 +1,7 @@
 #include "JournalBackups.h"
 
 #include "AtomicFile.h"
+#include "Calendar.h"
 #include "FileConnection.h"
 #include "JournalFileCheck.h"
 #include "JournalFingerprint.h"
@@ -12,7 +13,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <optional>
 #include <string_view>
@@ -49,16 +49,10 @@ bool IsWhole(const std::filesystem::path& file)
 
 std::string StampOf(std::chrono::system_clock::time_point time)
 {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
-    std::tm local {};
-    localtime_r(&seconds, &local);
-    char buffer[32];
-    std::strftime(buffer, sizeof buffer, "%Y%m%d-%H%M%S", &local);
-    const auto milliseconds
-        = std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count() % 1000;
+    const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count();
     char fraction[8];
-    std::snprintf(fraction, sizeof fraction, "-%03d", static_cast<int>(milliseconds));
-    return std::string(buffer) + fraction;
+    std::snprintf(fraction, sizeof fraction, "-%03d", static_cast<int>(milliseconds % 1000));
+    return FormatFileStamp(milliseconds / 1000) + fraction;
 }
 
 // The online backup copies all pages under one read lock of the source, and writes the target in

@@ -1,7 +1,7 @@
 #include "JournalExport.h"
 
+#include "Calendar.h"
 #include "CsvWriter.h"
-#include "DateText.h"
 #include "SchemaTables.h"
 #include "Table.h"
 #include "Text.h"
@@ -27,7 +27,7 @@ public:
                 continue;
             }
             const std::u16string_view text = row.ColumnText(i);
-            const std::int64_t date = column < m_dateColumns.size() && m_dateColumns[column] ? ParseStoredDate(text) : 0;
+            const std::int64_t date = column < m_dateColumns.size() && m_dateColumns[column] ? ParseDateText(text) : 0;
             if (date != 0)
                 m_writer.AddDate(date);
             else

@@ -1,6 +1,6 @@
 #include "Request.h"
 
-#include "DateText.h"
+#include "Calendar.h"
 #include "Text.h"
 
 namespace {

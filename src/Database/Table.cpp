@@ -1,6 +1,6 @@
 #include "Table.h"
 
-#include "DateText.h"
+#include "Calendar.h"
 #include "Request.h"
 #include "Result.h"
 #include "Text.h"
@@ -86,7 +86,7 @@ void CTable::content::Fill(const RowData& row)
     for (const auto& [name, value] : row) {
         for (const ColumnBinding& column : columns) {
             if (column.name == name)
-                Assign(column, value, ParseStoredDate);
+                Assign(column, value, ParseDateText);
         }
     }
 }
@@ -111,7 +111,7 @@ void CTable::ColumnPositions::Fill(const IRow& row, content& record)
     const auto parseDate = [this](std::u16string_view text) {
         if (text != m_dateText) {
             m_dateText.assign(text);
-            m_date = ParseStoredDate(text);
+            m_date = ParseDateText(text);
         }
         return m_date;
     };

@@ -2,13 +2,14 @@
 
 #include "Table.h"
 
-// The user's own fields per owner kind (1 sites, 2 colonies, 3 journal records), known by kind and name.
+// The user's own fields per owner kind, known by kind and name.
 class CUserFieldsTable : public CTable, public CFillContent
 {
 public:
     class content : public CTable::content
     {
     public:
+        // The stored number of an OwnerKind; 0 selects every kind.
         std::int32_t itable = 0;
         std::u16string name;
         std::int32_t type = 1;

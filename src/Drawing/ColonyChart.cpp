@@ -1,15 +1,14 @@
 #include "ColonyChart.h"
 
+#include "Calendar.h"
 #include "Dc.h"
 #include "LanguageManager.h"
-#include "ParseDateText.h"
 #include "Pen.h"
 #include "StringIds.h"
 #include "Text.h"
 
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 
 namespace {
 constexpr int kInset = 10;
@@ -32,20 +31,13 @@ std::u16string Text(std::int32_t id)
 // Months counted from year 0, so that steps of several months line up with the year.
 int MonthIndex(std::int64_t date)
 {
-    const std::time_t time = static_cast<std::time_t>(date);
-    std::tm local {};
-    localtime_r(&time, &local);
-    return (local.tm_year + 1900) * 12 + local.tm_mon;
+    const LocalTime local = ToLocalTime(date).value_or(LocalTime {});
+    return local.year * 12 + local.month - 1;
 }
 
 std::int64_t StartOfMonth(int index)
 {
-    std::tm local {};
-    local.tm_year = index / 12 - 1900;
-    local.tm_mon = index % 12;
-    local.tm_mday = 1;
-    local.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&local));
+    return LocalMidnight(index / 12, index % 12 + 1, 1);
 }
 
 std::u16string MonthLabel(int index)

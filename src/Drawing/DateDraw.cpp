@@ -1,18 +1,17 @@
 #include "DateDraw.h"
 
 #include "Brush.h"
+#include "Calendar.h"
 #include "Dc.h"
 #include "FontHelper.h"
 #include "KeyCommands.h"
 #include "LanguageManager.h"
-#include "ParseDateText.h"
 #include "Pen.h"
 #include "StringIds.h"
 #include "Text.h"
 #include "WinMessages.h"
 
 #include <algorithm>
-#include <ctime>
 
 namespace {
 constexpr int kCell = 25;
@@ -53,12 +52,10 @@ CDateDraw::CDateDraw(const std::u16string& text, CEditorItem* item)
     , m_bandFont(CreateFontHelper(true, u"MS Sans Serif", 16, false, false))
     , m_weekdayFont(CreateFontHelper(false, u"MS Sans Serif", 14, false, false))
 {
-    const std::time_t time = text.empty() ? std::time(nullptr) : static_cast<std::time_t>(ParseDateText(text));
-    std::tm local {};
-    localtime_r(&time, &local);
-    m_year = local.tm_year + 1900;
-    m_month = local.tm_mon;
-    m_selectedDay = local.tm_mday - 1;
+    const LocalTime local = ToLocalTime(text.empty() ? CurrentTime() : ParseDateText(text)).value_or(LocalTime {});
+    m_year = local.year;
+    m_month = local.month - 1;
+    m_selectedDay = local.day - 1;
     BuildMonth();
     AddCommand(std::make_unique<CArrawLeft>(this));
     AddCommand(std::make_unique<CArrawRight>(this));
@@ -73,13 +70,7 @@ CDateDraw::~CDateDraw() = default;
 
 void CDateDraw::BuildMonth()
 {
-    std::tm first {};
-    first.tm_mday = 1;
-    first.tm_mon = m_month;
-    first.tm_year = m_year - 1900;
-    first.tm_isdst = -1;
-    std::mktime(&first);
-    m_firstColumn = (first.tm_wday + 6) % 7;
+    m_firstColumn = ToLocalTime(LocalMidnight(m_year, m_month + 1, 1)).value_or(LocalTime {}).weekday;
     m_days = MonthDays(m_month, m_year);
 }
 

@@ -1,23 +1,22 @@
 #include "PrintSheets.h"
 
+#include "Calendar.h"
 #include "Dc.h"
 #include "FontHelper.h"
 #include "ItemTable.h"
 #include "LanguageManager.h"
-#include "ParseDateText.h"
 #include "Pen.h"
 #include "PrintablePage.h"
 #include "StringIds.h"
 #include "Text.h"
 
 #include <algorithm>
-#include <ctime>
 
 CPrintSheets::CPrintSheets(IPrintablePage& page)
     : m_page(page)
     , m_titleFont(CreateFontHelper(true, u"Arial", 22, false, false))
     , m_smallFont(CreateFontHelper(false, u"Arial", 15, false, false))
-    , m_printedOn(GetLanguageManager()->GetString(StringId::PrintPrintedOn) + u" " + FormatDateText(std::time(nullptr)))
+    , m_printedOn(GetLanguageManager()->GetString(StringId::PrintPrintedOn) + u" " + FormatDateText(CurrentTime()))
 {
 }
 

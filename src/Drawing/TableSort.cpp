@@ -1,4 +1,4 @@
-#include "ParseDateText.h"
+#include "Calendar.h"
 #include "TableDrawer.h"
 #include "Text.h"
 

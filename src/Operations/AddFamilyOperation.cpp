@@ -6,7 +6,7 @@
 void CAddFamilyOperation::Add(IDatabase* database)
 {
     CFieldValuesOperation fieldValues;
-    fieldValues.record.itable = 2;
+    fieldValues.record.itable = OwnerKind::Colony;
     fieldValues.record.values = record.values;
     fieldValues.Add(database);
 

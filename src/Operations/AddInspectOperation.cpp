@@ -6,7 +6,7 @@
 void CAddInspectOperation::Add(IDatabase* database)
 {
     CFieldValuesOperation fieldValues;
-    fieldValues.record.itable = 3;
+    fieldValues.record.itable = OwnerKind::Record;
     fieldValues.record.values = record.values;
     fieldValues.Add(database);
 

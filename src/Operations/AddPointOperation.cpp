@@ -6,7 +6,7 @@
 void CAddPointOperation::Add(IDatabase* database)
 {
     CFieldValuesOperation fieldValues;
-    fieldValues.record.itable = 1;
+    fieldValues.record.itable = OwnerKind::Site;
     fieldValues.record.values = record.values;
     fieldValues.Add(database);
 

@@ -17,7 +17,7 @@ void CChangeFamilyOperation::Update(IDatabase* database)
 
     CFieldValuesOperation fieldValues;
     fieldValues.record.id_record = stored->id_record;
-    fieldValues.record.itable = 2;
+    fieldValues.record.itable = OwnerKind::Colony;
     fieldValues.record.values = record.values;
     fieldValues.Update(database);
 

@@ -18,7 +18,7 @@ void CChangeInspectOperation::Update(IDatabase* database)
 
     CFieldValuesOperation fieldValues;
     fieldValues.record.id_record = stored->id_record;
-    fieldValues.record.itable = 3;
+    fieldValues.record.itable = OwnerKind::Record;
     fieldValues.record.values = record.values;
     fieldValues.Update(database);
 

@@ -17,7 +17,7 @@ void CChangePointOperation::Update(IDatabase* database)
 
     CFieldValuesOperation fieldValues;
     fieldValues.record.id_record = stored->id_record;
-    fieldValues.record.itable = 1;
+    fieldValues.record.itable = OwnerKind::Site;
     fieldValues.record.values = record.values;
     fieldValues.Update(database);
 

@@ -39,11 +39,11 @@ void DeleteOwnerRow(IDatabase* database, std::int32_t Table::content::*key, std:
 void CDeleteOperation::Delete(IDatabase* database)
 {
     using Step = void (CDeleteOperation::*)(IDatabase*) const;
-    static const std::map<std::int32_t, Step> steps = {
-        { 1, &CDeleteOperation::DeletePoint },
-        { 2, &CDeleteOperation::DeleteFamily },
-        { 3, &CDeleteOperation::DeleteJournal },
-        { 4, &CDeleteOperation::DeleteQueenBee },
+    static const std::map<DeleteKind, Step> steps = {
+        { DeleteKind::Site, &CDeleteOperation::DeletePoint },
+        { DeleteKind::Colony, &CDeleteOperation::DeleteFamily },
+        { DeleteKind::Record, &CDeleteOperation::DeleteJournal },
+        { DeleteKind::Queen, &CDeleteOperation::DeleteQueenBee },
     };
     const auto step = steps.find(record.kind);
     // The tables read key 0 as every row; a delete by key 0 would empty them.

@@ -2,6 +2,17 @@
 
 #include "Operation.h"
 
+#include <cstdint>
+
+enum class DeleteKind : std::int32_t
+{
+    None = 0,
+    Site = 1,
+    Colony = 2,
+    Record = 3,
+    Queen = 4,
+};
+
 // Deletes one site, colony or journal record with the rows that belong only to it, or one queen bee.
 // It does not follow a site to its colonies or a colony to its hives, queens or journal records.
 class CDeleteOperation : public COperation
@@ -10,8 +21,7 @@ public:
     class content : public COperation::content
     {
     public:
-        // 1 site, 2 colony, 3 journal record, 4 queen bee.
-        std::int32_t kind = 0;
+        DeleteKind kind = DeleteKind::None;
         std::int32_t id = 0;
 
         void Reset() override { *this = content(); }

@@ -5,7 +5,7 @@
 
 void CFieldValuesOperation::Add(IDatabase* database)
 {
-    if (record.itable == 0)
+    if (record.itable == OwnerKind::None)
         return;
     CFieldValuesTable fieldValues;
     record.id_record = record.values.empty() ? 0 : fieldValues.GetMaxIdRecord(database) + 1;
@@ -36,7 +36,7 @@ void CFieldValuesOperation::Update(IDatabase* database)
 std::int32_t CFieldValuesOperation::TypeOf(IDatabase* database, const std::u16string& name) const
 {
     CUserFieldsTable userFields;
-    userFields.record.itable = record.itable;
+    userFields.record.itable = Stored(record.itable);
     userFields.record.name = name;
     const auto field = SelectFirst(database, userFields);
     return field ? field->type : 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Operation.h"
+#include "OwnerKind.h"
 
 // Stores the user field values of one site, colony or journal record as one group of
 // field_values rows; the owner row keeps the group number.
@@ -12,8 +13,7 @@ public:
     public:
         // The group number, 0 when the owner has none.
         std::int32_t id_record = 0;
-        // Owner kind: 1 sites, 2 colonies, 3 journal records.
-        std::int32_t itable = 0;
+        OwnerKind itable = OwnerKind::None;
         FieldValues values;
 
         void Reset() override { *this = content(); }

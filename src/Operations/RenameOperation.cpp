@@ -8,10 +8,10 @@
 void CRenameOperation::Update(IDatabase* database)
 {
     // Kind -> (table, key column).
-    static const std::map<std::int32_t, std::pair<std::u16string, std::u16string>> targets = {
-        { 1, { u"points", u"id_point" } },
-        { 2, { u"families", u"id_family" } },
-        { 3, { u"housings", u"id_housing" } },
+    static const std::map<RenameKind, std::pair<std::u16string, std::u16string>> targets = {
+        { RenameKind::Site, { u"points", u"id_point" } },
+        { RenameKind::Colony, { u"families", u"id_family" } },
+        { RenameKind::Hive, { u"housings", u"id_housing" } },
     };
     const auto target = targets.find(record.kind);
     if (target != targets.end()) {

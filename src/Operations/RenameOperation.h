@@ -2,6 +2,16 @@
 
 #include "Operation.h"
 
+#include <cstdint>
+
+enum class RenameKind : std::int32_t
+{
+    None = 0,
+    Site = 1,
+    Colony = 2,
+    Hive = 3,
+};
+
 // Renames a site, colony or hive. Hive rows of journal records keep the name they were written with.
 class CRenameOperation : public COperation
 {
@@ -9,8 +19,7 @@ public:
     class content : public COperation::content
     {
     public:
-        // 1 site, 2 colony, 3 hive; 0 renames nothing.
-        std::int32_t kind = 0;
+        RenameKind kind = RenameKind::None;
         std::int32_t id = 0;
         std::u16string name;
 

@@ -1,11 +1,11 @@
 #include "DateTimeCtrl.h"
 
+#include "Calendar.h"
 #include "ControlKinds.h"
 #include "NativeWindow.h"
 #include "Notify.h"
 
 #include <QDateEdit>
-#include <QDateTime>
 
 namespace {
 class DateWindow : public NativeWindow
@@ -20,8 +20,7 @@ public:
         edit->setCalendarPopup(!(create.style & DTS_UPDOWN));
         edit->setFocusPolicy(create.style & WS_TABSTOP ? Qt::StrongFocus : Qt::ClickFocus);
         edit->setMinimumDate(QDate(1601, 1, 1));
-        edit->setDate(QDate::currentDate());
-        timeOfDay = QTime::currentTime();
+        Show(edit, CurrentTime());
         QObject::connect(edit, &QDateEdit::dateChanged, edit, [this](const QDate& date) {
             if (quiet)
                 return;
@@ -42,6 +41,16 @@ public:
     }
 
     QDateEdit* Edit() const { return static_cast<QDateEdit*>(widget.data()); }
+
+    // The calendar comes from the one date module, so the picker and the stored dates agree.
+    void Show(QDateEdit* edit, std::int64_t time)
+    {
+        const LocalTime local = ToLocalTime(time).value_or(LocalTime {});
+        quiet = true;
+        edit->setDate(QDate(local.year, local.month, local.day));
+        quiet = false;
+        timeOfDay = QTime(local.hour, local.minute, local.second);
+    }
 
     bool quiet = false;
     QTime timeOfDay;
@@ -68,11 +77,7 @@ BOOL CDateTimeCtrl::SetTime(std::int64_t time)
     DateWindow* date = Kind(this);
     if (!date || !date->Edit())
         return FALSE;
-    const QDateTime local = QDateTime::fromSecsSinceEpoch(time).toLocalTime();
-    date->quiet = true;
-    date->Edit()->setDate(local.date());
-    date->quiet = false;
-    date->timeOfDay = local.time();
+    date->Show(date->Edit(), time);
     return TRUE;
 }
 
@@ -81,6 +86,8 @@ DWORD CDateTimeCtrl::GetTime(std::int64_t& time) const
     DateWindow* date = Kind(this);
     if (!date || !date->Edit())
         return static_cast<DWORD>(-1);
-    time = QDateTime(date->Edit()->date(), date->timeOfDay).toSecsSinceEpoch();
+    const QDate day = date->Edit()->date();
+    time = ToSeconds({ day.year(), day.month(), day.day(), date->timeOfDay.hour(), date->timeOfDay.minute(),
+        date->timeOfDay.second() });
     return GDT_VALID;
 }

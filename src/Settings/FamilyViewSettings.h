@@ -9,7 +9,7 @@ public:
     CFamilyViewSettings();
 
 protected:
-    std::int32_t GetTableKind() override { return 2; }
+    OwnerKind GetTableKind() override { return OwnerKind::Colony; }
     RECT GetUserColumnArea() override { return { 10, 150, 260, 395 }; }
     std::vector<CheckBox> GetCheckBoxes() override;
     PropertyMap GetControlProperties() override;

@@ -9,7 +9,7 @@ public:
     CPointViewSettings();
 
 protected:
-    std::int32_t GetTableKind() override { return 1; }
+    OwnerKind GetTableKind() override { return OwnerKind::Site; }
     RECT GetUserColumnArea() override { return { 10, 70, 260, 400 }; }
     std::vector<CheckBox> GetCheckBoxes() override;
 };

@@ -9,7 +9,7 @@ public:
     CRecordViewSettings();
 
 protected:
-    std::int32_t GetTableKind() override { return 3; }
+    OwnerKind GetTableKind() override { return OwnerKind::Record; }
     RECT GetUserColumnArea() override { return { 10, 150, 260, 395 }; }
     std::vector<CheckBox> GetCheckBoxes() override;
 };

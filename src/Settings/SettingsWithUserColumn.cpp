@@ -74,7 +74,7 @@ CSettings::PropertyMap CSettingsWithUserColumn::GetControlProperties()
     list.emplace_back(u"dependents", kDelete);
     CDatabaseLease database;
     CUserFieldsTable table;
-    table.record.itable = GetTableKind();
+    table.record.itable = Stored(GetTableKind());
     ReleasePtr<IResult> fields(table.Select(database.get()));
     for (std::uint32_t i = 0; fields && i < fields->GetCount(); ++i) {
         const auto* field = static_cast<CUserFieldsTable::content*>(fields->GetAt(i));
@@ -162,7 +162,7 @@ void CSettingsWithUserColumn::StoreUserFields()
             if (item.mark != kMarkDelete)
                 continue;
             CUserFieldsTable table;
-            table.record.itable = GetTableKind();
+            table.record.itable = Stored(GetTableKind());
             table.record.name = item.name;
             table.Delete(database.get());
         }
@@ -170,7 +170,7 @@ void CSettingsWithUserColumn::StoreUserFields()
             if (item.mark != kMarkAdd)
                 continue;
             CUserFieldsTable table;
-            table.record.itable = GetTableKind();
+            table.record.itable = Stored(GetTableKind());
             table.record.name = item.name;
             table.record.type = item.number;
             table.Insert(database.get());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OwnerKind.h"
 #include "Settings.h"
 #include "WinDefs.h"
 
@@ -26,8 +27,8 @@ protected:
 
     CSettingsWithUserColumn(std::int32_t titleId, std::u16string keyPath, std::int32_t event);
 
-    // The owner kind of the page's user fields ("itable") and where their list sits.
-    virtual std::int32_t GetTableKind() = 0;
+    // The owner kind of the page's user fields and where their list sits.
+    virtual OwnerKind GetTableKind() = 0;
     virtual RECT GetUserColumnArea() = 0;
     virtual std::vector<CheckBox> GetCheckBoxes() = 0;
     // What one check box's change does to the others.

@@ -8,7 +8,6 @@
 #include "ViewSetting.h"
 
 namespace {
-constexpr std::int32_t kFamilyFields = 2;
 constexpr int kFamilyTypes = 14;
 }
 
@@ -26,7 +25,7 @@ void CAddChangeFamilyView::BuildForm()
         !IsViewSettingChecked(StringId::FamilyViewSettingsTitle, u"check_type"));
     AddField(KeyNote, StringId::NoteField, EditText,
         !IsViewSettingChecked(StringId::FamilyViewSettingsTitle, u"check_note"));
-    AddUserFields(kFamilyFields, KeyUserFields, m_idRecord);
+    AddUserFields(OwnerKind::Colony, KeyUserFields, m_idRecord);
 }
 
 FamilyData CAddChangeFamilyView::TypedFamily() const

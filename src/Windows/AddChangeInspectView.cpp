@@ -1,12 +1,12 @@
 #include "AddChangeInspectView.h"
 
+#include "Calendar.h"
 #include "Drawer.h"
 #include "EditItem.h"
 #include "HousingCache.h"
 #include "IJournalComponent.h"
 #include "JournalCache.h"
 #include "MessageBox.h"
-#include "ParseDateText.h"
 #include "PointFamilyCache.h"
 #include "SectionItem.h"
 #include "StringIds.h"
@@ -17,7 +17,6 @@
 #include <algorithm>
 
 namespace {
-constexpr std::int32_t kRecordFields = 3;
 constexpr int kQueenStates = 4;
 constexpr int kDiseases = 33;
 
@@ -95,7 +94,7 @@ void CAddChangeInspectView::BuildForm()
         AddLine(line);
         anyLine = true;
     }
-    AddUserFields(kRecordFields, KeyUserFields, m_idRecord);
+    AddUserFields(OwnerKind::Record, KeyUserFields, m_idRecord);
     EnableSave(anyLine);
 }
 

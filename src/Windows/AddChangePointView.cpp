@@ -6,10 +6,6 @@
 #include "StringIds.h"
 #include "ViewSetting.h"
 
-namespace {
-constexpr std::int32_t kPointFields = 1;
-}
-
 CAddChangePointView::CAddChangePointView(JournalState* state, IJournalComponent& journal)
     : CAddChangeView(state, journal, { EventPointViewSettingsChanged })
 {
@@ -22,7 +18,7 @@ void CAddChangePointView::BuildForm()
     AddField(KeyName, StringId::PointNameField, EditText);
     AddField(KeyNote, StringId::NoteField, EditText,
         !IsViewSettingChecked(StringId::PointViewSettingsTitle, u"check_note"));
-    AddUserFields(kPointFields, KeyUserFields, m_idRecord);
+    AddUserFields(OwnerKind::Site, KeyUserFields, m_idRecord);
 }
 
 PointData CAddChangePointView::TypedPoint() const

@@ -1,8 +1,8 @@
 #include "AddChangeQueenBeeView.h"
 
+#include "Calendar.h"
 #include "EditItem.h"
 #include "MessageBox.h"
-#include "ParseDateText.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Text.h"

@@ -124,7 +124,7 @@ CComboBoxItem* CAddChangeView::AddChoice(int key, std::int32_t labelId, std::int
     return item;
 }
 
-void CAddChangeView::AddUserFields(std::int32_t itable, int firstKey, std::int32_t idRecord)
+void CAddChangeView::AddUserFields(OwnerKind owner, int firstKey, std::int32_t idRecord)
 {
     // Fields may have come or gone since the last build: what was typed follows the field's name.
     std::map<std::u16string, std::u16string> typed;
@@ -138,7 +138,7 @@ void CAddChangeView::AddUserFields(std::int32_t itable, int firstKey, std::int32
 
     CDatabaseLease database;
     CUserFieldsTable fields;
-    fields.record.itable = itable;
+    fields.record.itable = Stored(owner);
     const ReleasePtr<IResult> fieldRows(fields.Select(database.get()));
     const auto userFields = RecordsOf<CUserFieldsTable::content>(fieldRows.get());
     if (userFields.empty())

@@ -4,6 +4,7 @@
 #include "EditorDrawer.h"
 #include "EmptyViewJournal.h"
 #include "EventManager.h"
+#include "OwnerKind.h"
 #include "ScrollBar.h"
 
 #include <cstdint>
@@ -82,7 +83,7 @@ protected:
     CComboBoxItem* AddChoice(int key, std::int32_t labelId, std::int32_t firstTextId, int count, bool hidden = false);
     // The section of the user's own fields of the owner kind, keys from firstKey; values the map
     // holds win over those stored in the group idRecord.
-    void AddUserFields(std::int32_t itable, int firstKey, std::int32_t idRecord);
+    void AddUserFields(OwnerKind owner, int firstKey, std::int32_t idRecord);
     // The user field values by field name, as the handlers take them.
     std::map<std::u16string, std::u16string> UserFieldValues() const;
     // Lays the rows out again after a rebuild and repaints.

@@ -1,6 +1,7 @@
 #include "ChangeQBWnd.h"
 
 #include "Button.h"
+#include "Calendar.h"
 #include "ComboBox.h"
 #include "DateTimeCtrl.h"
 #include "Edit.h"
@@ -11,7 +12,6 @@
 #include "StringIds.h"
 
 #include <algorithm>
-#include <ctime>
 
 namespace {
 constexpr int kLeft = 8;
@@ -59,7 +59,7 @@ BOOL CChangeQBWnd::Create(CWnd* parent)
     m_name->Create(kChild | WS_BORDER | ES_AUTOHSCROLL, AddRow(0, StringId::QueenNameLabel), this, IdName);
     m_date = std::make_unique<CDateTimeCtrl>();
     m_date->Create(kChild, AddRow(1, StringId::QueenBirthDateLabel), this, IdDate);
-    m_date->SetTime(static_cast<std::int64_t>(std::time(nullptr)));
+    m_date->SetTime(CurrentTime());
     RECT breedPlace = AddRow(2, StringId::QueenBreedLabel);
     breedPlace.bottom += kBreedListHeight;
     m_breed = std::make_unique<CComboBox>();

@@ -1,11 +1,11 @@
 #include "ChartData.h"
 
+#include "Calendar.h"
 #include "JournalCache.h"
 #include "PointFamilyCache.h"
 
 #include <algorithm>
 #include <climits>
-#include <ctime>
 #include <map>
 #include <set>
 
@@ -26,14 +26,6 @@ void ForEachRecord(std::int32_t idFamily, Visit visit)
             visit(id, *record);
     }
 }
-}
-
-int YearOf(std::int64_t date)
-{
-    const std::time_t time = static_cast<std::time_t>(date);
-    std::tm local {};
-    localtime_r(&time, &local);
-    return local.tm_year + 1900;
 }
 
 std::vector<ColonyChartRecord> ColonyChartRecords(std::int32_t idFamily)

@@ -24,6 +24,3 @@ struct HoneyBySiteAndYear
     std::vector<BarGroup> sites;
 };
 HoneyBySiteAndYear HoneyPerSiteAndYear();
-
-// The local calendar year of a date.
-int YearOf(std::int64_t date);

@@ -44,18 +44,18 @@ public:
     }
 
     // One column per user field of the owner kind, with ids counting up from firstId.
-    void AddUserColumns(std::int32_t itable, int firstId)
+    void AddUserColumns(OwnerKind owner, int firstId)
     {
-        m_fields = std::make_unique<CUserFields>(itable);
+        m_fields = std::make_unique<CUserFields>(owner);
         int id = firstId;
         for (const CUserFields::Field& field : m_fields->Fields())
             m_cells.push_back({ m_grid.AddHeader(field.name, id++, field.type), nullptr, field.name });
     }
 
     // idRecord is the record's group of user field values.
-    void AddRow(int id, int kind, std::int32_t idRecord, const Item& item)
+    void AddRow(int id, OwnerKind kind, std::int32_t idRecord, const Item& item)
     {
-        auto row = CTableDrawer::NewRow(id, kind);
+        auto row = CTableDrawer::NewRow(id, Stored(kind));
         for (const Cell& cell : m_cells)
             m_grid.AddCell(row.get(), cell.text ? cell.text(item) : m_fields->Value(idRecord, cell.field), cell.header);
         m_grid.AddRow(std::move(row));

@@ -1,7 +1,7 @@
 #include "GridCsv.h"
 
+#include "Calendar.h"
 #include "CsvWriter.h"
-#include "ParseDateText.h"
 #include "TableDrawer.h"
 #include "Text.h"
 
@@ -10,7 +10,7 @@ namespace {
 std::u16string IsoDate(const std::u16string& shown)
 {
     const std::int64_t date = shown.size() == 10 ? ParseDateText(shown) : 0;
-    const std::string iso = date == 0 ? std::string() : CCsvWriter::IsoDate(date);
+    const std::string iso = date == 0 ? std::string() : FormatIsoDate(date);
     return iso.empty() ? shown : ToWide(iso);
 }
 

@@ -4,8 +4,6 @@
 #include "Dc.h"
 #include "Pen.h"
 
-#include <ctime>
-
 COLORREF MarkingColour(int birthYear)
 {
     // Index 0 stands for the years ending in 5 and 0.
@@ -13,14 +11,6 @@ COLORREF MarkingColour(int birthYear)
         RGB(220, 30, 30), RGB(0, 160, 60) };
     const int place = ((birthYear % 5) + 5) % 5;
     return kColours[place];
-}
-
-int BirthYear(std::int64_t date)
-{
-    const std::time_t seconds = static_cast<std::time_t>(date);
-    std::tm local {};
-    localtime_r(&seconds, &local);
-    return local.tm_year + 1900;
 }
 
 void DrawMarkingDot(CDC* dc, const RECT& square, int birthYear)

@@ -2,14 +2,9 @@
 
 #include "WinDefs.h"
 
-#include <cstdint>
-
 // The colour a queen is marked with in the international five-year code, by the last digit of her
 // birth year: white 1 and 6, yellow 2 and 7, red 3 and 8, green 4 and 9, blue 5 and 0.
 COLORREF MarkingColour(int birthYear);
-
-// The local calendar year of a birth date in seconds since 1970.
-int BirthYear(std::int64_t date);
 
 class CDC;
 

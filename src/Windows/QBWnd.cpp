@@ -1,11 +1,11 @@
 #include "QBWnd.h"
 
+#include "Calendar.h"
 #include "Dc.h"
 #include "Font.h"
 #include "FontHelper.h"
 #include "LanguageManager.h"
 #include "MarkingColour.h"
-#include "ParseDateText.h"
 #include "QueenBeeCache.h"
 #include "StringIds.h"
 
@@ -63,5 +63,5 @@ void CQBWnd::Paint(CDC* dc, const CRect& client)
     }
     const RECT dot { client.right - DotInset - DotSize, client.top + DotInset, client.right - DotInset,
         client.top + DotInset + DotSize };
-    DrawMarkingDot(dc, dot, BirthYear(queen->date));
+    DrawMarkingDot(dc, dot, YearOf(queen->date));
 }

@@ -1,10 +1,10 @@
 #include "QBeeInspectView.h"
 
 #include "Brush.h"
+#include "Calendar.h"
 #include "Dc.h"
 #include "DeleteQuestion.h"
 #include "FamilyTree.h"
-#include "ParseDateText.h"
 #include "MarkingColour.h"
 #include "MessageBox.h"
 #include "Pen.h"
@@ -92,7 +92,7 @@ void CQBeeInspectView::DrawOverCards(CDC* dc, int first, int last)
         const POINT origin = Drawer().CardOrigin(card);
         const RECT dot { origin.x + DotLeft, origin.y + DotTop, origin.x + DotLeft + DotSize,
             origin.y + DotTop + DotSize };
-        DrawMarkingDot(dc, dot, BirthYear(queen->date));
+        DrawMarkingDot(dc, dot, YearOf(queen->date));
     }
 }
 

@@ -1,12 +1,10 @@
 #include "UnlikelyValues.h"
 
+#include "Calendar.h"
 #include "LanguageManager.h"
 #include "MessageBox.h"
-#include "ParseDateText.h"
 #include "StringIds.h"
 #include "Text.h"
-
-#include <ctime>
 
 namespace {
 // The most of each figure that a beekeeper could have met in one colony or one hive.
@@ -34,15 +32,8 @@ std::u16string Text(std::int32_t id)
 
 std::int64_t StartOfNextDay(std::int64_t now)
 {
-    const std::time_t moment = static_cast<std::time_t>(now);
-    std::tm day {};
-    localtime_r(&moment, &day);
-    day.tm_mday += 1;
-    day.tm_hour = 0;
-    day.tm_min = 0;
-    day.tm_sec = 0;
-    day.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&day));
+    const LocalTime today = ToLocalTime(now).value_or(LocalTime {});
+    return LocalMidnight(today.year, today.month, today.day + 1);
 }
 
 void AddAboveMost(std::vector<std::u16string>& lines, const std::u16string& prefix, const Figure& figure)
@@ -84,7 +75,7 @@ std::vector<std::u16string> UnlikelyValues(const InspectData& inspect, std::int6
 
 bool MaySaveUnlikelyValues(CWnd* owner, const InspectData& inspect)
 {
-    const std::vector<std::u16string> lines = UnlikelyValues(inspect, static_cast<std::int64_t>(std::time(nullptr)));
+    const std::vector<std::u16string> lines = UnlikelyValues(inspect, CurrentTime());
     if (lines.empty())
         return true;
     std::u16string question;

@@ -5,11 +5,11 @@
 #include "Result.h"
 #include "UserFieldsTable.h"
 
-CUserFields::CUserFields(std::int32_t itable)
+CUserFields::CUserFields(OwnerKind owner)
 {
     CDatabaseLease database;
     CUserFieldsTable fields;
-    fields.record.itable = itable;
+    fields.record.itable = Stored(owner);
     const ReleasePtr<IResult> fieldRows(fields.Select(database.get()));
     for (const auto* field : RecordsOf<CUserFieldsTable::content>(fieldRows.get()))
         m_fields.push_back({ field->name, field->type });

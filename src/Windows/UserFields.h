@@ -1,13 +1,15 @@
 #pragma once
 
+#include "OwnerKind.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
-// The user's own fields of one owner kind (1 sites, 2 colonies, 3 journal records) with all
-// stored values, read once for a table's rebuild instead of once per row.
+// The user's own fields of one owner kind with all stored values, read once for a table's rebuild
+// instead of once per row.
 class CUserFields
 {
 public:
@@ -17,7 +19,7 @@ public:
         std::int32_t type = 1;
     };
 
-    explicit CUserFields(std::int32_t itable);
+    explicit CUserFields(OwnerKind owner);
 
     const std::vector<Field>& Fields() const { return m_fields; }
     // The value of the field in the group; empty when the group has none.

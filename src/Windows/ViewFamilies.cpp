@@ -1,9 +1,9 @@
 #include "ViewFamilies.h"
 
+#include "Calendar.h"
 #include "GridBuilder.h"
 #include "JournalCache.h"
 #include "JournalPrint.h"
-#include "ParseDateText.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "StringIds.h"
@@ -14,8 +14,6 @@
 namespace {
 constexpr int kNameColumn = 512;
 constexpr int kFirstUserColumn = 523;
-constexpr int kFamilyRow = 2;
-constexpr std::int32_t kFamilyFields = 2;
 constexpr std::int32_t kLastFamilyType = 13;
 
 struct FamilyRow
@@ -113,12 +111,12 @@ void CViewFamilies::FillTable()
 {
     Builder builder(Grid().Drawer(), StringId::FamilyViewSettingsTitle);
     builder.AddColumns(LeadingColumns());
-    builder.AddUserColumns(kFamilyFields, kFirstUserColumn);
+    builder.AddUserColumns(OwnerKind::Colony, kFirstUserColumn);
     builder.AddColumns(LatestRecordColumns());
     const CPointFamilyCache* cache = GetPointFamilyCache();
     for (std::int32_t id : cache->FamiliesOf(m_state->recordId)) {
         if (const CPointFamilyCache::Family* family = cache->FindFamily(id))
-            builder.AddRow(id, kFamilyRow, family->id_record, FamilyRow { id, *family, GetJournalCache()->LatestRecordOf(id) });
+            builder.AddRow(id, OwnerKind::Colony, family->id_record, FamilyRow { id, *family, GetJournalCache()->LatestRecordOf(id) });
     }
     builder.Finish(kNameColumn);
 }

@@ -1,16 +1,15 @@
 #include "ViewInspect.h"
 
+#include "Calendar.h"
 #include "Dc.h"
 #include "GridBuilder.h"
 #include "JournalCache.h"
 #include "JournalPrint.h"
-#include "ParseDateText.h"
 #include "StringIds.h"
 #include "TablePrint.h"
 #include "Text.h"
 
 #include <algorithm>
-#include <ctime>
 
 namespace {
 using Record = CJournalCache::Record;
@@ -18,34 +17,27 @@ using HiveRow = CJournalCache::HiveRow;
 constexpr int kDateColumn = 768;
 constexpr int kHiveNameColumn = 778;
 constexpr int kFirstUserColumn = 784;
-constexpr int kRecordRow = 3;
-constexpr std::int32_t kRecordFields = 3;
 constexpr int kPanelHeight = 80;
 constexpr UINT kLowerHorizontalBar = 12326;
 constexpr UINT kLowerVerticalBar = 12327;
 
 // 1 January of this year at this time of day.
-std::int64_t StartOfYear(std::time_t now)
+std::int64_t StartOfYear(std::int64_t now)
 {
-    std::tm local {};
-    localtime_r(&now, &local);
-    local.tm_mon = 0;
-    local.tm_mday = 1;
-    local.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&local));
+    LocalTime local = ToLocalTime(now).value_or(LocalTime {});
+    local.month = 1;
+    local.day = 1;
+    return ToSeconds(local);
 }
 
 // The first or the last second of the local day of the time: the range's ends take whole days,
 // whatever time of day the pickers or the page's start hold.
 std::int64_t DayEdge(std::int64_t time, bool last)
 {
-    const auto moment = static_cast<std::time_t>(time);
-    std::tm local {};
-    localtime_r(&moment, &local);
-    local.tm_hour = last ? 23 : 0;
-    local.tm_min = local.tm_sec = last ? 59 : 0;
-    local.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&local));
+    LocalTime local = ToLocalTime(time).value_or(LocalTime {});
+    local.hour = last ? 23 : 0;
+    local.minute = local.second = last ? 59 : 0;
+    return ToSeconds(local);
 }
 
 const std::vector<CGridBuilder<Record>::Column>& RecordColumns()
@@ -91,8 +83,8 @@ CViewInspect::CViewInspect(JournalState* state)
         { ActionAddInspection, true, ActionChangeInspection, ActionDeleteInspection, StringId::DeleteInspect, kDateColumn, true },
         {})
     , m_lower(this)
-    , m_from(StartOfYear(std::time(nullptr)))
-    , m_to(static_cast<std::int64_t>(std::time(nullptr)))
+    , m_from(StartOfYear(CurrentTime()))
+    , m_to(CurrentTime())
 {
     AddGrid(&m_lower, kLowerHorizontalBar, kLowerVerticalBar);
 }
@@ -127,7 +119,7 @@ void CViewInspect::FillTable()
 {
     CGridBuilder<Record> builder(Grid().Drawer(), StringId::RecordViewSettingsTitle);
     builder.AddColumns(RecordColumns());
-    builder.AddUserColumns(kRecordFields, kFirstUserColumn);
+    builder.AddUserColumns(OwnerKind::Record, kFirstUserColumn);
     const CJournalCache* cache = GetJournalCache();
     const std::int64_t from = DayEdge(m_from, false);
     const std::int64_t to = DayEdge(m_to, true);
@@ -138,7 +130,7 @@ void CViewInspect::FillTable()
         if (!record)
             continue;
         if (record->date >= from && record->date <= to) {
-            builder.AddRow(id, kRecordRow, record->id_record, *record);
+            builder.AddRow(id, OwnerKind::Record, record->id_record, *record);
             ++shown;
         } else if (record->date < from) {
             m_oldest = older++ == 0 ? record->date : std::min(m_oldest, record->date);
@@ -164,7 +156,7 @@ void CViewInspect::FillHiveLines()
     if (const Record* record = selected ? GetJournalCache()->FindRecord(selected->id) : nullptr) {
         int position = 1;
         for (const HiveRow& hive : record->hives)
-            builder.AddRow(position++, kRecordRow, 0, hive);
+            builder.AddRow(position++, OwnerKind::Record, 0, hive);
     }
     builder.Finish(kHiveNameColumn);
     m_lower.Refresh();

@@ -8,8 +8,6 @@ namespace {
 using Point = CPointFamilyCache::Point;
 constexpr int kNameColumn = 256;
 constexpr int kFirstUserColumn = 258;
-constexpr int kPointRow = 1;
-constexpr std::int32_t kPointFields = 1;
 
 const std::vector<CGridBuilder<Point>::Column>& Columns()
 {
@@ -49,8 +47,8 @@ void CViewPoints::FillTable()
 {
     CGridBuilder<Point> builder(Grid().Drawer(), StringId::PointViewSettingsTitle);
     builder.AddColumns(Columns());
-    builder.AddUserColumns(kPointFields, kFirstUserColumn);
+    builder.AddUserColumns(OwnerKind::Site, kFirstUserColumn);
     for (const auto& [id, point] : GetPointFamilyCache()->Points())
-        builder.AddRow(id, kPointRow, point.id_record, point);
+        builder.AddRow(id, OwnerKind::Site, point.id_record, point);
     builder.Finish(0);
 }

@@ -1,3 +1,4 @@
+#include "Calendar.h"
 #include "DatabaseManager.h"
 #include "FullDisk.h"
 #include "JournalCache.h"
@@ -9,6 +10,7 @@
 #include "StringIds.h"
 #include "TempWorkDir.h"
 #include "Text.h"
+#include "TimeZone.h"
 
 #include <gtest/gtest.h>
 
@@ -192,6 +194,21 @@ TEST_P(JournalSaveTest, AnEditOfARecordAnotherProgramChangedIsReadAgainNotWritte
     EXPECT_EQ(GetPointFamilyCache()->FindFamily(colony)->name, u"South");
     EXPECT_EQ(Count(u"SELECT strength FROM journal"), 6);
     EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST_P(JournalSaveTest, ASummerRecordReadAgainAfterAnOutsideChangeElsewhereIsStillAsShown)
+{
+    const TimeZone berlin("Europe/Berlin");
+    InspectData summer = Visit(1);
+    summer.record.date = LocalMidnight(2025, 7, 15);
+    summer.id_journal = journal.AddInspect(summer);
+    ASSERT_NE(summer.id_journal, 0);
+    Outside("UPDATE families SET name='South'");
+    summer.record.strength = 7;
+    EXPECT_TRUE(journal.UpdateInspect(summer));
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(GetJournalCache()->FindRecord(summer.id_journal)->date, LocalMidnight(2025, 7, 15));
+    EXPECT_EQ(GetJournalCache()->FindRecord(summer.id_journal)->strength, 7);
 }
 
 TEST_P(JournalSaveTest, AnEditOfARecordAnotherProgramDeletedWritesNothing)

@@ -1,6 +1,6 @@
+#include "Calendar.h"
 #include "CsvRows.h"
 #include "CsvWriter.h"
-#include "DateText.h"
 #include "TempWorkDir.h"
 
 #include <gtest/gtest.h>
@@ -61,8 +61,8 @@ TEST(CsvWriterTest, CyrillicApostrophesAndEmojiRoundTrip)
 TEST(CsvWriterTest, DatesAreIsoDaysAndNumbersUseAPointWhateverTheLocale)
 {
     CCsvWriter writer;
-    writer.AddDate(ParseStoredDate(u"09.03.2024 00:00:00"));
-    writer.AddDate(ParseStoredDate(u"31.12.1999 00:00:00"));
+    writer.AddDate(ParseDateText(u"09.03.2024 00:00:00"));
+    writer.AddDate(ParseDateText(u"31.12.1999 00:00:00"));
     // A locale with a decimal comma must not leak into the file, where it would split the field.
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
     ASSERT_NE(std::setlocale(LC_NUMERIC, "ru_RU.utf8"), nullptr);

@@ -1,22 +1,11 @@
+#include "Calendar.h"
 #include "EvacuationTable.h"
 #include "InspectTable.h"
 #include "JournalTable.h"
 #include "QueenBeeTable.h"
 #include "TableFixture.h"
 
-#include <ctime>
-
 namespace {
-std::int64_t LocalMidnight(int day, int month, int year)
-{
-    std::tm local {};
-    local.tm_mday = day;
-    local.tm_mon = month - 1;
-    local.tm_year = year - 1900;
-    local.tm_isdst = 0;
-    return std::mktime(&local);
-}
-
 void AddHiveRow(IDatabase* db, std::int32_t journal, std::int32_t housing, const std::u16string& name)
 {
     CInspectTable inspect;
@@ -38,7 +27,7 @@ TEST_F(JournalTableTest, RecordRoundTripsAndSelectByColonyWinsOverKey)
 {
     CJournalTable journal;
     journal.record.id_family = 5;
-    journal.record.date = LocalMidnight(7, 5, 2010);
+    journal.record.date = LocalMidnight(2010, 5, 7);
     journal.record.frame = 8;
     journal.record.strength = 6;
     journal.record.is_queen_bee = 1;
@@ -60,7 +49,7 @@ TEST_F(JournalTableTest, RecordRoundTripsAndSelectByColonyWinsOverKey)
     const auto rows = SelectFrom(journal);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0]->id_journal, 1);
-    EXPECT_EQ(rows[0]->date, LocalMidnight(7, 5, 2010));
+    EXPECT_EQ(rows[0]->date, LocalMidnight(2010, 5, 7));
     EXPECT_EQ(rows[0]->frame, 8);
     EXPECT_EQ(rows[0]->is_queen_bee, 1);
     EXPECT_EQ(rows[0]->disease, 2);
@@ -68,7 +57,7 @@ TEST_F(JournalTableTest, RecordRoundTripsAndSelectByColonyWinsOverKey)
     EXPECT_EQ(rows[0]->id_record, 3);
 
     journal.record.id_journal = 2;
-    journal.record.date = LocalMidnight(8, 5, 2010);
+    journal.record.date = LocalMidnight(2010, 5, 8);
     journal.record.wax = 4;
     journal.Update(db.get());
     EXPECT_EQ(Exec(u"SELECT id_family, date, wax FROM journal WHERE id_journal=2"),
@@ -129,8 +118,8 @@ TEST_F(InspectTableTest, UpdateMatchesAHiveWithoutKeyByItsName)
 
 TEST_F(EvacuationTableTest, EmptyPlantIsStoredAsNullAndDeletesNarrowByDateAndColony)
 {
-    const std::int64_t may7 = LocalMidnight(7, 5, 2010);
-    const std::int64_t may8 = LocalMidnight(8, 5, 2010);
+    const std::int64_t may7 = LocalMidnight(2010, 5, 7);
+    const std::int64_t may8 = LocalMidnight(2010, 5, 8);
     CEvacuationTable evacuation;
     for (auto [date, family, plant] : { std::tuple { may7, 1, u"" }, { may7, 2, u"lime" }, { may8, 1, u"clover" } }) {
         evacuation.record.date = date;
@@ -168,7 +157,7 @@ TEST_F(QueenBeeTableTest, DeletingAMotherOrphansHerDaughtersAndUpdateKeepsTheLin
     CQueenBeeTable queens;
     queens.record.name = u"Mother";
     queens.record.id_family = 3;
-    queens.record.date = LocalMidnight(1, 6, 2009);
+    queens.record.date = LocalMidnight(2009, 6, 1);
     queens.Insert(db.get());
     EXPECT_EQ(queens.record.id_queen_bee, 1);
     for (const char16_t* name : { u"Daughter A", u"Daughter B" }) {
@@ -218,7 +207,7 @@ TEST_F(JournalTableTest, UpdateKeepsTheStoredTimeOfDayUnlessTheDayChanges)
     journal.record.id_journal = 1;
     const auto stored = SelectFrom(journal);
     ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0]->date, LocalMidnight(24, 2, 2026));
+    EXPECT_EQ(stored[0]->date, LocalMidnight(2026, 2, 24));
 
     journal.record = *stored[0];
     journal.record.strength = 7;
@@ -227,7 +216,7 @@ TEST_F(JournalTableTest, UpdateKeepsTheStoredTimeOfDayUnlessTheDayChanges)
         (std::vector<std::u16string> { u"24.02.2026 12:00:00 7" }));
 
     journal.record = *stored[0];
-    journal.record.date = LocalMidnight(25, 2, 2026);
+    journal.record.date = LocalMidnight(2026, 2, 25);
     journal.Update(db.get());
     EXPECT_EQ(Column(u"SELECT date FROM journal"), (std::vector<std::u16string> { u"25.02.2026 00:00:00" }));
     EXPECT_TRUE(boxes.Calls().empty());

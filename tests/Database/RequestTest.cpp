@@ -1,24 +1,7 @@
-#include "DateText.h"
+#include "Calendar.h"
 #include "Request.h"
 
 #include <gtest/gtest.h>
-
-#include <ctime>
-
-namespace {
-std::int64_t LocalTime(int day, int month, int year, int hour = 0, int minute = 0, int second = 0)
-{
-    std::tm local {};
-    local.tm_mday = day;
-    local.tm_mon = month - 1;
-    local.tm_year = year - 1900;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = 0;
-    return std::mktime(&local);
-}
-}
 
 TEST(RequestTest, PutsValuesInPlaceOfTheMarks)
 {
@@ -75,15 +58,6 @@ TEST(RequestTest, SetTextKeepsValuesAndClearValuesDropsThem)
 TEST(DateTextTest, WritesLocalTimeInTheStoredForm)
 {
     CRequest request(u"?");
-    request.BindDate(0, LocalTime(7, 5, 2010, 14, 30, 0));
+    request.BindDate(0, ToSeconds({ 2010, 5, 7, 14, 30, 0 }));
     EXPECT_EQ(request.Build(), u"'07.05.2010 14:30:00'");
-}
-
-TEST(DateTextTest, ReadsDayMonthYearAsLocalMidnight)
-{
-    EXPECT_EQ(ParseStoredDate(u"07.05.2010 14:30:00"), LocalTime(7, 5, 2010));
-    EXPECT_EQ(ParseStoredDate(u"07.05.2010"), LocalTime(7, 5, 2010));
-    EXPECT_EQ(ParseStoredDate(u"7.5.2010"), 0);
-    EXPECT_EQ(ParseStoredDate(u"07-05-2010"), 0);
-    EXPECT_EQ(ParseStoredDate(u""), 0);
 }

@@ -1,4 +1,4 @@
-#include "DateText.h"
+#include "Calendar.h"
 #include "InspectTable.h"
 #include "JournalTable.h"
 #include "TableFixture.h"
@@ -102,8 +102,8 @@ TEST_F(RowStreamTest, ARecordFilledRowAfterRowTakesNothingFromTheRowBefore)
     EXPECT_EQ(records[1].disease, 0);
     EXPECT_EQ(records[1].id_record, 0);
     // The same day again after another is read again, not taken from the day before.
-    EXPECT_EQ(records[0].date, ParseStoredDate(u"07.05.2010"));
-    EXPECT_EQ(records[1].date, ParseStoredDate(u"08.05.2010"));
+    EXPECT_EQ(records[0].date, ParseDateText(u"07.05.2010"));
+    EXPECT_EQ(records[1].date, ParseDateText(u"08.05.2010"));
     EXPECT_NE(records[1].date, records[0].date);
     EXPECT_EQ(records[2].date, records[0].date);
 

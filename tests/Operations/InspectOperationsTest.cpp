@@ -88,7 +88,7 @@ TEST_F(InspectOperationsTest, GetShowsCurrentHiveNamesAndStoredNamesForKeyZero)
     AddRecord(db.get(), 3, { { 9, u"Gone", 0, 4 } });
 
     CRenameOperation rename;
-    rename.record.kind = 3;
+    rename.record.kind = RenameKind::Hive;
     rename.record.id = 1;
     rename.record.name = u"North";
     rename.Update(db.get());
@@ -120,7 +120,7 @@ TEST_F(InspectOperationsTest, FieldValuesAddNeedsAnOwnerKindAndUpdateKeepsEmptyG
     EXPECT_EQ(Count(u"field_values"), 0);
 
     values.record.values.clear();
-    values.record.itable = 3;
+    values.record.itable = OwnerKind::Record;
     values.Update(db.get());
     EXPECT_EQ(values.record.id_record, 7);
     values.record.id_record = 0;

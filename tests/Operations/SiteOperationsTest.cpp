@@ -109,10 +109,10 @@ TEST_F(SiteOperationsTest, DeleteFamilyRemovesExactlyItsRows)
     Exec(u"INSERT INTO journal(id_family, date, frame, strength, is_queen_bee) VALUES(2, '01.06.2010 00:00:00', 1, 1, 1)");
 
     CDeleteOperation remove;
-    remove.record.kind = 2;
+    remove.record.kind = DeleteKind::Colony;
     remove.record.id = gone;
     remove.Delete(db.get());
-    EXPECT_EQ(remove.record.kind, 0);
+    EXPECT_EQ(remove.record.kind, DeleteKind::None);
     EXPECT_EQ(remove.record.id, 0);
     EXPECT_EQ(Column(u"SELECT id_family FROM families"), (std::vector<std::u16string> { u"1" }));
     EXPECT_EQ(Column(u"SELECT id_family FROM evacuation"), (std::vector<std::u16string> { u"1" }));
@@ -121,7 +121,9 @@ TEST_F(SiteOperationsTest, DeleteFamilyRemovesExactlyItsRows)
     EXPECT_EQ(Count(u"journal WHERE id_family=2"), 1);
 
     // Already gone, unknown kinds and key 0 delete nothing and report nothing.
-    for (auto [kind, id] : { std::pair { 2, gone }, { 1, 5 }, { 3, 5 }, { 7, keep }, { 2, 0 }, { 1, 0 }, { 3, 0 } }) {
+    for (auto [kind, id] : { std::pair { DeleteKind::Colony, gone }, { DeleteKind::Site, 5 }, { DeleteKind::Record, 5 },
+             { static_cast<DeleteKind>(7), keep }, { DeleteKind::Colony, 0 }, { DeleteKind::Site, 0 },
+             { DeleteKind::Record, 0 } }) {
         remove.record.kind = kind;
         remove.record.id = id;
         remove.Delete(db.get());
@@ -147,7 +149,7 @@ TEST_F(SiteOperationsTest, DeletePointAndJournalTakeTheirGroupsAndHiveRows)
     Exec(u"INSERT INTO inspect(id_journal, id_housing, name_housing) VALUES(1, 1, 'H1'), (1, 2, 'H2'), (2, 1, 'H1')");
 
     CDeleteOperation remove;
-    remove.record.kind = 3;
+    remove.record.kind = DeleteKind::Record;
     remove.record.id = 1;
     remove.Delete(db.get());
     EXPECT_EQ(Column(u"SELECT id_journal FROM journal"), (std::vector<std::u16string> { u"2" }));
@@ -156,13 +158,13 @@ TEST_F(SiteOperationsTest, DeletePointAndJournalTakeTheirGroupsAndHiveRows)
 
     // A stored group number of -1 would name every group to the values table.
     Exec(u"UPDATE journal SET id_record=-1 WHERE id_journal=2");
-    remove.record.kind = 3;
+    remove.record.kind = DeleteKind::Record;
     remove.record.id = 2;
     remove.Delete(db.get());
     EXPECT_EQ(Count(u"journal"), 0);
     EXPECT_EQ(Count(u"field_values"), 1);
 
-    remove.record.kind = 1;
+    remove.record.kind = DeleteKind::Site;
     remove.record.id = point.record.id_point;
     remove.Delete(db.get());
     EXPECT_EQ(Count(u"points"), 0);
@@ -177,7 +179,7 @@ TEST_F(SiteOperationsTest, RenameChangesOnlyTheNamedRow)
     Exec(u"INSERT INTO housings(name, id_family, is_delete) VALUES('H1', 1, 0)");
 
     CRenameOperation rename;
-    rename.record.kind = 2;
+    rename.record.kind = RenameKind::Colony;
     rename.record.id = 2;
     rename.record.name = u"It's new";
     rename.Update(db.get());
@@ -185,10 +187,10 @@ TEST_F(SiteOperationsTest, RenameChangesOnlyTheNamedRow)
     EXPECT_EQ(Column(u"SELECT name FROM families ORDER BY id_family"),
         (std::vector<std::u16string> { u"First", u"It's new" }));
 
-    for (auto [kind, id] : { std::pair { 1, 1 }, { 3, 1 }, { 0, 1 } }) {
+    for (auto [kind, id] : { std::pair { RenameKind::Site, 1 }, { RenameKind::Hive, 1 }, { RenameKind::None, 1 } }) {
         rename.record.kind = kind;
         rename.record.id = id;
-        rename.record.name = u"Kind " + std::u16string(1, char16_t(u'0' + kind));
+        rename.record.name = u"Kind " + std::u16string(1, char16_t(u'0' + static_cast<int>(kind)));
         rename.Update(db.get());
     }
     EXPECT_EQ(Column(u"SELECT name FROM points"), (std::vector<std::u16string> { u"Kind 1" }));
@@ -206,16 +208,16 @@ TEST_F(SiteOperationsTest, DeleteQueenBeeGoesThroughTheQueenStore)
     } store;
     Exec(u"INSERT INTO queen_bee(name, id_family, id_parent_queen_bee, date) VALUES('Q1', 2, 0, '01.06.2010 00:00:00')");
     CDeleteOperation remove;
-    remove.record.kind = 4;
+    remove.record.kind = DeleteKind::Queen;
     remove.record.id = 1;
     remove.Delete(db.get());
-    EXPECT_EQ(remove.record.kind, 0);
+    EXPECT_EQ(remove.record.kind, DeleteKind::None);
 
     SetQueenBeeStore(&store);
     // Key 0 would reach every queen.
-    remove.record.kind = 4;
+    remove.record.kind = DeleteKind::Queen;
     remove.Delete(db.get());
-    remove.record.kind = 4;
+    remove.record.kind = DeleteKind::Queen;
     remove.record.id = 1;
     remove.Delete(db.get());
     SetQueenBeeStore(nullptr);

@@ -80,7 +80,7 @@ TEST_F(QueenBeeCacheTest, DeletingThroughTheDeleteOperationOrphansTheDaughters)
     CDatabaseLease database;
     database->BeginTransaction(u"Delete Point");
     CDeleteOperation operation;
-    operation.record.kind = 4;
+    operation.record.kind = DeleteKind::Queen;
     operation.record.id = mother;
     operation.Delete(database.get());
     database->EndTransaction(u"Delete Point");

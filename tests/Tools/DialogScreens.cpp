@@ -3,6 +3,7 @@
 // The journal is made afresh in a temporary directory; the dialog runs until it is closed.
 #include "BQManagerDialog.h"
 #include "BackupDialog.h"
+#include "Calendar.h"
 #include "DatabaseManager.h"
 #include "HousingManagerDialog.h"
 #include "IDialogWnd.h"
@@ -15,19 +16,13 @@
 #include "WinApp.h"
 
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <string>
 
 namespace {
 std::int64_t Day(int year, int month, int day)
 {
-    std::tm local {};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&local));
+    return LocalMidnight(year, month, day);
 }
 
 std::int32_t Queen(const std::u16string& name, std::int32_t idFamily, std::int32_t idMother, std::int64_t date,
@@ -76,12 +71,8 @@ void Season(CJournalComponent& journal, std::int32_t idPoint)
             journal.AddInspect(inspect);
         }
         const std::filesystem::path made = JournalBackups().BackUp();
-        char name[48];
-        const std::time_t taken = static_cast<std::time_t>(Day(2026, 4, 7 + 7 * week) + 7 * 3600 + week * 311);
-        std::tm local {};
-        localtime_r(&taken, &local);
-        std::strftime(name, sizeof name, "Journal-%Y%m%d-%H%M%S-000.db", &local);
-        std::filesystem::rename(made, made.parent_path() / name);
+        const std::int64_t taken = Day(2026, 4, 7 + 7 * week) + 7 * 3600 + week * 311;
+        std::filesystem::rename(made, made.parent_path() / ("Journal-" + FormatFileStamp(taken) + "-000.db"));
     }
 }
 
@@ -99,7 +90,7 @@ int main(int argc, char** argv)
         return 2;
     const std::filesystem::path source = TOLVIK_SOURCE_DIR;
     const std::string which = argv[1];
-    const std::filesystem::path work = std::filesystem::temp_directory_path() / ("tolvik-screens-" + std::to_string(std::time(nullptr)));
+    const std::filesystem::path work = std::filesystem::temp_directory_path() / ("tolvik-screens-" + std::to_string(CurrentTime()));
     std::filesystem::create_directories(work);
     std::filesystem::copy(source / "Lang", work / "Lang", std::filesystem::copy_options::recursive);
     std::filesystem::current_path(work);

@@ -3,26 +3,27 @@
 #include "AddChangeFamilyView.h"
 #include "AddChangeInspectView.h"
 #include "AddChangePointView.h"
+#include "Calendar.h"
 #include "DatabaseManager.h"
 #include "HousingCache.h"
 #include "JournalComponent.h"
-#include "ParseDateText.h"
+#include "OwnerKind.h"
 #include "SettingsManager.h"
-#include "Text.h"
-#include "WinApp.h"
 #include "ShowcaseJournal.h"
 #include "ShowcaseWindow.h"
+#include "Text.h"
+#include "WinApp.h"
 
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 namespace {
-void AddUserField(std::int32_t itable, const std::u16string& name)
+void AddUserField(OwnerKind owner, const std::u16string& name)
 {
     CDatabaseLease database;
     RowList rows;
-    database->ExecRequest(rows, u"INSERT INTO user_fields VALUES(" + IntToText(itable) + u", '" + name + u"', 1)");
+    database->ExecRequest(rows, u"INSERT INTO user_fields VALUES(" + IntToText(Stored(owner)) + u", '" + name + u"', 1)");
 }
 }
 
@@ -35,9 +36,9 @@ int main(int argc, char** argv)
     CJournalComponent& journal = sample.Journal();
     GetSettingsManager()->Initialize({ &journal });
 
-    AddUserField(1, u"Owner");
-    AddUserField(2, u"Origin");
-    AddUserField(3, u"Weather");
+    AddUserField(OwnerKind::Site, u"Owner");
+    AddUserField(OwnerKind::Colony, u"Origin");
+    AddUserField(OwnerKind::Record, u"Weather");
     PointData point;
     point.name = u"Linden grove";
     point.note = u"South slope by the river";

@@ -1,8 +1,8 @@
 // Shows one queen page of a small sample journal, for screenshots:
 // tolvik_queen_showcase sites|colonies|queens
+#include "Calendar.h"
 #include "DatabaseManager.h"
 #include "JournalComponent.h"
-#include "ParseDateText.h"
 #include "QBeeFamilyView.h"
 #include "QBeeInspectView.h"
 #include "QBeePointView.h"

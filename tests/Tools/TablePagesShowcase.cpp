@@ -2,10 +2,12 @@
 // size, for pictures of the pages: tolvik_table_pages_showcase sites|colonies|records LANG_DIR [print]
 // With "print", the page's print preview opens over it.
 
+#include "Calendar.h"
 #include "DatabaseManager.h"
 #include "JournalComponent.h"
 #include "JournalPrint.h"
 #include "LanguageManager.h"
+#include "OwnerKind.h"
 #include "QueenBeeCache.h"
 #include "Registry.h"
 #include "SettingsManager.h"
@@ -19,7 +21,6 @@
 #include "ViewPoints.h"
 #include "WinApp.h"
 
-#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -27,11 +28,11 @@
 namespace {
 constexpr std::int64_t kDay = 24 * 60 * 60;
 
-void AddUserField(std::int32_t itable, const std::u16string& name)
+void AddUserField(OwnerKind owner, const std::u16string& name)
 {
     CDatabaseLease database;
     CUserFieldsTable fields;
-    fields.record.itable = itable;
+    fields.record.itable = Stored(owner);
     fields.record.name = name;
     fields.Insert(database.get());
 }
@@ -45,8 +46,8 @@ struct Journal
 // Three sites, five colonies at the first, a season of records of the first colony and its queens.
 Journal MakeJournal(CJournalComponent& journal)
 {
-    AddUserField(1, u"Region");
-    AddUserField(2, u"Origin");
+    AddUserField(OwnerKind::Site, u"Region");
+    AddUserField(OwnerKind::Colony, u"Origin");
     Journal made;
     for (const auto& [name, region] : { std::pair(u"Linden Hill", u"North"), std::pair(u"River Meadow", u"South"),
              std::pair(u"Heath Corner", u"West") }) {
@@ -58,7 +59,7 @@ Journal MakeJournal(CJournalComponent& journal)
         if (made.site == 0)
             made.site = id;
     }
-    const std::int64_t now = std::time(nullptr);
+    const std::int64_t now = CurrentTime();
     int type = 1;
     for (const auto& [name, origin] : { std::pair(u"Elder", u"swarm"), std::pair(u"Amber", u"split"),
              std::pair(u"Clover", u"package"), std::pair(u"Blossom", u"swarm"), std::pair(u"Dandelion", u"nucleus") }) {

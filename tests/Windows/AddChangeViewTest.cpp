@@ -1,18 +1,21 @@
 #include "AddChangeFamilyView.h"
 #include "AddChangeInspectView.h"
 #include "AddChangePointView.h"
+#include "Calendar.h"
 #include "DateDraw.h"
 #include "EditItem.h"
 #include "FormFixture.h"
 #include "HousingCache.h"
 #include "JournalCache.h"
-#include "ParseDateText.h"
+#include "JournalStores.h"
 #include "PointFamilyCache.h"
 #include "ScrollBar.h"
 #include "StringIds.h"
+#include "TimeZone.h"
 
-#include <ctime>
 #include <deque>
+#include <iterator>
+#include <map>
 
 namespace {
 // The add-hive dialog as the user answers it: scripted choices, nothing once they run out.
@@ -46,11 +49,11 @@ InspectHousing Line(std::int32_t idHousing, const std::u16string& name, std::int
     return line;
 }
 
-void AddUserField(std::int32_t itable, const std::u16string& name)
+void AddUserField(OwnerKind owner, const std::u16string& name)
 {
     CDatabaseLease database;
     RowList rows;
-    database->ExecRequest(rows, u"INSERT INTO user_fields VALUES(" + IntToText(itable) + u", '" + name + u"', 1)");
+    database->ExecRequest(rows, u"INSERT INTO user_fields VALUES(" + IntToText(Stored(owner)) + u", '" + name + u"', 1)");
 }
 
 class AddChangeViewTest : public FormFixture
@@ -90,7 +93,7 @@ protected:
 
 TEST_P(AddChangeViewTest, NewSiteIsStoredWithItsTypedNameNoteAndUserFieldThenTheListReturns)
 {
-    AddUserField(1, u"Owner");
+    AddUserField(OwnerKind::Site, u"Owner");
     CAddPointView page(&state, journal);
     state.recordId = 5;
     Open(page, 5);
@@ -217,7 +220,7 @@ TEST_P(AddChangeViewTest, RecordWithTwoHiveLinesIsOneJournalRowAndTwoInspectRows
     const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
     const std::int32_t first = AddHive(colony, u"Blue");
     const std::int32_t second = AddHive(colony, u"Green");
-    AddUserField(3, u"Weather");
+    AddUserField(OwnerKind::Record, u"Weather");
     CAddInspectView page(&state, journal, picker.Picker());
     Open(page, colony);
     ASSERT_EQ(page.Hives().size(), 2u);
@@ -275,7 +278,7 @@ TEST_P(AddChangeViewTest, ChangeFormReopenedShowsTheStoredValuesNotTheUnsavedEdi
 
 TEST_P(AddChangeViewTest, ChangedSiteKeepsItsUserFieldGroup)
 {
-    AddUserField(1, u"Owner");
+    AddUserField(OwnerKind::Site, u"Owner");
     PointData point;
     point.name = u"Meadow";
     point.values = { { u"Owner", u"Ann" } };
@@ -369,7 +372,7 @@ TEST_P(AddChangeViewTest, ANewRecordStartsFromTheColonysLatestOneUnlessTheSettin
     CAddInspectView page(&state, journal, picker.Picker());
     Open(page, colony);
     const std::u16string today = Row(page, 2)->GetValue();
-    EXPECT_EQ(ParseDateText(today), ParseDateText(FormatDateText(std::time(nullptr))));
+    EXPECT_EQ(ParseDateText(today), ParseDateText(FormatDateText(CurrentTime())));
     EXPECT_EQ(Row(page, 3)->GetValue(), u"10");
     EXPECT_EQ(Row(page, 4)->GetValue(), u"11");
     EXPECT_EQ(Row(page, 5)->GetValue(), u"2");
@@ -448,6 +451,38 @@ TEST_P(AddChangeViewTest, ARecordsDateIsTypedWithItsSeparatorsAndAnImpossibleOne
     EXPECT_EQ(Row(page, 2)->GetValue(), u"31.03.2024");
     PressButton(page, IdSaveButton);
     EXPECT_EQ(FormatDateText(GetJournalCache()->Records().begin()->second.date), u"31.03.2024");
+}
+
+TEST_P(AddChangeViewTest, ARecordsDateSavedFromTheFormIsTheSameAfterARestartInSummerAndInWinter)
+{
+    const TimeZone berlin("Europe/Berlin");
+    const std::int32_t colony = AddColony(AddSite(u"Meadow"), u"North");
+    AddHive(colony, u"Blue");
+    std::map<std::int32_t, std::int64_t> saved;
+    for (const std::u16string typed : { u"15072025", u"15012025" }) {
+        CAddInspectView page(&state, journal, picker.Picker());
+        Open(page, colony);
+        UiTest::TypeText(&page, typed);
+        ASSERT_EQ(Row(page, 2)->GetValue(), typed.substr(0, 2) + u"." + typed.substr(2, 2) + u"." + typed.substr(4));
+        PressButton(page, IdSaveButton);
+        page.Destroy();
+    }
+    for (const auto& [id, record] : GetJournalCache()->Records())
+        saved[id] = record.date;
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved.begin()->second, LocalMidnight(2025, 7, 15));
+    EXPECT_EQ(std::next(saved.begin())->second, LocalMidnight(2025, 1, 15));
+
+    // The next start reads the stores from the file.
+    LoadJournalStores(CDatabaseLease().get());
+    for (const auto& [id, date] : saved) {
+        const CJournalCache::Record* record = GetJournalCache()->FindRecord(id);
+        ASSERT_NE(record, nullptr);
+        EXPECT_EQ(record->date, date) << ToUtf8(FormatDateText(date));
+    }
+    CChangeInspectView change(&state, journal, picker.Picker());
+    Open(change, saved.begin()->first);
+    EXPECT_EQ(Row(change, 2)->GetValue(), u"15.07.2025");
 }
 
 TEST_P(AddChangeViewTest, RemovedHiveLineIsLeftOutOfTheStoredRecord)

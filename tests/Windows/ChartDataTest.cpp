@@ -1,7 +1,7 @@
 #include "ChartData.h"
 
+#include "Calendar.h"
 #include "JournalCache.h"
-#include "ParseDateText.h"
 #include "PointFamilyCache.h"
 
 #include <gtest/gtest.h>

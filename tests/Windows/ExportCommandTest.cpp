@@ -1,5 +1,6 @@
 #include "TablePageFixture.h"
 
+#include "Calendar.h"
 #include "CsvRows.h"
 #include "ExportCommand.h"
 #include "FileDialog.h"
@@ -8,8 +9,8 @@
 #include "ViewInspect.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <tuple>
 
 namespace {
@@ -94,7 +95,7 @@ TEST_P(ExportCommandTest, TheColoniesTableRoundTripsThroughTwoIndependentReaders
     values.emplace_back(u"check_note", u"checked");
     values.emplace_back(u"check_frame", u"checked");
     Start(kFamilyViewSettingsKey, values);
-    AddUserField(2, u"Origin");
+    AddUserField(OwnerKind::Colony, u"Origin");
     const std::int32_t site = AddPoint(u"Meadow");
     AddFamily(site, u"Comma, colony", { { u"Origin", u"swarm, May" } });
     AddFamily(site, u"Say \"hello\"");
@@ -135,13 +136,9 @@ TEST_P(ExportCommandTest, RecordsGoWithIsoDatesAndTheHiveLinesOfTheSelectedRecor
     Start(kRecordViewSettingsKey, AllChecks(kRecordChecksForExport, u"unchecked"));
     const std::int32_t site = AddPoint(u"Meadow");
     const std::int32_t family = AddFamily(site, u"Acacia");
-    std::time_t now = std::time(nullptr);
-    std::tm today {};
-    localtime_r(&now, &today);
+    const LocalTime today = ToLocalTime(CurrentTime()).value();
     // The first second of today: the records page's range ends now, so a later hour of today is not shown yet.
-    today.tm_hour = today.tm_min = today.tm_sec = 0;
-    today.tm_isdst = -1;
-    const std::int64_t morning = std::mktime(&today);
+    const std::int64_t morning = LocalMidnight(today.year, today.month, today.day);
     CJournalCache::HiveRow hive;
     hive.name_housing = u"Top, left";
     hive.brood = 3;
@@ -158,7 +155,7 @@ TEST_P(ExportCommandTest, RecordsGoWithIsoDatesAndTheHiveLinesOfTheSelectedRecor
     ExportTable(view, PageInspections, file);
 
     char iso[16];
-    std::strftime(iso, sizeof iso, "%Y-%m-%d", &today);
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", today.year, today.month, today.day);
     const Rows records = ReadCsv(file);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0], Shown(view->Grid().Drawer())[0]);
@@ -199,14 +196,9 @@ TEST_P(ExportCommandTest, EachShownDateOfACellBecomesAnIsoDate)
     const std::int32_t site = AddPoint(u"Meadow");
     const std::int32_t acacia = AddFamily(site, u"Acacia");
     for (const auto& [year, month, day] : { std::tuple(2023, 5, 20), std::tuple(2024, 6, 1) }) {
-        std::tm local {};
-        local.tm_year = year - 1900;
-        local.tm_mon = month - 1;
-        local.tm_mday = day;
-        local.tm_isdst = -1;
         CQueenBeeCache::QueenBee queen;
         queen.id_family = acacia;
-        queen.date = std::mktime(&local);
+        queen.date = LocalMidnight(year, month, day);
         ASSERT_NE(GetQueenBeeCache()->AddQueenBee(queen), 0);
     }
 

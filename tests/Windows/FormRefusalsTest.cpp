@@ -2,15 +2,13 @@
 #include "AddChangeInspectView.h"
 #include "AddChangePointView.h"
 #include "AddChangeQueenBeeView.h"
+#include "Calendar.h"
+#include "Clipboard.h"
 #include "FormFixture.h"
 #include "HousingCache.h"
-#include "Clipboard.h"
 #include "JournalCache.h"
-#include "ParseDateText.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
-
-#include <ctime>
 
 namespace {
 class FormRefusalsTest : public FormFixture
@@ -137,7 +135,7 @@ TEST_P(FormRefusalsTest, RecordDatedAfterTodayAsksOnceBeforeItIsStored)
 
     // Today is no later than today.
     page.Destroy();
-    inspect.record.date = static_cast<std::int64_t>(std::time(nullptr));
+    inspect.record.date = CurrentTime();
     ASSERT_TRUE(journal.UpdateInspect(inspect = { record, inspect.record, {} }));
     Open(page, record);
     PressButton(page, IdSaveButton);

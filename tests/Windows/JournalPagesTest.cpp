@@ -4,23 +4,21 @@
 #include "AddChangeInspectView.h"
 #include "AddChangeQueenBeeView.h"
 #include "BQManagerDialog.h"
+#include "Calendar.h"
 #include "Dialog.h"
 #include "HousingManagerDialog.h"
 #include "JournalCache.h"
 #include "JournalData.h"
 #include "JournalPages.h"
-#include "TableRow.h"
-#include "ParseDateText.h"
+#include "JournalToolbar.h"
 #include "PointFamilyCache.h"
 #include "QBeeInspectView.h"
 #include "QBeePointView.h"
-#include "JournalToolbar.h"
+#include "TableRow.h"
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
 #include "ViewPoints.h"
 #include "ViewTable.h"
-
-#include <ctime>
 
 namespace {
 // The journal window with the program's own pages.
@@ -201,7 +199,7 @@ TEST_P(JournalPagesTest, AYardVisitOfFiveColoniesIsEnteredByKeyboardAlone)
     RecordProperty("KeyPressesPerRecord", presses / static_cast<int>(colonies.size()));
     EXPECT_EQ(presses, 7 * static_cast<int>(colonies.size()));
 
-    const std::u16string today = FormatDateText(std::time(nullptr));
+    const std::u16string today = FormatDateText(CurrentTime());
     for (std::size_t colony = 0; colony < colonies.size(); ++colony) {
         const std::u16string value = IntToText(static_cast<std::int32_t>(10 + colony));
         const std::u16string id = IntToText(colonies[colony]);

@@ -1,23 +1,22 @@
 #include "JournalWindowFixture.h"
 
+#include "Calendar.h"
 #include "FileDialog.h"
 #include "JournalPages.h"
-#include "JournalToolbar.h"
 #include "JournalStores.h"
+#include "JournalToolbar.h"
 #include "LayoutStore.h"
-#include "ParseDateText.h"
 #include "PdfText.h"
-#include "PrintJob.h"
 #include "Printers.h"
-#include "ViewFamilies.h"
-#include "ViewInspect.h"
-#include "ViewPoints.h"
+#include "PrintJob.h"
 #include "PrintSheets.h"
 #include "QBeeInspectView.h"
 #include "QueenBeeCache.h"
+#include "ViewFamilies.h"
+#include "ViewInspect.h"
+#include "ViewPoints.h"
 
 #include <cmath>
-#include <ctime>
 
 namespace {
 constexpr int kColonies = 200;
@@ -110,7 +109,7 @@ TEST_P(JournalPrintTest, ColoniesTablePrintsOnTheChosenPrinterWithHeaderTitleAnd
     ASSERT_EQ(static_cast<int>(texts.size()), sheets);
     EXPECT_EQ(request.sheets, sheets);
     const std::u16string title = Text(StringId::PrintColoniesTitle) + u": North";
-    const std::u16string printedOn = Text(StringId::PrintPrintedOn) + u" " + FormatDateText(std::time(nullptr));
+    const std::u16string printedOn = Text(StringId::PrintPrintedOn) + u" " + FormatDateText(CurrentTime());
     for (int sheet = 0; sheet < sheets; ++sheet) {
         SCOPED_TRACE(sheet);
         EXPECT_TRUE(Contains(texts[sheet], title));
@@ -160,7 +159,7 @@ TEST_P(JournalPrintTest, RecordPrintsWithTheHiveLinesOfTheSelectedRecord)
 {
     InspectData inspect;
     inspect.record.id_family = 5;
-    inspect.record.date = std::time(nullptr);
+    inspect.record.date = CurrentTime();
     CJournalCache::HiveRow top;
     top.name_housing = u"Top box";
     top.brood = 7;
@@ -225,7 +224,7 @@ TEST_P(JournalPrintTest, QueenCardsOfAColonyPrintUnderTheirTitleAndTheScreenKeep
         CQueenBeeCache::QueenBee queen;
         queen.id_family = 5;
         queen.name = name;
-        queen.date = std::time(nullptr);
+        queen.date = CurrentTime();
         const std::int32_t id = GetQueenBeeCache()->AddQueenBee(queen);
         ASSERT_NE(id, 0);
         freya = freya == 0 ? id : freya;
@@ -248,7 +247,7 @@ TEST_P(JournalPrintTest, QueenCardsOfAColonyPrintUnderTheirTitleAndTheScreenKeep
     EXPECT_TRUE(Contains(texts[0], Text(StringId::PrintQueensTitle) + u": Linden (North)"));
     EXPECT_TRUE(Contains(texts[0], u"Freya"));
     EXPECT_TRUE(Contains(texts[0], u"Hilda"));
-    EXPECT_TRUE(Contains(texts[0], Text(StringId::QueenBirthDateLabel) + u" - " + FormatDateText(std::time(nullptr))));
+    EXPECT_TRUE(Contains(texts[0], Text(StringId::QueenBirthDateLabel) + u" - " + FormatDateText(CurrentTime())));
     EXPECT_FALSE(Contains(texts[0], u"Greta"));
     // The screen's buttons stay off the paper.
     EXPECT_FALSE(Contains(texts[0], Text(StringId::QueenCardButton)));

@@ -1,28 +1,26 @@
 #include "AddChangeQueenBeeView.h"
 #include "BQManagerDialog.h"
 #include "ButtonDraw.h"
+#include "Calendar.h"
 #include "Dialog.h"
 #include "FormFixture.h"
+#include "JournalStores.h"
 #include "MarkingColour.h"
-#include "ParseDateText.h"
 #include "QBeeFamilyView.h"
 #include "QBeeInspectView.h"
 #include "QBeePointView.h"
 #include "QueenBeeCache.h"
 #include "ScrollBar.h"
 #include "StringIds.h"
+#include "TimeZone.h"
+
+#include <iterator>
 
 namespace {
 // Noon of 1 June of the year, so that the local day is the same everywhere.
 std::int64_t June(int year)
 {
-    std::tm day {};
-    day.tm_year = year - 1900;
-    day.tm_mon = 5;
-    day.tm_mday = 1;
-    day.tm_hour = 12;
-    day.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&day));
+    return ToSeconds({ year, 6, 1, 12 });
 }
 
 class QueenPagesTest : public FormFixture
@@ -381,6 +379,34 @@ TEST_P(QueenPagesTest, NewQueenIsStoredInTheColonyWithHerBreedAndUncheckedLiving
     ASSERT_EQ(queens.size(), 1u);
     EXPECT_EQ(FormatDateText(queens.begin()->second.date), born);
     EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionShowList, 0 } }));
+}
+
+TEST_P(QueenPagesTest, ABirthDateSavedFromTheFormIsTheSameAfterARestartInSummerAndInWinter)
+{
+    const TimeZone berlin("Europe/Berlin");
+    const std::int32_t north = AddColony(AddSite(u"Meadow"), u"North");
+    for (const std::u16string typed : { u"15072025", u"15012025" }) {
+        CAddQueenBeeView page(&state, journal);
+        Open(page, north);
+        Type(page, 2, u"Hilda");
+        UiTest::KeyPress(&page, VK_TAB);
+        UiTest::TypeText(&page, typed);
+        ASSERT_EQ(page.Editor().GetValue(3), typed.substr(0, 2) + u"." + typed.substr(2, 2) + u"." + typed.substr(4));
+        PressButton(page, IdSaveButton);
+        page.Destroy();
+    }
+    const auto saved = GetQueenBeeCache()->QueensOf(north);
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved.begin()->second.date, LocalMidnight(2025, 7, 15));
+    EXPECT_EQ(std::next(saved.begin())->second.date, LocalMidnight(2025, 1, 15));
+
+    // The next start reads the stores from the file.
+    LoadJournalStores(CDatabaseLease().get());
+    for (const auto& [id, queen] : saved) {
+        const CQueenBeeCache::QueenBee* read = GetQueenBeeCache()->FindQueenBee(id);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->date, queen.date) << ToUtf8(FormatDateText(queen.date));
+    }
 }
 
 TEST_P(QueenPagesTest, ChangedQueenKeepsHerColonyAndMotherAndTakesTheTypedFields)

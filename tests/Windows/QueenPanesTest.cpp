@@ -1,3 +1,4 @@
+#include "Calendar.h"
 #include "Cursor.h"
 #include "DialogWndFactory.h"
 #include "GLWin.h"
@@ -8,20 +9,13 @@
 #include "ScrollBar.h"
 #include "WindowClass.h"
 
-#include <ctime>
 #include <typeinfo>
 
 namespace {
 // Local noon of the first of June of the year, well inside the year in every time zone.
 std::int64_t JuneOf(int year)
 {
-    std::tm local {};
-    local.tm_year = year - 1900;
-    local.tm_mon = 5;
-    local.tm_mday = 1;
-    local.tm_hour = 12;
-    local.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&local));
+    return ToSeconds({ year, 6, 1, 12 });
 }
 
 class QueenPanesTest : public JournalFixture
@@ -68,7 +62,7 @@ TEST(MarkingColour, FollowsTheFiveYearCodeByTheLastDigit)
     EXPECT_GT(GetRValue(red), GetGValue(red));
     EXPECT_GT(GetGValue(green), GetRValue(green));
     EXPECT_GT(GetBValue(blue), GetRValue(blue));
-    EXPECT_EQ(BirthYear(JuneOf(2023)), 2023);
+    EXPECT_EQ(YearOf(JuneOf(2023)), 2023);
 }
 
 TEST_P(QueenPanesTest, FactoryMakesEachPaneAtItsPlaceWithItsIdAndBorder)

@@ -10,6 +10,7 @@
 #include "JournalComponent.h"
 #include "LanguageManager.h"
 #include "MessageBox.h"
+#include "OwnerKind.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "Registry.h"
@@ -28,7 +29,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <utility>
@@ -149,11 +149,11 @@ protected:
         return shown;
     }
 
-    static void AddUserField(std::int32_t itable, const std::u16string& name)
+    static void AddUserField(OwnerKind owner, const std::u16string& name)
     {
         CDatabaseLease database;
         CUserFieldsTable fields;
-        fields.record.itable = itable;
+        fields.record.itable = Stored(owner);
         fields.record.name = name;
         fields.Insert(database.get());
     }

@@ -1,8 +1,8 @@
 #include "TablePageFixture.h"
 
+#include "Calendar.h"
 #include "DateTimeCtrl.h"
 #include "GdiDefs.h"
-#include "ParseDateText.h"
 #include "ScrollBar.h"
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
@@ -15,15 +15,7 @@ constexpr COLORREF kGrey = RGB(200, 200, 200);
 
 std::int64_t Local(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    std::tm local {};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&local));
+    return ToSeconds({ year, month, day, hour, minute, second });
 }
 
 const std::initializer_list<const char16_t*> kFamilyChecks { u"check_bees", u"check_brood", u"check_honey",
@@ -59,9 +51,9 @@ void ApplyRange(CViewInspect* page, std::int64_t from, std::int64_t to)
 TEST_P(TablePageTest, ColoniesWithEveryOptionOffShowNameAndUserColumnsSortedByName)
 {
     Start(kFamilyViewSettingsKey, AllChecks(kFamilyChecks, u"unchecked"));
-    AddUserField(2, u"Origin");
-    AddUserField(2, u"Marker");
-    AddUserField(1, u"Region");
+    AddUserField(OwnerKind::Colony, u"Origin");
+    AddUserField(OwnerKind::Colony, u"Marker");
+    AddUserField(OwnerKind::Site, u"Region");
     const std::int32_t site = AddPoint(u"Linden");
     const std::int32_t other = AddPoint(u"Heath");
     AddFamily(site, u"Zeta", { { u"Origin", u"swarm" } });
@@ -104,7 +96,7 @@ TEST_P(TablePageTest, ColoniesWithEveryOptionOffShowNameAndUserColumnsSortedByNa
 TEST_P(TablePageTest, ColoniesShowTheLatestRecordAndTheBirthDatesOfLivingQueens)
 {
     Start(kFamilyViewSettingsKey, AllChecks(kFamilyChecks, u"checked"));
-    AddUserField(2, u"Origin");
+    AddUserField(OwnerKind::Colony, u"Origin");
     const std::int32_t site = AddPoint(u"Linden");
     const std::int32_t acacia = AddFamily(site, u"Acacia");
     const std::int32_t birch = AddFamily(site, u"Birch");
@@ -171,17 +163,15 @@ TEST_P(TablePageTest, InspectionsShowTheRangeWithBothEndsAndTheHiveLinesOfTheCli
     CViewInspect* view = Show<CViewInspect>(family);
     EXPECT_EQ(state.page, PageInspections);
     // By default the range runs from 1 January of this year, at this time of day, to now.
-    const std::time_t now = std::time(nullptr);
+    const std::int64_t now = CurrentTime();
     EXPECT_LE(std::llabs(view->RangeTo() - now), 2);
-    std::tm from {};
-    const std::time_t rangeFrom = static_cast<std::time_t>(view->RangeFrom());
-    localtime_r(&rangeFrom, &from);
-    std::tm today {};
-    localtime_r(&now, &today);
-    EXPECT_EQ(from.tm_mday, 1);
-    EXPECT_EQ(from.tm_mon, 0);
-    EXPECT_EQ(from.tm_year, today.tm_year);
-    EXPECT_EQ(from.tm_hour, today.tm_hour);
+    const std::optional<LocalTime> from = ToLocalTime(view->RangeFrom());
+    const std::optional<LocalTime> today = ToLocalTime(now);
+    ASSERT_TRUE(from && today);
+    EXPECT_EQ(from->day, 1);
+    EXPECT_EQ(from->month, 1);
+    EXPECT_EQ(from->year, today->year);
+    EXPECT_EQ(from->hour, today->hour);
 
     ApplyRange(view, Local(2025, 6, 1), to);
     CTableDrawer& grid = view->Grid().Drawer();
@@ -311,7 +301,7 @@ TEST_P(TablePageTest, DeletingAColonyAsksFirstAndTakesItsRowOutOnlyWhenTheJourna
 TEST_P(TablePageTest, SitesAreListedInIdOrderAndFollowTheirEvents)
 {
     Start(kPointViewSettingsKey, { { u"check_note", u"checked" } });
-    AddUserField(1, u"Region");
+    AddUserField(OwnerKind::Site, u"Region");
     const std::int32_t oak = AddPoint(u"Oak", { { u"Region", u"North" } });
     const std::int32_t ash = AddPoint(u"Ash");
     CViewPoints* view = Show<CViewPoints>(5);
