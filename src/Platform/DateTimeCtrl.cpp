@@ -84,3 +84,12 @@ DWORD CDateTimeCtrl::GetTime(std::int64_t& time) const
     time = QDateTime(date->Edit()->date(), date->timeOfDay).toSecsSinceEpoch();
     return GDT_VALID;
 }
+
+SIZE CDateTimeCtrl::IdealSize() const
+{
+    DateWindow* date = Kind(this);
+    if (!date || !date->Edit())
+        return { 0, 0 };
+    const QSize hint = date->Edit()->sizeHint();
+    return { hint.width(), hint.height() };
+}
