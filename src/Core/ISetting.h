@@ -22,4 +22,6 @@ public:
     virtual bool IsModified() = 0;
     virtual std::u16string GetSavedValue(const std::u16string& name) = 0;
     virtual std::u16string GetDefaultValue(const std::u16string& name) = 0;
+    // Reads the page's texts again, in the current language; only while no change is pending.
+    virtual void Retranslate() = 0;
 };

@@ -400,7 +400,7 @@ inline constexpr std::int32_t DeleteSiteGoesWith = 9801;
 inline constexpr std::int32_t DeleteColonyGoesWith = 9802;
 inline constexpr std::int32_t DeleteHousingTitle = 9803;
 // Said when another language is applied.
-inline constexpr std::int32_t LanguageAtNextStart = 9804;
+inline constexpr std::int32_t LanguageAtNextOpening = 9804;
 // The About box and the guide.
 inline constexpr std::int32_t AboutButton = 9805;
 inline constexpr std::int32_t AboutTitle = 9806;
@@ -518,7 +518,7 @@ inline constexpr std::array AllStringIds = {
     StringId::StartFromLastRecord, StringId::SaveAndNextColony, StringId::DiscardTypedQuestion,
     StringId::ShowOlderRecords, StringId::StarterHiveTypes, StringId::StarterFrameTypes,
     StringId::DeleteNamedQuestion, StringId::DeleteSiteGoesWith, StringId::DeleteColonyGoesWith,
-    StringId::DeleteHousingTitle, StringId::LanguageAtNextStart, StringId::AboutButton, StringId::AboutTitle,
+    StringId::DeleteHousingTitle, StringId::LanguageAtNextOpening, StringId::AboutButton, StringId::AboutTitle,
     StringId::AboutVersion, StringId::AboutLicence, StringId::AboutJournalLabel, StringId::AboutBackupsLabel,
     StringId::AboutSettingsLabel, StringId::AboutOpenFolder, StringId::HelpButton, StringId::HelpMissing,
 };

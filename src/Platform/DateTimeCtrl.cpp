@@ -91,3 +91,12 @@ DWORD CDateTimeCtrl::GetTime(std::int64_t& time) const
         date->timeOfDay.second() });
     return GDT_VALID;
 }
+
+SIZE CDateTimeCtrl::IdealSize() const
+{
+    DateWindow* date = Kind(this);
+    if (!date || !date->Edit())
+        return { 0, 0 };
+    const QSize hint = date->Edit()->sizeHint();
+    return { hint.width(), hint.height() };
+}

@@ -15,4 +15,6 @@ public:
     BOOL SetTime(std::int64_t time);
     // The shown day at the kept time of day, in local time.
     DWORD GetTime(std::int64_t& time) const;
+    // The size that shows the whole date, with its drop-down button, in the control's font.
+    SIZE IdealSize() const;
 };

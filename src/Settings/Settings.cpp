@@ -110,6 +110,14 @@ std::u16string CSettings::GetDefaultValue(const std::u16string& name)
     return found == m_index.end() ? std::u16string() : m_entries[found->second].defaultValue;
 }
 
+void CSettings::Retranslate()
+{
+    // The entries hold their captions as read when built: build them again.
+    m_entries.clear();
+    m_index.clear();
+    Build();
+}
+
 void CSettings::SetSavedValue(const std::u16string& name, const std::u16string& value)
 {
     const auto found = m_index.find(name);

@@ -34,6 +34,7 @@ public:
     bool IsModified() override;
     std::u16string GetSavedValue(const std::u16string& name) override;
     std::u16string GetDefaultValue(const std::u16string& name) override;
+    void Retranslate() override;
 
 protected:
     struct PreparedValue

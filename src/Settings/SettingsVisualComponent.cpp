@@ -8,3 +8,10 @@ CSettingsVisualComponent::CSettingsVisualComponent()
         [](int) { return RECT { 400, 30, 500, 125 }; } })
 {
 }
+
+bool CSettingsVisualComponent::TakeLanguage()
+{
+    CVisualComponent::TakeLanguage();
+    m_window.Retranslate();
+    return true;
+}

@@ -8,6 +8,9 @@ class CSettingsVisualComponent : public CVisualComponent
 public:
     CSettingsVisualComponent();
 
+    // The settings window switches its texts at once.
+    bool TakeLanguage() override;
+
 protected:
     CWnd& Window() override { return m_window; }
     IWnd& WindowInterface() override { return m_window; }

@@ -66,22 +66,41 @@ void CSettingsWin::UpdateApplyButton()
 
 void CSettingsWin::Apply()
 {
-    const std::u16string languageBefore = ReadRegistryString(u"combo_lang", kMainSettingsKey);
+    ILanguageManager* language = GetLanguageManager();
+    const std::u16string before = language->GetCurrentLanguage();
     for (ISetting* setting : GetSettingsManager()->GetAllSettings())
         setting->Apply();
     UpdateApplyButton();
     m_content.ShowSavedValues();
     GetVisualManager()->RedrawAll();
-    // The open windows keep their texts: say so in the language shown and in the one chosen.
-    ILanguageManager* language = GetLanguageManager();
-    const std::u16string chosen = ReadRegistryString(u"combo_lang", kMainSettingsKey);
-    if (chosen == languageBefore || chosen == language->GetCurrentLanguage())
+    if (ReadRegistryString(u"combo_lang", kMainSettingsKey) == before)
         return;
-    std::u16string notice = Text(StringId::LanguageAtNextStart);
-    const std::u16string inChosen = language->GetString(StringId::LanguageAtNextStart, chosen);
-    if (inChosen != notice)
-        notice += u"\n\n" + inChosen;
-    MessageBoxW(this, notice, Text(StringId::SettingsName), MB_OK | MB_ICONINFORMATION);
+    language->Initialize();
+    if (language->GetCurrentLanguage() == before)
+        return;
+    for (ISetting* setting : GetSettingsManager()->GetAllSettings())
+        setting->Retranslate();
+    // The launcher and this window switch at once; an open journal window keeps its texts until
+    // it opens again, and says so in the language chosen.
+    if (!GetVisualManager()->UseCurrentLanguage())
+        MessageBoxW(this, Text(StringId::LanguageAtNextOpening), Text(StringId::SettingsName), MB_OK | MB_ICONINFORMATION);
+}
+
+void CSettingsWin::Retranslate()
+{
+    if (!CWnd::IsCreated())
+        return;
+    SetWindowText(Text(StringId::SettingsName));
+    m_apply.SetWindowText(Text(StringId::ButtonApply));
+    m_close.SetWindowText(Text(StringId::ButtonClose));
+    m_defaults.SetWindowText(Text(StringId::ButtonDefaults));
+    m_about.SetWindowText(Text(StringId::AboutButton));
+    std::vector<std::u16string> captions;
+    for (ISetting* setting : GetSettingsManager()->GetAllSettings())
+        captions.push_back(setting->GetCaption());
+    m_tree.Retitle(captions);
+    m_content.ShowPage(m_tree.SelectedCaption());
+    Invalidate();
 }
 
 void CSettingsWin::Close()

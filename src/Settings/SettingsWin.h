@@ -15,6 +15,8 @@ public:
 
     // Visible, with a system menu and the settings caption, 700 x 500 where the desktop places it.
     BOOL CreateFrame();
+    // Shows every text of the window, the selected page's form included, in the current language.
+    void Retranslate();
 
     static constexpr UINT IdTree = 8193;
     static constexpr UINT IdContent = 8194;

@@ -51,6 +51,13 @@ void CTreeSettings::Fill()
     }
 }
 
+void CTreeSettings::Retitle(const std::vector<std::u16string>& captions)
+{
+    for (std::size_t i = 0; i < m_pages.size() && i < captions.size(); ++i)
+        m_pages[i].caption = captions[i];
+    Fill();
+}
+
 std::u16string CTreeSettings::SelectedCaption() const
 {
     const int index = GetCurSel();

@@ -28,6 +28,8 @@ public:
     BOOL Create(const RECT& rect, CWnd* parent, UINT id, std::vector<Page> pages);
     // The caption of the selected page, empty when none is.
     std::u16string SelectedCaption() const;
+    // New captions for the pages, in their order; the selection and folding stay.
+    void Retitle(const std::vector<std::u16string>& captions);
 
     void DrawItem(DRAWITEMSTRUCT* item) override;
     void MeasureItem(MEASUREITEMSTRUCT* item) override;

@@ -14,4 +14,7 @@ public:
     virtual void Show() = 0;
     virtual IWnd* GetWindow() = 0;
     virtual void Redraw() = 0;
+    // The launcher button, and the window where it can, take the current language; false while
+    // the window is open and keeps its texts until it opens again.
+    virtual bool TakeLanguage() = 0;
 };

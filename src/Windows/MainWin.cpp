@@ -63,6 +63,14 @@ int CMainWin::OnCreate(CREATESTRUCT* create)
     return 0;
 }
 
+void CMainWin::Retranslate()
+{
+    if (!CWnd::IsCreated())
+        return;
+    SetWindowText(GetLanguageManager()->GetString(StringId::MainWindowCaption));
+    Invalidate();
+}
+
 void CMainWin::OnDestroy()
 {
     KillTimer(kDragTimer);

@@ -20,6 +20,9 @@ public:
     explicit CMainWin(std::vector<IVisualComponent*> components);
     ~CMainWin() override;
 
+    // The caption and the painted title in the current language.
+    void Retranslate();
+
     int OnCreate(CREATESTRUCT* create) override;
     void OnDestroy() override;
     void OnPaint() override;

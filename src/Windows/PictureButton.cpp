@@ -39,6 +39,16 @@ BOOL CPictureButton::Create(const RECT& rect, CWnd* parent, UINT id)
     return CButton::Create(m_caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent, id);
 }
 
+void CPictureButton::SetCaption(std::u16string caption)
+{
+    m_caption = std::move(caption);
+    m_wrappedCaption.clear();
+    if (CWnd::IsCreated()) {
+        SetWindowText(m_caption);
+        Invalidate();
+    }
+}
+
 int CPictureButton::OnCreate(CREATESTRUCT* create)
 {
     m_font = CreateFontHelper(true, u"Book Antiqua", 22, true, false);

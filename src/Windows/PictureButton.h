@@ -19,6 +19,7 @@ public:
 
     // A visible owner-drawn child push button of parent at rect with the command id.
     BOOL Create(const RECT& rect, CWnd* parent, UINT id);
+    void SetCaption(std::u16string caption);
 
     int OnCreate(CREATESTRUCT* create) override;
     void OnSize(UINT type, int cx, int cy) override;

@@ -18,6 +18,11 @@ constexpr int kDateColumn = 768;
 constexpr int kHiveNameColumn = 778;
 constexpr int kFirstUserColumn = 784;
 constexpr int kPanelHeight = 80;
+constexpr int kPanelMargin = 10;
+constexpr int kPanelGap = 5;
+// The range row stays clear of the add/change/delete buttons below it.
+constexpr int kPickerHeightMost = 34;
+constexpr int kOlderWidth = 260;
 constexpr UINT kLowerHorizontalBar = 12326;
 constexpr UINT kLowerVerticalBar = 12327;
 
@@ -174,7 +179,7 @@ int CViewInspect::OnCreate(CREATESTRUCT* create)
     m_fromPicker.Create(style | DTS_SHORTDATEFORMAT, CRect(0, 0, 80, 20), this, IdFrom);
     m_toPicker.Create(style | DTS_SHORTDATEFORMAT, CRect(0, 0, 80, 20), this, IdTo);
     m_apply.Create(u">>", style | BS_PUSHBUTTON, CRect(0, 0, 30, 20), this, IdApply);
-    m_older.Create(u"", WS_CHILD | BS_PUSHBUTTON, CRect(0, 0, 260, 20), this, IdOlder);
+    m_older.Create(u"", WS_CHILD | BS_PUSHBUTTON, CRect(0, 0, kOlderWidth, 20), this, IdOlder);
     if (m_from != 0)
         m_fromPicker.SetTime(m_from);
     if (m_to != 0)
@@ -184,12 +189,25 @@ int CViewInspect::OnCreate(CREATESTRUCT* create)
 
 void CViewInspect::OnSize(UINT type, int cx, int cy)
 {
+    // From left to right: each label as wide as its text, each picker as its whole date needs
+    // (the four-digit year included), then the buttons; all above the add/change/delete row.
     const int top = cy - 75;
-    // Wide enough for the whole date with its four-digit year.
-    m_fromPicker.MoveWindow(100, top, 100, 20);
-    m_toPicker.MoveWindow(250, top, 100, 20);
-    m_apply.MoveWindow(355, top, 30, 20);
-    m_older.MoveWindow(395, top, 260, 20);
+    const SIZE picker = m_fromPicker.IdealSize();
+    const int height = std::clamp(static_cast<int>(picker.cy), 20, kPickerHeightMost);
+    CClientDC dc(this);
+    int x = kPanelMargin;
+    // The next place of the row, `width` wide.
+    const auto place = [&](int width) {
+        const CRect at(x, top, x + width, top + height);
+        x += width + kPanelGap;
+        return at;
+    };
+    m_fromLabel = place(static_cast<int>(dc.GetTextExtent(CViewTable::Text(StringId::RecordsFromLabel)).cx));
+    m_fromPicker.MoveWindow(place(static_cast<int>(picker.cx)));
+    m_toLabel = place(static_cast<int>(dc.GetTextExtent(CViewTable::Text(StringId::RecordsToLabel)).cx));
+    m_toPicker.MoveWindow(place(static_cast<int>(picker.cx)));
+    m_apply.MoveWindow(place(30));
+    m_older.MoveWindow(place(kOlderWidth));
     CViewTable::OnSize(type, cx, cy);
 }
 
@@ -206,10 +224,10 @@ void CViewInspect::DrawPanel(CDC* dc, int left, int top, int right, int bottom)
     CViewTable::DrawPanel(dc, left, top, right, bottom);
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(RGB(0, 0, 0));
-    CRect from(left, top, left + 95, bottom - 50);
-    dc->DrawText(CViewTable::Text(StringId::RecordsFromLabel), &from, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
-    CRect to(left + 200, top, left + 250, bottom - 50);
-    dc->DrawText(CViewTable::Text(StringId::RecordsToLabel), &to, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    CRect from = m_fromLabel;
+    dc->DrawText(CViewTable::Text(StringId::RecordsFromLabel), &from, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    CRect to = m_toLabel;
+    dc->DrawText(CViewTable::Text(StringId::RecordsToLabel), &to, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 }
 
 void CViewInspect::OnPaint()

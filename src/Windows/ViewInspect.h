@@ -52,6 +52,9 @@ private:
     std::int64_t m_from;
     std::int64_t m_to;
     int m_split = 0;
+    // Where the panel's two labels are drawn, set with the pickers' places.
+    CRect m_fromLabel;
+    CRect m_toLabel;
     // The date of the colony's earliest record before the range.
     std::int64_t m_oldest = 0;
 };

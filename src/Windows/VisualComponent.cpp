@@ -44,6 +44,13 @@ IWnd* CVisualComponent::GetWindow()
     return &WindowInterface();
 }
 
+bool CVisualComponent::TakeLanguage()
+{
+    if (m_button)
+        m_button->SetCaption(ComponentName(m_look.captionId));
+    return !Window().IsCreated();
+}
+
 void CVisualComponent::Redraw()
 {
     WindowInterface().Redraw();

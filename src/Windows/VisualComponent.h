@@ -31,6 +31,7 @@ public:
     void Show() override;
     IWnd* GetWindow() override;
     void Redraw() override;
+    bool TakeLanguage() override;
 
 protected:
     // The window object, owned by the derived class; it stays when its native window goes.

@@ -51,6 +51,16 @@ void CVisualManager::RedrawAll()
         entry.visual->Redraw();
 }
 
+bool CVisualManager::UseCurrentLanguage()
+{
+    if (m_mainWindow)
+        m_mainWindow->Retranslate();
+    bool all = true;
+    for (const auto& [name, entry] : m_components)
+        all = entry.visual->TakeLanguage() && all;
+    return all;
+}
+
 namespace {
 CVisualManager* g_visualManager = nullptr;
 }

@@ -23,6 +23,9 @@ public:
     // The visual component of the component whose name has that string id, or null.
     virtual IVisualComponent* FindComponent(std::int32_t nameId) = 0;
     virtual void RedrawAll() = 0;
+    // The launcher and every component take the current language; false when an open window
+    // keeps its texts until it opens again.
+    virtual bool UseCurrentLanguage() = 0;
 
 protected:
     virtual ~IVisualManager() = default;
@@ -43,6 +46,7 @@ public:
     IWnd* GetMainWindow() override;
     IVisualComponent* FindComponent(std::int32_t nameId) override;
     void RedrawAll() override;
+    bool UseCurrentLanguage() override;
 
 private:
     struct Entry

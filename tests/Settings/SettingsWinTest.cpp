@@ -10,6 +10,7 @@
 #include "LauncherIds.h"
 #include "ListBox.h"
 #include "MessageBox.h"
+#include "PictureButton.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
 #include "SettingsWin.h"
@@ -58,6 +59,18 @@ protected:
         CRect item;
         tree->GetItemRect(index, &item);
         UiTest::Click(tree, item.left + 50, item.top + 3);
+    }
+
+    // Picks the language after (or before) `shown` in the language box of the page shown.
+    std::u16string ChooseOtherLanguage(const std::u16string& shown)
+    {
+        IControl* language = ControlNamed(u"combo_lang");
+        if (!language)
+            return {};
+        UiTest::KeyPress(&language->Window(), VK_DOWN);
+        if (language->GetValue() == shown)
+            UiTest::KeyPress(&language->Window(), VK_UP);
+        return language->GetValue() == shown ? std::u16string() : language->GetValue();
     }
 
     IControl* ControlNamed(const std::u16string& name)
@@ -245,37 +258,68 @@ TEST_P(SettingsWinTest, EachPageIsHeadedWithItsOwnTitle)
     }
 }
 
-TEST_P(SettingsWinTest, ApplyingAnotherLanguageSaysItIsUsedFromTheNextStart)
+TEST_P(SettingsWinTest, AnotherLanguageAppliesAtOnceToTheSettingsWindowAndTheLauncher)
 {
     GetVisualManager()->FindComponent(StringId::MainSettingsTitle)->Show();
     CWnd* window = Window();
     auto* tree = dynamic_cast<CListBox*>(window->GetDlgItem(CSettingsWin::IdTree));
     ClickItem(tree, ItemOf(tree, StringId::MainSettingsTitle));
-    IControl* language = ControlNamed(u"combo_lang");
-    ASSERT_NE(language, nullptr);
     const std::u16string shown = GetLanguageManager()->GetCurrentLanguage();
-    ASSERT_EQ(language->GetValue(), shown);
-    UiTest::KeyPress(&language->Window(), VK_DOWN);
-    if (language->GetValue() == shown)
-        UiTest::KeyPress(&language->Window(), VK_UP);
-    const std::u16string chosen = language->GetValue();
-    ASSERT_NE(chosen, shown);
+    ASSERT_EQ(ControlNamed(u"combo_lang")->GetValue(), shown);
+    const std::u16string chosen = ChooseOtherLanguage(shown);
+    ASSERT_FALSE(chosen.empty());
+    const auto in = [](std::int32_t id, const std::u16string& language) {
+        return GetLanguageManager()->GetString(id, language);
+    };
 
+    // With the journal window closed nothing keeps the old texts, and nothing needs saying.
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(ReadRegistryString(u"combo_lang", kMainSettingsKey), chosen);
+    EXPECT_EQ(window->GetWindowText(), in(StringId::SettingsName, chosen));
+    EXPECT_EQ(window->GetDlgItem(CSettingsWin::IdApply)->GetWindowText(), in(StringId::ButtonApply, chosen));
+    EXPECT_EQ(window->GetDlgItem(CSettingsWin::IdClose)->GetWindowText(), in(StringId::ButtonClose, chosen));
+    EXPECT_EQ(window->GetDlgItem(CSettingsWin::IdAbout)->GetWindowText(), in(StringId::AboutButton, chosen));
+    // The same page stays open, headed, labelled and listed in the new language.
+    ASSERT_NE(ControlNamed(u"static_header"), nullptr);
+    EXPECT_EQ(ControlNamed(u"static_header")->Window().GetWindowText(), in(StringId::MainSettingsTitle, chosen));
+    EXPECT_EQ(ControlNamed(u"static_lang")->Window().GetWindowText(), in(StringId::LanguageLabel, chosen));
+    EXPECT_EQ(ControlNamed(u"combo_lang")->GetValue(), chosen);
+    std::u16string selected;
+    tree->GetText(tree->GetCurSel(), selected);
+    EXPECT_EQ(selected, in(StringId::MainSettingsTitle, chosen));
+    EXPECT_GE(tree->FindStringExact(-1, in(StringId::RecordViewSettingsTitle, chosen)), 0);
+    ClickItem(tree, tree->FindStringExact(-1, in(StringId::FamilyViewSettingsTitle, chosen)));
+    ASSERT_NE(ControlNamed(u"static_header1"), nullptr);
+    EXPECT_EQ(ControlNamed(u"static_header1")->Window().GetWindowText(), in(StringId::FamilyViewSettingsTitle, chosen));
+    // The launcher's caption and its buttons, as drawn.
+    EXPECT_EQ(application->m_pMainWnd->GetWindowText(), in(StringId::MainWindowCaption, chosen));
+    auto* journalButton = dynamic_cast<CPictureButton*>(GetVisualManager()->FindComponent(StringId::JournalName)->GetButton());
+    ASSERT_NE(journalButton, nullptr);
+    UiTest::Grab(journalButton);
+    EXPECT_EQ(ReplaceAll(journalButton->GetWrappedCaption(), u"\n", u" "), in(StringId::JournalName, chosen));
+
+    // An open journal window keeps its texts until it opens again, and Apply says so in the
+    // language chosen.
+    IVisualComponent* journal = GetVisualManager()->FindComponent(StringId::JournalName);
+    journal->Show();
+    auto* journalWindow = dynamic_cast<CWnd*>(journal->GetWindow());
+    ASSERT_TRUE(journalWindow->IsCreated());
+    ClickItem(tree, tree->FindStringExact(-1, in(StringId::MainSettingsTitle, chosen)));
+    ASSERT_EQ(ChooseOtherLanguage(chosen), shown);
     UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::LanguageAtNextStart) + u"\n\n"
-            + GetLanguageManager()->GetString(StringId::LanguageAtNextStart, chosen));
-    EXPECT_EQ(ReadRegistryString(u"combo_lang", kMainSettingsKey), chosen);
+    EXPECT_EQ(boxes.Calls()[0].text, in(StringId::LanguageAtNextOpening, shown));
+    EXPECT_EQ(window->GetWindowText(), in(StringId::SettingsName, shown));
+    EXPECT_EQ(journalWindow->GetWindowText(), in(StringId::JournalName, chosen));
+    journalWindow->SendMessage(WM_CLOSE);
+    journal->Show();
+    ASSERT_TRUE(journalWindow->IsCreated());
+    EXPECT_EQ(journalWindow->GetWindowText(), in(StringId::JournalName, shown));
 
-    // Another apply, or going back to the language shown, says nothing more.
+    // Another apply that leaves the language says nothing more.
     ClickItem(tree, ItemOf(tree, StringId::PointViewSettingsTitle));
     UiTest::Click(&ControlNamed(u"check_note")->Window(), 5, 10);
-    UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
-    ClickItem(tree, ItemOf(tree, StringId::MainSettingsTitle));
-    UiTest::KeyPress(&ControlNamed(u"combo_lang")->Window(), VK_DOWN);
-    if (ControlNamed(u"combo_lang")->GetValue() != shown)
-        UiTest::KeyPress(&ControlNamed(u"combo_lang")->Window(), VK_UP);
-    ASSERT_EQ(ControlNamed(u"combo_lang")->GetValue(), shown);
     UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
     EXPECT_EQ(boxes.Calls().size(), 1u);
 }

@@ -53,6 +53,7 @@ public:
     }
     IWnd* GetWindow() override { return this; }
     void Redraw() override {}
+    bool TakeLanguage() override { return true; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {

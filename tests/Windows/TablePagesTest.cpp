@@ -239,6 +239,59 @@ TEST_P(TablePageTest, InspectionsRangeTakesWholeDaysWhateverTimeOfDayThePickersH
     EXPECT_EQ(Column(view->Grid().Drawer(), 768), (std::vector<std::u16string> { u"01.06.2025", u"15.06.2025" }));
 }
 
+TEST_P(TablePageTest, RangePickersShowTheWholeDateAndUpOrDownChangesThePartUnderTheCaret)
+{
+    Start(kRecordViewSettingsKey, {});
+    const std::int32_t family = AddFamily(AddPoint(u"Linden"), u"Acacia");
+    CDateTimeCtrl* from = nullptr;
+    // At the desktop's font and at a large one, each picker shows its whole date and covers
+    // neither the other nor the ">>" button.
+    for (const int points : { 16, 0 }) {
+        UiTest::UseFontPointSize(points);
+        CViewInspect* view = Show<CViewInspect>(family);
+        from = dynamic_cast<CDateTimeCtrl*>(view->GetDlgItem(CViewInspect::IdFrom));
+        auto* to = dynamic_cast<CDateTimeCtrl*>(view->GetDlgItem(CViewInspect::IdTo));
+        ASSERT_NE(from, nullptr);
+        ASSERT_NE(to, nullptr);
+        from->SetTime(Local(2025, 1, 10));
+        to->SetTime(Local(2025, 12, 28));
+        EXPECT_EQ(UiTest::VisibleFieldText(from), u"10.01.2025") << points;
+        EXPECT_EQ(UiTest::VisibleFieldText(to), u"28.12.2025") << points;
+        CRect fromPlace;
+        CRect toPlace;
+        CRect applyPlace;
+        from->GetWindowRect(&fromPlace);
+        to->GetWindowRect(&toPlace);
+        view->GetDlgItem(CViewInspect::IdApply)->GetWindowRect(&applyPlace);
+        EXPECT_LT(fromPlace.right, toPlace.left) << points;
+        EXPECT_LE(toPlace.right, applyPlace.left) << points;
+    }
+
+    const auto shown = [from] {
+        std::int64_t time = 0;
+        from->GetTime(time);
+        return FormatDateText(time);
+    };
+    // Home puts the caret in the day, three steps right in the month, End in the year; each part
+    // stays in sight.
+    UiTest::KeyPress(from, VK_HOME);
+    UiTest::KeyPress(from, VK_UP);
+    EXPECT_EQ(shown(), u"11.01.2025");
+    EXPECT_EQ(UiTest::VisibleFieldText(from), u"11.01.2025");
+    for (int step = 0; step < 3; ++step)
+        UiTest::KeyPress(from, VK_RIGHT);
+    UiTest::KeyPress(from, VK_UP);
+    EXPECT_EQ(shown(), u"11.02.2025");
+    UiTest::KeyPress(from, VK_END);
+    UiTest::KeyPress(from, VK_UP);
+    EXPECT_EQ(shown(), u"11.02.2026");
+    EXPECT_EQ(UiTest::VisibleFieldText(from), u"11.02.2026");
+    UiTest::KeyPress(from, VK_DOWN);
+    UiTest::KeyPress(from, VK_DOWN);
+    EXPECT_EQ(shown(), u"11.02.2024");
+    EXPECT_EQ(UiTest::VisibleFieldText(from), u"11.02.2024");
+}
+
 TEST_P(TablePageTest, DeletingAColonyAsksFirstAndTakesItsRowOutOnlyWhenTheJournalDeletedIt)
 {
     Start(kFamilyViewSettingsKey, {});

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPalette>
 #include <QScrollBar>
 #include <QStyle>
@@ -357,6 +358,21 @@ Image Grab(CWnd* window)
     return image;
 }
 
+std::u16string VisibleFieldText(CWnd* window)
+{
+    QWidget* widget = WidgetOf(window);
+    auto* line = qobject_cast<QLineEdit*>(widget);
+    if (!line && widget)
+        line = widget->findChild<QLineEdit*>();
+    if (!line)
+        return {};
+    // A line edit keeps two pixels free at each side and scrolls a longer text within the rest.
+    const QRect inside = line->contentsRect().marginsRemoved(line->textMargins()).adjusted(2, 0, -2, 0);
+    const int first = line->cursorPositionAt(QPoint(inside.left(), inside.center().y()));
+    const int last = line->cursorPositionAt(QPoint(inside.right(), inside.center().y()));
+    return FromQString(line->displayText().mid(first, last - first));
+}
+
 bool SaveGrab(CWnd* window, const std::string& path)
 {
     QWidget* widget = WidgetOf(window);
@@ -377,6 +393,17 @@ void CloseModal()
 {
     if (QWidget* modal = QApplication::activeModalWidget())
         modal->close();
+}
+
+void UseFontPointSize(int points)
+{
+    static const QFont original = QApplication::font();
+    QFont font = original;
+    if (points > 0)
+        font.setPointSize(points);
+    QApplication::setFont(font);
+    // The open widgets hear of it by posted events: deliver them now.
+    QCoreApplication::sendPostedEvents();
 }
 
 void UseDarkPalette()

@@ -60,6 +60,9 @@ struct Image
     COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]; }
 };
 Image Grab(CWnd* window);
+// The part of a one-line field's text (an edit's, a date picker's) that lies inside the field, as
+// far as the user can see it.
+std::u16string VisibleFieldText(CWnd* window);
 // Saves the window's picture as a PNG file (for looking at it).
 bool SaveGrab(CWnd* window, const std::string& path);
 
@@ -68,6 +71,8 @@ bool SaveGrab(CWnd* window, const std::string& path);
 std::vector<std::u16string> ModalButtonTexts();
 void CloseModal();
 
+// Gives the toolkit's widgets a desktop font of that many points; 0 gives back the font they had.
+void UseFontPointSize(int points);
 // Gives the toolkit the colours of a dark desktop theme: light text on dark faces.
 void UseDarkPalette();
 // Whether the user can resize the top-level window.
