@@ -6,13 +6,15 @@
 namespace SchemaMigrations {
 const std::vector<Step>& Steps()
 {
-    // Step 1: the look-ups by colony, by record and by hive that reading one colony at a time needs.
+    // Step 1: the look-ups by colony, by record and by hive that reading one colony at a time needs,
+    // and those of a record's own fields, which every save of a record makes.
     static const std::vector<Step> steps {
         { 1,
             { u"CREATE INDEX IF NOT EXISTS journal_by_family ON journal(id_family, date)",
                 u"CREATE INDEX IF NOT EXISTS inspect_by_journal ON inspect(id_journal)",
                 u"CREATE INDEX IF NOT EXISTS evacuation_by_family ON evacuation(id_family, date)",
-                u"CREATE INDEX IF NOT EXISTS housings_by_family ON housings(id_family)" } },
+                u"CREATE INDEX IF NOT EXISTS housings_by_family ON housings(id_family)",
+                u"CREATE INDEX IF NOT EXISTS field_values_by_record ON field_values(id_record)" } },
     };
     return steps;
 }
