@@ -4,22 +4,23 @@
 #include "DatabaseManager.h"
 #include "HelpKey.h"
 #include "IComponent.h"
-#include "IWnd.h"
 #include "InstanceLock.h"
-#include "JournalFileCheck.h"
-#include "SchemaMigrations.h"
+#include "IWnd.h"
 #include "JournalComponent.h"
+#include "JournalFileCheck.h"
 #include "KeptBackups.h"
 #include "LanguageManager.h"
 #include "LayoutStore.h"
 #include "MessageBox.h"
 #include "ProgramHelp.h"
+#include "SchemaMigrations.h"
 #include "SchemaTables.h"
 #include "SettingsComponent.h"
 #include "SettingsManager.h"
 #include "StartBackup.h"
 #include "StarterTypes.h"
 #include "StringIds.h"
+#include "Tr.h"
 #include "VisualManager.h"
 #include "WindowClass.h"
 #include "Wnd.h"
@@ -57,19 +58,14 @@ std::u16string AbsolutePath(const std::u16string& path)
     return FromPath(std::filesystem::absolute(ToPath(path), error).lexically_normal());
 }
 
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 void Tell(const std::u16string& text, UINT icon)
 {
-    MessageBoxW(nullptr, text, Text(StringId::MainWindowCaption), MB_OK | icon);
+    MessageBoxW(nullptr, text, Tr(StringId::MainWindowCaption), MB_OK | icon);
 }
 
 void Refuse(const std::u16string& path, std::int32_t reason)
 {
-    Tell(Text(StringId::JournalRefused) + u"\n" + AbsolutePath(path) + u"\n\n" + Text(reason), MB_ICONERROR);
+    Tell(Tr(StringId::JournalRefused) + u"\n" + AbsolutePath(path) + u"\n\n" + Tr(reason), MB_ICONERROR);
 }
 
 // Said before the backup, which keeps the journal as found; the tables are created after it.
@@ -82,7 +78,7 @@ bool ReportMissingTables()
     std::u16string names;
     for (const std::u16string& name : missing)
         names += (names.empty() ? u"" : u", ") + name;
-    Tell(Text(StringId::JournalTablesMissing) + u"\n" + names, MB_ICONWARNING);
+    Tell(Tr(StringId::JournalTablesMissing) + u"\n" + names, MB_ICONWARNING);
     return true;
 }
 
@@ -90,13 +86,13 @@ bool ReportMissingTables()
 void OfferRestore()
 {
     const std::vector<std::filesystem::path> good = JournalBackups().List();
-    const std::u16string found = Text(StringId::JournalDamagedFound) + u"\n" + AbsolutePath(kJournalDatabase) + u"\n\n";
+    const std::u16string found = Tr(StringId::JournalDamagedFound) + u"\n" + AbsolutePath(kJournalDatabase) + u"\n\n";
     if (good.empty()) {
-        Tell(found + Text(StringId::JournalDamagedNoGoodBackup), MB_ICONERROR);
+        Tell(found + Tr(StringId::JournalDamagedNoGoodBackup), MB_ICONERROR);
         return;
     }
-    const std::u16string question = found + Text(StringId::JournalDamagedRestoreQuestion) + u' ' + BackupTakenAt(good.back()) + u'?';
-    if (MessageBoxW(nullptr, question, Text(StringId::MainWindowCaption), MB_YESNO | MB_ICONERROR) == IDYES)
+    const std::u16string question = found + Tr(StringId::JournalDamagedRestoreQuestion) + u' ' + BackupTakenAt(good.back()) + u'?';
+    if (MessageBoxW(nullptr, question, Tr(StringId::MainWindowCaption), MB_YESNO | MB_ICONERROR) == IDYES)
         CBackupDialog().DoModal();
 }
 
@@ -109,7 +105,7 @@ void SettleBackup(const std::filesystem::path& copy, bool tellFailure)
     if (damaged)
         OfferRestore();
     if (tellFailure && copy.empty())
-        Tell(Text(StringId::BackupFailed), MB_ICONWARNING);
+        Tell(Tr(StringId::BackupFailed), MB_ICONWARNING);
 }
 }
 
@@ -189,7 +185,7 @@ bool CApplication::InitInstance()
     if (stepsDue && !damaged && (newJournal || (backup && !backup->empty())))
         SchemaMigrations::Migrate(CDatabaseLease().get());
     if (schema == SchemaMigrations::State::Newer)
-        Tell(Text(StringId::NewerJournalNotice), MB_ICONINFORMATION);
+        Tell(Tr(StringId::NewerJournalNotice), MB_ICONINFORMATION);
     // A changed journal is copied and checked beside the loading and the launcher; the journal only
     // reads until the check has said whether it may be written.
     if (!backup)
@@ -212,7 +208,7 @@ bool CApplication::InitInstance()
         MessageBoxW(nullptr, UnreadableLanguageFilesText(unreadable), u"Tolvik", MB_OK | MB_ICONWARNING);
     // Backups that stop being made must not go unnoticed; the journal still opens.
     if (backup && backup->empty())
-        Tell(Text(StringId::BackupFailed), MB_ICONWARNING);
+        Tell(Tr(StringId::BackupFailed), MB_ICONWARNING);
     CWinApp::InitInstance();
 
     m_pMainWnd = dynamic_cast<CWnd*>(GetVisualManager()->GetMainWindow());
@@ -222,7 +218,7 @@ bool CApplication::InitInstance()
     mainClass.hCursor = LoadCursor(IDC_ARROW);
     mainClass.lpszClassName = kMainClassName;
     AfxRegisterClass(&mainClass);
-    const std::u16string caption = Text(StringId::MainWindowCaption);
+    const std::u16string caption = Tr(StringId::MainWindowCaption);
     if (m_pMainWnd)
         m_pMainWnd->CreateEx(0, kMainClassName, caption, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, 520, 545, nullptr, 0);
 

@@ -2,7 +2,6 @@
 
 #include "ISetting.h"
 #include "IVisualComponent.h"
-#include "LanguageManager.h"
 
 CComponent::CComponent(std::int32_t nameId)
     : m_nameId(nameId)

@@ -1,10 +1,9 @@
 #include "EntryPoint.h"
 
 #include "EventManager.h"
-#include "IApplication.h"
-#include "LanguageManager.h"
-#include "LayoutStore.h"
 #include "FaultGuard.h"
+#include "IApplication.h"
+#include "LayoutStore.h"
 #include "MessageBox.h"
 #include "StackDump.h"
 #include "VisualManager.h"

@@ -1,8 +1,8 @@
 #include "StarterTypes.h"
 
 #include "IJournalComponent.h"
-#include "LanguageManager.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@ namespace {
 // The language file keeps each list on one line, its names separated by '|'.
 std::vector<std::u16string> Names(std::int32_t id)
 {
-    const std::u16string list = GetLanguageManager()->GetString(id);
+    const std::u16string list = Tr(id);
     std::vector<std::u16string> names;
     std::size_t start = 0;
     while (start <= list.size()) {

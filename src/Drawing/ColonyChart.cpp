@@ -2,10 +2,10 @@
 
 #include "Calendar.h"
 #include "Dc.h"
-#include "LanguageManager.h"
 #include "Pen.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,11 +23,6 @@ constexpr double kSecondsPerMonth = 30.44 * 86400;
 constexpr std::int32_t kSeriesNames[] = { StringId::StrengthField, StringId::FramesField, StringId::BroodField,
     StringId::HoneyField };
 
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 // Months counted from year 0, so that steps of several months line up with the year.
 int MonthIndex(std::int64_t date)
 {
@@ -42,7 +37,7 @@ std::int64_t StartOfMonth(int index)
 
 std::u16string MonthLabel(int index)
 {
-    return Text(StringId::MonthJanuary + index % 12).substr(0, 3) + u" " + IntToText(index / 12);
+    return Tr(StringId::MonthJanuary + index % 12).substr(0, 3) + u" " + IntToText(index / 12);
 }
 }
 
@@ -72,7 +67,7 @@ COLORREF CColonyChart::SeriesColour(int series)
 
 std::u16string CColonyChart::SeriesName(int series)
 {
-    return Text(kSeriesNames[series]);
+    return Tr(kSeriesNames[series]);
 }
 
 std::u16string CColonyChart::Describe(const ColonyChartRecord& record)

@@ -5,10 +5,10 @@
 #include "Dc.h"
 #include "FontHelper.h"
 #include "KeyCommands.h"
-#include "LanguageManager.h"
 #include "Pen.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 #include "WinMessages.h"
 
 #include <algorithm>
@@ -217,7 +217,7 @@ void CDateDraw::PaintBand(CDC* dc, int left, int right)
     } else {
         const int split = left + (right + 1 - left) / 2 + 20;
         RECT month { left, top, split, top + kBand };
-        dc->DrawText(GetLanguageManager()->GetString(StringId::MonthJanuary + m_month), &month, kCentred);
+        dc->DrawText(Tr(StringId::MonthJanuary + m_month), &month, kCentred);
         RECT year { split, top, right + 1, top + kBand };
         dc->DrawText(IntToText(m_year), &year, kCentred);
         dc->SelectObject(oldFont);
@@ -234,7 +234,7 @@ void CDateDraw::PaintBand(CDC* dc, int left, int right)
     for (int day = 0; day < 7; ++day) {
         RECT cell { left + day * kCell, top + kBand, left + (day + 1) * kCell, top + kGridTop };
         dc->FillSolidRect(&cell, GetSysColor(COLOR_WINDOW));
-        dc->DrawText(GetLanguageManager()->GetString(StringId::WeekdayMonday + day), &cell, kCentred);
+        dc->DrawText(Tr(StringId::WeekdayMonday + day), &cell, kCentred);
     }
     dc->SelectObject(oldFont);
 }

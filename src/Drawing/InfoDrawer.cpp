@@ -5,9 +5,9 @@
 #include "ButtonDraw.h"
 #include "Dc.h"
 #include "FontHelper.h"
-#include "LanguageManager.h"
 #include "Pen.h"
 #include "StringIds.h"
+#include "Tr.h"
 #include "WinMessages.h"
 
 #include <algorithm>
@@ -45,7 +45,7 @@ int CInfoDrawer::AddCard(std::intptr_t data)
 {
     auto card = std::make_unique<Card>();
     card->data = data;
-    card->button = std::make_unique<CButtonDraw>(GetLanguageManager()->GetString(StringId::QueenCardButton), 0, this);
+    card->button = std::make_unique<CButtonDraw>(Tr(StringId::QueenCardButton), 0, this);
     card->button->SetWidth(kButtonWidth);
     m_cards.push_back(std::move(card));
     return static_cast<int>(m_cards.size()) - 1;

@@ -1,9 +1,9 @@
 #include "NumberEditDraw.h"
 
-#include "LanguageManager.h"
 #include "MessageBox.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 #include <algorithm>
 
@@ -45,7 +45,7 @@ void CNumberEditDraw::TellTooLong()
     if (m_toldTooLong)
         return;
     m_toldTooLong = true;
-    AfxMessageBox(GetLanguageManager()->GetString(StringId::NumberTooLong), MB_OK | MB_ICONWARNING);
+    AfxMessageBox(Tr(StringId::NumberTooLong), MB_OK | MB_ICONWARNING);
 }
 
 bool CNumberEditDraw::KeepsANumber(const std::u16string& remaining)

@@ -4,11 +4,11 @@
 #include "Dc.h"
 #include "FontHelper.h"
 #include "ItemTable.h"
-#include "LanguageManager.h"
 #include "Pen.h"
 #include "PrintablePage.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 #include <algorithm>
 
@@ -16,7 +16,7 @@ CPrintSheets::CPrintSheets(IPrintablePage& page)
     : m_page(page)
     , m_titleFont(CreateFontHelper(true, u"Arial", 22, false, false))
     , m_smallFont(CreateFontHelper(false, u"Arial", 15, false, false))
-    , m_printedOn(GetLanguageManager()->GetString(StringId::PrintPrintedOn) + u" " + FormatDateText(CurrentTime()))
+    , m_printedOn(Tr(StringId::PrintPrintedOn) + u" " + FormatDateText(CurrentTime()))
 {
 }
 

@@ -2,8 +2,8 @@
 
 #include "ComboBox.h"
 #include "DialogTemplates.h"
-#include "LanguageManager.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 #include <utility>
 
@@ -12,10 +12,6 @@ namespace {
 constexpr std::int32_t kTypeNames[] = { StringId::FieldTypeText, StringId::FieldTypeWholeNumber,
     StringId::FieldTypeDecimalNumber, StringId::FieldTypeYesNo, StringId::FieldTypeDate };
 
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
 }
 
 CColumnDialog::CColumnDialog(Mode mode, CWnd* parent, std::u16string name, std::int32_t type)
@@ -29,17 +25,17 @@ CColumnDialog::CColumnDialog(Mode mode, CWnd* parent, std::u16string name, std::
 BOOL CColumnDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    const std::u16string confirm = Text(m_mode == Mode::Add ? StringId::ButtonAdd : StringId::ButtonChange);
+    const std::u16string confirm = Tr(m_mode == Mode::Add ? StringId::ButtonAdd : StringId::ButtonChange);
     SetWindowText(confirm);
     GetDlgItem(IDOK)->SetWindowText(confirm);
-    GetDlgItem(IDCANCEL)->SetWindowText(Text(StringId::ButtonCancel));
-    GetDlgItem(IdNameLabel)->SetWindowText(Text(StringId::ColumnNameLabel));
-    GetDlgItem(IdTypeLabel)->SetWindowText(Text(StringId::ColumnTypeLabel));
+    GetDlgItem(IDCANCEL)->SetWindowText(Tr(StringId::ButtonCancel));
+    GetDlgItem(IdNameLabel)->SetWindowText(Tr(StringId::ColumnNameLabel));
+    GetDlgItem(IdTypeLabel)->SetWindowText(Tr(StringId::ColumnTypeLabel));
     auto* types = static_cast<CComboBox*>(GetDlgItem(IdType));
     for (std::int32_t id : kTypeNames)
-        types->AddString(Text(id));
+        types->AddString(Tr(id));
     const bool change = m_mode == Mode::Change && m_type >= 1 && m_type <= 5;
-    types->SelectString(-1, Text(change ? kTypeNames[m_type - 1] : StringId::FieldTypeText));
+    types->SelectString(-1, Tr(change ? kTypeNames[m_type - 1] : StringId::FieldTypeText));
     GetDlgItem(IdName)->SetWindowText(m_name);
     GetDlgItem(IDOK)->EnableWindow(FALSE);
     return TRUE;
@@ -63,7 +59,7 @@ void CColumnDialog::OnOK()
         types->GetLBText(types->GetCurSel(), chosen);
     m_type = 1;
     for (std::int32_t code = 1; code <= 5; ++code)
-        if (chosen == Text(kTypeNames[code - 1]))
+        if (chosen == Tr(kTypeNames[code - 1]))
             m_type = code;
     CDialog::OnOK();
 }

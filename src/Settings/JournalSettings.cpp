@@ -3,20 +3,15 @@
 #include "HousingCache.h"
 #include "IJournalComponent.h"
 #include "IJournalView.h"
-#include "LanguageManager.h"
 #include "ListValue.h"
 #include "Registry.h"
 #include "SettingsKeys.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 #include "ViewSetting.h"
 
 namespace {
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 constexpr char16_t kSuffixes[] = { u'h', u'f' };
 
 // One item per type; the number is the key plus one, so that no type has the number 0.
@@ -46,11 +41,11 @@ CJournalSettings::Dictionary CJournalSettings::DictionaryOf(char16_t suffix)
 CSettings::ValueMap CJournalSettings::LoadSavedValues()
 {
     ValueMap values { { u"static_header", GetCaption() },
-        { u"static_style", Text(StringId::JournalStyleLabel) }, { u"static_header2", Text(StringId::AdditionalHeader) },
-        { u"static_typeh", Text(StringId::HousingTypesLabel) }, { u"static_typef", Text(StringId::FrameTypesLabel) } };
+        { u"static_style", Tr(StringId::JournalStyleLabel) }, { u"static_header2", Tr(StringId::AdditionalHeader) },
+        { u"static_typeh", Tr(StringId::HousingTypesLabel) }, { u"static_typef", Tr(StringId::FrameTypesLabel) } };
     values[kStartFromLastSetting] = ReadRegistryString(kStartFromLastSetting, kJournalSettingsKey);
     const std::u16string style = ReadRegistryString(u"combo_style", kJournalSettingsKey);
-    values[u"combo_style"] = style.empty() ? std::u16string() : Text(WToI(style));
+    values[u"combo_style"] = style.empty() ? std::u16string() : Tr(WToI(style));
     for (char16_t suffix : kSuffixes) {
         const Dictionary dictionary = DictionaryOf(suffix);
         values[dictionary.add] = kButtonDisable;
@@ -95,21 +90,21 @@ std::vector<ControlDescription> CJournalSettings::GetControlDescriptions()
 {
     std::vector<ControlDescription> controls {
         { u"static", 10, 0, 415, 23, kStyleHeader, GetCaption(), u"static_header" },
-        { u"static", 10, 30, 415, 15, kStylePlain, Text(StringId::JournalStyleLabel), u"static_style" },
+        { u"static", 10, 30, 415, 15, kStylePlain, Tr(StringId::JournalStyleLabel), u"static_style" },
         { u"combo_box", 10, 45, 415, 20, kStyleDropDownList, u"", u"combo_style" },
-        { u"check_box", 10, 72, 415, 20, kStylePlain, Text(StringId::StartFromLastRecord), kStartFromLastSetting },
-        { u"static", 10, 100, 415, 23, kStyleHeader, Text(StringId::AdditionalHeader), u"static_header2" },
+        { u"check_box", 10, 72, 415, 20, kStylePlain, Tr(StringId::StartFromLastRecord), kStartFromLastSetting },
+        { u"static", 10, 100, 415, 23, kStyleHeader, Tr(StringId::AdditionalHeader), u"static_header2" },
     };
     const std::int32_t labels[] = { StringId::HousingTypesLabel, StringId::FrameTypesLabel };
     for (int i = 0; i < 2; ++i) {
         const Dictionary d = DictionaryOf(kSuffixes[i]);
         // Both dictionaries fit whole in the form of the settings window under a title bar.
         const std::int32_t top = 126 + 130 * i;
-        controls.push_back({ u"static", 10, top, 415, 15, kStylePlain, Text(labels[i]), u"static_type" + std::u16string(1, kSuffixes[i]) });
+        controls.push_back({ u"static", 10, top, 415, 15, kStylePlain, Tr(labels[i]), u"static_type" + std::u16string(1, kSuffixes[i]) });
         controls.push_back({ u"edit", 10, top + 15, 330, 20, kStyleBorderedField, u"", d.edit });
         controls.push_back({ u"list_box", 10, top + 40, 330, 85, kStyleBorderedList, u"", d.list });
-        controls.push_back({ u"button", 345, top + 13, 80, 25, kStyleCentredButton, Text(StringId::ButtonAdd), d.add });
-        controls.push_back({ u"button", 345, top + 40, 80, 25, kStyleCentredButton, Text(StringId::ButtonDelete), d.remove });
+        controls.push_back({ u"button", 345, top + 13, 80, 25, kStyleCentredButton, Tr(StringId::ButtonAdd), d.add });
+        controls.push_back({ u"button", 345, top + 40, 80, 25, kStyleCentredButton, Tr(StringId::ButtonDelete), d.remove });
     }
     return controls;
 }

@@ -7,13 +7,9 @@
 #include "SettingsKeys.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 namespace {
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 ControlProperties ComboStrings(const std::vector<std::u16string>& texts)
 {
     ControlProperties properties;
@@ -31,11 +27,11 @@ CMainSetting::CMainSetting()
 
 CSettings::ValueMap CMainSetting::LoadSavedValues()
 {
-    return { { u"static_header", Text(StringId::MainSettingsTitle) }, { u"static_lang", Text(StringId::LanguageLabel) },
-        { u"static_printer", Text(StringId::PrinterLabel) },
+    return { { u"static_header", Tr(StringId::MainSettingsTitle) }, { u"static_lang", Tr(StringId::LanguageLabel) },
+        { u"static_printer", Tr(StringId::PrinterLabel) },
         { u"combo_lang", ReadRegistryString(u"combo_lang", kMainSettingsKey) },
         { u"combo_printer", ReadRegistryString(u"combo_printer", kMainSettingsKey) },
-        { u"static_backups", Text(StringId::BackupsKeptLabel) },
+        { u"static_backups", Tr(StringId::BackupsKeptLabel) },
         { kBackupsKeptName, ReadRegistryString(kBackupsKeptName, kMainSettingsKey) } };
 }
 
@@ -55,12 +51,12 @@ CSettings::PropertyMap CMainSetting::GetControlProperties()
 std::vector<ControlDescription> CMainSetting::GetControlDescriptions()
 {
     return {
-        { u"static", 10, 0, 415, 23, kStyleHeader, Text(StringId::MainSettingsTitle), u"static_header" },
-        { u"static", 10, 30, 415, 15, kStylePlain, Text(StringId::LanguageLabel), u"static_lang" },
+        { u"static", 10, 0, 415, 23, kStyleHeader, Tr(StringId::MainSettingsTitle), u"static_header" },
+        { u"static", 10, 30, 415, 15, kStylePlain, Tr(StringId::LanguageLabel), u"static_lang" },
         { u"combo_box", 10, 45, 415, 20, kStyleDropDownList, GetLanguageManager()->GetDefaultLanguage(), u"combo_lang" },
-        { u"static", 10, 75, 415, 15, kStylePlain, Text(StringId::PrinterLabel), u"static_printer" },
+        { u"static", 10, 75, 415, 15, kStylePlain, Tr(StringId::PrinterLabel), u"static_printer" },
         { u"combo_box", 10, 90, 415, 20, kStyleDropDownList, u"", u"combo_printer" },
-        { u"static", 10, 120, 415, 15, kStylePlain, Text(StringId::BackupsKeptLabel), u"static_backups" },
+        { u"static", 10, 120, 415, 15, kStylePlain, Tr(StringId::BackupsKeptLabel), u"static_backups" },
         { u"edit_number", 10, 135, 80, 20, kStyleBorderedField, u"", kBackupsKeptName },
     };
 }

@@ -1,7 +1,7 @@
 #include "Settings.h"
 
-#include "LanguageManager.h"
 #include "Registry.h"
+#include "Tr.h"
 
 #include <utility>
 
@@ -19,7 +19,7 @@ void CSettings::Release()
 
 std::u16string CSettings::GetCaption()
 {
-    return GetLanguageManager()->GetString(m_titleId);
+    return Tr(m_titleId);
 }
 
 bool CSettings::IsTopLevel()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "LanguageManager.h"
-
 // Where each page keeps its values in the per-user settings store (the main page's key is the
 // language manager's).
 inline constexpr char16_t kJournalSettingsKey[] = u"Software\\Tolvik\\JournalSettings";

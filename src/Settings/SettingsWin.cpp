@@ -8,16 +8,13 @@
 #include "Registry.h"
 #include "SettingsManager.h"
 #include "StringIds.h"
+#include "Tr.h"
 #include "VisualManager.h"
 #include "WindowClass.h"
 
 namespace {
 constexpr int kApplicationIcon = 128;
 
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
 }
 
 CSettingsWin::CSettingsWin()
@@ -30,7 +27,7 @@ CSettingsWin::CSettingsWin()
 BOOL CSettingsWin::CreateFrame()
 {
     const std::u16string windowClass = AfxRegisterWndClass(0, LoadCursor(IDC_ARROW), nullptr, LoadIcon(kApplicationIcon));
-    return CreateEx(0, windowClass, Text(StringId::SettingsName), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
+    return CreateEx(0, windowClass, Tr(StringId::SettingsName), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
         CW_USEDEFAULT, CW_USEDEFAULT, 700, 500, nullptr, 0);
 }
 
@@ -48,10 +45,10 @@ int CSettingsWin::OnCreate(CREATESTRUCT* create)
     m_tree.Create(CRect(5, 5, 255, h - 70), this, IdTree, std::move(pages));
     m_content.Create(CRect(255, 5, w - 10, h - 70), this, IdContent);
     const DWORD buttonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
-    m_apply.Create(Text(StringId::ButtonApply), buttonStyle, CRect(470, h - 70, 570, h - 40), this, IdApply);
-    m_close.Create(Text(StringId::ButtonClose), buttonStyle, CRect(580, h - 70, 680, h - 40), this, IdClose);
-    m_defaults.Create(Text(StringId::ButtonDefaults), buttonStyle, CRect(5, h - 70, 135, h - 40), this, IdDefaults);
-    m_about.Create(Text(StringId::AboutButton), buttonStyle, CRect(145, h - 70, 295, h - 40), this, IdAbout);
+    m_apply.Create(Tr(StringId::ButtonApply), buttonStyle, CRect(470, h - 70, 570, h - 40), this, IdApply);
+    m_close.Create(Tr(StringId::ButtonClose), buttonStyle, CRect(580, h - 70, 680, h - 40), this, IdClose);
+    m_defaults.Create(Tr(StringId::ButtonDefaults), buttonStyle, CRect(5, h - 70, 135, h - 40), this, IdDefaults);
+    m_about.Create(Tr(StringId::AboutButton), buttonStyle, CRect(145, h - 70, 295, h - 40), this, IdAbout);
     UpdateApplyButton();
     return 0;
 }
@@ -83,18 +80,18 @@ void CSettingsWin::Apply()
     // The launcher and this window switch at once; an open journal window keeps its texts until
     // it opens again, and says so in the language chosen.
     if (!GetVisualManager()->UseCurrentLanguage())
-        MessageBoxW(this, Text(StringId::LanguageAtNextOpening), Text(StringId::SettingsName), MB_OK | MB_ICONINFORMATION);
+        MessageBoxW(this, Tr(StringId::LanguageAtNextOpening), Tr(StringId::SettingsName), MB_OK | MB_ICONINFORMATION);
 }
 
 void CSettingsWin::Retranslate()
 {
     if (!CWnd::IsCreated())
         return;
-    SetWindowText(Text(StringId::SettingsName));
-    m_apply.SetWindowText(Text(StringId::ButtonApply));
-    m_close.SetWindowText(Text(StringId::ButtonClose));
-    m_defaults.SetWindowText(Text(StringId::ButtonDefaults));
-    m_about.SetWindowText(Text(StringId::AboutButton));
+    SetWindowText(Tr(StringId::SettingsName));
+    m_apply.SetWindowText(Tr(StringId::ButtonApply));
+    m_close.SetWindowText(Tr(StringId::ButtonClose));
+    m_defaults.SetWindowText(Tr(StringId::ButtonDefaults));
+    m_about.SetWindowText(Tr(StringId::AboutButton));
     std::vector<std::u16string> captions;
     for (ISetting* setting : GetSettingsManager()->GetAllSettings())
         captions.push_back(setting->GetCaption());
@@ -117,8 +114,8 @@ void CSettingsWin::OnClose()
 
 void CSettingsWin::RestoreDefaults()
 {
-    const std::u16string caption = Text(StringId::MainWindowCaption) + u": " + Text(StringId::SettingsName);
-    if (MessageBoxW(this, Text(StringId::RestoreDefaultsQuestion), caption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    const std::u16string caption = Tr(StringId::MainWindowCaption) + u": " + Tr(StringId::SettingsName);
+    if (MessageBoxW(this, Tr(StringId::RestoreDefaultsQuestion), caption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     for (ISetting* setting : GetSettingsManager()->GetAllSettings())
         setting->RestoreDefaults();

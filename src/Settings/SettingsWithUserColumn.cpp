@@ -5,12 +5,12 @@
 #include "EventManager.h"
 #include "IVisualComponent.h"
 #include "IWnd.h"
-#include "LanguageManager.h"
 #include "ListValue.h"
 #include "Registry.h"
 #include "Result.h"
 #include "SettingsKeys.h"
 #include "StringIds.h"
+#include "Tr.h"
 #include "UserFieldsTable.h"
 #include "VisualManager.h"
 
@@ -21,11 +21,6 @@ constexpr char16_t kList[] = u"list_column_user";
 constexpr char16_t kAdd[] = u"add_column";
 constexpr char16_t kDelete[] = u"delete_column";
 constexpr char16_t kTransaction[] = u"Add UserFields";
-
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
 
 // The settings window, which the column dialog sits on; null while it is closed.
 CWnd* SettingsWindow()
@@ -43,8 +38,8 @@ CSettingsWithUserColumn::CSettingsWithUserColumn(std::int32_t titleId, std::u16s
 
 CSettings::ValueMap CSettingsWithUserColumn::LoadSavedValues()
 {
-    ValueMap values { { u"static_header2", Text(StringId::AdditionalHeader) },
-        { u"static_header1", GetCaption() }, { u"static_view", Text(StringId::ShownColumnsLabel) },
+    ValueMap values { { u"static_header2", Tr(StringId::AdditionalHeader) },
+        { u"static_header1", GetCaption() }, { u"static_view", Tr(StringId::ShownColumnsLabel) },
         { kAdd, kButtonUp }, { kDelete, kButtonDisable } };
     for (const CheckBox& box : GetCheckBoxes())
         values[box.name] = ReadRegistryString(box.name, KeyPath());
@@ -87,16 +82,16 @@ std::vector<ControlDescription> CSettingsWithUserColumn::GetControlDescriptions(
 {
     const RECT area = GetUserColumnArea();
     std::vector<ControlDescription> controls {
-        { u"static", area.left, area.top, 415, 23, kStyleHeader, Text(StringId::AdditionalHeader), u"static_header2" },
+        { u"static", area.left, area.top, 415, 23, kStyleHeader, Tr(StringId::AdditionalHeader), u"static_header2" },
         { u"list_box", area.left, area.top + 30, area.right - area.left, area.bottom - area.top, kStyleBorderedSortedList,
             u"", kList },
-        { u"button", area.right + 5, area.top + 30, 80, 25, kStyleCentredButton, Text(StringId::ButtonAdd), kAdd },
-        { u"button", area.right + 5, area.top + 60, 80, 25, kStyleCentredButton, Text(StringId::ButtonDelete), kDelete },
+        { u"button", area.right + 5, area.top + 30, 80, 25, kStyleCentredButton, Tr(StringId::ButtonAdd), kAdd },
+        { u"button", area.right + 5, area.top + 60, 80, 25, kStyleCentredButton, Tr(StringId::ButtonDelete), kDelete },
         { u"static", 10, 0, 415, 23, kStyleHeader, GetCaption(), u"static_header1" },
-        { u"static", 10, 30, 415, 15, kStylePlain, Text(StringId::ShownColumnsLabel), u"static_view" },
+        { u"static", 10, 30, 415, 15, kStylePlain, Tr(StringId::ShownColumnsLabel), u"static_view" },
     };
     for (const CheckBox& box : GetCheckBoxes())
-        controls.push_back({ u"check_box", box.x, box.y, box.width, 20, kStylePlain, Text(box.captionId), box.name });
+        controls.push_back({ u"check_box", box.x, box.y, box.width, 20, kStylePlain, Tr(box.captionId), box.name });
     return controls;
 }
 

@@ -3,23 +3,18 @@
 #include "DatabaseManager.h"
 #include "DialogTemplates.h"
 #include "FolderOpener.h"
-#include "LanguageManager.h"
 #include "MessageBox.h"
 #include "ProgramHelp.h"
 #include "Registry.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 #include "Version.h"
 
 #include <filesystem>
 
 namespace {
 constexpr int kPlaceCount = 3;
-
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
 
 std::filesystem::path JournalFile()
 {
@@ -47,19 +42,19 @@ std::u16string CAboutDialog::PlaceFolder(int place)
 BOOL CAboutDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText(Text(StringId::AboutTitle));
-    GetDlgItem(IdVersion)->SetWindowText(ReplaceAll(Text(StringId::AboutVersion), u"%1", ToWide(kTolvikVersion)));
-    GetDlgItem(IdLicence)->SetWindowText(Text(StringId::AboutLicence));
+    SetWindowText(Tr(StringId::AboutTitle));
+    GetDlgItem(IdVersion)->SetWindowText(ReplaceAll(Tr(StringId::AboutVersion), u"%1", ToWide(kTolvikVersion)));
+    GetDlgItem(IdLicence)->SetWindowText(Tr(StringId::AboutLicence));
     const std::int32_t captions[kPlaceCount] = { StringId::AboutJournalLabel, StringId::AboutBackupsLabel,
         StringId::AboutSettingsLabel };
     for (int place = 0; place < kPlaceCount; ++place) {
         const int first = static_cast<int>(IdFirstPlace) + 3 * place;
-        GetDlgItem(first)->SetWindowText(Text(captions[place]));
+        GetDlgItem(first)->SetWindowText(Tr(captions[place]));
         GetDlgItem(first + 1)->SetWindowText(place == 0 ? FromPath(JournalFile()) : PlaceFolder(place));
-        GetDlgItem(first + 2)->SetWindowText(Text(StringId::AboutOpenFolder));
+        GetDlgItem(first + 2)->SetWindowText(Tr(StringId::AboutOpenFolder));
     }
-    GetDlgItem(IdGuide)->SetWindowText(Text(StringId::HelpButton));
-    GetDlgItem(IDOK)->SetWindowText(Text(StringId::ButtonClose));
+    GetDlgItem(IdGuide)->SetWindowText(Tr(StringId::HelpButton));
+    GetDlgItem(IDOK)->SetWindowText(Tr(StringId::ButtonClose));
     return TRUE;
 }
 
@@ -74,7 +69,7 @@ BOOL CAboutDialog::OnCommand(WPARAM wParam, LPARAM lParam)
     if (offset >= 0 && offset < 3 * kPlaceCount && offset % 3 == 2) {
         const std::u16string folder = PlaceFolder(offset / 3);
         if (!OpenFolderInFileManager(folder))
-            MessageBoxW(this, Text(StringId::OpenFolderFailed) + u"\n" + folder, Text(StringId::AboutTitle),
+            MessageBoxW(this, Tr(StringId::OpenFolderFailed) + u"\n" + folder, Tr(StringId::AboutTitle),
                 MB_OK | MB_ICONERROR);
         return TRUE;
     }

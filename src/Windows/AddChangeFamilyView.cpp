@@ -5,6 +5,7 @@
 #include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 #include "ViewSetting.h"
 
 namespace {
@@ -50,7 +51,7 @@ bool CAddFamilyView::Accepts(int, int, int action)
 
 std::u16string CAddFamilyView::GetTitle()
 {
-    return Text(StringId::AddFamily);
+    return Tr(StringId::AddFamily);
 }
 
 bool CAddFamilyView::Save()
@@ -86,7 +87,7 @@ void CChangeFamilyView::LoadValues()
 
 std::u16string CChangeFamilyView::GetTitle()
 {
-    return Text(StringId::ChangeFamily);
+    return Tr(StringId::ChangeFamily);
 }
 
 bool CChangeFamilyView::Save()

@@ -11,6 +11,7 @@
 #include "SectionItem.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 #include "UnlikelyValues.h"
 #include "ViewSetting.h"
 
@@ -85,7 +86,7 @@ void CAddChangeInspectView::BuildForm()
     AddChoice(KeyDisease, StringId::DiseaseField, StringId::DiseaseNone, kDiseases, Hidden(u"check_diseases"));
     AddField(KeyNote, StringId::NoteField, EditText, Hidden(u"check_note"));
     auto hives = std::make_unique<CSectionItem>(u"", KeyHives, &Editor());
-    hives->AddButton(Text(StringId::ButtonAdd));
+    hives->AddButton(Tr(StringId::ButtonAdd));
     Editor().AddItem(std::move(hives));
     bool anyLine = false;
     for (std::size_t line = 0; line < m_hives.size(); ++line) {
@@ -102,7 +103,7 @@ void CAddChangeInspectView::AddLine(std::size_t line)
 {
     const int key = static_cast<int>(line) * kLineKeys;
     auto section = std::make_unique<CSectionItem>(m_hives[line].hive.name_housing, key, &Editor());
-    section->AddButton(Text(StringId::ButtonDelete));
+    section->AddButton(Tr(StringId::ButtonDelete));
     Editor().AddItem(std::move(section));
     static constexpr std::int32_t labels[kLineRows] = { StringId::HoneyField, StringId::BroodField,
         StringId::OpenBroodField, StringId::SealedBroodField, StringId::MarketableHoneyField };
@@ -111,7 +112,7 @@ void CAddChangeInspectView::AddLine(std::size_t line)
     const auto fields = LineFields(m_hives[line].hive);
     for (int row = 0; row < kLineRows; ++row) {
         CEditorItem* item = Editor().AddItem(std::make_unique<CEditItem>(
-            Text(labels[row]), key + row + 1, EditWholeNumber, IntToText(*fields[static_cast<std::size_t>(row)])));
+            Tr(labels[row]), key + row + 1, EditWholeNumber, IntToText(*fields[static_cast<std::size_t>(row)])));
         item->SetHidden(hidden[row]);
         m_lineItems[line][static_cast<std::size_t>(row)] = item;
     }
@@ -158,7 +159,7 @@ void CAddChangeInspectView::AddHousing()
 
 void CAddChangeInspectView::RemoveHousing(std::size_t line)
 {
-    if (AfxMessageBox(Text(StringId::RemoveHousingQuestion), MB_OKCANCEL) != IDOK)
+    if (AfxMessageBox(Tr(StringId::RemoveHousingQuestion), MB_OKCANCEL) != IDOK)
         return;
     CollectValues();
     m_hives[line].status = HiveRemoved;
@@ -244,7 +245,7 @@ std::optional<std::pair<int, std::int32_t>> CAddInspectView::NextForm() const
 
 std::u16string CAddInspectView::GetTitle()
 {
-    return Text(StringId::AddInspect);
+    return Tr(StringId::AddInspect);
 }
 
 bool CAddInspectView::Save()
@@ -295,7 +296,7 @@ void CChangeInspectView::LoadHives()
 
 std::u16string CChangeInspectView::GetTitle()
 {
-    return Text(StringId::ChangeInspect);
+    return Tr(StringId::ChangeInspect);
 }
 
 bool CChangeInspectView::Save()

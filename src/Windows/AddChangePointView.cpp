@@ -4,6 +4,7 @@
 #include "IJournalComponent.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
+#include "Tr.h"
 #include "ViewSetting.h"
 
 CAddChangePointView::CAddChangePointView(JournalState* state, IJournalComponent& journal)
@@ -43,7 +44,7 @@ bool CAddPointView::Accepts(int, int, int action)
 
 std::u16string CAddPointView::GetTitle()
 {
-    return Text(StringId::AddPoint);
+    return Tr(StringId::AddPoint);
 }
 
 bool CAddPointView::Save()
@@ -76,7 +77,7 @@ void CChangePointView::LoadValues()
 
 std::u16string CChangePointView::GetTitle()
 {
-    return Text(StringId::ChangePoint);
+    return Tr(StringId::ChangePoint);
 }
 
 bool CChangePointView::Save()

@@ -6,6 +6,7 @@
 #include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 namespace {
 // No breed (code 0) and the breeds 1 to 33.
@@ -32,7 +33,7 @@ void CAddChangeQueenBeeView::BuildForm()
 
 std::u16string CAddChangeQueenBeeView::GetTitle()
 {
-    return Text(StringId::AddQueenBee);
+    return Tr(StringId::AddQueenBee);
 }
 
 CQueenBeeCache::QueenBee CAddChangeQueenBeeView::TypedQueen(CQueenBeeCache::QueenBee queen) const
@@ -65,7 +66,7 @@ bool CAddQueenBeeView::Save()
 {
     // The colony may have been deleted while the form stayed open.
     if (!GetPointFamilyCache()->FindFamily(TargetId())) {
-        AfxMessageBox(Text(StringId::OwnerColonyGone), MB_OK | MB_ICONWARNING);
+        AfxMessageBox(Tr(StringId::OwnerColonyGone), MB_OK | MB_ICONWARNING);
         return false;
     }
     CQueenBeeCache::QueenBee queen;

@@ -10,13 +10,13 @@
 #include "HeaderItem.h"
 #include "KeyInput.h"
 #include "KeyProcess.h"
-#include "LanguageManager.h"
 #include "MessageBox.h"
 #include "Pen.h"
 #include "Result.h"
 #include "SectionItem.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 #include "UserFieldsTable.h"
 
 #include <algorithm>
@@ -36,18 +36,12 @@ constexpr UINT kAltContext = 0x2000;
 CAddChangeView::CAddChangeView(JournalState* state, IJournalComponent& journal, std::vector<std::int32_t> events)
     : CEmptyViewJournal(state)
     , m_journal(journal)
-    , m_events(std::move(events))
     , m_editor(this)
+    , m_subscription(this, std::move(events))
 {
-    for (std::int32_t event : m_events)
-        GetEventManager()->Subscribe(this, event);
 }
 
-CAddChangeView::~CAddChangeView()
-{
-    for (std::int32_t event : m_events)
-        GetEventManager()->Unsubscribe(this, event);
-}
+CAddChangeView::~CAddChangeView() = default;
 
 int CAddChangeView::OnCreate(CREATESTRUCT* create)
 {
@@ -62,11 +56,11 @@ int CAddChangeView::OnCreate(CREATESTRUCT* create)
     BuildForm();
     RECT client {};
     GetClientRect(&client);
-    m_save.Create(Text(StringId::ButtonSave), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, client, this, IdSaveButton);
+    m_save.Create(Tr(StringId::ButtonSave), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, client, this, IdSaveButton);
     m_cancel.Create(
-        Text(StringId::ButtonCancel), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, client, this, IdCancelButton);
+        Tr(StringId::ButtonCancel), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, client, this, IdCancelButton);
     if (OffersNext())
-        m_saveNext.Create(Text(StringId::SaveAndNextColony), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, client,
+        m_saveNext.Create(Tr(StringId::SaveAndNextColony), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, client,
             this, IdSaveNextButton);
     m_scrollBar.Create(WS_CHILD | SBS_VERT, client, this, IdFormScrollBar);
     EnableSave(m_saveEnabled);
@@ -107,7 +101,7 @@ void CAddChangeView::AddTitle()
 CEditItem* CAddChangeView::AddField(int key, std::int32_t labelId, int controlType, bool hidden)
 {
     auto* item = static_cast<CEditItem*>(
-        m_editor.AddItem(std::make_unique<CEditItem>(Text(labelId), key, controlType, Value(key))));
+        m_editor.AddItem(std::make_unique<CEditItem>(Tr(labelId), key, controlType, Value(key))));
     item->SetHidden(hidden);
     m_fields[key] = item;
     return item;
@@ -115,9 +109,9 @@ CEditItem* CAddChangeView::AddField(int key, std::int32_t labelId, int controlTy
 
 CComboBoxItem* CAddChangeView::AddChoice(int key, std::int32_t labelId, std::int32_t firstTextId, int count, bool hidden)
 {
-    auto* item = static_cast<CComboBoxItem*>(m_editor.AddItem(std::make_unique<CComboBoxItem>(Text(labelId), key)));
+    auto* item = static_cast<CComboBoxItem*>(m_editor.AddItem(std::make_unique<CComboBoxItem>(Tr(labelId), key)));
     for (int choice = 0; choice < count; ++choice)
-        item->AddString(choice, Text(firstTextId + choice));
+        item->AddString(choice, Tr(firstTextId + choice));
     item->SelectKey(WToI(Value(key)));
     item->SetHidden(hidden);
     m_fields[key] = item;
@@ -152,7 +146,7 @@ void CAddChangeView::AddUserFields(OwnerKind owner, int firstKey, std::int32_t i
             stored[row->name] = row->value;
     }
 
-    m_editor.AddItem(std::make_unique<CSectionItem>(Text(StringId::AdditionalHeader), firstKey, &m_editor));
+    m_editor.AddItem(std::make_unique<CSectionItem>(Tr(StringId::AdditionalHeader), firstKey, &m_editor));
     int key = firstKey;
     for (const auto* field : userFields) {
         ++key;
@@ -172,11 +166,6 @@ std::map<std::u16string, std::u16string> CAddChangeView::UserFieldValues() const
     return values;
 }
 
-std::u16string CAddChangeView::Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 std::u16string CAddChangeView::Value(int key) const
 {
     const auto found = m_values.find(key);
@@ -187,7 +176,7 @@ bool CAddChangeView::NameGiven(int key)
 {
     if (!IsBlank(Value(key)))
         return true;
-    AfxMessageBox(Text(StringId::NameRequired), MB_OK | MB_ICONWARNING);
+    AfxMessageBox(Tr(StringId::NameRequired), MB_OK | MB_ICONWARNING);
     return false;
 }
 
@@ -313,7 +302,7 @@ void CAddChangeView::OnSave(bool next)
 void CAddChangeView::OnCancel(bool ask)
 {
     CollectValues();
-    if (ask && Changed() && AfxMessageBox(Text(StringId::DiscardTypedQuestion), MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (ask && Changed() && AfxMessageBox(Tr(StringId::DiscardTypedQuestion), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     GetParent()->PostMessage(JournalActionMessage, ActionShowList, 0);
 }

@@ -3,9 +3,9 @@
 #include "Button.h"
 #include "EditorDrawer.h"
 #include "EmptyViewJournal.h"
-#include "EventManager.h"
 #include "OwnerKind.h"
 #include "ScrollBar.h"
+#include "Subscription.h"
 
 #include <cstdint>
 #include <map>
@@ -92,7 +92,6 @@ protected:
     std::u16string Value(int key) const;
     // False, once the beekeeper was told, when the row of the key holds no name.
     bool NameGiven(int key);
-    static std::u16string Text(std::int32_t id);
     void SetValue(int key, const std::u16string& value) { m_values[key] = value; }
     std::int32_t TargetId() const { return m_targetId; }
     IJournalComponent& Journal() { return m_journal; }
@@ -110,7 +109,6 @@ private:
     void OnCancel(bool ask);
 
     IJournalComponent& m_journal;
-    std::vector<std::int32_t> m_events;
     CEditorDrawer m_editor;
     std::map<int, std::u16string> m_values;
     std::map<int, std::u16string> m_opened;
@@ -124,6 +122,7 @@ private:
     CButton m_saveNext;
     CScrollBar m_scrollBar;
     bool m_saveEnabled = true;
+    CSubscription m_subscription;
     bool m_scrolls = false;
     int m_scrollPosition = 0;
 };

@@ -6,15 +6,15 @@
 #include "FontHelper.h"
 #include "HousingCache.h"
 #include "IJournalComponent.h"
-#include "LanguageManager.h"
-#include "Notify.h"
 #include "ListBox.h"
 #include "MessageBox.h"
+#include "Notify.h"
 #include "PointFamilyCache.h"
-#include "Static.h"
 #include "SelectByPrefix.h"
+#include "Static.h"
 #include "StringIds.h"
 #include "TabCtrl.h"
+#include "Tr.h"
 #include "TypeCombo.h"
 
 namespace {
@@ -22,10 +22,6 @@ constexpr std::int32_t kTabNames[] = { StringId::NewHousingTab, StringId::Existi
 // The drop-down part of the type lists below their edit line.
 constexpr int kDropHeight = 150;
 
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
 }
 
 CAddHousingDialog::CAddHousingDialog(IJournalComponent& journal, CWnd* parent, std::int32_t idFamily)
@@ -59,14 +55,14 @@ Control* CAddHousingDialog::AddToTab(const char16_t* className, const std::u16st
 BOOL CAddHousingDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText(Text(StringId::HousingDialogTitle));
-    GetDlgItem(IDOK)->SetWindowText(Text(StringId::ButtonAdd));
-    GetDlgItem(IDCANCEL)->SetWindowText(Text(StringId::ButtonCancel));
+    SetWindowText(Tr(StringId::HousingDialogTitle));
+    GetDlgItem(IDOK)->SetWindowText(Tr(StringId::ButtonAdd));
+    GetDlgItem(IDCANCEL)->SetWindowText(Tr(StringId::ButtonCancel));
     auto* tabs = static_cast<CTabCtrl*>(GetDlgItem(IdTab));
     for (int index = 0; index < 3; ++index)
-        tabs->InsertItem(index, Text(kTabNames[index]));
+        tabs->InsertItem(index, Tr(kTabNames[index]));
     m_nameLabel = std::make_unique<CStatic>();
-    Place(*m_nameLabel, u"STATIC", Text(StringId::HousingNameLabel), SS_LEFT, RECT { 15, 40, 320, 55 }, 0xFFFF);
+    Place(*m_nameLabel, u"STATIC", Tr(StringId::HousingNameLabel), SS_LEFT, RECT { 15, 40, 320, 55 }, 0xFFFF);
     m_nameEdit = std::make_unique<CEdit>();
     Place(*m_nameEdit, u"EDIT", u"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, RECT { 15, 55, 320, 75 }, IdName);
     tabs->SetCurSel(NewHousing);
@@ -88,10 +84,10 @@ void CAddHousingDialog::BuildTab(Tab tab)
     m_mode = tab;
     const CHousingCache* store = GetHousingCache();
     if (tab == NewHousing) {
-        AddToTab<CStatic>(u"STATIC", Text(StringId::HousingTypesLabel), SS_LEFT, RECT { 15, 80, 320, 95 }, 0xFFFF);
+        AddToTab<CStatic>(u"STATIC", Tr(StringId::HousingTypesLabel), SS_LEFT, RECT { 15, 80, 320, 95 }, 0xFFFF);
         m_housingTypes = AddToTab<CComboBox>(u"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
             RECT { 15, 95, 320, 115 + kDropHeight }, IdHousingType);
-        AddToTab<CStatic>(u"STATIC", Text(StringId::FrameTypesLabel), SS_LEFT, RECT { 15, 120, 320, 135 }, 0xFFFF);
+        AddToTab<CStatic>(u"STATIC", Tr(StringId::FrameTypesLabel), SS_LEFT, RECT { 15, 120, 320, 135 }, 0xFFFF);
         m_frameTypes = AddToTab<CComboBox>(u"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
             RECT { 15, 135, 320, 155 + kDropHeight }, IdFrameType);
         FillTypeCombo(m_housingTypes, store->HousingTypes(), 0);
@@ -190,8 +186,8 @@ bool CAddHousingDialog::TakeHousing(std::int32_t idHousing)
     if (m_idFamily == 0 || housing->id_family == m_idFamily)
         return true;
     if (const CPointFamilyCache::Family* owner = GetPointFamilyCache()->FindFamily(housing->id_family)) {
-        const std::u16string question = Text(StringId::HiveOfOtherColony) + u" " + owner->name + u"\n"
-            + Text(StringId::MoveHiveQuestion);
+        const std::u16string question = Tr(StringId::HiveOfOtherColony) + u" " + owner->name + u"\n"
+            + Tr(StringId::MoveHiveQuestion);
         if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
             return false;
     }

@@ -3,6 +3,7 @@
 #include "ChartData.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 void CAllSitesChartView::Prepare()
 {
@@ -29,8 +30,8 @@ void CAllSitesChartView::Fill()
     std::vector<BarSeries> years;
     for (std::size_t i = 0; i < honey.years.size(); ++i)
         years.push_back({ IntToText(honey.years[i]), YearColour(i), false });
-    m_chart.SetData(Text(StringId::ChartAllSitesTitle), std::move(years), std::move(honey.sites),
-        Text(StringId::ChartNoRecords));
+    m_chart.SetData(Tr(StringId::ChartAllSitesTitle), std::move(years), std::move(honey.sites),
+        Tr(StringId::ChartNoRecords));
 }
 
 void CAllSitesChartView::PaintChart(CDC& dc, const RECT& rect) const

@@ -5,21 +5,16 @@
 #include "DialogWndFactory.h"
 #include "GLWin.h"
 #include "JournalCodes.h"
-#include "LanguageManager.h"
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 #include <utility>
 
 namespace {
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 // The pane codes of the factory.
 constexpr int kDetailsPane = 0;
 constexpr int kGenealogyPane = 1;
@@ -55,9 +50,9 @@ CTreeCtrl* CBQManagerDialog::Tree() const
 BOOL CBQManagerDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText(Text(StringId::QueenManagerTitle));
+    SetWindowText(Tr(StringId::QueenManagerTitle));
     for (const auto& [id, text] : kCaptions)
-        GetDlgItem(static_cast<int>(id))->SetWindowText(Text(text));
+        GetDlgItem(static_cast<int>(id))->SetWindowText(Tr(text));
     SetMode(Show);
     FillTree();
     HTREEITEM first = m_kind == QueenTreeItem::None ? Tree()->GetFirstVisibleItem() : FindItem(m_kind, m_id);
@@ -95,7 +90,7 @@ void CBQManagerDialog::FillTree()
                 AddItem(queen.name, familyItem, idQueenBee, QueenTreeItem::Queen);
         }
     }
-    HTREEITEM all = tree->InsertItem(Text(StringId::QueenTreeAllQueens), TVI_ROOT, TVI_LAST);
+    HTREEITEM all = tree->InsertItem(Tr(StringId::QueenTreeAllQueens), TVI_ROOT, TVI_LAST);
     tree->SetItemData(all, QueenTreeData(0, QueenTreeItem::None));
     for (const auto& [idQueenBee, queen] : queens->QueenBees())
         AddItem(queen.name, all, idQueenBee, QueenTreeItem::Queen);
@@ -203,7 +198,7 @@ void CBQManagerDialog::DeleteQueen()
     if (selection.GetKind() != QueenTreeItem::Queen || !queen)
         return;
     const std::u16string question = DeleteQuestion(ActionDeleteQueen, selection.id, queen->name);
-    if (MessageBoxW(this, question, Text(StringId::DeleteQueenBee), MB_YESNO) != IDYES)
+    if (MessageBoxW(this, question, Tr(StringId::DeleteQueenBee), MB_YESNO) != IDYES)
         return;
     GetQueenBeeCache()->DeleteQueenBee(selection.id);
     // The genealogy of the queen's mother and daughters changed with her: show the tree afresh.

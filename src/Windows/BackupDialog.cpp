@@ -5,22 +5,17 @@
 #include "FolderOpener.h"
 #include "JournalStores.h"
 #include "KeptBackups.h"
-#include "LanguageManager.h"
 #include "ListBox.h"
 #include "MessageBox.h"
 #include "OwnerDraw.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 #include <array>
 #include <cstdio>
 
 namespace {
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 // The columns of the list in dialog units, as the captions above it stand: left and right edge,
 // and whether the text keeps to the right.
 struct Column
@@ -49,10 +44,10 @@ std::u16string SizeText(std::uintmax_t bytes)
     char buffer[32];
     if (bytes < 1024 * 1024) {
         std::snprintf(buffer, sizeof buffer, "%ju ", (bytes + 1023) / 1024);
-        return ToWide(buffer) + Text(StringId::SizeKilobytes);
+        return ToWide(buffer) + Tr(StringId::SizeKilobytes);
     }
     std::snprintf(buffer, sizeof buffer, "%.1f ", static_cast<double>(bytes) / (1024.0 * 1024.0));
-    return ToWide(buffer) + Text(StringId::SizeMegabytes);
+    return ToWide(buffer) + Tr(StringId::SizeMegabytes);
 }
 }
 
@@ -64,11 +59,11 @@ CBackupDialog::CBackupDialog(CWnd* parent)
 BOOL CBackupDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText(Text(StringId::BackupDialogTitle));
-    GetDlgItem(IdBackUpNow)->SetWindowText(Text(StringId::BackupNowButton));
-    GetDlgItem(IdRestore)->SetWindowText(Text(StringId::BackupRestoreButton));
-    GetDlgItem(IdOpenFolder)->SetWindowText(Text(StringId::BackupOpenFolderButton));
-    GetDlgItem(IDOK)->SetWindowText(Text(StringId::ButtonClose));
+    SetWindowText(Tr(StringId::BackupDialogTitle));
+    GetDlgItem(IdBackUpNow)->SetWindowText(Tr(StringId::BackupNowButton));
+    GetDlgItem(IdRestore)->SetWindowText(Tr(StringId::BackupRestoreButton));
+    GetDlgItem(IdOpenFolder)->SetWindowText(Tr(StringId::BackupOpenFolderButton));
+    GetDlgItem(IDOK)->SetWindowText(Tr(StringId::ButtonClose));
 
     // The list draws from its client origin, inside its border.
     CPoint listOrigin(0, 0);
@@ -79,7 +74,7 @@ BOOL CBackupDialog::OnInitDialog()
         MapDialogRect(&caption);
         CWnd* label = GetDlgItem(kColumns[i].caption);
         label->MoveWindow(caption.left, caption.top, caption.Width(), caption.Height());
-        label->SetWindowText(Text(kColumns[i].text));
+        label->SetWindowText(Tr(kColumns[i].text));
         m_columns[i] = CRect(caption.left - listOrigin.x, 0, caption.right - listOrigin.x, 0);
     }
     CRect line(0, 0, 0, 12);
@@ -108,7 +103,7 @@ void CBackupDialog::OnDrawItem(int id, DRAWITEMSTRUCT* item)
     CFont* oldFont = dc->SelectObject(GetDialogFont());
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(RGB(0, 0, 0));
-    const std::u16string unreadable = Text(StringId::BackupUnreadable);
+    const std::u16string unreadable = Tr(StringId::BackupUnreadable);
     const std::u16string texts[] = { entry.taken, entry.size,
         entry.counts.readable ? IntToText(entry.counts.colonies) : unreadable,
         entry.counts.readable ? IntToText(entry.counts.records) : unreadable };
@@ -171,9 +166,9 @@ void CBackupDialog::BackUpNow()
 {
     const std::filesystem::path made = JournalBackups().BackUp();
     if (made.empty())
-        Tell(Text(StringId::BackupFailed), MB_ICONERROR);
+        Tell(Tr(StringId::BackupFailed), MB_ICONERROR);
     else if (CJournalBackups::IsDamaged(made))
-        Tell(Text(StringId::JournalDamagedFound), MB_ICONERROR);
+        Tell(Tr(StringId::JournalDamagedFound), MB_ICONERROR);
     Fill({});
 }
 
@@ -183,20 +178,20 @@ void CBackupDialog::Restore()
     if (index < 0 || index >= static_cast<int>(m_entries.size()))
         return;
     const Entry chosen = m_entries[static_cast<std::size_t>(index)];
-    const std::u16string question = Text(StringId::RestoreQuestion) + u' ' + chosen.taken + u"?\n"
-        + Text(StringId::RestoreQuestionNote);
-    if (MessageBoxW(this, question, Text(StringId::BackupDialogTitle), MB_YESNO | MB_ICONQUESTION) != IDYES)
+    const std::u16string question = Tr(StringId::RestoreQuestion) + u' ' + chosen.taken + u"?\n"
+        + Tr(StringId::RestoreQuestionNote);
+    if (MessageBoxW(this, question, Tr(StringId::BackupDialogTitle), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     CJournalBackups backups = JournalBackups();
     switch (RestoreJournal(backups, chosen.file)) {
     case CJournalBackups::RestoreResult::Restored:
-        Tell(Text(StringId::RestoreDone) + u' ' + chosen.taken, MB_ICONINFORMATION);
+        Tell(Tr(StringId::RestoreDone) + u' ' + chosen.taken, MB_ICONINFORMATION);
         break;
     case CJournalBackups::RestoreResult::NotAJournal:
-        Tell(Text(StringId::RestoreNotJournal), MB_ICONERROR);
+        Tell(Tr(StringId::RestoreNotJournal), MB_ICONERROR);
         break;
     case CJournalBackups::RestoreResult::Failed:
-        Tell(Text(StringId::RestoreFailed), MB_ICONERROR);
+        Tell(Tr(StringId::RestoreFailed), MB_ICONERROR);
         break;
     }
     // The restore backed the replaced journal up first, so the list has grown.
@@ -209,10 +204,10 @@ void CBackupDialog::OpenFolder()
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error || !OpenFolderInFileManager(FromPath(folder)))
-        Tell(Text(StringId::OpenFolderFailed) + u'\n' + FromPath(folder), MB_ICONERROR);
+        Tell(Tr(StringId::OpenFolderFailed) + u'\n' + FromPath(folder), MB_ICONERROR);
 }
 
 void CBackupDialog::Tell(const std::u16string& text, UINT icon)
 {
-    MessageBoxW(this, text, Text(StringId::BackupDialogTitle), MB_OK | icon);
+    MessageBoxW(this, text, Tr(StringId::BackupDialogTitle), MB_OK | icon);
 }

@@ -2,29 +2,24 @@
 
 #include "Font.h"
 #include "FontHelper.h"
-#include "LanguageManager.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 namespace {
 constexpr int kLineSpace = 10;
 
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 std::u16string FamilyName(std::int32_t idFamily, std::int32_t noneText)
 {
     const CPointFamilyCache::Family* family = GetPointFamilyCache()->FindFamily(idFamily);
-    return family ? family->name : Text(noneText);
+    return family ? family->name : Tr(noneText);
 }
 
 std::u16string QueenName(std::int32_t idQueenBee, std::int32_t noneText)
 {
     const CQueenBeeCache::QueenBee* queen = GetQueenBeeCache()->FindQueenBee(idQueenBee);
-    return queen ? queen->name : Text(noneText);
+    return queen ? queen->name : Tr(noneText);
 }
 }
 
@@ -66,17 +61,17 @@ void CChangeGLWnd::Paint(CDC* dc, const CRect& client)
 {
     const CQueenBeeCache::QueenBee* queen = GetQueenBeeCache()->FindQueenBee(m_idQueenBee);
     if (!queen) {
-        DrawCentred(dc, client, Text(StringId::NoQueenChosen), m_titleFont.get());
+        DrawCentred(dc, client, Tr(StringId::NoQueenChosen), m_titleFont.get());
         return;
     }
     const bool move = m_mode == MoveToFamily;
-    const std::u16string title = Text(move ? StringId::MoveQueenToFamily : StringId::ChangeQueenMother) + u" - " + queen->name;
+    const std::u16string title = Tr(move ? StringId::MoveQueenToFamily : StringId::ChangeQueenMother) + u" - " + queen->name;
     const std::u16string current = move
-        ? Text(StringId::CurrentFamilyLabel) + u" " + FamilyName(queen->id_family, StringId::QueenWithoutFamily)
-        : Text(StringId::CurrentMotherLabel) + u" " + QueenName(queen->id_parent_queen_bee, StringId::QueenWithoutMother);
+        ? Tr(StringId::CurrentFamilyLabel) + u" " + FamilyName(queen->id_family, StringId::QueenWithoutFamily)
+        : Tr(StringId::CurrentMotherLabel) + u" " + QueenName(queen->id_parent_queen_bee, StringId::QueenWithoutMother);
     const std::u16string proposed = move
-        ? Text(StringId::NewFamilyLabel) + u" " + FamilyName(m_proposal.idFamily, StringId::NoFamilyChosen)
-        : Text(StringId::NewMotherLabel) + u" " + QueenName(m_proposal.idMother, StringId::NoMotherChosen);
+        ? Tr(StringId::NewFamilyLabel) + u" " + FamilyName(m_proposal.idFamily, StringId::NoFamilyChosen)
+        : Tr(StringId::NewMotherLabel) + u" " + QueenName(m_proposal.idMother, StringId::NoMotherChosen);
     int top = DrawBlock(dc, client, title, m_titleFont.get(), client.top + kLineSpace, DT_CENTER) + kLineSpace;
     top = DrawBlock(dc, client, current, m_lineFont.get(), top, DT_LEFT) + kLineSpace;
     DrawBlock(dc, client, proposed, m_lineFont.get(), top, DT_LEFT);

@@ -5,11 +5,11 @@
 #include "ComboBox.h"
 #include "DateTimeCtrl.h"
 #include "Edit.h"
-#include "LanguageManager.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "Static.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 #include <algorithm>
 
@@ -22,10 +22,6 @@ constexpr int kRowHeight = 22;
 constexpr int kDescriptionHeight = 60;
 constexpr int kBreedListHeight = 200;
 
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
 }
 
 CChangeQBWnd::CChangeQBWnd(bool add)
@@ -42,7 +38,7 @@ RECT CChangeQBWnd::AddRow(int row, std::int32_t labelId)
     GetClientRect(&client);
     const int top = kTop + row * kRowStep;
     auto label = std::make_unique<CStatic>();
-    label->Create(Text(labelId), WS_CHILD | WS_VISIBLE | SS_RIGHT | SS_CENTERIMAGE,
+    label->Create(Tr(labelId), WS_CHILD | WS_VISIBLE | SS_RIGHT | SS_CENTERIMAGE,
         RECT { kLeft, top, kLeft + kLabelWidth, top + kRowHeight }, this, 0xFFFF);
     label->SetFont(GetParent()->GetFont());
     m_labels.push_back(std::move(label));
@@ -65,7 +61,7 @@ BOOL CChangeQBWnd::Create(CWnd* parent)
     m_breed = std::make_unique<CComboBox>();
     m_breed->Create(kChild | CBS_DROPDOWNLIST | WS_VSCROLL, breedPlace, this, IdBreed);
     for (std::int32_t breed = 0; breed < BreedCount; ++breed)
-        m_breed->AddString(Text(StringId::BreedNone + breed));
+        m_breed->AddString(Tr(StringId::BreedNone + breed));
     m_breed->SetCurSel(0);
     m_alive = std::make_unique<CButton>();
     m_alive->Create(u"", kChild | BS_AUTOCHECKBOX, AddRow(3, StringId::QueenAliveLabel), this, IdAlive);
@@ -113,8 +109,8 @@ void CChangeQBWnd::SetSelection(const QueenTreeItem& item)
     m_proposal = ProposeFor(item, 0);
     const CPointFamilyCache::Family* family = GetPointFamilyCache()->FindFamily(m_proposal.idFamily);
     const CQueenBeeCache::QueenBee* mother = GetQueenBeeCache()->FindQueenBee(m_proposal.idMother);
-    m_takeFamily->SetWindowText(family ? family->name : Text(StringId::QueenWithoutFamily));
-    m_takeMother->SetWindowText(mother ? mother->name : Text(StringId::QueenWithoutMother));
+    m_takeFamily->SetWindowText(family ? family->name : Tr(StringId::QueenWithoutFamily));
+    m_takeMother->SetWindowText(mother ? mother->name : Tr(StringId::QueenWithoutMother));
     m_takeFamily->SetCheck(family ? BST_CHECKED : BST_UNCHECKED);
     m_takeMother->SetCheck(mother ? BST_CHECKED : BST_UNCHECKED);
     m_takeFamily->EnableWindow(family != nullptr);

@@ -3,13 +3,10 @@
 #include "Brush.h"
 #include "BufferedPaint.h"
 #include "Dc.h"
-#include "LanguageManager.h"
 
 #include <algorithm>
 
 namespace {
-constexpr EventType kEvents[] = { EventPointsChanged, EventFamiliesChanged, EventInspectsChanged };
-
 class CChartPrint : public IPrintablePage
 {
 public:
@@ -36,25 +33,15 @@ private:
 
 CChartView::CChartView(JournalState* state)
     : CEmptyViewJournal(state, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS)
+    , m_subscription(this, { EventPointsChanged, EventFamiliesChanged, EventInspectsChanged })
 {
-    for (const EventType event : kEvents)
-        GetEventManager()->Subscribe(this, event);
 }
 
-CChartView::~CChartView()
-{
-    for (const EventType event : kEvents)
-        GetEventManager()->Unsubscribe(this, event);
-}
+CChartView::~CChartView() = default;
 
 std::unique_ptr<IPrintablePage> CChartView::PrintablePage()
 {
     return std::make_unique<CChartPrint>(*this);
-}
-
-std::u16string CChartView::Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
 }
 
 void CChartView::OnEvent()

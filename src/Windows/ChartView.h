@@ -1,8 +1,8 @@
 #pragma once
 
 #include "EmptyViewJournal.h"
-#include "EventManager.h"
 #include "IPrintableView.h"
+#include "Subscription.h"
 
 #include <cstdint>
 #include <string>
@@ -39,5 +39,6 @@ protected:
     virtual int StripHeight() const { return 0; }
     virtual void PaintStrip(CDC&, const RECT&) {}
 
-    static std::u16string Text(std::int32_t id);
+private:
+    CSubscription m_subscription;
 };

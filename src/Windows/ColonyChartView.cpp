@@ -3,6 +3,7 @@
 #include "ChartData.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 void CColonyChartView::Prepare()
 {
@@ -17,9 +18,9 @@ bool CColonyChartView::Accepts(int tab, int kind, int action)
 void CColonyChartView::Fill()
 {
     const CPointFamilyCache::Family* family = GetPointFamilyCache()->FindFamily(m_state->recordId);
-    const std::u16string title = Text(StringId::ChartColonyTitle);
+    const std::u16string title = Tr(StringId::ChartColonyTitle);
     m_chart.SetData(family ? family->name + u" \u2014 " + title : title, ColonyChartRecords(m_state->recordId),
-        Text(StringId::ChartNoColonyRecords));
+        Tr(StringId::ChartNoColonyRecords));
     // The markers laid out by the last paint index the old records until the next paint.
     m_layout = {};
     m_tipRecord = -1;

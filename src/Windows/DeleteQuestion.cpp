@@ -2,17 +2,12 @@
 
 #include "JournalCache.h"
 #include "JournalCodes.h"
-#include "LanguageManager.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 namespace {
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 std::u16string Fill(std::u16string text, std::size_t first, std::size_t second = 0)
 {
     text = ReplaceAll(std::move(text), u"%1", IntToText(static_cast<std::int64_t>(first)));
@@ -21,7 +16,7 @@ std::u16string Fill(std::u16string text, std::size_t first, std::size_t second =
 
 std::u16string Named(std::int32_t title, const std::u16string& name)
 {
-    return ReplaceAll(ReplaceAll(Text(StringId::DeleteNamedQuestion), u"%1", Text(title)), u"%2", name);
+    return ReplaceAll(ReplaceAll(Tr(StringId::DeleteNamedQuestion), u"%1", Tr(title)), u"%2", name);
 }
 
 std::size_t RecordsOf(std::int32_t idFamily)
@@ -36,13 +31,13 @@ std::u16string SiteLoss(std::int32_t idPoint)
     std::size_t records = 0;
     for (const std::int32_t colony : colonies)
         records += RecordsOf(colony);
-    return colonies.empty() ? std::u16string() : u"\n" + Fill(Text(StringId::DeleteSiteGoesWith), colonies.size(), records);
+    return colonies.empty() ? std::u16string() : u"\n" + Fill(Tr(StringId::DeleteSiteGoesWith), colonies.size(), records);
 }
 
 std::u16string ColonyLoss(std::int32_t idFamily)
 {
     const std::size_t records = RecordsOf(idFamily);
-    return records == 0 ? std::u16string() : u"\n" + Fill(Text(StringId::DeleteColonyGoesWith), records);
+    return records == 0 ? std::u16string() : u"\n" + Fill(Tr(StringId::DeleteColonyGoesWith), records);
 }
 }
 

@@ -6,29 +6,24 @@
 #include "GridCsv.h"
 #include "JournalCodes.h"
 #include "JournalExport.h"
-#include "LanguageManager.h"
 #include "Menu.h"
 #include "MessageBox.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 #include "ViewInspect.h"
 
 namespace {
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 // The page's own name, as the tabs of its view settings call it.
 std::u16string TableName(int pageCode)
 {
     switch (pageCode) {
     case PageSites:
-        return Text(StringId::PointViewSettingsTitle);
+        return Tr(StringId::PointViewSettingsTitle);
     case PageColonies:
-        return Text(StringId::FamilyViewSettingsTitle);
+        return Tr(StringId::FamilyViewSettingsTitle);
     default:
-        return Text(StringId::RecordViewSettingsTitle);
+        return Tr(StringId::RecordViewSettingsTitle);
     }
 }
 
@@ -52,21 +47,21 @@ void CExportCommand::Run(POINT menuAt)
     auto* table = dynamic_cast<CViewTable*>(m_page);
     CMenu menu;
     menu.CreatePopupMenu();
-    menu.AppendMenu(table ? MF_STRING : MF_GRAYED, IdCurrentTable, Text(StringId::ExportCurrentTable));
-    menu.AppendMenu(MF_STRING, IdWholeJournal, Text(StringId::ExportWholeJournal));
+    menu.AppendMenu(table ? MF_STRING : MF_GRAYED, IdCurrentTable, Tr(StringId::ExportCurrentTable));
+    menu.AppendMenu(MF_STRING, IdWholeJournal, Tr(StringId::ExportWholeJournal));
     const UINT chosen = static_cast<UINT>(menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, menuAt.x, menuAt.y, m_owner));
     if (chosen == IdCurrentTable && table)
         ExportTable(*table);
     else if (chosen == IdCurrentTable)
-        MessageBoxW(m_owner, Text(StringId::ExportNoTable), Text(StringId::ToolbarExport), MB_OK | MB_ICONINFORMATION);
+        MessageBoxW(m_owner, Tr(StringId::ExportNoTable), Tr(StringId::ToolbarExport), MB_OK | MB_ICONINFORMATION);
     else if (chosen == IdWholeJournal)
         ExportWholeJournal();
 }
 
 void CExportCommand::ExportTable(CViewTable& table)
 {
-    CFileDialog dialog(false, u"csv", TableName(m_pageCode) + u".csv", Text(StringId::CsvFileFilter), m_owner);
-    dialog.SetTitle(Text(StringId::ExportSaveTitle));
+    CFileDialog dialog(false, u"csv", TableName(m_pageCode) + u".csv", Tr(StringId::CsvFileFilter), m_owner);
+    dialog.SetTitle(Tr(StringId::ExportSaveTitle));
     if (dialog.DoModal() != IDOK)
         return;
     const std::filesystem::path file = ToPath(dialog.GetPathName());
@@ -76,7 +71,7 @@ void CExportCommand::ExportTable(CViewTable& table)
     auto* records = dynamic_cast<CViewInspect*>(&table);
     if (saved && records && !records->LowerGrid().Drawer().Rows().empty()) {
         std::filesystem::path hives = file;
-        hives.replace_filename(ToPath(FromPath(file.stem()) + u" - " + Text(StringId::HiveLinesFileSuffix) + u".csv"));
+        hives.replace_filename(ToPath(FromPath(file.stem()) + u" - " + Tr(StringId::HiveLinesFileSuffix) + u".csv"));
         saved = SaveGrid(records->LowerGrid().Drawer(), hives);
         paths += u"\n" + FromPath(hives);
     }
@@ -86,7 +81,7 @@ void CExportCommand::ExportTable(CViewTable& table)
 void CExportCommand::ExportWholeJournal()
 {
     CFolderPickerDialog dialog({}, m_owner);
-    dialog.SetTitle(Text(StringId::ExportFolderTitle));
+    dialog.SetTitle(Tr(StringId::ExportFolderTitle));
     if (dialog.DoModal() != IDOK)
         return;
     const bool exported = ExportJournal(CDatabaseLease().get(), ToPath(dialog.GetPathName()));
@@ -95,6 +90,6 @@ void CExportCommand::ExportWholeJournal()
 
 void CExportCommand::Tell(std::int32_t text, const std::u16string& paths, bool failed)
 {
-    MessageBoxW(m_owner, Text(text) + u"\n" + paths, Text(StringId::ToolbarExport),
+    MessageBoxW(m_owner, Tr(text) + u"\n" + paths, Tr(StringId::ToolbarExport),
         MB_OK | (failed ? MB_ICONERROR : MB_ICONINFORMATION));
 }

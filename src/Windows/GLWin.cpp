@@ -4,10 +4,10 @@
 #include "FamilyTree.h"
 #include "Font.h"
 #include "FontHelper.h"
-#include "LanguageManager.h"
-#include "STreeDrawer.h"
 #include "ScrollBar.h"
+#include "STreeDrawer.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 #include <algorithm>
 
@@ -126,5 +126,5 @@ void CGLWin::Paint(CDC* dc, const CRect& client)
     if (m_hasQueen)
         m_drawer->Draw(dc, client.left, client.top, client.right, client.bottom);
     else
-        DrawCentred(dc, client, GetLanguageManager()->GetString(StringId::NoQueenChosen), m_emptyFont.get());
+        DrawCentred(dc, client, Tr(StringId::NoQueenChosen), m_emptyFont.get());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LanguageManager.h"
 #include "TableDrawer.h"
+#include "Tr.h"
 #include "UserFields.h"
 #include "ViewSetting.h"
 
@@ -38,7 +38,7 @@ public:
         for (const Column& column : columns) {
             if (column.setting && !IsViewSettingChecked(m_settingsCaption, column.setting))
                 continue;
-            CTableHeader* header = m_grid.AddHeader(GetLanguageManager()->GetString(column.caption), column.id, column.type);
+            CTableHeader* header = m_grid.AddHeader(Tr(column.caption), column.id, column.type);
             m_cells.push_back({ header, column.cell, {} });
         }
     }

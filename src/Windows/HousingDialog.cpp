@@ -6,17 +6,12 @@
 #include "IJournalComponent.h"
 #include "IVisualComponent.h"
 #include "IWnd.h"
-#include "LanguageManager.h"
 #include "StringIds.h"
+#include "Tr.h"
 #include "TypeCombo.h"
 #include "VisualManager.h"
 
 namespace {
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 CWnd* JournalWindow()
 {
     IVisualComponent* journal = GetVisualManager()->FindComponent(StringId::JournalName);
@@ -41,12 +36,12 @@ CHousingDialog::CHousingDialog(IJournalComponent& journal, std::int32_t idHousin
 BOOL CHousingDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText(Text(StringId::HousingDialogTitle));
-    GetDlgItem(IdNameLabel)->SetWindowText(Text(StringId::HousingNameLabel));
-    GetDlgItem(IdHousingTypeLabel)->SetWindowText(Text(StringId::HousingTypeLabel));
-    GetDlgItem(IdFrameTypeLabel)->SetWindowText(Text(StringId::FrameTypeLabel));
-    GetDlgItem(IDOK)->SetWindowText(Text(m_editing ? StringId::ButtonChange : StringId::ButtonAdd));
-    GetDlgItem(IDCANCEL)->SetWindowText(Text(StringId::ButtonCancel));
+    SetWindowText(Tr(StringId::HousingDialogTitle));
+    GetDlgItem(IdNameLabel)->SetWindowText(Tr(StringId::HousingNameLabel));
+    GetDlgItem(IdHousingTypeLabel)->SetWindowText(Tr(StringId::HousingTypeLabel));
+    GetDlgItem(IdFrameTypeLabel)->SetWindowText(Tr(StringId::FrameTypeLabel));
+    GetDlgItem(IDOK)->SetWindowText(Tr(m_editing ? StringId::ButtonChange : StringId::ButtonAdd));
+    GetDlgItem(IDCANCEL)->SetWindowText(Tr(StringId::ButtonCancel));
     GetDlgItem(IdName)->SetWindowText(m_housing.name);
     FillTypeCombo(static_cast<CComboBox*>(GetDlgItem(IdHousingType)), m_housingTypes, m_housing.type_housing);
     FillTypeCombo(static_cast<CComboBox*>(GetDlgItem(IdFrameType)), m_frameTypes, m_housing.type_frame);

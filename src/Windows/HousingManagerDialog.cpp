@@ -5,19 +5,14 @@
 #include "HousingCache.h"
 #include "HousingDialog.h"
 #include "IJournalComponent.h"
-#include "LanguageManager.h"
 #include "ListBox.h"
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "SelectByPrefix.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 namespace {
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 std::u16string TypeName(const std::map<std::int32_t, std::u16string>& types, std::int32_t id)
 {
     const auto found = types.find(id);
@@ -55,9 +50,9 @@ CTreeCtrl* CHousingManagerDialog::Tree() const
 BOOL CHousingManagerDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText(Text(StringId::HousingManagerTitle));
+    SetWindowText(Tr(StringId::HousingManagerTitle));
     for (const auto& [id, text] : kCaptions)
-        GetDlgItem(static_cast<int>(id))->SetWindowText(Text(text));
+        GetDlgItem(static_cast<int>(id))->SetWindowText(Tr(text));
     const CHousingCache* store = GetHousingCache();
     for (std::int32_t idHousing : store->HousingsOf(0)) {
         if (const HousingRecord* housing = store->FindHousing(idHousing))
@@ -170,7 +165,7 @@ void CHousingManagerDialog::DeleteHousing()
     if (index < 0 || !housing)
         return;
     const std::u16string question = DeleteHiveQuestion(housing->name);
-    if (MessageBoxW(this, question, Text(StringId::RemoveHousingQuestion), MB_YESNO) != IDYES)
+    if (MessageBoxW(this, question, Tr(StringId::RemoveHousingQuestion), MB_YESNO) != IDYES)
         return;
     if (!m_journal.DeleteHousing(idHousing))
         return;

@@ -5,10 +5,10 @@
 #include "IJournalComponent.h"
 #include "JournalPrint.h"
 #include "JournalToolbar.h"
-#include "LanguageManager.h"
 #include "QueenBeeCache.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 namespace {
 constexpr DWORD kTreeStyle =
@@ -187,7 +187,7 @@ void CJournalTreeView::OpenFilter()
 {
     if (!m_filter.IsCreated()) {
         m_filter.Create(WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, CRect(0, 0, 0, 0), Parent(), IdTreeFilter);
-        m_filter.SetCueBanner(GetLanguageManager()->GetString(StringId::TreeFilterHint));
+        m_filter.SetCueBanner(Tr(StringId::TreeFilterHint));
     }
     m_filter.ShowWindow(SW_SHOW);
     Layout(m_width, m_height);

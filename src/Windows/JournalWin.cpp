@@ -1,7 +1,7 @@
 #include "JournalWin.h"
 
-#include "BQManagerDialog.h"
 #include "BackupDialog.h"
+#include "BQManagerDialog.h"
 #include "Cursor.h"
 #include "HousingManagerDialog.h"
 #include "IJournalComponent.h"
@@ -10,9 +10,9 @@
 #include "IVisualComponent.h"
 #include "JournalCodes.h"
 #include "KeyInput.h"
-#include "LanguageManager.h"
 #include "SettingsManager.h"
 #include "StringIds.h"
+#include "Tr.h"
 #include "VisualManager.h"
 #include "WindowClass.h"
 
@@ -30,7 +30,7 @@ BOOL CJournalWin::CreateFrame()
 {
     const std::u16string windowClass =
         AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, LoadCursor(IDC_ARROW), nullptr, LoadIcon(kApplicationIcon));
-    return CreateEx(0, windowClass, GetLanguageManager()->GetString(StringId::JournalName),
+    return CreateEx(0, windowClass, Tr(StringId::JournalName),
         WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000, 700, nullptr, 0);
 }
 
@@ -56,7 +56,7 @@ int CJournalWin::OnCreate(CREATESTRUCT* create)
 
 IJournalView* CJournalWin::ChosenView()
 {
-    ISetting* settings = GetSettingsManager()->FindSetting(GetLanguageManager()->GetString(StringId::JournalName));
+    ISetting* settings = GetSettingsManager()->FindSetting(Tr(StringId::JournalName));
     if (IJournalView* view = settings ? m_journal.FindView(settings->GetSavedValue(u"combo_style")) : nullptr)
         return view;
     const std::vector<std::u16string> names = m_journal.GetViewNames();

@@ -5,10 +5,10 @@
 #include "FontHelper.h"
 #include "IVisualComponent.h"
 #include "KeyInput.h"
-#include "LanguageManager.h"
 #include "LauncherIds.h"
 #include "Rgn.h"
 #include "StringIds.h"
+#include "Tr.h"
 #include "WinApp.h"
 
 namespace {
@@ -67,7 +67,7 @@ void CMainWin::Retranslate()
 {
     if (!CWnd::IsCreated())
         return;
-    SetWindowText(GetLanguageManager()->GetString(StringId::MainWindowCaption));
+    SetWindowText(Tr(StringId::MainWindowCaption));
     Invalidate();
 }
 
@@ -114,7 +114,7 @@ void CMainWin::OnPaint()
     CFont* previousFont = dc.SelectObject(m_titleFont.get());
     dc.SetBkMode(TRANSPARENT);
     CRect title(35, 0, 100, kHeaderHeight);
-    dc.DrawText(GetLanguageManager()->GetString(StringId::MainWindowCaption).substr(0, kTitleLength), &title,
+    dc.DrawText(Tr(StringId::MainWindowCaption).substr(0, kTitleLength), &title,
         DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     dc.SelectObject(previousFont);
 }

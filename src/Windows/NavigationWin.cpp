@@ -10,6 +10,7 @@
 #include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 #include "VisualManager.h"
 #include "WndImpl.h"
 
@@ -17,8 +18,6 @@
 #include <vector>
 
 namespace {
-constexpr EventType kEvents[] = { EventPointsChanged, EventFamiliesChanged };
-
 struct MenuEntry
 {
     std::int32_t textId;
@@ -49,16 +48,11 @@ bool IsDelete(int action)
 }
 
 CNavigationWin::CNavigationWin()
+    : m_subscription(this, { EventPointsChanged, EventFamiliesChanged })
 {
-    for (EventType event : kEvents)
-        GetEventManager()->Subscribe(this, event);
 }
 
-CNavigationWin::~CNavigationWin()
-{
-    for (EventType event : kEvents)
-        GetEventManager()->Unsubscribe(this, event);
-}
+CNavigationWin::~CNavigationWin() = default;
 
 void CNavigationWin::Fill()
 {
@@ -232,7 +226,7 @@ void CNavigationWin::ShowMenu(CPoint point)
     CMenu menu;
     menu.CreatePopupMenu();
     for (const MenuEntry& entry : MenuOf(SelectedNode().kind))
-        menu.AppendMenu(MF_STRING, entry.command, GetLanguageManager()->GetString(entry.textId));
+        menu.AppendMenu(MF_STRING, entry.command, Tr(entry.textId));
     CRect window;
     GetWindowRect(&window);
     menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, window.left + point.x, window.top + point.y, this);

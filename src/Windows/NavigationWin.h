@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EventManager.h"
 #include "JournalCodes.h"
+#include "Subscription.h"
 #include "TreeCtrl.h"
 
 #include <cstdint>
@@ -63,6 +63,7 @@ private:
 
     std::map<HTREEITEM, Node> m_nodes;
     std::u16string m_filter;
+    CSubscription m_subscription;
     // Counts the rebuilds, after which the handles from before name nothing.
     unsigned m_fills = 0;
 };

@@ -12,6 +12,7 @@
 #include "QueenBeeCache.h"
 #include "STreeDrawer.h"
 #include "StringIds.h"
+#include "Tr.h"
 #include "TreePrint.h"
 
 void CQBeeInspectView::Prepare()
@@ -30,9 +31,9 @@ int CQBeeInspectView::OnCreate(CREATESTRUCT* create)
         return -1;
     const RECT none {};
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
-    m_add.Create(Text(StringId::ButtonAdd), style, none, this, IdAdd);
-    m_change.Create(Text(StringId::ButtonChange), style, none, this, IdChange);
-    m_delete.Create(Text(StringId::ButtonDelete), style, none, this, IdDelete);
+    m_add.Create(Tr(StringId::ButtonAdd), style, none, this, IdAdd);
+    m_change.Create(Tr(StringId::ButtonChange), style, none, this, IdChange);
+    m_delete.Create(Tr(StringId::ButtonDelete), style, none, this, IdDelete);
     PlaceButtons();
     OnSelectionChanged();
     return 0;
@@ -62,11 +63,11 @@ void CQBeeInspectView::Fill()
         const int card = Drawer().AddCard(idQueen);
         Drawer().AddLine(card, Title(queen.name));
         Drawer().AddLine(
-            card, Line(Text(queen.is_dead ? StringId::QueenDeadState : StringId::QueenAliveState), 18, true));
+            card, Line(Tr(queen.is_dead ? StringId::QueenDeadState : StringId::QueenAliveState), 18, true));
         Drawer().AddLine(card, Line(queen.description, 16, false, true));
         Drawer().AddLine(card, Labelled(StringId::QueenFertLabel, queen.fert));
         Drawer().AddLine(card, Labelled(StringId::QueenBirthDateLabel, FormatDateText(queen.date)));
-        Drawer().AddLine(card, Labelled(StringId::QueenBreedLabel, Text(StringId::BreedNone + queen.breed)));
+        Drawer().AddLine(card, Labelled(StringId::QueenBreedLabel, Tr(StringId::BreedNone + queen.breed)));
     }
 }
 
@@ -78,7 +79,7 @@ std::unique_ptr<IPrintablePage> CQBeeInspectView::PrintablePage()
         return CQBeeView::PrintablePage();
     auto sequence = std::make_unique<CPrintSequence>(CQBeeView::PrintablePage());
     const std::u16string name = GetQueenBeeCache()->FindQueenBee(idQueenBee)->name;
-    sequence->Add(std::make_unique<CTreePrint>(std::move(tree), Text(StringId::PrintFamilyTreeTitle) + u": " + name));
+    sequence->Add(std::make_unique<CTreePrint>(std::move(tree), Tr(StringId::PrintFamilyTreeTitle) + u": " + name));
     return sequence;
 }
 
@@ -146,6 +147,6 @@ void CQBeeInspectView::AskDelete(std::int32_t idQueenBee)
     if (!queen)
         return;
     const std::u16string question = DeleteQuestion(ActionDeleteQueen, idQueenBee, queen->name);
-    if (MessageBoxW(this, question, Text(StringId::DeleteQueenBee), MB_YESNO) == IDYES)
+    if (MessageBoxW(this, question, Tr(StringId::DeleteQueenBee), MB_YESNO) == IDYES)
         GetParent()->PostMessage(JournalActionMessage, ActionDeleteQueen, idQueenBee);
 }

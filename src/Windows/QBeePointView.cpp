@@ -5,22 +5,13 @@
 #include "StringIds.h"
 #include "Text.h"
 
-namespace {
-constexpr std::int32_t kEvents[] = { EventPointsChanged, EventFamiliesChanged, EventQueenBeesChanged };
-}
-
 CQBeePointView::CQBeePointView(JournalState* state)
     : CQBeeView(state)
+    , m_subscription(this, { EventPointsChanged, EventFamiliesChanged, EventQueenBeesChanged })
 {
-    for (std::int32_t event : kEvents)
-        GetEventManager()->Subscribe(this, event);
 }
 
-CQBeePointView::~CQBeePointView()
-{
-    for (std::int32_t event : kEvents)
-        GetEventManager()->Unsubscribe(this, event);
-}
+CQBeePointView::~CQBeePointView() = default;
 
 void CQBeePointView::Prepare()
 {

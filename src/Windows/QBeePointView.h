@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EventManager.h"
 #include "QBeeView.h"
+#include "Subscription.h"
 
 // The queens of the whole journal: one card per site with its colonies that have no living
 // queen and its living queens.
@@ -17,4 +17,7 @@ public:
 
 protected:
     void Fill() override;
+
+private:
+    CSubscription m_subscription;
 };

@@ -1,13 +1,13 @@
 #include "QBeeView.h"
 
 #include "BQManagerDialog.h"
-#include "CardsPrint.h"
 #include "Brush.h"
 #include "BufferedPaint.h"
+#include "CardsPrint.h"
 #include "Dc.h"
 #include "JournalPrint.h"
-#include "LanguageManager.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 #include <algorithm>
 
@@ -37,7 +37,7 @@ int CQBeeView::OnCreate(CREATESTRUCT* create)
 
 std::unique_ptr<IPrintablePage> CQBeeView::PrintablePage()
 {
-    std::u16string title = Text(StringId::PrintQueensTitle);
+    std::u16string title = Tr(StringId::PrintQueensTitle);
     if (Level() == 2)
         title = TitleWithSite(std::move(title), m_state->recordId);
     else if (Level() == 3)
@@ -66,12 +66,7 @@ InfoLine CQBeeView::Line(std::u16string text, int size, bool bold, bool italic)
 
 InfoLine CQBeeView::Labelled(std::int32_t labelId, const std::u16string& value)
 {
-    return Line(Text(labelId) + u" - " + value, 14);
-}
-
-std::u16string CQBeeView::Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
+    return Line(Tr(labelId) + u" - " + value, 14);
 }
 
 int CQBeeView::Level() const

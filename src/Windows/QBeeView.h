@@ -1,8 +1,8 @@
 #pragma once
 
 #include "EmptyViewJournal.h"
-#include "IPrintableView.h"
 #include "InfoDrawer.h"
+#include "IPrintableView.h"
 #include "ScrollBar.h"
 
 #include <cstdint>
@@ -53,7 +53,6 @@ protected:
     static InfoLine Title(std::u16string name) { return Line(std::move(name), 20, true, true); }
     // "label - value" in the small font.
     static InfoLine Labelled(std::int32_t labelId, const std::u16string& value);
-    static std::u16string Text(std::int32_t id);
 
     // Fills the cards and lays them out again.
     void Refill();

@@ -6,6 +6,7 @@
 #include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 #include <algorithm>
 
@@ -56,13 +57,13 @@ void CSiteChartView::Fill()
 void CSiteChartView::FillChart()
 {
     const CPointFamilyCache::Point* point = GetPointFamilyCache()->FindPoint(m_site);
-    std::u16string title = Text(StringId::ChartSiteTitle) + (m_year != 0 ? u" " + IntToText(m_year) : u"");
+    std::u16string title = Tr(StringId::ChartSiteTitle) + (m_year != 0 ? u" " + IntToText(m_year) : u"");
     if (point)
         title = point->name + u" \u2014 " + title;
     m_chart.SetData(std::move(title),
-        { { Text(StringId::ChartHoneyTaken), CColonyChart::SeriesColour(SeriesHoney), false },
-            { Text(StringId::ChartLatestStrength), CColonyChart::SeriesColour(SeriesStrength), true } },
-        m_year != 0 ? SiteSeasonGroups(m_site, m_year) : std::vector<BarGroup> {}, Text(StringId::ChartNoSiteRecords));
+        { { Tr(StringId::ChartHoneyTaken), CColonyChart::SeriesColour(SeriesHoney), false },
+            { Tr(StringId::ChartLatestStrength), CColonyChart::SeriesColour(SeriesStrength), true } },
+        m_year != 0 ? SiteSeasonGroups(m_site, m_year) : std::vector<BarGroup> {}, Tr(StringId::ChartNoSiteRecords));
 }
 
 void CSiteChartView::PaintChart(CDC& dc, const RECT& rect) const
@@ -81,7 +82,7 @@ void CSiteChartView::PaintStrip(CDC& dc, const RECT& strip)
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(RGB(0, 0, 0));
     RECT label { strip.left + 8, strip.top, strip.left + 8 + kLabelWidth, strip.bottom };
-    dc.DrawText(Text(StringId::ChartSeasonLabel), &label, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    dc.DrawText(Tr(StringId::ChartSeasonLabel), &label, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     dc.SelectObject(oldFont);
 }
 

@@ -1,11 +1,11 @@
 #include "TreeStyle.h"
 
-#include "LanguageManager.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 std::u16string CTreeStyle::GetName()
 {
-    return GetLanguageManager()->GetString(GetNameId());
+    return Tr(GetNameId());
 }
 
 std::int32_t CTreeStyle::GetNameId()

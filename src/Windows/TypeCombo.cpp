@@ -1,8 +1,8 @@
 #include "TypeCombo.h"
 
 #include "ComboBox.h"
-#include "LanguageManager.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 namespace {
 // A hive without a type holds 0; in journals whose dictionary has no type 0 it is its own entry.
@@ -16,7 +16,7 @@ void FillTypeCombo(CComboBox* combo, const std::map<std::int32_t, std::u16string
         combo->SetItemData(index, static_cast<std::uintptr_t>(id));
     }
     if (!types.contains(kNoType)) {
-        combo->InsertString(0, GetLanguageManager()->GetString(StringId::NoType));
+        combo->InsertString(0, Tr(StringId::NoType));
         combo->SetItemData(0, static_cast<std::uintptr_t>(kNoType));
     }
     for (int index = 0; index < combo->GetCount(); ++index) {

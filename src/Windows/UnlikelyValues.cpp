@@ -1,10 +1,10 @@
 #include "UnlikelyValues.h"
 
 #include "Calendar.h"
-#include "LanguageManager.h"
 #include "MessageBox.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 namespace {
 // The most of each figure that a beekeeper could have met in one colony or one hive.
@@ -25,11 +25,6 @@ struct Figure
     std::int32_t most;
 };
 
-std::u16string Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
-
 std::int64_t StartOfNextDay(std::int64_t now)
 {
     const LocalTime today = ToLocalTime(now).value_or(LocalTime {});
@@ -39,7 +34,7 @@ std::int64_t StartOfNextDay(std::int64_t now)
 void AddAboveMost(std::vector<std::u16string>& lines, const std::u16string& prefix, const Figure& figure)
 {
     if (figure.value > figure.most)
-        lines.push_back(prefix + Text(figure.labelId) + u": " + IntToText(figure.value) + u" (" + Text(StringId::AtMostLabel)
+        lines.push_back(prefix + Tr(figure.labelId) + u": " + IntToText(figure.value) + u" (" + Tr(StringId::AtMostLabel)
         + u" " + IntToText(figure.most) + u")");
 }
 }
@@ -49,7 +44,7 @@ std::vector<std::u16string> UnlikelyValues(const InspectData& inspect, std::int6
     std::vector<std::u16string> lines;
     const CJournalCache::Record& record = inspect.record;
     if (record.date >= StartOfNextDay(now))
-        lines.push_back(Text(StringId::FutureDateNotice) + u" " + FormatDateText(record.date));
+        lines.push_back(Tr(StringId::FutureDateNotice) + u" " + FormatDateText(record.date));
     const Figure figures[] = { { StringId::FramesField, record.frame, kMostFrames },
         { StringId::StrengthField, record.strength, kMostStrength }, { StringId::WaxField, record.wax, kMostFoundation },
         { StringId::AmbrosiaField, record.ambrosia, kMostBeeBread },
@@ -67,7 +62,7 @@ std::vector<std::u16string> UnlikelyValues(const InspectData& inspect, std::int6
             AddAboveMost(above, hive.name_housing + u", ", figure);
     }
     if (!above.empty()) {
-        lines.push_back(Text(StringId::UnlikelyValuesNotice));
+        lines.push_back(Tr(StringId::UnlikelyValuesNotice));
         lines.insert(lines.end(), above.begin(), above.end());
     }
     return lines;
@@ -81,6 +76,6 @@ bool MaySaveUnlikelyValues(CWnd* owner, const InspectData& inspect)
     std::u16string question;
     for (const std::u16string& line : lines)
         question += line + u"\n";
-    question += u"\n" + Text(StringId::SaveAnywayQuestion);
-    return MessageBoxW(owner, question, Text(StringId::CheckValuesTitle), MB_YESNO | MB_ICONQUESTION) == IDYES;
+    question += u"\n" + Tr(StringId::SaveAnywayQuestion);
+    return MessageBoxW(owner, question, Tr(StringId::CheckValuesTitle), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }

@@ -8,6 +8,7 @@
 #include "QueenBeeCache.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Tr.h"
 
 #include <numeric>
 
@@ -38,7 +39,7 @@ std::int32_t SumOfHives(const CJournalCache::Record& record, std::int32_t CJourn
 
 std::u16string TypeName(std::int32_t type)
 {
-    return CViewTable::Text(StringId::FamilyTypeNone + (type >= 1 && type <= kLastFamilyType ? type : 0));
+    return Tr(StringId::FamilyTypeNone + (type >= 1 && type <= kLastFamilyType ? type : 0));
 }
 
 // Birth dates of the colony's living queens, each followed by a space.
@@ -76,7 +77,7 @@ const std::vector<Builder::Column>& LatestRecordColumns()
         { 520, StringId::HousingCountField, ColumnInteger, u"check_housing",
             Figure([](const auto& r) { return static_cast<std::int32_t>(r.hives.size()); }) },
         { 521, StringId::QueenStateField, ColumnCheck, u"check_exist_bee_queen",
-            [](const FamilyRow& r) { return CViewTable::Text(StringId::QueenStateNone + (r.latest ? r.latest->is_queen_bee : 0)); } },
+            [](const FamilyRow& r) { return Tr(StringId::QueenStateNone + (r.latest ? r.latest->is_queen_bee : 0)); } },
         { 522, StringId::QueenBirthDatesField, ColumnDate, u"check_birthday_bee_queen",
             [](const FamilyRow& r) { return LivingQueenBirthDates(r.id); } },
     };
@@ -104,7 +105,7 @@ bool CViewFamilies::Accepts(int tab, int kind, int action)
 
 std::u16string CViewFamilies::PrintTitle() const
 {
-    return TitleWithSite(Text(StringId::PrintColoniesTitle), m_state->recordId);
+    return TitleWithSite(Tr(StringId::PrintColoniesTitle), m_state->recordId);
 }
 
 void CViewFamilies::FillTable()

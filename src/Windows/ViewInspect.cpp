@@ -8,6 +8,7 @@
 #include "StringIds.h"
 #include "TablePrint.h"
 #include "Text.h"
+#include "Tr.h"
 
 #include <algorithm>
 
@@ -52,7 +53,7 @@ const std::vector<CGridBuilder<Record>::Column>& RecordColumns()
         { 769, StringId::FramesField, ColumnInteger, nullptr, [](const Record& r) { return IntToText(r.frame); } },
         { 770, StringId::StrengthField, ColumnInteger, nullptr, [](const Record& r) { return IntToText(r.strength); } },
         { 771, StringId::QueenStateField, ColumnCheck, nullptr,
-            [](const Record& r) { return CViewTable::Text(StringId::QueenStateNone + r.is_queen_bee); } },
+            [](const Record& r) { return Tr(StringId::QueenStateNone + r.is_queen_bee); } },
         { 772, StringId::WaxField, ColumnInteger, u"check_give_wox", [](const Record& r) { return IntToText(r.wax); } },
         { 773, StringId::AmbrosiaField, ColumnInteger, u"check_ambrosia",
             [](const Record& r) { return IntToText(r.ambrosia); } },
@@ -60,7 +61,7 @@ const std::vector<CGridBuilder<Record>::Column>& RecordColumns()
             [](const Record& r) { return IntToText(r.evacuation); } },
         { 775, StringId::FeedingField, ColumnInteger, u"check_feeding", [](const Record& r) { return IntToText(r.dieting); } },
         { 776, StringId::DiseaseField, ColumnText, u"check_diseases",
-            [](const Record& r) { return CViewTable::Text(StringId::DiseaseNone + r.disease); } },
+            [](const Record& r) { return Tr(StringId::DiseaseNone + r.disease); } },
         { 777, StringId::NoteField, ColumnText, u"check_note", [](const Record& r) { return r.note; } },
     };
     return columns;
@@ -107,7 +108,7 @@ bool CViewInspect::Accepts(int tab, int kind, int action)
 
 std::u16string CViewInspect::PrintTitle() const
 {
-    return TitleWithColony(Text(StringId::PrintRecordsTitle), m_state->recordId) + u", " + FormatDateText(m_from) + u" \u2013 " + FormatDateText(m_to);
+    return TitleWithColony(Tr(StringId::PrintRecordsTitle), m_state->recordId) + u", " + FormatDateText(m_from) + u" \u2013 " + FormatDateText(m_to);
 }
 
 std::unique_ptr<IPrintablePage> CViewInspect::PrintablePage()
@@ -116,7 +117,7 @@ std::unique_ptr<IPrintablePage> CViewInspect::PrintablePage()
     page->AddTable(Grid().Drawer(), {});
     const TableRow* selected = Grid().Drawer().SelectedRow();
     if (const Record* record = selected ? GetJournalCache()->FindRecord(selected->id) : nullptr)
-        page->AddTable(m_lower.Drawer(), Text(StringId::PrintHiveLinesCaption) + u" " + FormatDateText(record->date));
+        page->AddTable(m_lower.Drawer(), Tr(StringId::PrintHiveLinesCaption) + u" " + FormatDateText(record->date));
     return page;
 }
 
@@ -149,7 +150,7 @@ void CViewInspect::OfferOlder(int count)
 {
     if (!m_older.IsCreated())
         return;
-    m_older.SetWindowText(Text(StringId::ShowOlderRecords) + u" " + IntToText(count));
+    m_older.SetWindowText(Tr(StringId::ShowOlderRecords) + u" " + IntToText(count));
     m_older.ShowWindow(count > 0 ? SW_SHOW : SW_HIDE);
 }
 
@@ -202,9 +203,9 @@ void CViewInspect::OnSize(UINT type, int cx, int cy)
         x += width + kPanelGap;
         return at;
     };
-    m_fromLabel = place(static_cast<int>(dc.GetTextExtent(CViewTable::Text(StringId::RecordsFromLabel)).cx));
+    m_fromLabel = place(static_cast<int>(dc.GetTextExtent(Tr(StringId::RecordsFromLabel)).cx));
     m_fromPicker.MoveWindow(place(static_cast<int>(picker.cx)));
-    m_toLabel = place(static_cast<int>(dc.GetTextExtent(CViewTable::Text(StringId::RecordsToLabel)).cx));
+    m_toLabel = place(static_cast<int>(dc.GetTextExtent(Tr(StringId::RecordsToLabel)).cx));
     m_toPicker.MoveWindow(place(static_cast<int>(picker.cx)));
     m_apply.MoveWindow(place(30));
     m_older.MoveWindow(place(kOlderWidth));
@@ -225,9 +226,9 @@ void CViewInspect::DrawPanel(CDC* dc, int left, int top, int right, int bottom)
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(RGB(0, 0, 0));
     CRect from = m_fromLabel;
-    dc->DrawText(CViewTable::Text(StringId::RecordsFromLabel), &from, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    dc->DrawText(Tr(StringId::RecordsFromLabel), &from, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     CRect to = m_toLabel;
-    dc->DrawText(CViewTable::Text(StringId::RecordsToLabel), &to, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    dc->DrawText(Tr(StringId::RecordsToLabel), &to, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 }
 
 void CViewInspect::OnPaint()

@@ -3,6 +3,7 @@
 #include "GridBuilder.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 namespace {
 using Point = CPointFamilyCache::Point;
@@ -40,7 +41,7 @@ bool CViewPoints::Accepts(int tab, int kind, int action)
 
 std::u16string CViewPoints::PrintTitle() const
 {
-    return Text(StringId::PrintSitesTitle);
+    return Tr(StringId::PrintSitesTitle);
 }
 
 void CViewPoints::FillTable()

@@ -1,11 +1,11 @@
 #include "ViewSetting.h"
 
 #include "ISetting.h"
-#include "LanguageManager.h"
 #include "SettingsManager.h"
+#include "Tr.h"
 
 bool IsViewSettingChecked(std::int32_t captionId, const std::u16string& name)
 {
-    ISetting* page = GetSettingsManager()->FindSetting(GetLanguageManager()->GetString(captionId));
+    ISetting* page = GetSettingsManager()->FindSetting(Tr(captionId));
     return page && page->GetSavedValue(name) == u"checked";
 }

@@ -7,10 +7,10 @@
 #include "IVisualComponent.h"
 #include "JournalToolbar.h"
 #include "KeyInput.h"
-#include "LanguageManager.h"
 #include "MessageBox.h"
 #include "StringIds.h"
 #include "TablePrint.h"
+#include "Tr.h"
 #include "VisualManager.h"
 
 namespace {
@@ -27,23 +27,12 @@ CViewTable::CViewTable(JournalState* state, TableActions actions, std::initializ
     : CEmptyViewJournal(state, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS)
     , m_grid(this)
     , m_actions(actions)
-    , m_events(events)
+    , m_subscription(this, events)
 {
     m_grids.push_back({ &m_grid, kMainHorizontalBar, kMainVerticalBar });
-    for (std::int32_t event : m_events)
-        GetEventManager()->Subscribe(this, event);
 }
 
-CViewTable::~CViewTable()
-{
-    for (std::int32_t event : m_events)
-        GetEventManager()->Unsubscribe(this, event);
-}
-
-std::u16string CViewTable::Text(std::int32_t id)
-{
-    return GetLanguageManager()->GetString(id);
-}
+CViewTable::~CViewTable() = default;
 
 void CViewTable::AddGrid(CTableGrid* grid, UINT horizontalId, UINT verticalId)
 {
@@ -91,9 +80,9 @@ int CViewTable::OnCreate(CREATESTRUCT* create)
     m_tips->AddTool(this);
     const DWORD style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
     const CRect button(0, 0, kButtonWidth, kButtonHeight);
-    m_add.Create(Text(StringId::ButtonAdd), style, button, this, IdAdd);
-    m_delete.Create(Text(StringId::ButtonDelete), style, button, this, IdDelete);
-    m_change.Create(Text(StringId::ButtonChange), style, button, this, IdChange);
+    m_add.Create(Tr(StringId::ButtonAdd), style, button, this, IdAdd);
+    m_delete.Create(Tr(StringId::ButtonDelete), style, button, this, IdDelete);
+    m_change.Create(Tr(StringId::ButtonChange), style, button, this, IdChange);
     for (const GridEntry& entry : m_grids)
         entry.grid->Create(this, entry.horizontalId, entry.verticalId);
     CRect client;
@@ -188,7 +177,7 @@ void CViewTable::DeleteSelected()
         return;
     const std::u16string question =
         DeleteQuestion(m_actions.remove, selected->id, m_grid.Drawer().GetCellText(selected, m_actions.nameColumn));
-    if (MessageBoxW(this, question, Text(m_actions.deleteTitle), MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (MessageBoxW(this, question, Tr(m_actions.deleteTitle), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     const int id = selected->id;
     IWnd* journal = JournalWindow();

@@ -2,8 +2,8 @@
 
 #include "Button.h"
 #include "EmptyViewJournal.h"
-#include "EventManager.h"
 #include "IPrintableView.h"
+#include "Subscription.h"
 #include "TableGrid.h"
 #include "ToolTipCtrl.h"
 
@@ -37,8 +37,6 @@ public:
     // Subscribes to the events; each of them reloads the grid.
     CViewTable(JournalState* state, TableActions actions, std::initializer_list<std::int32_t> events);
     ~CViewTable() override;
-
-    static std::u16string Text(std::int32_t id);
 
     CTableGrid& Grid() { return m_grid; }
     void OnEvent() override;
@@ -108,5 +106,5 @@ private:
     std::unique_ptr<CToolTipCtrl> m_tips;
     std::u16string m_tipText;
     TableActions m_actions;
-    std::vector<std::int32_t> m_events;
+    CSubscription m_subscription;
 };

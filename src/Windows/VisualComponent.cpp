@@ -1,6 +1,5 @@
 #include "VisualComponent.h"
 
-#include "LanguageManager.h"
 #include "VisualManager.h"
 #include "Wnd.h"
 

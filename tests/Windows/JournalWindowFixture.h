@@ -8,17 +8,18 @@
 #include "JournalComponent.h"
 #include "JournalTreeView.h"
 #include "LanguageManager.h"
-#include "MessageBox.h"
 #include "Menu.h"
+#include "MessageBox.h"
 #include "NavigationWin.h"
 #include "Registry.h"
 #include "SettingsComponent.h"
 #include "SettingsManager.h"
 #include "StringIds.h"
+#include "Subscription.h"
 #include "TabCtrl.h"
 #include "TempWorkDir.h"
-#include "ToolBar.h"
 #include "Text.h"
+#include "ToolBar.h"
 #include "UiTest.h"
 #include "VisualManager.h"
 
@@ -87,16 +88,14 @@ class EventCounter : public ISubscriber
 {
 public:
     explicit EventCounter(std::int32_t event)
-        : m_event(event)
+        : m_subscription(this, { event })
     {
-        GetEventManager()->Subscribe(this, event);
     }
-    ~EventCounter() override { GetEventManager()->Unsubscribe(this, m_event); }
     void OnEvent() override { ++count; }
     int count = 0;
 
 private:
-    std::int32_t m_event;
+    CSubscription m_subscription;
 };
 
 // A journal with three sites (one above the 16-bit ids) and their colonies, and its window open.
