@@ -2,6 +2,7 @@
 
 #include "ISetting.h"
 #include "IVisualComponent.h"
+#include "LanguageManager.h"
 
 CComponent::CComponent(std::int32_t nameId)
     : m_nameId(nameId)

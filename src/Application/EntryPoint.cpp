@@ -3,6 +3,7 @@
 #include "EventManager.h"
 #include "FaultGuard.h"
 #include "IApplication.h"
+#include "LanguageManager.h"
 #include "LayoutStore.h"
 #include "MessageBox.h"
 #include "StackDump.h"

@@ -1,5 +1,6 @@
 #include "VisualComponent.h"
 
+#include "LanguageManager.h"
 #include "VisualManager.h"
 #include "Wnd.h"
 
