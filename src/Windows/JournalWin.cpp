@@ -78,9 +78,14 @@ void CJournalWin::OnDestroy()
 
 bool CJournalWin::OnShortcut(UINT key)
 {
-    if (key != 'F' || GetKeyState(VK_CONTROL) >= 0)
+    if (GetKeyState(VK_CONTROL) >= 0)
         return false;
-    SendMessage(WM_COMMAND, IdFindInTree, 0);
+    if (key == 'F')
+        SendMessage(WM_COMMAND, IdFindInTree, 0);
+    else if (key == 'P')
+        PostMessage(WM_COMMAND, CJournalToolbar::IdPrint, 0);
+    else
+        return false;
     return true;
 }
 

@@ -22,7 +22,7 @@ public:
     void OnSize(UINT type, int cx, int cy) override;
     void OnDestroy() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    // Ctrl+F, wherever the focus is in the window, opens the tree's filter.
+    // Wherever the focus is in the window, Ctrl+F opens the tree's filter and Ctrl+P prints the page.
     bool OnShortcut(UINT key) override;
 
 private:

@@ -2,7 +2,6 @@
 
 #include "DeleteQuestion.h"
 #include "IVisualComponent.h"
-#include "JournalToolbar.h"
 #include "KeyInput.h"
 #include "LanguageManager.h"
 #include "Menu.h"
@@ -183,9 +182,6 @@ void CNavigationWin::OnKeyDown(UINT key, UINT repeat, UINT flags)
         RunAction(kind == NodeSite ? ActionDeleteSite : ActionDeleteColony);
     } else if (key == 'N' && ctrl) {
         RunAction(kind == NodeSite ? ActionAddColony : kind == NodeColony ? ActionAddInspection : ActionAddSite);
-    } else if (key == 'P' && ctrl) {
-        if (IWnd* journal = JournalWindow())
-            journal->PostMsg(WM_COMMAND, CJournalToolbar::IdPrint, 0);
     } else {
         CTreeCtrl::OnKeyDown(key, repeat, flags);
     }

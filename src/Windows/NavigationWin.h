@@ -44,8 +44,8 @@ public:
     void OnDestroy() override;
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnRButtonDown(UINT flags, CPoint point) override;
-    // F2 renames the node, Delete deletes it (after the question), Ctrl+N adds under it and
-    // Ctrl+P prints the page, as the menu and the toolbar do.
+    // F2 renames the node, Delete deletes it (after the question) and Ctrl+N adds under it, as the
+    // menu does.
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     void OnContextMenu(CWnd* window, CPoint screenPoint) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

@@ -5,7 +5,6 @@
 #include "Dc.h"
 #include "DeleteQuestion.h"
 #include "IVisualComponent.h"
-#include "JournalToolbar.h"
 #include "KeyInput.h"
 #include "MessageBox.h"
 #include "StringIds.h"
@@ -354,11 +353,6 @@ void CViewTable::OnKeyDown(UINT key, UINT repeat, UINT flags)
     }
     if (key == 'N' && ctrl) {
         Press(m_add, IdAdd);
-        return;
-    }
-    if (key == 'P' && ctrl) {
-        if (IWnd* window = JournalWindow())
-            window->PostMsg(WM_COMMAND, CJournalToolbar::IdPrint, 0);
         return;
     }
     if (key != VK_UP && key != VK_DOWN) {

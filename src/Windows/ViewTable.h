@@ -61,8 +61,8 @@ public:
     BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
     void OnHScroll(UINT code, UINT position, CScrollBar* bar) override;
     void OnVScroll(UINT code, UINT position, CScrollBar* bar) override;
-    // Enter changes the selected row, Delete deletes it (after the question), Ctrl+N adds and
-    // Ctrl+P prints, as the buttons and the toolbar do.
+    // Enter changes the selected row, Delete deletes it (after the question) and Ctrl+N adds, as the
+    // buttons do.
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     // A double click on a row opens its change form.
     void OnLButtonDblClk(UINT flags, CPoint point) override;
