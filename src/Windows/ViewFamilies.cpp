@@ -95,7 +95,6 @@ CViewFamilies::CViewFamilies(JournalState* state)
 void CViewFamilies::Prepare()
 {
     m_state->page = PageColonies;
-    Reload();
 }
 
 bool CViewFamilies::Accepts(int tab, int kind, int action)

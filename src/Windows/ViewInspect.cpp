@@ -98,7 +98,6 @@ CViewInspect::CViewInspect(JournalState* state)
 void CViewInspect::Prepare()
 {
     m_state->page = PageInspections;
-    Reload();
 }
 
 bool CViewInspect::Accepts(int tab, int kind, int action)

@@ -25,7 +25,6 @@ CViewPoints::CViewPoints(JournalState* state)
         { ActionAddSite, false, ActionChangeSite, ActionDeleteSite, StringId::DeletePoint, kNameColumn, false },
         { EventPointsChanged, EventPointViewSettingsChanged })
 {
-    FillTable();
 }
 
 void CViewPoints::Prepare()

@@ -47,9 +47,11 @@ std::unique_ptr<IPrintablePage> CViewTable::PrintablePage()
 
 void CViewTable::OnEvent()
 {
+    // A page that is not shown fills itself when it is created.
+    if (!CWnd::IsCreated())
+        return;
     Reload();
-    if (CWnd::IsCreated())
-        Invalidate();
+    Invalidate();
 }
 
 void CViewTable::Reload()

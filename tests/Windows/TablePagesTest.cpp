@@ -398,6 +398,26 @@ TEST_P(TablePageTest, SitesAreListedInIdOrderAndFollowTheirEvents)
     EXPECT_EQ(grid.FirstVisibleRow(), grid.Rows()[0].get());
 }
 
+// A page that is not shown does not rebuild on the events it hears; created, it shows what changed
+// while it was hidden.
+TEST_P(TablePageTest, AHiddenPageIsBuiltOnceWhenShownWithWhatChangedMeanwhile)
+{
+    Start(kFamilyViewSettingsKey, {});
+    const std::int32_t site = AddPoint(u"Oak");
+    AddFamily(site, u"Linden");
+    CViewFamilies hidden(&state);
+    state.recordId = site;
+    hidden.Prepare();
+    EXPECT_TRUE(hidden.Grid().Drawer().Rows().empty());
+    AddFamily(site, u"Acacia");
+    EXPECT_TRUE(hidden.Grid().Drawer().Rows().empty());
+
+    hidden.Create(&host);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(Column(hidden.Grid().Drawer(), 512), (std::vector<std::u16string> { u"Acacia", u"Linden" }));
+    hidden.Destroy();
+}
+
 TEST_P(TablePageTest, AnEmptyRangeSaysHowManyEarlierRecordsThereAreAndAClickShowsThem)
 {
     Start(kRecordViewSettingsKey, {});
