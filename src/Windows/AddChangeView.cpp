@@ -8,6 +8,7 @@
 #include "EditItem.h"
 #include "FieldValuesTable.h"
 #include "HeaderItem.h"
+#include "JournalAction.h"
 #include "KeyInput.h"
 #include "KeyProcess.h"
 #include "MessageBox.h"
@@ -296,7 +297,7 @@ void CAddChangeView::OnSave(bool next)
     if (!Save())
         return;
     const auto [action, id] = nextForm ? *nextForm : NextAction();
-    GetParent()->PostMessage(JournalActionMessage, static_cast<WPARAM>(action), static_cast<LPARAM>(id));
+    PostJournalAction(this, action, id);
 }
 
 void CAddChangeView::OnCancel(bool ask)
@@ -304,7 +305,7 @@ void CAddChangeView::OnCancel(bool ask)
     CollectValues();
     if (ask && Changed() && AfxMessageBox(Tr(StringId::DiscardTypedQuestion), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    GetParent()->PostMessage(JournalActionMessage, ActionShowList, 0);
+    PostJournalAction(this, ActionShowList, 0);
 }
 
 void CAddChangeView::OnVScroll(UINT code, UINT position, CScrollBar*)

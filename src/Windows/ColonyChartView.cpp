@@ -1,6 +1,7 @@
 #include "ColonyChartView.h"
 
 #include "ChartData.h"
+#include "JournalAction.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Tr.h"
@@ -71,8 +72,6 @@ void CColonyChartView::OnLButtonDblClk(UINT flags, CPoint point)
 {
     CChartView::OnLButtonDblClk(flags, point);
     const int record = m_layout.MarkerAt(point);
-    if (record >= 0) {
-        GetParent()->PostMessage(
-            JournalActionMessage, ActionChangeInspection, m_chart.Records()[static_cast<std::size_t>(record)].id);
-    }
+    if (record >= 0)
+        PostJournalAction(this, ActionChangeInspection, m_chart.Records()[static_cast<std::size_t>(record)].id);
 }

@@ -1,16 +1,14 @@
 #include "NavigationWin.h"
 
 #include "DeleteQuestion.h"
-#include "IVisualComponent.h"
+#include "JournalAction.h"
 #include "KeyInput.h"
-#include "LanguageManager.h"
 #include "Menu.h"
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Text.h"
 #include "Tr.h"
-#include "VisualManager.h"
 #include "WndImpl.h"
 
 #include <algorithm>
@@ -228,30 +226,20 @@ void CNavigationWin::ShowMenu(CPoint point)
     menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, window.left + point.x, window.top + point.y, this);
 }
 
-IWnd* CNavigationWin::JournalWindow() const
-{
-    IVisualComponent* component = GetVisualManager()->FindComponent(StringId::JournalName);
-    return component ? component->GetWindow() : nullptr;
-}
-
 void CNavigationWin::RunAction(int action)
 {
-    IWnd* journal = JournalWindow();
-    if (!journal)
-        return;
     const HTREEITEM selected = GetSelectedItem();
     const Node node = NodeOf(selected);
     if (IsDelete(action)) {
-        ILanguageManager* language = GetLanguageManager();
         const std::u16string question = DeleteQuestion(action, node.id, GetItemText(selected));
         const std::int32_t title = action == ActionDeleteSite ? StringId::DeletePoint : StringId::DeleteFamily;
-        if (MessageBoxW(dynamic_cast<CWnd*>(journal), question, language->GetString(title), MB_YESNO) != IDYES)
+        if (MessageBoxW(GetParent(), question, Tr(title), MB_YESNO) != IDYES)
             return;
     }
     const unsigned fills = m_fills;
-    journal->SendMsg(JournalActionMessage, static_cast<WPARAM>(action), node.id);
+    const bool done = RunJournalAction(this, action, node.id);
     // A delete that went through has rebuilt the tree already, and the old handle names nothing.
-    if (IsDelete(action) && fills == m_fills) {
+    if (IsDelete(action) && done && fills == m_fills) {
         Forget(selected);
         DeleteItem(selected);
     }

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-class IWnd;
 
 // The tree of sites and their colonies, with the context menu of their actions. It rebuilds
 // itself when sites or colonies change (events 1 and 2).
@@ -54,7 +53,6 @@ private:
     // The menu of the selected node at a point of the tree's client area.
     void ShowMenu(CPoint point);
     void RunAction(int action);
-    IWnd* JournalWindow() const;
     // Drops the item and everything under it from the node map.
     void Forget(HTREEITEM item);
     HTREEITEM ItemOf(const Node& node) const;

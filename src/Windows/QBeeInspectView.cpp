@@ -5,6 +5,7 @@
 #include "Dc.h"
 #include "DeleteQuestion.h"
 #include "FamilyTree.h"
+#include "JournalAction.h"
 #include "MarkingColour.h"
 #include "MessageBox.h"
 #include "Pen.h"
@@ -126,11 +127,11 @@ BOOL CQBeeInspectView::OnCommand(WPARAM wParam, LPARAM lParam)
         return CQBeeView::OnCommand(wParam, lParam);
     switch (LOWORD(wParam)) {
     case IdAdd:
-        GetParent()->PostMessage(JournalActionMessage, ActionAddQueen, m_state->recordId);
+        PostJournalAction(this, ActionAddQueen, m_state->recordId);
         return TRUE;
     case IdChange:
         if (const std::int32_t queen = SelectedQueen())
-            GetParent()->PostMessage(JournalActionMessage, ActionChangeQueen, queen);
+            PostJournalAction(this, ActionChangeQueen, queen);
         return TRUE;
     case IdDelete:
         if (const std::int32_t queen = SelectedQueen())
@@ -148,5 +149,5 @@ void CQBeeInspectView::AskDelete(std::int32_t idQueenBee)
         return;
     const std::u16string question = DeleteQuestion(ActionDeleteQueen, idQueenBee, queen->name);
     if (MessageBoxW(this, question, Tr(StringId::DeleteQueenBee), MB_YESNO) == IDYES)
-        GetParent()->PostMessage(JournalActionMessage, ActionDeleteQueen, idQueenBee);
+        PostJournalAction(this, ActionDeleteQueen, idQueenBee);
 }

@@ -4,13 +4,12 @@
 #include "Cursor.h"
 #include "Dc.h"
 #include "DeleteQuestion.h"
-#include "IVisualComponent.h"
+#include "JournalAction.h"
 #include "KeyInput.h"
 #include "MessageBox.h"
 #include "StringIds.h"
 #include "TablePrint.h"
 #include "Tr.h"
-#include "VisualManager.h"
 
 namespace {
 constexpr UINT_PTR kScrollTimer = 1;
@@ -145,11 +144,11 @@ BOOL CViewTable::OnCommand(WPARAM wParam, LPARAM lParam)
     const TableRow* selected = m_grid.Drawer().SelectedRow();
     switch (LOWORD(wParam)) {
     case IdAdd:
-        PostAction(m_actions.add, m_actions.addForRecord ? m_state->recordId : 0);
+        PostJournalAction(this, m_actions.add, m_actions.addForRecord ? m_state->recordId : 0);
         return TRUE;
     case IdChange:
         if (selected)
-            PostAction(m_actions.change, selected->id);
+            PostJournalAction(this, m_actions.change, selected->id);
         return TRUE;
     case IdDelete:
         DeleteSelected();
@@ -159,17 +158,6 @@ BOOL CViewTable::OnCommand(WPARAM wParam, LPARAM lParam)
     }
 }
 
-IWnd* CViewTable::JournalWindow()
-{
-    IVisualComponent* journal = GetVisualManager()->FindComponent(StringId::JournalName);
-    return journal ? journal->GetWindow() : nullptr;
-}
-
-void CViewTable::PostAction(int action, int id)
-{
-    if (IWnd* window = JournalWindow())
-        window->PostMsg(JournalActionMessage, static_cast<WPARAM>(action), static_cast<LPARAM>(id));
-}
 
 void CViewTable::DeleteSelected()
 {
@@ -181,9 +169,8 @@ void CViewTable::DeleteSelected()
     if (MessageBoxW(this, question, Tr(m_actions.deleteTitle), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     const int id = selected->id;
-    IWnd* journal = JournalWindow();
     // The row goes only when the journal says the delete went through.
-    if (!journal || journal->SendMsg(JournalActionMessage, static_cast<WPARAM>(m_actions.remove), id) == 0)
+    if (!RunJournalAction(this, m_actions.remove, id))
         return;
     // The page may have been replaced while the delete ran.
     if (!m_actions.removeRow || !CWnd::IsCreated())

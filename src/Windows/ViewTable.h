@@ -90,8 +90,6 @@ private:
 
     CTableGrid* GridAt(CPoint point);
     void ScrollGrid(CScrollBar* bar, UINT code);
-    static IWnd* JournalWindow();
-    void PostAction(int action, int id);
     void DeleteSelected();
     // Does what a click on the button does, when the button is there to click.
     void Press(CButton& button, int id);

@@ -34,8 +34,9 @@
 #include <utility>
 #include <vector>
 
-// Stands in for the journal window, recording the actions posted or sent to it; a sent delete
-// gets `deleteDone` back, as the journal window answers whether the delete went through.
+// Stands in for the journal window, the host of a page, recording the actions posted or sent to
+// it; a sent delete gets `deleteDone` back, as the journal window answers whether the delete went
+// through.
 class CJournalWindowStandIn : public IVisualComponent, public CWnd, public CWndImpl
 {
 public:
@@ -49,7 +50,7 @@ public:
     void Show() override
     {
         static const std::u16string windowClass = AfxRegisterWndClass(0, nullptr, nullptr, nullptr);
-        CreateEx(0, windowClass, u"journal", 0, 0, 0, 100, 100, nullptr, 0);
+        CreateEx(0, windowClass, u"journal", WS_VISIBLE, 0, 0, 1000, 700, nullptr, 0);
     }
     IWnd* GetWindow() override { return this; }
     void Redraw() override {}
@@ -88,7 +89,7 @@ private:
 };
 
 // A fresh journal file, settings store and language folder; the journal component with its
-// stores and view settings pages; a top-level window to hold a page, as the journal window does.
+// stores and view settings pages; the stand-in journal window to hold a page.
 class TablePageTest : public BothLanguages
 {
 protected:
@@ -123,8 +124,6 @@ protected:
         ChooseLanguage();
         GetLanguageManager()->Initialize();
         journalWindow.Show();
-        ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0, nullptr, nullptr, nullptr), u"host", WS_VISIBLE, 0, 0,
-            1000, 700, nullptr, 0));
     }
 
     // Every check box of the page set to value.
@@ -227,5 +226,5 @@ protected:
     CJournalStandInComponent journalStandIn { &journalWindow };
     JournalState state;
     std::unique_ptr<CViewTable> page;
-    CWnd host;
+    CWnd& host = journalWindow;
 };
