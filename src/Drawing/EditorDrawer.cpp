@@ -1,7 +1,7 @@
 #include "EditorDrawer.h"
 
-#include "Bitmap.h"
 #include "Brush.h"
+#include "BufferedPaint.h"
 #include "Dc.h"
 #include "KeyProcess.h"
 #include "SectionItem.h"
@@ -33,21 +33,15 @@ void CEditorDrawer::Layout(int width)
 
 void CEditorDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
 {
-    CDC memory;
-    memory.CreateCompatibleDC(dc);
-    CBitmap buffer;
-    buffer.CreateCompatibleBitmap(dc, right - left, bottom - top);
-    CBitmap* oldBitmap = memory.SelectObject(&buffer);
-    memory.FillSolidRect(0, 0, right - left, bottom - top, GetSysColor(COLOR_BTNFACE));
-    // Positions follow the heights of this paint, so a row that grew pushes the rows below it.
-    int y = m_topOffset;
-    for (const auto& item : m_items) {
-        item->SetTop(y);
-        y += item->GetHeight();
-        item->Draw(&memory);
-    }
-    dc->BitBlt(left, top, right - left, bottom - top, &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(oldBitmap);
+    PaintOffScreen(dc, CRect(left, top, right, bottom), GetSysColor(COLOR_BTNFACE), [this](CDC& memory) {
+        // Positions follow the heights of this paint, so a row that grew pushes the rows below it.
+        int y = m_topOffset;
+        for (const auto& item : m_items) {
+            item->SetTop(y);
+            y += item->GetHeight();
+            item->Draw(&memory);
+        }
+    });
 }
 
 void CEditorDrawer::Focus(CEditorItem* item)

@@ -2,6 +2,7 @@
 
 #include "Bitmap.h"
 #include "Brush.h"
+#include "BufferedPaint.h"
 #include "ButtonDraw.h"
 #include "Dc.h"
 #include "FontHelper.h"
@@ -213,20 +214,14 @@ void CInfoDrawer::PaintCards(CDC* dc, int left, int top, int first, int last)
 
 void CInfoDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
 {
-    CDC memory;
-    memory.CreateCompatibleDC(dc);
-    CBitmap buffer;
-    buffer.CreateCompatibleBitmap(dc, right - left, bottom - top);
-    CBitmap* oldBitmap = memory.SelectObject(&buffer);
-    memory.FillSolidRect(0, 0, right - left, bottom - top, GetSysColor(COLOR_BTNFACE));
-    int y = m_topOffset;
-    for (const auto& card : m_cards) {
-        card->x = m_left;
-        card->y = y;
-        card->button->SetPosition(card->x + card->width - kButtonWidth, y);
-        y += card->height;
-        PaintCard(&memory, *card, true);
-    }
-    dc->BitBlt(left, top, right - left, bottom - top, &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(oldBitmap);
+    PaintOffScreen(dc, CRect(left, top, right, bottom), GetSysColor(COLOR_BTNFACE), [this](CDC& memory) {
+        int y = m_topOffset;
+        for (const auto& card : m_cards) {
+            card->x = m_left;
+            card->y = y;
+            card->button->SetPosition(card->x + card->width - kButtonWidth, y);
+            y += card->height;
+            PaintCard(&memory, *card, true);
+        }
+    });
 }

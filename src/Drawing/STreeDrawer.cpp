@@ -1,7 +1,7 @@
 #include "STreeDrawer.h"
 
-#include "Bitmap.h"
 #include "Brush.h"
+#include "BufferedPaint.h"
 #include "Dc.h"
 #include "Pen.h"
 
@@ -144,13 +144,7 @@ void CSTreeDrawer::Paint(CDC* dc, int left, int width) const
 
 void CSTreeDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
 {
-    CDC memory;
-    memory.CreateCompatibleDC(dc);
-    CBitmap buffer;
-    buffer.CreateCompatibleBitmap(dc, right - left, bottom - top);
-    CBitmap* oldBitmap = memory.SelectObject(&buffer);
-    memory.FillSolidRect(0, 0, right - left, bottom - top, RGB(255, 255, 255));
-    Paint(&memory, 0, right - left);
-    dc->BitBlt(left, top, right - left, bottom - top, &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(oldBitmap);
+    PaintOffScreen(dc, CRect(left, top, right, bottom), RGB(255, 255, 255), [this, left, right](CDC& memory) {
+        Paint(&memory, 0, right - left);
+    });
 }

@@ -1,7 +1,7 @@
 #include "TableDrawer.h"
 
-#include "Bitmap.h"
 #include "Brush.h"
+#include "BufferedPaint.h"
 #include "Dc.h"
 #include "FontHelper.h"
 
@@ -344,35 +344,29 @@ void CTableDrawer::EndRowResize()
 
 void CTableDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
 {
-    CDC memory;
-    memory.CreateCompatibleDC(dc);
-    CBitmap buffer;
-    buffer.CreateCompatibleBitmap(dc, right - left, bottom - top);
-    CBitmap* oldBitmap = memory.SelectObject(&buffer);
-    memory.FillSolidRect(0, 0, right - left, bottom - top, GetSysColor(COLOR_BTNFACE));
-
-    int y = m_barHeight + m_firstRowOffset;
-    for (TableRow* row = m_firstVisible; row && y <= bottom; row = row->next) {
-        row->y = y;
-        y += row->height;
-        for (const auto& cell : row->cells) {
-            cell->x = cell->header->x;
-            cell->width = cell->header->width;
-            cell->y = row->y;
-            cell->Paint(&memory, m_font.get());
+    const CRect area(left, top, right, bottom);
+    PaintOffScreen(dc, area, GetSysColor(COLOR_BTNFACE), [this, left, right, bottom](CDC& memory) {
+        int y = m_barHeight + m_firstRowOffset;
+        for (TableRow* row = m_firstVisible; row && y <= bottom; row = row->next) {
+            row->y = y;
+            y += row->height;
+            for (const auto& cell : row->cells) {
+                cell->x = cell->header->x;
+                cell->width = cell->header->width;
+                cell->y = row->y;
+                cell->Paint(&memory, m_font.get());
+            }
+            if (row == m_selected && m_focusShown) {
+                const CRect frame(2, row->y + 2, std::min(m_totalWidth, right - left) - 2, row->y + row->height - 2);
+                memory.DrawFocusRect(&frame);
+            }
         }
-        if (row == m_selected && m_focusShown) {
-            const CRect frame(2, row->y + 2, std::min(m_totalWidth, right - left) - 2, row->y + row->height - 2);
-            memory.DrawFocusRect(&frame);
+        // Headers go on top, covering the rows scrolled under them.
+        for (const auto& header : m_headers) {
+            if (header->x > right)
+                break;
+            if (header->x + header->width >= 0)
+                header->Paint(&memory, m_font.get());
         }
-    }
-    // Headers go on top, covering the rows scrolled under them.
-    for (const auto& header : m_headers) {
-        if (header->x > right)
-            break;
-        if (header->x + header->width >= 0)
-            header->Paint(&memory, m_font.get());
-    }
-    dc->BitBlt(left, top, right - left, bottom - top, &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(oldBitmap);
+    });
 }

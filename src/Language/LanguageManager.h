@@ -1,9 +1,7 @@
 #pragma once
 
 #include "ILanguageManager.h"
-
-// Where the main settings page keeps the language chosen for the next start ("combo_lang").
-inline constexpr char16_t kMainSettingsKey[] = u"Software\\Tolvik\\MainSettings";
+#include "Registry.h"
 
 // Finds the language files once, at construction, and reads the file again on every look-up, so
 // that nothing goes stale while the program runs.

@@ -15,7 +15,6 @@ public:
         m_null = false;
         return TRUE;
     }
-    BOOL CreateSysColorBrush(int index);
     // The brush that paints nothing (NULL_BRUSH).
     BOOL CreateNullBrush()
     {
@@ -41,5 +40,3 @@ private:
 
 // The desktop's colours: those the Qt controls are painted with (COLOR_BTNFACE, COLOR_WINDOW ...).
 COLORREF GetSysColor(int index);
-// A shared brush of the system colour.
-CBrush* GetSysColorBrush(int index);

@@ -43,13 +43,6 @@ std::u16string GetClipboardData(UINT format)
     return FromQString(QGuiApplication::clipboard()->text());
 }
 
-BOOL IsClipboardFormatAvailable(UINT format)
-{
-    EnsureToolkit();
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return (format == CF_UNICODETEXT || format == CF_TEXT) && data && data->hasText() ? TRUE : FALSE;
-}
-
 BOOL CloseClipboard()
 {
     const BOOL wasOpen = g_open ? TRUE : FALSE;

@@ -14,5 +14,4 @@ BOOL EmptyClipboard();
 BOOL SetClipboardData(UINT format, const std::u16string& text);
 // The clipboard's text (empty when it has none); the clipboard must be open.
 std::u16string GetClipboardData(UINT format);
-BOOL IsClipboardFormatAvailable(UINT format);
 BOOL CloseClipboard();

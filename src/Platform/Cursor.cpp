@@ -119,14 +119,6 @@ BOOL GetCursorPos(POINT* point)
     return TRUE;
 }
 
-BOOL SetCursorPos(int x, int y)
-{
-    QCursor::setPos(x, y);
-    InputState::SetPointer(QPoint(x, y));
-    g_pointerKnown = true;
-    return TRUE;
-}
-
 void SetCursorTarget(QWidget* widget)
 {
     g_target = widget;

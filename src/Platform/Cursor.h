@@ -23,4 +23,3 @@ HCURSOR GetCursor();
 
 // The pointer position in screen coordinates, as the last pointer event left it.
 BOOL GetCursorPos(POINT* point);
-BOOL SetCursorPos(int x, int y);

@@ -131,21 +131,6 @@ COLORREF GetSysColor(int index)
     }
 }
 
-BOOL CBrush::CreateSysColorBrush(int index)
-{
-    return CreateSolidBrush(GetSysColor(index));
-}
-
-CBrush* GetSysColorBrush(int index)
-{
-    static std::map<int, std::unique_ptr<CBrush>> brushes;
-    auto& brush = brushes[index];
-    if (!brush)
-        brush = std::make_unique<CBrush>();
-    brush->CreateSysColorBrush(index);
-    return brush.get();
-}
-
 DcState::DcState()
     : defaultImage(1, 1, QImage::Format_RGB32)
 {
@@ -302,15 +287,6 @@ BOOL CDC::CreateCompatibleDC(CDC*)
     return TRUE;
 }
 
-BOOL CDC::DeleteDC()
-{
-    m_state->DetachBitmap();
-    m_state->EndOwnPainter();
-    m_state->memory = false;
-    m_state->painter = nullptr;
-    return TRUE;
-}
-
 void GdiAccess::AttachPainter(CDC& dc, QPainter* painter, const QSize& size)
 {
     DcState& state = dc.State();
@@ -391,48 +367,16 @@ COLORREF CDC::SetTextColor(COLORREF color)
     return color;
 }
 
-COLORREF CDC::GetTextColor() const
-{
-    return m_state->textColor;
-}
-
 COLORREF CDC::SetBkColor(COLORREF color)
 {
     std::swap(m_state->bkColor, color);
     return color;
 }
 
-COLORREF CDC::GetBkColor() const
-{
-    return m_state->bkColor;
-}
-
 int CDC::SetBkMode(int mode)
 {
     std::swap(m_state->bkMode, mode);
     return mode;
-}
-
-int CDC::GetBkMode() const
-{
-    return m_state->bkMode;
-}
-
-int CDC::SetStretchBltMode(int mode)
-{
-    std::swap(m_state->stretchMode, mode);
-    return mode;
-}
-
-int CDC::SelectClipRgn(CRgn* region)
-{
-    if (QPainter* painter = m_state->Painter()) {
-        if (region)
-            painter->setClipRegion(GdiAccess::Region(*region));
-        else
-            painter->setClipping(false);
-    }
-    return region ? COMPLEXREGION : NULLREGION;
 }
 
 int CDC::IntersectClipRect(int left, int top, int right, int bottom)

@@ -39,7 +39,6 @@ public:
     CDC& operator=(const CDC&) = delete;
 
     BOOL CreateCompatibleDC(CDC* dc);
-    BOOL DeleteDC();
 
     CPen* SelectObject(CPen* pen);
     CBrush* SelectObject(CBrush* brush);
@@ -50,23 +49,15 @@ public:
     CFont* GetCurrentFont() const;
 
     COLORREF SetTextColor(COLORREF color);
-    COLORREF GetTextColor() const;
     COLORREF SetBkColor(COLORREF color);
-    COLORREF GetBkColor() const;
     int SetBkMode(int mode);
-    int GetBkMode() const;
-    int SetStretchBltMode(int mode);
 
     CPoint MoveTo(int x, int y);
-    CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
     BOOL LineTo(int x, int y);
-    BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
-    CPoint GetCurrentPosition() const;
     void FillRect(const RECT* rect, CBrush* brush);
     void FillSolidRect(const RECT* rect, COLORREF color);
     void FillSolidRect(int x, int y, int width, int height, COLORREF color);
     void FrameRect(const RECT* rect, CBrush* brush);
-    void Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight);
     BOOL Rectangle(int left, int top, int right, int bottom);
     BOOL Rectangle(const RECT* rect) { return Rectangle(rect->left, rect->top, rect->right, rect->bottom); }
     BOOL Ellipse(int left, int top, int right, int bottom);
@@ -74,11 +65,7 @@ public:
     BOOL Polygon(const POINT* points, int count);
     BOOL Polyline(const POINT* points, int count);
     BOOL FillRgn(CRgn* region, CBrush* brush);
-    BOOL FrameRgn(CRgn* region, CBrush* brush, int width, int height);
-    BOOL PaintRgn(CRgn* region);
-    void InvertRect(const RECT* rect);
     COLORREF GetPixel(int x, int y) const;
-    COLORREF SetPixel(int x, int y, COLORREF color);
 
     // Formats: DT_LEFT / DT_CENTER / DT_RIGHT, DT_TOP / DT_VCENTER / DT_BOTTOM (single line),
     // DT_SINGLELINE, DT_WORDBREAK, DT_CALCRECT, DT_NOCLIP, DT_END_ELLIPSIS. "&" marks a mnemonic:
@@ -86,9 +73,7 @@ public:
     // is given (as for the user's own texts); DT_CALCRECT measures the same way.
     // Returns the height of the text.
     int DrawText(const std::u16string& text, RECT* rect, UINT format);
-    BOOL TextOut(int x, int y, const std::u16string& text);
     CSize GetTextExtent(const std::u16string& text) const;
-    BOOL GetTextExtentPoint32(const std::u16string& text, SIZE* size) const;
     BOOL GetTextMetrics(TEXTMETRIC* metrics) const;
 
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, DWORD rop);
@@ -105,8 +90,6 @@ public:
     // The dotted focus frame; drawing it twice removes it.
     void DrawFocusRect(const RECT* rect);
 
-    // Clips later drawing to the region (null: no clipping).
-    int SelectClipRgn(CRgn* region);
     int IntersectClipRect(int left, int top, int right, int bottom);
     int SaveDC();
     BOOL RestoreDC(int saved);

@@ -51,11 +51,6 @@ BOOL CDC::LineTo(int x, int y)
     return TRUE;
 }
 
-CPoint CDC::GetCurrentPosition() const
-{
-    return CPoint(m_state->position.x(), m_state->position.y());
-}
-
 void CDC::FillRect(const RECT* rect, CBrush* brush)
 {
     if (QPainter* painter = m_state->Painter(); painter && brush && !brush->IsNull())
@@ -87,16 +82,6 @@ void CDC::FrameRect(const RECT* rect, CBrush* brush)
     painter->fillRect(QRect(rect->left, rect->bottom - 1, width, 1), color);
     painter->fillRect(QRect(rect->left, rect->top, 1, height), color);
     painter->fillRect(QRect(rect->right - 1, rect->top, 1, height), color);
-}
-
-void CDC::Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight)
-{
-    const int width = rect->right - rect->left;
-    const int height = rect->bottom - rect->top;
-    FillSolidRect(rect->left, rect->top, width - 1, 1, topLeft);
-    FillSolidRect(rect->left, rect->top, 1, height - 1, topLeft);
-    FillSolidRect(rect->right - 1, rect->top, 1, height, bottomRight);
-    FillSolidRect(rect->left, rect->bottom - 1, width, 1, bottomRight);
 }
 
 BOOL CDC::Rectangle(int left, int top, int right, int bottom)
@@ -186,48 +171,12 @@ BOOL CDC::FillRgn(CRgn* region, CBrush* brush)
     return TRUE;
 }
 
-BOOL CDC::FrameRgn(CRgn* region, CBrush* brush, int width, int height)
-{
-    if (!region)
-        return FALSE;
-    const QRegion whole = GdiAccess::Region(*region);
-    QRegion inner = whole;
-    for (int dx = -width; dx <= width; dx += std::max(1, width))
-        for (int dy = -height; dy <= height; dy += std::max(1, height))
-            inner &= whole.translated(dx, dy);
-    CRgn frame;
-    GdiAccess::SetRegion(frame, whole.subtracted(inner));
-    return FillRgn(&frame, brush);
-}
-
-BOOL CDC::PaintRgn(CRgn* region)
-{
-    return FillRgn(region, m_state->brush);
-}
-
-void CDC::InvertRect(const RECT* rect)
-{
-    if (QPainter* painter = m_state->Painter()) {
-        painter->save();
-        painter->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter->fillRect(ToQRect(*rect), Qt::white);
-        painter->restore();
-    }
-}
-
 COLORREF CDC::GetPixel(int x, int y) const
 {
     const QImage* target = m_state->Target();
     if (!target || !target->rect().contains(x, y))
         return 0xFFFFFFFF;
     return FromQColor(QColor(target->pixel(x, y)));
-}
-
-COLORREF CDC::SetPixel(int x, int y, COLORREF color)
-{
-    if (QPainter* painter = m_state->Painter())
-        painter->fillRect(QRect(x, y, 1, 1), ToQColor(color));
-    return color;
 }
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, DWORD rop)
@@ -244,7 +193,7 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int sourc
         return FALSE;
     painter->save();
     painter->setCompositionMode(ModeOf(rop));
-    painter->setRenderHint(QPainter::SmoothPixmapTransform, m_state->stretchMode == HALFTONE);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter->drawImage(QRect(x, y, width, height), *image, QRect(sourceX, sourceY, sourceWidth, sourceHeight));
     painter->restore();
     return TRUE;

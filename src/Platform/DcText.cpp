@@ -153,33 +153,10 @@ int CDC::DrawText(const std::u16string& text, RECT* rect, UINT format)
     return totalHeight;
 }
 
-BOOL CDC::TextOut(int x, int y, const std::u16string& text)
-{
-    QPainter* painter = m_state->Painter();
-    if (!painter)
-        return FALSE;
-    const QFontMetrics metrics(m_state->qfont);
-    const QString line = ToQString(text);
-    painter->save();
-    painter->setFont(m_state->qfont);
-    if (m_state->bkMode == OPAQUE)
-        painter->fillRect(QRect(x, y, metrics.horizontalAdvance(line), metrics.height()), ToQColor(m_state->bkColor));
-    painter->setPen(ToQColor(m_state->textColor));
-    painter->drawText(QPoint(x, y + metrics.ascent()), line);
-    painter->restore();
-    return TRUE;
-}
-
 CSize CDC::GetTextExtent(const std::u16string& text) const
 {
     const QFontMetrics metrics(m_state->qfont);
     return CSize(metrics.horizontalAdvance(ToQString(text)), metrics.height());
-}
-
-BOOL CDC::GetTextExtentPoint32(const std::u16string& text, SIZE* size) const
-{
-    *size = GetTextExtent(text);
-    return TRUE;
 }
 
 BOOL CDC::GetTextMetrics(TEXTMETRIC* metrics) const

@@ -199,13 +199,3 @@ void CEdit::SetCueBanner(const std::u16string& text)
 {
     SendMessage(EM_SETCUEBANNER, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
-
-void CEdit::SetLimitText(UINT maximum)
-{
-    SendMessage(EM_LIMITTEXT, maximum);
-}
-
-BOOL CEdit::SetReadOnly(BOOL readOnly)
-{
-    return static_cast<BOOL>(SendMessage(EM_SETREADONLY, readOnly));
-}

@@ -13,8 +13,6 @@ public:
     void SetSel(int start, int end, BOOL noScroll = FALSE);
     void GetSel(int& start, int& end) const;
     void ReplaceSel(const std::u16string& text, BOOL canUndo = FALSE);
-    void SetLimitText(UINT maximum);
     // The grey hint a single-line box shows while it is empty.
     void SetCueBanner(const std::u16string& text);
-    BOOL SetReadOnly(BOOL readOnly = TRUE);
 };

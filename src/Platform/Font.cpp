@@ -91,16 +91,6 @@ BOOL CFont::CreateFontIndirect(const LOGFONTW* font)
     return TRUE;
 }
 
-BOOL CFont::CreatePointFont(int pointSize, const std::u16string& face)
-{
-    LOGFONTW font;
-    font.lfHeight = -((pointSize * 96 + 360) / 720);
-    font.lfWeight = FW_NORMAL;
-    for (std::size_t i = 0; i < face.size() && i + 1 < LF_FACESIZE; ++i)
-        font.lfFaceName[i] = face[i];
-    return CreateFontIndirect(&font);
-}
-
 int CFont::GetLogFont(LOGFONTW* font) const
 {
     if (!m_font || !font)

@@ -36,8 +36,6 @@ public:
     ~CFont() override;
 
     BOOL CreateFontIndirect(const LOGFONTW* font);
-    // Point size in tenths, at 96 pixels per inch.
-    BOOL CreatePointFont(int pointSize, const std::u16string& face);
     int GetLogFont(LOGFONTW* font) const;
     BOOL DeleteObject() override;
     bool IsCreated() const;

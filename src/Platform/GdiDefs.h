@@ -63,11 +63,6 @@ constexpr DWORD SRCAND = 0x008800C6;
 constexpr DWORD SRCINVERT = 0x00660046;
 constexpr DWORD NOTSRCCOPY = 0x00330008;
 
-// Stretch modes.
-constexpr int BLACKONWHITE = 1;
-constexpr int COLORONCOLOR = 3;
-constexpr int HALFTONE = 4;
-
 // Region combination and results.
 constexpr int RGN_AND = 1;
 constexpr int RGN_OR = 2;

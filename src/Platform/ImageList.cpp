@@ -46,12 +46,6 @@ int CImageList::GetImageCount() const
     return m_images ? static_cast<int>(m_images->images.size()) : 0;
 }
 
-BOOL CImageList::DeleteImageList()
-{
-    m_images.reset();
-    return TRUE;
-}
-
 bool CImageList::IsCreated() const
 {
     return m_images != nullptr;

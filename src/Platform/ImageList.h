@@ -24,7 +24,6 @@ public:
     // of the mask colour become transparent. Returns the index of the first image, -1 on failure.
     int Add(CBitmap* bitmap, COLORREF mask);
     int GetImageCount() const;
-    BOOL DeleteImageList();
     bool IsCreated() const;
 
     // Private to the platform layer.

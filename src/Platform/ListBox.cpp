@@ -281,7 +281,6 @@ std::uintptr_t CListBox::GetItemData(int index) const
 int CListBox::SetItemHeight(int index, UINT height) { return LIST_SEND(LB_SETITEMHEIGHT, index, MAKELPARAM(height, 0)); }
 int CListBox::GetItemHeight(int index) const { return LIST_SEND(LB_GETITEMHEIGHT, index, 0); }
 int CListBox::GetItemRect(int index, RECT* rect) const { return LIST_SEND(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(rect)); }
-int CListBox::GetTopIndex() const { return LIST_SEND(LB_GETTOPINDEX, 0, 0); }
 
 UINT CListBox::ItemFromPoint(CPoint point, BOOL& outside) const
 {

@@ -29,7 +29,6 @@ public:
     int SetItemHeight(int index, UINT height);
     int GetItemHeight(int index) const;
     int GetItemRect(int index, RECT* rect) const;
-    int GetTopIndex() const;
     // The item nearest to the client point; `outside` is set when the point is past the items.
     UINT ItemFromPoint(CPoint point, BOOL& outside) const;
 };

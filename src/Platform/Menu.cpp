@@ -57,13 +57,6 @@ BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner)
     return chosen != 0 ? TRUE : FALSE;
 }
 
-BOOL CMenu::DestroyMenu()
-{
-    m_items.clear();
-    m_created = false;
-    return TRUE;
-}
-
 MenuResponder::MenuResponder()
     : m_previous(g_menuResponder)
 {

@@ -22,11 +22,9 @@ public:
 
     BOOL CreatePopupMenu();
     BOOL AppendMenu(UINT flags, UINT id = 0, const std::u16string& text = std::u16string());
-    int GetMenuItemCount() const { return static_cast<int>(m_items.size()); }
     const std::vector<Item>& Items() const { return m_items; }
     // Returns the chosen command with TPM_RETURNCMD (0 when none), else whether one was chosen.
     BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* owner);
-    BOOL DestroyMenu();
 
 private:
     bool m_created = false;

@@ -69,16 +69,6 @@ void SkipPendingDefault(CWnd* window, UINT message)
     }
 }
 
-QEvent* PendingEvent(CWnd* window, UINT message)
-{
-    const Dispatching* current = CurrentDispatch();
-    for (auto slot = Pending().rbegin(); slot != Pending().rend(); ++slot) {
-        if (slot->window == window && slot->message == message && current && current->serial == slot->serial)
-            return slot->event;
-    }
-    return nullptr;
-}
-
 void BeginDispatch(CWnd* window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Dispatches().push_back({ window, message, wParam, lParam, g_nextSerial++ });

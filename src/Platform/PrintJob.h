@@ -31,7 +31,6 @@ public:
     // A printer the print system knows; otherwise, or with an empty name, its default. The sheet
     // turns to landscape on it when the document asks for that.
     void SetPrinter(const std::u16string& name);
-    const std::u16string& PrinterName() const { return m_printerName; }
     void Preview(const PrintTexts& texts);
     // Writes the document to a PDF file (the old file stays whole until the new one is done);
     // false when it cannot be written.

@@ -2,7 +2,6 @@
 
 #include "WinDefs.h"
 
-#include <algorithm>
 
 // Geometry helpers over POINT, SIZE and RECT, as the framework offers them.
 class CPoint : public POINT
@@ -14,7 +13,6 @@ public:
     // A point packed in a message parameter (x in the low, y in the high signed word).
     explicit CPoint(LPARAM packed) { x = GET_X_LPARAM(packed); y = GET_Y_LPARAM(packed); }
 
-    void Offset(int dx, int dy) { x += dx; y += dy; }
     CPoint operator+(const POINT& p) const { return CPoint(x + p.x, y + p.y); }
     CPoint operator-(const POINT& p) const { return CPoint(x - p.x, y - p.y); }
     bool operator==(const CPoint& p) const { return x == p.x && y == p.y; }
@@ -42,24 +40,11 @@ public:
     int Height() const { return bottom - top; }
     CSize Size() const { return CSize(Width(), Height()); }
     CPoint TopLeft() const { return CPoint(left, top); }
-    CPoint BottomRight() const { return CPoint(right, bottom); }
     CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
     bool PtInRect(const POINT& p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
 
-    void SetRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
     void OffsetRect(int dx, int dy) { left += dx; right += dx; top += dy; bottom += dy; }
-    void InflateRect(int dx, int dy) { left -= dx; right += dx; top -= dy; bottom += dy; }
-    void DeflateRect(int dx, int dy) { InflateRect(-dx, -dy); }
-    bool IntersectRect(const RECT& a, const RECT& b)
-    {
-        SetRect(std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom));
-        if (IsRectEmpty()) {
-            SetRect(0, 0, 0, 0);
-            return false;
-        }
-        return true;
-    }
     bool operator==(const CRect& r) const
     {
         return left == r.left && top == r.top && right == r.right && bottom == r.bottom;

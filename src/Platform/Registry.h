@@ -2,6 +2,10 @@
 
 #include <string>
 
+// Where the main settings page keeps its values: the language chosen for the next start
+// ("combo_lang"), the printer, the number of backups kept.
+inline constexpr char16_t kMainSettingsKey[] = u"Software\\Tolvik\\MainSettings";
+
 // The per-user settings store: one string per (key path, value name). A key path such as
 // "Software\Tolvik\MainSettings" names its store by its last two parts (organisation and
 // application), as the desktop's native settings keep them.

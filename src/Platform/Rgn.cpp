@@ -16,17 +16,6 @@ BOOL CRgn::CreateRectRgn(int left, int top, int right, int bottom)
     return TRUE;
 }
 
-BOOL CRgn::CreateRectRgnIndirect(const RECT* rect)
-{
-    return rect ? CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom) : FALSE;
-}
-
-BOOL CRgn::CreateEllipticRgn(int left, int top, int right, int bottom)
-{
-    m_region = std::make_unique<RegionShape>(QRect(left, top, std::max(0, right - left), std::max(0, bottom - top)), QRegion::Ellipse);
-    return TRUE;
-}
-
 BOOL CRgn::CreatePolygonRgn(const POINT* points, int count, int fillMode)
 {
     QPolygon polygon;
@@ -54,25 +43,9 @@ int CRgn::CombineRgn(const CRgn* a, const CRgn* b, int mode)
     return result.isEmpty() ? NULLREGION : result.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
-int CRgn::OffsetRgn(int dx, int dy)
-{
-    if (!m_region)
-        return RGN_ERROR;
-    m_region->translate(dx, dy);
-    return m_region->isEmpty() ? NULLREGION : SIMPLEREGION;
-}
-
 BOOL CRgn::PtInRegion(int x, int y) const
 {
     return m_region && m_region->contains(QPoint(x, y)) ? TRUE : FALSE;
-}
-
-int CRgn::GetRgnBox(RECT* rect) const
-{
-    if (!m_region || !rect)
-        return RGN_ERROR;
-    *rect = FromQRect(m_region->boundingRect());
-    return m_region->isEmpty() ? NULLREGION : SIMPLEREGION;
 }
 
 BOOL CRgn::DeleteObject()

@@ -14,14 +14,10 @@ public:
     ~CRgn() override;
 
     BOOL CreateRectRgn(int left, int top, int right, int bottom);
-    BOOL CreateRectRgnIndirect(const RECT* rect);
-    BOOL CreateEllipticRgn(int left, int top, int right, int bottom);
     BOOL CreatePolygonRgn(const POINT* points, int count, int fillMode);
     // Combines a and b into this region (RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY).
     int CombineRgn(const CRgn* a, const CRgn* b, int mode);
-    int OffsetRgn(int dx, int dy);
     BOOL PtInRegion(int x, int y) const;
-    int GetRgnBox(RECT* rect) const;
     BOOL DeleteObject() override;
 
 private:

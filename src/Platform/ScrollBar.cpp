@@ -239,23 +239,6 @@ BOOL CScrollBar::GetScrollInfo(SCROLLINFO* info, UINT mask) const
     return TRUE;
 }
 
-void CScrollBar::SetScrollRange(int minimum, int maximum, BOOL redraw)
-{
-    SCROLLINFO info;
-    info.fMask = SIF_RANGE;
-    info.nMin = minimum;
-    info.nMax = maximum;
-    SetScrollInfo(&info, redraw);
-}
-
-void CScrollBar::GetScrollRange(int* minimum, int* maximum) const
-{
-    SCROLLINFO info;
-    GetScrollInfo(&info);
-    *minimum = info.nMin;
-    *maximum = info.nMax;
-}
-
 int CScrollBar::SetScrollPos(int position, BOOL redraw)
 {
     const int previous = GetScrollPos();

@@ -45,8 +45,6 @@ public:
 
     BOOL SetScrollInfo(const SCROLLINFO* info, BOOL redraw = TRUE);
     BOOL GetScrollInfo(SCROLLINFO* info, UINT mask = SIF_ALL) const;
-    void SetScrollRange(int minimum, int maximum, BOOL redraw = TRUE);
-    void GetScrollRange(int* minimum, int* maximum) const;
     int SetScrollPos(int position, BOOL redraw = TRUE);
     int GetScrollPos() const;
     BOOL GetScrollBarInfo(SCROLLBARINFO* info) const;

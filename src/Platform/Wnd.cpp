@@ -66,11 +66,6 @@ CWnd::~CWnd()
         DestroyWindow();
 }
 
-void CWnd::AttachNative(std::unique_ptr<NativeWindow> native)
-{
-    m_native = std::move(native);
-}
-
 BOOL CWnd::CreateEx(DWORD exStyle, const std::u16string& className, const std::u16string& windowName, DWORD style,
     int x, int y, int width, int height, CWnd* parent, UINT id, void* param)
 {
@@ -297,15 +292,6 @@ void CWnd::ClientToScreen(POINT* point) const
     }
 }
 
-void CWnd::ClientToScreen(RECT* rect) const
-{
-    POINT topLeft { rect->left, rect->top };
-    POINT bottomRight { rect->right, rect->bottom };
-    ClientToScreen(&topLeft);
-    ClientToScreen(&bottomRight);
-    *rect = RECT { topLeft.x, topLeft.y, bottomRight.x, bottomRight.y };
-}
-
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
 {
     if (QWidget* widget = WidgetOf(this)) {
@@ -374,16 +360,6 @@ LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 BOOL PostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return window ? window->PostMessage(message, wParam, lParam) : FALSE;
-}
-
-HWND GetFocus()
-{
-    return CWnd::GetFocus();
-}
-
-HWND SetFocus(HWND window)
-{
-    return window ? window->SetFocus() : nullptr;
 }
 
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* request)

@@ -86,7 +86,6 @@ public:
     void ScreenToClient(POINT* point) const;
     void ScreenToClient(RECT* rect) const;
     void ClientToScreen(POINT* point) const;
-    void ClientToScreen(RECT* rect) const;
     // Child windows take parent client coordinates, top-level windows screen coordinates and
     // their frame (the rectangle GetWindowRect gives); SetWindowPos as well.
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
@@ -103,21 +102,16 @@ public:
     BOOL IsIconic() const;
     void SetWindowText(const std::u16string& text);
     std::u16string GetWindowText() const;
-    void GetWindowText(std::u16string& text) const { text = GetWindowText(); }
     int GetWindowTextLength() const;
     // The font is used, not owned: it must outlive its use by the window.
     void SetFont(CFont* font, BOOL redraw = TRUE);
     CFont* GetFont() const;
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
-    BOOL ModifyStyle(DWORD remove, DWORD add);
     int GetDlgCtrlID() const;
-    int SetDlgCtrlID(int id);
     std::u16string GetClassName() const;
 
     CWnd* GetParent() const;
     CWnd* GetDlgItem(int id) const;
-    CWnd* GetTopLevelParent() const;
     std::vector<CWnd*> GetChildren() const;
     // Makes this object, not yet created, the window of the parent's child `id` (a control of a
     // dialog template): it then gets the control's messages, and Default gives the control's own
@@ -125,9 +119,7 @@ public:
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
 
     void Invalidate(BOOL erase = TRUE);
-    void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
     void UpdateWindow();
-    BOOL RedrawWindow();
 
     CWnd* SetFocus();
     static CWnd* GetFocus();
@@ -152,7 +144,6 @@ public:
     int GetScrollPos(int bar) const;
     void ShowScrollBar(UINT bar, BOOL show = TRUE);
     BOOL SetForegroundWindow();
-    void BringWindowToTop();
 
     // Starts (or restarts) the window timer; WM_TIMER arrives every `elapse` milliseconds
     // until KillTimer or the destruction of the native window.
@@ -198,7 +189,6 @@ public:
 
     // Private to the platform layer.
     NativeWindow* Native() const { return m_native.get(); }
-    void AttachNative(std::unique_ptr<NativeWindow> native);
 
 protected:
     // Called after the native window is gone (the object stays).
@@ -214,8 +204,6 @@ private:
 LRESULT SendMessage(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 BOOL PostMessage(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 BOOL ReleaseCapture();
-HWND GetFocus();
-HWND SetFocus(HWND window);
 
 // WM_MOUSELEAVE is delivered once after each request, when the pointer leaves the window.
 constexpr DWORD TME_LEAVE = 0x00000002;

@@ -100,31 +100,9 @@ DWORD CWnd::GetStyle() const
     return m_native ? m_native->style : 0;
 }
 
-DWORD CWnd::GetExStyle() const
-{
-    return m_native ? m_native->exStyle : 0;
-}
-
-BOOL CWnd::ModifyStyle(DWORD remove, DWORD add)
-{
-    if (!m_native)
-        return FALSE;
-    m_native->style = (m_native->style & ~remove) | add;
-    return TRUE;
-}
-
 int CWnd::GetDlgCtrlID() const
 {
     return m_native ? m_native->id : 0;
-}
-
-int CWnd::SetDlgCtrlID(int id)
-{
-    if (!m_native)
-        return 0;
-    const int previous = m_native->id;
-    m_native->id = id;
-    return previous;
 }
 
 std::u16string CWnd::GetClassName() const
@@ -148,14 +126,6 @@ CWnd* CWnd::GetDlgItem(int id) const
     return nullptr;
 }
 
-CWnd* CWnd::GetTopLevelParent() const
-{
-    const CWnd* window = this;
-    while (window->GetParent() && window->GetStyle() & WS_CHILD)
-        window = window->GetParent();
-    return const_cast<CWnd*>(window);
-}
-
 std::vector<CWnd*> CWnd::GetChildren() const
 {
     return m_native ? m_native->children : std::vector<CWnd*>();
@@ -167,29 +137,10 @@ void CWnd::Invalidate(BOOL)
         widget->update();
 }
 
-void CWnd::InvalidateRect(const RECT* rect, BOOL)
-{
-    if (QWidget* widget = ClientWidgetOf(this)) {
-        if (rect)
-            widget->update(ToQRect(*rect));
-        else
-            widget->update();
-    }
-}
-
 void CWnd::UpdateWindow()
 {
     if (QWidget* widget = ClientWidgetOf(this))
         widget->repaint();
-}
-
-BOOL CWnd::RedrawWindow()
-{
-    if (QWidget* widget = ClientWidgetOf(this)) {
-        widget->repaint();
-        return TRUE;
-    }
-    return FALSE;
 }
 
 CWnd* CWnd::SetFocus()
@@ -218,12 +169,6 @@ BOOL CWnd::SetForegroundWindow()
     widget->window()->raise();
     widget->window()->activateWindow();
     return TRUE;
-}
-
-void CWnd::BringWindowToTop()
-{
-    if (QWidget* widget = WidgetOf(this))
-        widget->raise();
 }
 
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, void*)

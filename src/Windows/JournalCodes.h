@@ -81,6 +81,29 @@ constexpr int IdTreeFilter = 12305;
 // The command that opens the tree's filter box (Ctrl+F anywhere in the journal window).
 constexpr int IdFindInTree = 12306;
 constexpr int IdPage = 12320;
+
+// The child controls of a page. A page is a list, a form or a queen page, never two of them, so
+// the kinds share numbers.
+enum PageControlId : int
+{
+    // A list page's buttons, and the queen records page's.
+    IdAddButton = 12321,
+    IdDeleteButton = 12322,
+    IdChangeButton = 12323,
+    // A list page's scroll bars, and those of the hive lines below the records.
+    IdGridHorizontalBar = 12324,
+    IdGridVerticalBar = 12325,
+    IdLowerGridHorizontalBar = 12326,
+    IdLowerGridVerticalBar = 12327,
+    // A queen page's scroll bars.
+    IdQueensHorizontalBar = 12326,
+    IdQueensVerticalBar = 12327,
+    // A form's buttons and scroll bar.
+    IdSaveButton = 12324,
+    IdCancelButton = 12325,
+    IdFormScrollBar = 12327,
+    IdSaveNextButton = 12328,
+};
 constexpr UINT JournalActionMessage = WM_USER + 10;
 
 // The page's place in the journal window below the toolbar and the tab strip, right of the tree.

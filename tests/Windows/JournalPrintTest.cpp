@@ -6,6 +6,7 @@
 #include "JournalStores.h"
 #include "JournalToolbar.h"
 #include "LayoutStore.h"
+#include "ListColumn.h"
 #include "PdfText.h"
 #include "Printers.h"
 #include "PrintJob.h"
@@ -21,8 +22,7 @@
 namespace {
 constexpr int kColonies = 200;
 constexpr double kMarginPoints = 12.0 / 25.4 * 72.0;
-// The name columns of sites, colonies and hive lines.
-constexpr int kNameColumns[] = { 256, 512, 778 };
+constexpr int kNameColumns[] = { SiteNameColumn, ColonyNameColumn, HiveNameColumn };
 
 std::string Utf8(const std::u16string& text)
 {

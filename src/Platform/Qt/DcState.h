@@ -51,7 +51,6 @@ public:
     COLORREF textColor = 0;
     COLORREF bkColor = 0xFFFFFF;
     int bkMode = OPAQUE;
-    int stretchMode = BLACKONWHITE;
     QPoint position;
     int dashPhase = 0;
     std::vector<int> savedCount;

@@ -29,9 +29,6 @@ class WidgetLink
 public:
     virtual ~WidgetLink() = default;
     NativeWindow* link = nullptr;
-    // The widget class's own handling of an event (the default processing).
-    virtual bool BaseEvent(QEvent* event) = 0;
-    virtual bool BaseViewportEvent(QEvent* event) { (void)event; return false; }
     // The widget class's own key handling, without the focus chain's use of Tab.
     virtual void BaseKeyPress(QKeyEvent* event) = 0;
 };
@@ -45,7 +42,6 @@ class Bridged : public Base, public WidgetLink
 {
 public:
     using Base::Base;
-    bool BaseEvent(QEvent* event) override { return Base::event(event); }
     void BaseKeyPress(QKeyEvent* event) override { Base::keyPressEvent(event); }
 
 protected:
@@ -61,7 +57,6 @@ class BridgedArea : public Bridged<Base>
 {
 public:
     using Bridged<Base>::Bridged;
-    bool BaseViewportEvent(QEvent* event) override { return Base::viewportEvent(event); }
 
 protected:
     bool viewportEvent(QEvent* event) override
@@ -165,8 +160,6 @@ LRESULT SendWithDefault(CWnd* window, UINT message, WPARAM wParam, LPARAM lParam
 bool RunPendingDefault(CWnd* window, UINT message, LRESULT* result);
 // Drops the default processing of the event being routed (the event is consumed).
 void SkipPendingDefault(CWnd* window, UINT message);
-// The Qt event being routed to the window with that message, or null.
-QEvent* PendingEvent(CWnd* window, UINT message);
 
 // Keeps a native window whose window was destroyed until control returns to the event loop,
 // since its widget may still be delivering the event that destroyed it.

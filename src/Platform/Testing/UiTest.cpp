@@ -373,12 +373,6 @@ std::u16string VisibleFieldText(CWnd* window)
     return FromQString(line->displayText().mid(first, last - first));
 }
 
-bool SaveGrab(CWnd* window, const std::string& path)
-{
-    QWidget* widget = WidgetOf(window);
-    return widget && widget->grab().save(QString::fromStdString(path));
-}
-
 std::vector<std::u16string> ModalButtonTexts()
 {
     std::vector<std::u16string> texts;

@@ -63,8 +63,6 @@ Image Grab(CWnd* window);
 // The part of a one-line field's text (an edit's, a date picker's) that lies inside the field, as
 // far as the user can see it.
 std::u16string VisibleFieldText(CWnd* window);
-// Saves the window's picture as a PNG file (for looking at it).
-bool SaveGrab(CWnd* window, const std::string& path);
 
 // The texts of the buttons of the open modal dialog or message box, without '&' marks, and the
 // close of that dialog as its title bar's close button does it.

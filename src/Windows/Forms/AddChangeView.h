@@ -19,11 +19,6 @@ class CComboBoxItem;
 class CEditItem;
 class IJournalComponent;
 
-constexpr int IdSaveButton = 12324;
-constexpr int IdCancelButton = 12325;
-constexpr int IdFormScrollBar = 12327;
-constexpr int IdSaveNextButton = 12328;
-
 // A form page: a painted property editor over a strip with save and cancel, and a vertical
 // scroll bar when the rows do not fit. The form keeps its field texts in a value map between
 // rebuilds; it hands them to the journal's handlers on save and never writes the journal itself.

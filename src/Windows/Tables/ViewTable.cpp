@@ -17,8 +17,6 @@ constexpr UINT kScrollPeriod = 10;
 constexpr int kPanelHeight = 50;
 constexpr int kButtonWidth = 110;
 constexpr int kButtonHeight = 30;
-constexpr UINT kMainHorizontalBar = 12324;
-constexpr UINT kMainVerticalBar = 12325;
 }
 
 CViewTable::CViewTable(JournalState* state, TableActions actions, std::initializer_list<std::int32_t> events)
@@ -27,7 +25,7 @@ CViewTable::CViewTable(JournalState* state, TableActions actions, std::initializ
     , m_actions(actions)
     , m_subscription(this, events)
 {
-    m_grids.push_back({ &m_grid, kMainHorizontalBar, kMainVerticalBar });
+    m_grids.push_back({ &m_grid, IdGridHorizontalBar, IdGridVerticalBar });
 }
 
 CViewTable::~CViewTable() = default;
@@ -80,9 +78,9 @@ int CViewTable::OnCreate(CREATESTRUCT* create)
     m_tips->AddTool(this);
     const DWORD style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
     const CRect button(0, 0, kButtonWidth, kButtonHeight);
-    m_add.Create(Tr(StringId::ButtonAdd), style, button, this, IdAdd);
-    m_delete.Create(Tr(StringId::ButtonDelete), style, button, this, IdDelete);
-    m_change.Create(Tr(StringId::ButtonChange), style, button, this, IdChange);
+    m_add.Create(Tr(StringId::ButtonAdd), style, button, this, IdAddButton);
+    m_delete.Create(Tr(StringId::ButtonDelete), style, button, this, IdDeleteButton);
+    m_change.Create(Tr(StringId::ButtonChange), style, button, this, IdChangeButton);
     for (const GridEntry& entry : m_grids)
         entry.grid->Create(this, entry.horizontalId, entry.verticalId);
     CRect client;
@@ -143,14 +141,14 @@ BOOL CViewTable::OnCommand(WPARAM wParam, LPARAM lParam)
         return CEmptyViewJournal::OnCommand(wParam, lParam);
     const TableRow* selected = m_grid.Drawer().SelectedRow();
     switch (LOWORD(wParam)) {
-    case IdAdd:
+    case IdAddButton:
         PostJournalAction(this, m_actions.add, m_actions.addForRecord ? m_state->recordId : 0);
         return TRUE;
-    case IdChange:
+    case IdChangeButton:
         if (selected)
             PostJournalAction(this, m_actions.change, selected->id);
         return TRUE;
-    case IdDelete:
+    case IdDeleteButton:
         DeleteSelected();
         return TRUE;
     default:
@@ -312,7 +310,7 @@ void CViewTable::OnLButtonDblClk(UINT flags, CPoint point)
     // The first click has mostly selected the row already.
     if (m_grid.SelectAt(point))
         OnSelectionChanged();
-    Press(m_change, IdChange);
+    Press(m_change, IdChangeButton);
 }
 
 void CViewTable::OnSetFocus(CWnd* oldWindow)
@@ -333,15 +331,15 @@ void CViewTable::OnKeyDown(UINT key, UINT repeat, UINT flags)
 {
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     if (key == VK_RETURN && !ctrl) {
-        Press(m_change, IdChange);
+        Press(m_change, IdChangeButton);
         return;
     }
     if (key == VK_DELETE && !ctrl) {
-        Press(m_delete, IdDelete);
+        Press(m_delete, IdDeleteButton);
         return;
     }
     if (key == 'N' && ctrl) {
-        Press(m_add, IdAdd);
+        Press(m_add, IdAddButton);
         return;
     }
     if (key != VK_UP && key != VK_DOWN) {

@@ -27,8 +27,8 @@ int CQBeeView::OnCreate(CREATESTRUCT* create)
     if (CEmptyViewJournal::OnCreate(create) == -1)
         return -1;
     const RECT none {};
-    m_horizontal.Create(WS_CHILD | SBS_HORZ, none, this, IdHorizontalBar);
-    m_vertical.Create(WS_CHILD | SBS_VERT, none, this, IdVerticalBar);
+    m_horizontal.Create(WS_CHILD | SBS_HORZ, none, this, IdQueensHorizontalBar);
+    m_vertical.Create(WS_CHILD | SBS_VERT, none, this, IdQueensVerticalBar);
     m_left = 0;
     m_top = 0;
     Refill();

@@ -32,9 +32,9 @@ int CQBeeInspectView::OnCreate(CREATESTRUCT* create)
         return -1;
     const RECT none {};
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
-    m_add.Create(Tr(StringId::ButtonAdd), style, none, this, IdAdd);
-    m_change.Create(Tr(StringId::ButtonChange), style, none, this, IdChange);
-    m_delete.Create(Tr(StringId::ButtonDelete), style, none, this, IdDelete);
+    m_add.Create(Tr(StringId::ButtonAdd), style, none, this, IdAddButton);
+    m_change.Create(Tr(StringId::ButtonChange), style, none, this, IdChangeButton);
+    m_delete.Create(Tr(StringId::ButtonDelete), style, none, this, IdDeleteButton);
     PlaceButtons();
     OnSelectionChanged();
     return 0;
@@ -126,14 +126,14 @@ BOOL CQBeeInspectView::OnCommand(WPARAM wParam, LPARAM lParam)
     if (HIWORD(wParam) != BN_CLICKED)
         return CQBeeView::OnCommand(wParam, lParam);
     switch (LOWORD(wParam)) {
-    case IdAdd:
+    case IdAddButton:
         PostJournalAction(this, ActionAddQueen, m_state->recordId);
         return TRUE;
-    case IdChange:
+    case IdChangeButton:
         if (const std::int32_t queen = SelectedQueen())
             PostJournalAction(this, ActionChangeQueen, queen);
         return TRUE;
-    case IdDelete:
+    case IdDeleteButton:
         if (const std::int32_t queen = SelectedQueen())
             AskDelete(queen);
         return TRUE;

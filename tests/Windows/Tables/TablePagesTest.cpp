@@ -3,6 +3,7 @@
 #include "Calendar.h"
 #include "DateTimeCtrl.h"
 #include "GdiDefs.h"
+#include "ListColumn.h"
 #include "ScrollBar.h"
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
@@ -66,13 +67,13 @@ TEST_P(TablePageTest, ColoniesWithEveryOptionOffShowNameAndUserColumnsSortedByNa
     EXPECT_EQ(state.page, PageColonies);
     EXPECT_EQ(state.recordId, site);
     CTableDrawer& grid = view->Grid().Drawer();
-    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { 512, 523, 524 }));
+    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { ColonyNameColumn, ColonyUserColumns, ColonyUserColumns + 1 }));
     EXPECT_EQ(grid.Headers()[0]->Text(), Text(StringId::FamilyNameField));
     EXPECT_EQ(grid.Headers()[1]->Text(), u"Origin");
     EXPECT_EQ(grid.Headers()[2]->Text(), u"Marker");
-    EXPECT_EQ(Column(grid, 512), (std::vector<std::u16string> { u"alpha", u"Mike", u"Zeta" }));
-    EXPECT_EQ(Column(grid, 523), (std::vector<std::u16string> { u"", u"", u"swarm" }));
-    EXPECT_EQ(Column(grid, 524), (std::vector<std::u16string> { u"", u"blue", u"" }));
+    EXPECT_EQ(Column(grid, ColonyNameColumn), (std::vector<std::u16string> { u"alpha", u"Mike", u"Zeta" }));
+    EXPECT_EQ(Column(grid, ColonyUserColumns), (std::vector<std::u16string> { u"", u"", u"swarm" }));
+    EXPECT_EQ(Column(grid, ColonyUserColumns + 1), (std::vector<std::u16string> { u"", u"blue", u"" }));
     EXPECT_EQ(grid.Rows()[0]->type, 2);
 
     // The grid over a panel with a black top line and the face colour around the buttons.
@@ -125,7 +126,10 @@ TEST_P(TablePageTest, ColoniesShowTheLatestRecordAndTheBirthDatesOfLivingQueens)
 
     CViewFamilies* view = Show<CViewFamilies>(site);
     CTableDrawer& grid = view->Grid().Drawer();
-    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { 512, 513, 514, 523, 515, 516, 517, 518, 519, 520, 521, 522 }));
+    EXPECT_EQ(ColumnIds(grid),
+        (std::vector<int> { ColonyNameColumn, ColonyTypeColumn, ColonyNoteColumn, ColonyUserColumns, ColonyFramesColumn,
+            ColonyStrengthColumn, ColonyHoneyColumn, ColonyBroodColumn, ColonyWaxColumn, ColonyHivesColumn,
+            ColonyQueenStateColumn, ColonyQueenBirthDatesColumn }));
     auto row = [&](int index, int column) { return grid.GetCellText(grid.Rows()[index].get(), column); };
     EXPECT_EQ(row(0, 513), Text(StringId::FamilyTypeNone));
     EXPECT_EQ(row(0, 515), u"8");
@@ -146,7 +150,7 @@ TEST_P(TablePageTest, ColoniesShowTheLatestRecordAndTheBirthDatesOfLivingQueens)
     AddInspect(birch, Local(2025, 7, 3), { Hive(u"Left", 1, 7) });
     EXPECT_EQ(row(1, 517), u"7");
     ASSERT_TRUE(journal->RenameFamily(birch, u"Aspen"));
-    EXPECT_EQ(Column(grid, 512), (std::vector<std::u16string> { u"Acacia", u"Aspen" }));
+    EXPECT_EQ(Column(grid, ColonyNameColumn), (std::vector<std::u16string> { u"Acacia", u"Aspen" }));
 }
 
 TEST_P(TablePageTest, InspectionsShowTheRangeWithBothEndsAndTheHiveLinesOfTheClickedRecord)
@@ -175,27 +179,28 @@ TEST_P(TablePageTest, InspectionsShowTheRangeWithBothEndsAndTheHiveLinesOfTheCli
 
     ApplyRange(view, Local(2025, 6, 1), to);
     CTableDrawer& grid = view->Grid().Drawer();
-    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { 768, 769, 770, 771 }));
-    EXPECT_EQ(Column(grid, 768), (std::vector<std::u16string> { u"03.06.2025", u"15.06.2025" }));
+    EXPECT_EQ(ColumnIds(grid),
+        (std::vector<int> { RecordDateColumn, RecordFramesColumn, RecordStrengthColumn, RecordQueenStateColumn }));
+    EXPECT_EQ(Column(grid, RecordDateColumn), (std::vector<std::u16string> { u"03.06.2025", u"15.06.2025" }));
     EXPECT_EQ(grid.Rows()[1]->id, atEnd);
-    EXPECT_EQ(Column(grid, 771)[0], Text(StringId::QueenStateNone));
+    EXPECT_EQ(Column(grid, RecordQueenStateColumn)[0], Text(StringId::QueenStateNone));
 
     CTableDrawer& lines = view->LowerGrid().Drawer();
-    EXPECT_EQ(ColumnIds(lines), (std::vector<int> { 778, 779, 780 }));
+    EXPECT_EQ(ColumnIds(lines), (std::vector<int> { HiveNameColumn, HiveBroodColumn, HiveHoneyColumn }));
     EXPECT_TRUE(lines.Rows().empty());
-    EXPECT_FALSE(Enabled(view, CViewTable::IdChange));
+    EXPECT_FALSE(Enabled(view, IdChangeButton));
     ClickRow(view, view->Grid(), 1);
-    EXPECT_TRUE(Enabled(view, CViewTable::IdChange));
-    EXPECT_EQ(Column(lines, 778), (std::vector<std::u16string> { u"Bottom", u"Top" }));
-    EXPECT_EQ(Column(lines, 779), (std::vector<std::u16string> { u"2", u"3" }));
+    EXPECT_TRUE(Enabled(view, IdChangeButton));
+    EXPECT_EQ(Column(lines, HiveNameColumn), (std::vector<std::u16string> { u"Bottom", u"Top" }));
+    EXPECT_EQ(Column(lines, HiveBroodColumn), (std::vector<std::u16string> { u"2", u"3" }));
     EXPECT_EQ(lines.Rows()[0]->id, 2); // its place in the record
     ClickRow(view, view->Grid(), 0);
-    EXPECT_EQ(Column(lines, 778), (std::vector<std::u16string> { u"Left" }));
+    EXPECT_EQ(Column(lines, HiveNameColumn), (std::vector<std::u16string> { u"Left" }));
     // A click in the lower grid selects there and leaves the record.
     ClickRow(view, view->LowerGrid(), 0);
     EXPECT_EQ(lines.SelectedRow(), lines.Rows()[0].get());
     EXPECT_EQ(grid.SelectedRow()->id, early);
-    EXPECT_EQ(Column(lines, 778), (std::vector<std::u16string> { u"Left" }));
+    EXPECT_EQ(Column(lines, HiveNameColumn), (std::vector<std::u16string> { u"Left" }));
 
     // The split line between the grids.
     const int split = view->Grid().Area().bottom;
@@ -204,15 +209,15 @@ TEST_P(TablePageTest, InspectionsShowTheRangeWithBothEndsAndTheHiveLinesOfTheCli
 
     // A record's delete names the record by its date and takes the row out at once.
     boxes.Answer(IDYES);
-    ClickButton(view, CViewTable::IdDelete);
+    ClickButton(view, IdDeleteButton);
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteInspect) + u" " + Quoted(u"03.06.2025") + u"?");
     EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeleteInspect));
-    EXPECT_EQ(Column(grid, 768), (std::vector<std::u16string> { u"15.06.2025" }));
+    EXPECT_EQ(Column(grid, RecordDateColumn), (std::vector<std::u16string> { u"15.06.2025" }));
     EXPECT_TRUE(lines.Rows().empty());
     UiTest::ProcessEvents();
     EXPECT_EQ(journalWindow.actions, (std::vector<std::pair<int, int>> { { ActionDeleteInspection, early } }));
-    ClickButton(view, CViewTable::IdAdd);
+    ClickButton(view, IdAddButton);
     UiTest::ProcessEvents();
     EXPECT_EQ(journalWindow.actions.back(), std::pair(int(ActionAddInspection), family));
 
@@ -220,7 +225,7 @@ TEST_P(TablePageTest, InspectionsShowTheRangeWithBothEndsAndTheHiveLinesOfTheCli
     view->Destroy();
     view->Create(&host);
     EXPECT_EQ(view->RangeTo(), to);
-    EXPECT_EQ(Column(grid, 768), (std::vector<std::u16string> { u"03.06.2025", u"15.06.2025" }));
+    EXPECT_EQ(Column(grid, RecordDateColumn), (std::vector<std::u16string> { u"03.06.2025", u"15.06.2025" }));
 }
 
 TEST_P(TablePageTest, InspectionsRangeTakesWholeDaysWhateverTimeOfDayThePickersHold)
@@ -236,7 +241,8 @@ TEST_P(TablePageTest, InspectionsRangeTakesWholeDaysWhateverTimeOfDayThePickersH
     // Records read from the file stand at midnight, and a record of today is saved at a later time
     // than the page opened: neither may fall out of a range that names their day.
     ApplyRange(view, Local(2025, 6, 1, 9, 0, 0), Local(2025, 6, 15, 12, 0, 0));
-    EXPECT_EQ(Column(view->Grid().Drawer(), 768), (std::vector<std::u16string> { u"01.06.2025", u"15.06.2025" }));
+    EXPECT_EQ(Column(view->Grid().Drawer(), RecordDateColumn),
+        (std::vector<std::u16string> { u"01.06.2025", u"15.06.2025" }));
 }
 
 TEST_P(TablePageTest, RangePickersShowTheWholeDateAndUpOrDownChangesThePartUnderTheCaret)
@@ -305,18 +311,18 @@ TEST_P(TablePageTest, DeletingAColonyAsksFirstAndTakesItsRowOutOnlyWhenTheJourna
     CTableDrawer& grid = view->Grid().Drawer();
 
     // Nothing selected: change and delete do nothing.
-    EXPECT_FALSE(Enabled(view, CViewTable::IdChange));
-    EXPECT_FALSE(Enabled(view, CViewTable::IdDelete));
-    ClickButton(view, CViewTable::IdDelete);
-    ClickButton(view, CViewTable::IdChange);
+    EXPECT_FALSE(Enabled(view, IdChangeButton));
+    EXPECT_FALSE(Enabled(view, IdDeleteButton));
+    ClickButton(view, IdDeleteButton);
+    ClickButton(view, IdChangeButton);
     UiTest::ProcessEvents();
     EXPECT_TRUE(boxes.Calls().empty());
     EXPECT_TRUE(journalWindow.actions.empty());
 
     ClickRow(view, view->Grid(), 1);
-    EXPECT_TRUE(Enabled(view, CViewTable::IdDelete));
+    EXPECT_TRUE(Enabled(view, IdDeleteButton));
     boxes.Answer(IDNO);
-    ClickButton(view, CViewTable::IdDelete);
+    ClickButton(view, IdDeleteButton);
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteFamily) + u" " + Quoted(u"Birch") + u"?\n"
             + (Russian() ? u"Вместе с ней удаляются её записи осмотров (2)." : u"Its inspection records (2) are deleted with it."));
@@ -330,21 +336,21 @@ TEST_P(TablePageTest, DeletingAColonyAsksFirstAndTakesItsRowOutOnlyWhenTheJourna
     // A delete the journal did not do leaves the row where it was.
     boxes.Answer(IDYES);
     journalWindow.deleteDone = false;
-    ClickButton(view, CViewTable::IdDelete);
+    ClickButton(view, IdDeleteButton);
     EXPECT_EQ(journalWindow.actions, (std::vector<std::pair<int, int>> { { ActionDeleteColony, birch } }));
-    EXPECT_EQ(Column(grid, 512), (std::vector<std::u16string> { u"Acacia", u"Birch" }));
+    EXPECT_EQ(Column(grid, ColonyNameColumn), (std::vector<std::u16string> { u"Acacia", u"Birch" }));
     EXPECT_EQ(grid.SelectedRow()->id, birch);
 
     journalWindow.deleteDone = true;
     journalWindow.actions.clear();
-    ClickButton(view, CViewTable::IdDelete);
+    ClickButton(view, IdDeleteButton);
     EXPECT_EQ(journalWindow.actions, (std::vector<std::pair<int, int>> { { ActionDeleteColony, birch } }));
-    EXPECT_EQ(Column(grid, 512), (std::vector<std::u16string> { u"Acacia" }));
-    EXPECT_FALSE(Enabled(view, CViewTable::IdDelete));
+    EXPECT_EQ(Column(grid, ColonyNameColumn), (std::vector<std::u16string> { u"Acacia" }));
+    EXPECT_FALSE(Enabled(view, IdDeleteButton));
 
-    ClickButton(view, CViewTable::IdAdd);
+    ClickButton(view, IdAddButton);
     ClickRow(view, view->Grid(), 0);
-    ClickButton(view, CViewTable::IdChange);
+    ClickButton(view, IdChangeButton);
     UiTest::ProcessEvents();
     EXPECT_EQ(journalWindow.actions,
         (std::vector<std::pair<int, int>> {
@@ -363,34 +369,34 @@ TEST_P(TablePageTest, SitesAreListedInIdOrderAndFollowTheirEvents)
     EXPECT_TRUE(view->Accepts(0, NodeNone, ActionShowList));
     EXPECT_FALSE(view->Accepts(0, NodeSite, ActionShowList));
     CTableDrawer& grid = view->Grid().Drawer();
-    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { 256, 257, 258 }));
-    EXPECT_EQ(Column(grid, 256), (std::vector<std::u16string> { u"Oak", u"Ash" }));
-    EXPECT_EQ(Column(grid, 258), (std::vector<std::u16string> { u"North", u"" }));
+    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { SiteNameColumn, SiteNoteColumn, SiteUserColumns }));
+    EXPECT_EQ(Column(grid, SiteNameColumn), (std::vector<std::u16string> { u"Oak", u"Ash" }));
+    EXPECT_EQ(Column(grid, SiteUserColumns), (std::vector<std::u16string> { u"North", u"" }));
 
     AddPoint(u"Elm");
-    EXPECT_EQ(Column(grid, 256), (std::vector<std::u16string> { u"Oak", u"Ash", u"Elm" }));
+    EXPECT_EQ(Column(grid, SiteNameColumn), (std::vector<std::u16string> { u"Oak", u"Ash", u"Elm" }));
     // The settings window applies the page: event 6 rebuilds the columns.
     ISetting* settings = GetSettingsManager()->FindSetting(Text(StringId::PointViewSettingsTitle));
     ASSERT_NE(settings, nullptr);
     settings->SetValue(u"check_note", u"unchecked");
     settings->Apply();
-    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { 256, 258 }));
+    EXPECT_EQ(ColumnIds(grid), (std::vector<int> { SiteNameColumn, SiteUserColumns }));
 
     ClickRow(view, view->Grid(), 1);
     boxes.Answer(IDYES);
-    ClickButton(view, CViewTable::IdDelete);
+    ClickButton(view, IdDeleteButton);
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeletePoint) + u" " + Quoted(u"Ash") + u"?");
     EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeletePoint));
     // The site's row stays until the journal reports the deletion.
     EXPECT_EQ(grid.Rows().size(), 3u);
-    ClickButton(view, CViewTable::IdAdd);
-    ClickButton(view, CViewTable::IdChange);
+    ClickButton(view, IdAddButton);
+    ClickButton(view, IdChangeButton);
     UiTest::ProcessEvents();
     EXPECT_EQ(journalWindow.actions,
         (std::vector<std::pair<int, int>> { { ActionDeleteSite, ash }, { ActionAddSite, 0 }, { ActionChangeSite, ash } }));
     ASSERT_TRUE(journal->DeletePoint(ash));
-    EXPECT_EQ(Column(grid, 256), (std::vector<std::u16string> { u"Oak", u"Elm" }));
+    EXPECT_EQ(Column(grid, SiteNameColumn), (std::vector<std::u16string> { u"Oak", u"Elm" }));
     EXPECT_EQ(grid.Rows()[0]->id, oak);
 
     // Without a scroll bar the wheel leaves the rows where they are.
@@ -434,7 +440,8 @@ TEST_P(TablePageTest, AnEmptyRangeSaysHowManyEarlierRecordsThereAreAndAClickShow
     ASSERT_TRUE(older->IsWindowVisible());
     EXPECT_EQ(older->GetWindowText(), Text(StringId::ShowOlderRecords) + u" 2");
     UiTest::Click(older, 5, 5);
-    EXPECT_EQ(Column(view->Grid().Drawer(), 768), (std::vector<std::u16string> { u"20.08.2024", u"02.09.2024" }));
+    EXPECT_EQ(Column(view->Grid().Drawer(), RecordDateColumn),
+        (std::vector<std::u16string> { u"20.08.2024", u"02.09.2024" }));
     EXPECT_EQ(FormatDateText(view->RangeFrom()), u"20.08.2024");
     EXPECT_FALSE(older->IsWindowVisible());
 

@@ -4,6 +4,7 @@
 #include "GridBuilder.h"
 #include "JournalCache.h"
 #include "JournalPrint.h"
+#include "ListColumn.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "StringIds.h"
@@ -13,8 +14,6 @@
 #include <numeric>
 
 namespace {
-constexpr int kNameColumn = 512;
-constexpr int kFirstUserColumn = 523;
 constexpr std::int32_t kLastFamilyType = 13;
 
 struct FamilyRow
@@ -56,10 +55,12 @@ std::u16string LivingQueenBirthDates(std::int32_t idFamily)
 const std::vector<Builder::Column>& LeadingColumns()
 {
     static const std::vector<Builder::Column> columns {
-        { kNameColumn, StringId::FamilyNameField, ColumnText, nullptr, [](const FamilyRow& r) { return r.family.name; } },
-        { 513, StringId::FamilyTypeField, ColumnText, u"check_type",
+        { ColonyNameColumn, StringId::FamilyNameField, ColumnText, nullptr,
+            [](const FamilyRow& r) { return r.family.name; } },
+        { ColonyTypeColumn, StringId::FamilyTypeField, ColumnText, u"check_type",
             [](const FamilyRow& r) { return TypeName(r.family.type); } },
-        { 514, StringId::NoteField, ColumnText, u"check_note", [](const FamilyRow& r) { return r.family.note; } },
+        { ColonyNoteColumn, StringId::NoteField, ColumnText, u"check_note",
+            [](const FamilyRow& r) { return r.family.note; } },
     };
     return columns;
 }
@@ -67,18 +68,21 @@ const std::vector<Builder::Column>& LeadingColumns()
 const std::vector<Builder::Column>& LatestRecordColumns()
 {
     static const std::vector<Builder::Column> columns {
-        { 515, StringId::FramesField, ColumnInteger, u"check_frame", Figure([](const auto& r) { return r.frame; }) },
-        { 516, StringId::StrengthField, ColumnInteger, u"check_bees", Figure([](const auto& r) { return r.strength; }) },
-        { 517, StringId::HoneyField, ColumnInteger, u"check_honey",
+        { ColonyFramesColumn, StringId::FramesField, ColumnInteger, u"check_frame",
+            Figure([](const auto& r) { return r.frame; }) },
+        { ColonyStrengthColumn, StringId::StrengthField, ColumnInteger, u"check_bees",
+            Figure([](const auto& r) { return r.strength; }) },
+        { ColonyHoneyColumn, StringId::HoneyField, ColumnInteger, u"check_honey",
             Figure([](const auto& r) { return SumOfHives(r, &CJournalCache::HiveRow::honey); }) },
-        { 518, StringId::BroodField, ColumnInteger, u"check_brood",
+        { ColonyBroodColumn, StringId::BroodField, ColumnInteger, u"check_brood",
             Figure([](const auto& r) { return SumOfHives(r, &CJournalCache::HiveRow::brood); }) },
-        { 519, StringId::WaxField, ColumnInteger, u"check_wox", Figure([](const auto& r) { return r.wax; }) },
-        { 520, StringId::HousingCountField, ColumnInteger, u"check_housing",
+        { ColonyWaxColumn, StringId::WaxField, ColumnInteger, u"check_wox",
+            Figure([](const auto& r) { return r.wax; }) },
+        { ColonyHivesColumn, StringId::HousingCountField, ColumnInteger, u"check_housing",
             Figure([](const auto& r) { return static_cast<std::int32_t>(r.hives.size()); }) },
-        { 521, StringId::QueenStateField, ColumnCheck, u"check_exist_bee_queen",
+        { ColonyQueenStateColumn, StringId::QueenStateField, ColumnCheck, u"check_exist_bee_queen",
             [](const FamilyRow& r) { return Tr(StringId::QueenStateNone + (r.latest ? r.latest->is_queen_bee : 0)); } },
-        { 522, StringId::QueenBirthDatesField, ColumnDate, u"check_birthday_bee_queen",
+        { ColonyQueenBirthDatesColumn, StringId::QueenBirthDatesField, ColumnDate, u"check_birthday_bee_queen",
             [](const FamilyRow& r) { return LivingQueenBirthDates(r.id); } },
     };
     return columns;
@@ -87,7 +91,7 @@ const std::vector<Builder::Column>& LatestRecordColumns()
 
 CViewFamilies::CViewFamilies(JournalState* state)
     : CViewTable(state,
-        { ActionAddColony, true, ActionChangeColony, ActionDeleteColony, StringId::DeleteFamily, kNameColumn, true },
+        { ActionAddColony, true, ActionChangeColony, ActionDeleteColony, StringId::DeleteFamily, ColonyNameColumn, true },
         { EventFamilyViewSettingsChanged, EventQueenBeesChanged, EventInspectsChanged, EventFamiliesChanged })
 {
 }
@@ -111,12 +115,12 @@ void CViewFamilies::FillTable()
 {
     Builder builder(Grid().Drawer(), StringId::FamilyViewSettingsTitle);
     builder.AddColumns(LeadingColumns());
-    builder.AddUserColumns(OwnerKind::Colony, kFirstUserColumn);
+    builder.AddUserColumns(OwnerKind::Colony, ColonyUserColumns);
     builder.AddColumns(LatestRecordColumns());
     const CPointFamilyCache* cache = GetPointFamilyCache();
     for (std::int32_t id : cache->FamiliesOf(m_state->recordId)) {
         if (const CPointFamilyCache::Family* family = cache->FindFamily(id))
             builder.AddRow(id, OwnerKind::Colony, family->id_record, FamilyRow { id, *family, GetJournalCache()->LatestRecordOf(id) });
     }
-    builder.Finish(kNameColumn);
+    builder.Finish(ColonyNameColumn);
 }

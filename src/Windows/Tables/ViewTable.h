@@ -30,10 +30,6 @@ struct TableActions
 class CViewTable : public CEmptyViewJournal, public ISubscriber, public IPrintableView
 {
 public:
-    static constexpr int IdAdd = 12321;
-    static constexpr int IdDelete = 12322;
-    static constexpr int IdChange = 12323;
-
     // Subscribes to the events; each of them reloads the grid.
     CViewTable(JournalState* state, TableActions actions, std::initializer_list<std::int32_t> events);
     ~CViewTable() override;

@@ -61,7 +61,7 @@ TEST_P(JournalPagesTest, TreeAndButtonsLeadThroughTheListPagesAndTheForms)
 
     // The add button of the colonies page opens the colony form on the site; Cancel goes back.
     ClickItem(u"North");
-    ClickButtonOfPage(CViewTable::IdAdd);
+    ClickButtonOfPage(IdAddButton);
     ASSERT_NE(Shown<CAddFamilyView>(), nullptr);
     EXPECT_EQ(State().page, PageAddColony);
     EXPECT_EQ(State().recordId, 1);
@@ -96,7 +96,7 @@ TEST_P(JournalPagesTest, ColonyDeletedFromItsSitesTableLeavesTheJournalAndTheTre
     ASSERT_NE(colonies->Grid().Drawer().SelectedRow(), nullptr);
     ASSERT_EQ(colonies->Grid().Drawer().SelectedRow()->id, 5);
     boxes.Answer(IDYES);
-    ClickButtonOfPage(CViewTable::IdDelete);
+    ClickButtonOfPage(IdDeleteButton);
 
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families WHERE id_family = 5"), 0);
     EXPECT_EQ(GetPointFamilyCache()->FindFamily(5), nullptr);

@@ -7,9 +7,6 @@
 class CQBeeInspectView : public CQBeeView
 {
 public:
-    static constexpr int IdAdd = 12321;
-    static constexpr int IdDelete = 12322;
-    static constexpr int IdChange = 12323;
     // The marking dot in the white strip under a card's picture.
     static constexpr int DotLeft = 5;
     static constexpr int DotTop = 51;

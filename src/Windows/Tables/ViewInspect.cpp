@@ -5,6 +5,7 @@
 #include "GridBuilder.h"
 #include "JournalCache.h"
 #include "JournalPrint.h"
+#include "ListColumn.h"
 #include "StringIds.h"
 #include "TablePrint.h"
 #include "Text.h"
@@ -15,17 +16,12 @@
 namespace {
 using Record = CJournalCache::Record;
 using HiveRow = CJournalCache::HiveRow;
-constexpr int kDateColumn = 768;
-constexpr int kHiveNameColumn = 778;
-constexpr int kFirstUserColumn = 784;
 constexpr int kPanelHeight = 80;
 constexpr int kPanelMargin = 10;
 constexpr int kPanelGap = 5;
 // The range row stays clear of the add/change/delete buttons below it.
 constexpr int kPickerHeightMost = 34;
 constexpr int kOlderWidth = 260;
-constexpr UINT kLowerHorizontalBar = 12326;
-constexpr UINT kLowerVerticalBar = 12327;
 
 // 1 January of this year at this time of day.
 std::int64_t StartOfYear(std::int64_t now)
@@ -49,20 +45,25 @@ std::int64_t DayEdge(std::int64_t time, bool last)
 const std::vector<CGridBuilder<Record>::Column>& RecordColumns()
 {
     static const std::vector<CGridBuilder<Record>::Column> columns {
-        { kDateColumn, StringId::RecordDateField, ColumnDate, nullptr, [](const Record& r) { return FormatDateText(r.date); } },
-        { 769, StringId::FramesField, ColumnInteger, nullptr, [](const Record& r) { return IntToText(r.frame); } },
-        { 770, StringId::StrengthField, ColumnInteger, nullptr, [](const Record& r) { return IntToText(r.strength); } },
-        { 771, StringId::QueenStateField, ColumnCheck, nullptr,
+        { RecordDateColumn, StringId::RecordDateField, ColumnDate, nullptr,
+            [](const Record& r) { return FormatDateText(r.date); } },
+        { RecordFramesColumn, StringId::FramesField, ColumnInteger, nullptr,
+            [](const Record& r) { return IntToText(r.frame); } },
+        { RecordStrengthColumn, StringId::StrengthField, ColumnInteger, nullptr,
+            [](const Record& r) { return IntToText(r.strength); } },
+        { RecordQueenStateColumn, StringId::QueenStateField, ColumnCheck, nullptr,
             [](const Record& r) { return Tr(StringId::QueenStateNone + r.is_queen_bee); } },
-        { 772, StringId::WaxField, ColumnInteger, u"check_give_wox", [](const Record& r) { return IntToText(r.wax); } },
-        { 773, StringId::AmbrosiaField, ColumnInteger, u"check_ambrosia",
+        { RecordWaxColumn, StringId::WaxField, ColumnInteger, u"check_give_wox",
+            [](const Record& r) { return IntToText(r.wax); } },
+        { RecordAmbrosiaColumn, StringId::AmbrosiaField, ColumnInteger, u"check_ambrosia",
             [](const Record& r) { return IntToText(r.ambrosia); } },
-        { 774, StringId::ExtractedHoneyField, ColumnInteger, u"check_pump_honey",
+        { RecordExtractedHoneyColumn, StringId::ExtractedHoneyField, ColumnInteger, u"check_pump_honey",
             [](const Record& r) { return IntToText(r.evacuation); } },
-        { 775, StringId::FeedingField, ColumnInteger, u"check_feeding", [](const Record& r) { return IntToText(r.dieting); } },
-        { 776, StringId::DiseaseField, ColumnText, u"check_diseases",
+        { RecordFeedingColumn, StringId::FeedingField, ColumnInteger, u"check_feeding",
+            [](const Record& r) { return IntToText(r.dieting); } },
+        { RecordDiseaseColumn, StringId::DiseaseField, ColumnText, u"check_diseases",
             [](const Record& r) { return Tr(StringId::DiseaseNone + r.disease); } },
-        { 777, StringId::NoteField, ColumnText, u"check_note", [](const Record& r) { return r.note; } },
+        { RecordNoteColumn, StringId::NoteField, ColumnText, u"check_note", [](const Record& r) { return r.note; } },
     };
     return columns;
 }
@@ -70,14 +71,17 @@ const std::vector<CGridBuilder<Record>::Column>& RecordColumns()
 const std::vector<CGridBuilder<HiveRow>::Column>& HiveColumns()
 {
     static const std::vector<CGridBuilder<HiveRow>::Column> columns {
-        { kHiveNameColumn, StringId::HousingNameField, ColumnText, nullptr, [](const HiveRow& h) { return h.name_housing; } },
-        { 779, StringId::BroodField, ColumnInteger, nullptr, [](const HiveRow& h) { return IntToText(h.brood); } },
-        { 780, StringId::HoneyField, ColumnInteger, nullptr, [](const HiveRow& h) { return IntToText(h.honey); } },
-        { 781, StringId::OpenBroodField, ColumnInteger, u"check_open_brood",
+        { HiveNameColumn, StringId::HousingNameField, ColumnText, nullptr,
+            [](const HiveRow& h) { return h.name_housing; } },
+        { HiveBroodColumn, StringId::BroodField, ColumnInteger, nullptr,
+            [](const HiveRow& h) { return IntToText(h.brood); } },
+        { HiveHoneyColumn, StringId::HoneyField, ColumnInteger, nullptr,
+            [](const HiveRow& h) { return IntToText(h.honey); } },
+        { HiveOpenBroodColumn, StringId::OpenBroodField, ColumnInteger, u"check_open_brood",
             [](const HiveRow& h) { return IntToText(h.open_brood); } },
-        { 782, StringId::SealedBroodField, ColumnInteger, u"check_seal_brood",
+        { HiveSealedBroodColumn, StringId::SealedBroodField, ColumnInteger, u"check_seal_brood",
             [](const HiveRow& h) { return IntToText(h.close_brood); } },
-        { 783, StringId::MarketableHoneyField, ColumnInteger, u"check_good_honey",
+        { HiveMarketableHoneyColumn, StringId::MarketableHoneyField, ColumnInteger, u"check_good_honey",
             [](const HiveRow& h) { return IntToText(h.goods_honey); } },
     };
     return columns;
@@ -86,13 +90,13 @@ const std::vector<CGridBuilder<HiveRow>::Column>& HiveColumns()
 
 CViewInspect::CViewInspect(JournalState* state)
     : CViewTable(state,
-        { ActionAddInspection, true, ActionChangeInspection, ActionDeleteInspection, StringId::DeleteInspect, kDateColumn, true },
+        { ActionAddInspection, true, ActionChangeInspection, ActionDeleteInspection, StringId::DeleteInspect, RecordDateColumn, true },
         {})
     , m_lower(this)
     , m_from(StartOfYear(CurrentTime()))
     , m_to(CurrentTime())
 {
-    AddGrid(&m_lower, kLowerHorizontalBar, kLowerVerticalBar);
+    AddGrid(&m_lower, IdLowerGridHorizontalBar, IdLowerGridVerticalBar);
 }
 
 void CViewInspect::Prepare()
@@ -124,7 +128,7 @@ void CViewInspect::FillTable()
 {
     CGridBuilder<Record> builder(Grid().Drawer(), StringId::RecordViewSettingsTitle);
     builder.AddColumns(RecordColumns());
-    builder.AddUserColumns(OwnerKind::Record, kFirstUserColumn);
+    builder.AddUserColumns(OwnerKind::Record, RecordUserColumns);
     const CJournalCache* cache = GetJournalCache();
     const std::int64_t from = DayEdge(m_from, false);
     const std::int64_t to = DayEdge(m_to, true);
@@ -141,7 +145,7 @@ void CViewInspect::FillTable()
             m_oldest = older++ == 0 ? record->date : std::min(m_oldest, record->date);
         }
     }
-    builder.Finish(kDateColumn);
+    builder.Finish(RecordDateColumn);
     OfferOlder(shown == 0 ? older : 0);
 }
 
@@ -163,7 +167,7 @@ void CViewInspect::FillHiveLines()
         for (const HiveRow& hive : record->hives)
             builder.AddRow(position++, OwnerKind::Record, 0, hive);
     }
-    builder.Finish(kHiveNameColumn);
+    builder.Finish(HiveNameColumn);
     m_lower.Refresh();
 }
 

@@ -6,7 +6,6 @@
 #include "ViewPoints.h"
 
 namespace {
-constexpr UINT kVerticalBar = 12325;
 constexpr int kColumnCursor = 118;
 constexpr int kRowCursor = 111;
 
@@ -29,7 +28,7 @@ TEST_P(TableGridInputTest, WheelHeldArrowAndArrowKeysMoveThroughALongTable)
 {
     CViewPoints* view = ShowSites(30);
     CTableDrawer& grid = view->Grid().Drawer();
-    auto* bar = dynamic_cast<CScrollBar*>(view->GetDlgItem(kVerticalBar));
+    auto* bar = dynamic_cast<CScrollBar*>(view->GetDlgItem(IdGridVerticalBar));
     ASSERT_NE(bar, nullptr);
     ASSERT_TRUE(bar->IsWindowVisible());
     SCROLLINFO info;
@@ -62,10 +61,10 @@ TEST_P(TableGridInputTest, WheelHeldArrowAndArrowKeysMoveThroughALongTable)
     EXPECT_EQ(bar->GetScrollPos(), 60);
 
     // Down with nothing selected takes the first row; at either end the selection stays.
-    EXPECT_FALSE(view->GetDlgItem(CViewTable::IdChange)->IsWindowEnabled());
+    EXPECT_FALSE(view->GetDlgItem(IdChangeButton)->IsWindowEnabled());
     UiTest::KeyPress(view, VK_DOWN);
     EXPECT_EQ(grid.SelectedRow(), grid.Rows()[0].get());
-    EXPECT_TRUE(view->GetDlgItem(CViewTable::IdChange)->IsWindowEnabled());
+    EXPECT_TRUE(view->GetDlgItem(IdChangeButton)->IsWindowEnabled());
     UiTest::KeyPress(view, VK_DOWN);
     UiTest::KeyPress(view, VK_DOWN);
     EXPECT_EQ(grid.SelectedRow(), grid.Rows()[2].get());
@@ -80,7 +79,7 @@ TEST_P(TableGridInputTest, BordersShowSizingCursorsAndDragsKeepThreePixels)
 {
     CViewPoints* view = ShowSites(3);
     CTableDrawer& grid = view->Grid().Drawer();
-    EXPECT_FALSE(dynamic_cast<CScrollBar*>(view->GetDlgItem(kVerticalBar))->IsWindowVisible());
+    EXPECT_FALSE(dynamic_cast<CScrollBar*>(view->GetDlgItem(IdGridVerticalBar))->IsWindowVisible());
     const int width = grid.Headers()[0]->width;
     const int bar = grid.BarHeight();
 
@@ -129,7 +128,7 @@ TEST_P(TableGridInputTest, ThumbDragReachesRowsBeyondSixteenBitsOfScrolling)
         GetPointFamilyCache()->SetPoint(id, { u"Site " + IntToText(id), u"", 0 });
     CViewPoints* view = Show<CViewPoints>();
     CTableDrawer& grid = view->Grid().Drawer();
-    auto* bar = dynamic_cast<CScrollBar*>(view->GetDlgItem(kVerticalBar));
+    auto* bar = dynamic_cast<CScrollBar*>(view->GetDlgItem(IdGridVerticalBar));
     ASSERT_NE(bar, nullptr);
     SCROLLBARINFO parts;
     ASSERT_TRUE(bar->GetScrollBarInfo(&parts));

@@ -1,7 +1,6 @@
 #include "GridCsv.h"
 
 #include "Calendar.h"
-#include "CsvWriter.h"
 #include "TableDrawer.h"
 #include "Text.h"
 
@@ -30,16 +29,17 @@ std::u16string IsoDates(const std::u16string& shown)
 }
 }
 
-void AddGridToCsv(CCsvWriter& csv, const CTableDrawer& grid)
+std::vector<std::vector<std::u16string>> GridCsvRows(const CTableDrawer& grid)
 {
+    std::vector<std::vector<std::u16string>> rows(1);
     for (const auto& header : grid.Headers())
-        csv.AddText(header->Text());
-    csv.EndRow();
+        rows.front().push_back(header->Text());
     for (const auto& row : grid.Rows()) {
+        std::vector<std::u16string>& cells = rows.emplace_back();
         for (const auto& header : grid.Headers()) {
             const std::u16string text = grid.GetCellText(row.get(), header->ColumnId());
-            csv.AddText(header->ColumnType() == ColumnDate ? IsoDates(text) : text);
+            cells.push_back(header->ColumnType() == ColumnDate ? IsoDates(text) : text);
         }
-        csv.EndRow();
     }
+    return rows;
 }

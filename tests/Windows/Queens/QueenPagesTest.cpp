@@ -214,18 +214,18 @@ TEST_P(QueenPagesTest, ColonyPageButtonsFollowTheSelectionAndPostTheirActions)
 
     CQBeeInspectView page(&state);
     Open(page, north, 700);
-    EXPECT_EQ(page.GetDlgItem(CQBeeInspectView::IdAdd)->GetWindowText(), Text(StringId::ButtonAdd));
-    EXPECT_TRUE(Enabled(page, CQBeeInspectView::IdAdd));
-    EXPECT_FALSE(Enabled(page, CQBeeInspectView::IdChange));
-    EXPECT_FALSE(Enabled(page, CQBeeInspectView::IdDelete));
+    EXPECT_EQ(page.GetDlgItem(IdAddButton)->GetWindowText(), Text(StringId::ButtonAdd));
+    EXPECT_TRUE(Enabled(page, IdAddButton));
+    EXPECT_FALSE(Enabled(page, IdChangeButton));
+    EXPECT_FALSE(Enabled(page, IdDeleteButton));
 
     ClickCard(page, 1);
     EXPECT_EQ(page.Drawer().Selected(), 1);
-    EXPECT_TRUE(Enabled(page, CQBeeInspectView::IdChange));
-    EXPECT_TRUE(Enabled(page, CQBeeInspectView::IdDelete));
+    EXPECT_TRUE(Enabled(page, IdChangeButton));
+    EXPECT_TRUE(Enabled(page, IdDeleteButton));
 
-    PressButton(page, CQBeeInspectView::IdAdd);
-    PressButton(page, CQBeeInspectView::IdChange);
+    PressButton(page, IdAddButton);
+    PressButton(page, IdChangeButton);
     EXPECT_EQ(host.actions,
         (std::vector<std::pair<int, std::int32_t>> { { ActionAddQueen, north }, { ActionChangeQueen, carla } }));
 
@@ -233,8 +233,8 @@ TEST_P(QueenPagesTest, ColonyPageButtonsFollowTheSelectionAndPostTheirActions)
     UiTest::Click(&page, 5, page.Drawer().GetTotalHeight() + 20);
     UiTest::ProcessEvents();
     EXPECT_EQ(page.Drawer().Selected(), -1);
-    EXPECT_FALSE(Enabled(page, CQBeeInspectView::IdChange));
-    EXPECT_FALSE(Enabled(page, CQBeeInspectView::IdDelete));
+    EXPECT_FALSE(Enabled(page, IdChangeButton));
+    EXPECT_FALSE(Enabled(page, IdDeleteButton));
 }
 
 TEST_P(QueenPagesTest, DeleteAsksWithTheQueensNameAndOnlyYesPostsTheDelete)
@@ -246,7 +246,7 @@ TEST_P(QueenPagesTest, DeleteAsksWithTheQueensNameAndOnlyYesPostsTheDelete)
     ClickCard(page, 0);
 
     boxes.Answer(IDNO);
-    PressButton(page, CQBeeInspectView::IdDelete);
+    PressButton(page, IdDeleteButton);
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::DeleteQueenBee) + u" " + Quoted(u"Bella") + u"?");
     EXPECT_EQ(boxes.Calls()[0].caption, Text(StringId::DeleteQueenBee));
@@ -256,7 +256,7 @@ TEST_P(QueenPagesTest, DeleteAsksWithTheQueensNameAndOnlyYesPostsTheDelete)
     ASSERT_NE(GetQueenBeeCache()->FindQueenBee(bella), nullptr);
 
     boxes.Answer(IDYES);
-    PressButton(page, CQBeeInspectView::IdDelete);
+    PressButton(page, IdDeleteButton);
     EXPECT_EQ(host.actions, (std::vector<std::pair<int, std::int32_t>> { { ActionDeleteQueen, bella } }));
 }
 
@@ -311,8 +311,8 @@ TEST_P(QueenPagesTest, NarrowPageScrollsSidewaysAndTallContentDownwards)
     CQBeeInspectView page(&state);
     // The page is what the host leaves right of the navigation tree: 180 wide, 200 high.
     Open(page, north, 200 + kJournalToolbarHeight + kTabStripHeight, 180 + kNavigationTreeWidth);
-    auto* horizontal = static_cast<CScrollBar*>(page.GetDlgItem(CQBeeView::IdHorizontalBar));
-    auto* vertical = static_cast<CScrollBar*>(page.GetDlgItem(CQBeeView::IdVerticalBar));
+    auto* horizontal = static_cast<CScrollBar*>(page.GetDlgItem(IdQueensHorizontalBar));
+    auto* vertical = static_cast<CScrollBar*>(page.GetDlgItem(IdQueensVerticalBar));
     ASSERT_TRUE(horizontal && vertical);
     EXPECT_TRUE(horizontal->IsWindowVisible());
     EXPECT_TRUE(vertical->IsWindowVisible());
@@ -448,9 +448,9 @@ TEST_P(QueenPagesTest, SidewaysBarMovesTheCardsAlsoWhenAllOfThemFitInHeight)
     AddQueen(AddColony(AddSite(u"Meadow"), u"North"), u"Bella");
     CQBeePointView page(&state);
     Open(page, 0, 600 + kJournalToolbarHeight + kTabStripHeight, 200 + kNavigationTreeWidth);
-    auto* horizontal = static_cast<CScrollBar*>(page.GetDlgItem(CQBeeView::IdHorizontalBar));
+    auto* horizontal = static_cast<CScrollBar*>(page.GetDlgItem(IdQueensHorizontalBar));
     EXPECT_TRUE(horizontal->IsWindowVisible());
-    EXPECT_FALSE(page.GetDlgItem(CQBeeView::IdVerticalBar)->IsWindowVisible());
+    EXPECT_FALSE(page.GetDlgItem(IdQueensVerticalBar)->IsWindowVisible());
 
     PageRight(horizontal);
     UiTest::Grab(&page);

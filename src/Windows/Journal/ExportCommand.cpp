@@ -30,7 +30,11 @@ std::u16string TableName(int pageCode)
 bool SaveGrid(const CTableDrawer& grid, const std::filesystem::path& file)
 {
     CCsvWriter csv;
-    AddGridToCsv(csv, grid);
+    for (const auto& row : GridCsvRows(grid)) {
+        for (const auto& cell : row)
+            csv.AddText(cell);
+        csv.EndRow();
+    }
     return csv.Save(file);
 }
 }

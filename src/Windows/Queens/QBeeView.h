@@ -14,8 +14,6 @@
 class CQBeeView : public CEmptyViewJournal, public IPrintableView
 {
 public:
-    static constexpr int IdHorizontalBar = 12326;
-    static constexpr int IdVerticalBar = 12327;
     static constexpr int ContentWidth = 240;
     static constexpr int BarSize = 17;
 

@@ -1,20 +1,19 @@
 #include "ViewPoints.h"
 
 #include "GridBuilder.h"
+#include "ListColumn.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Tr.h"
 
 namespace {
 using Point = CPointFamilyCache::Point;
-constexpr int kNameColumn = 256;
-constexpr int kFirstUserColumn = 258;
 
 const std::vector<CGridBuilder<Point>::Column>& Columns()
 {
     static const std::vector<CGridBuilder<Point>::Column> columns {
-        { kNameColumn, StringId::PointNameField, ColumnText, nullptr, [](const Point& p) { return p.name; } },
-        { 257, StringId::NoteField, ColumnText, u"check_note", [](const Point& p) { return p.note; } },
+        { SiteNameColumn, StringId::PointNameField, ColumnText, nullptr, [](const Point& p) { return p.name; } },
+        { SiteNoteColumn, StringId::NoteField, ColumnText, u"check_note", [](const Point& p) { return p.note; } },
     };
     return columns;
 }
@@ -22,7 +21,7 @@ const std::vector<CGridBuilder<Point>::Column>& Columns()
 
 CViewPoints::CViewPoints(JournalState* state)
     : CViewTable(state,
-        { ActionAddSite, false, ActionChangeSite, ActionDeleteSite, StringId::DeletePoint, kNameColumn, false },
+        { ActionAddSite, false, ActionChangeSite, ActionDeleteSite, StringId::DeletePoint, SiteNameColumn, false },
         { EventPointsChanged, EventPointViewSettingsChanged })
 {
 }
@@ -47,7 +46,7 @@ void CViewPoints::FillTable()
 {
     CGridBuilder<Point> builder(Grid().Drawer(), StringId::PointViewSettingsTitle);
     builder.AddColumns(Columns());
-    builder.AddUserColumns(OwnerKind::Site, kFirstUserColumn);
+    builder.AddUserColumns(OwnerKind::Site, SiteUserColumns);
     for (const auto& [id, point] : GetPointFamilyCache()->Points())
         builder.AddRow(id, OwnerKind::Site, point.id_record, point);
     builder.Finish(0);

@@ -1,7 +1,6 @@
 #include "KeptBackups.h"
 
 #include "DatabaseManager.h"
-#include "LanguageManager.h"
 #include "Registry.h"
 #include "Text.h"
 

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CTableDrawer;
+
+// The rows of a CSV file of a grid as the user sees it: a row of the shown column captions in
+// their order, then each row in its shown order. Dates shown as dd.mm.yyyy become YYYY-MM-DD, so
+// a spreadsheet reads them as dates whatever its locale; other cells go as shown.
+std::vector<std::vector<std::u16string>> GridCsvRows(const CTableDrawer& grid);
