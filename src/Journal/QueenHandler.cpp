@@ -5,6 +5,7 @@
 #include "DeleteOperation.h"
 #include "DeleteQBFamilyOperation.h"
 #include "EventManager.h"
+#include "JournalChanges.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeTable.h"
 
@@ -82,6 +83,8 @@ bool CQueenHandler::Change(const QueenBee& queen)
 
 void CQueenHandler::Delete(std::int32_t idQueenBee)
 {
+    if (idQueenBee == kNoRow)
+        return;
     GetDatabaseManager()->SettleHold();
     {
         CDatabaseLease database;

@@ -91,6 +91,17 @@ TEST_F(QueenHandlerTest, DeletingAQueenOrphansHerDaughtersInTheFileAndTheStore)
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
+TEST_F(QueenHandlerTest, DeletingKeyZeroRemovesNoQueen)
+{
+    const std::int32_t free = Add(u"Bella", 0);
+    Counter events;
+    // The queens' table reads key 0 as every queen.
+    handler.Delete(0);
+    EXPECT_EQ(events.calls, 0);
+    EXPECT_NE(queens.FindQueenBee(free), nullptr);
+    EXPECT_EQ(Stored(u"SELECT COUNT(*) FROM queen_bee"), u"1");
+}
+
 TEST_F(QueenHandlerTest, RefusedChangeLeavesTheStoreAlone)
 {
     const std::int32_t queen = Add(u"Bella", 5);
