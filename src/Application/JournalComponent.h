@@ -9,11 +9,8 @@
 
 #include <memory>
 
-class IDatabase;
-
-// The journal: its stores, its views and the handlers through which every change of the journal
-// runs. A change goes to the database first; the stores follow and the events fire only when the
-// database took it.
+// The journal: its stores, its views and its settings pages. The changes the views ask for go to
+// the journal's handlers (JournalHandlers.h).
 class CJournalComponent : public CComponent, public IJournalComponent
 {
 public:
@@ -44,10 +41,8 @@ public:
 
     // The hive type and frame type dictionaries.
     std::int32_t AddHousingType(const std::u16string& name) override;
-    bool ChangeHousingType(std::int32_t idType, const std::u16string& name);
     bool DeleteHousingType(std::int32_t idType) override;
     std::int32_t AddFrameType(const std::u16string& name) override;
-    bool ChangeFrameType(std::int32_t idType, const std::u16string& name);
     bool DeleteFrameType(std::int32_t idType) override;
 
     std::int32_t AddInspect(InspectData& inspect) override;
@@ -58,12 +53,6 @@ public:
     void AddView(std::unique_ptr<IJournalView> view);
 
 private:
-    // The database side of removing a colony, run inside the caller's transaction with the
-    // colony's records as the store had them before it.
-    void DeleteFamilyRows(IDatabase* database, std::int32_t idFamily, const std::vector<std::int32_t>& records);
-    // The store side of it, once the transaction is committed: queens, records, hives.
-    void ForgetFamily(std::int32_t idFamily);
-
     std::vector<PageFactory> m_pages;
     // One use of the journal's connection for the component's life: the handlers find it open,
     // with SQLite's page cache warm, instead of opening the file for every change.

@@ -6,7 +6,7 @@
 #include "InspectTable.h"
 #include "JournalTable.h"
 #include "PointsTable.h"
-#include "IQueenBeeStore.h"
+#include "QueenBeeTable.h"
 
 #include <map>
 
@@ -73,9 +73,9 @@ void CDeleteOperation::DeleteJournal(IDatabase* database) const
     DeleteOwnerRow<CJournalTable>(database, &CJournalTable::content::id_journal, record.id);
 }
 
-void CDeleteOperation::DeleteQueenBee(IDatabase*) const
+void CDeleteOperation::DeleteQueenBee(IDatabase* database) const
 {
-    // The queen-bee store runs its own transaction on its own use of the connection.
-    if (IQueenBeeStore* store = GetQueenBeeStore())
-        store->DeleteQueenBee(record.id);
+    CQueenBeeTable queen;
+    queen.record.id_queen_bee = record.id;
+    queen.Delete(database);
 }

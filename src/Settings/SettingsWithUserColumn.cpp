@@ -1,17 +1,16 @@
 #include "SettingsWithUserColumn.h"
 
 #include "ColumnDialog.h"
-#include "DatabaseManager.h"
 #include "EventManager.h"
 #include "IVisualComponent.h"
 #include "IWnd.h"
+#include "JournalHandlers.h"
 #include "ListValue.h"
 #include "Registry.h"
-#include "Result.h"
 #include "SettingsKeys.h"
 #include "StringIds.h"
 #include "Tr.h"
-#include "UserFieldsTable.h"
+#include "UserFieldStore.h"
 #include "VisualManager.h"
 
 #include <utility>
@@ -20,7 +19,6 @@ namespace {
 constexpr char16_t kList[] = u"list_column_user";
 constexpr char16_t kAdd[] = u"add_column";
 constexpr char16_t kDelete[] = u"delete_column";
-constexpr char16_t kTransaction[] = u"Add UserFields";
 
 // The settings window, which the column dialog sits on; null while it is closed.
 CWnd* SettingsWindow()
@@ -43,12 +41,7 @@ CSettings::ValueMap CSettingsWithUserColumn::LoadSavedValues()
         { kAdd, kButtonUp }, { kDelete, kButtonDisable } };
     for (const CheckBox& box : GetCheckBoxes())
         values[box.name] = ReadRegistryString(box.name, KeyPath());
-    std::vector<std::u16string> listStrings;
-    const PropertyMap properties = GetControlProperties();
-    for (const auto& [key, text] : properties.at(kList))
-        if (key == u"ListString")
-            listStrings.push_back(text);
-    values[kList] = ListValue::FromListStrings(listStrings).Format();
+    values[kList] = ListValue::FromListStrings(StoredColumns()).Format();
     return values;
 }
 
@@ -67,15 +60,17 @@ CSettings::PropertyMap CSettingsWithUserColumn::GetControlProperties()
         { kDelete, { { u"dependents", kList }, { u"dependents", kDelete } } } };
     ControlProperties& list = properties[kList];
     list.emplace_back(u"dependents", kDelete);
-    CDatabaseLease database;
-    CUserFieldsTable table;
-    table.record.itable = Stored(GetTableKind());
-    ReleasePtr<IResult> fields(table.Select(database.get()));
-    for (std::uint32_t i = 0; fields && i < fields->GetCount(); ++i) {
-        const auto* field = static_cast<CUserFieldsTable::content*>(fields->GetAt(i));
-        list.emplace_back(u"ListString", ListValue::ListString(field->name, field->type));
-    }
+    for (const std::u16string& column : StoredColumns())
+        list.emplace_back(u"ListString", column);
     return properties;
+}
+
+std::vector<std::u16string> CSettingsWithUserColumn::StoredColumns()
+{
+    std::vector<std::u16string> columns;
+    for (const CUserFieldStore::Field& field : GetUserFieldStore()->Fields(GetTableKind()))
+        columns.push_back(ListValue::ListString(field.name, field.type));
+    return columns;
 }
 
 std::vector<ControlDescription> CSettingsWithUserColumn::GetControlDescriptions()
@@ -151,27 +146,19 @@ void CSettingsWithUserColumn::StoreUserFields()
 {
     ListValue list = ListValue::Parse(Pending()[kList]);
     if (list.HasMarked()) {
-        CDatabaseLease database;
-        database->BeginTransaction(kTransaction);
+        std::vector<std::u16string> removed;
+        std::vector<CUserFieldStore::Field> added;
         for (const ListValue::Item& item : list.items) {
-            if (item.mark != kMarkDelete)
-                continue;
-            CUserFieldsTable table;
-            table.record.itable = Stored(GetTableKind());
-            table.record.name = item.name;
-            table.Delete(database.get());
+            if (item.mark == kMarkDelete)
+                removed.push_back(item.name);
+            else if (item.mark == kMarkAdd)
+                added.push_back({ item.name, item.number });
         }
-        for (const ListValue::Item& item : list.items) {
-            if (item.mark != kMarkAdd)
-                continue;
-            CUserFieldsTable table;
-            table.record.itable = Stored(GetTableKind());
-            table.record.name = item.name;
-            table.record.type = item.number;
-            table.Insert(database.get());
-        }
-        database->EndTransaction(kTransaction);
-        m_userFieldsApplied = true;
+        // A change the file refused leaves the list as the journal has it.
+        if (GetJournalHandlers()->userFields.Change(GetTableKind(), removed, added))
+            m_userFieldsApplied = true;
+        else
+            list = ListValue::FromListStrings(StoredColumns());
     }
     list.Settle();
     SetSavedValue(kList, list.Format());

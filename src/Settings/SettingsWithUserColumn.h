@@ -41,6 +41,8 @@ protected:
     void OnApplied() override;
 
 private:
+    // The page's user columns as the journal has them, as list strings.
+    std::vector<std::u16string> StoredColumns();
     void AddColumn();
     void StoreUserFields();
 

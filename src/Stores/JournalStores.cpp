@@ -7,6 +7,7 @@
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "SystemAccess.h"
+#include "UserFieldStore.h"
 
 void LoadJournalStores(IDatabase* database)
 {
@@ -14,6 +15,7 @@ void LoadJournalStores(IDatabase* database)
     GetJournalCache()->LoadOnFirstUse(database->GetPath());
     GetQueenBeeCache()->Load(database);
     GetHousingCache()->Load(database);
+    GetUserFieldStore()->LoadOnFirstUse(database->GetPath());
     // Freed memory lies between the records the load kept; without this the process keeps it.
     TrimFreedMemory();
 }

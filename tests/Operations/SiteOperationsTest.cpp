@@ -3,7 +3,6 @@
 #include "ChangeFamilyOperation.h"
 #include "ChangePointOperation.h"
 #include "DeleteOperation.h"
-#include "IQueenBeeStore.h"
 #include "OperationFixture.h"
 #include "RenameOperation.h"
 
@@ -199,31 +198,20 @@ TEST_F(SiteOperationsTest, RenameChangesOnlyTheNamedRow)
         (std::vector<std::u16string> { u"First", u"It's new" }));
 }
 
-TEST_F(SiteOperationsTest, DeleteQueenBeeGoesThroughTheQueenStore)
+TEST_F(SiteOperationsTest, DeleteQueenBeeRemovesOnlyHerRowAndOrphansHerDaughters)
 {
-    struct RecordingStore : IQueenBeeStore
-    {
-        void DeleteQueenBee(std::int32_t idQueenBee) override { deleted.push_back(idQueenBee); }
-        std::vector<std::int32_t> deleted;
-    } store;
     Exec(u"INSERT INTO queen_bee(name, id_family, id_parent_queen_bee, date) VALUES('Q1', 2, 0, '01.06.2010 00:00:00')");
+    Exec(u"INSERT INTO queen_bee(name, id_family, id_parent_queen_bee, date) VALUES('Q2', 2, 1, '01.06.2011 00:00:00')");
     CDeleteOperation remove;
+    // Key 0 would reach every queen.
+    remove.record.kind = DeleteKind::Queen;
+    remove.Delete(db.get());
+    EXPECT_EQ(Count(u"queen_bee"), 2);
+
     remove.record.kind = DeleteKind::Queen;
     remove.record.id = 1;
     remove.Delete(db.get());
     EXPECT_EQ(remove.record.kind, DeleteKind::None);
-
-    SetQueenBeeStore(&store);
-    // Key 0 would reach every queen.
-    remove.record.kind = DeleteKind::Queen;
-    remove.Delete(db.get());
-    remove.record.kind = DeleteKind::Queen;
-    remove.record.id = 1;
-    remove.Delete(db.get());
-    SetQueenBeeStore(nullptr);
-
-    EXPECT_EQ(store.deleted, (std::vector<std::int32_t> { 1 }));
-    // The store deletes on its own connection; the operation's is left alone.
-    EXPECT_EQ(Count(u"queen_bee"), 1);
+    EXPECT_EQ(Column(u"SELECT name || '/' || id_parent_queen_bee FROM queen_bee"), (std::vector<std::u16string> { u"Q2/0" }));
     EXPECT_TRUE(boxes.Calls().empty());
 }

@@ -16,6 +16,7 @@
 #include "FullDisk.h"
 #include "JournalChecks.h"
 #include "JournalComponent.h"
+#include "JournalHandlers.h"
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
@@ -202,7 +203,7 @@ private:
         queen.name = u"Queen";
         queen.id_family = AnyKey(GetPointFamilyCache()->Families());
         m_log.Intent("Q+");
-        if (const std::int32_t id = GetQueenBeeCache()->AddQueenBee(queen))
+        if (const std::int32_t id = GetJournalHandlers()->queens.Add(queen))
             m_log.Ack("Q+ " + std::to_string(id));
     }
 
@@ -213,7 +214,7 @@ private:
             return AddQueen();
         const std::int32_t id = AnyKey(queens);
         m_log.Intent("Q- " + std::to_string(id));
-        GetQueenBeeCache()->DeleteQueenBee(id);
+        GetJournalHandlers()->queens.Delete(id);
         if (!GetQueenBeeCache()->FindQueenBee(id))
             m_log.Ack("Q- " + std::to_string(id));
     }

@@ -10,6 +10,7 @@
 #include "LanguageManager.h"
 #include "ListValue.h"
 #include "MainSetting.h"
+#include "MessageBox.h"
 #include "PointViewSettings.h"
 #include "Printers.h"
 #include "RecordViewSettings.h"
@@ -246,6 +247,25 @@ TEST_F(PagesTest, AddedUserColumnIsStoredAndFiresOnce)
     EXPECT_EQ(fired.count, 2);
     EXPECT_TRUE(Column(u"SELECT name FROM user_fields").empty());
     EXPECT_TRUE(Names(again.GetValue(u"list_column_user")).empty());
+}
+
+TEST_F(PagesTest, AUserColumnTheJournalRefusesIsSaidOnceAndTheListKeepsTheStoredColumns)
+{
+    Column(u"CREATE TRIGGER refuse BEFORE INSERT ON user_fields BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    MessageBoxResponder boxes;
+    CPointViewSettings page;
+    DialogResponder dialogs;
+    dialogs.Then([](CDialog& dialog) {
+        dialog.GetDlgItem(CColumnDialog::IdName)->SetWindowText(u"Owner");
+        dialog.SendMessage(WM_COMMAND, IDOK, 0);
+    });
+    page.SetValue(u"add_column", kButtonDown);
+    EXPECT_EQ(Names(page.GetValue(u"list_column_user")), std::vector<std::u16string> { u"Owner" });
+    page.Apply();
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_TRUE(Names(page.GetValue(u"list_column_user")).empty());
+    EXPECT_TRUE(Names(CPointViewSettings().GetValue(u"list_column_user")).empty());
+    EXPECT_TRUE(Column(u"SELECT name FROM user_fields").empty());
 }
 
 TEST_F(PagesTest, ColumnDialogReturnsTheTypeCodeOfTheChosenName)

@@ -9,6 +9,7 @@
 #include "IDialogWnd.h"
 #include "JournalData.h"
 #include "JournalComponent.h"
+#include "JournalHandlers.h"
 #include "KeptBackups.h"
 #include "LanguageManager.h"
 #include "PointFamilyCache.h"
@@ -35,9 +36,9 @@ std::int32_t Queen(const std::u16string& name, std::int32_t idFamily, std::int32
     queen.breed = breed;
     queen.fert = u"good";
     queen.description = description;
-    const std::int32_t id = GetQueenBeeCache()->AddQueenBee(queen);
+    const std::int32_t id = GetJournalHandlers()->queens.Add(queen);
     if (idMother != 0)
-        GetQueenBeeCache()->SetQueenParent(id, idMother);
+        GetJournalHandlers()->queens.SetParent(id, idMother);
     return id;
 }
 

@@ -7,6 +7,7 @@
 #include "DatabaseManager.h"
 #include "HousingCache.h"
 #include "JournalComponent.h"
+#include "JournalHandlers.h"
 #include "OwnerKind.h"
 #include "SettingsManager.h"
 #include "ShowcaseJournal.h"
@@ -21,9 +22,7 @@
 namespace {
 void AddUserField(OwnerKind owner, const std::u16string& name)
 {
-    CDatabaseLease database;
-    RowList rows;
-    database->ExecRequest(rows, u"INSERT INTO user_fields VALUES(" + IntToText(Stored(owner)) + u", '" + name + u"', 1)");
+    GetJournalHandlers()->userFields.Change(owner, {}, { { name, 1 } });
 }
 }
 

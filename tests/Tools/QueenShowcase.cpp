@@ -3,6 +3,7 @@
 #include "Calendar.h"
 #include "DatabaseManager.h"
 #include "JournalComponent.h"
+#include "JournalHandlers.h"
 #include "QBeeFamilyView.h"
 #include "QBeeInspectView.h"
 #include "QBeePointView.h"
@@ -35,7 +36,7 @@ void AddQueen(std::int32_t colony, const std::u16string& name, const std::u16str
     queen.is_dead = dead;
     queen.fert = u"mated";
     queen.description = description;
-    GetQueenBeeCache()->AddQueenBee(queen);
+    GetJournalHandlers()->queens.Add(queen);
 }
 }
 

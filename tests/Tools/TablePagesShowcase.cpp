@@ -5,6 +5,7 @@
 #include "Calendar.h"
 #include "DatabaseManager.h"
 #include "JournalComponent.h"
+#include "JournalHandlers.h"
 #include "JournalPrint.h"
 #include "LanguageManager.h"
 #include "OwnerKind.h"
@@ -15,7 +16,6 @@
 #include "StringIds.h"
 #include "TempWorkDir.h"
 #include "Text.h"
-#include "UserFieldsTable.h"
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
 #include "ViewPoints.h"
@@ -30,11 +30,7 @@ constexpr std::int64_t kDay = 24 * 60 * 60;
 
 void AddUserField(OwnerKind owner, const std::u16string& name)
 {
-    CDatabaseLease database;
-    CUserFieldsTable fields;
-    fields.record.itable = Stored(owner);
-    fields.record.name = name;
-    fields.Insert(database.get());
+    GetJournalHandlers()->userFields.Change(owner, {}, { { name, 1 } });
 }
 
 struct Journal
@@ -87,7 +83,7 @@ Journal MakeJournal(CJournalComponent& journal)
         CQueenBeeCache::QueenBee queen;
         queen.id_family = id;
         queen.date = now - (200 + 40 * family.type) * kDay;
-        GetQueenBeeCache()->AddQueenBee(queen);
+        GetJournalHandlers()->queens.Add(queen);
         if (made.colony == 0)
             made.colony = id;
     }

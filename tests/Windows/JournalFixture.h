@@ -4,6 +4,7 @@
 #include "DatabaseManager.h"
 #include "Dialog.h"
 #include "JournalComponent.h"
+#include "JournalHandlers.h"
 #include "LanguageManager.h"
 #include "MessageBox.h"
 #include "QueenBeeCache.h"
@@ -78,9 +79,9 @@ protected:
         queen.name = name;
         queen.id_family = idFamily;
         queen.date = date;
-        const std::int32_t id = GetQueenBeeCache()->AddQueenBee(queen);
+        const std::int32_t id = GetJournalHandlers()->queens.Add(queen);
         if (idMother != 0)
-            GetQueenBeeCache()->SetQueenParent(id, idMother);
+            GetJournalHandlers()->queens.SetParent(id, idMother);
         return id;
     }
 

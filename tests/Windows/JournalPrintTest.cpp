@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 #include "FileDialog.h"
+#include "JournalHandlers.h"
 #include "JournalPages.h"
 #include "JournalStores.h"
 #include "JournalToolbar.h"
@@ -225,7 +226,7 @@ TEST_P(JournalPrintTest, QueenCardsOfAColonyPrintUnderTheirTitleAndTheScreenKeep
         queen.id_family = 5;
         queen.name = name;
         queen.date = CurrentTime();
-        const std::int32_t id = GetQueenBeeCache()->AddQueenBee(queen);
+        const std::int32_t id = GetJournalHandlers()->queens.Add(queen);
         ASSERT_NE(id, 0);
         freya = freya == 0 ? id : freya;
     }
@@ -233,7 +234,7 @@ TEST_P(JournalPrintTest, QueenCardsOfAColonyPrintUnderTheirTitleAndTheScreenKeep
     daughter.id_family = 3;
     daughter.name = u"Greta";
     daughter.id_parent_queen_bee = freya;
-    ASSERT_NE(GetQueenBeeCache()->AddQueenBee(daughter), 0);
+    ASSERT_NE(GetJournalHandlers()->queens.Add(daughter), 0);
     ClickTab(1);
     ClickItem(u"Linden");
     CQBeeInspectView* page = Shown<CQBeeInspectView>();

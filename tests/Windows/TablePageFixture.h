@@ -8,6 +8,7 @@
 #include "IVisualComponent.h"
 #include "JournalCodes.h"
 #include "JournalComponent.h"
+#include "JournalHandlers.h"
 #include "LanguageManager.h"
 #include "MessageBox.h"
 #include "OwnerKind.h"
@@ -20,7 +21,6 @@
 #include "TempWorkDir.h"
 #include "Text.h"
 #include "UiTest.h"
-#include "UserFieldsTable.h"
 #include "ViewTable.h"
 #include "VisualManager.h"
 #include "WindowClass.h"
@@ -151,11 +151,7 @@ protected:
 
     static void AddUserField(OwnerKind owner, const std::u16string& name)
     {
-        CDatabaseLease database;
-        CUserFieldsTable fields;
-        fields.record.itable = Stored(owner);
-        fields.record.name = name;
-        fields.Insert(database.get());
+        GetJournalHandlers()->userFields.Change(owner, {}, { { name, 1 } });
     }
 
     std::int32_t AddPoint(const std::u16string& name, FieldValues values = {})

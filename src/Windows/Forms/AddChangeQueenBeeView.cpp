@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 #include "EditItem.h"
+#include "JournalHandlers.h"
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
@@ -71,7 +72,7 @@ bool CAddQueenBeeView::Save()
     }
     CQueenBeeCache::QueenBee queen;
     queen.id_family = TargetId();
-    return GetQueenBeeCache()->AddQueenBee(TypedQueen(queen)) != 0;
+    return GetJournalHandlers()->queens.Add(TypedQueen(queen)) != 0;
 }
 
 void CChangeQueenBeeView::Prepare()
@@ -100,5 +101,5 @@ void CChangeQueenBeeView::LoadValues()
 bool CChangeQueenBeeView::Save()
 {
     const CQueenBeeCache::QueenBee* queen = GetQueenBeeCache()->FindQueenBee(TargetId());
-    return queen && GetQueenBeeCache()->ChangeQueenBee(TypedQueen(*queen));
+    return queen && GetJournalHandlers()->queens.Change(TypedQueen(*queen));
 }

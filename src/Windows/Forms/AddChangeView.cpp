@@ -3,22 +3,19 @@
 #include "Brush.h"
 #include "ComboBoxItem.h"
 #include "Cursor.h"
-#include "DatabaseManager.h"
 #include "Dc.h"
 #include "EditItem.h"
-#include "FieldValuesTable.h"
 #include "HeaderItem.h"
 #include "JournalAction.h"
 #include "KeyInput.h"
 #include "KeyProcess.h"
 #include "MessageBox.h"
 #include "Pen.h"
-#include "Result.h"
 #include "SectionItem.h"
 #include "StringIds.h"
 #include "Text.h"
 #include "Tr.h"
-#include "UserFieldsTable.h"
+#include "UserFieldStore.h"
 
 #include <algorithm>
 
@@ -131,31 +128,20 @@ void CAddChangeView::AddUserFields(OwnerKind owner, int firstKey, std::int32_t i
     }
     m_userFields.clear();
 
-    CDatabaseLease database;
-    CUserFieldsTable fields;
-    fields.record.itable = Stored(owner);
-    const ReleasePtr<IResult> fieldRows(fields.Select(database.get()));
-    const auto userFields = RecordsOf<CUserFieldsTable::content>(fieldRows.get());
+    const std::vector<CUserFieldStore::Field> userFields = GetUserFieldStore()->Fields(owner);
     if (userFields.empty())
         return;
-    std::map<std::u16string, std::u16string> stored;
-    if (idRecord != 0) {
-        CFieldValuesTable values;
-        values.record.id_record = idRecord;
-        const ReleasePtr<IResult> valueRows(values.Select(database.get()));
-        for (const auto* row : RecordsOf<CFieldValuesTable::content>(valueRows.get()))
-            stored[row->name] = row->value;
-    }
+    FieldValues stored = GetUserFieldStore()->ValuesOf(idRecord);
 
     m_editor.AddItem(std::make_unique<CSectionItem>(Tr(StringId::AdditionalHeader), firstKey, &m_editor));
     int key = firstKey;
-    for (const auto* field : userFields) {
+    for (const CUserFieldStore::Field& field : userFields) {
         ++key;
-        const auto fromTyped = typed.find(field->name);
-        m_values[key] = fromTyped != typed.end() ? fromTyped->second : stored[field->name];
+        const auto fromTyped = typed.find(field.name);
+        m_values[key] = fromTyped != typed.end() ? fromTyped->second : stored[field.name];
         m_fields[key] = m_editor.AddItem(
-            std::make_unique<CEditItem>(field->name, key, ControlTypeOfUserField(field->type), m_values[key]));
-        m_userFields.emplace_back(key, field->name);
+            std::make_unique<CEditItem>(field.name, key, ControlTypeOfUserField(field.type), m_values[key]));
+        m_userFields.emplace_back(key, field.name);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "Cursor.h"
 #include "ExportCommand.h"
 #include "IJournalComponent.h"
+#include "JournalHandlers.h"
 #include "JournalPrint.h"
 #include "JournalToolbar.h"
 #include "QueenBeeCache.h"
@@ -154,7 +155,7 @@ bool CJournalTreeView::OnAction(int action, std::int32_t id)
     case ActionDeleteInspection:
         return m_journal.DeleteInspect(id);
     case ActionDeleteQueen:
-        GetQueenBeeCache()->DeleteQueenBee(id);
+        GetJournalHandlers()->queens.Delete(id);
         return GetQueenBeeCache()->FindQueenBee(id) == nullptr;
     default:
         break;

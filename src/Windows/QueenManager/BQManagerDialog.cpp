@@ -5,6 +5,7 @@
 #include "DialogWndFactory.h"
 #include "GLWin.h"
 #include "JournalCodes.h"
+#include "JournalHandlers.h"
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
@@ -200,7 +201,7 @@ void CBQManagerDialog::DeleteQueen()
     const std::u16string question = DeleteQuestion(ActionDeleteQueen, selection.id, queen->name);
     if (MessageBoxW(this, question, Tr(StringId::DeleteQueenBee), MB_YESNO) != IDYES)
         return;
-    GetQueenBeeCache()->DeleteQueenBee(selection.id);
+    GetJournalHandlers()->queens.Delete(selection.id);
     // The genealogy of the queen's mother and daughters changed with her: show the tree afresh.
     if (!GetQueenBeeCache()->FindQueenBee(selection.id))
         FinishEdit(0);

@@ -2,6 +2,7 @@
 
 #include "Font.h"
 #include "FontHelper.h"
+#include "JournalHandlers.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "StringIds.h"
@@ -47,13 +48,13 @@ void CChangeGLWnd::SetSelection(const QueenTreeItem& item)
 
 std::int32_t CChangeGLWnd::Commit()
 {
-    CQueenBeeCache* store = GetQueenBeeCache();
-    if (!store->FindQueenBee(m_idQueenBee))
+    if (!GetQueenBeeCache()->FindQueenBee(m_idQueenBee))
         return 0;
+    CQueenHandler& queens = GetJournalHandlers()->queens;
     if (m_mode == MoveToFamily)
-        store->SetQueenFamily(m_idQueenBee, m_proposal.idFamily);
+        queens.SetFamily(m_idQueenBee, m_proposal.idFamily);
     else
-        store->SetQueenParent(m_idQueenBee, m_proposal.idMother);
+        queens.SetParent(m_idQueenBee, m_proposal.idMother);
     return m_idQueenBee;
 }
 

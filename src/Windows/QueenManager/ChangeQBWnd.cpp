@@ -5,6 +5,7 @@
 #include "ComboBox.h"
 #include "DateTimeCtrl.h"
 #include "Edit.h"
+#include "JournalHandlers.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "Static.h"
@@ -119,7 +120,7 @@ void CChangeQBWnd::SetSelection(const QueenTreeItem& item)
 
 std::int32_t CChangeQBWnd::Commit()
 {
-    CQueenBeeCache* store = GetQueenBeeCache();
+    CQueenHandler& queens = GetJournalHandlers()->queens;
     CQueenBeeCache::QueenBee queen;
     queen.id_queen_bee = m_idQueenBee;
     queen.name = m_name->GetWindowText();
@@ -129,14 +130,14 @@ std::int32_t CChangeQBWnd::Commit()
     queen.fert = m_fert->GetWindowText();
     queen.description = m_description->GetWindowText();
     if (!m_add) {
-        if (!store->FindQueenBee(m_idQueenBee))
+        if (!GetQueenBeeCache()->FindQueenBee(m_idQueenBee))
             return 0;
-        store->ChangeQueenBee(queen);
+        queens.Change(queen);
         return m_idQueenBee;
     }
     queen.id_family = m_takeFamily->GetCheck() == BST_CHECKED ? m_proposal.idFamily : 0;
-    const std::int32_t idAdded = store->AddQueenBee(queen);
+    const std::int32_t idAdded = queens.Add(queen);
     if (idAdded != 0 && m_takeMother->GetCheck() == BST_CHECKED && m_proposal.idMother != 0)
-        store->SetQueenParent(idAdded, m_proposal.idMother);
+        queens.SetParent(idAdded, m_proposal.idMother);
     return idAdded;
 }

@@ -1,23 +1,18 @@
 #pragma once
 
 #include "OwnerKind.h"
+#include "UserFieldStore.h"
 
 #include <cstdint>
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
-// The user's own fields of one owner kind with all stored values, read once for a table's rebuild
-// instead of once per row.
+// The user's own fields of one owner kind as a table's rebuild began with them, and their values
+// from the user-field store.
 class CUserFields
 {
 public:
-    struct Field
-    {
-        std::u16string name;
-        std::int32_t type = 1;
-    };
+    using Field = CUserFieldStore::Field;
 
     explicit CUserFields(OwnerKind owner);
 
@@ -26,6 +21,6 @@ public:
     std::u16string Value(std::int32_t idRecord, const std::u16string& name) const;
 
 private:
+    const CUserFieldStore* m_store;
     std::vector<Field> m_fields;
-    std::map<std::pair<std::int32_t, std::u16string>, std::u16string> m_values;
 };

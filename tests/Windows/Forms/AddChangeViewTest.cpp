@@ -7,6 +7,7 @@
 #include "FormFixture.h"
 #include "HousingCache.h"
 #include "JournalCache.h"
+#include "JournalHandlers.h"
 #include "JournalStores.h"
 #include "PointFamilyCache.h"
 #include "ScrollBar.h"
@@ -51,9 +52,7 @@ InspectHousing Line(std::int32_t idHousing, const std::u16string& name, std::int
 
 void AddUserField(OwnerKind owner, const std::u16string& name)
 {
-    CDatabaseLease database;
-    RowList rows;
-    database->ExecRequest(rows, u"INSERT INTO user_fields VALUES(" + IntToText(Stored(owner)) + u", '" + name + u"', 1)");
+    GetJournalHandlers()->userFields.Change(owner, {}, { { name, 1 } });
 }
 
 class AddChangeViewTest : public FormFixture

@@ -4,6 +4,7 @@
 #include "CsvRows.h"
 #include "ExportCommand.h"
 #include "FileDialog.h"
+#include "JournalHandlers.h"
 #include "Menu.h"
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
@@ -199,7 +200,7 @@ TEST_P(ExportCommandTest, EachShownDateOfACellBecomesAnIsoDate)
         CQueenBeeCache::QueenBee queen;
         queen.id_family = acacia;
         queen.date = LocalMidnight(year, month, day);
-        ASSERT_NE(GetQueenBeeCache()->AddQueenBee(queen), 0);
+        ASSERT_NE(GetJournalHandlers()->queens.Add(queen), 0);
     }
 
     CViewFamilies* view = Show<CViewFamilies>(site);

@@ -2,6 +2,7 @@
 
 #include "Brush.h"
 #include "JournalData.h"
+#include "JournalHandlers.h"
 #include "QueenBeeCache.h"
 #include "ToolBar.h"
 
@@ -160,7 +161,7 @@ TEST_P(JournalWindowTest, DeletesFromPagesLeaveThePageAsItIs)
     CQueenBeeCache::QueenBee queen;
     queen.name = u"Maja";
     queen.id_family = 5;
-    const std::int32_t idQueen = GetQueenBeeCache()->AddQueenBee(queen);
+    const std::int32_t idQueen = GetJournalHandlers()->queens.Add(queen);
     ASSERT_GT(idQueen, 0);
 
     ClickItem(u"Linden");

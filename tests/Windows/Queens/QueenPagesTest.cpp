@@ -4,6 +4,7 @@
 #include "Calendar.h"
 #include "Dialog.h"
 #include "FormFixture.h"
+#include "JournalHandlers.h"
 #include "JournalStores.h"
 #include "MarkingColour.h"
 #include "QBeeFamilyView.h"
@@ -52,7 +53,7 @@ protected:
         queen.breed = breed;
         queen.fert = u"yes";
         queen.description = u"calm";
-        return GetQueenBeeCache()->AddQueenBee(queen);
+        return GetJournalHandlers()->queens.Add(queen);
     }
 
     // The texts of every card, card by card.
@@ -414,7 +415,7 @@ TEST_P(QueenPagesTest, ChangedQueenKeepsHerColonyAndMotherAndTakesTheTypedFields
     const std::int32_t north = AddColony(AddSite(u"Meadow"), u"North");
     const std::int32_t mother = AddQueen(north, u"Bella");
     const std::int32_t carla = AddQueen(north, u"Carla", true, 2024, 7);
-    GetQueenBeeCache()->SetQueenParent(carla, mother);
+    GetJournalHandlers()->queens.SetParent(carla, mother);
 
     CChangeQueenBeeView page(&state, journal);
     Open(page, carla);

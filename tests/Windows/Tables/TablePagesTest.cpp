@@ -3,6 +3,7 @@
 #include "Calendar.h"
 #include "DateTimeCtrl.h"
 #include "GdiDefs.h"
+#include "JournalHandlers.h"
 #include "ListColumn.h"
 #include "ScrollBar.h"
 #include "ViewFamilies.h"
@@ -121,7 +122,7 @@ TEST_P(TablePageTest, ColoniesShowTheLatestRecordAndTheBirthDatesOfLivingQueens)
         queen.id_family = acacia;
         queen.date = born;
         queen.is_dead = dead;
-        ASSERT_NE(GetQueenBeeCache()->AddQueenBee(queen), 0);
+        ASSERT_NE(GetJournalHandlers()->queens.Add(queen), 0);
     }
 
     CViewFamilies* view = Show<CViewFamilies>(site);

@@ -1,100 +1,15 @@
-#include "DatabaseManager.h"
-#include "EventManager.h"
+#include "HandlersFixture.h"
 #include "HousingCache.h"
 #include "JournalCache.h"
-#include "JournalComponent.h"
-#include "JournalStores.h"
-#include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
-#include "TempWorkDir.h"
-#include "Text.h"
-
-#include <gtest/gtest.h>
-
-#include <vector>
+#include "UserFieldStore.h"
 
 namespace {
-// Records every event in the order it arrives.
-class EventLog
-{
-public:
-    EventLog()
-    {
-        for (std::int32_t event = EventPointsChanged; event <= EventHousingsChanged; ++event) {
-            m_listeners.push_back(std::make_unique<Listener>(this, event));
-            GetEventManager()->Subscribe(m_listeners.back().get(), event);
-        }
-    }
-    ~EventLog()
-    {
-        for (const auto& listener : m_listeners)
-            GetEventManager()->Unsubscribe(listener.get(), listener->event);
-    }
-    std::vector<std::int32_t> events;
-
-private:
-    struct Listener : ISubscriber
-    {
-        Listener(EventLog* log, std::int32_t event)
-            : log(log)
-            , event(event)
-        {
-        }
-        void OnEvent() override { log->events.push_back(event); }
-        EventLog* log;
-        std::int32_t event;
-    };
-    std::vector<std::unique_ptr<Listener>> m_listeners;
-};
-
-std::int32_t Count(const char16_t* sql)
-{
-    CDatabaseLease database;
-    RowList rows;
-    database->ExecRequest(rows, sql);
-    return rows.empty() ? -1 : WToI(rows[0][0].second);
+using JournalHandlersTest = HandlersFixture;
 }
 
-class JournalComponentTest : public testing::Test
-{
-protected:
-    JournalComponentTest()
-    {
-        GetDatabaseManager()->Initialize();
-        journal.Create();
-    }
-
-    std::int32_t AddPoint(const std::u16string& name)
-    {
-        PointData point;
-        point.name = name;
-        return journal.AddPoint(point);
-    }
-
-    std::int32_t AddFamily(std::int32_t idPoint, const std::u16string& name)
-    {
-        FamilyData family;
-        family.id_point = idPoint;
-        family.name = name;
-        return journal.AddFamily(family);
-    }
-
-    std::int32_t AddInspect(std::int32_t idFamily)
-    {
-        InspectData inspect;
-        inspect.record.id_family = idFamily;
-        inspect.record.date = 1273190400;
-        return journal.AddInspect(inspect);
-    }
-
-    TempWorkDir dir;
-    MessageBoxResponder boxes;
-    CJournalComponent journal;
-};
-}
-
-TEST_F(JournalComponentTest, DeletingASiteClearsItsColoniesRecordsAndHivesInOrder)
+TEST_F(JournalHandlersTest, DeletingASiteClearsItsColoniesRecordsAndHivesInOrder)
 {
     const std::int32_t site = AddPoint(u"Meadow");
     const std::int32_t first = AddFamily(site, u"North");
@@ -104,15 +19,15 @@ TEST_F(JournalComponentTest, DeletingASiteClearsItsColoniesRecordsAndHivesInOrde
     CHousingCache::Housing hive;
     hive.name = u"Hive 1";
     hive.id_family = first;
-    const std::int32_t idHousing = journal.AddHousing(hive);
+    const std::int32_t idHousing = journal.hives.Add(hive);
     ASSERT_NE(idHousing, 0);
     CQueenBeeCache::QueenBee queen;
     queen.name = u"Bella";
     queen.id_family = second;
-    const std::int32_t idQueen = GetQueenBeeCache()->AddQueenBee(queen);
+    const std::int32_t idQueen = GetJournalHandlers()->queens.Add(queen);
 
     EventLog log;
-    EXPECT_TRUE(journal.DeletePoint(site));
+    EXPECT_TRUE(journal.sites.Delete(site));
     // Per colony its queens are released (3) and its records removed (4); then the site's events.
     EXPECT_EQ(log.events, (std::vector<std::int32_t> { 3, 4, 3, 4, 1, 2, 4, 5 }));
 
@@ -131,19 +46,19 @@ TEST_F(JournalComponentTest, DeletingASiteClearsItsColoniesRecordsAndHivesInOrde
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(JournalComponentTest, DeletingAColonyFiresQueensRecordsThenColonyEvents)
+TEST_F(JournalHandlersTest, DeletingAColonyFiresQueensRecordsThenColonyEvents)
 {
     const std::int32_t site = AddPoint(u"Meadow");
     const std::int32_t family = AddFamily(site, u"North");
     const std::int32_t other = AddFamily(site, u"South");
     AddInspect(family);
     EventLog log;
-    EXPECT_TRUE(journal.DeleteFamily(family));
+    EXPECT_TRUE(journal.colonies.Delete(family));
     EXPECT_EQ(log.events, (std::vector<std::int32_t> { 3, 4, 2, 4, 5 }));
     EXPECT_EQ(GetPointFamilyCache()->FamiliesOf(site), (std::vector<std::int32_t> { other }));
 }
 
-TEST_F(JournalComponentTest, NewColonyIsLastInItsSiteAndAddingASiteFiresOnce)
+TEST_F(JournalHandlersTest, NewColonyIsLastInItsSiteAndAddingASiteFiresOnce)
 {
     EventLog log;
     const std::int32_t site = AddPoint(u"Meadow");
@@ -154,7 +69,7 @@ TEST_F(JournalComponentTest, NewColonyIsLastInItsSiteAndAddingASiteFiresOnce)
     EXPECT_EQ(GetPointFamilyCache()->FamiliesOf(site), (std::vector<std::int32_t> { first, second }));
 }
 
-TEST_F(JournalComponentTest, RenameChangesOnlyTheNameAndFiresOnlyItsEvent)
+TEST_F(JournalHandlersTest, RenameChangesOnlyTheNameAndFiresOnlyItsEvent)
 {
     const std::int32_t site = AddPoint(u"Meadow");
     FamilyData family;
@@ -162,9 +77,9 @@ TEST_F(JournalComponentTest, RenameChangesOnlyTheNameAndFiresOnlyItsEvent)
     family.name = u"North";
     family.note = u"Calm bees";
     family.type = 3;
-    const std::int32_t id = journal.AddFamily(family);
+    const std::int32_t id = journal.colonies.Add(family);
     EventLog log;
-    EXPECT_TRUE(journal.RenameFamily(id, u"Old North"));
+    EXPECT_TRUE(journal.colonies.Rename(id, u"Old North"));
     EXPECT_EQ(log.events, (std::vector<std::int32_t> { 2 }));
     const CPointFamilyCache::Family* stored = GetPointFamilyCache()->FindFamily(id);
     EXPECT_EQ(stored->name, u"Old North");
@@ -172,23 +87,23 @@ TEST_F(JournalComponentTest, RenameChangesOnlyTheNameAndFiresOnlyItsEvent)
     EXPECT_EQ(stored->type, 3);
 }
 
-TEST_F(JournalComponentTest, UpdateKeepsTheColonyAtItsSite)
+TEST_F(JournalHandlersTest, UpdateKeepsTheColonyAtItsSite)
 {
     const std::int32_t meadow = AddPoint(u"Meadow");
     const std::int32_t orchard = AddPoint(u"Orchard");
     FamilyData family;
     family.id_point = meadow;
     family.name = u"North";
-    family.id_family = journal.AddFamily(family);
+    family.id_family = journal.colonies.Add(family);
     family.id_point = orchard;
     family.name = u"North 2";
-    EXPECT_TRUE(journal.UpdateFamily(family));
+    EXPECT_TRUE(journal.colonies.Update(family));
     EXPECT_EQ(GetPointFamilyCache()->FindFamily(family.id_family)->id_point, meadow);
     EXPECT_EQ(GetPointFamilyCache()->FamiliesOf(meadow), (std::vector<std::int32_t> { family.id_family }));
     EXPECT_TRUE(GetPointFamilyCache()->FamiliesOf(orchard).empty());
 }
 
-TEST_F(JournalComponentTest, RefusedChangeLeavesTheStoresAsTheyWere)
+TEST_F(JournalHandlersTest, RefusedChangeLeavesTheStoresAsTheyWere)
 {
     const std::int32_t site = AddPoint(u"Meadow");
     AddFamily(site, u"North");
@@ -207,7 +122,7 @@ TEST_F(JournalComponentTest, RefusedChangeLeavesTheStoresAsTheyWere)
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM field_values"), 0);
 }
 
-TEST_F(JournalComponentTest, InspectionRecordsFollowTheirColony)
+TEST_F(JournalHandlersTest, InspectionRecordsFollowTheirColony)
 {
     const std::int32_t family = AddFamily(AddPoint(u"Meadow"), u"North");
     InspectData inspect;
@@ -215,33 +130,33 @@ TEST_F(JournalComponentTest, InspectionRecordsFollowTheirColony)
     inspect.record.frame = 8;
     inspect.record.hives.push_back({ 0, u"Hive A", 5, 2, 1, 1, 0 });
     inspect.values[u"Weather"] = u"Sunny";
-    const std::int32_t id = journal.AddInspect(inspect);
+    const std::int32_t id = journal.records.Add(inspect);
     ASSERT_NE(id, 0);
     EXPECT_NE(inspect.record.id_record, 0);
     EXPECT_EQ(GetJournalCache()->RecordsOf(family), (std::vector<std::int32_t> { id }));
 
     inspect.record.frame = 9;
     inspect.record.hives.clear();
-    EXPECT_TRUE(journal.UpdateInspect(inspect));
+    EXPECT_TRUE(journal.records.Update(inspect));
     EXPECT_EQ(GetJournalCache()->FindRecord(id)->frame, 9);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM inspect"), 0);
 
-    EXPECT_TRUE(journal.DeleteInspect(id));
+    EXPECT_TRUE(journal.records.Delete(id));
     EXPECT_EQ(GetJournalCache()->FindRecord(id), nullptr);
     EXPECT_TRUE(GetJournalCache()->RecordsOf(family).empty());
 }
 
-TEST_F(JournalComponentTest, NewTypesCanAllBeDeleted)
+TEST_F(JournalHandlersTest, NewTypesCanAllBeDeleted)
 {
-    EXPECT_EQ(journal.AddHousingType(u"Langstroth"), 1);
-    EXPECT_EQ(journal.AddHousingType(u"Dadant"), 2);
-    EXPECT_FALSE(journal.DeleteHousingType(0));
-    EXPECT_TRUE(journal.DeleteHousingType(1));
-    EXPECT_TRUE(journal.DeleteHousingType(2));
+    EXPECT_EQ(journal.hiveTypes.AddHousingType(u"Langstroth"), 1);
+    EXPECT_EQ(journal.hiveTypes.AddHousingType(u"Dadant"), 2);
+    EXPECT_FALSE(journal.hiveTypes.DeleteHousingType(0));
+    EXPECT_TRUE(journal.hiveTypes.DeleteHousingType(1));
+    EXPECT_TRUE(journal.hiveTypes.DeleteHousingType(2));
     EXPECT_TRUE(GetHousingCache()->HousingTypes().empty());
 }
 
-TEST_F(JournalComponentTest, StoresLoadFromTheFileAtStart)
+TEST_F(JournalHandlersTest, StoresLoadFromTheFileAtStart)
 {
     const std::int32_t site = AddPoint(u"Meadow");
     const std::int32_t family = AddFamily(site, u"North");
@@ -252,7 +167,7 @@ TEST_F(JournalComponentTest, StoresLoadFromTheFileAtStart)
     hive.brood = 5;
     hive.honey = 2;
     inspect.record.hives.push_back(hive);
-    const std::int32_t id = journal.AddInspect(inspect);
+    const std::int32_t id = journal.records.Add(inspect);
     CJournalCache reloaded;
     CDatabaseLease database;
     reloaded.Load(database.get());
@@ -266,7 +181,7 @@ TEST_F(JournalComponentTest, StoresLoadFromTheFileAtStart)
     EXPECT_EQ(sites.FamiliesOf(site), (std::vector<std::int32_t> { family }));
 }
 
-TEST_F(JournalComponentTest, RecordsPutOffAtStartLoadAsTheFileHoldsThemAndAnAddListsEachOnce)
+TEST_F(JournalHandlersTest, RecordsPutOffAtStartLoadAsTheFileHoldsThemAndAnAddListsEachOnce)
 {
     const std::int32_t family = AddFamily(AddPoint(u"Meadow"), u"North");
     const std::int32_t first = AddInspect(family);
@@ -293,7 +208,7 @@ TEST_F(JournalComponentTest, RecordsPutOffAtStartLoadAsTheFileHoldsThemAndAnAddL
     EXPECT_EQ(GetJournalCache()->Records().size(), 3u);
 }
 
-TEST_F(JournalComponentTest, RefusedSiteChangesFireNothing)
+TEST_F(JournalHandlersTest, RefusedSiteChangesFireNothing)
 {
     const std::int32_t site = AddPoint(u"Meadow");
     {
@@ -309,14 +224,14 @@ TEST_F(JournalComponentTest, RefusedSiteChangesFireNothing)
     PointData changed;
     changed.id_point = site;
     changed.name = u"Upper meadow";
-    EXPECT_FALSE(journal.ChangePoint(changed));
+    EXPECT_FALSE(journal.sites.Change(changed));
     EXPECT_FALSE(boxes.Calls().empty());
     EXPECT_TRUE(log.events.empty());
     EXPECT_EQ(GetPointFamilyCache()->Points().size(), 1u);
     EXPECT_EQ(GetPointFamilyCache()->FindPoint(site)->name, u"Meadow");
 }
 
-TEST_F(JournalComponentTest, KeyZeroChangesNothingAndFiresNothing)
+TEST_F(JournalHandlersTest, KeyZeroChangesNothingAndFiresNothing)
 {
     const std::int32_t site = AddPoint(u"Meadow");
     const std::int32_t family = AddFamily(site, u"North");
@@ -324,7 +239,7 @@ TEST_F(JournalComponentTest, KeyZeroChangesNothingAndFiresNothing)
     CHousingCache::Housing hive;
     hive.name = u"H1";
     hive.id_family = family;
-    journal.AddHousing(hive);
+    journal.hives.Add(hive);
     EventLog log;
 
     PointData point;
@@ -334,17 +249,17 @@ TEST_F(JournalComponentTest, KeyZeroChangesNothingAndFiresNothing)
     colony.id_point = site;
     InspectData inspect;
     inspect.record.id_family = family;
-    EXPECT_FALSE(journal.ChangePoint(point));
-    EXPECT_FALSE(journal.RenamePoint(0, u"Phantom"));
-    EXPECT_FALSE(journal.UpdateFamily(colony));
-    EXPECT_FALSE(journal.RenameFamily(0, u"Phantom"));
-    EXPECT_FALSE(journal.UpdateInspect(inspect));
-    EXPECT_FALSE(journal.ChangeHousing(0, hive));
-    EXPECT_FALSE(journal.MoveHousing(0, 0));
-    EXPECT_FALSE(journal.DeleteHousing(0));
-    EXPECT_FALSE(journal.DeleteInspect(0));
-    EXPECT_FALSE(journal.DeleteFamily(0));
-    EXPECT_FALSE(journal.DeletePoint(0));
+    EXPECT_FALSE(journal.sites.Change(point));
+    EXPECT_FALSE(journal.sites.Rename(0, u"Phantom"));
+    EXPECT_FALSE(journal.colonies.Update(colony));
+    EXPECT_FALSE(journal.colonies.Rename(0, u"Phantom"));
+    EXPECT_FALSE(journal.records.Update(inspect));
+    EXPECT_FALSE(journal.hives.Change(0, hive));
+    EXPECT_FALSE(journal.hives.Move(0, 0));
+    EXPECT_FALSE(journal.hives.Delete(0));
+    EXPECT_FALSE(journal.records.Delete(0));
+    EXPECT_FALSE(journal.colonies.Delete(0));
+    EXPECT_FALSE(journal.sites.Delete(0));
 
     EXPECT_TRUE(log.events.empty());
     EXPECT_EQ(GetPointFamilyCache()->FindPoint(0), nullptr);
@@ -360,7 +275,7 @@ TEST_F(JournalComponentTest, KeyZeroChangesNothingAndFiresNothing)
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(JournalComponentTest, NothingIsStoredForWhatIsNoLongerInTheJournal)
+TEST_F(JournalHandlersTest, NothingIsStoredForWhatIsNoLongerInTheJournal)
 {
     const std::int32_t site = AddPoint(u"Meadow");
     const std::int32_t family = AddFamily(site, u"North");
@@ -369,30 +284,30 @@ TEST_F(JournalComponentTest, NothingIsStoredForWhatIsNoLongerInTheJournal)
     stored.id_journal = record;
     stored.record.id_family = family;
     stored.record.hives.push_back({});
-    ASSERT_TRUE(journal.DeleteInspect(record));
-    ASSERT_TRUE(journal.DeleteFamily(family));
+    ASSERT_TRUE(journal.records.Delete(record));
+    ASSERT_TRUE(journal.colonies.Delete(family));
     PointData gone;
     gone.id_point = AddPoint(u"Heath");
-    ASSERT_TRUE(journal.DeletePoint(gone.id_point));
+    ASSERT_TRUE(journal.sites.Delete(gone.id_point));
     EventLog log;
 
     // Each refusal says so, once.
-    EXPECT_FALSE(journal.UpdateInspect(stored));
+    EXPECT_FALSE(journal.records.Update(stored));
     EXPECT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(AddInspect(family), 0);
     EXPECT_EQ(boxes.Calls().size(), 2u);
     FamilyData colony;
     colony.id_family = family;
     colony.id_point = site;
-    EXPECT_FALSE(journal.UpdateFamily(colony));
+    EXPECT_FALSE(journal.colonies.Update(colony));
     EXPECT_EQ(boxes.Calls().size(), 3u);
     EXPECT_EQ(AddFamily(gone.id_point, u"South"), 0);
     EXPECT_EQ(boxes.Calls().size(), 4u);
-    EXPECT_FALSE(journal.ChangePoint(gone));
+    EXPECT_FALSE(journal.sites.Change(gone));
     EXPECT_EQ(boxes.Calls().size(), 5u);
     CQueenBeeCache::QueenBee queen;
     queen.id_family = family;
-    EXPECT_EQ(GetQueenBeeCache()->AddQueenBee(queen), 0);
+    EXPECT_EQ(GetJournalHandlers()->queens.Add(queen), 0);
 
     EXPECT_TRUE(log.events.empty());
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM journal"), 0);
@@ -402,4 +317,44 @@ TEST_F(JournalComponentTest, NothingIsStoredForWhatIsNoLongerInTheJournal)
     EXPECT_EQ(GetPointFamilyCache()->FindFamily(family), nullptr);
     EXPECT_EQ(GetPointFamilyCache()->FindPoint(gone.id_point), nullptr);
     EXPECT_EQ(GetJournalCache()->FindRecord(record), nullptr);
+}
+
+TEST_F(JournalHandlersTest, ASiteDeleteRefusedAtItsLastStepLeavesEveryStoreAndRowAndFiresNothing)
+{
+    journal.userFields.Change(OwnerKind::Site, {}, { { u"Owner", 1 } });
+    PointData point;
+    point.name = u"Meadow";
+    point.values = { { u"Owner", u"Ann" } };
+    const std::int32_t site = journal.sites.Add(point);
+    const std::int32_t family = AddFamily(site, u"North");
+    const std::int32_t record = AddInspect(family);
+    CHousingCache::Housing hive;
+    hive.name = u"Hive 1";
+    hive.id_family = family;
+    const std::int32_t idHousing = journal.hives.Add(hive);
+    CQueenBeeCache::QueenBee queen;
+    queen.name = u"Bella";
+    queen.id_family = family;
+    const std::int32_t idQueen = journal.queens.Add(queen);
+    // Freeing the colony's hives comes after every other row of the delete.
+    Exec(u"CREATE TRIGGER refuse BEFORE UPDATE ON housings BEGIN SELECT RAISE(ABORT, 'refused'); END");
+
+    EventLog log;
+    EXPECT_FALSE(journal.sites.Delete(site));
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_TRUE(log.events.empty());
+
+    ASSERT_NE(GetPointFamilyCache()->FindPoint(site), nullptr);
+    EXPECT_EQ(GetPointFamilyCache()->FamiliesOf(site), (std::vector<std::int32_t> { family }));
+    EXPECT_EQ(GetJournalCache()->RecordsOf(family), (std::vector<std::int32_t> { record }));
+    EXPECT_EQ(GetHousingCache()->HousingsOf(family), (std::vector<std::int32_t> { idHousing }));
+    EXPECT_EQ(GetQueenBeeCache()->FindQueenBee(idQueen)->id_family, family);
+    EXPECT_EQ(GetUserFieldStore()->Value(point.id_record, u"Owner"), u"Ann");
+
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM points"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM journal"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM field_values"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM queen_bee WHERE id_family=1"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM housings WHERE id_family=1"), 1);
 }

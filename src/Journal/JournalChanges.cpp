@@ -18,6 +18,38 @@ std::u16string Reason(const DatabaseFailure& failure)
 }
 }
 
+void Fire(std::initializer_list<EventType> events)
+{
+    for (EventType event : events)
+        GetEventManager()->Fire(event);
+}
+
+bool OwnerExists(bool exists, std::int32_t refusal)
+{
+    if (!exists)
+        TellUser(refusal);
+    return exists;
+}
+
+void DeleteRow(IDatabase* database, DeleteKind kind, std::int32_t id)
+{
+    CDeleteOperation operation;
+    operation.record.kind = kind;
+    operation.record.id = id;
+    operation.Delete(database);
+}
+
+bool RenameRow(RenameKind kind, std::int32_t id, const std::u16string& name)
+{
+    return WithoutTransaction([&](IDatabase* database) {
+        CRenameOperation operation;
+        operation.record.kind = kind;
+        operation.record.id = id;
+        operation.record.name = name;
+        operation.Update(database);
+    });
+}
+
 void TellUser(std::int32_t textId, const std::u16string& more)
 {
     ILanguageManager* language = GetLanguageManager();

@@ -1,6 +1,6 @@
 #include "DatabaseManager.h"
-#include "DeleteOperation.h"
 #include "EventManager.h"
+#include "JournalHandlers.h"
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
@@ -19,11 +19,11 @@ public:
     int calls = 0;
 };
 
-class QueenBeeCacheTest : public testing::Test
+class QueenHandlerTest : public testing::Test
 {
 protected:
     // The colonies the queens are added to; a queen is stored only for a colony of the journal.
-    QueenBeeCacheTest()
+    QueenHandlerTest()
     {
         GetDatabaseManager()->Initialize();
         for (std::int32_t idFamily : { 5, 6, 7, 9 })
@@ -36,7 +36,7 @@ protected:
         queen.name = name;
         queen.id_family = idFamily;
         queen.id_parent_queen_bee = idParent;
-        return queens.AddQueenBee(queen);
+        return handler.Add(queen);
     }
 
     std::u16string Stored(const char16_t* sql)
@@ -49,11 +49,12 @@ protected:
 
     TempWorkDir dir;
     MessageBoxResponder boxes;
-    CQueenBeeCache& queens = *GetQueenBeeCache();
+    CQueenHandler& handler = GetJournalHandlers()->queens;
+    const CQueenBeeCache& queens = *GetQueenBeeCache();
 };
 }
 
-TEST_F(QueenBeeCacheTest, KeepsColoniesAndDaughtersInStep)
+TEST_F(QueenHandlerTest, KeepsColoniesAndDaughtersInStep)
 {
     Counter events;
     const std::int32_t mother = Add(u"Bella", 5);
@@ -64,26 +65,22 @@ TEST_F(QueenBeeCacheTest, KeepsColoniesAndDaughtersInStep)
     EXPECT_EQ(queens.QueensOf(5).size(), 2u);
     EXPECT_EQ(queens.DaughtersOf(mother), (std::vector<std::int32_t> { first, second }));
 
-    queens.SetQueenFamily(first, 6);
+    handler.SetFamily(first, 6);
     EXPECT_EQ(queens.QueensOf(5).size(), 1u);
     EXPECT_EQ(queens.QueensOf(6).begin()->first, first);
-    queens.SetQueenParent(second, 0);
+    handler.SetParent(second, 0);
     EXPECT_EQ(queens.DaughtersOf(mother), (std::vector<std::int32_t> { first }));
     EXPECT_EQ(Stored(u"SELECT id_family FROM queen_bee WHERE id_queen_bee=2"), u"6");
     EXPECT_EQ(events.calls, 5);
 }
 
-TEST_F(QueenBeeCacheTest, DeletingThroughTheDeleteOperationOrphansTheDaughters)
+TEST_F(QueenHandlerTest, DeletingAQueenOrphansHerDaughtersInTheFileAndTheStore)
 {
     const std::int32_t mother = Add(u"Bella", 5);
     const std::int32_t daughter = Add(u"Flora", 5, mother);
-    CDatabaseLease database;
-    database->BeginTransaction(u"Delete Point");
-    CDeleteOperation operation;
-    operation.record.kind = DeleteKind::Queen;
-    operation.record.id = mother;
-    operation.Delete(database.get());
-    database->EndTransaction(u"Delete Point");
+    Counter events;
+    handler.Delete(mother);
+    EXPECT_EQ(events.calls, 1);
 
     EXPECT_EQ(queens.FindQueenBee(mother), nullptr);
     EXPECT_EQ(queens.FindQueenBee(daughter)->id_parent_queen_bee, 0);
@@ -94,7 +91,18 @@ TEST_F(QueenBeeCacheTest, DeletingThroughTheDeleteOperationOrphansTheDaughters)
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(QueenBeeCacheTest, RefusedChangeLeavesTheStoreAlone)
+TEST_F(QueenHandlerTest, DeletingKeyZeroRemovesNoQueen)
+{
+    const std::int32_t free = Add(u"Bella", 0);
+    Counter events;
+    // The queens' table reads key 0 as every queen.
+    handler.Delete(0);
+    EXPECT_EQ(events.calls, 0);
+    EXPECT_NE(queens.FindQueenBee(free), nullptr);
+    EXPECT_EQ(Stored(u"SELECT COUNT(*) FROM queen_bee"), u"1");
+}
+
+TEST_F(QueenHandlerTest, RefusedChangeLeavesTheStoreAlone)
 {
     const std::int32_t queen = Add(u"Bella", 5);
     {
@@ -103,8 +111,8 @@ TEST_F(QueenBeeCacheTest, RefusedChangeLeavesTheStoreAlone)
         database->ExecRequest(rows, u"DROP TABLE queen_bee");
     }
     Counter events;
-    queens.SetQueenFamily(queen, 9);
-    queens.DeleteQueenBee(queen);
+    handler.SetFamily(queen, 9);
+    handler.Delete(queen);
     EXPECT_EQ(Add(u"Flora", 5), 0);
     EXPECT_EQ(events.calls, 0);
     ASSERT_NE(queens.FindQueenBee(queen), nullptr);
@@ -112,7 +120,7 @@ TEST_F(QueenBeeCacheTest, RefusedChangeLeavesTheStoreAlone)
     EXPECT_FALSE(boxes.Calls().empty());
 }
 
-TEST_F(QueenBeeCacheTest, QueenOfAColonyNotInTheJournalIsNotStored)
+TEST_F(QueenHandlerTest, QueenOfAColonyNotInTheJournalIsNotStored)
 {
     Counter events;
     EXPECT_EQ(Add(u"Bella", 8), 0);
@@ -122,17 +130,20 @@ TEST_F(QueenBeeCacheTest, QueenOfAColonyNotInTheJournalIsNotStored)
     EXPECT_NE(Add(u"Flora", 0), 0);
 }
 
-TEST_F(QueenBeeCacheTest, ForgettingAColonyReleasesItsQueensButColonyZeroStaysAsItIs)
+TEST_F(QueenHandlerTest, ForgettingAColonyReleasesItsQueensButColonyZeroStaysAsItIs)
 {
     const std::int32_t free = Add(u"Bella", 0);
     const std::int32_t kept = Add(u"Flora", 5);
     const std::int32_t released = Add(u"Greta", 7);
 
-    queens.ForgetFamily(0);
+    Counter events;
+    handler.ForgetColony(0);
+    EXPECT_EQ(events.calls, 0);
     EXPECT_EQ(queens.QueensOf(0).size(), 1u);
     EXPECT_EQ(queens.QueensOf(0).begin()->first, free);
 
-    queens.ForgetFamily(7);
+    handler.ForgetColony(7);
+    EXPECT_EQ(events.calls, 1);
     EXPECT_TRUE(queens.QueensOf(7).empty());
     EXPECT_EQ(queens.FindQueenBee(released)->id_family, 0);
     EXPECT_EQ(queens.QueensOf(0).size(), 2u);

@@ -1,15 +1,32 @@
 #pragma once
 
 #include "DatabaseManager.h"
+#include "DeleteOperation.h"
+#include "EventManager.h"
 #include "IDatabase.h"
+#include "RenameOperation.h"
 #include "StringIds.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
 // How the journal's handlers run a change: on a journal read again when another program changed
 // it, all or nothing, and with one message in the user's language when the file did not take it.
+
+// Key 0 names no row, and the tables would read it as every row: such a call changes nothing.
+inline constexpr std::int32_t kNoRow = 0;
+
+// Fires the events in order, once the change is committed.
+void Fire(std::initializer_list<EventType> events);
+// A form can outlive what it belongs to (deleted from the tree meanwhile): nothing is stored for
+// an owner that is gone, and the beekeeper is told so with the refusal's text.
+bool OwnerExists(bool exists, std::int32_t refusal);
+// Deletes one row of the kind with what belongs only to it, inside the caller's transaction.
+void DeleteRow(IDatabase* database, DeleteKind kind, std::int32_t id);
+// Renames one row of the kind; true when the file took it.
+bool RenameRow(RenameKind kind, std::int32_t id, const std::u16string& name);
 
 // A warning box with the text of textId and more after it.
 void TellUser(std::int32_t textId, const std::u16string& more = {});
@@ -56,11 +73,11 @@ bool InTransaction(const char16_t* label, Body body)
 // False, with the user told, when the entry changed or vanished there: the user's copy must not
 // win unseen, and nothing is written for an entry that is gone.
 template <class Find>
-bool StillAsShown(IDatabase* journal, Find find)
+bool StillAsShown(Find find)
 {
     const auto* before = find();
     const auto shown = before ? std::optional(*before) : std::nullopt;
-    ReadAgainIfChanged(journal);
+    ReadAgainIfChanged(CDatabaseLease().get());
     const auto* now = find();
     if (now && shown && *now == *shown)
         return true;
