@@ -11,28 +11,25 @@ void CUserFieldStore::LoadOnFirstUse(const std::u16string& path)
 {
     m_fields.clear();
     m_groups.clear();
+    m_fieldsLoaded = false;
     m_path = path;
 }
 
-void CUserFieldStore::LoadIfDue() const
+void CUserFieldStore::LoadFieldsIfDue() const
 {
-    if (Loaded())
+    if (m_fieldsLoaded)
         return;
-    CDatabaseLease database(*m_path);
-    m_path.reset();
+    CDatabaseLease database(m_path);
+    m_fieldsLoaded = true;
     CUserFieldsTable fields;
     const ReleasePtr<IResult> fieldRows(fields.Select(database.get()));
     for (const auto* field : RecordsOf<CUserFieldsTable::content>(fieldRows.get()))
         m_fields[static_cast<OwnerKind>(field->itable)].push_back({ field->name, field->type });
-    CFieldValuesTable values;
-    const ReleasePtr<IResult> valueRows(values.Select(database.get()));
-    for (const auto* value : RecordsOf<CFieldValuesTable::content>(valueRows.get()))
-        m_groups[value->id_record][value->name] = value->value;
 }
 
 const std::vector<CUserFieldStore::Field>& CUserFieldStore::Fields(OwnerKind owner) const
 {
-    LoadIfDue();
+    LoadFieldsIfDue();
     return m_fields[owner];
 }
 
@@ -40,9 +37,17 @@ const FieldValues* CUserFieldStore::Group(std::int32_t idRecord) const
 {
     if (idRecord == 0)
         return nullptr;
-    LoadIfDue();
-    const auto found = m_groups.find(idRecord);
-    return found != m_groups.end() ? &found->second : nullptr;
+    auto found = m_groups.find(idRecord);
+    if (found != m_groups.end())
+        return &found->second;
+    CDatabaseLease database(m_path);
+    CFieldValuesTable values;
+    values.record.id_record = idRecord;
+    FieldValues group;
+    const ReleasePtr<IResult> valueRows(values.Select(database.get()));
+    for (const auto* value : RecordsOf<CFieldValuesTable::content>(valueRows.get()))
+        group[value->name] = value->value;
+    return &m_groups.emplace(idRecord, std::move(group)).first->second;
 }
 
 std::u16string CUserFieldStore::Value(std::int32_t idRecord, const std::u16string& name) const
@@ -62,28 +67,29 @@ FieldValues CUserFieldStore::ValuesOf(std::int32_t idRecord) const
 
 void CUserFieldStore::AddField(OwnerKind owner, const Field& field)
 {
-    if (Loaded())
+    if (m_fieldsLoaded)
         m_fields[owner].push_back(field);
 }
 
 void CUserFieldStore::RemoveField(OwnerKind owner, const std::u16string& name)
 {
-    if (Loaded())
+    if (m_fieldsLoaded)
         std::erase_if(m_fields[owner], [&name](const Field& field) { return field.name == name; });
 }
 
 void CUserFieldStore::SetValues(std::int32_t idRecord, const FieldValues& values)
 {
-    if (!Loaded() || idRecord == 0)
+    // A group not read yet is read with the change from the file when it is asked for.
+    const auto found = m_groups.find(idRecord);
+    if (found == m_groups.end())
         return;
     for (const auto& [name, value] : values)
-        m_groups[idRecord][name] = value;
+        found->second[name] = value;
 }
 
 void CUserFieldStore::RemoveGroup(std::int32_t idRecord)
 {
-    if (Loaded())
-        m_groups.erase(idRecord);
+    m_groups.erase(idRecord);
 }
 
 CUserFieldStore* GetUserFieldStore()

@@ -6,13 +6,13 @@
 
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
 // The user's own fields of each owner kind and their stored values by group, as the windows show
-// them. Read from the journal at its first use; the journal's handlers keep it current after each
-// committed change.
+// them. The fields are read from the journal at their first use, a group's values when the group
+// is first asked for: a big journal holds hundreds of thousands of values, a page shows a few
+// groups. The journal's handlers keep what was read current after each committed change.
 class CUserFieldStore
 {
 public:
@@ -24,7 +24,7 @@ public:
         bool operator==(const Field&) const = default;
     };
 
-    // From the journal at `path` when first asked; what the store held is dropped.
+    // From the journal at `path` when asked; what the store held is dropped.
     void LoadOnFirstUse(const std::u16string& path);
 
     // The fields of the kind in the order they were added.
@@ -43,15 +43,16 @@ public:
     void RemoveGroup(std::int32_t idRecord);
 
 private:
-    // False while the load is still put off: the load will read the change from the file.
-    bool Loaded() const { return !m_path; }
-    void LoadIfDue() const;
-    // The group's values; null for group 0 and for a group without values.
+    void LoadFieldsIfDue() const;
+    // The group's values, read on the first ask; null for group 0.
     const FieldValues* Group(std::int32_t idRecord) const;
 
     // The journal's own file until a load names one.
-    mutable std::optional<std::u16string> m_path = kJournalDatabase;
+    std::u16string m_path = kJournalDatabase;
+    // False while the fields' load is still put off: it will read a change from the file.
+    mutable bool m_fieldsLoaded = false;
     mutable std::map<OwnerKind, std::vector<Field>> m_fields;
+    // The groups read so far; a group not here is read from the file when asked for.
     mutable std::map<std::int32_t, FieldValues> m_groups;
 };
 

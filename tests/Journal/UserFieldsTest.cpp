@@ -84,3 +84,14 @@ TEST_F(UserFieldsTest, AReloadOfTheStoresReadsTheFieldsAgain)
     LoadJournalStores(CDatabaseLease().get());
     EXPECT_EQ(Store().Fields(OwnerKind::Site), (std::vector<Field> { { u"Owner", 1 } }));
 }
+
+TEST_F(UserFieldsTest, AGroupsValuesAreReadWhenTheGroupIsFirstAskedFor)
+{
+    Exec(u"INSERT INTO field_values VALUES(7, 'Owner', 'Ann', 1), (8, 'Owner', 'Boris', 1)");
+    EXPECT_EQ(Store().Value(7, u"Owner"), u"Ann");
+    // Group 8 is read only now, with what the file holds now; group 7 is kept as it was read.
+    Exec(u"UPDATE field_values SET value = 'Vera'");
+    EXPECT_EQ(Store().Value(8, u"Owner"), u"Vera");
+    EXPECT_EQ(Store().Value(7, u"Owner"), u"Ann");
+    EXPECT_TRUE(Store().ValuesOf(9).empty());
+}
