@@ -2,9 +2,11 @@
 // window and times what a beekeeper waits for, from the click in the tree until the window is
 // painted: the site with the most colonies (its colonies page), the colony with the most records
 // (its records page), and both on the charts tab. Each is shown RUNS times (default 5), alternating
-// with the other so that every click changes the page; medians in ms. Used by scripts/bench.sh.
+// with the other so that every click changes the page; medians in ms. With RECORDS, the busiest
+// colony is first given older records (copies of its latest one with its hive lines) until it has
+// that many. Used by scripts/bench.sh.
 //
-//   tolvik_page_probe [RUNS]
+//   tolvik_page_probe [RUNS [RECORDS]]
 
 #include "DatabaseManager.h"
 #include "EntryPoint.h"
@@ -21,6 +23,8 @@
 #include "VisualManager.h"
 #include "WinApp.h"
 #include "Wnd.h"
+
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <chrono>
@@ -114,6 +118,32 @@ private:
     CTabCtrl* m_tabs;
 };
 
+// Older records for the colony with the most, one a day before its first, until it has `records`.
+bool GrowBusiestColony(int records)
+{
+    sqlite3* db = nullptr;
+    if (sqlite3_open("Journal.db", &db) != SQLITE_OK) {
+        sqlite3_close(db);
+        return false;
+    }
+    const std::string sql = "CREATE TEMP TABLE busiest AS SELECT id_family, COUNT(*) AS n, MAX(id_journal) AS latest, "
+        "(SELECT MAX(id_journal) FROM journal) AS top FROM journal GROUP BY id_family ORDER BY n DESC LIMIT 1;"
+        "BEGIN;"
+        "WITH RECURSIVE day(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM day WHERE i < "
+        + std::to_string(records) + " - (SELECT n FROM busiest)) "
+        "INSERT INTO journal(id_family, date, frame, strength, is_queen_bee, wax, ambrosia, evacuation, dieting, "
+        "disease, note, id_record) SELECT j.id_family, strftime('%d.%m.%Y 00:00:00', '2000-01-01', '-' || i || ' days'), "
+        "j.frame, j.strength, j.is_queen_bee, j.wax, j.ambrosia, j.evacuation, j.dieting, j.disease, j.note, NULL "
+        "FROM day, journal j WHERE j.id_journal = (SELECT latest FROM busiest);"
+        "INSERT INTO inspect SELECT j.id_journal, i.id_housing, i.name_housing, i.honey, i.brood, i.open_brood, "
+        "i.close_brood, i.goods_honey FROM journal j, inspect i WHERE j.id_journal > (SELECT top FROM busiest) "
+        "AND i.id_journal = (SELECT latest FROM busiest);"
+        "COMMIT;";
+    const bool done = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return done;
+}
+
 void Measure()
 {
     UiTest::ProcessEvents();
@@ -161,6 +191,10 @@ int main(int argc, char** argv)
 {
     if (argc > 1)
         g_runs = std::max(1, std::atoi(argv[1]));
+    if (argc > 2 && !GrowBusiestColony(std::atoi(argv[2]))) {
+        std::printf("the journal could not be given the records\n");
+        return 1;
+    }
     // A message box would wait for a user who is not there; a journal that needs one is no measure.
     MessageBoxResponder boxes;
     EnsureToolkit();

@@ -32,6 +32,6 @@ for file in "${files[@]}"; do
   cp "$file" "$work/Journal.db"
   cp -r "$top/Lang" "$work/Lang"
   echo "pages of $(basename "$file"):"
-  (cd "$work" && XDG_CONFIG_HOME="$work/config" "$build/tolvik_page_probe" 2>/dev/null) || echo "the page probe failed"
+  (cd "$work" && XDG_CONFIG_HOME="$work/config" "$build/tolvik_page_probe" 5 1500 2>/dev/null) || echo "the page probe failed"
   rm -rf "$work"
 done
