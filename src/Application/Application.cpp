@@ -19,6 +19,7 @@
 #include "SettingsManager.h"
 #include "StartBackup.h"
 #include "StarterTypes.h"
+#include "StorageErrors.h"
 #include "StringIds.h"
 #include "Tr.h"
 #include "VisualManager.h"
@@ -159,6 +160,7 @@ bool CApplication::MayOpenJournal()
 
 bool CApplication::InitInstance()
 {
+    SetStorageErrorReporter([](const std::u16string& text) { AfxMessageBox(text, MB_OK); });
     GetLanguageManager()->Initialize();
     SetHelpAction([] { OpenGuide(nullptr); });
     if (!MayOpenJournal())

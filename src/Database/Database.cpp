@@ -1,7 +1,7 @@
 #include "Database.h"
 
 #include "BaseError.h"
-#include "MessageBox.h"
+#include "StorageErrors.h"
 #include "Text.h"
 
 #include <sqlite3.h>
@@ -175,7 +175,7 @@ void CDatabase::Fail(const CSQLiteError& error)
         return;
     }
     if (!m_held)
-        AfxMessageBox(ErrorText(error), MB_OK);
+        ReportStorageError(ErrorText(error));
 }
 
 void CDatabase::RollBackQuietly()
@@ -232,7 +232,7 @@ void CDatabase::EndTransaction(const std::u16string& name)
         RollBackQuietly();
         m_error = true;
         if (!m_held)
-            AfxMessageBox(m_failureBox, MB_OK);
+            ReportStorageError(m_failureBox);
         return;
     }
     ExecRequest(rows, Quoted(u"END TRANSACTION ", name));
@@ -256,7 +256,7 @@ void CDatabase::Open()
     // One thread uses the connection, so SQLite's per-call mutex is left out.
     if (sqlite3_open_v2(path.c_str(), &m_handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr)
         != SQLITE_OK) {
-        MessageBoxW(nullptr, std::u16string(TextOf(sqlite3_errmsg16(m_handle))), std::u16string(), MB_OK);
+        ReportStorageError(std::u16string(TextOf(sqlite3_errmsg16(m_handle))));
         return;
     }
     // A moment's lock by another program (a backup copying the file) is waited for, not reported.

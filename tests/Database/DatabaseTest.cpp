@@ -3,6 +3,7 @@
 #include "DatabaseManager.h"
 #include "MessageBox.h"
 #include "Request.h"
+#include "StorageErrorBoxes.h"
 #include "TempWorkDir.h"
 #include "Text.h"
 
@@ -25,6 +26,7 @@ class DatabaseTest : public testing::Test
 protected:
     TempWorkDir dir;
     MessageBoxResponder boxes;
+    StorageErrorBoxes storageErrors;
     CDatabaseLease db;
 };
 }
@@ -253,6 +255,7 @@ TEST(DatabaseManagerTest, FileThatCannotBeOpenedShowsSQLiteMessageThenErrorsPerS
 {
     TempWorkDir dir;
     MessageBoxResponder boxes;
+    StorageErrorBoxes storageErrors;
     IDatabase* db = GetDatabaseManager()->OpenDatabase(u"missing-folder/Journal.db");
     EXPECT_FALSE(db->IsOpen());
     ASSERT_EQ(boxes.Calls().size(), 1u);
@@ -268,6 +271,7 @@ TEST(DatabaseEncodingTest, ANewJournalIsUtf16AndAUtf8OneStaysAsItIs)
 {
     TempWorkDir dir;
     MessageBoxResponder boxes;
+    StorageErrorBoxes storageErrors;
     {
         CDatabaseLease fresh(u"Новый.db");
         Exec(fresh.get(), u"CREATE TABLE t(a TEXT)");

@@ -1,4 +1,5 @@
 #include "FamiliesTable.h"
+#include "StorageErrorBoxes.h"
 #include "TableFixture.h"
 
 #include <filesystem>
@@ -64,6 +65,7 @@ TEST(SchemaStartTest, ExistingTableMissingAColumnKeepsMissingIt)
 {
     TempWorkDir dir;
     MessageBoxResponder boxes;
+    StorageErrorBoxes storageErrors;
     {
         CDatabaseLease db;
         RowList rows;

@@ -3,6 +3,7 @@
 #include "DatabaseManager.h"
 #include "MessageBox.h"
 #include "Result.h"
+#include "StorageErrorBoxes.h"
 #include "TempWorkDir.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,7 @@ protected:
 
     TempWorkDir dir;
     MessageBoxResponder boxes;
+    StorageErrorBoxes storageErrors;
     CDatabaseLease db;
     std::vector<ReleasePtr<IResult>> results;
 };

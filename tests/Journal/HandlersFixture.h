@@ -5,6 +5,7 @@
 #include "JournalHandlers.h"
 #include "JournalStores.h"
 #include "MessageBox.h"
+#include "StorageErrorBoxes.h"
 #include "TempWorkDir.h"
 #include "Text.h"
 
@@ -98,6 +99,7 @@ protected:
 
     TempWorkDir dir;
     MessageBoxResponder boxes;
+    StorageErrorBoxes storageErrors;
     CJournalHandlers& journal = *GetJournalHandlers();
 
 private:

@@ -4,6 +4,7 @@
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
+#include "StorageErrorBoxes.h"
 #include "TempWorkDir.h"
 #include "Text.h"
 
@@ -49,6 +50,7 @@ protected:
 
     TempWorkDir dir;
     MessageBoxResponder boxes;
+    StorageErrorBoxes storageErrors;
     CQueenHandler& handler = GetJournalHandlers()->queens;
     const CQueenBeeCache& queens = *GetQueenBeeCache();
 };

@@ -8,6 +8,7 @@
 #include "LanguageManager.h"
 #include "MessageBox.h"
 #include "QueenBeeCache.h"
+#include "StorageErrorBoxes.h"
 #include "TempWorkDir.h"
 #include "Text.h"
 #include "TreeCtrl.h"
@@ -108,6 +109,7 @@ protected:
     TempWorkDir dir;
     RegistryRootOverride settingsStore { FromPath(dir.Path() / "config") };
     MessageBoxResponder boxes;
+    StorageErrorBoxes storageErrors;
     DialogResponder dialogs;
     CJournalComponent journal;
 };
