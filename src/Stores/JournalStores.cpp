@@ -1,5 +1,6 @@
 #include "JournalStores.h"
 
+#include "ColonyEventCache.h"
 #include "DatabaseManager.h"
 #include "EventManager.h"
 #include "HousingCache.h"
@@ -14,6 +15,7 @@ void LoadJournalStores(IDatabase* database)
     GetJournalCache()->LoadOnFirstUse(database->GetPath());
     GetQueenBeeCache()->Load(database);
     GetHousingCache()->Load(database);
+    GetColonyEventCache()->Load(database);
     // Freed memory lies between the records the load kept; without this the process keeps it.
     TrimFreedMemory();
 }
