@@ -39,15 +39,8 @@ void FillElevenTables(IDatabase* database)
         database->ExecRequest(rows, statement);
 }
 
-std::vector<std::u16string> SchemaText(IDatabase* database)
-{
-    RowList rows;
-    database->ExecRequest(rows, u"SELECT type || ' ' || name || ' ' || ifnull(sql, '') FROM sqlite_master ORDER BY name");
-    std::vector<std::u16string> lines;
-    for (const RowData& row : rows)
-        lines.push_back(row.front().second);
-    return lines;
-}
+// Every object of the schema with its statement.
+constexpr char16_t kSchema[] = u"SELECT type || ' ' || name || ' ' || ifnull(sql, '') FROM sqlite_master ORDER BY name";
 
 using ColonyEventSchemaTest = TableFixture;
 
@@ -74,7 +67,7 @@ TEST_F(ColonyEventSchemaTest, TodaysJournalTakesTheEventTablesAndKeepsItsElevenT
     FillElevenTables(db.get());
     ASSERT_TRUE(boxes.Calls().empty());
     const TableDump before = DumpTables(db.get(), ElevenTables());
-    const std::vector<std::u16string> schemaBefore = SchemaText(db.get());
+    const std::vector<std::u16string> schemaBefore = Column(kSchema);
     for (const auto& [table, rows] : before)
         EXPECT_FALSE(rows.empty()) << std::string(table.begin(), table.end());
 
@@ -82,7 +75,7 @@ TEST_F(ColonyEventSchemaTest, TodaysJournalTakesTheEventTablesAndKeepsItsElevenT
     EXPECT_EQ(SchemaMigrations::FileVersion(db.get()), 2);
     EXPECT_EQ(DumpTables(db.get(), ElevenTables()), before);
     // The eleven tables' definitions are as they were; only new tables and indexes came.
-    std::vector<std::u16string> schemaAfter = SchemaText(db.get());
+    std::vector<std::u16string> schemaAfter = Column(kSchema);
     for (const std::u16string& line : schemaBefore)
         EXPECT_NE(std::find(schemaAfter.begin(), schemaAfter.end(), line), schemaAfter.end()) << std::string(line.begin(), line.end());
     EXPECT_TRUE(db->HasTable(u"colony_events"));
@@ -111,11 +104,11 @@ TEST_F(ColonyEventSchemaTest, ATableOfTheSameNameStopsTheStepAndIsLeftAlone)
     ASSERT_TRUE(SchemaMigrations::Migrate(db.get(), { SchemaMigrations::Steps().front() }));
     Exec(u"CREATE TABLE colony_events(id INTEGER, what TEXT)");
     Exec(u"INSERT INTO colony_events VALUES(1, 'mine')");
-    const std::vector<std::u16string> schemaBefore = SchemaText(db.get());
+    const std::vector<std::u16string> schemaBefore = Column(kSchema);
 
     EXPECT_FALSE(SchemaMigrations::Migrate(db.get()));
     EXPECT_EQ(SchemaMigrations::FileVersion(db.get()), 1);
-    EXPECT_EQ(SchemaText(db.get()), schemaBefore);
+    EXPECT_EQ(Column(kSchema), schemaBefore);
     EXPECT_EQ(Column(u"SELECT what FROM colony_events"), std::vector<std::u16string> { u"mine" });
 }
 
@@ -127,13 +120,13 @@ TEST_F(ColonyEventSchemaTest, AFileFromANewerProgramKeepsEveryTableAndRow)
     Exec(u"INSERT INTO colony_events VALUES(1, 1, 9, 'from the future')");
     Exec(u"PRAGMA user_version = 7");
     const TableDump before = DumpTables(db.get());
-    const std::vector<std::u16string> schemaBefore = SchemaText(db.get());
+    const std::vector<std::u16string> schemaBefore = Column(kSchema);
 
     EXPECT_EQ(SchemaMigrations::StateOf(db.get()), SchemaMigrations::State::Newer);
     EXPECT_TRUE(SchemaMigrations::Migrate(db.get()));
     EXPECT_EQ(SchemaMigrations::FileVersion(db.get()), 7);
     EXPECT_EQ(DumpTables(db.get()), before);
-    EXPECT_EQ(SchemaText(db.get()), schemaBefore);
+    EXPECT_EQ(Column(kSchema), schemaBefore);
 }
 
 TEST_F(ColonyEventTablesTest, AnEventRoundTripsAndAColonySeesItsOwnEventsAndThoseNamingIt)
