@@ -60,7 +60,7 @@ void CColonyEventQueensTable::Delete(IDatabase* database)
 void CColonyEventQueensTable::DeleteOfFamily(IDatabase* database, std::int32_t idFamily)
 {
     RunAndReset(database,
-        Request(u"DELETE FROM ", u" WHERE id_event IN (SELECT id_event FROM colony_events WHERE id_family=?)",
+        Request(u"DELETE FROM ", u" WHERE id_event IN (SELECT id_event FROM colony_events WHERE id_family=? AND ifnull(id_other_family, 0)=0)",
             { idFamily }),
         record);
 }

@@ -41,7 +41,7 @@ public:
     void InsertBefore(IDatabase* database);
     // The queens of event id_event; nothing without it.
     void Delete(IDatabase* database) override;
-    // The queens of the events that belong to the colony.
+    // The queens of the colony's events that name no other colony.
     void DeleteOfFamily(IDatabase* database, std::int32_t idFamily);
     CTable::content* CreateContent() override { return new content(); }
 

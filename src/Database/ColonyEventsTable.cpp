@@ -100,6 +100,8 @@ void CColonyEventsTable::Delete(IDatabase* database)
         RunAndReset(database, KeyedRequest(u"DELETE FROM ", u"id_event", record.id_event, 0), record);
     } else if (record.id_family != 0) {
         queens.DeleteOfFamily(database, record.id_family);
-        RunAndReset(database, KeyedRequest(u"DELETE FROM ", u"id_family", record.id_family, 0), record);
+        RunAndReset(database,
+            Request(u"DELETE FROM ", u" WHERE id_family=? AND ifnull(id_other_family, 0)=0", { record.id_family }),
+            record);
     }
 }

@@ -55,8 +55,9 @@ public:
     bool HasEnded(IDatabase* database, std::int32_t idFamily);
     // Keeps the record and stores the new id_event in it.
     void Insert(IDatabase* database) override;
-    // By id_event, else the events that belong to colony id_family (not those naming it as the
-    // other colony), with the queens they touched; nothing without a key.
+    // By id_event, else the events of colony id_family that name no other colony, with the queens
+    // they touched; nothing without a key. An event linking two colonies stays in the other's
+    // history: a daughter keeps the split that made it, a colony united in stays ended.
     void Delete(IDatabase* database) override;
     CTable::content* CreateContent() override { return new content(); }
 

@@ -63,7 +63,7 @@ void CDeleteOperation::DeleteFamily(IDatabase* database) const
     CEvacuationTable evacuation;
     evacuation.record.id_family = record.id;
     evacuation.Delete(database);
-    // Its own events go with it; an event of another colony naming it stays in that one's history.
+    // Its own events go with it; those linking it with another colony stay in that one's history.
     if (database->HasTable(u"colony_events")) {
         CColonyEventsTable events;
         events.record.id_family = record.id;

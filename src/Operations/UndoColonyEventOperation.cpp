@@ -2,6 +2,7 @@
 
 #include "DeleteOperation.h"
 #include "FamiliesTable.h"
+#include "PointsTable.h"
 #include "Request.h"
 #include "Text.h"
 
@@ -50,7 +51,10 @@ EventRefusal CUndoColonyEventOperation::Check(IDatabase* database, const CColony
         CFamiliesTable families;
         families.record.id_family = event.id_family;
         const auto colony = SelectFirst(database, families);
-        if (!colony || colony->id_point != event.id_point_to)
+        CPointsTable points;
+        points.record.id_point = event.id_point_from;
+        // Moved on outside the events, or the site it came from is gone.
+        if (!colony || colony->id_point != event.id_point_to || event.id_point_from == 0 || !SelectFirst(database, points))
             return EventRefusal::ChangedSince;
     }
     return EventRefusal::None;
@@ -68,7 +72,13 @@ bool CUndoColonyEventOperation::QueensAsLeft(IDatabase* database) const
         u"SELECT COUNT(*) FROM queen_bee WHERE id_parent_queen_bee IN "
         u"(SELECT id_queen_bee FROM colony_event_queens WHERE id_event=? AND created)",
         { record.id_event });
-    return changed == 0 && daughters == 0;
+    // A queen goes back only to a colony that is still there.
+    const std::int32_t homeless = Count(database,
+        u"SELECT COUNT(*) FROM colony_event_queens q WHERE q.id_event=? AND NOT q.created "
+        u"AND ifnull(q.id_family_before, 0)<>0 AND NOT EXISTS (SELECT 1 FROM families f "
+        u"WHERE f.id_family=q.id_family_before)",
+        { record.id_event });
+    return changed == 0 && daughters == 0 && homeless == 0;
 }
 
 bool CUndoColonyEventOperation::ColonyUntouched(IDatabase* database, const CColonyEventsTable::content& event)

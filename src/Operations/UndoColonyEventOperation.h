@@ -7,7 +7,8 @@
 // Undoes an event while it is the latest event of every colony it names: the queens it touched get
 // their values back exactly, a moved colony its site, a colony it made goes, and the event goes.
 // Refused, with nothing written, when the rows the event wrote were changed since (a queen moved
-// on, records entered for the new colony, the colony moved again outside the events).
+// on, records entered for the new colony, the colony moved again outside the events) or what they
+// would go back to is gone (a queen's colony, the site a colony came from).
 class CUndoColonyEventOperation : public COperation
 {
 public:

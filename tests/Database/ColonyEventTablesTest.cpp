@@ -194,12 +194,13 @@ TEST_F(ColonyEventTablesTest, ALossEndsItsColonyAndAUniteEndsTheColonyUnitedIn)
     EXPECT_EQ(ended, (std::vector<std::int32_t> { 2, 3 }));
 }
 
-TEST_F(ColonyEventTablesTest, DeletingAColonysEventsTakesTheirQueensAndLeavesThoseOfOtherColonies)
+TEST_F(ColonyEventTablesTest, DeletingAColonysEventsTakesTheirQueensAndLeavesThoseLinkingAnotherColony)
 {
     const std::int32_t own = AddEvent(1, ColonyEventKind::Requeen, u"10.06.2023");
     const std::int32_t other = AddEvent(2, ColonyEventKind::Split, u"10.06.2023", 1);
+    const std::int32_t linking = AddEvent(1, ColonyEventKind::Unite, u"11.06.2023", 3);
     CColonyEventQueensTable queens;
-    for (const std::int32_t idEvent : { own, other }) {
+    for (const std::int32_t idEvent : { own, other, linking }) {
         queens.record.id_event = idEvent;
         queens.record.id_queen_bee = 7;
         queens.record.fate = static_cast<std::int32_t>(QueenFate::Introduced);
@@ -208,12 +209,13 @@ TEST_F(ColonyEventTablesTest, DeletingAColonysEventsTakesTheirQueensAndLeavesTho
     CColonyEventsTable events;
     // Without a key nothing goes.
     events.Delete(db.get());
-    EXPECT_EQ(Column(u"SELECT COUNT(*) FROM colony_events"), std::vector<std::u16string> { u"2" });
+    EXPECT_EQ(Column(u"SELECT COUNT(*) FROM colony_events"), std::vector<std::u16string> { u"3" });
 
     events.record.id_family = 1;
     events.Delete(db.get());
-    EXPECT_EQ(Column(u"SELECT id_event FROM colony_events"), std::vector<std::u16string> { IntToText(other) });
-    EXPECT_EQ(Column(u"SELECT id_event FROM colony_event_queens"), std::vector<std::u16string> { IntToText(other) });
+    const std::vector<std::u16string> kept { IntToText(other), IntToText(linking) };
+    EXPECT_EQ(Column(u"SELECT id_event FROM colony_events ORDER BY id_event"), kept);
+    EXPECT_EQ(Column(u"SELECT id_event FROM colony_event_queens ORDER BY id_event"), kept);
 }
 
 TEST_F(ColonyEventTablesTest, AQueensRowKeepsHerValuesBeforeAndAfterExactly)

@@ -284,7 +284,7 @@ TEST_F(ColonyEventOperationsTest, ALossKeepsTheColonyMarksItsQueensDeadAndTakesO
     EXPECT_EQ(Dump(), before);
 }
 
-TEST_F(ColonyEventOperationsTest, DeletingAColonyTakesItsOwnEventsAndKeepsItsMothersSplit)
+TEST_F(ColonyEventOperationsTest, DeletingAColonyTakesItsOwnEventsAndKeepsThoseOfOtherColonies)
 {
     CSplitColonyOperation split;
     split.record.id_family = 1;
@@ -306,6 +306,41 @@ TEST_F(ColonyEventOperationsTest, DeletingAColonyTakesItsOwnEventsAndKeepsItsMot
     // With the daughter gone, the split's undo has nothing else to take.
     EXPECT_EQ(Undo(idSplit), EventRefusal::None);
     EXPECT_EQ(Count(u"colony_events"), 0);
+
+    // Colony 3 united into colony 2 stays ended when colony 2 is deleted.
+    CUniteColoniesOperation unite;
+    unite.record.id_family = 2;
+    unite.record.id_other_family = 3;
+    unite.record.date = Day(u"01.09.2023");
+    const std::int32_t idUnite = Run(unite);
+    ASSERT_NE(idUnite, 0);
+    remove.record.kind = DeleteKind::Colony;
+    remove.record.id = 2;
+    remove.Delete(db.get());
+    EXPECT_EQ(Column(u"SELECT id_other_family FROM colony_events"), std::vector<std::u16string> { u"3" });
+}
+
+TEST_F(ColonyEventOperationsTest, AnUndoTakesNothingBackToAColonyOrSiteThatIsGone)
+{
+    CRequeenOperation requeen;
+    requeen.record.id_family = 1;
+    requeen.record.date = Day(u"10.07.2023");
+    requeen.record.id_new_queen = 3;
+    const std::int32_t idRequeen = Run(requeen);
+    ASSERT_NE(idRequeen, 0);
+    CMoveColonyOperation move;
+    move.record.id_family = 2;
+    move.record.date = Day(u"10.07.2023");
+    move.record.id_point = 2;
+    const std::int32_t idMove = Run(move);
+    ASSERT_NE(idMove, 0);
+    Exec(u"DELETE FROM families WHERE id_family=3");
+    Exec(u"DELETE FROM points WHERE id_point=1");
+    const TableDump before = Dump();
+
+    EXPECT_EQ(Undo(idRequeen), EventRefusal::ChangedSince);
+    EXPECT_EQ(Undo(idMove), EventRefusal::ChangedSince);
+    EXPECT_EQ(Dump(), before);
 }
 
 TEST_F(ColonyEventOperationsTest, AJournalWithoutTheEventTablesRefusesEventsBeforeWriting)
