@@ -23,6 +23,7 @@ void CColonyEventCache::Clear()
     m_daughters.Clear();
     m_losses.clear();
     m_unitedInto.clear();
+    m_unitedIn.Clear();
     m_events.clear();
 }
 
@@ -46,6 +47,7 @@ void CColonyEventCache::Load(IDatabase* database)
             break;
         case ColonyEventKind::Unite:
             m_unitedInto[row.id_other_family] = row.id_family;
+            m_unitedIn.Add(row.id_family, row.id_other_family);
             break;
         case ColonyEventKind::Loss:
             m_losses[row.id_family] = { row.id_event, row.date, static_cast<LossCause>(row.cause) };
@@ -101,6 +103,11 @@ std::int32_t CColonyEventCache::UnitedInto(std::int32_t idFamily) const
 {
     const auto found = m_unitedInto.find(idFamily);
     return found != m_unitedInto.end() ? found->second : 0;
+}
+
+const std::vector<std::int32_t>& CColonyEventCache::UnitedIn(std::int32_t idFamily) const
+{
+    return m_unitedIn.Of(idFamily);
 }
 
 bool CColonyEventCache::HasEnded(std::int32_t idFamily) const

@@ -62,6 +62,8 @@ public:
     const Loss* LossOf(std::int32_t idFamily) const;
     // The colony it was united into; 0 for none.
     std::int32_t UnitedInto(std::int32_t idFamily) const;
+    // The colonies united into it, whose histories are part of its own, in the order united.
+    const std::vector<std::int32_t>& UnitedIn(std::int32_t idFamily) const;
     // Lost or united into another: greyed in the tree, hidden by its filter, taking no new event.
     bool HasEnded(std::int32_t idFamily) const;
 
@@ -73,6 +75,7 @@ private:
     COwnerIndex m_daughters;
     std::map<std::int32_t, Loss> m_losses;
     std::map<std::int32_t, std::int32_t> m_unitedInto;
+    COwnerIndex m_unitedIn;
     mutable std::map<std::int32_t, std::vector<Event>> m_events;
 };
 

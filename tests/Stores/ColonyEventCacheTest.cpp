@@ -68,6 +68,8 @@ TEST_F(ColonyEventCacheTest, TheStartKnowsMothersDaughtersLossesAndUnions)
     EXPECT_EQ(cache.DaughtersOf(1), (std::vector<std::int32_t> { 4, 5 }));
     EXPECT_TRUE(cache.DaughtersOf(2).empty());
     EXPECT_EQ(cache.UnitedInto(3), 2);
+    EXPECT_EQ(cache.UnitedIn(2), std::vector<std::int32_t> { 3 });
+    EXPECT_TRUE(cache.UnitedIn(3).empty());
     ASSERT_NE(cache.LossOf(4), nullptr);
     EXPECT_EQ(cache.LossOf(4)->cause, LossCause::Varroa);
     EXPECT_EQ(cache.LossOf(4)->date, ParseDateText(u"20.02.2024"));
