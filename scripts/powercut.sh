@@ -4,7 +4,9 @@
 # file, none is half there and the file is whole. Every other run writes to a disk whose free space
 # the journal's growth uses up, so that changes also fail anywhere inside; none may be half there
 # either. Then the schema steps are taken and undone on the same file under the same kills; each
-# cut leaves the file whole, at no step or at the last. Usage: scripts/powercut.sh [kills] (default 100).
+# cut leaves the file whole, at a step with all that it makes. Last, colony events and their undos
+# run on a journal of their own under the same kills; each cut leaves the file as it was before the
+# event or after it. Usage: scripts/powercut.sh [kills] (default 100).
 # Needs a build with -DTOLVIK_TESTS=ON (./scripts/test.sh makes one).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -56,3 +58,25 @@ while [ "$cuts" -lt "$((kills / 4 + 1))" ]; do
   fi
 done
 echo "schema cuts: $cuts; $(cat schema.txt)"
+
+mkdir events
+cd events
+cuts=0
+while [ "$cuts" -lt "$((kills / 4 + 1))" ]; do
+  "$driver" events "$cuts" 1000000 >/dev/null 2>&1 &
+  pid=$!
+  sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.2 + r / 32767 }')"
+  kill -KILL "$pid" 2>/dev/null && cuts=$((cuts + 1))
+  status=0
+  wait "$pid" 2>/dev/null || status=$?
+  if [ "$status" -eq 3 ]; then
+    echo "events run $cuts: the driver saw an error box"
+    exit 1
+  fi
+  if ! "$driver" check-events >events.txt; then
+    echo "after event cut $cuts:"
+    cat events.txt
+    exit 1
+  fi
+done
+echo "event cuts: $cuts; $(grep -c '^!' events.log) events and undos acknowledged; $(tail -n 1 events.txt)"

@@ -1,5 +1,7 @@
 #include "SchemaMigrations.h"
 
+#include "ColonyEventQueensTable.h"
+#include "ColonyEventsTable.h"
 #include "IDatabase.h"
 #include "Text.h"
 
@@ -8,6 +10,8 @@ const std::vector<Step>& Steps()
 {
     // Step 1: the look-ups by colony, by record and by hive that reading one colony at a time needs,
     // and those of a record's own fields, which every save of a record makes.
+    // Step 2: the colonies' events with the queens they touched. A later change of these tables is
+    // a new step, never a change of their classes' columns.
     static const std::vector<Step> steps {
         { 1,
             { u"CREATE INDEX IF NOT EXISTS journal_by_family ON journal(id_family, date)",
@@ -15,6 +19,10 @@ const std::vector<Step>& Steps()
                 u"CREATE INDEX IF NOT EXISTS evacuation_by_family ON evacuation(id_family, date)",
                 u"CREATE INDEX IF NOT EXISTS housings_by_family ON housings(id_family)",
                 u"CREATE INDEX IF NOT EXISTS field_values_by_record ON field_values(id_record)" } },
+        { 2,
+            { CColonyEventsTable().CreateStatement(), CColonyEventQueensTable().CreateStatement(),
+                u"CREATE INDEX colony_events_by_family ON colony_events(id_family)",
+                u"CREATE INDEX colony_events_by_other_family ON colony_events(id_other_family)" } },
     };
     return steps;
 }

@@ -138,6 +138,11 @@ void CTable::CreateTable(IDatabase* database)
     Run(database, u"CREATE TABLE IF NOT EXISTS " + m_name + m_columnList);
 }
 
+std::u16string CTable::CreateStatement() const
+{
+    return u"CREATE TABLE " + m_name + m_columnList;
+}
+
 std::u16string CTable::Statement(std::u16string_view head, std::u16string_view clause) const
 {
     std::u16string text(head);

@@ -84,6 +84,8 @@ public:
     std::vector<std::u16string> GetNameList() override { return m_nameList; }
     std::u16string GetName() override { return m_name; }
     void CreateTable(IDatabase* database) override;
+    // "CREATE TABLE " + name + its columns: for a schema step, which fails on a table already there.
+    std::u16string CreateStatement() const;
 
 protected:
     struct DateValue

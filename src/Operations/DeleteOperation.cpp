@@ -1,5 +1,6 @@
 #include "DeleteOperation.h"
 
+#include "ColonyEventsTable.h"
 #include "EvacuationTable.h"
 #include "FamiliesTable.h"
 #include "FieldValuesTable.h"
@@ -62,6 +63,12 @@ void CDeleteOperation::DeleteFamily(IDatabase* database) const
     CEvacuationTable evacuation;
     evacuation.record.id_family = record.id;
     evacuation.Delete(database);
+    // Its own events go with it; those linking it with another colony stay in that one's history.
+    if (database->HasTable(u"colony_events")) {
+        CColonyEventsTable events;
+        events.record.id_family = record.id;
+        events.Delete(database);
+    }
     DeleteOwnerRow<CFamiliesTable>(database, &CFamiliesTable::content::id_family, record.id);
 }
 

@@ -14,7 +14,8 @@ enum class DeleteKind : std::int32_t
 };
 
 // Deletes one site, colony or journal record with the rows that belong only to it, or one queen bee.
-// It does not follow a site to its colonies or a colony to its hives, queens or journal records.
+// It does not follow a site to its colonies or a colony to its hives, queens or journal records; a
+// colony's own events go with it, except those linking it with another colony.
 class CDeleteOperation : public COperation
 {
 public:

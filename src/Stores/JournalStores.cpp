@@ -1,5 +1,6 @@
 #include "JournalStores.h"
 
+#include "ColonyEventCache.h"
 #include "DatabaseManager.h"
 #include "EventManager.h"
 #include "HousingCache.h"
@@ -16,6 +17,7 @@ void LoadJournalStores(IDatabase* database)
     GetQueenBeeCache()->Load(database);
     GetHousingCache()->Load(database);
     GetUserFieldStore()->LoadOnFirstUse(database->GetPath());
+    GetColonyEventCache()->Load(database);
     // Freed memory lies between the records the load kept; without this the process keeps it.
     TrimFreedMemory();
 }

@@ -6,8 +6,9 @@
 
 class IDatabase;
 
-// Fills the journal's stores (sites and colonies, queens, hives) from the database and gives the
-// memory the load freed back to the system; the records and the user fields load at their first use.
+// Fills the journal's stores (sites and colonies, queens, hives, the colonies' links and ends) from
+// the database and gives the memory the load freed back to the system; the records, the user
+// fields and a colony's events load at their first use.
 void LoadJournalStores(IDatabase* database);
 // Loads the stores again and tells the windows that sites, colonies, queens, records and hives all
 // changed.

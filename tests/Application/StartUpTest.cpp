@@ -48,9 +48,11 @@ TEST(StartUpTest, CreatesTheJournalAndTheComponentsInOrder)
     EXPECT_TRUE(application->InitInstance());
     EXPECT_TRUE(boxes.Calls().empty());
 
+    // The eleven tables, then those of the schema steps, which a new journal takes at once.
     EXPECT_EQ(Tables(),
         (std::vector<std::u16string> { u"field_values", u"points", u"queen_bee", u"families", u"evacuation", u"housings",
-            u"inspect", u"journal", u"user_fields", u"type_housing", u"type_frame" }));
+            u"inspect", u"journal", u"user_fields", u"type_housing", u"type_frame", u"colony_events",
+            u"colony_event_queens" }));
     const std::vector<IComponent*> components = application->GetComponents();
     ASSERT_EQ(components.size(), 2u);
     EXPECT_EQ(components[0]->GetName(), u"Настройки программы");

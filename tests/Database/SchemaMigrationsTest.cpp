@@ -8,12 +8,14 @@ TEST_F(SchemaMigrationsTest, AJournalOfTheElevenTablesTakesEveryStepAndKeepsItsR
     Exec(u"INSERT INTO points(name) VALUES('North')");
     ASSERT_EQ(SchemaMigrations::FileVersion(db.get()), 0);
     EXPECT_EQ(SchemaMigrations::StateOf(db.get()), SchemaMigrations::State::Due);
-    const std::vector<std::u16string> tablesBefore = Column(u"SELECT sql FROM sqlite_master WHERE type='table' ORDER BY name");
+    // The tables the steps add are named colony_...; the others stay as they were.
+    const std::vector<std::u16string> tablesBefore
+        = Column(u"SELECT sql FROM sqlite_master WHERE type='table' AND name NOT LIKE 'colony%' ORDER BY name");
 
     ASSERT_TRUE(SchemaMigrations::Migrate(db.get()));
     EXPECT_EQ(SchemaMigrations::FileVersion(db.get()), SchemaMigrations::LatestVersion());
     EXPECT_EQ(SchemaMigrations::StateOf(db.get()), SchemaMigrations::State::Current);
-    EXPECT_EQ(Column(u"SELECT sql FROM sqlite_master WHERE type='table' ORDER BY name"), tablesBefore);
+    EXPECT_EQ(Column(u"SELECT sql FROM sqlite_master WHERE type='table' AND name NOT LIKE 'colony%' ORDER BY name"), tablesBefore);
     EXPECT_EQ(Column(u"SELECT name FROM points"), std::vector<std::u16string> { u"North" });
     // The look-ups of one colony's records and hive lines use the indexes.
     const RowList plan = Exec(u"EXPLAIN QUERY PLAN SELECT * FROM journal WHERE id_family = 5 ORDER BY date");

@@ -8,11 +8,14 @@
 //   tolvik_powercut check            replays acks.log against Journal.db and prints what is wrong;
 //   tolvik_powercut migrate          takes the schema steps on Journal.db and undoes them, over and
 //                                    over, until killed;
-//   tolvik_powercut check-schema     says whether Journal.db is whole and at no step or at the last.
+//   tolvik_powercut check-schema     says whether Journal.db is whole and at a step with all it makes;
+//   tolvik_powercut events SEED COUNT runs colony events and their undos, logged in events.log;
+//   tolvik_powercut check-events     says whether Journal.db is at a state before or after each event.
 // A change is acknowledged once its "!" line is written; only the last "?" may be unacknowledged.
 
 #include "AckLog.h"
 #include "DatabaseManager.h"
+#include "EventDriver.h"
 #include "FullDisk.h"
 #include "JournalChecks.h"
 #include "JournalComponent.h"
@@ -21,9 +24,11 @@
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "SchemaMigrations.h"
+#include "SchemaTables.h"
 #include "Text.h"
 #include "WinApp.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -225,20 +230,43 @@ private:
 };
 }
 
-// Every index the steps made goes, and the file is back at no step, in one transaction.
+namespace {
+// What the steps made: their indexes and the tables beyond the eleven.
+std::vector<std::u16string> StepObjects(IDatabase* database)
+{
+    RowList rows;
+    database->ExecRequest(rows,
+        u"SELECT type || ' ' || name FROM sqlite_master WHERE sql IS NOT NULL AND name NOT LIKE 'sqlite%' "
+        u"AND (type='index' OR type='table')");
+    std::vector<std::u16string> eleven;
+    for (const auto& table : CreateSchemaTables())
+        eleven.push_back(u"table " + table->GetName());
+    std::vector<std::u16string> made;
+    for (const RowData& row : rows) {
+        if (std::find(eleven.begin(), eleven.end(), row[0].second) == eleven.end())
+            made.push_back(row[0].second);
+    }
+    return made;
+}
+}
+
+// Everything the steps made goes, tables first (with their indexes), and the file is back at no
+// step, in one transaction.
 void UndoSchemaSteps(IDatabase* database)
 {
-    RowList indexes;
-    database->ExecRequest(indexes, u"SELECT name FROM sqlite_master WHERE type='index' AND sql IS NOT NULL");
     RowList rows;
     database->BeginTransaction(u"Undo schema steps");
-    for (const RowData& index : indexes)
-        database->ExecRequest(rows, u"DROP INDEX " + index[0].second);
+    for (const char16_t* kind : { u"table ", u"index " }) {
+        for (const std::u16string& object : StepObjects(database)) {
+            if (object.rfind(kind, 0) == 0)
+                database->ExecRequest(rows, u"DROP " + object);
+        }
+    }
     database->ExecRequest(rows, u"PRAGMA user_version = 0");
     database->EndTransaction(u"Undo schema steps");
 }
 
-// Empty when the journal is whole and holds all of the steps' indexes at the last step, none at no step.
+// Empty when the journal is whole and holds exactly what the steps up to its version make.
 std::string SchemaProblem()
 {
     CDatabaseLease database;
@@ -246,18 +274,16 @@ std::string SchemaProblem()
     database->ExecRequest(rows, u"PRAGMA quick_check");
     if (rows.size() != 1 || rows[0][0].second != u"ok")
         return "the journal fails its quick check";
-    rows.clear();
-    database->ExecRequest(rows, u"SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND sql IS NOT NULL");
-    const int indexes = WToI(rows[0][0].second);
-    std::size_t made = 0;
-    for (const SchemaMigrations::Step& step : SchemaMigrations::Steps())
-        made += step.statements.size();
     const int version = SchemaMigrations::FileVersion(database.get());
-    if (version == 0 && indexes == 0)
+    std::size_t made = 0;
+    for (const SchemaMigrations::Step& step : SchemaMigrations::Steps()) {
+        if (step.version <= version)
+            made += step.statements.size();
+    }
+    const std::size_t objects = StepObjects(database.get()).size();
+    if (version <= SchemaMigrations::LatestVersion() && objects == made)
         return {};
-    if (version == SchemaMigrations::LatestVersion() && indexes == static_cast<int>(made))
-        return {};
-    return "schema step " + std::to_string(version) + " with " + std::to_string(indexes) + " indexes";
+    return "schema step " + std::to_string(version) + " with " + std::to_string(objects) + " of its tables and indexes";
 }
 
 int main(int argc, char** argv)
@@ -303,11 +329,24 @@ int main(int argc, char** argv)
                 SchemaMigrations::Migrate(database.get());
         }
     }
+    if (mode == "events" && argc == 4) {
+        RunEvents(static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)), std::strtol(argv[3], nullptr, 10));
+        // Refused events say nothing; a box would be a failure where nothing should fail.
+        return boxes.Calls().empty() ? 0 : 3;
+    }
+    if (mode == "check-events") {
+        const std::vector<std::string> problems = CheckEvents();
+        for (const std::string& problem : problems)
+            std::cout << problem << '\n';
+        std::cout << (problems.empty() ? "events whole" : "events half there") << '\n';
+        return problems.empty() ? 0 : 1;
+    }
     if (mode == "check-schema") {
         const std::string problem = SchemaProblem();
         std::cout << (problem.empty() ? "schema whole" : problem) << '\n';
         return problem.empty() ? 0 : 1;
     }
-    std::cerr << "usage: tolvik_powercut run SEED COUNT [full] | check | migrate | check-schema\n";
+    std::cerr << "usage: tolvik_powercut run SEED COUNT [full] | check | migrate | check-schema | events SEED COUNT | "
+                 "check-events\n";
     return 2;
 }
