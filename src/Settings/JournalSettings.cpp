@@ -163,12 +163,24 @@ void CJournalSettings::ApplyDictionary(const Dictionary& d, bool housingTypes)
         return;
     ListValue list = ListValue::Parse(Pending()[d.list]);
     if (m_journal) {
-        for (const ListValue::Item& item : list.items)
-            if (item.mark == kMarkDelete)
-                housingTypes ? m_journal->DeleteHousingType(item.number - 1) : m_journal->DeleteFrameType(item.number - 1);
-        for (ListValue::Item& item : list.items)
-            if (item.mark == kMarkAdd)
-                item.number = (housingTypes ? m_journal->AddHousingType(item.name) : m_journal->AddFrameType(item.name)) + 1;
+        // What the file refused leaves the list as the journal has it: a type it kept stays, one it
+        // did not add goes.
+        for (ListValue::Item& item : list.items) {
+            if (item.mark != kMarkDelete)
+                continue;
+            const std::int32_t idType = item.number - 1;
+            if (!(housingTypes ? m_journal->DeleteHousingType(idType) : m_journal->DeleteFrameType(idType)))
+                item.mark = kMarkExist;
+        }
+        for (ListValue::Item& item : list.items) {
+            if (item.mark != kMarkAdd)
+                continue;
+            const std::int32_t idType = housingTypes ? m_journal->AddHousingType(item.name) : m_journal->AddFrameType(item.name);
+            if (idType < 0)
+                item.mark = kMarkDelete;
+            else
+                item.number = idType + 1;
+        }
     }
     list.Settle();
     Pending().erase(d.list);

@@ -16,6 +16,7 @@
 #include "RecordViewSettings.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
+#include "StorageErrorBoxes.h"
 #include "StringIds.h"
 
 #include <gtest/gtest.h>
@@ -266,6 +267,30 @@ TEST_F(PagesTest, AUserColumnTheJournalRefusesIsSaidOnceAndTheListKeepsTheStored
     EXPECT_TRUE(Names(page.GetValue(u"list_column_user")).empty());
     EXPECT_TRUE(Names(CPointViewSettings().GetValue(u"list_column_user")).empty());
     EXPECT_TRUE(Column(u"SELECT name FROM user_fields").empty());
+}
+
+TEST_F(PagesTest, AHiveTypeTheJournalRefusesLeavesTheListAsTheJournalHasIt)
+{
+    CJournalComponent journal;
+    journal.Create();
+    journal.AddHousingType(u"Dadant");
+    journal.AddHousingType(u"Langstroth");
+    Column(u"CREATE TRIGGER refuse BEFORE INSERT ON type_housing BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    Column(u"CREATE TRIGGER keep BEFORE DELETE ON type_housing BEGIN SELECT RAISE(ABORT, 'kept'); END");
+    MessageBoxResponder boxes;
+    StorageErrorBoxes storageErrors;
+    CJournalSettings page(&journal);
+    page.SetValue(u"edit_typeh", u"Warré");
+    page.SetValue(u"add_typeh", kButtonDown);
+    ListValue list = ListValue::Parse(page.GetValue(u"list_typeh"));
+    list.current = u"Langstroth";
+    page.SetValue(u"list_typeh", list.Format());
+    page.SetValue(u"delete_typeh", kButtonDown);
+
+    page.Apply();
+    EXPECT_FALSE(boxes.Calls().empty());
+    EXPECT_EQ(Names(page.GetValue(u"list_typeh")), (std::vector<std::u16string> { u"Dadant", u"Langstroth" }));
+    EXPECT_EQ(Column(u"SELECT name FROM type_housing ORDER BY id_type"), (std::vector<std::u16string> { u"Dadant", u"Langstroth" }));
 }
 
 TEST_F(PagesTest, ColumnDialogReturnsTheTypeCodeOfTheChosenName)
