@@ -15,6 +15,7 @@
 #include "Dc.h"
 #include "JournalCache.h"
 #include "LanguageManager.h"
+#include "Median.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Text.h"
@@ -93,12 +94,6 @@ struct Page
     }
     ~Page() { memory.SelectObject(old); }
 };
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // Times the frame and, interleaved with it, the floor: a fill and a copy of the same size.
 void Frames(benchmark::State& state, const std::function<void(CDC&, const RECT&)>& frame)

@@ -15,6 +15,7 @@
 #include "JournalCache.h"
 #include "JournalComponent.h"
 #include "JournalStores.h"
+#include "Median.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "SchemaMigrations.h"
@@ -46,12 +47,6 @@ constexpr const char16_t* kLoadStatements[] = { u"SELECT * FROM points", u"SELEC
 double Seconds(Clock::duration duration)
 {
     return std::chrono::duration<double>(duration).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 // The stores of the journal component, fresh for each load.

@@ -13,6 +13,7 @@
 #include "IVisualComponent.h"
 #include "IWnd.h"
 #include "JournalCodes.h"
+#include "Median.h"
 #include "MessageBox.h"
 #include "NavigationWin.h"
 #include "PointFamilyCache.h"
@@ -39,12 +40,6 @@ using Clock = std::chrono::steady_clock;
 
 int g_runs = 5;
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 // The id in the first column of the first row the query returns, 0 when none.
 std::int32_t FirstId(const std::u16string& sql)
 {
@@ -69,7 +64,7 @@ public:
     // Selects the node as the arrow keys do and waits until the window has painted what it leads to.
     double Show(const CNavigationWin::Node& node)
     {
-        const HTREEITEM item = ItemOf(node);
+        const HTREEITEM item = m_tree->ItemOf(node);
         if (const HTREEITEM site = m_tree->GetParentItem(item))
             m_tree->Expand(site, TVE_EXPAND);
         const Clock::time_point start = Clock::now();
@@ -100,19 +95,6 @@ public:
     }
 
 private:
-    HTREEITEM ItemOf(const CNavigationWin::Node& node) const
-    {
-        for (HTREEITEM site = m_tree->GetRootItem(); site; site = m_tree->GetNextSiblingItem(site)) {
-            if (node.kind == NodeSite && m_tree->NodeOf(site).id == node.id)
-                return site;
-            for (HTREEITEM colony = m_tree->GetChildItem(site); colony; colony = m_tree->GetNextSiblingItem(colony)) {
-                if (node.kind == NodeColony && m_tree->NodeOf(colony).id == node.id)
-                    return colony;
-            }
-        }
-        return nullptr;
-    }
-
     CWnd* m_window;
     CNavigationWin* m_tree;
     CTabCtrl* m_tabs;

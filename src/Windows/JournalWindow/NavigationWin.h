@@ -34,6 +34,8 @@ public:
     // shown is opened. An empty text shows everything again.
     void SetFilter(const std::u16string& text);
     Node NodeOf(HTREEITEM item) const;
+    // The item that stands for the node; null when the tree does not show it.
+    HTREEITEM ItemOf(const Node& node) const;
     Node SelectedNode() const;
     // Shows the node selected, its site opened, without telling the journal window.
     void SelectNode(const Node& node);
@@ -55,7 +57,6 @@ private:
     void RunAction(int action);
     // Drops the item and everything under it from the node map.
     void Forget(HTREEITEM item);
-    HTREEITEM ItemOf(const Node& node) const;
     // The nodes that may take the selection after a rebuild, the selected one first.
     std::vector<Node> SelectionHeirs() const;
 
