@@ -1,8 +1,6 @@
 #include "QueenHandler.h"
 
 #include "ChangeQBParamOperation.h"
-#include "DatabaseManager.h"
-#include "DeleteOperation.h"
 #include "DeleteQBFamilyOperation.h"
 #include "EventManager.h"
 #include "JournalChanges.h"
@@ -32,17 +30,16 @@ void FillRow(CQueenBeeTable::content& row, const CQueenHandler::QueenBee& queen)
 
 bool ChangeParam(std::int32_t idQueenBee, std::int32_t which, std::int32_t value)
 {
-    GetDatabaseManager()->SettleHold();
-    CDatabaseLease database;
-    CChangeQBParamOperation operation;
-    operation.record.id_queen_bee = idQueenBee;
-    operation.record.which = which;
-    if (which == kSetFamily)
-        operation.record.id_family = value;
-    else
-        operation.record.id_parent_queen_bee = value;
-    operation.Update(database.get());
-    return !database->HasError();
+    return WithoutTransaction([&](IDatabase* database) {
+        CChangeQBParamOperation operation;
+        operation.record.id_queen_bee = idQueenBee;
+        operation.record.which = which;
+        if (which == kSetFamily)
+            operation.record.id_family = value;
+        else
+            operation.record.id_parent_queen_bee = value;
+        operation.Update(database);
+    });
 }
 }
 
@@ -50,14 +47,12 @@ std::int32_t CQueenHandler::Add(const QueenBee& queen)
 {
     if (queen.id_family != 0 && !GetPointFamilyCache()->FindFamily(queen.id_family))
         return 0;
-    GetDatabaseManager()->SettleHold();
-    CDatabaseLease database;
     CQueenBeeTable table;
     FillRow(table.record, queen);
     table.record.id_family = queen.id_family;
     table.record.id_parent_queen_bee = queen.id_parent_queen_bee;
-    table.Insert(database.get());
-    if (database->HasError() || table.record.id_queen_bee == 0)
+    const bool stored = WithoutTransaction([&](IDatabase* database) { table.Insert(database); });
+    if (!stored || table.record.id_queen_bee == 0)
         return 0;
     QueenBee added = queen;
     added.id_queen_bee = table.record.id_queen_bee;
@@ -68,13 +63,10 @@ std::int32_t CQueenHandler::Add(const QueenBee& queen)
 
 bool CQueenHandler::Change(const QueenBee& queen)
 {
-    GetDatabaseManager()->SettleHold();
-    CDatabaseLease database;
     CQueenBeeTable table;
     table.record.id_queen_bee = queen.id_queen_bee;
     FillRow(table.record, queen);
-    table.Update(database.get());
-    if (database->HasError())
+    if (!WithoutTransaction([&](IDatabase* database) { table.Update(database); }))
         return false;
     GetQueenBeeCache()->ChangeQueenBee(queen);
     FireQueenBeesChanged();
@@ -85,18 +77,8 @@ void CQueenHandler::Delete(std::int32_t idQueenBee)
 {
     if (idQueenBee == kNoRow)
         return;
-    GetDatabaseManager()->SettleHold();
-    {
-        CDatabaseLease database;
-        database->BeginTransaction(kDeleteQueenBee);
-        CDeleteOperation operation;
-        operation.record.kind = DeleteKind::Queen;
-        operation.record.id = idQueenBee;
-        operation.Delete(database.get());
-        database->EndTransaction(kDeleteQueenBee);
-        if (database->HasError())
-            return;
-    }
+    if (!InTransaction(kDeleteQueenBee, [&](IDatabase* database) { DeleteRow(database, DeleteKind::Queen, idQueenBee); }))
+        return;
     GetQueenBeeCache()->RemoveQueenBee(idQueenBee);
     FireQueenBeesChanged();
 }

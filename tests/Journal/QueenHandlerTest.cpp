@@ -1,14 +1,20 @@
 #include "DatabaseManager.h"
 #include "EventManager.h"
 #include "JournalHandlers.h"
+#include "LanguageManager.h"
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "StorageErrorBoxes.h"
+#include "StringIds.h"
 #include "TempWorkDir.h"
 #include "Text.h"
+#include "Tr.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 class Counter : public ISubscriber
@@ -26,10 +32,13 @@ protected:
     // The colonies the queens are added to; a queen is stored only for a colony of the journal.
     QueenHandlerTest()
     {
+        std::filesystem::copy(std::filesystem::path(std::getenv("TOLVIK_SOURCE_DIR")) / "Lang", "Lang");
+        GetLanguageManager()->Initialize();
         GetDatabaseManager()->Initialize();
         for (std::int32_t idFamily : { 5, 6, 7, 9 })
             GetPointFamilyCache()->AddFamily(idFamily, { u"Colony", u"", 1, 0, 0 });
     }
+    ~QueenHandlerTest() override { DeleteLanguageManager(); }
 
     std::int32_t Add(const std::u16string& name, std::int32_t idFamily, std::int32_t idParent = 0)
     {
@@ -119,7 +128,32 @@ TEST_F(QueenHandlerTest, RefusedChangeLeavesTheStoreAlone)
     EXPECT_EQ(events.calls, 0);
     ASSERT_NE(queens.FindQueenBee(queen), nullptr);
     EXPECT_EQ(queens.FindQueenBee(queen)->id_family, 5);
-    EXPECT_FALSE(boxes.Calls().empty());
+    // Each refusal is told once, in the user's language, not with the file's own words.
+    ASSERT_EQ(boxes.Calls().size(), 3u);
+    ASSERT_FALSE(Tr(StringId::ChangeNotSaved).empty());
+    for (const auto& box : boxes.Calls())
+        EXPECT_EQ(box.text.rfind(Tr(StringId::ChangeNotSaved), 0), 0u);
+}
+
+TEST_F(QueenHandlerTest, AJournalHeldForReadingTakesNoQueenChange)
+{
+    const std::int32_t queen = Add(u"Bella", 5);
+    GetDatabaseManager()->HoldForReading(true);
+    Counter events;
+    EXPECT_EQ(Add(u"Flora", 5), 0);
+    CQueenBeeCache::QueenBee renamed = *queens.FindQueenBee(queen);
+    renamed.name = u"Bianca";
+    EXPECT_FALSE(handler.Change(renamed));
+    handler.SetFamily(queen, 9);
+    handler.Delete(queen);
+    GetDatabaseManager()->HoldForReading(false);
+
+    EXPECT_EQ(events.calls, 0);
+    ASSERT_EQ(boxes.Calls().size(), 4u);
+    for (const auto& box : boxes.Calls())
+        EXPECT_EQ(box.text, Tr(StringId::JournalHeldForReading));
+    EXPECT_EQ(Stored(u"SELECT name || ' ' || id_family FROM queen_bee"), u"Bella 5");
+    EXPECT_EQ(Stored(u"SELECT COUNT(*) FROM queen_bee"), u"1");
 }
 
 TEST_F(QueenHandlerTest, QueenOfAColonyNotInTheJournalIsNotStored)
