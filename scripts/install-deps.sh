@@ -5,10 +5,10 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev
-  libsqlite3-dev libtinyxml2-dev libpcre2-dev
+  libsqlite3-dev libtinyxml2-dev libpcre2-dev libxlsxwriter-dev
   qt6-base-dev libgl1-mesa-dev qt6-translations-l10n
   fonts-liberation fonts-urw-base35 locales
-  poppler-utils
+  poppler-utils python3-openpyxl
   xvfb openbox xdotool x11-utils
   "$@"
 )

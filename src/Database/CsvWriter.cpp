@@ -4,25 +4,31 @@
 #include "Calendar.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <charconv>
 
-CCsvWriter::CCsvWriter()
-    : m_bytes("\xEF\xBB\xBF")
+CCsvWriter::CCsvWriter(CsvFormat format)
+    : m_format(format)
+    , m_bytes("\xEF\xBB\xBF")
 {
 }
 
 void CCsvWriter::StartField()
 {
     if (m_rowStarted)
-        m_bytes += ',';
+        m_bytes += m_format.separator;
     m_rowStarted = true;
 }
 
 void CCsvWriter::AddText(std::u16string_view text)
 {
     StartField();
-    const std::string utf8 = ToUtf8(text);
-    if (utf8.find_first_of(",\"\r\n") == std::string::npos) {
+    AddField(ToUtf8(text));
+}
+
+void CCsvWriter::AddField(const std::string& utf8)
+{
+    if (utf8.find_first_of(std::string("\"\r\n") + m_format.separator) == std::string::npos) {
         m_bytes += utf8;
         return;
     }
@@ -47,7 +53,9 @@ void CCsvWriter::AddNumber(double value)
     // to_chars ignores the locale, which could make the separator a comma.
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    m_bytes.append(buffer, result.ptr);
+    std::string number(buffer, result.ptr);
+    std::replace(number.begin(), number.end(), '.', m_format.decimalMark);
+    AddField(number);
 }
 
 void CCsvWriter::AddDate(std::int64_t date)

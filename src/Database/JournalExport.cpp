@@ -5,50 +5,58 @@
 #include "SchemaTables.h"
 #include "Table.h"
 #include "Text.h"
+#include "XlsxBook.h"
 
+#include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
-class CCsvRowWriter : public IRowReader
+using Cell = CXlsxBook::Cell;
+
+struct TableRows
+{
+    std::vector<std::u16string> header;
+    std::vector<CXlsxBook::Row> rows;
+};
+
+class CCellReader : public IRowReader
 {
 public:
-    CCsvRowWriter(CCsvWriter& writer, std::vector<bool> dateColumns)
-        : m_writer(writer)
+    CCellReader(TableRows& table, std::vector<bool> dateColumns)
+        : m_table(table)
         , m_dateColumns(std::move(dateColumns))
     {
     }
 
     void Read(const IRow& row) override
     {
+        CXlsxBook::Row& cells = m_table.rows.emplace_back();
         for (int i = 0; i < row.ColumnCount(); ++i) {
             const auto column = static_cast<std::size_t>(i);
             if (const auto integer = row.ColumnInteger(i)) {
-                m_writer.AddInteger(*integer);
+                cells.push_back(Cell::Number(static_cast<double>(*integer)));
                 continue;
             }
             const std::u16string_view text = row.ColumnText(i);
             const std::int64_t date = column < m_dateColumns.size() && m_dateColumns[column] ? ParseDateText(text) : 0;
-            if (date != 0)
-                m_writer.AddDate(date);
-            else
-                m_writer.AddText(text);
+            cells.push_back(date != 0 ? Cell::Date(date) : Cell::Text(std::u16string(text)));
         }
-        m_writer.EndRow();
     }
 
 private:
-    CCsvWriter& m_writer;
+    TableRows& m_table;
     std::vector<bool> m_dateColumns;
 };
 
-bool ExportTable(IDatabase* database, const std::u16string& table, const std::filesystem::path& folder)
+// The columns as the file has them, so a journal from an older version exports what it holds.
+std::optional<TableRows> ReadTable(IDatabase* database, const std::u16string& table)
 {
-    // The columns as the file has them, so a journal from an older version exports what it holds.
     RowList columns;
     database->ExecRequest(columns, u"PRAGMA table_info('" + table + u"');");
     if (database->HasError() || columns.empty())
-        return false;
-    CCsvWriter writer;
+        return std::nullopt;
+    TableRows rows;
     std::vector<bool> dateColumns;
     for (const RowData& column : columns) {
         std::u16string name;
@@ -59,24 +67,67 @@ bool ExportTable(IDatabase* database, const std::u16string& table, const std::fi
             else if (key == u"type")
                 type = value;
         }
-        writer.AddText(name);
+        rows.header.push_back(name);
         dateColumns.push_back(EqualsNoCase(type, u"DATE"));
     }
-    writer.EndRow();
-    CCsvRowWriter rows(writer, std::move(dateColumns));
-    database->ReadRequest(u"SELECT * FROM " + table + u" ORDER BY rowid;", rows);
+    CCellReader reader(rows, std::move(dateColumns));
+    database->ReadRequest(u"SELECT * FROM " + table + u" ORDER BY rowid;", reader);
     if (database->HasError())
-        return false;
-    return writer.Save(folder / ToPath(table + u".csv"));
+        return std::nullopt;
+    return rows;
+}
+
+bool SaveCsv(const TableRows& table, const std::filesystem::path& file, CsvFormat format)
+{
+    CCsvWriter writer(format);
+    for (const std::u16string& name : table.header)
+        writer.AddText(name);
+    writer.EndRow();
+    for (const CXlsxBook::Row& row : table.rows) {
+        for (const Cell& cell : row) {
+            // The file's integers are read exactly and written without a decimal part.
+            if (cell.kind == Cell::Kind::Number && std::trunc(cell.number) == cell.number)
+                writer.AddInteger(static_cast<std::int64_t>(cell.number));
+            else if (cell.kind == Cell::Kind::Number)
+                writer.AddNumber(cell.number);
+            else if (cell.kind == Cell::Kind::Date)
+                writer.AddDate(cell.date);
+            else
+                writer.AddText(cell.text);
+        }
+        writer.EndRow();
+    }
+    return writer.Save(file);
+}
+
+// Reads each of the journal's tables that the file holds and hands it on; false when one failed.
+template <class Take>
+bool EachTable(IDatabase* database, Take take)
+{
+    bool whole = true;
+    for (const auto& table : CreateSchemaTables()) {
+        if (!database->HasTable(table->GetName()))
+            continue;
+        auto rows = ReadTable(database, table->GetName());
+        whole = rows && take(table->GetName(), std::move(*rows)) && whole;
+    }
+    return whole;
 }
 }
 
-bool ExportJournal(IDatabase* database, const std::filesystem::path& folder)
+bool ExportJournal(IDatabase* database, const std::filesystem::path& folder, CsvFormat format)
 {
-    bool exported = true;
-    for (const auto& table : CreateSchemaTables()) {
-        if (database->HasTable(table->GetName()))
-            exported = ExportTable(database, table->GetName(), folder) && exported;
-    }
-    return exported;
+    return EachTable(database, [&](const std::u16string& name, TableRows rows) {
+        return SaveCsv(rows, folder / ToPath(name + u".csv"), format);
+    });
+}
+
+bool ExportJournalBook(IDatabase* database, const std::filesystem::path& file)
+{
+    CXlsxBook book;
+    const bool read = EachTable(database, [&](const std::u16string& name, TableRows rows) {
+        book.AddSheet(name, std::move(rows.header), std::move(rows.rows));
+        return true;
+    });
+    return read && book.Save(file);
 }

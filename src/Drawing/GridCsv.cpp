@@ -13,6 +13,23 @@ std::u16string IsoDate(const std::u16string& shown)
     return iso.empty() ? shown : ToWide(iso);
 }
 
+// A decimal number with either mark, as typed; anything else as it stands.
+std::u16string WithDecimalMark(std::u16string shown, char16_t mark)
+{
+    const std::size_t first = !shown.empty() && shown[0] == u'-' ? 1 : 0;
+    std::size_t point = std::u16string::npos;
+    for (std::size_t i = first; i < shown.size(); ++i) {
+        const bool inside = i > first && i + 1 < shown.size();
+        if ((shown[i] == u'.' || shown[i] == u',') && inside && point == std::u16string::npos)
+            point = i;
+        else if (shown[i] < u'0' || shown[i] > u'9')
+            return shown;
+    }
+    if (point != std::u16string::npos)
+        shown[point] = mark;
+    return shown;
+}
+
 // A date cell may list several dates (the living queens' birth dates) between blanks.
 std::u16string IsoDates(const std::u16string& shown)
 {
@@ -29,7 +46,7 @@ std::u16string IsoDates(const std::u16string& shown)
 }
 }
 
-std::vector<std::vector<std::u16string>> GridCsvRows(const CTableDrawer& grid)
+std::vector<std::vector<std::u16string>> GridCsvRows(const CTableDrawer& grid, char16_t decimalMark)
 {
     std::vector<std::vector<std::u16string>> rows(1);
     for (const auto& header : grid.Headers())
@@ -38,7 +55,12 @@ std::vector<std::vector<std::u16string>> GridCsvRows(const CTableDrawer& grid)
         std::vector<std::u16string>& cells = rows.emplace_back();
         for (const auto& header : grid.Headers()) {
             const std::u16string text = grid.GetCellText(row.get(), header->ColumnId());
-            cells.push_back(header->ColumnType() == ColumnDate ? IsoDates(text) : text);
+            if (header->ColumnType() == ColumnDate)
+                cells.push_back(IsoDates(text));
+            else if (header->ColumnType() == ColumnReal)
+                cells.push_back(WithDecimalMark(text, decimalMark));
+            else
+                cells.push_back(text);
         }
     }
     return rows;

@@ -413,6 +413,18 @@ inline constexpr std::int32_t AboutOpenFolder = 9812;
 inline constexpr std::int32_t HelpButton = 9813;
 inline constexpr std::int32_t HelpMissing = 9814;
 
+// The CSV styles of the export menu.
+inline constexpr std::int32_t CsvCommaStyle = 10300;
+inline constexpr std::int32_t CsvSemicolonStyle = 10301;
+// Export as a spreadsheet file.
+inline constexpr std::int32_t ExportCurrentTableBook = 10302;
+inline constexpr std::int32_t ExportWholeJournalBook = 10303;
+inline constexpr std::int32_t XlsxFileFilter = 10304;
+inline constexpr std::int32_t ExportBookSaveTitle = 10305;
+inline constexpr std::int32_t ExportBookDone = 10306;
+inline constexpr std::int32_t ExportBookFailed = 10307;
+inline constexpr std::int32_t JournalBookName = 10308;
+
 }
 
 // Sizes of the numbered lists above, their "none" entry included.
@@ -521,4 +533,7 @@ inline constexpr std::array AllStringIds = {
     StringId::DeleteHousingTitle, StringId::LanguageAtNextOpening, StringId::AboutButton, StringId::AboutTitle,
     StringId::AboutVersion, StringId::AboutLicence, StringId::AboutJournalLabel, StringId::AboutBackupsLabel,
     StringId::AboutSettingsLabel, StringId::AboutOpenFolder, StringId::HelpButton, StringId::HelpMissing,
+    StringId::CsvCommaStyle, StringId::CsvSemicolonStyle, StringId::ExportCurrentTableBook,
+    StringId::ExportWholeJournalBook, StringId::XlsxFileFilter, StringId::ExportBookSaveTitle, StringId::ExportBookDone,
+    StringId::ExportBookFailed, StringId::JournalBookName,
 };

@@ -74,6 +74,27 @@ TEST(CsvWriterTest, DatesAreIsoDaysAndNumbersUseAPointWhateverTheLocale)
         (std::vector<std::u16string> { u"2024-03-09", u"1999-12-31", u"2.5", u"-0.125" }));
 }
 
+TEST(CsvWriterTest, ASemicolonStyleQuotesSemicolonsAndWritesDecimalCommas)
+{
+    CCsvWriter writer(CsvFormat { ';', ',' });
+    writer.AddText(u"Linden; north");
+    writer.AddText(u"a,b");
+    writer.AddNumber(2.5);
+    writer.AddInteger(7);
+    writer.EndRow();
+    EXPECT_EQ(writer.Bytes().substr(3), "\"Linden; north\";a,b;2,5;7\r\n");
+    bool failure = false;
+    EXPECT_EQ(ParseCsv(writer.Bytes(), failure, ';').front(),
+        (std::vector<std::u16string> { u"Linden; north", u"a,b", u"2,5", u"7" }));
+    EXPECT_FALSE(failure);
+
+    // A decimal comma between commas would split the number: it is quoted.
+    CCsvWriter mixed(CsvFormat { ',', ',' });
+    mixed.AddNumber(-0.125);
+    mixed.EndRow();
+    EXPECT_EQ(mixed.Bytes().substr(3), "\"-0,125\"\r\n");
+}
+
 TEST(CsvWriterTest, SavingIntoAMissingFolderFailsAndLeavesNothing)
 {
     TempWorkDir dir;

@@ -1,7 +1,9 @@
+#include "BookParts.h"
 #include "CsvRows.h"
 #include "JournalExport.h"
 #include "TableFixture.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -28,7 +30,7 @@ TEST_F(JournalExportTest, WritesEveryTableWithItsHeaderAndRows)
     Exec(u"INSERT INTO user_fields(itable, name, type) VALUES(1, 'Колір', 0);");
     std::filesystem::create_directory("out");
 
-    ASSERT_TRUE(ExportJournal(db.get(), dir.Path() / "out"));
+    ASSERT_TRUE(ExportJournal(db.get(), dir.Path() / "out", {}));
 
     for (const char* table : { "points", "families", "journal", "inspect", "housings", "queen_bee", "user_fields",
              "field_values", "evacuation", "type_housing", "type_frame" })
@@ -56,8 +58,35 @@ TEST_F(JournalExportTest, WritesEveryTableWithItsHeaderAndRows)
     EXPECT_EQ(Read("queen_bee").size(), 1u);
 }
 
+TEST_F(JournalExportTest, TheWholeJournalAsOneBookHasASheetPerTableWithNumbersAndDates)
+{
+    Exec(u"INSERT INTO points(name) VALUES('Meadow');");
+    Exec(u"INSERT INTO families(name, id_point) VALUES('North', 1);");
+    Exec(u"INSERT INTO journal(id_journal, id_family, date, frame, strength, is_queen_bee, note) "
+         u"VALUES(1, 1, '09.03.2024 00:00:00', 8, 5, 1, 'ok'), (2, 1, 'sometime', 6, 4, 0, NULL);");
+
+    ASSERT_TRUE(ExportJournalBook(db.get(), dir.Path() / "journal.xlsx"));
+
+    const BookParts book(dir.Path() / "journal.xlsx");
+    const auto& names = book.SheetNames();
+    ASSERT_EQ(names.size(), 11u);
+    const auto sheet = static_cast<std::size_t>(std::find(names.begin(), names.end(), u"journal") - names.begin()) + 1;
+    ASSERT_LE(sheet, 11u);
+    const auto& cells = book.Cells(sheet);
+    EXPECT_EQ(cells.at("C1").value, u"date");
+    EXPECT_EQ(cells.at("C2").type, "datetime");
+    EXPECT_EQ(cells.at("C2").value, u"2024-03-09");
+    // A date that does not read stays as it is stored.
+    EXPECT_EQ(cells.at("C3").type, "str");
+    EXPECT_EQ(cells.at("C3").value, u"sometime");
+    EXPECT_EQ(cells.at("D2").type, "int");
+    EXPECT_EQ(cells.at("D2").value, u"8");
+
+    EXPECT_FALSE(ExportJournalBook(db.get(), dir.Path() / "missing" / "journal.xlsx"));
+}
+
 TEST_F(JournalExportTest, AFolderThatCannotBeWrittenIsReportedAsAFailure)
 {
-    EXPECT_FALSE(ExportJournal(db.get(), dir.Path() / "missing"));
+    EXPECT_FALSE(ExportJournal(db.get(), dir.Path() / "missing", {}));
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing"));
 }

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-CsvRows ParseCsv(std::string_view bytes, bool& failure)
+CsvRows ParseCsv(std::string_view bytes, bool& failure, char separator)
 {
     failure = false;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
@@ -31,14 +31,14 @@ CsvRows ParseCsv(std::string_view bytes, bool& failure)
             }
             ++i;
         }
-        while (i < bytes.size() && bytes[i] != ',' && bytes[i] != '\r') {
+        while (i < bytes.size() && bytes[i] != separator && bytes[i] != '\r') {
             if (bytes[i] == '"' || bytes[i] == '\n')
                 failure = true;
             field += bytes[i++];
         }
         row.push_back(FromUtf8(field));
         field.clear();
-        if (i < bytes.size() && bytes[i] == ',') {
+        if (i < bytes.size() && bytes[i] == separator) {
             ++i;
             if (i == bytes.size())
                 row.push_back(std::u16string());

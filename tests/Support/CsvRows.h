@@ -10,6 +10,6 @@ using CsvRows = std::vector<std::vector<std::u16string>>;
 // an optional UTF-8 byte-order mark, quoted fields with doubled quotes, CRLF between records. Sets
 // failure when the text breaks the format (a bare LF, a quote inside an unquoted field, an
 // unclosed quote).
-CsvRows ParseCsv(std::string_view bytes, bool& failure);
+CsvRows ParseCsv(std::string_view bytes, bool& failure, char separator = ',');
 // The bytes of a whole file.
 std::string ReadFileBytes(const std::string& path);

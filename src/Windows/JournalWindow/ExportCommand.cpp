@@ -1,19 +1,30 @@
 #include "ExportCommand.h"
 
+#include "Calendar.h"
 #include "CsvWriter.h"
 #include "DatabaseManager.h"
 #include "FileDialog.h"
 #include "GridCsv.h"
 #include "JournalCodes.h"
 #include "JournalExport.h"
+#include "LanguageManager.h"
 #include "Menu.h"
 #include "MessageBox.h"
+#include "Registry.h"
 #include "StringIds.h"
 #include "Text.h"
 #include "Tr.h"
 #include "ViewInspect.h"
+#include "XlsxBook.h"
+
+#include <algorithm>
+#include <charconv>
 
 namespace {
+constexpr char16_t kCsvStyleValue[] = u"csv_style";
+constexpr char16_t kSemicolonStyle[] = u"semicolon";
+constexpr char16_t kCommaStyle[] = u"comma";
+
 // The page's own name, as the tabs of its view settings call it.
 std::u16string TableName(int pageCode)
 {
@@ -27,15 +38,65 @@ std::u16string TableName(int pageCode)
     }
 }
 
+// The style chosen in the menu, else the one the language's spreadsheets read.
+bool SemicolonStyle()
+{
+    std::u16string style = ReadRegistryString(kCsvStyleValue, kMainSettingsKey);
+    if (style.empty())
+        style = GetLanguageManager()->GetConstant(kCsvStyleValue);
+    return style == kSemicolonStyle;
+}
+
+CsvFormat ChosenFormat()
+{
+    return SemicolonStyle() ? CsvFormat { ';', ',' } : CsvFormat { ',', '.' };
+}
+
 bool SaveGrid(const CTableDrawer& grid, const std::filesystem::path& file)
 {
-    CCsvWriter csv;
-    for (const auto& row : GridCsvRows(grid)) {
+    const CsvFormat format = ChosenFormat();
+    CCsvWriter csv(format);
+    for (const auto& row : GridCsvRows(grid, static_cast<char16_t>(format.decimalMark))) {
         for (const auto& cell : row)
             csv.AddText(cell);
         csv.EndRow();
     }
     return csv.Save(file);
+}
+
+// A number column's cell as a number when it holds one whole, typed with either decimal mark.
+CXlsxBook::Cell NumberCell(const std::u16string& shown)
+{
+    std::string text = ToUtf8(shown);
+    std::replace(text.begin(), text.end(), ',', '.');
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool whole = !text.empty() && error == std::errc() && end == text.data() + text.size();
+    return whole ? CXlsxBook::Cell::Number(value) : CXlsxBook::Cell::Text(shown);
+}
+
+CXlsxBook::Cell SheetCell(const std::u16string& shown, int columnType)
+{
+    if (columnType == ColumnInteger || columnType == ColumnReal)
+        return NumberCell(shown);
+    // A single date; a cell listing several stays a text.
+    const std::int64_t date = columnType == ColumnDate && shown.size() == 10 ? ParseDateText(shown) : 0;
+    return date != 0 ? CXlsxBook::Cell::Date(date) : CXlsxBook::Cell::Text(shown);
+}
+
+// The grid as the user sees it, as one sheet of the book.
+void AddGridSheet(CXlsxBook& book, const std::u16string& name, const CTableDrawer& grid)
+{
+    std::vector<std::u16string> header;
+    for (const auto& column : grid.Headers())
+        header.push_back(column->Text());
+    std::vector<CXlsxBook::Row> rows;
+    for (const auto& row : grid.Rows()) {
+        CXlsxBook::Row& cells = rows.emplace_back();
+        for (const auto& column : grid.Headers())
+            cells.push_back(SheetCell(grid.GetCellText(row.get(), column->ColumnId()), column->ColumnType()));
+    }
+    book.AddSheet(name, std::move(header), std::move(rows));
 }
 }
 
@@ -52,32 +113,64 @@ void CExportCommand::Run(POINT menuAt)
     CMenu menu;
     menu.CreatePopupMenu();
     menu.AppendMenu(table ? MF_STRING : MF_GRAYED, IdCurrentTable, Tr(StringId::ExportCurrentTable));
+    menu.AppendMenu(table ? MF_STRING : MF_GRAYED, IdCurrentTableBook, Tr(StringId::ExportCurrentTableBook));
     menu.AppendMenu(MF_STRING, IdWholeJournal, Tr(StringId::ExportWholeJournal));
+    menu.AppendMenu(MF_STRING, IdWholeJournalBook, Tr(StringId::ExportWholeJournalBook));
+    menu.AppendMenu(MF_SEPARATOR);
+    const bool semicolon = SemicolonStyle();
+    menu.AppendMenu(MF_STRING | (semicolon ? 0 : MF_CHECKED), IdCommaStyle, Tr(StringId::CsvCommaStyle));
+    menu.AppendMenu(MF_STRING | (semicolon ? MF_CHECKED : 0), IdSemicolonStyle, Tr(StringId::CsvSemicolonStyle));
     const UINT chosen = static_cast<UINT>(menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, menuAt.x, menuAt.y, m_owner));
-    if (chosen == IdCurrentTable && table)
-        ExportTable(*table);
-    else if (chosen == IdCurrentTable)
+    const bool tableChosen = chosen == IdCurrentTable || chosen == IdCurrentTableBook;
+    if (tableChosen && table)
+        ExportTable(*table, chosen == IdCurrentTableBook);
+    else if (tableChosen)
         MessageBoxW(m_owner, Tr(StringId::ExportNoTable), Tr(StringId::ToolbarExport), MB_OK | MB_ICONINFORMATION);
     else if (chosen == IdWholeJournal)
         ExportWholeJournal();
+    else if (chosen == IdWholeJournalBook)
+        ExportWholeJournalBook();
+    else if (chosen == IdCommaStyle || chosen == IdSemicolonStyle)
+        WriteRegistryString(chosen == IdSemicolonStyle ? kSemicolonStyle : kCommaStyle, kMainSettingsKey, kCsvStyleValue);
 }
 
-void CExportCommand::ExportTable(CViewTable& table)
+std::optional<std::filesystem::path> CExportCommand::AskFile(const std::u16string& name, bool book) const
 {
-    CFileDialog dialog(false, u"csv", TableName(m_pageCode) + u".csv", Tr(StringId::CsvFileFilter), m_owner);
-    dialog.SetTitle(Tr(StringId::ExportSaveTitle));
+    const std::u16string extension = book ? u"xlsx" : u"csv";
+    CFileDialog dialog(false, extension, name + u"." + extension,
+        Tr(book ? StringId::XlsxFileFilter : StringId::CsvFileFilter), m_owner);
+    dialog.SetTitle(Tr(book ? StringId::ExportBookSaveTitle : StringId::ExportSaveTitle));
     if (dialog.DoModal() != IDOK)
+        return std::nullopt;
+    return ToPath(dialog.GetPathName());
+}
+
+void CExportCommand::ExportTable(CViewTable& table, bool book)
+{
+    const std::u16string name = TableName(m_pageCode);
+    const auto file = AskFile(name, book);
+    if (!file)
         return;
-    const std::filesystem::path file = ToPath(dialog.GetPathName());
-    bool saved = SaveGrid(table.Grid().Drawer(), file);
-    std::u16string paths = FromPath(file);
-    // The hive lines of the selected record have columns of their own: they go into a file beside.
+    // The hive lines of the selected record have columns of their own: they go into a file (or a
+    // sheet) beside.
     auto* records = dynamic_cast<CViewInspect*>(&table);
-    if (saved && records && !records->LowerGrid().Drawer().Rows().empty()) {
-        std::filesystem::path hives = file;
-        hives.replace_filename(ToPath(FromPath(file.stem()) + u" - " + Tr(StringId::HiveLinesFileSuffix) + u".csv"));
-        saved = SaveGrid(records->LowerGrid().Drawer(), hives);
-        paths += u"\n" + FromPath(hives);
+    const CTableDrawer* hives = records && !records->LowerGrid().Drawer().Rows().empty() ? &records->LowerGrid().Drawer() : nullptr;
+    std::u16string paths = FromPath(*file);
+    bool saved = false;
+    if (book) {
+        CXlsxBook sheets;
+        AddGridSheet(sheets, name, table.Grid().Drawer());
+        if (hives)
+            AddGridSheet(sheets, Tr(StringId::HiveLinesFileSuffix), *hives);
+        saved = sheets.Save(*file);
+    } else {
+        saved = SaveGrid(table.Grid().Drawer(), *file);
+        if (saved && hives) {
+            std::filesystem::path beside = *file;
+            beside.replace_filename(ToPath(FromPath(file->stem()) + u" - " + Tr(StringId::HiveLinesFileSuffix) + u".csv"));
+            saved = SaveGrid(*hives, beside);
+            paths += u"\n" + FromPath(beside);
+        }
     }
     Tell(saved ? StringId::ExportTableDone : StringId::ExportTableFailed, paths, !saved);
 }
@@ -88,8 +181,17 @@ void CExportCommand::ExportWholeJournal()
     dialog.SetTitle(Tr(StringId::ExportFolderTitle));
     if (dialog.DoModal() != IDOK)
         return;
-    const bool exported = ExportJournal(CDatabaseLease().get(), ToPath(dialog.GetPathName()));
+    const bool exported = ExportJournal(CDatabaseLease().get(), ToPath(dialog.GetPathName()), ChosenFormat());
     Tell(exported ? StringId::ExportJournalDone : StringId::ExportJournalFailed, dialog.GetPathName(), !exported);
+}
+
+void CExportCommand::ExportWholeJournalBook()
+{
+    const auto file = AskFile(Tr(StringId::JournalBookName), true);
+    if (!file)
+        return;
+    const bool exported = ExportJournalBook(CDatabaseLease().get(), *file);
+    Tell(exported ? StringId::ExportBookDone : StringId::ExportBookFailed, FromPath(*file), !exported);
 }
 
 void CExportCommand::Tell(std::int32_t text, const std::u16string& paths, bool failed)

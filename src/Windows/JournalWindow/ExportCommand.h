@@ -3,19 +3,28 @@
 #include "WinDefs.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 class CViewTable;
 class CWnd;
 class IViewJournal;
 
-// The toolbar's export: a menu offers the table the page shows or the whole journal, asks where
-// to write it and tells the user whether it was written.
+// The toolbar's export: a menu offers the table the page shows or the whole journal, as CSV or as a
+// spreadsheet, and the CSV style; asks where to write it and tells the user whether it was written.
 class CExportCommand
 {
 public:
     static constexpr UINT IdCurrentTable = 1;
     static constexpr UINT IdWholeJournal = 2;
+    // The CSV style of the files, remembered: a comma between fields with a decimal point, or a
+    // semicolon with a decimal comma. Until one is chosen, the style of the program's language.
+    static constexpr UINT IdCommaStyle = 3;
+    static constexpr UINT IdSemicolonStyle = 4;
+    // The same as one spreadsheet file (.xlsx), with numbers and dates as a spreadsheet keeps them.
+    static constexpr UINT IdCurrentTableBook = 5;
+    static constexpr UINT IdWholeJournalBook = 6;
 
     // The page shown (a list page, a form or none) and its code.
     CExportCommand(CWnd* owner, IViewJournal* page, int pageCode);
@@ -24,8 +33,11 @@ public:
     void Run(POINT menuAt);
 
 private:
-    void ExportTable(CViewTable& table);
+    // The file to write, named after the page's table; none when the user cancelled.
+    std::optional<std::filesystem::path> AskFile(const std::u16string& name, bool book) const;
+    void ExportTable(CViewTable& table, bool book);
     void ExportWholeJournal();
+    void ExportWholeJournalBook();
     // The saved files (or the folder) in a message with the text before them.
     void Tell(std::int32_t text, const std::u16string& paths, bool failed);
 

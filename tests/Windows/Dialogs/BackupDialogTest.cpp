@@ -1,6 +1,7 @@
 #include "JournalWindowFixture.h"
 
 #include "BackupDialog.h"
+#include "BookParts.h"
 #include "CsvRows.h"
 #include "Dialog.h"
 #include "ExportCommand.h"
@@ -205,9 +206,12 @@ TEST_P(BackupDialogTest, ExportOffersTheShownTableOrTheWholeJournalIntoAFolder)
     files.Answer(FromPath(table));
     menus.Choose(CExportCommand::IdCurrentTable);
     ClickToolbarButton(CJournalToolbar::IdExport);
+    // Each language's spreadsheets read their own CSV style.
     bool failure = false;
-    const CsvRows rows = ParseCsv(ReadFileBytes(table.string()), failure);
+    const CsvRows rows = ParseCsv(ReadFileBytes(table.string()), failure, Russian() ? ';' : ',');
+    EXPECT_FALSE(failure);
     ASSERT_EQ(rows.size(), 3u);
+    EXPECT_GT(rows[0].size(), 1u);
     EXPECT_EQ(rows[0][0], Text(StringId::FamilyNameField));
     EXPECT_EQ(rows[1][0], u"Acacia");
     EXPECT_EQ(rows[2][0], u"Linden");
@@ -240,6 +244,57 @@ TEST_P(BackupDialogTest, ExportOffersTheShownTableOrTheWholeJournalIntoAFolder)
     ASSERT_EQ(boxes.Calls().size(), 4u);
     EXPECT_EQ(boxes.Calls()[3].text, Text(StringId::ExportNoTable));
     EXPECT_EQ(files.Calls().size(), 3u);
+}
+
+TEST_P(BackupDialogTest, TheCsvStyleChosenInTheMenuIsKeptForTheNextExports)
+{
+    FileDialogResponder files;
+    ClickItem(u"North");
+    menus.Choose(Russian() ? CExportCommand::IdCommaStyle : CExportCommand::IdSemicolonStyle);
+    ClickToolbarButton(CJournalToolbar::IdExport);
+    const auto& offered = menus.Calls().front().items;
+    ASSERT_EQ(offered.size(), 7u);
+    EXPECT_EQ(offered[5].text, Text(StringId::CsvCommaStyle));
+    EXPECT_EQ(offered[5].flags & MF_CHECKED, Russian() ? 0u : static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(offered[6].flags & MF_CHECKED, Russian() ? static_cast<UINT>(MF_CHECKED) : 0u);
+    EXPECT_TRUE(files.Calls().empty());
+
+    const std::filesystem::path table = dir.Path() / "north.csv";
+    files.Answer(FromPath(table));
+    menus.Choose(CExportCommand::IdCurrentTable);
+    ClickToolbarButton(CJournalToolbar::IdExport);
+    EXPECT_NE(menus.Calls().back().items[Russian() ? 5 : 6].flags & MF_CHECKED, 0u);
+    bool failure = false;
+    const CsvRows rows = ParseCsv(ReadFileBytes(table.string()), failure, Russian() ? ',' : ';');
+    EXPECT_FALSE(failure);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0][0], Text(StringId::FamilyNameField));
+    EXPECT_GT(rows[0].size(), 1u);
+}
+
+TEST_P(BackupDialogTest, TheShownTableAndTheWholeJournalGoIntoSpreadsheetFiles)
+{
+    FileDialogResponder files;
+    ClickItem(u"North");
+    const std::filesystem::path table = dir.Path() / "north.xlsx";
+    files.Answer(FromPath(table));
+    menus.Choose(CExportCommand::IdCurrentTableBook);
+    ClickToolbarButton(CJournalToolbar::IdExport);
+    ASSERT_EQ(files.Calls().size(), 1u);
+    const BookParts book(table);
+    ASSERT_EQ(book.SheetNames().size(), 1u);
+    const auto cells = book.Cells(1);
+    EXPECT_EQ(cells.at("A1").value, Text(StringId::FamilyNameField));
+    EXPECT_EQ(cells.at("A2").value, u"Acacia");
+    EXPECT_EQ(cells.at("A3").value, u"Linden");
+
+    const std::filesystem::path journal = dir.Path() / "journal.xlsx";
+    files.Answer(FromPath(journal));
+    menus.Choose(CExportCommand::IdWholeJournalBook);
+    ClickToolbarButton(CJournalToolbar::IdExport);
+    EXPECT_EQ(BookParts(journal).SheetNames().size(), 11u);
+    ASSERT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(boxes.Calls()[1].text, Text(StringId::ExportBookDone) + u"\n" + FromPath(journal));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, BackupDialogTest, ShippedLanguages(), LanguageName);

@@ -1,5 +1,6 @@
 #include "TablePageFixture.h"
 
+#include "BookParts.h"
 #include "Calendar.h"
 #include "CsvRows.h"
 #include "ExportCommand.h"
@@ -38,24 +39,24 @@ Rows Shown(const CTableDrawer& grid)
     return rows;
 }
 
-Rows ReadCsv(const std::filesystem::path& file)
+Rows ReadCsv(const std::filesystem::path& file, char separator)
 {
     bool failure = false;
-    Rows rows = ParseCsv(ReadFileBytes(file.string()), failure);
+    Rows rows = ParseCsv(ReadFileBytes(file.string()), failure, separator);
     EXPECT_FALSE(failure);
     return rows;
 }
 
 // The file as Python's csv module reads it, each field and each row ended by a control character
 // no journal text holds; empty when Python could not read it.
-Rows ReadWithPython(const std::filesystem::path& file)
+Rows ReadWithPython(const std::filesystem::path& file, char separator)
 {
     const std::filesystem::path out = file.parent_path() / "python.txt";
     const std::string command = "python3 -c \"import csv,sys\n"
-                                "rows = list(csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline='')))\n"
+                                "rows = list(csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline=''), delimiter=sys.argv[3]))\n"
                                 "open(sys.argv[2], 'w', encoding='utf-8', newline='').write("
                                 "''.join(''.join(f + chr(31) for f in r) + chr(30) for r in rows))\" '"
-        + file.string() + "' '" + out.string() + "'";
+        + file.string() + "' '" + out.string() + "' '" + separator + "'";
     if (std::system(command.c_str()) != 0)
         return {};
     Rows rows(1);
@@ -78,12 +79,15 @@ class ExportCommandTest : public TablePageTest
 {
 protected:
     // Exports the current table of the page into the file, as the menu's first entry does.
-    void ExportTable(CViewTable* view, int pageCode, const std::filesystem::path& file)
+    void ExportTable(CViewTable* view, int pageCode, const std::filesystem::path& file,
+        UINT entry = CExportCommand::IdCurrentTable)
     {
-        menus.Choose(CExportCommand::IdCurrentTable);
+        menus.Choose(entry);
         files.Answer(FromPath(file));
         CExportCommand(&host, view, pageCode).Run({});
     }
+    // The CSV style of the language, as its spreadsheets read it.
+    char Separator() const { return Russian() ? ';' : ','; }
 
     MenuResponder menus;
     FileDialogResponder files;
@@ -124,8 +128,8 @@ TEST_P(ExportCommandTest, TheColoniesTableRoundTripsThroughTwoIndependentReaders
 
     const std::string bytes = ReadFileBytes(file.string());
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_EQ(ReadCsv(file), shown);
-    EXPECT_EQ(ReadWithPython(file), shown);
+    EXPECT_EQ(ReadCsv(file, Separator()), shown);
+    EXPECT_EQ(ReadWithPython(file, Separator()), shown);
     bool linefeedKept = false;
     for (const auto& row : shown)
         linefeedKept = linefeedKept || row[0] == u"Two\nlines";
@@ -157,14 +161,27 @@ TEST_P(ExportCommandTest, RecordsGoWithIsoDatesAndTheHiveLinesOfTheSelectedRecor
 
     char iso[16];
     std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", today.year, today.month, today.day);
-    const Rows records = ReadCsv(file);
+    const Rows records = ReadCsv(file, Separator());
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0], Shown(view->Grid().Drawer())[0]);
     EXPECT_EQ(records[1][0], FromUtf8(iso));
     const std::filesystem::path hives = m_dir.Path() / ToPath(u"records - " + Text(StringId::HiveLinesFileSuffix) + u".csv");
-    EXPECT_EQ(ReadCsv(hives), Shown(view->LowerGrid().Drawer()));
+    EXPECT_EQ(ReadCsv(hives, Separator()), Shown(view->LowerGrid().Drawer()));
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::ExportTableDone) + u"\n" + FromPath(file) + u"\n" + FromPath(hives));
+
+    // As a spreadsheet, the hive lines are a second sheet, and dates and numbers keep their kinds.
+    const std::filesystem::path book = m_dir.Path() / "records.xlsx";
+    ExportTable(view, PageInspections, book, CExportCommand::IdCurrentTableBook);
+    const BookParts read(book);
+    ASSERT_EQ(read.SheetNames(), (std::vector<std::u16string> { Text(StringId::RecordViewSettingsTitle),
+                                     Text(StringId::HiveLinesFileSuffix) }));
+    EXPECT_EQ(read.Cells(1).at("A1").value, records[0][0]);
+    EXPECT_EQ(read.Cells(1).at("A2").type, "datetime");
+    EXPECT_EQ(read.Cells(1).at("A2").value, FromUtf8(iso));
+    EXPECT_EQ(read.Cells(2).at("A2").value, u"Top, left");
+    EXPECT_EQ(read.Cells(2).at("B2").type, "int");
+    EXPECT_EQ(read.Cells(2).at("B2").value, u"3");
 }
 
 TEST_P(ExportCommandTest, AFileThatCannotBeWrittenIsReportedAsAFailureAndCancelWritesNothing)
@@ -210,7 +227,7 @@ TEST_P(ExportCommandTest, EachShownDateOfACellBecomesAnIsoDate)
     ASSERT_NE(shown[1][1].find(u"20.05.2023"), std::u16string::npos);
     const std::filesystem::path file = m_dir.Path() / "queens.csv";
     ExportTable(view, PageColonies, file);
-    const Rows rows = ReadCsv(file);
+    const Rows rows = ReadCsv(file, Separator());
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1], (std::vector<std::u16string> { u"Acacia", u"2023-05-20 2024-06-01" }));
 }
