@@ -58,6 +58,13 @@ public:
             return std::nullopt;
         return sqlite3_column_int64(m_statement, column);
     }
+    std::optional<double> ColumnReal(int column) const override
+    {
+        if (sqlite3_column_type(m_statement, column) != SQLITE_FLOAT)
+            return std::nullopt;
+        return sqlite3_column_double(m_statement, column);
+    }
+    bool ColumnIsNull(int column) const override { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
 
 private:
     sqlite3_stmt* m_statement;

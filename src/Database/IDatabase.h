@@ -27,6 +27,10 @@ public:
     // The value when the column holds an integer, read without making it a text; ask before
     // ColumnText.
     virtual std::optional<std::int64_t> ColumnInteger(int column) const = 0;
+    // The value when the column holds a floating-point number.
+    virtual std::optional<double> ColumnReal(int column) const = 0;
+    // NULL, which ColumnText does not tell from an empty text.
+    virtual bool ColumnIsNull(int column) const = 0;
 
 protected:
     ~IRow() = default;

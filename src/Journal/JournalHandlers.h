@@ -3,6 +3,7 @@
 #include "ColonyHandler.h"
 #include "HiveHandler.h"
 #include "HiveTypeHandler.h"
+#include "JournalImportHandler.h"
 #include "QueenHandler.h"
 #include "RecordHandler.h"
 #include "SiteHandler.h"
@@ -24,6 +25,7 @@ public:
     CColonyHandler colonies;
     CSiteHandler sites;
     CUserFieldHandler userFields;
+    CJournalImportHandler imports;
 };
 
 CJournalHandlers* GetJournalHandlers();

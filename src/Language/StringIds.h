@@ -424,6 +424,18 @@ inline constexpr std::int32_t ExportBookSaveTitle = 10305;
 inline constexpr std::int32_t ExportBookDone = 10306;
 inline constexpr std::int32_t ExportBookFailed = 10307;
 inline constexpr std::int32_t JournalBookName = 10308;
+// The journal as one document for moving it, and taking one in.
+inline constexpr std::int32_t ExportJournalJson = 10309;
+inline constexpr std::int32_t ImportJournalJson = 10310;
+inline constexpr std::int32_t JsonFileFilter = 10311;
+inline constexpr std::int32_t ExportJsonDone = 10312;
+inline constexpr std::int32_t ExportJsonFailed = 10313;
+inline constexpr std::int32_t ImportJsonDone = 10314;
+inline constexpr std::int32_t ImportNotJournal = 10315;
+inline constexpr std::int32_t ImportNewerFormat = 10316;
+inline constexpr std::int32_t ImportJournalNotEmpty = 10317;
+inline constexpr std::int32_t ImportTitle = 10318;
+inline constexpr std::int32_t ImportBackupFailed = 10319;
 
 }
 
@@ -535,5 +547,8 @@ inline constexpr std::array AllStringIds = {
     StringId::AboutSettingsLabel, StringId::AboutOpenFolder, StringId::HelpButton, StringId::HelpMissing,
     StringId::CsvCommaStyle, StringId::CsvSemicolonStyle, StringId::ExportCurrentTableBook,
     StringId::ExportWholeJournalBook, StringId::XlsxFileFilter, StringId::ExportBookSaveTitle, StringId::ExportBookDone,
-    StringId::ExportBookFailed, StringId::JournalBookName,
+    StringId::ExportBookFailed, StringId::JournalBookName, StringId::ExportJournalJson, StringId::ImportJournalJson,
+    StringId::JsonFileFilter, StringId::ExportJsonDone, StringId::ExportJsonFailed, StringId::ImportJsonDone,
+    StringId::ImportNotJournal, StringId::ImportNewerFormat, StringId::ImportJournalNotEmpty, StringId::ImportTitle,
+    StringId::ImportBackupFailed,
 };

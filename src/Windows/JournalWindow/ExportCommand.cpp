@@ -1,5 +1,6 @@
 #include "ExportCommand.h"
 
+#include "AtomicFile.h"
 #include "Calendar.h"
 #include "CsvWriter.h"
 #include "DatabaseManager.h"
@@ -7,6 +8,8 @@
 #include "GridCsv.h"
 #include "JournalCodes.h"
 #include "JournalExport.h"
+#include "JournalHandlers.h"
+#include "JournalJson.h"
 #include "LanguageManager.h"
 #include "Menu.h"
 #include "MessageBox.h"
@@ -116,6 +119,9 @@ void CExportCommand::Run(POINT menuAt)
     menu.AppendMenu(table ? MF_STRING : MF_GRAYED, IdCurrentTableBook, Tr(StringId::ExportCurrentTableBook));
     menu.AppendMenu(MF_STRING, IdWholeJournal, Tr(StringId::ExportWholeJournal));
     menu.AppendMenu(MF_STRING, IdWholeJournalBook, Tr(StringId::ExportWholeJournalBook));
+    menu.AppendMenu(MF_STRING, IdWholeJournalJson, Tr(StringId::ExportJournalJson));
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, IdImportJournalJson, Tr(StringId::ImportJournalJson));
     menu.AppendMenu(MF_SEPARATOR);
     const bool semicolon = SemicolonStyle();
     menu.AppendMenu(MF_STRING | (semicolon ? 0 : MF_CHECKED), IdCommaStyle, Tr(StringId::CsvCommaStyle));
@@ -130,16 +136,33 @@ void CExportCommand::Run(POINT menuAt)
         ExportWholeJournal();
     else if (chosen == IdWholeJournalBook)
         ExportWholeJournalBook();
+    else if (chosen == IdWholeJournalJson)
+        ExportWholeJournalJson();
+    else if (chosen == IdImportJournalJson)
+        ImportJournalJson();
     else if (chosen == IdCommaStyle || chosen == IdSemicolonStyle)
         WriteRegistryString(chosen == IdSemicolonStyle ? kSemicolonStyle : kCommaStyle, kMainSettingsKey, kCsvStyleValue);
 }
 
-std::optional<std::filesystem::path> CExportCommand::AskFile(const std::u16string& name, bool book) const
+std::optional<std::filesystem::path> CExportCommand::AskFile(const std::u16string& name, FileKind kind) const
 {
-    const std::u16string extension = book ? u"xlsx" : u"csv";
-    CFileDialog dialog(false, extension, name + u"." + extension,
-        Tr(book ? StringId::XlsxFileFilter : StringId::CsvFileFilter), m_owner);
-    dialog.SetTitle(Tr(book ? StringId::ExportBookSaveTitle : StringId::ExportSaveTitle));
+    struct Choice
+    {
+        const char16_t* extension;
+        std::int32_t filter;
+        std::int32_t title;
+    };
+    static constexpr Choice kChoices[] = {
+        { u"csv", StringId::CsvFileFilter, StringId::ExportSaveTitle },
+        { u"xlsx", StringId::XlsxFileFilter, StringId::ExportBookSaveTitle },
+        { u"json", StringId::JsonFileFilter, StringId::ExportSaveTitle },
+        { u"json", StringId::JsonFileFilter, StringId::ImportTitle },
+    };
+    const Choice& choice = kChoices[static_cast<int>(kind)];
+    const bool opening = kind == FileKind::JsonIn;
+    CFileDialog dialog(opening, choice.extension, opening ? std::u16string() : name + u"." + choice.extension,
+        Tr(choice.filter), m_owner);
+    dialog.SetTitle(Tr(choice.title));
     if (dialog.DoModal() != IDOK)
         return std::nullopt;
     return ToPath(dialog.GetPathName());
@@ -148,7 +171,7 @@ std::optional<std::filesystem::path> CExportCommand::AskFile(const std::u16strin
 void CExportCommand::ExportTable(CViewTable& table, bool book)
 {
     const std::u16string name = TableName(m_pageCode);
-    const auto file = AskFile(name, book);
+    const auto file = AskFile(name, book ? FileKind::Book : FileKind::Csv);
     if (!file)
         return;
     // The hive lines of the selected record have columns of their own: they go into a file (or a
@@ -187,11 +210,28 @@ void CExportCommand::ExportWholeJournal()
 
 void CExportCommand::ExportWholeJournalBook()
 {
-    const auto file = AskFile(Tr(StringId::JournalBookName), true);
+    const auto file = AskFile(Tr(StringId::JournalBookName), FileKind::Book);
     if (!file)
         return;
     const bool exported = ExportJournalBook(CDatabaseLease().get(), *file);
     Tell(exported ? StringId::ExportBookDone : StringId::ExportBookFailed, FromPath(*file), !exported);
+}
+
+void CExportCommand::ExportWholeJournalJson()
+{
+    const auto file = AskFile(Tr(StringId::JournalBookName), FileKind::JsonOut);
+    if (!file)
+        return;
+    const std::string json = JournalToJson(CDatabaseLease().get());
+    const bool exported = !json.empty() && WriteFileAtomically(*file, json);
+    Tell(exported ? StringId::ExportJsonDone : StringId::ExportJsonFailed, FromPath(*file), !exported);
+}
+
+void CExportCommand::ImportJournalJson()
+{
+    const auto file = AskFile({}, FileKind::JsonIn);
+    if (file && GetJournalHandlers()->imports.Import(*file))
+        Tell(StringId::ImportJsonDone, FromPath(*file), false);
 }
 
 void CExportCommand::Tell(std::int32_t text, const std::u16string& paths, bool failed)

@@ -25,6 +25,9 @@ public:
     // The same as one spreadsheet file (.xlsx), with numbers and dates as a spreadsheet keeps them.
     static constexpr UINT IdCurrentTableBook = 5;
     static constexpr UINT IdWholeJournalBook = 6;
+    // The whole journal as one document for moving it to another computer, and taking one in.
+    static constexpr UINT IdWholeJournalJson = 7;
+    static constexpr UINT IdImportJournalJson = 8;
 
     // The page shown (a list page, a form or none) and its code.
     CExportCommand(CWnd* owner, IViewJournal* page, int pageCode);
@@ -33,11 +36,22 @@ public:
     void Run(POINT menuAt);
 
 private:
-    // The file to write, named after the page's table; none when the user cancelled.
-    std::optional<std::filesystem::path> AskFile(const std::u16string& name, bool book) const;
+    enum class FileKind
+    {
+        Csv,
+        Book,
+        JsonOut,
+        // A journal document to open, not to write.
+        JsonIn,
+    };
+
+    // The file to write, named after the page's table, or to read; none when the user cancelled.
+    std::optional<std::filesystem::path> AskFile(const std::u16string& name, FileKind kind) const;
     void ExportTable(CViewTable& table, bool book);
     void ExportWholeJournal();
     void ExportWholeJournalBook();
+    void ExportWholeJournalJson();
+    void ImportJournalJson();
     // The saved files (or the folder) in a message with the text before them.
     void Tell(std::int32_t text, const std::u16string& paths, bool failed);
 

@@ -253,17 +253,17 @@ TEST_P(BackupDialogTest, TheCsvStyleChosenInTheMenuIsKeptForTheNextExports)
     menus.Choose(Russian() ? CExportCommand::IdCommaStyle : CExportCommand::IdSemicolonStyle);
     ClickToolbarButton(CJournalToolbar::IdExport);
     const auto& offered = menus.Calls().front().items;
-    ASSERT_EQ(offered.size(), 7u);
-    EXPECT_EQ(offered[5].text, Text(StringId::CsvCommaStyle));
-    EXPECT_EQ(offered[5].flags & MF_CHECKED, Russian() ? 0u : static_cast<UINT>(MF_CHECKED));
-    EXPECT_EQ(offered[6].flags & MF_CHECKED, Russian() ? static_cast<UINT>(MF_CHECKED) : 0u);
+    ASSERT_EQ(offered.size(), 10u);
+    EXPECT_EQ(offered[8].text, Text(StringId::CsvCommaStyle));
+    EXPECT_EQ(offered[8].flags & MF_CHECKED, Russian() ? 0u : static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(offered[9].flags & MF_CHECKED, Russian() ? static_cast<UINT>(MF_CHECKED) : 0u);
     EXPECT_TRUE(files.Calls().empty());
 
     const std::filesystem::path table = dir.Path() / "north.csv";
     files.Answer(FromPath(table));
     menus.Choose(CExportCommand::IdCurrentTable);
     ClickToolbarButton(CJournalToolbar::IdExport);
-    EXPECT_NE(menus.Calls().back().items[Russian() ? 5 : 6].flags & MF_CHECKED, 0u);
+    EXPECT_NE(menus.Calls().back().items[Russian() ? 8 : 9].flags & MF_CHECKED, 0u);
     bool failure = false;
     const CsvRows rows = ParseCsv(ReadFileBytes(table.string()), failure, Russian() ? ',' : ';');
     EXPECT_FALSE(failure);
@@ -295,6 +295,28 @@ TEST_P(BackupDialogTest, TheShownTableAndTheWholeJournalGoIntoSpreadsheetFiles)
     EXPECT_EQ(BookParts(journal).SheetNames().size(), 11u);
     ASSERT_EQ(boxes.Calls().size(), 2u);
     EXPECT_EQ(boxes.Calls()[1].text, Text(StringId::ExportBookDone) + u"\n" + FromPath(journal));
+}
+
+TEST_P(BackupDialogTest, TheJournalWrittenForMovingIsNotTakenBackIntoAJournalThatHoldsIt)
+{
+    FileDialogResponder files;
+    ClickItem(u"North");
+    const std::filesystem::path moved = dir.Path() / "moved.json";
+    files.Answer(FromPath(moved));
+    menus.Choose(CExportCommand::IdWholeJournalJson);
+    ClickToolbarButton(CJournalToolbar::IdExport);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::ExportJsonDone) + u"\n" + FromPath(moved));
+    const std::string json = ReadFileBytes(moved.string());
+    EXPECT_NE(json.find("\"Acacia\""), std::string::npos);
+
+    files.Answer(FromPath(moved));
+    menus.Choose(CExportCommand::IdImportJournalJson);
+    ClickToolbarButton(CJournalToolbar::IdExport);
+    ASSERT_EQ(files.Calls().size(), 2u);
+    EXPECT_EQ(files.Calls()[1].kind, FileDialogResponder::Kind::OpenFile);
+    ASSERT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(boxes.Calls()[1].text, Text(StringId::ImportJournalNotEmpty) + u"\n" + FromPath(moved));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, BackupDialogTest, ShippedLanguages(), LanguageName);
