@@ -3,13 +3,16 @@
 #include "WinDefs.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 class CViewTable;
+class CWinterLossView;
 class CWnd;
 class IViewJournal;
 
-// The toolbar's export: a menu offers the table the page shows or the whole journal, asks where
+// The toolbar's export: a menu offers the table the page shows (a list page's or the winter losses') or the whole journal, asks where
 // to write it and tells the user whether it was written.
 class CExportCommand
 {
@@ -24,7 +27,10 @@ public:
     void Run(POINT menuAt);
 
 private:
+    // Where the user wants the shown table's file; nothing when cancelled.
+    std::optional<std::filesystem::path> AskFile() const;
     void ExportTable(CViewTable& table);
+    void ExportWinterLosses(const CWinterLossView& winters);
     void ExportWholeJournal();
     // The saved files (or the folder) in a message with the text before them.
     void Tell(std::int32_t text, const std::u16string& paths, bool failed);
