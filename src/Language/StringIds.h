@@ -443,18 +443,18 @@ inline constexpr std::int32_t LossCauseUnknown = 10223;
 // The whole journal's export of the colonies' events: the columns of its two files, separated by ';', and the words of its values.
 inline constexpr std::int32_t EventsFileColumns = 10224;
 inline constexpr std::int32_t EventQueensFileColumns = 10225;
-inline constexpr std::int32_t DaughterQueenNone = 10228;
-inline constexpr std::int32_t DaughterQueenOld = 10229;
-inline constexpr std::int32_t DaughterQueenCell = 10230;
-inline constexpr std::int32_t DaughterQueenStored = 10231;
-inline constexpr std::int32_t QueenFateKilled = 10232;
-inline constexpr std::int32_t QueenFateSuperseded = 10233;
-inline constexpr std::int32_t QueenFateMoved = 10234;
-inline constexpr std::int32_t QueenFateIntroduced = 10235;
-inline constexpr std::int32_t QueenFateSwarmed = 10236;
-inline constexpr std::int32_t QueenFateDied = 10237;
-inline constexpr std::int32_t AnswerYes = 10238;
-inline constexpr std::int32_t AnswerNo = 10239;
+inline constexpr std::int32_t DaughterQueenNone = 10226;
+inline constexpr std::int32_t DaughterQueenOld = 10227;
+inline constexpr std::int32_t DaughterQueenCell = 10228;
+inline constexpr std::int32_t DaughterQueenStored = 10229;
+inline constexpr std::int32_t QueenFateKilled = 10230;
+inline constexpr std::int32_t QueenFateSuperseded = 10231;
+inline constexpr std::int32_t QueenFateMoved = 10232;
+inline constexpr std::int32_t QueenFateIntroduced = 10233;
+inline constexpr std::int32_t QueenFateSwarmed = 10234;
+inline constexpr std::int32_t QueenFateDied = 10235;
+inline constexpr std::int32_t AnswerYes = 10236;
+inline constexpr std::int32_t AnswerNo = 10237;
 
 }
 

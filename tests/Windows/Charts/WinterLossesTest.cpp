@@ -29,8 +29,8 @@ protected:
         Exec(u"INSERT INTO families(name, id_point, type) VALUES('A', 1, 0), ('B', 1, 0), ('C', 1, 0), ('D', 1, 0), "
              u"('E', 2, 0)");
         for (int colony = 1; colony <= 5; ++colony) {
-            Exec(u"INSERT INTO journal(id_family, date) VALUES(" + std::u16string(1, static_cast<char16_t>(u'0' + colony))
-                + u", '10.06.2022 00:00:00')");
+            Exec(u"INSERT INTO journal VALUES(NULL, " + std::u16string(1, static_cast<char16_t>(u'0' + colony))
+                + u", '10.06.2022 00:00:00', 7, 5, 0, 0, 0, 0, 0, 0, NULL, NULL)");
         }
         Reload();
     }
