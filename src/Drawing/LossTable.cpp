@@ -58,8 +58,10 @@ std::vector<RECT> CLossTable::Paint(CDC& dc, const RECT& rect) const
         int x = left;
         for (std::size_t column = 0; column < cells.size() && column < widths.size(); ++column) {
             RECT cell { x + kPadding, top, x + widths[column] - kPadding, top + RowHeight };
-            const UINT align = column == 0 || column + 1 == widths.size() ? DT_LEFT : DT_RIGHT;
-            dc.DrawText(cells[column], &cell, align | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+            // The columns before the last are as wide as their texts; only the last may cut.
+            const bool last = column + 1 == widths.size();
+            const UINT fit = last ? DT_END_ELLIPSIS : DT_NOCLIP;
+            dc.DrawText(cells[column], &cell, (column == 0 || last ? DT_LEFT : DT_RIGHT) | DT_VCENTER | DT_SINGLELINE | fit);
             x += widths[column];
         }
     };

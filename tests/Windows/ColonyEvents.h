@@ -6,6 +6,7 @@
 #include "DatabaseManager.h"
 #include "EventManager.h"
 #include "LoseColonyOperation.h"
+#include "SchemaMigrations.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@ template <class Operation>
 std::int32_t RunColonyEvent(Operation& operation)
 {
     CDatabaseLease database;
+    // The program takes the schema's steps at its start; a test's journal takes them here.
+    SchemaMigrations::Migrate(database.get());
     database->BeginTransaction(u"Event");
     operation.Execute(database.get());
     database->EndTransaction(u"Event");

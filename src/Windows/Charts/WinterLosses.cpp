@@ -77,6 +77,9 @@ std::vector<WinterLoss> WinterLosses(std::int32_t idPoint, std::int64_t now)
     std::optional<int> firstYear;
     for (const auto& [idFamily, family] : GetPointFamilyCache()->Families()) {
         ColonyLife life = LifeOf(idFamily, family);
+        // Without a record or the event that made it, nothing tells when the colony began.
+        if (!life.start)
+            continue;
         for (const std::optional<std::int64_t>& date : { life.start, life.end }) {
             if (date)
                 firstYear = std::min(firstYear.value_or(YearOf(*date)), YearOf(*date));
@@ -89,7 +92,7 @@ std::vector<WinterLoss> WinterLosses(std::int32_t idPoint, std::int64_t now)
         const std::int64_t end = WinterEnd(year);
         WinterLoss winter { year };
         for (const ColonyLife& life : lives) {
-            const bool alive = life.start.value_or(start) <= start && life.end.value_or(start) >= start;
+            const bool alive = *life.start <= start && life.end.value_or(start) >= start;
             if (!alive || (idPoint != 0 && life.SiteOn(start) != idPoint))
                 continue;
             ++winter.alive;

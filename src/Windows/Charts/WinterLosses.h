@@ -9,7 +9,8 @@
 // A winter as beekeepers' associations count it: the colonies alive on 1 October of a year, and
 // how many of them were lost from then to the end of 30 April of the next. A colony made or taken
 // in during the winter does not count for it; one united into another over the winter was alive in
-// autumn and not lost. A colony counts for the site it stood at on 1 October.
+// autumn and not lost. A colony counts for the site it stood at on 1 October, from its first record
+// or the split or swarm that made it; one with neither is not counted.
 struct WinterLoss
 {
     // The autumn's year: the season runs from autumn of `year` to spring of `year + 1`.

@@ -16,7 +16,8 @@
 namespace {
 void AddHeader(CCsvWriter& csv, std::int32_t columns)
 {
-    std::u16string_view rest = Tr(columns);
+    const std::u16string names = Tr(columns);
+    std::u16string_view rest = names;
     while (true) {
         const std::size_t end = rest.find(u';');
         csv.AddText(rest.substr(0, end));

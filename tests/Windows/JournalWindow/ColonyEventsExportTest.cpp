@@ -52,6 +52,7 @@ TEST_P(ColonyEventsExportTest, TheWholeJournalsExportWritesTheEventsAndTheirQuee
     const std::int32_t lossEvent = LoseColony(1, u"02.02.2026", LossCause::Poisoning);
     ASSERT_NE(lossEvent, 0);
 
+    std::filesystem::create_directory(dir.Path() / "out");
     CDatabaseLease database;
     ASSERT_TRUE(ExportColonyEvents(database.get(), dir.Path() / "out"));
     const CsvRows events = Read("colony_events.csv");
