@@ -8,7 +8,9 @@
 namespace {
 constexpr int kMargin = 12;
 constexpr int kPadding = 6;
-constexpr int kBarHeight = 6;
+constexpr int kBarHeight = 8;
+// The share's bar takes the room left of its number, at least this much.
+constexpr int kLeastBarRoom = 60;
 }
 
 void CLossTable::SetData(std::u16string title, std::vector<std::u16string> header, std::vector<Row> rows,
@@ -40,6 +42,9 @@ std::vector<RECT> CLossTable::Paint(CDC& dc, const RECT& rect) const
             widths[column] = std::max(widths[column], static_cast<int>(dc.GetTextExtent(row.cells[column]).cx));
         widths[column] += 2 * kPadding;
     }
+    const int numberWidth = m_shareColumn < widths.size() ? widths[m_shareColumn] : 0;
+    if (m_shareColumn + 1 < widths.size())
+        widths[m_shareColumn] += kLeastBarRoom;
     const int left = rest.left + kMargin;
     const int right = rest.right - kMargin;
     int used = 0;
@@ -76,7 +81,7 @@ std::vector<RECT> CLossTable::Paint(CDC& dc, const RECT& rect) const
     int shareLeft = left;
     for (std::size_t column = 0; column < m_shareColumn && column < widths.size(); ++column)
         shareLeft += widths[column];
-    const int shareWidth = m_shareColumn < widths.size() ? widths[m_shareColumn] - 2 * kPadding : 0;
+    const int shareWidth = m_shareColumn < widths.size() ? widths[m_shareColumn] - numberWidth - kPadding : 0;
     for (int index = 0; index < rowsShown; ++index) {
         const Row& row = m_rows[static_cast<std::size_t>(index)];
         const int top = table.top + (index + 1) * RowHeight;
@@ -84,8 +89,8 @@ std::vector<RECT> CLossTable::Paint(CDC& dc, const RECT& rect) const
         dc.LineTo(table.right - 1, top);
         paintRow(row.cells, top);
         const int barWidth = static_cast<int>(shareWidth * std::clamp(row.share, 0.0, 100.0) / 100.0);
-        const RECT bar { shareLeft + kPadding, top + RowHeight - kBarHeight - 2, shareLeft + kPadding + barWidth,
-            top + RowHeight - 2 };
+        const RECT bar { shareLeft + kPadding, top + (RowHeight - kBarHeight) / 2, shareLeft + kPadding + barWidth,
+            top + (RowHeight + kBarHeight) / 2 };
         dc.FillSolidRect(&bar, Bar);
         bars.push_back(bar);
     }

@@ -6,8 +6,8 @@
 #include <vector>
 
 // A chart page's table: rows of texts under a header row, each row with a share (0 to 100) drawn
-// as a bar under its share column, and a note below the table. Wider cells are cut with an
-// ellipsis; the last column takes the width left.
+// as a bar left of its number in the share column, and a note below the table. The columns are as
+// wide as their texts; the last takes the width left and cuts its texts with an ellipsis.
 class CLossTable
 {
 public:
