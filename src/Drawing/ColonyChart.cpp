@@ -46,11 +46,29 @@ CColonyChart::CColonyChart()
     m_shown.fill(true);
 }
 
-void CColonyChart::SetData(std::u16string title, std::vector<ColonyChartRecord> records, std::u16string emptyText)
+void CColonyChart::SetData(std::u16string title, std::vector<ColonyChartRecord> records, std::u16string emptyText,
+    std::vector<ColonyChartMark> marks)
 {
     m_title = std::move(title);
     m_records = std::move(records);
     m_emptyText = std::move(emptyText);
+    m_marks = std::move(marks);
+}
+
+std::int64_t CColonyChart::FirstDate() const
+{
+    std::int64_t first = m_records.front().date;
+    for (const ColonyChartMark& mark : m_marks)
+        first = std::min(first, mark.date);
+    return first;
+}
+
+std::int64_t CColonyChart::LastDate() const
+{
+    std::int64_t last = m_records.back().date;
+    for (const ColonyChartMark& mark : m_marks)
+        last = std::max(last, mark.date);
+    return last;
 }
 
 void CColonyChart::Toggle(int series)
@@ -80,8 +98,8 @@ std::u16string CColonyChart::Describe(const ColonyChartRecord& record)
 
 int CColonyChart::DateX(const RECT& inner, std::int64_t date) const
 {
-    const std::int64_t first = m_records.front().date;
-    const std::int64_t span = m_records.back().date - first;
+    const std::int64_t first = FirstDate();
+    const std::int64_t span = LastDate() - first;
     if (span <= 0)
         return (inner.left + inner.right) / 2;
     const std::int64_t width = inner.right - inner.left;
@@ -117,6 +135,7 @@ CColonyChart::Layout CColonyChart::Paint(CDC& dc, const RECT& rect) const
     layout.top = top;
     m_frame.PaintValueAxis(dc, plot, layout.inner, layout.top, false, CChartFrame::Ink);
     PaintDateAxis(dc, plot, layout.inner);
+    PaintMarks(dc, plot, layout);
     for (int series = 0; series < ColonySeriesCount; ++series) {
         if (IsShown(series))
             PaintSeries(dc, series, layout);
@@ -127,10 +146,10 @@ CColonyChart::Layout CColonyChart::Paint(CDC& dc, const RECT& rect) const
 void CColonyChart::PaintDateAxis(CDC& dc, const RECT& plot, const RECT& inner) const
 {
     CFont* oldFont = dc.SelectObject(m_frame.LabelFont());
-    const int first = MonthIndex(m_records.front().date);
-    const int last = MonthIndex(m_records.back().date);
+    const int first = MonthIndex(FirstDate());
+    const int last = MonthIndex(LastDate());
     const int labelWidth = dc.GetTextExtent(MonthLabel(first)).cx + 12;
-    const double months = static_cast<double>(m_records.back().date - m_records.front().date) / kSecondsPerMonth;
+    const double months = static_cast<double>(LastDate() - FirstDate()) / kSecondsPerMonth;
     const double monthWidth = (inner.right - inner.left) / std::max(1.0, months);
     // Beyond the listed steps, whole decades; far-apart dates would otherwise pile up labels.
     int step = 0;
@@ -168,6 +187,42 @@ void CColonyChart::PaintDateAxis(CDC& dc, const RECT& plot, const RECT& inner) c
     // Records within one month: that month under the middle.
     if (!labelled)
         label(first, (inner.left + inner.right) / 2);
+    dc.SelectObject(oldFont);
+}
+
+void CColonyChart::PaintMarks(CDC& dc, const RECT& plot, Layout& layout) const
+{
+    CFont* oldFont = dc.SelectObject(m_frame.LabelFont());
+    CPen line(PS_DOT, 1, MarkColour);
+    CPen* oldPen = dc.SelectObject(&line);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(MarkColour);
+    const int lineHeight = dc.GetTextExtent(u"Ag").cy;
+    // Labels that would overlap the one before go a line lower, back to the top when clear.
+    std::vector<int> rowEnds;
+    for (const ColonyChartMark& mark : m_marks) {
+        const int x = DateX(layout.inner, mark.date);
+        dc.MoveTo(x, plot.top + 1);
+        dc.LineTo(x, plot.bottom - 1);
+        const int width = dc.GetTextExtent(mark.label).cx;
+        std::size_t row = 0;
+        while (row < rowEnds.size() && rowEnds[row] > x)
+            ++row;
+        if (row == rowEnds.size())
+            rowEnds.push_back(0);
+        rowEnds[row] = x + 3 + width + 4;
+        RECT text { x + 3, plot.top + 2 + static_cast<int>(row) * lineHeight, x + 3 + width,
+            plot.top + 2 + static_cast<int>(row + 1) * lineHeight };
+        // Near the right edge the label goes left of its line.
+        if (text.right > plot.right - 1) {
+            text.left -= width + 6;
+            text.right -= width + 6;
+        }
+        dc.DrawText(mark.label, &text, DT_LEFT | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
+        layout.marks.push_back({ std::min<int>(x, text.left), plot.top + 1, std::max<int>(x + 1, text.right),
+            plot.bottom - 1 });
+    }
+    dc.SelectObject(oldPen);
     dc.SelectObject(oldFont);
 }
 

@@ -25,8 +25,16 @@ struct ColonyChartRecord
     std::array<int, ColonySeriesCount> values {};
 };
 
+// One event of the colony's life, marked on the chart at its date.
+struct ColonyChartMark
+{
+    std::int64_t date = 0;
+    std::u16string label;
+};
+
 // A line per series over the records' dates with a marker per record, the dates labelled by month
-// and year under the plot. The series share one value axis, scaled to the shown ones.
+// and year under the plot. The series share one value axis, scaled to the shown ones. The colony's
+// events are thin vertical marks with a short label at the plot's top; the dates span both.
 class CColonyChart
 {
 public:
@@ -45,6 +53,8 @@ public:
         int top = 0;
         std::vector<RECT> legend;
         std::vector<Marker> markers;
+        // The event marks' places, their line and label, in the order of the marks.
+        std::vector<RECT> marks;
 
         // The series whose legend entry holds the point, or -1.
         int LegendAt(POINT point) const { return CChartFrame::IndexAt(legend, point); }
@@ -55,9 +65,13 @@ public:
     CColonyChart();
 
     // The records in date order; an empty list paints the empty text instead of a plot.
-    void SetData(std::u16string title, std::vector<ColonyChartRecord> records, std::u16string emptyText);
+    void SetData(std::u16string title, std::vector<ColonyChartRecord> records, std::u16string emptyText,
+        std::vector<ColonyChartMark> marks = {});
     const std::u16string& Title() const { return m_title; }
     const std::vector<ColonyChartRecord>& Records() const { return m_records; }
+    const std::vector<ColonyChartMark>& Marks() const { return m_marks; }
+
+    static constexpr COLORREF MarkColour = RGB(120, 80, 160);
 
     Layout Paint(CDC& dc, const RECT& rect) const;
 
@@ -73,10 +87,15 @@ private:
     int DateX(const RECT& inner, std::int64_t date) const;
     void PaintDateAxis(CDC& dc, const RECT& plot, const RECT& inner) const;
     void PaintSeries(CDC& dc, int series, Layout& layout) const;
+    void PaintMarks(CDC& dc, const RECT& plot, Layout& layout) const;
+    // The first and last dates the plot spans, of records and marks.
+    std::int64_t FirstDate() const;
+    std::int64_t LastDate() const;
 
     CChartFrame m_frame;
     std::u16string m_title;
     std::u16string m_emptyText;
     std::vector<ColonyChartRecord> m_records;
+    std::vector<ColonyChartMark> m_marks;
     std::array<bool, ColonySeriesCount> m_shown;
 };

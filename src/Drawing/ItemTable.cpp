@@ -30,7 +30,7 @@ void CItemTable::Paint(CDC* dc, CFont* font) const
     dc->SelectObject(oldPen);
     CFont* oldFont = dc->SelectObject(font);
     dc->SetBkMode(TRANSPARENT);
-    dc->SetTextColor(RGB(0, 0, 0));
+    dc->SetTextColor(textColour);
     if (ClippedOn(*dc)) {
         RECT inside { x + kTextMargin / 2, y, x + width - kTextMargin / 2, y + height };
         const std::u16string oneLine = ReplaceAll(ReplaceAll(m_text, u"\r", u""), u"\n", u" ");

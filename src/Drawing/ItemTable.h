@@ -25,6 +25,7 @@ public:
 
     const std::u16string& Text() const { return m_text; }
     COLORREF colour;
+    COLORREF textColour = RGB(0, 0, 0);
     int width = 0;
     int height = 0;
     int x = 0;

@@ -9,6 +9,8 @@ class CTableHeader;
 
 constexpr COLORREF CellColour = RGB(255, 255, 255);
 constexpr COLORREF SelectedCellColour = RGB(200, 200, 200);
+// The text of a colony that has ended (lost, or united into another), in the tables and the tree.
+constexpr COLORREF EndedTextColour = RGB(150, 150, 150);
 
 // A grid cell: x and width come from its column's header, y and height from its row.
 class CTableCel : public CItemTable

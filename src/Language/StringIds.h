@@ -412,6 +412,49 @@ inline constexpr std::int32_t AboutSettingsLabel = 9811;
 inline constexpr std::int32_t AboutOpenFolder = 9812;
 inline constexpr std::int32_t HelpButton = 9813;
 inline constexpr std::int32_t HelpMissing = 9814;
+// The tree's check box that hides colonies lost or united into another.
+inline constexpr std::int32_t HideEndedColonies = 10200;
+// The colony chart's marks of a colony's events.
+inline constexpr std::int32_t EventMarkSplit = 10201;
+inline constexpr std::int32_t EventMarkUnite = 10202;
+inline constexpr std::int32_t EventMarkRequeen = 10203;
+inline constexpr std::int32_t EventMarkSwarm = 10204;
+inline constexpr std::int32_t EventMarkMove = 10205;
+inline constexpr std::int32_t EventMarkLoss = 10206;
+// The winter losses page of a site and of all sites, and the buttons between it and the charts.
+inline constexpr std::int32_t WinterLossesButton = 10207;
+inline constexpr std::int32_t ChartsButton = 10208;
+inline constexpr std::int32_t WinterLossesTitle = 10209;
+inline constexpr std::int32_t WinterLossSeason = 10210;
+inline constexpr std::int32_t WinterLossAlive = 10211;
+inline constexpr std::int32_t WinterLossLost = 10212;
+inline constexpr std::int32_t WinterLossPercent = 10213;
+inline constexpr std::int32_t WinterLossCauses = 10214;
+inline constexpr std::int32_t WinterLossRule = 10215;
+inline constexpr std::int32_t WinterLossNone = 10216;
+// The causes of a colony's loss.
+inline constexpr std::int32_t LossCauseStarvation = 10217;
+inline constexpr std::int32_t LossCauseVarroa = 10218;
+inline constexpr std::int32_t LossCauseQueenFailure = 10219;
+inline constexpr std::int32_t LossCauseRobbing = 10220;
+inline constexpr std::int32_t LossCausePoisoning = 10221;
+inline constexpr std::int32_t LossCauseOther = 10222;
+inline constexpr std::int32_t LossCauseUnknown = 10223;
+// The whole journal's export of the colonies' events: the columns of its two files, separated by ';', and the words of its values.
+inline constexpr std::int32_t EventsFileColumns = 10224;
+inline constexpr std::int32_t EventQueensFileColumns = 10225;
+inline constexpr std::int32_t DaughterQueenNone = 10226;
+inline constexpr std::int32_t DaughterQueenOld = 10227;
+inline constexpr std::int32_t DaughterQueenCell = 10228;
+inline constexpr std::int32_t DaughterQueenStored = 10229;
+inline constexpr std::int32_t QueenFateKilled = 10230;
+inline constexpr std::int32_t QueenFateSuperseded = 10231;
+inline constexpr std::int32_t QueenFateMoved = 10232;
+inline constexpr std::int32_t QueenFateIntroduced = 10233;
+inline constexpr std::int32_t QueenFateSwarmed = 10234;
+inline constexpr std::int32_t QueenFateDied = 10235;
+inline constexpr std::int32_t AnswerYes = 10236;
+inline constexpr std::int32_t AnswerNo = 10237;
 
 // The CSV styles of the export menu.
 inline constexpr std::int32_t CsvCommaStyle = 10300;
@@ -551,4 +594,5 @@ inline constexpr std::array AllStringIds = {
     StringId::JsonFileFilter, StringId::ExportJsonDone, StringId::ExportJsonFailed, StringId::ImportJsonDone,
     StringId::ImportNotJournal, StringId::ImportNewerFormat, StringId::ImportJournalNotEmpty, StringId::ImportTitle,
     StringId::ImportBackupFailed,
+    StringId::HideEndedColonies, StringId::EventMarkSplit, StringId::EventMarkUnite, StringId::EventMarkRequeen, StringId::EventMarkSwarm, StringId::EventMarkMove, StringId::EventMarkLoss, StringId::WinterLossesButton, StringId::ChartsButton, StringId::WinterLossesTitle, StringId::WinterLossSeason, StringId::WinterLossAlive, StringId::WinterLossLost, StringId::WinterLossPercent, StringId::WinterLossCauses, StringId::WinterLossRule, StringId::WinterLossNone, StringId::LossCauseStarvation, StringId::LossCauseVarroa, StringId::LossCauseQueenFailure, StringId::LossCauseRobbing, StringId::LossCausePoisoning, StringId::LossCauseOther, StringId::LossCauseUnknown, StringId::EventsFileColumns, StringId::EventQueensFileColumns, StringId::DaughterQueenNone, StringId::DaughterQueenOld, StringId::DaughterQueenCell, StringId::DaughterQueenStored, StringId::QueenFateKilled, StringId::QueenFateSuperseded, StringId::QueenFateMoved, StringId::QueenFateIntroduced, StringId::QueenFateSwarmed, StringId::QueenFateDied, StringId::AnswerYes, StringId::AnswerNo,
 };

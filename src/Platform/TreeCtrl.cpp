@@ -328,6 +328,14 @@ BOOL CTreeCtrl::SetItemText(HTREEITEM item, const std::u16string& text)
     return TRUE;
 }
 
+BOOL CTreeCtrl::SetItemTextColor(HTREEITEM item, COLORREF colour)
+{
+    if (!Kind(this) || !item)
+        return FALSE;
+    ItemOf(item)->setForeground(0, ToQColor(colour));
+    return TRUE;
+}
+
 HTREEITEM CTreeCtrl::GetSelectedItem() const
 {
     TreeWindow* tree = Kind(this);

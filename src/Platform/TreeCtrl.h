@@ -62,6 +62,8 @@ public:
     std::uintptr_t GetItemData(HTREEITEM item) const;
     std::u16string GetItemText(HTREEITEM item) const;
     BOOL SetItemText(HTREEITEM item, const std::u16string& text);
+    // The label's colour in place of the tree's text colour.
+    BOOL SetItemTextColor(HTREEITEM item, COLORREF colour);
     HTREEITEM GetSelectedItem() const;
     // Null clears the selection.
     BOOL SelectItem(HTREEITEM item);

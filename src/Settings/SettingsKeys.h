@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ViewSetting.h"
+
 // Where each page keeps its values in the per-user settings store (the main page's key is the
 // language manager's).
 inline constexpr char16_t kJournalSettingsKey[] = u"Software\\Tolvik\\JournalSettings";
@@ -11,8 +13,6 @@ inline constexpr char16_t kRecordViewSettingsKey[] = u"Software\\Tolvik\\RecordV
 inline constexpr char16_t kButtonUp[] = u"button_up";
 inline constexpr char16_t kButtonDown[] = u"button_down";
 inline constexpr char16_t kButtonDisable[] = u"button_disable";
-inline constexpr char16_t kChecked[] = u"checked";
-inline constexpr char16_t kUnchecked[] = u"unchecked";
 
 // Styles the pages give their controls.
 inline constexpr int kStylePlain = 0;

@@ -29,6 +29,8 @@ enum ActionCode : int
     ActionAddQueen = 10,
     ActionChangeQueen = 11,
     ActionDeleteQueen = 12,
+    // The winter losses of a site (its id) or of all sites (0), on the charts tab.
+    ActionShowWinterLosses = 13,
 };
 
 // The page a journal view shows: codes up to PageQueensOfColony are list pages, the forms follow,
@@ -53,6 +55,7 @@ enum PageCode : int
     PageColonyChart = 15,
     PageSiteChart = 16,
     PageAllSitesChart = 17,
+    PageWinterLosses = 18,
 };
 
 constexpr int kLastListPage = PageQueensOfColony;
@@ -80,6 +83,8 @@ constexpr int IdNavigationTree = 12304;
 constexpr int IdTreeFilter = 12305;
 // The command that opens the tree's filter box (Ctrl+F anywhere in the journal window).
 constexpr int IdFindInTree = 12306;
+// The check box above the tree that hides the colonies that have ended.
+constexpr int IdHideEnded = 12307;
 constexpr int IdPage = 12320;
 
 // The child controls of a page. A page is a list, a form or a queen page, never two of them, so

@@ -7,5 +7,5 @@
 bool IsViewSettingChecked(std::int32_t captionId, const std::u16string& name)
 {
     ISetting* page = GetSettingsManager()->FindSetting(Tr(captionId));
-    return page && page->GetSavedValue(name) == u"checked";
+    return page && page->GetSavedValue(name) == kChecked;
 }

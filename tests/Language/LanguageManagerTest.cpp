@@ -24,11 +24,12 @@ using Names = std::vector<std::u16string>;
 TEST(LanguageManagerTest, KeysAreEightDigitsWithLeadingZeros)
 {
     TempWorkDir dir;
-    WriteLanguage(u"Русский.lng", "[Strings]\n7=short key\n00000007=seven\n12345678=eight digits\n00000257=Tolvik\n");
+    WriteLanguage(u"Русский.lng", "[Strings]\n7=short key\n00000007=seven\n12345678=eight digits\n00010200=five digits\n00000257=Tolvik\n");
     CLanguageManager manager;
     manager.Initialize();
     EXPECT_EQ(manager.GetString(7), u"seven");
     EXPECT_EQ(manager.GetString(12345678), u"eight digits");
+    EXPECT_EQ(manager.GetString(StringId::HideEndedColonies), u"five digits");
     EXPECT_EQ(manager.GetString(StringId::MainWindowCaption), u"Tolvik");
     EXPECT_EQ(manager.GetString(-7), u"");
     EXPECT_EQ(manager.GetString(123456789), u"");

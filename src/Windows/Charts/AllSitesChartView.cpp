@@ -34,6 +34,11 @@ void CAllSitesChartView::Fill()
         Tr(StringId::ChartNoRecords));
 }
 
+std::int32_t CAllSitesChartView::SwitchTextId() const
+{
+    return StringId::WinterLossesButton;
+}
+
 void CAllSitesChartView::PaintChart(CDC& dc, const RECT& rect) const
 {
     m_chart.Paint(dc, rect);

@@ -25,6 +25,8 @@ public:
 protected:
     void Fill() override;
     void PaintOnScreen(CDC& dc, const RECT& rect) override;
+    std::int32_t SwitchTextId() const override;
+    int SwitchAction() const override { return ActionShowWinterLosses; }
 
 private:
     CBarChart m_chart;

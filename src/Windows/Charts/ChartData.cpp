@@ -1,6 +1,8 @@
 #include "ChartData.h"
 
 #include "Calendar.h"
+#include "ColonyEventCache.h"
+#include "ColonyEventWords.h"
 #include "JournalCache.h"
 #include "PointFamilyCache.h"
 
@@ -44,6 +46,17 @@ std::vector<ColonyChartRecord> ColonyChartRecords(std::int32_t idFamily)
         return a.date != b.date ? a.date < b.date : a.id < b.id;
     });
     return records;
+}
+
+std::vector<ColonyChartMark> ColonyChartMarks(std::int32_t idFamily)
+{
+    std::vector<ColonyChartMark> marks;
+    for (const CColonyEventCache::Event& event : GetColonyEventCache()->EventsOf(idFamily)) {
+        std::u16string label = EventKindWord(event.kind);
+        if (!label.empty())
+            marks.push_back({ event.date, std::move(label) });
+    }
+    return marks;
 }
 
 std::vector<int> SiteSeasons(std::int32_t idPoint)

@@ -24,3 +24,7 @@ struct HoneyBySiteAndYear
     std::vector<BarGroup> sites;
 };
 HoneyBySiteAndYear HoneyPerSiteAndYear();
+
+// The colony's events as marks on its chart, in date order: its own and those naming it (the
+// split or swarm that made it, its union into another), each labelled with its kind.
+std::vector<ColonyChartMark> ColonyChartMarks(std::int32_t idFamily);

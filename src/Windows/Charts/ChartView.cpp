@@ -3,10 +3,19 @@
 #include "Brush.h"
 #include "BufferedPaint.h"
 #include "Dc.h"
+#include "JournalAction.h"
+#include "Tr.h"
 
 #include <algorithm>
 
 namespace {
+constexpr int kSwitchWidth = 170;
+
+RECT SwitchPlace(int width)
+{
+    return { width - kSwitchWidth - 8, 5, width - 8, CChartView::StripSize - 5 };
+}
+
 class CChartPrint : public IPrintablePage
 {
 public:
@@ -56,6 +65,9 @@ int CChartView::OnCreate(CREATESTRUCT* create)
 {
     if (CEmptyViewJournal::OnCreate(create) == -1)
         return -1;
+    if (SwitchTextId() != 0)
+        m_switch.Create(Tr(SwitchTextId()), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, SwitchPlace(create->cx),
+            this, IdSwitch);
     Fill();
     return 0;
 }
@@ -78,5 +90,17 @@ BOOL CChartView::OnEraseBkgnd(CDC*)
 void CChartView::OnSize(UINT type, int cx, int cy)
 {
     CEmptyViewJournal::OnSize(type, cx, cy);
+    if (m_switch.IsCreated()) {
+        const RECT place = SwitchPlace(cx);
+        m_switch.MoveWindow(place.left, place.top, place.right - place.left, place.bottom - place.top);
+    }
     Invalidate();
+}
+
+BOOL CChartView::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(wParam) != IdSwitch || HIWORD(wParam) != BN_CLICKED)
+        return CEmptyViewJournal::OnCommand(wParam, lParam);
+    PostJournalAction(this, SwitchAction(), m_state->recordId);
+    return TRUE;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Button.h"
 #include "EmptyViewJournal.h"
 #include "IPrintableView.h"
 #include "Subscription.h"
@@ -9,10 +10,14 @@
 
 // A page of the charts tab. It reads its chart anew when sites, colonies or records change
 // (events 1, 2 and 4) and paints it double-buffered below a strip kept for the page's controls.
-// On paper the chart takes one sheet, titled with its caption.
+// On paper the chart takes one sheet, titled with its caption. A site's and all sites' pages have
+// a button at the strip's right that switches between their charts and their winter losses.
 class CChartView : public CEmptyViewJournal, public ISubscriber, public IPrintableView
 {
 public:
+    static constexpr int IdSwitch = 12332;
+    static constexpr int StripSize = 34;
+
     explicit CChartView(JournalState* state);
     ~CChartView() override;
 
@@ -29,6 +34,9 @@ public:
     void OnPaint() override;
     BOOL OnEraseBkgnd(CDC* dc) override;
     void OnSize(UINT type, int cx, int cy) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    CButton& SwitchButton() { return m_switch; }
 
 protected:
     // Reads the chart of the page's node from the stores.
@@ -36,9 +44,13 @@ protected:
     // Paints on the window's buffer; a page that hit-tests keeps what the paint laid out.
     virtual void PaintOnScreen(CDC& dc, const RECT& rect) { PaintChart(dc, rect); }
     // The height of the strip above the chart for the page's own controls.
-    virtual int StripHeight() const { return 0; }
+    virtual int StripHeight() const { return SwitchTextId() != 0 ? StripSize : 0; }
     virtual void PaintStrip(CDC&, const RECT&) {}
+    // The text of the strip's switch button, 0 for none, and the action it asks for.
+    virtual std::int32_t SwitchTextId() const { return 0; }
+    virtual int SwitchAction() const { return ActionShowList; }
 
 private:
     CSubscription m_subscription;
+    CButton m_switch;
 };

@@ -66,6 +66,11 @@ void CSiteChartView::FillChart()
         m_year != 0 ? SiteSeasonGroups(m_site, m_year) : std::vector<BarGroup> {}, Tr(StringId::ChartNoSiteRecords));
 }
 
+std::int32_t CSiteChartView::SwitchTextId() const
+{
+    return StringId::WinterLossesButton;
+}
+
 void CSiteChartView::PaintChart(CDC& dc, const RECT& rect) const
 {
     m_chart.Paint(dc, rect);

@@ -12,7 +12,6 @@ class CSiteChartView : public CChartView
 {
 public:
     static constexpr int IdYear = 12331;
-    static constexpr int StripSize = 34;
 
     explicit CSiteChartView(JournalState* state);
 
@@ -33,6 +32,8 @@ protected:
     void PaintOnScreen(CDC& dc, const RECT& rect) override;
     int StripHeight() const override { return StripSize; }
     void PaintStrip(CDC& dc, const RECT& strip) override;
+    std::int32_t SwitchTextId() const override;
+    int SwitchAction() const override { return ActionShowWinterLosses; }
 
 private:
     void FillChart();

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Calendar.h"
+#include "ColonyEventsExport.h"
 #include "CsvWriter.h"
 #include "DatabaseManager.h"
 #include "FileDialog.h"
@@ -18,6 +19,7 @@
 #include "Text.h"
 #include "Tr.h"
 #include "ViewInspect.h"
+#include "WinterLossView.h"
 #include "XlsxBook.h"
 
 #include <algorithm>
@@ -36,6 +38,8 @@ std::u16string TableName(int pageCode)
         return Tr(StringId::PointViewSettingsTitle);
     case PageColonies:
         return Tr(StringId::FamilyViewSettingsTitle);
+    case PageWinterLosses:
+        return Tr(StringId::WinterLossesTitle);
     default:
         return Tr(StringId::RecordViewSettingsTitle);
     }
@@ -55,16 +59,20 @@ CsvFormat ChosenFormat()
     return SemicolonStyle() ? CsvFormat { ';', ',' } : CsvFormat { ',', '.' };
 }
 
-bool SaveGrid(const CTableDrawer& grid, const std::filesystem::path& file)
+bool SaveRows(const std::vector<std::vector<std::u16string>>& rows, const std::filesystem::path& file)
 {
-    const CsvFormat format = ChosenFormat();
-    CCsvWriter csv(format);
-    for (const auto& row : GridCsvRows(grid, static_cast<char16_t>(format.decimalMark))) {
+    CCsvWriter csv(ChosenFormat());
+    for (const auto& row : rows) {
         for (const auto& cell : row)
             csv.AddText(cell);
         csv.EndRow();
     }
     return csv.Save(file);
+}
+
+bool SaveGrid(const CTableDrawer& grid, const std::filesystem::path& file)
+{
+    return SaveRows(GridCsvRows(grid, static_cast<char16_t>(ChosenFormat().decimalMark)), file);
 }
 
 // A number column's cell as a number when it holds one whole, typed with either decimal mark.
@@ -113,9 +121,10 @@ CExportCommand::CExportCommand(CWnd* owner, IViewJournal* page, int pageCode)
 void CExportCommand::Run(POINT menuAt)
 {
     auto* table = dynamic_cast<CViewTable*>(m_page);
+    auto* winters = dynamic_cast<CWinterLossView*>(m_page);
     CMenu menu;
     menu.CreatePopupMenu();
-    menu.AppendMenu(table ? MF_STRING : MF_GRAYED, IdCurrentTable, Tr(StringId::ExportCurrentTable));
+    menu.AppendMenu(table || winters ? MF_STRING : MF_GRAYED, IdCurrentTable, Tr(StringId::ExportCurrentTable));
     menu.AppendMenu(table ? MF_STRING : MF_GRAYED, IdCurrentTableBook, Tr(StringId::ExportCurrentTableBook));
     menu.AppendMenu(MF_STRING, IdWholeJournal, Tr(StringId::ExportWholeJournal));
     menu.AppendMenu(MF_STRING, IdWholeJournalBook, Tr(StringId::ExportWholeJournalBook));
@@ -130,6 +139,8 @@ void CExportCommand::Run(POINT menuAt)
     const bool tableChosen = chosen == IdCurrentTable || chosen == IdCurrentTableBook;
     if (tableChosen && table)
         ExportTable(*table, chosen == IdCurrentTableBook);
+    else if (chosen == IdCurrentTable && winters)
+        ExportWinterLosses(*winters);
     else if (tableChosen)
         MessageBoxW(m_owner, Tr(StringId::ExportNoTable), Tr(StringId::ToolbarExport), MB_OK | MB_ICONINFORMATION);
     else if (chosen == IdWholeJournal)
@@ -198,13 +209,25 @@ void CExportCommand::ExportTable(CViewTable& table, bool book)
     Tell(saved ? StringId::ExportTableDone : StringId::ExportTableFailed, paths, !saved);
 }
 
+void CExportCommand::ExportWinterLosses(const CWinterLossView& winters)
+{
+    const auto file = AskFile(TableName(m_pageCode), FileKind::Csv);
+    if (!file)
+        return;
+    const bool saved = SaveRows(winters.TableRows(), *file);
+    Tell(saved ? StringId::ExportTableDone : StringId::ExportTableFailed, FromPath(*file), !saved);
+}
+
 void CExportCommand::ExportWholeJournal()
 {
     CFolderPickerDialog dialog({}, m_owner);
     dialog.SetTitle(Tr(StringId::ExportFolderTitle));
     if (dialog.DoModal() != IDOK)
         return;
-    const bool exported = ExportJournal(CDatabaseLease().get(), ToPath(dialog.GetPathName()), ChosenFormat());
+    CDatabaseLease database;
+    const std::filesystem::path folder = ToPath(dialog.GetPathName());
+    const bool tables = ExportJournal(database.get(), folder, ChosenFormat());
+    const bool exported = ExportColonyEvents(database.get(), folder, ChosenFormat()) && tables;
     Tell(exported ? StringId::ExportJournalDone : StringId::ExportJournalFailed, dialog.GetPathName(), !exported);
 }
 

@@ -8,11 +8,13 @@
 #include <string>
 
 class CViewTable;
+class CWinterLossView;
 class CWnd;
 class IViewJournal;
 
-// The toolbar's export: a menu offers the table the page shows or the whole journal, as CSV or as a
-// spreadsheet, and the CSV style; asks where to write it and tells the user whether it was written.
+// The toolbar's export: a menu offers the table the page shows (a list page's or the winter losses')
+// or the whole journal, as CSV or as a spreadsheet, and the CSV style; asks where to write it and
+// tells the user whether it was written.
 class CExportCommand
 {
 public:
@@ -48,6 +50,7 @@ private:
     // The file to write, named after the page's table, or to read; none when the user cancelled.
     std::optional<std::filesystem::path> AskFile(const std::u16string& name, FileKind kind) const;
     void ExportTable(CViewTable& table, bool book);
+    void ExportWinterLosses(const CWinterLossView& winters);
     void ExportWholeJournal();
     void ExportWholeJournalBook();
     void ExportWholeJournalJson();

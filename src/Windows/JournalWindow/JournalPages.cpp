@@ -14,6 +14,7 @@
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
 #include "ViewPoints.h"
+#include "WinterLossView.h"
 
 #include <type_traits>
 
@@ -38,5 +39,5 @@ std::vector<PageFactory> JournalPageFactories()
         Make<CChangePointView>(), Make<CAddFamilyView>(), Make<CChangeFamilyView>(), Make<CAddInspectView>(),
         Make<CChangeInspectView>(), Make<CQBeePointView>(), Make<CQBeeFamilyView>(), Make<CQBeeInspectView>(),
         Make<CAddQueenBeeView>(), Make<CChangeQueenBeeView>(), Make<CColonyChartView>(), Make<CSiteChartView>(),
-        Make<CAllSitesChartView>() };
+        Make<CAllSitesChartView>(), Make<CWinterLossView>() };
 }

@@ -9,7 +9,9 @@
 #include "QueenBeeCache.h"
 #include "StringIds.h"
 #include "Text.h"
+#include "Registry.h"
 #include "Tr.h"
+#include "ViewSetting.h"
 
 namespace {
 constexpr DWORD kTreeStyle =
@@ -56,7 +58,14 @@ void CJournalTreeView::Create(CWnd* parent)
         CRect(kNavigationTreeWidth, kJournalToolbarHeight, m_width, kPageTop), parent, IdTabControl);
     m_page = m_pages.Find(0, NodeNone, ActionShowList);
     m_page->Create(parent);
-    m_tree.Create(kTreeStyle, CRect(0, kJournalToolbarHeight, kNavigationTreeWidth, m_height), parent, IdNavigationTree);
+    m_hideEnded.Create(Tr(StringId::HideEndedColonies), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+        CRect(4, kJournalToolbarHeight, kNavigationTreeWidth, kJournalToolbarHeight + kTreeFilterHeight), parent,
+        IdHideEnded);
+    const bool hide = ReadRegistryString(kHideEndedColoniesSetting, kJournalWindowKey) == kChecked;
+    m_hideEnded.SetCheck(hide ? BST_CHECKED : BST_UNCHECKED);
+    m_tree.SetHideEnded(hide);
+    m_tree.Create(kTreeStyle, CRect(0, kJournalToolbarHeight + kTreeFilterHeight, kNavigationTreeWidth, m_height),
+        parent, IdNavigationTree);
     m_tree.Fill();
 }
 
@@ -85,6 +94,8 @@ LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         if (wParam == IdFindInTree)
             OpenFilter();
+        else if (LOWORD(wParam) == IdHideEnded && HIWORD(wParam) == BN_CLICKED)
+            OnHideEnded();
         else if (LOWORD(wParam) == IdTreeFilter && HIWORD(wParam) == EN_CHANGE)
             m_tree.SetFilter(m_filter.GetWindowText());
         else if (wParam == CJournalToolbar::IdCharts)
@@ -108,7 +119,9 @@ void CJournalTreeView::Layout(int width, int height)
     const int filterHeight = m_filter.IsCreated() && m_filter.IsWindowVisible() ? kTreeFilterHeight : 0;
     if (filterHeight)
         m_filter.MoveWindow(0, kJournalToolbarHeight, kNavigationTreeWidth, filterHeight);
-    const int treeTop = kJournalToolbarHeight + filterHeight;
+    if (m_hideEnded.IsCreated())
+        m_hideEnded.MoveWindow(4, kJournalToolbarHeight + filterHeight, kNavigationTreeWidth - 4, kTreeFilterHeight);
+    const int treeTop = kJournalToolbarHeight + filterHeight + kTreeFilterHeight;
     if (m_tree.IsCreated())
         m_tree.MoveWindow(0, treeTop, kNavigationTreeWidth, height - treeTop);
     if (m_page)
@@ -128,9 +141,12 @@ void CJournalTreeView::OnSelectionChanged()
 {
     const CNavigationWin::Node node = m_tree.SelectedNode();
     m_state.recordId = node.id;
-    // An open form stays open; it only learns the node.
+    // An open form stays open; it only learns the node. The winter losses stay while a site or
+    // none is selected on the charts tab.
+    const int tab = m_tabs.GetCurSel();
+    const bool winters = m_state.page == PageWinterLosses && tab == kChartsTab && node.kind != NodeColony;
     if (FollowsTree(m_state.page))
-        SwitchPage(m_tabs.GetCurSel(), node.kind, ActionShowList);
+        SwitchPage(tab, node.kind, winters ? ActionShowWinterLosses : ActionShowList);
 }
 
 void CJournalTreeView::ShowChartsTab()
@@ -194,6 +210,13 @@ void CJournalTreeView::OpenFilter()
     Layout(m_width, m_height);
     m_filter.SetFocus();
     m_filter.SetSel(0, -1);
+}
+
+void CJournalTreeView::OnHideEnded()
+{
+    const bool hide = m_hideEnded.GetCheck() == BST_CHECKED;
+    WriteRegistryString(hide ? kChecked : kUnchecked, kJournalWindowKey, kHideEndedColoniesSetting);
+    m_tree.SetHideEnded(hide);
 }
 
 void CJournalTreeView::LeaveFilter(UINT key)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Button.h"
 #include "JournalTabCtrl.h"
 #include "JournalView.h"
 #include "NavigationWin.h"
@@ -38,6 +39,8 @@ private:
     // Escape closes the box and shows the whole tree; Down and Enter go into the narrowed tree,
     // selecting its first colony when nothing shown is selected.
     void LeaveFilter(UINT key);
+    // The check box's choice, kept in the settings store for the next opening.
+    void OnHideEnded();
 
     CTreeStyle m_style;
     IJournalComponent& m_journal;
@@ -45,6 +48,7 @@ private:
     CJournalTabCtrl m_tabs;
     CNavigationWin m_tree;
     CTreeFilterEdit m_filter;
+    CButton m_hideEnded;
     CPageRegistry m_pages;
     IViewJournal* m_page = nullptr;
     int m_width = 0;

@@ -1,5 +1,6 @@
 #include "NavigationWin.h"
 
+#include "ColonyEventCache.h"
 #include "DeleteQuestion.h"
 #include "JournalAction.h"
 #include "KeyInput.h"
@@ -7,6 +8,7 @@
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
+#include "TableRow.h"
 #include "Text.h"
 #include "Tr.h"
 #include "WndImpl.h"
@@ -66,6 +68,7 @@ void CNavigationWin::Fill()
     m_nodes.clear();
     DeleteAllItems();
     const CPointFamilyCache* cache = GetPointFamilyCache();
+    const CColonyEventCache* events = GetColonyEventCache();
     for (const auto& [idPoint, point] : cache->Points()) {
         const bool siteShown = ContainsNoCase(point.name, m_filter);
         std::vector<std::int32_t> families = cache->FamiliesOf(idPoint);
@@ -73,6 +76,8 @@ void CNavigationWin::Fill()
         std::vector<std::pair<std::int32_t, const CPointFamilyCache::Family*>> shown;
         for (std::int32_t idFamily : families) {
             const CPointFamilyCache::Family* family = cache->FindFamily(idFamily);
+            if (m_hideEnded && events->HasEnded(idFamily))
+                continue;
             if (family && (siteShown || ContainsNoCase(family->name, m_filter)))
                 shown.emplace_back(idFamily, family);
         }
@@ -80,8 +85,12 @@ void CNavigationWin::Fill()
             continue;
         const HTREEITEM site = InsertItem(point.name);
         m_nodes[site] = { idPoint, NodeSite };
-        for (const auto& [idFamily, family] : shown)
-            m_nodes[InsertItem(family->name, site)] = { idFamily, NodeColony };
+        for (const auto& [idFamily, family] : shown) {
+            const HTREEITEM colony = InsertItem(family->name, site);
+            m_nodes[colony] = { idFamily, NodeColony };
+            if (events->HasEnded(idFamily))
+                SetItemTextColor(colony, EndedTextColour);
+        }
         if (!m_filter.empty())
             expanded.push_back({ idPoint, NodeSite });
     }
@@ -98,6 +107,14 @@ void CNavigationWin::SetFilter(const std::u16string& text)
     if (text == m_filter)
         return;
     m_filter = text;
+    Fill();
+}
+
+void CNavigationWin::SetHideEnded(bool hide)
+{
+    if (hide == m_hideEnded)
+        return;
+    m_hideEnded = hide;
     Fill();
 }
 

@@ -11,10 +11,12 @@
 
 
 // The tree of sites and their colonies, with the context menu of their actions. It rebuilds
-// itself when sites or colonies change (events 1 and 2).
+// itself when sites or colonies change (events 1 and 2), a colony's event among them: a colony
+// lost or united into another is greyed, or left out while ended colonies are hidden.
 class CNavigationWin : public CTreeCtrl, public ISubscriber
 {
 public:
+
     // What a node stands for; the full id is kept, whatever its size.
     struct Node
     {
@@ -33,6 +35,9 @@ public:
     // matching site keeps all its colonies, another site only its matching ones, and each site
     // shown is opened. An empty text shows everything again.
     void SetFilter(const std::u16string& text);
+    // Leaves out, or shows again greyed, the colonies that were lost or united into another.
+    void SetHideEnded(bool hide);
+    bool HidesEnded() const { return m_hideEnded; }
     Node NodeOf(HTREEITEM item) const;
     // The item that stands for the node; null when the tree does not show it.
     HTREEITEM ItemOf(const Node& node) const;
@@ -62,6 +67,7 @@ private:
 
     std::map<HTREEITEM, Node> m_nodes;
     std::u16string m_filter;
+    bool m_hideEnded = false;
     CSubscription m_subscription;
     // Counts the rebuilds, after which the handles from before name nothing.
     unsigned m_fills = 0;

@@ -53,12 +53,15 @@ public:
     }
 
     // idRecord is the record's group of user field values.
-    void AddRow(int id, OwnerKind kind, std::int32_t idRecord, const Item& item)
+    // Returns the row, which the grid owns.
+    TableRow* AddRow(int id, OwnerKind kind, std::int32_t idRecord, const Item& item)
     {
         auto row = CTableDrawer::NewRow(id, Stored(kind));
         for (const Cell& cell : m_cells)
             m_grid.AddCell(row.get(), cell.text ? cell.text(item) : m_fields->Value(idRecord, cell.field), cell.header);
+        TableRow* added = row.get();
         m_grid.AddRow(std::move(row));
+        return added;
     }
 
     // Sizes the headers, then sorts by the column unless it is 0.

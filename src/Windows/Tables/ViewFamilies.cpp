@@ -1,6 +1,7 @@
 #include "ViewFamilies.h"
 
 #include "Calendar.h"
+#include "ColonyEventCache.h"
 #include "GridBuilder.h"
 #include "JournalCache.h"
 #include "JournalPrint.h"
@@ -119,8 +120,15 @@ void CViewFamilies::FillTable()
     builder.AddColumns(LatestRecordColumns());
     const CPointFamilyCache* cache = GetPointFamilyCache();
     for (std::int32_t id : cache->FamiliesOf(m_state->recordId)) {
-        if (const CPointFamilyCache::Family* family = cache->FindFamily(id))
-            builder.AddRow(id, OwnerKind::Colony, family->id_record, FamilyRow { id, *family, GetJournalCache()->LatestRecordOf(id) });
+        const CPointFamilyCache::Family* family = cache->FindFamily(id);
+        if (!family)
+            continue;
+        TableRow* row = builder.AddRow(
+            id, OwnerKind::Colony, family->id_record, FamilyRow { id, *family, GetJournalCache()->LatestRecordOf(id) });
+        if (GetColonyEventCache()->HasEnded(id)) {
+            for (const auto& cell : row->cells)
+                cell->textColour = EndedTextColour;
+        }
     }
     builder.Finish(ColonyNameColumn);
 }

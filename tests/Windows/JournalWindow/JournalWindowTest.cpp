@@ -41,10 +41,11 @@ TEST_P(JournalWindowTest, OpensOnTheSitesPageWithTheTreeInIdOrder)
     EXPECT_EQ(Tabs()->GetItemCount(), 3);
     EXPECT_EQ(Tabs()->GetCurSel(), 0);
 
-    // The tree down the left below the toolbar, the tabs and the page right of it.
+    // The tree down the left below the toolbar and the check box that hides ended colonies, the
+    // tabs and the page right of it.
     CRect client;
     Window()->GetClientRect(&client);
-    EXPECT_EQ(PlaceIn(Tree(), Window()), CRect(0, 40, 200, client.bottom));
+    EXPECT_EQ(PlaceIn(Tree(), Window()), CRect(0, 40 + kTreeFilterHeight, 200, client.bottom));
     EXPECT_EQ(PlaceIn(Tabs(), Window()), CRect(200, 40, client.right, 64));
     EXPECT_EQ(PlaceIn(Window()->GetDlgItem(IdPage), Window()), CRect(200, 64, client.right, client.bottom));
 
@@ -60,7 +61,7 @@ TEST_P(JournalWindowTest, ResizingMovesTreeTabsAndPage)
     UiTest::ProcessEvents();
     CRect client;
     Window()->GetClientRect(&client);
-    EXPECT_EQ(PlaceIn(Tree(), Window()), CRect(0, 40, 200, client.bottom));
+    EXPECT_EQ(PlaceIn(Tree(), Window()), CRect(0, 40 + kTreeFilterHeight, 200, client.bottom));
     EXPECT_EQ(PlaceIn(Tabs(), Window()), CRect(200, 40, client.right, 64));
     EXPECT_EQ(PlaceIn(Window()->GetDlgItem(IdPage), Window()), CRect(200, 64, client.right, client.bottom));
     EXPECT_EQ(PlaceIn(Window()->GetDlgItem(0xE800), Window()).Width(), client.Width());
