@@ -412,6 +412,23 @@ inline constexpr std::int32_t AboutSettingsLabel = 9811;
 inline constexpr std::int32_t AboutOpenFolder = 9812;
 inline constexpr std::int32_t HelpButton = 9813;
 inline constexpr std::int32_t HelpMissing = 9814;
+// The colony family tree page.
+inline constexpr std::int32_t ColonyTreeTab = 10100;
+inline constexpr std::int32_t ColonyTreePrintTitle = 10101;
+inline constexpr std::int32_t ColonyMadeBySplit = 10102;
+inline constexpr std::int32_t ColonyMadeBySwarm = 10103;
+inline constexpr std::int32_t ColonyLostOn = 10104;
+inline constexpr std::int32_t ColonyLostOnOfCause = 10105;
+inline constexpr std::int32_t ColonyUnitedInto = 10106;
+inline constexpr std::int32_t ColonyUnitedInOn = 10107;
+inline constexpr std::int32_t ColonyNoLineage = 10108;
+inline constexpr std::int32_t ColonyTreeChooseColony = 10109;
+inline constexpr std::int32_t LossCauseStarvation = 10110;
+inline constexpr std::int32_t LossCauseVarroa = 10111;
+inline constexpr std::int32_t LossCauseQueenFailure = 10112;
+inline constexpr std::int32_t LossCauseRobbing = 10113;
+inline constexpr std::int32_t LossCausePoisoning = 10114;
+inline constexpr std::int32_t LossCauseOther = 10115;
 
 }
 
@@ -521,4 +538,7 @@ inline constexpr std::array AllStringIds = {
     StringId::DeleteHousingTitle, StringId::LanguageAtNextOpening, StringId::AboutButton, StringId::AboutTitle,
     StringId::AboutVersion, StringId::AboutLicence, StringId::AboutJournalLabel, StringId::AboutBackupsLabel,
     StringId::AboutSettingsLabel, StringId::AboutOpenFolder, StringId::HelpButton, StringId::HelpMissing,
+    StringId::ColonyTreeTab, StringId::ColonyTreePrintTitle, StringId::ColonyMadeBySplit, StringId::ColonyMadeBySwarm, StringId::ColonyLostOn, StringId::ColonyLostOnOfCause,
+    StringId::ColonyUnitedInto, StringId::ColonyUnitedInOn, StringId::ColonyNoLineage, StringId::ColonyTreeChooseColony, StringId::LossCauseStarvation,
+    StringId::LossCauseVarroa, StringId::LossCauseQueenFailure, StringId::LossCauseRobbing, StringId::LossCausePoisoning, StringId::LossCauseOther,
 };

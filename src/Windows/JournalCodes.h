@@ -29,10 +29,12 @@ enum ActionCode : int
     ActionAddQueen = 10,
     ActionChangeQueen = 11,
     ActionDeleteQueen = 12,
+    // Selects the colony (the id) in the tree and shows its page of the tab shown.
+    ActionShowColony = 13,
 };
 
 // The page a journal view shows: codes up to PageQueensOfColony are list pages, the forms follow,
-// and the charts after them follow the tree as the lists do.
+// and the charts and the colony family tree after them follow the tree as the lists do.
 enum PageCode : int
 {
     PageEmpty = 0,
@@ -53,6 +55,7 @@ enum PageCode : int
     PageColonyChart = 15,
     PageSiteChart = 16,
     PageAllSitesChart = 17,
+    PageColonyTree = 18,
 };
 
 constexpr int kLastListPage = PageQueensOfColony;
@@ -67,6 +70,7 @@ constexpr bool FollowsTree(int page)
 constexpr int kRecordsTab = 0;
 constexpr int kQueensTab = 1;
 constexpr int kChartsTab = 2;
+constexpr int kFamilyTreeTab = 3;
 
 // Shared by one journal view and all its pages.
 struct JournalState
@@ -98,6 +102,9 @@ enum PageControlId : int
     // A queen page's scroll bars.
     IdQueensHorizontalBar = 12326,
     IdQueensVerticalBar = 12327,
+    // The colony family tree's scroll bars.
+    IdTreeHorizontalBar = 12326,
+    IdTreeVerticalBar = 12327,
     // A form's buttons and scroll bar.
     IdSaveButton = 12324,
     IdCancelButton = 12325,
