@@ -67,11 +67,7 @@ int CColonyTreeView::OnCreate(CREATESTRUCT* create)
 {
     if (CEmptyViewJournal::OnCreate(create) == -1)
         return -1;
-    const RECT none {};
-    m_horizontal.Create(WS_CHILD | SBS_HORZ, none, this, IdTreeHorizontalBar);
-    m_vertical.Create(WS_CHILD | SBS_VERT, none, this, IdTreeVerticalBar);
-    m_left = 0;
-    m_top = 0;
+    m_bars.Create(this, IdTreeHorizontalBar, IdTreeVerticalBar);
     Fill();
     Layout();
     return 0;
@@ -79,88 +75,51 @@ int CColonyTreeView::OnCreate(CREATESTRUCT* create)
 
 void CColonyTreeView::Layout()
 {
-    if (!m_vertical.IsCreated())
+    if (!m_bars.IsCreated())
         return;
     RECT client {};
     GetClientRect(&client);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
+    constexpr int bar = CPageScrollBars::BarSize;
     m_drawer.SetTopOffset(0);
     m_drawer.SetLeftOffset(0);
-    m_treeHeight = m_hasTree ? m_drawer.Arrange(width) + (m_notice.empty() ? 0 : kNoticeHeight) : 0;
+    const int treeHeight = m_hasTree ? m_drawer.Arrange(width) + (m_notice.empty() ? 0 : kNoticeHeight) : 0;
     const int treeWidth = m_hasTree ? m_drawer.Width() : 0;
     // Each bar takes room from the other direction, which may make that one needed too.
-    m_showHorizontal = treeWidth > width;
-    m_showVertical = m_treeHeight > height - (m_showHorizontal ? BarSize : 0);
-    m_showHorizontal = treeWidth > width - (m_showVertical ? BarSize : 0);
-    m_visibleWidth = std::max(0, width - (m_showVertical ? BarSize : 0));
-    m_visibleHeight = std::max(0, height - (m_showHorizontal ? BarSize : 0));
+    bool showHorizontal = treeWidth > width;
+    const bool showVertical = treeHeight > height - (showHorizontal ? bar : 0);
+    showHorizontal = treeWidth > width - (showVertical ? bar : 0);
+    const int visibleWidth = width - (showVertical ? bar : 0);
     if (m_hasTree)
-        m_drawer.Arrange(m_visibleWidth);
-
-    SCROLLINFO info;
-    info.fMask = SIF_RANGE | SIF_PAGE;
-    info.nMax = std::max(0, treeWidth - 1);
-    info.nPage = static_cast<UINT>(m_visibleWidth);
-    m_horizontal.SetScrollInfo(&info);
-    info.nMax = std::max(0, m_treeHeight - 1);
-    info.nPage = static_cast<UINT>(m_visibleHeight);
-    m_vertical.SetScrollInfo(&info);
-    m_horizontal.MoveWindow(0, m_visibleHeight, m_visibleWidth, BarSize);
-    m_vertical.MoveWindow(m_visibleWidth, 0, BarSize, m_visibleHeight);
-    m_horizontal.ShowScrollBar(m_showHorizontal);
-    m_vertical.ShowScrollBar(m_showVertical);
+        m_drawer.Arrange(visibleWidth);
+    m_bars.Place(showHorizontal, showVertical, visibleWidth, height - (showHorizontal ? bar : 0), treeWidth, treeHeight);
     ApplyOffsets();
 }
 
 void CColonyTreeView::ApplyOffsets()
 {
-    const auto clampTo = [](CScrollBar& bar, int position) {
-        SCROLLINFO info;
-        bar.GetScrollInfo(&info, SIF_RANGE | SIF_PAGE);
-        return std::clamp(position, 0, std::max(0, info.nMax + 1 - static_cast<int>(info.nPage)));
-    };
-    m_left = m_showHorizontal ? clampTo(m_horizontal, m_left) : 0;
-    m_top = m_showVertical ? clampTo(m_vertical, m_top) : 0;
-    m_horizontal.SetScrollPos(m_left);
-    m_vertical.SetScrollPos(m_top);
-    m_drawer.SetLeftOffset(-m_left);
-    m_drawer.SetTopOffset(-m_top);
+    m_drawer.SetLeftOffset(-m_bars.Left());
+    m_drawer.SetTopOffset(-m_bars.Top());
     Invalidate();
-}
-
-void CColonyTreeView::Scroll(CScrollBar& bar, int& position, UINT code, UINT thumb)
-{
-    SCROLLINFO info;
-    bar.GetScrollInfo(&info, SIF_PAGE);
-    switch (code) {
-    case SB_LINEUP: position -= kLineStep; break;
-    case SB_LINEDOWN: position += kLineStep; break;
-    case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
-    case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: position = static_cast<int>(thumb); break;
-    default: return;
-    }
-    ApplyOffsets();
 }
 
 void CColonyTreeView::OnHScroll(UINT code, UINT position, CScrollBar*)
 {
-    Scroll(m_horizontal, m_left, code, position);
+    if (m_bars.OnScroll(false, code, position, kLineStep))
+        ApplyOffsets();
 }
 
 void CColonyTreeView::OnVScroll(UINT code, UINT position, CScrollBar*)
 {
-    Scroll(m_vertical, m_top, code, position);
+    if (m_bars.OnScroll(true, code, position, kLineStep))
+        ApplyOffsets();
 }
 
 BOOL CColonyTreeView::OnMouseWheel(UINT, short delta, CPoint)
 {
-    if (m_showVertical) {
-        m_top += delta > 0 ? -kWheelStep : kWheelStep;
+    if (m_bars.OnWheel(delta, kWheelStep))
         ApplyOffsets();
-    }
     return TRUE;
 }
 
@@ -173,7 +132,7 @@ void CColonyTreeView::OnSize(UINT type, int cx, int cy)
 void CColonyTreeView::OnLButtonDown(UINT flags, CPoint point)
 {
     CEmptyViewJournal::OnLButtonDown(flags, point);
-    if (m_hasTree && point.x < m_visibleWidth && point.y < m_visibleHeight)
+    if (m_hasTree && point.x < m_bars.VisibleWidth() && point.y < m_bars.VisibleHeight())
         m_drawer.ClickAt(point.x, point.y);
 }
 
@@ -192,21 +151,19 @@ LRESULT CColonyTreeView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 void CColonyTreeView::OnPaint()
 {
     PaintBuffered(this, GetSysColor(COLOR_BTNFACE), [this](CDC& memory, const RECT&) {
-        if (m_visibleWidth > 0 && m_visibleHeight > 0)
-            m_drawer.Draw(&memory, 0, 0, m_visibleWidth, m_visibleHeight);
+        const int width = m_bars.VisibleWidth();
+        if (width > 0 && m_bars.VisibleHeight() > 0)
+            m_drawer.Draw(&memory, 0, 0, width, m_bars.VisibleHeight());
         if (const CBoxTreeDrawer::Box* colony = m_drawer.BoxOf(m_state->recordId); colony && !m_notice.empty()) {
             const int top = colony->y + CColonyTreeDrawer::BoxHeight;
-            RECT line { 0, top + 12, m_visibleWidth, top + kNoticeHeight };
+            RECT line { 0, top + 12, width, top + kNoticeHeight };
             CFont* oldFont = memory.SelectObject(m_noticeFont.get());
             memory.SetBkMode(TRANSPARENT);
             memory.SetTextColor(RGB(0, 0, 0));
             memory.DrawText(m_notice, &line, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
             memory.SelectObject(oldFont);
         }
-        if (m_showHorizontal && m_showVertical) {
-            const RECT corner { m_visibleWidth, m_visibleHeight, m_visibleWidth + BarSize, m_visibleHeight + BarSize };
-            memory.FillSolidRect(&corner, GetSysColor(COLOR_BTNFACE));
-        }
+        m_bars.PaintCorner(memory);
     });
 }
 

@@ -3,7 +3,7 @@
 #include "ColonyTreeDrawer.h"
 #include "EmptyViewJournal.h"
 #include "IPrintableView.h"
-#include "ScrollBar.h"
+#include "PageScrollBars.h"
 #include "Subscription.h"
 
 #include <memory>
@@ -16,8 +16,6 @@ class CFont;
 class CColonyTreeView : public CEmptyViewJournal, public ISubscriber, public IPrintableView
 {
 public:
-    static constexpr int BarSize = 17;
-
     explicit CColonyTreeView(JournalState* state);
     ~CColonyTreeView() override;
 
@@ -44,7 +42,6 @@ private:
     void Fill();
     // Lays the tree out for the page's size, shows the bars it needs and applies their positions.
     void Layout();
-    void Scroll(CScrollBar& bar, int& position, UINT code, UINT thumb);
     void ApplyOffsets();
 
     CColonyTreeDrawer m_drawer;
@@ -52,13 +49,5 @@ private:
     std::unique_ptr<CFont> m_noticeFont;
     std::u16string m_notice;
     bool m_hasTree = false;
-    CScrollBar m_horizontal;
-    CScrollBar m_vertical;
-    bool m_showHorizontal = false;
-    bool m_showVertical = false;
-    int m_visibleWidth = 0;
-    int m_visibleHeight = 0;
-    int m_treeHeight = 0;
-    int m_left = 0;
-    int m_top = 0;
+    CPageScrollBars m_bars;
 };

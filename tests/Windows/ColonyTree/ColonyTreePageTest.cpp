@@ -4,6 +4,7 @@
 #include "ColonyTreeHintView.h"
 #include "ColonyTreeView.h"
 #include "PrintablePage.h"
+#include "ScrollBar.h"
 
 namespace {
 constexpr COLORREF kChosenFill = RGB(221, 165, 54);
@@ -115,6 +116,39 @@ TEST_P(ColonyTreePageTest, PrintsTheTreeUnderTheColonysName)
     EXPECT_NE(print->Title().find(Text(StringId::ColonyTreePrintTitle)), std::u16string::npos);
     EXPECT_EQ(print->Paginate(CSize(700, 1000)), 1);
     EXPECT_EQ(print->Paginate(CSize(700, 200)), 3) << "four generations and a caption";
+}
+
+TEST_P(ColonyTreePageTest, ATreeLargerThanThePageScrollsBothWaysAndItsBoxesStillAnswerClicks)
+{
+    CColonyTreeView* page = ShowTree(u"Linden 2");
+    ASSERT_NE(page, nullptr);
+    page->MoveWindow(kNavigationTreeWidth, kJournalToolbarHeight + kTabStripHeight, 300, 250);
+    UiTest::ProcessEvents();
+    auto* horizontal = static_cast<CScrollBar*>(page->GetDlgItem(IdTreeHorizontalBar));
+    auto* vertical = static_cast<CScrollBar*>(page->GetDlgItem(IdTreeVerticalBar));
+    ASSERT_TRUE(horizontal && vertical);
+    EXPECT_TRUE(horizontal->IsWindowVisible());
+    EXPECT_TRUE(vertical->IsWindowVisible());
+    SCROLLINFO info;
+    horizontal->GetScrollInfo(&info);
+    EXPECT_EQ(info.nMax + 1, page->Drawer().Width());
+    EXPECT_EQ(static_cast<int>(info.nPage), 300 - CPageScrollBars::BarSize);
+
+    const int left = page->Drawer().BoxOf(linden22)->x;
+    const int top = page->Drawer().BoxOf(linden22)->y;
+    RECT bar {};
+    horizontal->GetClientRect(&bar);
+    UiTest::Click(horizontal, bar.right - CPageScrollBars::BarSize - 4, bar.bottom / 2);
+    UiTest::Wheel(page, 50, 50, -120);
+    UiTest::ProcessEvents();
+    const auto* daughter = page->Drawer().BoxOf(linden22);
+    EXPECT_LT(daughter->x, left);
+    EXPECT_LT(daughter->y, top);
+    ASSERT_GE(daughter->x, 0);
+    ASSERT_LT(daughter->y + 10, 250 - CPageScrollBars::BarSize);
+    UiTest::Click(page, daughter->x + 10, daughter->y + 10);
+    UiTest::ProcessEvents(5);
+    EXPECT_EQ(State().recordId, linden22);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ColonyTreePageTest, ShippedLanguages(), LanguageName);
