@@ -107,6 +107,7 @@ bool FillColonyTree(CColonyTreeDrawer& drawer, std::int32_t idFamily)
 {
     const CPointFamilyCache* colonies = GetPointFamilyCache();
     const CColonyEventCache* events = GetColonyEventCache();
+    drawer.Clear();
     const CPointFamilyCache::Family* colony = colonies->FindFamily(idFamily);
     if (!colony)
         return false;

@@ -23,7 +23,7 @@ int CColonyTreeDrawer::Add(const Node& node, Role role, int upper)
     return static_cast<int>(m_boxes.size()) - 1;
 }
 
-void CColonyTreeDrawer::SetColony(const Node& node)
+void CColonyTreeDrawer::Clear()
 {
     m_boxes.clear();
     m_places.clear();
@@ -31,6 +31,11 @@ void CColonyTreeDrawer::SetColony(const Node& node)
     m_topOffset = 0;
     m_leftOffset = 0;
     m_width = 0;
+}
+
+void CColonyTreeDrawer::SetColony(const Node& node)
+{
+    Clear();
     Add(node, Role::Colony, -1);
     Select(m_boxes[0].get());
 }

@@ -31,6 +31,7 @@ public:
 
     void Paint(CDC* dc, int left, int width) const override;
 
+    void Clear();
     // Starts a new tree with the chosen colony alone.
     void SetColony(const Node& node);
     // The colony's mother first, then her mother, and so on up.

@@ -97,6 +97,22 @@ TEST_P(ColonyTreeLayoutTest, AGreatGranddaughterHasThreeGenerationsAboveAndAColo
     drawer.Arrange(800);
     EXPECT_EQ(Centre(drawer.BoxOf(kHeather)), 400) << "alone, centred in the page";
     EXPECT_FALSE(FillColonyTree(drawer, 999));
+    EXPECT_EQ(drawer.BoxOf(kHeather), nullptr) << "a colony gone leaves no tree behind";
+    EXPECT_EQ(drawer.Arrange(800), 0);
+}
+
+TEST_P(ColonyTreeLayoutTest, EventsThatMakeTwoColoniesEachOthersMotherStillDrawEachOnce)
+{
+    // No operation writes such a loop; a file changed by hand may hold one.
+    JournalWindowTest::Run(u"INSERT INTO colony_events(id_family, kind, date, id_other_family) VALUES"
+        u"(70000, 1, '01.05.2024 00:00:00', 1), (1, 1, '01.05.2025 00:00:00', 70000)");
+    ReloadJournalStores(CDatabaseLease().get());
+    CColonyTreeDrawer drawer(nullptr);
+    ASSERT_TRUE(FillColonyTree(drawer, kHeather));
+    drawer.Arrange(800);
+    ASSERT_NE(drawer.BoxOf(1), nullptr);
+    EXPECT_EQ(drawer.UpperOf(kHeather), drawer.BoxOf(1));
+    EXPECT_EQ(drawer.UpperOf(1), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ColonyTreeLayoutTest, ShippedLanguages(), LanguageName);
