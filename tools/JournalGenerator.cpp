@@ -5,10 +5,13 @@
 //                            [--hives N] [--queens N] [--seed N] [FILE]
 //
 // FILE defaults to Journal.db and is replaced. The counts default to a commercial journal; --scale
-// multiplies every count.
+// multiplies every count. The colonies' last five seasons follow as events (ColonyLives.h), which
+// add the daughter colonies of splits and caught swarms to the colonies counted.
 
 #include "Calendar.h"
+#include "ColonyLives.h"
 #include "Database.h"
+#include "SchemaMigrations.h"
 #include "SchemaTables.h"
 #include "Text.h"
 
@@ -372,8 +375,19 @@ int main(int argc, char** argv)
     if (sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
         Fail(db, "commit");
     sqlite3_close(db);
-    std::printf("%s: %lld sites, %lld colonies, %lld hives, %lld queens, %lld records, %lld hive lines, %lld bytes\n",
-        file.c_str(), static_cast<long long>(sizes.sites), static_cast<long long>(sizes.colonies),
+    std::int64_t events = 0;
+    {
+        CDatabase journal(FromUtf8(file));
+        journal.Open();
+        if (!journal.IsOpen() || !SchemaMigrations::Migrate(&journal))
+            return 1;
+        events = WriteColonyLives(&journal, sizes.sites, sizes.colonies, static_cast<unsigned>(seed));
+        if (journal.HasError())
+            return 1;
+    }
+    std::printf("%s: %lld sites, %lld colonies and %lld colony events, %lld hives, %lld queens, %lld records, "
+                "%lld hive lines, %lld bytes\n",
+        file.c_str(), static_cast<long long>(sizes.sites), static_cast<long long>(sizes.colonies), static_cast<long long>(events),
         static_cast<long long>(sizes.hives), static_cast<long long>(sizes.queens), static_cast<long long>(sizes.records),
         static_cast<long long>(sizes.hiveRows), static_cast<long long>(std::filesystem::file_size(file)));
     return 0;

@@ -1,7 +1,6 @@
 #include "STreeDrawer.h"
 
 #include "Brush.h"
-#include "BufferedPaint.h"
 #include "Dc.h"
 #include "Pen.h"
 
@@ -13,7 +12,7 @@ constexpr int kRowStep = 70;
 }
 
 CSTreeDrawer::CSTreeDrawer(CWnd* owner)
-    : CDrawer(owner)
+    : CBoxTreeDrawer(owner, BoxWidth, BoxHeight)
 {
     m_boxes.resize(2);
 }
@@ -33,10 +32,7 @@ void CSTreeDrawer::SetQueen(int id, const std::u16string& caption)
     if (m_selected == m_boxes[1].get())
         m_selected = nullptr;
     m_boxes[1] = std::make_unique<Box>(Box { id, caption });
-    if (m_selected)
-        m_selected->selected = false;
-    m_selected = m_boxes[1].get();
-    m_selected->selected = true;
+    Select(m_boxes[1].get());
 }
 
 void CSTreeDrawer::SetMother(int id, const std::u16string& caption)
@@ -73,42 +69,6 @@ int CSTreeDrawer::Arrange(int width)
     return y;
 }
 
-void CSTreeDrawer::SetTopOffset(int offset)
-{
-    const int change = offset - m_topOffset;
-    m_topOffset = offset;
-    for (const auto& box : m_boxes) {
-        if (box)
-            box->y += change;
-    }
-}
-
-bool CSTreeDrawer::ClickAt(int x, int y)
-{
-    for (const auto& box : m_boxes) {
-        if (box && x >= box->x && x < box->x + BoxWidth && y >= box->y && y < box->y + BoxHeight) {
-            if (m_selected)
-                m_selected->selected = false;
-            m_selected = box.get();
-            m_selected->selected = true;
-            SendToOwner(DrawerNotifyMessage, static_cast<WPARAM>(box->id), 0);
-            return true;
-        }
-    }
-    return false;
-}
-
-void CSTreeDrawer::PaintBox(CDC* dc, const Box& box, int left) const
-{
-    const int x = left + box.x;
-    CBrush fill(box.selected ? RGB(221, 165, 54) : GetSysColor(COLOR_BTNFACE));
-    CBrush* oldBrush = dc->SelectObject(&fill);
-    dc->Rectangle(x, box.y, x + BoxWidth, box.y + BoxHeight);
-    dc->SelectObject(oldBrush);
-    RECT text { x + 1, box.y + 1, x + BoxWidth - 1, box.y + BoxHeight - 1 };
-    dc->DrawText(box.caption, &text, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
-}
-
 void CSTreeDrawer::Paint(CDC* dc, int left, int width) const
 {
     CPen black(PS_SOLID, 1, RGB(0, 0, 0));
@@ -140,11 +100,4 @@ void CSTreeDrawer::Paint(CDC* dc, int left, int width) const
         PaintBox(dc, *m_boxes[i], left);
     dc->SelectObject(oldBrush);
     dc->SelectObject(oldPen);
-}
-
-void CSTreeDrawer::Draw(CDC* dc, int left, int top, int right, int bottom)
-{
-    PaintOffScreen(dc, CRect(left, top, right, bottom), RGB(255, 255, 255), [this, left, right](CDC& memory) {
-        Paint(&memory, 0, right - left);
-    });
 }

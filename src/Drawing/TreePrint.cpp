@@ -2,11 +2,11 @@
 
 #include "Dc.h"
 #include "FontHelper.h"
-#include "STreeDrawer.h"
+#include "BoxTreeDrawer.h"
 
 #include <algorithm>
 
-CTreePrint::CTreePrint(std::unique_ptr<CSTreeDrawer> drawer, std::u16string title)
+CTreePrint::CTreePrint(std::unique_ptr<CBoxTreeDrawer> drawer, std::u16string title)
     : m_drawer(std::move(drawer))
     , m_title(std::move(title))
     , m_font(CreateFontHelper(true, u"Arial", 16, false, false))

@@ -6,14 +6,14 @@
 #include <string>
 
 class CFont;
-class CSTreeDrawer;
+class CBoxTreeDrawer;
 
-// A queen's family tree on paper as the queen manager draws it, under a caption; rows of
-// daughters that pass the sheet's bottom go on to further sheets.
+// A family tree (a queen's, a colony's) on paper as its window draws it, under a caption; rows
+// that pass the sheet's bottom go on to further sheets.
 class CTreePrint : public IPrintablePage
 {
 public:
-    CTreePrint(std::unique_ptr<CSTreeDrawer> drawer, std::u16string title);
+    CTreePrint(std::unique_ptr<CBoxTreeDrawer> drawer, std::u16string title);
     ~CTreePrint() override;
 
     std::u16string Title() const override { return m_title; }
@@ -22,7 +22,7 @@ public:
     void PaintSheet(CDC& dc, const CRect& body, int sheet) override;
 
 private:
-    std::unique_ptr<CSTreeDrawer> m_drawer;
+    std::unique_ptr<CBoxTreeDrawer> m_drawer;
     std::u16string m_title;
     std::unique_ptr<CFont> m_font;
     int m_captionHeight = 0;

@@ -479,6 +479,17 @@ inline constexpr std::int32_t ImportNewerFormat = 10316;
 inline constexpr std::int32_t ImportJournalNotEmpty = 10317;
 inline constexpr std::int32_t ImportTitle = 10318;
 inline constexpr std::int32_t ImportBackupFailed = 10319;
+// The colony family tree page.
+inline constexpr std::int32_t ColonyTreeTab = 10100;
+inline constexpr std::int32_t ColonyTreePrintTitle = 10101;
+inline constexpr std::int32_t ColonyMadeBySplit = 10102;
+inline constexpr std::int32_t ColonyMadeBySwarm = 10103;
+inline constexpr std::int32_t ColonyLostOn = 10104;
+inline constexpr std::int32_t ColonyLostOnOfCause = 10105;
+inline constexpr std::int32_t ColonyUnitedInto = 10106;
+inline constexpr std::int32_t ColonyUnitedInOn = 10107;
+inline constexpr std::int32_t ColonyNoLineage = 10108;
+inline constexpr std::int32_t ColonyTreeChooseColony = 10109;
 
 }
 
@@ -595,4 +606,6 @@ inline constexpr std::array AllStringIds = {
     StringId::ImportNotJournal, StringId::ImportNewerFormat, StringId::ImportJournalNotEmpty, StringId::ImportTitle,
     StringId::ImportBackupFailed,
     StringId::HideEndedColonies, StringId::EventMarkSplit, StringId::EventMarkUnite, StringId::EventMarkRequeen, StringId::EventMarkSwarm, StringId::EventMarkMove, StringId::EventMarkLoss, StringId::WinterLossesButton, StringId::ChartsButton, StringId::WinterLossesTitle, StringId::WinterLossSeason, StringId::WinterLossAlive, StringId::WinterLossLost, StringId::WinterLossPercent, StringId::WinterLossCauses, StringId::WinterLossRule, StringId::WinterLossNone, StringId::LossCauseStarvation, StringId::LossCauseVarroa, StringId::LossCauseQueenFailure, StringId::LossCauseRobbing, StringId::LossCausePoisoning, StringId::LossCauseOther, StringId::LossCauseUnknown, StringId::EventsFileColumns, StringId::EventQueensFileColumns, StringId::DaughterQueenNone, StringId::DaughterQueenOld, StringId::DaughterQueenCell, StringId::DaughterQueenStored, StringId::QueenFateKilled, StringId::QueenFateSuperseded, StringId::QueenFateMoved, StringId::QueenFateIntroduced, StringId::QueenFateSwarmed, StringId::QueenFateDied, StringId::AnswerYes, StringId::AnswerNo,
+    StringId::ColonyTreeTab, StringId::ColonyTreePrintTitle, StringId::ColonyMadeBySplit, StringId::ColonyMadeBySwarm, StringId::ColonyLostOn, StringId::ColonyLostOnOfCause,
+    StringId::ColonyUnitedInto, StringId::ColonyUnitedInOn, StringId::ColonyNoLineage, StringId::ColonyTreeChooseColony,
 };

@@ -31,10 +31,12 @@ enum ActionCode : int
     ActionDeleteQueen = 12,
     // The winter losses of a site (its id) or of all sites (0), on the charts tab.
     ActionShowWinterLosses = 13,
+    // Selects the colony (the id) in the tree and shows its page of the tab shown.
+    ActionShowColony = 14,
 };
 
 // The page a journal view shows: codes up to PageQueensOfColony are list pages, the forms follow,
-// and the charts after them follow the tree as the lists do.
+// and the charts and the colony family tree after them follow the tree as the lists do.
 enum PageCode : int
 {
     PageEmpty = 0,
@@ -56,6 +58,7 @@ enum PageCode : int
     PageSiteChart = 16,
     PageAllSitesChart = 17,
     PageWinterLosses = 18,
+    PageColonyTree = 19,
 };
 
 constexpr int kLastListPage = PageQueensOfColony;
@@ -70,6 +73,7 @@ constexpr bool FollowsTree(int page)
 constexpr int kRecordsTab = 0;
 constexpr int kQueensTab = 1;
 constexpr int kChartsTab = 2;
+constexpr int kFamilyTreeTab = 3;
 
 // Shared by one journal view and all its pages.
 struct JournalState
@@ -103,6 +107,9 @@ enum PageControlId : int
     // A queen page's scroll bars.
     IdQueensHorizontalBar = 12326,
     IdQueensVerticalBar = 12327,
+    // The colony family tree's scroll bars.
+    IdTreeHorizontalBar = 12326,
+    IdTreeVerticalBar = 12327,
     // A form's buttons and scroll bar.
     IdSaveButton = 12324,
     IdCancelButton = 12325,

@@ -7,6 +7,8 @@
 #include "AddHousingDialog.h"
 #include "AllSitesChartView.h"
 #include "ColonyChartView.h"
+#include "ColonyTreeHintView.h"
+#include "ColonyTreeView.h"
 #include "QBeeFamilyView.h"
 #include "QBeeInspectView.h"
 #include "QBeePointView.h"
@@ -39,5 +41,5 @@ std::vector<PageFactory> JournalPageFactories()
         Make<CChangePointView>(), Make<CAddFamilyView>(), Make<CChangeFamilyView>(), Make<CAddInspectView>(),
         Make<CChangeInspectView>(), Make<CQBeePointView>(), Make<CQBeeFamilyView>(), Make<CQBeeInspectView>(),
         Make<CAddQueenBeeView>(), Make<CChangeQueenBeeView>(), Make<CColonyChartView>(), Make<CSiteChartView>(),
-        Make<CAllSitesChartView>(), Make<CWinterLossView>() };
+        Make<CAllSitesChartView>(), Make<CWinterLossView>(), Make<CColonyTreeView>(), Make<CColonyTreeHintView>() };
 }

@@ -173,6 +173,12 @@ bool CJournalTreeView::OnAction(int action, std::int32_t id)
     case ActionDeleteQueen:
         GetJournalHandlers()->queens.Delete(id);
         return GetQueenBeeCache()->FindQueenBee(id) == nullptr;
+    case ActionShowColony:
+        // The colony shows even when the tree's filter hides it.
+        m_tree.SelectNode({ id, NodeColony });
+        m_state.recordId = id;
+        SwitchPage(m_tabs.GetCurSel(), NodeColony, ActionShowList);
+        return true;
     default:
         break;
     }

@@ -26,11 +26,7 @@ int CQBeeView::OnCreate(CREATESTRUCT* create)
 {
     if (CEmptyViewJournal::OnCreate(create) == -1)
         return -1;
-    const RECT none {};
-    m_horizontal.Create(WS_CHILD | SBS_HORZ, none, this, IdQueensHorizontalBar);
-    m_vertical.Create(WS_CHILD | SBS_VERT, none, this, IdQueensVerticalBar);
-    m_left = 0;
-    m_top = 0;
+    m_bars.Create(this, IdQueensHorizontalBar, IdQueensVerticalBar);
     Refill();
     return 0;
 }
@@ -76,7 +72,7 @@ int CQBeeView::Level() const
 
 void CQBeeView::Layout()
 {
-    if (!m_vertical.IsCreated())
+    if (!m_bars.IsCreated())
         return;
     RECT client {};
     GetClientRect(&client);
@@ -85,54 +81,28 @@ void CQBeeView::Layout()
     m_drawer.Layout(width);
     int content = m_drawer.GetTotalHeight();
 
-    m_showHorizontal = width < ContentWidth;
-    m_visibleWidth = width;
-    m_visibleHeight = m_showHorizontal ? height - BarSize : height;
-    m_showVertical = m_visibleHeight < content;
-    if (m_showVertical) {
-        m_visibleWidth = width - BarSize;
+    bool showHorizontal = width < ContentWidth;
+    int visibleWidth = width;
+    int visibleHeight = showHorizontal ? height - BarSize : height;
+    const bool showVertical = visibleHeight < content;
+    if (showVertical) {
+        visibleWidth = width - BarSize;
         // The cards wrap anew in the narrower width, which may make them taller.
-        m_drawer.Layout(m_visibleWidth);
+        m_drawer.Layout(visibleWidth);
         content = m_drawer.GetTotalHeight();
-        if (m_visibleWidth < ContentWidth && !m_showHorizontal) {
-            m_showHorizontal = true;
-            m_visibleHeight -= BarSize;
+        if (visibleWidth < ContentWidth && !showHorizontal) {
+            showHorizontal = true;
+            visibleHeight -= BarSize;
         }
     }
-    m_visibleWidth = std::max(0, m_visibleWidth);
-    m_visibleHeight = std::max(0, m_visibleHeight);
-
-    SCROLLINFO info;
-    info.fMask = SIF_RANGE | SIF_PAGE;
-    info.nMin = 0;
-    info.nMax = ContentWidth - 1;
-    info.nPage = static_cast<UINT>(m_visibleWidth);
-    m_horizontal.SetScrollInfo(&info);
-    info.nMax = std::max(0, content - 1);
-    info.nPage = static_cast<UINT>(m_visibleHeight);
-    m_vertical.SetScrollInfo(&info);
-    m_horizontal.MoveWindow(0, m_visibleHeight, m_visibleWidth, BarSize);
-    m_vertical.MoveWindow(m_visibleWidth, 0, BarSize, m_visibleHeight);
-    m_horizontal.ShowScrollBar(m_showHorizontal);
-    m_vertical.ShowScrollBar(m_showVertical);
+    m_bars.Place(showHorizontal, showVertical, visibleWidth, visibleHeight, ContentWidth, content);
     ApplyOffsets();
 }
 
 void CQBeeView::ApplyOffsets()
 {
-    const auto clampTo = [](CScrollBar& bar, int position) {
-        SCROLLINFO info;
-        bar.GetScrollInfo(&info, SIF_RANGE | SIF_PAGE);
-        const int last = std::max(0, info.nMax + 1 - static_cast<int>(info.nPage));
-        return std::clamp(position, 0, last);
-    };
-    // Each bar moves the cards only while it shows, so a hidden one never leaves them shifted.
-    m_left = m_showHorizontal ? clampTo(m_horizontal, m_left) : 0;
-    m_top = m_showVertical ? clampTo(m_vertical, m_top) : 0;
-    m_horizontal.SetScrollPos(m_left);
-    m_vertical.SetScrollPos(m_top);
-    m_drawer.SetLeft(-m_left);
-    m_drawer.SetTopOffset(-m_top);
+    m_drawer.SetLeft(-m_bars.Left());
+    m_drawer.SetTopOffset(-m_bars.Top());
     Invalidate();
 }
 
@@ -145,14 +115,11 @@ void CQBeeView::OnSize(UINT type, int cx, int cy)
 void CQBeeView::OnPaint()
 {
     PaintBuffered(this, GetSysColor(COLOR_BTNFACE), [this](CDC& memory, const RECT& client) {
-        if (m_visibleWidth > 0 && m_visibleHeight > 0) {
-            m_drawer.Draw(&memory, 0, 0, m_visibleWidth, m_visibleHeight);
+        if (m_bars.VisibleWidth() > 0 && m_bars.VisibleHeight() > 0) {
+            m_drawer.Draw(&memory, 0, 0, m_bars.VisibleWidth(), m_bars.VisibleHeight());
             DrawOverCards(&memory, 0, m_drawer.CardCount());
         }
-        if (m_showHorizontal && m_showVertical) {
-            const RECT corner { m_visibleWidth, m_visibleHeight, m_visibleWidth + BarSize, m_visibleHeight + BarSize };
-            memory.FillSolidRect(&corner, GetSysColor(COLOR_BTNFACE));
-        }
+        m_bars.PaintCorner(memory);
         if (PanelHeight() > 0)
             DrawPanel(&memory, { client.left, client.bottom - PanelHeight(), client.right, client.bottom });
     });
@@ -164,46 +131,29 @@ BOOL CQBeeView::OnEraseBkgnd(CDC*)
     return TRUE;
 }
 
-void CQBeeView::ScrollBar(CScrollBar& bar, int& position, UINT code, UINT thumb, int line)
-{
-    SCROLLINFO info;
-    bar.GetScrollInfo(&info, SIF_PAGE);
-    const int page = static_cast<int>(info.nPage);
-    switch (code) {
-    case SB_LINEUP: position -= line; break;
-    case SB_LINEDOWN: position += line; break;
-    case SB_PAGEUP: position -= page; break;
-    case SB_PAGEDOWN: position += page; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: position = static_cast<int>(thumb); break;
-    default: return;
-    }
-    ApplyOffsets();
-}
-
 void CQBeeView::OnHScroll(UINT code, UINT position, CScrollBar*)
 {
-    ScrollBar(m_horizontal, m_left, code, position, kLineStep);
+    if (m_bars.OnScroll(false, code, position, kLineStep))
+        ApplyOffsets();
 }
 
 void CQBeeView::OnVScroll(UINT code, UINT position, CScrollBar*)
 {
-    ScrollBar(m_vertical, m_top, code, position, kLineStep);
+    if (m_bars.OnScroll(true, code, position, kLineStep))
+        ApplyOffsets();
 }
 
 BOOL CQBeeView::OnMouseWheel(UINT, short delta, CPoint)
 {
-    if (m_showVertical) {
-        m_top += delta > 0 ? -kWheelStep : kWheelStep;
+    if (m_bars.OnWheel(delta, kWheelStep))
         ApplyOffsets();
-    }
     return TRUE;
 }
 
 void CQBeeView::OnLButtonDown(UINT, CPoint point)
 {
     SetFocus();
-    if (point.x >= m_visibleWidth || point.y >= m_visibleHeight)
+    if (point.x >= m_bars.VisibleWidth() || point.y >= m_bars.VisibleHeight())
         return;
     m_drawer.OnMouse(WM_LBUTTONDOWN, point.x, point.y);
     OnSelectionChanged();

@@ -3,7 +3,7 @@
 #include "EmptyViewJournal.h"
 #include "InfoDrawer.h"
 #include "IPrintableView.h"
-#include "ScrollBar.h"
+#include "PageScrollBars.h"
 
 #include <cstdint>
 #include <string>
@@ -15,7 +15,7 @@ class CQBeeView : public CEmptyViewJournal, public IPrintableView
 {
 public:
     static constexpr int ContentWidth = 240;
-    static constexpr int BarSize = 17;
+    static constexpr int BarSize = CPageScrollBars::BarSize;
 
     explicit CQBeeView(JournalState* state);
 
@@ -59,17 +59,9 @@ protected:
 
 private:
     void Layout();
-    void ScrollBar(CScrollBar& bar, int& position, UINT code, UINT thumb, int line);
     void ApplyOffsets();
     void OpenManager();
 
     CInfoDrawer m_drawer;
-    CScrollBar m_horizontal;
-    CScrollBar m_vertical;
-    bool m_showHorizontal = false;
-    bool m_showVertical = false;
-    int m_visibleWidth = 0;
-    int m_visibleHeight = 0;
-    int m_left = 0;
-    int m_top = 0;
+    CPageScrollBars m_bars;
 };
