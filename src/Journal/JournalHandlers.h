@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColonyEventHandler.h"
 #include "ColonyHandler.h"
 #include "HiveHandler.h"
 #include "HiveTypeHandler.h"
@@ -24,6 +25,7 @@ public:
     CColonyHandler colonies;
     CSiteHandler sites;
     CUserFieldHandler userFields;
+    CColonyEventHandler colonyEvents;
 };
 
 CJournalHandlers* GetJournalHandlers();

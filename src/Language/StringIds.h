@@ -413,6 +413,65 @@ inline constexpr std::int32_t AboutOpenFolder = 9812;
 inline constexpr std::int32_t HelpButton = 9813;
 inline constexpr std::int32_t HelpMissing = 9814;
 
+// A colony's events: refusals, the History page and its texts.
+inline constexpr std::int32_t EventRefusalNoEventTables = 10001;
+inline constexpr std::int32_t EventRefusalNoColony = 10002;
+inline constexpr std::int32_t EventRefusalColonyEnded = 10003;
+inline constexpr std::int32_t EventRefusalSameColony = 10004;
+inline constexpr std::int32_t EventRefusalBeforeLatestEvent = 10005;
+inline constexpr std::int32_t EventRefusalNoSite = 10006;
+inline constexpr std::int32_t EventRefusalSameSite = 10007;
+inline constexpr std::int32_t EventRefusalQueenNotThere = 10008;
+inline constexpr std::int32_t EventRefusalBadChoice = 10009;
+inline constexpr std::int32_t EventRefusalNoEvent = 10010;
+inline constexpr std::int32_t EventRefusalNotLatestEvent = 10011;
+inline constexpr std::int32_t EventRefusalChangedSince = 10012;
+inline constexpr std::int32_t HistoryTab = 10013;
+inline constexpr std::int32_t EventKindSplit = 10014;
+inline constexpr std::int32_t EventKindUnite = 10015;
+inline constexpr std::int32_t EventKindRequeen = 10016;
+inline constexpr std::int32_t EventKindSwarm = 10017;
+inline constexpr std::int32_t EventKindMove = 10018;
+inline constexpr std::int32_t EventKindLoss = 10019;
+inline constexpr std::int32_t LossCauseStarvation = 10020;
+inline constexpr std::int32_t LossCauseVarroa = 10021;
+inline constexpr std::int32_t LossCauseQueenFailure = 10022;
+inline constexpr std::int32_t LossCauseRobbing = 10023;
+inline constexpr std::int32_t LossCausePoisoning = 10024;
+inline constexpr std::int32_t LossCauseOther = 10025;
+inline constexpr std::int32_t DaughterQueenNone = 10026;
+inline constexpr std::int32_t DaughterQueenOld = 10027;
+inline constexpr std::int32_t DaughterQueenCell = 10028;
+inline constexpr std::int32_t DaughterQueenStored = 10029;
+inline constexpr std::int32_t QueenFateKilled = 10030;
+inline constexpr std::int32_t QueenFateSuperseded = 10031;
+inline constexpr std::int32_t QueenFateMoved = 10032;
+inline constexpr std::int32_t QueenFateIntroduced = 10033;
+inline constexpr std::int32_t QueenFateSwarmed = 10034;
+inline constexpr std::int32_t QueenFateDiedWithColony = 10035;
+inline constexpr std::int32_t HistoryDateColumn = 10036;
+inline constexpr std::int32_t HistoryWhatColumn = 10037;
+inline constexpr std::int32_t HistoryNoteColumn = 10038;
+inline constexpr std::int32_t HistoryInspection = 10039;
+inline constexpr std::int32_t HistoryMother = 10040;
+inline constexpr std::int32_t HistoryDaughters = 10041;
+inline constexpr std::int32_t HistoryUnitedIn = 10042;
+inline constexpr std::int32_t HistoryUnitedInto = 10043;
+inline constexpr std::int32_t HistoryNone = 10044;
+inline constexpr std::int32_t UndoLastEvent = 10045;
+inline constexpr std::int32_t UndoEventQuestion = 10046;
+inline constexpr std::int32_t HistorySplit = 10054;
+inline constexpr std::int32_t HistorySplitFrom = 10055;
+inline constexpr std::int32_t HistoryUnitedWith = 10056;
+inline constexpr std::int32_t HistoryUnitedIntoColony = 10057;
+inline constexpr std::int32_t HistoryRequeened = 10058;
+inline constexpr std::int32_t HistorySwarmCaught = 10059;
+inline constexpr std::int32_t HistorySwarmLost = 10060;
+inline constexpr std::int32_t HistorySwarmFrom = 10061;
+inline constexpr std::int32_t HistoryMoved = 10062;
+inline constexpr std::int32_t HistoryLost = 10063;
+inline constexpr std::int32_t HistoryQueen = 10064;
+
 }
 
 // Sizes of the numbered lists above, their "none" entry included.
@@ -521,4 +580,5 @@ inline constexpr std::array AllStringIds = {
     StringId::DeleteHousingTitle, StringId::LanguageAtNextOpening, StringId::AboutButton, StringId::AboutTitle,
     StringId::AboutVersion, StringId::AboutLicence, StringId::AboutJournalLabel, StringId::AboutBackupsLabel,
     StringId::AboutSettingsLabel, StringId::AboutOpenFolder, StringId::HelpButton, StringId::HelpMissing,
+    StringId::EventRefusalNoEventTables, StringId::EventRefusalNoColony, StringId::EventRefusalColonyEnded, StringId::EventRefusalSameColony, StringId::EventRefusalBeforeLatestEvent, StringId::EventRefusalNoSite, StringId::EventRefusalSameSite, StringId::EventRefusalQueenNotThere, StringId::EventRefusalBadChoice, StringId::EventRefusalNoEvent, StringId::EventRefusalNotLatestEvent, StringId::EventRefusalChangedSince, StringId::HistoryTab, StringId::EventKindSplit, StringId::EventKindUnite, StringId::EventKindRequeen, StringId::EventKindSwarm, StringId::EventKindMove, StringId::EventKindLoss, StringId::LossCauseStarvation, StringId::LossCauseVarroa, StringId::LossCauseQueenFailure, StringId::LossCauseRobbing, StringId::LossCausePoisoning, StringId::LossCauseOther, StringId::DaughterQueenNone, StringId::DaughterQueenOld, StringId::DaughterQueenCell, StringId::DaughterQueenStored, StringId::QueenFateKilled, StringId::QueenFateSuperseded, StringId::QueenFateMoved, StringId::QueenFateIntroduced, StringId::QueenFateSwarmed, StringId::QueenFateDiedWithColony, StringId::HistoryDateColumn, StringId::HistoryWhatColumn, StringId::HistoryNoteColumn, StringId::HistoryInspection, StringId::HistoryMother, StringId::HistoryDaughters, StringId::HistoryUnitedIn, StringId::HistoryUnitedInto, StringId::HistoryNone, StringId::UndoLastEvent, StringId::UndoEventQuestion, StringId::HistorySplit, StringId::HistorySplitFrom, StringId::HistoryUnitedWith, StringId::HistoryUnitedIntoColony, StringId::HistoryRequeened, StringId::HistorySwarmCaught, StringId::HistorySwarmLost, StringId::HistorySwarmFrom, StringId::HistoryMoved, StringId::HistoryLost, StringId::HistoryQueen,
 };
