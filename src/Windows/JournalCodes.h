@@ -29,10 +29,12 @@ enum ActionCode : int
     ActionAddQueen = 10,
     ActionChangeQueen = 11,
     ActionDeleteQueen = 12,
+    // Selects the colony in the tree, to show its page of the tab shown (a lineage link).
+    ActionShowColony = 13,
 };
 
 // The page a journal view shows: codes up to PageQueensOfColony are list pages, the forms follow,
-// and the charts after them follow the tree as the lists do.
+// and the charts and the history after them follow the tree as the lists do.
 enum PageCode : int
 {
     PageEmpty = 0,
@@ -53,6 +55,7 @@ enum PageCode : int
     PageColonyChart = 15,
     PageSiteChart = 16,
     PageAllSitesChart = 17,
+    PageColonyHistory = 18,
 };
 
 constexpr int kLastListPage = PageQueensOfColony;
@@ -67,6 +70,7 @@ constexpr bool FollowsTree(int page)
 constexpr int kRecordsTab = 0;
 constexpr int kQueensTab = 1;
 constexpr int kChartsTab = 2;
+constexpr int kHistoryTab = 3;
 
 // Shared by one journal view and all its pages.
 struct JournalState

@@ -7,6 +7,7 @@
 #include "AddHousingDialog.h"
 #include "AllSitesChartView.h"
 #include "ColonyChartView.h"
+#include "ColonyHistoryView.h"
 #include "QBeeFamilyView.h"
 #include "QBeeInspectView.h"
 #include "QBeePointView.h"
@@ -38,5 +39,5 @@ std::vector<PageFactory> JournalPageFactories()
         Make<CChangePointView>(), Make<CAddFamilyView>(), Make<CChangeFamilyView>(), Make<CAddInspectView>(),
         Make<CChangeInspectView>(), Make<CQBeePointView>(), Make<CQBeeFamilyView>(), Make<CQBeeInspectView>(),
         Make<CAddQueenBeeView>(), Make<CChangeQueenBeeView>(), Make<CColonyChartView>(), Make<CSiteChartView>(),
-        Make<CAllSitesChartView>() };
+        Make<CAllSitesChartView>(), Make<CColonyHistoryView>() };
 }

@@ -11,5 +11,6 @@ int CJournalTabCtrl::OnCreate(CREATESTRUCT* create)
     InsertItem(kRecordsTab, Tr(StringId::JournalTab));
     InsertItem(kQueensTab, Tr(StringId::QueenBeesTab));
     InsertItem(kChartsTab, Tr(StringId::ChartsTab));
+    InsertItem(kHistoryTab, Tr(StringId::HistoryTab));
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include "TabCtrl.h"
 
-// The tabs of the journal window: records, queens and charts.
+// The tabs of the journal window: records, queens, charts and a colony's history.
 class CJournalTabCtrl : public CTabCtrl
 {
 public:

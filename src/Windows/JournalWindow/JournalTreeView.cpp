@@ -157,6 +157,10 @@ bool CJournalTreeView::OnAction(int action, std::int32_t id)
     case ActionDeleteQueen:
         GetJournalHandlers()->queens.Delete(id);
         return GetQueenBeeCache()->FindQueenBee(id) == nullptr;
+    case ActionShowColony:
+        m_tree.SelectNode({ id, NodeColony });
+        OnSelectionChanged();
+        return m_tree.SelectedNode().id == id;
     default:
         break;
     }

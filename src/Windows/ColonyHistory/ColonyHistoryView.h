@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ViewTable.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The "History" page of a colony: its lineage on top (mother, daughters, colonies united into it
+// or the one it was united into, each a link to that colony's history), its events and inspection
+// records in date order, and below them the undo of its latest event.
+class CColonyHistoryView : public CViewTable
+{
+public:
+    static constexpr int IdUndoButton = 12340;
+
+    // A part of the lineage's lines: a label, or a link to a colony's history.
+    struct LineagePiece
+    {
+        std::u16string text;
+        CRect place;
+        // The colony it links to; 0 for a label.
+        std::int32_t idFamily = 0;
+    };
+
+    explicit CColonyHistoryView(JournalState* state);
+
+    void Prepare() override;
+    bool Accepts(int tab, int kind, int action) override;
+    void FillTable() override;
+    std::u16string PrintTitle() const override;
+    void SetGridArea(int left, int top, int right, int bottom) override;
+
+    int OnCreate(CREATESTRUCT* create) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnPaint() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message) override;
+
+    const std::vector<LineagePiece>& Lineage() const { return m_lineage; }
+    std::int32_t Colony() const { return m_state->recordId; }
+
+private:
+    // Lays the lineage's lines out in the page's font.
+    void LayOutLineage();
+    void UndoLatest();
+    const LineagePiece* LinkAt(CPoint point) const;
+
+    CButton m_undo;
+    std::vector<LineagePiece> m_lineage;
+};
