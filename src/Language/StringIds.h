@@ -460,6 +460,12 @@ inline constexpr std::int32_t HistoryUnitedInto = 10043;
 inline constexpr std::int32_t HistoryNone = 10044;
 inline constexpr std::int32_t UndoLastEvent = 10045;
 inline constexpr std::int32_t UndoEventQuestion = 10046;
+inline constexpr std::int32_t SplitButton = 10048;
+inline constexpr std::int32_t UniteButton = 10049;
+inline constexpr std::int32_t RequeenButton = 10050;
+inline constexpr std::int32_t SwarmButton = 10051;
+inline constexpr std::int32_t MoveButton = 10052;
+inline constexpr std::int32_t LossButton = 10053;
 inline constexpr std::int32_t HistorySplit = 10054;
 inline constexpr std::int32_t HistorySplitFrom = 10055;
 inline constexpr std::int32_t HistoryUnitedWith = 10056;
@@ -471,6 +477,22 @@ inline constexpr std::int32_t HistorySwarmFrom = 10061;
 inline constexpr std::int32_t HistoryMoved = 10062;
 inline constexpr std::int32_t HistoryLost = 10063;
 inline constexpr std::int32_t HistoryQueen = 10064;
+inline constexpr std::int32_t NewColonyNameLabel = 10065;
+inline constexpr std::int32_t SiteLabel = 10066;
+inline constexpr std::int32_t BroodFramesLabel = 10067;
+inline constexpr std::int32_t HoneyFramesLabel = 10068;
+inline constexpr std::int32_t BeeFramesLabel = 10069;
+inline constexpr std::int32_t DaughterGetsLabel = 10070;
+inline constexpr std::int32_t StoredQueenLabel = 10071;
+inline constexpr std::int32_t UniteColonyLabel = 10072;
+inline constexpr std::int32_t RemovedQueenLabel = 10073;
+inline constexpr std::int32_t RemovedFateLabel = 10074;
+inline constexpr std::int32_t OldQueenFateLabel = 10075;
+inline constexpr std::int32_t NewQueenLabel = 10076;
+inline constexpr std::int32_t SwarmCaughtLabel = 10077;
+inline constexpr std::int32_t MoveToLabel = 10078;
+inline constexpr std::int32_t LossCauseLabel = 10079;
+inline constexpr std::int32_t QueenToStore = 10080;
 
 }
 
@@ -580,5 +602,27 @@ inline constexpr std::array AllStringIds = {
     StringId::DeleteHousingTitle, StringId::LanguageAtNextOpening, StringId::AboutButton, StringId::AboutTitle,
     StringId::AboutVersion, StringId::AboutLicence, StringId::AboutJournalLabel, StringId::AboutBackupsLabel,
     StringId::AboutSettingsLabel, StringId::AboutOpenFolder, StringId::HelpButton, StringId::HelpMissing,
-    StringId::EventRefusalNoEventTables, StringId::EventRefusalNoColony, StringId::EventRefusalColonyEnded, StringId::EventRefusalSameColony, StringId::EventRefusalBeforeLatestEvent, StringId::EventRefusalNoSite, StringId::EventRefusalSameSite, StringId::EventRefusalQueenNotThere, StringId::EventRefusalBadChoice, StringId::EventRefusalNoEvent, StringId::EventRefusalNotLatestEvent, StringId::EventRefusalChangedSince, StringId::HistoryTab, StringId::EventKindSplit, StringId::EventKindUnite, StringId::EventKindRequeen, StringId::EventKindSwarm, StringId::EventKindMove, StringId::EventKindLoss, StringId::LossCauseStarvation, StringId::LossCauseVarroa, StringId::LossCauseQueenFailure, StringId::LossCauseRobbing, StringId::LossCausePoisoning, StringId::LossCauseOther, StringId::DaughterQueenNone, StringId::DaughterQueenOld, StringId::DaughterQueenCell, StringId::DaughterQueenStored, StringId::QueenFateKilled, StringId::QueenFateSuperseded, StringId::QueenFateMoved, StringId::QueenFateIntroduced, StringId::QueenFateSwarmed, StringId::QueenFateDiedWithColony, StringId::HistoryDateColumn, StringId::HistoryWhatColumn, StringId::HistoryNoteColumn, StringId::HistoryInspection, StringId::HistoryMother, StringId::HistoryDaughters, StringId::HistoryUnitedIn, StringId::HistoryUnitedInto, StringId::HistoryNone, StringId::UndoLastEvent, StringId::UndoEventQuestion, StringId::HistorySplit, StringId::HistorySplitFrom, StringId::HistoryUnitedWith, StringId::HistoryUnitedIntoColony, StringId::HistoryRequeened, StringId::HistorySwarmCaught, StringId::HistorySwarmLost, StringId::HistorySwarmFrom, StringId::HistoryMoved, StringId::HistoryLost, StringId::HistoryQueen,
+    StringId::EventRefusalNoEventTables, StringId::EventRefusalNoColony, StringId::EventRefusalColonyEnded,
+    StringId::EventRefusalSameColony, StringId::EventRefusalBeforeLatestEvent, StringId::EventRefusalNoSite,
+    StringId::EventRefusalSameSite, StringId::EventRefusalQueenNotThere, StringId::EventRefusalBadChoice,
+    StringId::EventRefusalNoEvent, StringId::EventRefusalNotLatestEvent, StringId::EventRefusalChangedSince,
+    StringId::HistoryTab, StringId::EventKindSplit, StringId::EventKindUnite, StringId::EventKindRequeen,
+    StringId::EventKindSwarm, StringId::EventKindMove, StringId::EventKindLoss, StringId::LossCauseStarvation,
+    StringId::LossCauseVarroa, StringId::LossCauseQueenFailure, StringId::LossCauseRobbing,
+    StringId::LossCausePoisoning, StringId::LossCauseOther, StringId::DaughterQueenNone, StringId::DaughterQueenOld,
+    StringId::DaughterQueenCell, StringId::DaughterQueenStored, StringId::QueenFateKilled,
+    StringId::QueenFateSuperseded, StringId::QueenFateMoved, StringId::QueenFateIntroduced,
+    StringId::QueenFateSwarmed, StringId::QueenFateDiedWithColony, StringId::HistoryDateColumn,
+    StringId::HistoryWhatColumn, StringId::HistoryNoteColumn, StringId::HistoryInspection, StringId::HistoryMother,
+    StringId::HistoryDaughters, StringId::HistoryUnitedIn, StringId::HistoryUnitedInto, StringId::HistoryNone,
+    StringId::UndoLastEvent, StringId::UndoEventQuestion, StringId::SplitButton, StringId::UniteButton,
+    StringId::RequeenButton, StringId::SwarmButton, StringId::MoveButton, StringId::LossButton,
+    StringId::HistorySplit, StringId::HistorySplitFrom, StringId::HistoryUnitedWith,
+    StringId::HistoryUnitedIntoColony, StringId::HistoryRequeened, StringId::HistorySwarmCaught,
+    StringId::HistorySwarmLost, StringId::HistorySwarmFrom, StringId::HistoryMoved, StringId::HistoryLost,
+    StringId::HistoryQueen, StringId::NewColonyNameLabel, StringId::SiteLabel, StringId::BroodFramesLabel,
+    StringId::HoneyFramesLabel, StringId::BeeFramesLabel, StringId::DaughterGetsLabel, StringId::StoredQueenLabel,
+    StringId::UniteColonyLabel, StringId::RemovedQueenLabel, StringId::RemovedFateLabel,
+    StringId::OldQueenFateLabel, StringId::NewQueenLabel, StringId::SwarmCaughtLabel, StringId::MoveToLabel,
+    StringId::LossCauseLabel, StringId::QueenToStore,
 };

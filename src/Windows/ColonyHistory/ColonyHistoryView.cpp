@@ -3,6 +3,7 @@
 #include "Brush.h"
 #include "Calendar.h"
 #include "ColonyEventCache.h"
+#include "ColonyEventDialog.h"
 #include "ColonyHistoryRows.h"
 #include "Cursor.h"
 #include "Dc.h"
@@ -20,7 +21,11 @@ namespace {
 constexpr int kLineHeight = 20;
 constexpr int kLineageLines = 3;
 constexpr int kLineageHeight = kLineageLines * kLineHeight + 8;
-constexpr int kPanelHeight = 50;
+// Two rows of buttons: the events, then the undo.
+constexpr int kPanelHeight = 90;
+constexpr int kEventWidth = 110;
+constexpr std::int32_t kEventButtonTexts[] = { StringId::SplitButton, StringId::UniteButton, StringId::RequeenButton,
+    StringId::SwarmButton, StringId::MoveButton, StringId::LossButton };
 constexpr int kMargin = 10;
 constexpr int kButtonHeight = 30;
 constexpr int kUndoWidth = 200;
@@ -79,6 +84,11 @@ void CColonyHistoryView::FillTable()
     builder.Finish(0);
     if (m_undo.IsCreated())
         m_undo.EnableWindow(GetColonyEventCache()->LatestOf(Colony()) != nullptr);
+    const bool ended = GetColonyEventCache()->HasEnded(Colony());
+    for (CButton& button : m_eventButtons) {
+        if (button.IsCreated())
+            button.EnableWindow(!ended);
+    }
     LayOutLineage();
 }
 
@@ -122,14 +132,23 @@ int CColonyHistoryView::OnCreate(CREATESTRUCT* create)
 {
     m_undo.Create(Tr(StringId::UndoLastEvent), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
         CRect(0, 0, kUndoWidth, kButtonHeight), this, IdUndoButton);
+    for (std::size_t index = 0; index < m_eventButtons.size(); ++index) {
+        m_eventButtons[index].Create(Tr(kEventButtonTexts[index]), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+            CRect(0, 0, kEventWidth, kButtonHeight), this, IdEventButtons + static_cast<int>(index));
+    }
     return CViewTable::OnCreate(create);
 }
 
 void CColonyHistoryView::OnSize(UINT type, int cx, int cy)
 {
     CViewTable::OnSize(type, cx, cy);
+    const int top = cy - kPanelHeight + kMargin;
+    for (std::size_t index = 0; index < m_eventButtons.size(); ++index) {
+        if (m_eventButtons[index].IsCreated())
+            m_eventButtons[index].MoveWindow(kMargin + static_cast<int>(index) * (kEventWidth + 5), top, kEventWidth, kButtonHeight);
+    }
     if (m_undo.IsCreated())
-        m_undo.MoveWindow(kMargin, cy - kPanelHeight + kMargin, kUndoWidth, kButtonHeight);
+        m_undo.MoveWindow(kMargin, top + kButtonHeight + 5, kUndoWidth, kButtonHeight);
 }
 
 void CColonyHistoryView::SetGridArea(int left, int top, int right, int bottom)
@@ -186,8 +205,14 @@ BOOL CColonyHistoryView::OnSetCursor(CWnd* window, UINT hitTest, UINT message)
 
 BOOL CColonyHistoryView::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (LOWORD(wParam) == IdUndoButton && HIWORD(wParam) == BN_CLICKED) {
+    const int id = LOWORD(wParam);
+    if (HIWORD(wParam) == BN_CLICKED && id == IdUndoButton) {
         UndoLatest();
+        return TRUE;
+    }
+    const int kind = id - IdEventButtons + 1;
+    if (HIWORD(wParam) == BN_CLICKED && kind >= 1 && kind <= static_cast<int>(m_eventButtons.size())) {
+        CColonyEventDialog(static_cast<ColonyEventKind>(kind), Colony(), this).DoModal();
         return TRUE;
     }
     return CViewTable::OnCommand(wParam, lParam);

@@ -2,17 +2,21 @@
 
 #include "ViewTable.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 // The "History" page of a colony: its lineage on top (mother, daughters, colonies united into it
 // or the one it was united into, each a link to that colony's history), its events and inspection
-// records in date order, and below them the undo of its latest event.
+// records in date order, and below them the buttons that enter an event (greyed for a colony that
+// has ended) and the undo of its latest event.
 class CColonyHistoryView : public CViewTable
 {
 public:
     static constexpr int IdUndoButton = 12340;
+    // The buttons that enter an event, by the event's kind: IdEventButtons + kind - 1.
+    static constexpr int IdEventButtons = 12341;
 
     // A part of the lineage's lines: a label, or a link to a colony's history.
     struct LineagePiece
@@ -48,5 +52,6 @@ private:
     const LineagePiece* LinkAt(CPoint point) const;
 
     CButton m_undo;
+    std::array<CButton, 6> m_eventButtons;
     std::vector<LineagePiece> m_lineage;
 };
