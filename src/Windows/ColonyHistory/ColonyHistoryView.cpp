@@ -14,6 +14,7 @@
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
+#include "TablePrint.h"
 #include "Text.h"
 #include "Tr.h"
 
@@ -72,6 +73,21 @@ bool CColonyHistoryView::Accepts(int tab, int kind, int action)
 std::u16string CColonyHistoryView::PrintTitle() const
 {
     return TitleWithColony(Tr(StringId::HistoryTab), Colony());
+}
+
+std::unique_ptr<IPrintablePage> CColonyHistoryView::PrintablePage()
+{
+    std::u16string lineage;
+    int line = -1;
+    for (const LineagePiece& piece : m_lineage) {
+        if (!lineage.empty())
+            lineage += piece.place.top != line ? u"   " : u" ";
+        line = piece.place.top;
+        lineage += piece.text;
+    }
+    auto page = std::make_unique<CTablePrint>(PrintTitle());
+    page->AddTable(Grid().Drawer(), lineage);
+    return page;
 }
 
 void CColonyHistoryView::FillTable()

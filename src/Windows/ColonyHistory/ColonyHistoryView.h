@@ -33,6 +33,8 @@ public:
     bool Accepts(int tab, int kind, int action) override;
     void FillTable() override;
     std::u16string PrintTitle() const override;
+    // The rows under the page's title, with the lineage above them.
+    std::unique_ptr<IPrintablePage> PrintablePage() override;
     void SetGridArea(int left, int top, int right, int bottom) override;
 
     int OnCreate(CREATESTRUCT* create) override;

@@ -1,4 +1,9 @@
 #include "ColonyHistoryFixture.h"
+#include "FileDialog.h"
+#include "JournalToolbar.h"
+#include "PdfText.h"
+#include "Printers.h"
+#include "PrintJob.h"
 
 TEST_P(ColonyHistoryPageTest, ListsEventsAndRecordsInDateOrderUnderTheLineage)
 {
@@ -76,6 +81,20 @@ TEST_P(ColonyHistoryPageTest, ARecordAddedWhileShownAppearsInItsPlace)
     journal->AddInspect(inspect);
     UiTest::ProcessEvents();
     EXPECT_EQ(Column(1280), (Labels { u"10.05.2025", u"11.05.2025", u"12.05.2025" }));
+}
+
+TEST_P(ColonyHistoryPageTest, PrintsItsRowsUnderItsTitleWithTheLineage)
+{
+    PrinterListOverride printers({ u"Yard printer" }, u"Yard printer");
+    ShowHistory(u"Linden");
+    const std::string pdf = (dir.Path() / "history.pdf").string();
+    PrintResponder print(PrintResponder::Choice::Print, FromPath(pdf));
+    ClickToolbarButton(CJournalToolbar::IdPrint);
+    const std::vector<std::string> texts = PdfPageTexts(pdf);
+    ASSERT_EQ(texts.size(), 1u);
+    for (const std::u16string& shown : { Text(StringId::HistoryTab) + u": Linden (North)",
+             Text(StringId::HistoryDaughters) + u" Linden II", std::u16string(u"10.05.2025"), std::u16string(u"calm") })
+        EXPECT_NE(texts[0].find(ToUtf8(shown)), std::string::npos) << ToUtf8(shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ColonyHistoryPageTest, ShippedLanguages(), LanguageName);
