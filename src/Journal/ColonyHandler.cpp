@@ -2,6 +2,8 @@
 
 #include "AddFamilyOperation.h"
 #include "ChangeFamilyOperation.h"
+#include "ColonyEventCache.h"
+#include "DatabaseManager.h"
 #include "HiveHandler.h"
 #include "JournalCache.h"
 #include "JournalChanges.h"
@@ -111,4 +113,6 @@ void CColonyHandler::Forget(std::int32_t idFamily)
     if (const CPointFamilyCache::Family* family = GetPointFamilyCache()->FindFamily(idFamily))
         GetUserFieldStore()->RemoveGroup(family->id_record);
     GetPointFamilyCache()->RemoveFamily(idFamily);
+    // Its own events went with it; the lineage of the colonies it was linked with stays.
+    GetColonyEventCache()->Load(CDatabaseLease().get());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColonyEventHandler.h"
 #include "ColonyHandler.h"
 #include "HiveHandler.h"
 #include "HiveTypeHandler.h"
@@ -25,6 +26,7 @@ public:
     CColonyHandler colonies;
     CSiteHandler sites;
     CUserFieldHandler userFields;
+    CColonyEventHandler colonyEvents;
     CJournalImportHandler imports;
 };
 

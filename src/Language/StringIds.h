@@ -491,6 +491,71 @@ inline constexpr std::int32_t ColonyUnitedInOn = 10107;
 inline constexpr std::int32_t ColonyNoLineage = 10108;
 inline constexpr std::int32_t ColonyTreeChooseColony = 10109;
 
+// A colony's events: refusals, the History page and its texts.
+inline constexpr std::int32_t EventRefusalNoEventTables = 10001;
+inline constexpr std::int32_t EventRefusalNoColony = 10002;
+inline constexpr std::int32_t EventRefusalColonyEnded = 10003;
+inline constexpr std::int32_t EventRefusalSameColony = 10004;
+inline constexpr std::int32_t EventRefusalBeforeLatestEvent = 10005;
+inline constexpr std::int32_t EventRefusalNoSite = 10006;
+inline constexpr std::int32_t EventRefusalSameSite = 10007;
+inline constexpr std::int32_t EventRefusalQueenNotThere = 10008;
+inline constexpr std::int32_t EventRefusalBadChoice = 10009;
+inline constexpr std::int32_t EventRefusalNoEvent = 10010;
+inline constexpr std::int32_t EventRefusalNotLatestEvent = 10011;
+inline constexpr std::int32_t EventRefusalChangedSince = 10012;
+inline constexpr std::int32_t HistoryTab = 10013;
+inline constexpr std::int32_t EventKindSplit = 10014;
+inline constexpr std::int32_t EventKindUnite = 10015;
+inline constexpr std::int32_t EventKindRequeen = 10016;
+inline constexpr std::int32_t EventKindSwarm = 10017;
+inline constexpr std::int32_t EventKindMove = 10018;
+inline constexpr std::int32_t EventKindLoss = 10019;
+inline constexpr std::int32_t HistoryDateColumn = 10036;
+inline constexpr std::int32_t HistoryWhatColumn = 10037;
+inline constexpr std::int32_t HistoryNoteColumn = 10038;
+inline constexpr std::int32_t HistoryInspection = 10039;
+inline constexpr std::int32_t HistoryMother = 10040;
+inline constexpr std::int32_t HistoryDaughters = 10041;
+inline constexpr std::int32_t HistoryUnitedIn = 10042;
+inline constexpr std::int32_t HistoryUnitedInto = 10043;
+inline constexpr std::int32_t HistoryNone = 10044;
+inline constexpr std::int32_t UndoLastEvent = 10045;
+inline constexpr std::int32_t UndoEventQuestion = 10046;
+inline constexpr std::int32_t SplitButton = 10048;
+inline constexpr std::int32_t UniteButton = 10049;
+inline constexpr std::int32_t RequeenButton = 10050;
+inline constexpr std::int32_t SwarmButton = 10051;
+inline constexpr std::int32_t MoveButton = 10052;
+inline constexpr std::int32_t LossButton = 10053;
+inline constexpr std::int32_t HistorySplit = 10054;
+inline constexpr std::int32_t HistorySplitFrom = 10055;
+inline constexpr std::int32_t HistoryUnitedWith = 10056;
+inline constexpr std::int32_t HistoryUnitedIntoColony = 10057;
+inline constexpr std::int32_t HistoryRequeened = 10058;
+inline constexpr std::int32_t HistorySwarmCaught = 10059;
+inline constexpr std::int32_t HistorySwarmLost = 10060;
+inline constexpr std::int32_t HistorySwarmFrom = 10061;
+inline constexpr std::int32_t HistoryMoved = 10062;
+inline constexpr std::int32_t HistoryLost = 10063;
+inline constexpr std::int32_t HistoryQueen = 10064;
+inline constexpr std::int32_t NewColonyNameLabel = 10065;
+inline constexpr std::int32_t SiteLabel = 10066;
+inline constexpr std::int32_t BroodFramesLabel = 10067;
+inline constexpr std::int32_t HoneyFramesLabel = 10068;
+inline constexpr std::int32_t BeeFramesLabel = 10069;
+inline constexpr std::int32_t DaughterGetsLabel = 10070;
+inline constexpr std::int32_t StoredQueenLabel = 10071;
+inline constexpr std::int32_t UniteColonyLabel = 10072;
+inline constexpr std::int32_t RemovedQueenLabel = 10073;
+inline constexpr std::int32_t RemovedFateLabel = 10074;
+inline constexpr std::int32_t OldQueenFateLabel = 10075;
+inline constexpr std::int32_t NewQueenLabel = 10076;
+inline constexpr std::int32_t SwarmCaughtLabel = 10077;
+inline constexpr std::int32_t MoveToLabel = 10078;
+inline constexpr std::int32_t LossCauseLabel = 10079;
+inline constexpr std::int32_t QueenToStore = 10080;
+
 }
 
 // Sizes of the numbered lists above, their "none" entry included.
@@ -608,4 +673,22 @@ inline constexpr std::array AllStringIds = {
     StringId::HideEndedColonies, StringId::EventMarkSplit, StringId::EventMarkUnite, StringId::EventMarkRequeen, StringId::EventMarkSwarm, StringId::EventMarkMove, StringId::EventMarkLoss, StringId::WinterLossesButton, StringId::ChartsButton, StringId::WinterLossesTitle, StringId::WinterLossSeason, StringId::WinterLossAlive, StringId::WinterLossLost, StringId::WinterLossPercent, StringId::WinterLossCauses, StringId::WinterLossRule, StringId::WinterLossNone, StringId::LossCauseStarvation, StringId::LossCauseVarroa, StringId::LossCauseQueenFailure, StringId::LossCauseRobbing, StringId::LossCausePoisoning, StringId::LossCauseOther, StringId::LossCauseUnknown, StringId::EventsFileColumns, StringId::EventQueensFileColumns, StringId::DaughterQueenNone, StringId::DaughterQueenOld, StringId::DaughterQueenCell, StringId::DaughterQueenStored, StringId::QueenFateKilled, StringId::QueenFateSuperseded, StringId::QueenFateMoved, StringId::QueenFateIntroduced, StringId::QueenFateSwarmed, StringId::QueenFateDied, StringId::AnswerYes, StringId::AnswerNo,
     StringId::ColonyTreeTab, StringId::ColonyTreePrintTitle, StringId::ColonyMadeBySplit, StringId::ColonyMadeBySwarm, StringId::ColonyLostOn, StringId::ColonyLostOnOfCause,
     StringId::ColonyUnitedInto, StringId::ColonyUnitedInOn, StringId::ColonyNoLineage, StringId::ColonyTreeChooseColony,
+    StringId::EventRefusalNoEventTables, StringId::EventRefusalNoColony, StringId::EventRefusalColonyEnded,
+    StringId::EventRefusalSameColony, StringId::EventRefusalBeforeLatestEvent, StringId::EventRefusalNoSite,
+    StringId::EventRefusalSameSite, StringId::EventRefusalQueenNotThere, StringId::EventRefusalBadChoice,
+    StringId::EventRefusalNoEvent, StringId::EventRefusalNotLatestEvent, StringId::EventRefusalChangedSince,
+    StringId::HistoryTab, StringId::EventKindSplit, StringId::EventKindUnite, StringId::EventKindRequeen,
+    StringId::EventKindSwarm, StringId::EventKindMove, StringId::EventKindLoss, StringId::HistoryDateColumn,
+    StringId::HistoryWhatColumn, StringId::HistoryNoteColumn, StringId::HistoryInspection, StringId::HistoryMother,
+    StringId::HistoryDaughters, StringId::HistoryUnitedIn, StringId::HistoryUnitedInto, StringId::HistoryNone,
+    StringId::UndoLastEvent, StringId::UndoEventQuestion, StringId::SplitButton, StringId::UniteButton,
+    StringId::RequeenButton, StringId::SwarmButton, StringId::MoveButton, StringId::LossButton,
+    StringId::HistorySplit, StringId::HistorySplitFrom, StringId::HistoryUnitedWith,
+    StringId::HistoryUnitedIntoColony, StringId::HistoryRequeened, StringId::HistorySwarmCaught,
+    StringId::HistorySwarmLost, StringId::HistorySwarmFrom, StringId::HistoryMoved, StringId::HistoryLost,
+    StringId::HistoryQueen, StringId::NewColonyNameLabel, StringId::SiteLabel, StringId::BroodFramesLabel,
+    StringId::HoneyFramesLabel, StringId::BeeFramesLabel, StringId::DaughterGetsLabel, StringId::StoredQueenLabel,
+    StringId::UniteColonyLabel, StringId::RemovedQueenLabel, StringId::RemovedFateLabel,
+    StringId::OldQueenFateLabel, StringId::NewQueenLabel, StringId::SwarmCaughtLabel, StringId::MoveToLabel,
+    StringId::LossCauseLabel, StringId::QueenToStore,
 };

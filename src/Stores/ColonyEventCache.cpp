@@ -1,7 +1,9 @@
 #include "ColonyEventCache.h"
 
+#include "ColonyEventQueensTable.h"
 #include "ColonyEventsTable.h"
 #include "DatabaseManager.h"
+#include "Result.h"
 
 #include <algorithm>
 
@@ -10,7 +12,7 @@ CColonyEventCache::Event EventOf(const CColonyEventsTable::content& row)
 {
     return { row.id_event, row.id_family, static_cast<ColonyEventKind>(row.kind), row.date, row.note,
         row.id_other_family, row.id_point_from, row.id_point_to, row.brood_frames, row.honey_frames, row.bee_frames,
-        static_cast<DaughterQueen>(row.daughter_queen), row.caught, static_cast<LossCause>(row.cause) };
+        static_cast<DaughterQueen>(row.daughter_queen), row.caught, static_cast<LossCause>(row.cause), {} };
 }
 
 constexpr char16_t kEventsTable[] = u"colony_events";
@@ -71,6 +73,13 @@ const std::vector<CColonyEventCache::Event>& CColonyEventCache::EventsOf(std::in
     CColonyEventsTable table;
     table.record.id_family = idFamily;
     table.SelectEach(database.get(), [&](const CColonyEventsTable::content& row) { events.push_back(EventOf(row)); });
+    for (Event& event : events) {
+        CColonyEventQueensTable queens;
+        queens.record.id_event = event.id_event;
+        const ReleasePtr<IResult> rows(queens.Select(database.get()));
+        for (const auto* queen : RecordsOf<CColonyEventQueensTable::content>(rows.get()))
+            event.queens.push_back({ queen->id_queen_bee, static_cast<QueenFate>(queen->fate) });
+    }
     // Rows come in the order entered; the sort keeps that order within a day.
     std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) { return a.date < b.date; });
     return events;

@@ -18,6 +18,14 @@ class IDatabase;
 class CColonyEventCache
 {
 public:
+    // A queen the event touched and what it did to her.
+    struct EventQueen
+    {
+        std::int32_t id_queen_bee = 0;
+        QueenFate fate = QueenFate::None;
+
+        bool operator==(const EventQueen&) const = default;
+    };
     struct Event
     {
         std::int32_t id_event = 0;
@@ -34,6 +42,8 @@ public:
         DaughterQueen daughter_queen = DaughterQueen::None;
         bool caught = false;
         LossCause cause = LossCause::None;
+        // Filled in a colony's list of events (EventsOf) only.
+        std::vector<EventQueen> queens;
 
         bool operator==(const Event&) const = default;
     };

@@ -63,6 +63,11 @@ void CPointFamilyCache::AddFamily(std::int32_t idFamily, const Family& family)
 
 void CPointFamilyCache::SetFamily(std::int32_t idFamily, const Family& family)
 {
+    // A colony moved to another site leaves its old site's list for the end of the new one's.
+    if (const auto found = m_families.find(idFamily); found != m_families.end() && found->second.id_point != family.id_point) {
+        m_pointFamilies.Remove(found->second.id_point, idFamily);
+        m_pointFamilies.Add(family.id_point, idFamily);
+    }
     m_families[idFamily] = family;
 }
 

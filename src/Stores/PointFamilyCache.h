@@ -47,7 +47,7 @@ public:
     void RemovePoint(std::int32_t idPoint);
     // A new colony goes to the end of its site's list.
     void AddFamily(std::int32_t idFamily, const Family& family);
-    // Replaces the record; the colony stays in the list it is in.
+    // Replaces the record; the colony stays in its site's list, or goes to the end of a new site's.
     void SetFamily(std::int32_t idFamily, const Family& family);
     void RenameFamily(std::int32_t idFamily, const std::u16string& name);
     void RemoveFamily(std::int32_t idFamily);

@@ -31,12 +31,12 @@ enum ActionCode : int
     ActionDeleteQueen = 12,
     // The winter losses of a site (its id) or of all sites (0), on the charts tab.
     ActionShowWinterLosses = 13,
-    // Selects the colony (the id) in the tree and shows its page of the tab shown.
+    // Selects the colony (the id) in the tree and shows its page of the tab shown (a lineage link).
     ActionShowColony = 14,
 };
 
 // The page a journal view shows: codes up to PageQueensOfColony are list pages, the forms follow,
-// and the charts and the colony family tree after them follow the tree as the lists do.
+// and the charts, the history and the colony family tree after them follow the tree as the lists do.
 enum PageCode : int
 {
     PageEmpty = 0,
@@ -59,6 +59,7 @@ enum PageCode : int
     PageAllSitesChart = 17,
     PageWinterLosses = 18,
     PageColonyTree = 19,
+    PageColonyHistory = 20,
 };
 
 constexpr int kLastListPage = PageQueensOfColony;
@@ -73,7 +74,8 @@ constexpr bool FollowsTree(int page)
 constexpr int kRecordsTab = 0;
 constexpr int kQueensTab = 1;
 constexpr int kChartsTab = 2;
-constexpr int kFamilyTreeTab = 3;
+constexpr int kHistoryTab = 3;
+constexpr int kFamilyTreeTab = 4;
 
 // Shared by one journal view and all its pages.
 struct JournalState

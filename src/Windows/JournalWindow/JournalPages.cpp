@@ -7,6 +7,7 @@
 #include "AddHousingDialog.h"
 #include "AllSitesChartView.h"
 #include "ColonyChartView.h"
+#include "ColonyHistoryView.h"
 #include "ColonyTreeHintView.h"
 #include "ColonyTreeView.h"
 #include "QBeeFamilyView.h"
@@ -41,5 +42,6 @@ std::vector<PageFactory> JournalPageFactories()
         Make<CChangePointView>(), Make<CAddFamilyView>(), Make<CChangeFamilyView>(), Make<CAddInspectView>(),
         Make<CChangeInspectView>(), Make<CQBeePointView>(), Make<CQBeeFamilyView>(), Make<CQBeeInspectView>(),
         Make<CAddQueenBeeView>(), Make<CChangeQueenBeeView>(), Make<CColonyChartView>(), Make<CSiteChartView>(),
-        Make<CAllSitesChartView>(), Make<CWinterLossView>(), Make<CColonyTreeView>(), Make<CColonyTreeHintView>() };
+        Make<CAllSitesChartView>(), Make<CWinterLossView>(), Make<CColonyHistoryView>(), Make<CColonyTreeView>(),
+        Make<CColonyTreeHintView>() };
 }

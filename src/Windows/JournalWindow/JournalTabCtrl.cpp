@@ -11,6 +11,7 @@ int CJournalTabCtrl::OnCreate(CREATESTRUCT* create)
     InsertItem(kRecordsTab, Tr(StringId::JournalTab));
     InsertItem(kQueensTab, Tr(StringId::QueenBeesTab));
     InsertItem(kChartsTab, Tr(StringId::ChartsTab));
+    InsertItem(kHistoryTab, Tr(StringId::HistoryTab));
     InsertItem(kFamilyTreeTab, Tr(StringId::ColonyTreeTab));
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include "TabCtrl.h"
 
-// The tabs of the journal window: records, queens, charts and the colony family tree.
+// The tabs of the journal window: records, queens, charts, a colony's history and its family tree.
 class CJournalTabCtrl : public CTabCtrl
 {
 public:

@@ -76,11 +76,13 @@ int CViewTable::OnCreate(CREATESTRUCT* create)
     m_tips = std::make_unique<CToolTipCtrl>();
     m_tips->Create(this);
     m_tips->AddTool(this);
-    const DWORD style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
-    const CRect button(0, 0, kButtonWidth, kButtonHeight);
-    m_add.Create(Tr(StringId::ButtonAdd), style, button, this, IdAddButton);
-    m_delete.Create(Tr(StringId::ButtonDelete), style, button, this, IdDeleteButton);
-    m_change.Create(Tr(StringId::ButtonChange), style, button, this, IdChangeButton);
+    if (m_actions.buttons) {
+        const DWORD style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
+        const CRect button(0, 0, kButtonWidth, kButtonHeight);
+        m_add.Create(Tr(StringId::ButtonAdd), style, button, this, IdAddButton);
+        m_delete.Create(Tr(StringId::ButtonDelete), style, button, this, IdDeleteButton);
+        m_change.Create(Tr(StringId::ButtonChange), style, button, this, IdChangeButton);
+    }
     for (const GridEntry& entry : m_grids)
         entry.grid->Create(this, entry.horizontalId, entry.verticalId);
     CRect client;
@@ -94,9 +96,11 @@ void CViewTable::OnSize(UINT type, int cx, int cy)
 {
     CEmptyViewJournal::OnSize(type, cx, cy);
     const int top = cy - 40;
-    m_add.MoveWindow(10, top, kButtonWidth, kButtonHeight);
-    m_change.MoveWindow(130, top, kButtonWidth, kButtonHeight);
-    m_delete.MoveWindow(250, top, kButtonWidth, kButtonHeight);
+    if (m_actions.buttons) {
+        m_add.MoveWindow(10, top, kButtonWidth, kButtonHeight);
+        m_change.MoveWindow(130, top, kButtonWidth, kButtonHeight);
+        m_delete.MoveWindow(250, top, kButtonWidth, kButtonHeight);
+    }
     SetGridArea(0, 0, cx, cy);
 }
 

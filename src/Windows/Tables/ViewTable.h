@@ -22,6 +22,7 @@ struct TableActions
     std::int32_t deleteTitle;
     int nameColumn; // the column whose text the delete question quotes
     bool removeRow; // the deleted row leaves the grid as soon as the delete went through
+    bool buttons = true; // a page with buttons of its own has no add, change and delete
 };
 
 // A list page: a grid above a panel of add, delete and change buttons. The buttons post actions

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ViewTable.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The "History" page of a colony: its lineage on top (mother, daughters, colonies united into it
+// or the one it was united into, each a link to that colony's history), its events and inspection
+// records in date order, and below them the buttons that enter an event (greyed for a colony that
+// has ended) and the undo of its latest event.
+class CColonyHistoryView : public CViewTable
+{
+public:
+    static constexpr int IdUndoButton = 12340;
+    // The buttons that enter an event, by the event's kind: IdEventButtons + kind - 1.
+    static constexpr int IdEventButtons = 12341;
+
+    // A part of the lineage's lines: a label, or a link to a colony's history.
+    struct LineagePiece
+    {
+        std::u16string text;
+        CRect place;
+        // The colony it links to; 0 for a label.
+        std::int32_t idFamily = 0;
+    };
+
+    explicit CColonyHistoryView(JournalState* state);
+
+    void Prepare() override;
+    bool Accepts(int tab, int kind, int action) override;
+    void FillTable() override;
+    std::u16string PrintTitle() const override;
+    // The rows under the page's title, with the lineage above them.
+    std::unique_ptr<IPrintablePage> PrintablePage() override;
+    void SetGridArea(int left, int top, int right, int bottom) override;
+
+    int OnCreate(CREATESTRUCT* create) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnPaint() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message) override;
+
+    const std::vector<LineagePiece>& Lineage() const { return m_lineage; }
+    std::int32_t Colony() const { return m_state->recordId; }
+
+private:
+    // Lays the lineage's lines out in the page's font.
+    void LayOutLineage();
+    void UndoLatest();
+    const LineagePiece* LinkAt(CPoint point) const;
+
+    CButton m_undo;
+    std::array<CButton, 6> m_eventButtons;
+    std::vector<LineagePiece> m_lineage;
+};
