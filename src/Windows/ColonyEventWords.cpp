@@ -1,6 +1,9 @@
 #include "ColonyEventWords.h"
 
+#include "PointFamilyCache.h"
+#include "QueenBeeCache.h"
 #include "StringIds.h"
+#include "Text.h"
 #include "Tr.h"
 
 #include <cstdint>
@@ -12,6 +15,14 @@ template <std::size_t Count>
 std::u16string WordOf(std::int32_t number, const std::int32_t (&texts)[Count])
 {
     return number >= 1 && number <= static_cast<std::int32_t>(Count) ? Tr(texts[number - 1]) : std::u16string();
+}
+
+template <class Entry>
+std::u16string NameOrNumber(std::int32_t id, const Entry* entry)
+{
+    if (id == 0)
+        return {};
+    return entry ? entry->name : u"#" + IntToText(static_cast<std::int64_t>(id));
 }
 }
 
@@ -44,4 +55,19 @@ std::u16string QueenFateWord(QueenFate fate)
     static constexpr std::int32_t texts[] = { StringId::QueenFateKilled, StringId::QueenFateSuperseded,
         StringId::QueenFateMoved, StringId::QueenFateIntroduced, StringId::QueenFateSwarmed, StringId::QueenFateDied };
     return WordOf(static_cast<std::int32_t>(fate), texts);
+}
+
+std::u16string ColonyNameOf(std::int32_t idFamily)
+{
+    return NameOrNumber(idFamily, GetPointFamilyCache()->FindFamily(idFamily));
+}
+
+std::u16string SiteNameOf(std::int32_t idPoint)
+{
+    return NameOrNumber(idPoint, GetPointFamilyCache()->FindPoint(idPoint));
+}
+
+std::u16string QueenNameOf(std::int32_t idQueenBee)
+{
+    return NameOrNumber(idQueenBee, GetQueenBeeCache()->FindQueenBee(idQueenBee));
 }

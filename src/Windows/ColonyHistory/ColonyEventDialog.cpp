@@ -41,7 +41,7 @@ std::vector<std::int32_t> LivingQueens(std::int32_t idFamily)
     return living;
 }
 
-std::int32_t OnlyQueen(std::int32_t idFamily)
+std::int32_t FirstLivingQueen(std::int32_t idFamily)
 {
     const std::vector<std::int32_t> living = LivingQueens(idFamily);
     return living.empty() ? 0 : living.front();
@@ -267,7 +267,7 @@ std::int32_t CColonyEventDialog::Store()
         split.bee_frames = Number(IdBees);
         split.daughter_queen = static_cast<DaughterQueen>(Chosen(IdDaughterQueen));
         if (split.daughter_queen == DaughterQueen::OldQueen)
-            split.id_queen_bee = OnlyQueen(m_idFamily);
+            split.id_queen_bee = FirstLivingQueen(m_idFamily);
         else if (split.daughter_queen == DaughterQueen::StoredQueen)
             split.id_queen_bee = Chosen(IdStoredQueen);
         return events.Split(split);
@@ -283,7 +283,7 @@ std::int32_t CColonyEventDialog::Store()
     case ColonyEventKind::Requeen: {
         CRequeenOperation::content requeen;
         common(requeen);
-        requeen.id_old_queen = OnlyQueen(m_idFamily);
+        requeen.id_old_queen = FirstLivingQueen(m_idFamily);
         requeen.old_fate = static_cast<QueenFate>(Chosen(IdFate));
         requeen.id_new_queen = Chosen(IdNewQueen);
         return events.Requeen(requeen);

@@ -2,8 +2,6 @@
 
 #include "ColonyEventWords.h"
 #include "JournalCache.h"
-#include "PointFamilyCache.h"
-#include "QueenBeeCache.h"
 #include "StringIds.h"
 #include "Text.h"
 #include "Tr.h"
@@ -13,12 +11,6 @@
 
 namespace {
 using Event = CColonyEventCache::Event;
-
-std::u16string SiteName(std::int32_t idPoint)
-{
-    const CPointFamilyCache::Point* point = GetPointFamilyCache()->FindPoint(idPoint);
-    return point ? point->name : u"#" + IntToText(idPoint);
-}
 
 // The text with %1, %2 ... replaced in turn by the values.
 std::u16string Filled(std::int32_t textId, const std::vector<std::u16string>& values)
@@ -33,7 +25,7 @@ std::u16string SplitText(const Event& event, std::int32_t shownIn)
 {
     const bool mother = event.id_family == shownIn;
     return Filled(mother ? StringId::HistorySplit : StringId::HistorySplitFrom,
-        { ColonyName(mother ? event.id_other_family : event.id_family), SiteName(event.id_point_to),
+        { ColonyNameOf(mother ? event.id_other_family : event.id_family), SiteNameOf(event.id_point_to),
             IntToText(event.brood_frames), IntToText(event.honey_frames), IntToText(event.bee_frames),
             DaughterQueenWord(event.daughter_queen) });
 }
@@ -44,18 +36,18 @@ std::u16string MainText(const Event& event, std::int32_t shownIn)
     case ColonyEventKind::Split:
         return SplitText(event, shownIn);
     case ColonyEventKind::Unite:
-        return event.id_family == shownIn ? Filled(StringId::HistoryUnitedWith, { ColonyName(event.id_other_family) })
-                                          : Filled(StringId::HistoryUnitedIntoColony, { ColonyName(event.id_family) });
+        return event.id_family == shownIn ? Filled(StringId::HistoryUnitedWith, { ColonyNameOf(event.id_other_family) })
+                                          : Filled(StringId::HistoryUnitedIntoColony, { ColonyNameOf(event.id_family) });
     case ColonyEventKind::Requeen:
         return Tr(StringId::HistoryRequeened);
     case ColonyEventKind::Swarm:
         if (event.id_family != shownIn)
-            return Filled(StringId::HistorySwarmFrom, { ColonyName(event.id_family) });
+            return Filled(StringId::HistorySwarmFrom, { ColonyNameOf(event.id_family) });
         return event.caught
-            ? Filled(StringId::HistorySwarmCaught, { ColonyName(event.id_other_family), SiteName(event.id_point_to) })
+            ? Filled(StringId::HistorySwarmCaught, { ColonyNameOf(event.id_other_family), SiteNameOf(event.id_point_to) })
             : Tr(StringId::HistorySwarmLost);
     case ColonyEventKind::Move:
-        return Filled(StringId::HistoryMoved, { SiteName(event.id_point_from), SiteName(event.id_point_to) });
+        return Filled(StringId::HistoryMoved, { SiteNameOf(event.id_point_from), SiteNameOf(event.id_point_to) });
     case ColonyEventKind::Loss:
         return Filled(StringId::HistoryLost,
             { LossCauseWord(event.cause) });
@@ -65,21 +57,11 @@ std::u16string MainText(const Event& event, std::int32_t shownIn)
 }
 }
 
-std::u16string ColonyName(std::int32_t idFamily)
-{
-    const CPointFamilyCache::Family* family = GetPointFamilyCache()->FindFamily(idFamily);
-    return family ? family->name : u"#" + IntToText(idFamily);
-}
-
 std::u16string DescribeEvent(const Event& event, std::int32_t shownIn)
 {
     std::u16string text = MainText(event, shownIn);
     for (const CColonyEventCache::EventQueen& touched : event.queens) {
-        const CQueenBeeCache::QueenBee* queen = GetQueenBeeCache()->FindQueenBee(touched.id_queen_bee);
-        const std::u16string name = queen ? queen->name : u"#" + IntToText(touched.id_queen_bee);
-        text += u"; "
-            + Filled(StringId::HistoryQueen,
-                { name, QueenFateWord(touched.fate) });
+        text += u"; " + Filled(StringId::HistoryQueen, { QueenNameOf(touched.id_queen_bee), QueenFateWord(touched.fate) });
     }
     return text;
 }
@@ -94,7 +76,7 @@ std::vector<HistoryRow> ColonyHistoryRows(std::int32_t idFamily)
     std::set<std::int32_t> seen;
     for (std::int32_t colony : colonies) {
         // A row of a colony united in says whose it was.
-        const std::u16string prefix = colony == idFamily ? u"" : ColonyName(colony) + u": ";
+        const std::u16string prefix = colony == idFamily ? u"" : ColonyNameOf(colony) + u": ";
         for (const Event& event : events->EventsOf(colony)) {
             if (seen.insert(event.id_event).second)
                 rows.push_back({ event.date, prefix + DescribeEvent(event, colony), event.note, event.id_event, 0 });

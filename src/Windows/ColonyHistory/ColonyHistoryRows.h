@@ -22,5 +22,3 @@ struct HistoryRow
 std::vector<HistoryRow> ColonyHistoryRows(std::int32_t idFamily);
 // What the event did, in the words of the colony's history it is shown in.
 std::u16string DescribeEvent(const CColonyEventCache::Event& event, std::int32_t shownIn);
-// The colony's name, or its number when it is gone from the journal.
-std::u16string ColonyName(std::int32_t idFamily);

@@ -4,6 +4,7 @@
 #include "Calendar.h"
 #include "ColonyEventCache.h"
 #include "ColonyEventDialog.h"
+#include "ColonyEventWords.h"
 #include "ColonyHistoryRows.h"
 #include "Cursor.h"
 #include "Dc.h"
@@ -124,7 +125,7 @@ void CColonyHistoryView::LayOutLineage()
     auto addColonies = [&](std::int32_t label, const std::vector<std::int32_t>& colonies) {
         add(Tr(label), 0);
         for (std::int32_t idFamily : colonies)
-            add(ColonyName(idFamily), idFamily);
+            add(ColonyNameOf(idFamily), idFamily);
         if (colonies.empty())
             add(Tr(StringId::HistoryNone), 0);
     };

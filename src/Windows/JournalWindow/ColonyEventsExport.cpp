@@ -6,7 +6,6 @@
 #include "CsvWriter.h"
 #include "IDatabase.h"
 #include "PointFamilyCache.h"
-#include "QueenBeeCache.h"
 #include "StringIds.h"
 #include "Text.h"
 #include "Tr.h"
@@ -26,34 +25,6 @@ void AddHeader(CCsvWriter& csv, std::int32_t columns)
         rest.remove_prefix(end + 1);
     }
     csv.EndRow();
-}
-
-// "#12" for what the journal no longer holds.
-std::u16string Missing(std::int32_t id)
-{
-    return u"#" + IntToText(id);
-}
-
-std::u16string ColonyName(std::int32_t id)
-{
-    if (id == 0)
-        return {};
-    const CPointFamilyCache::Family* family = GetPointFamilyCache()->FindFamily(id);
-    return family ? family->name : Missing(id);
-}
-
-std::u16string SiteName(std::int32_t id)
-{
-    if (id == 0)
-        return {};
-    const CPointFamilyCache::Point* point = GetPointFamilyCache()->FindPoint(id);
-    return point ? point->name : Missing(id);
-}
-
-std::u16string QueenName(std::int32_t id)
-{
-    const CQueenBeeCache::QueenBee* queen = GetQueenBeeCache()->FindQueenBee(id);
-    return queen ? queen->name : Missing(id);
 }
 
 std::u16string YesNo(bool yes)
@@ -82,12 +53,12 @@ bool ExportEvents(IDatabase* database, const std::filesystem::path& folder, CsvF
         const CPointFamilyCache::Family* family = GetPointFamilyCache()->FindFamily(event.id_family);
         csv.AddInteger(event.id_event);
         csv.AddDate(event.date);
-        csv.AddText(ColonyName(event.id_family));
-        csv.AddText(family ? SiteName(family->id_point) : u"");
+        csv.AddText(ColonyNameOf(event.id_family));
+        csv.AddText(family ? SiteNameOf(family->id_point) : u"");
         csv.AddText(EventKindWord(kind));
-        csv.AddText(ColonyName(event.id_other_family));
-        csv.AddText(moved ? SiteName(event.id_point_from) : u"");
-        csv.AddText(SiteName(event.id_point_to));
+        csv.AddText(ColonyNameOf(event.id_other_family));
+        csv.AddText(moved ? SiteNameOf(event.id_point_from) : u"");
+        csv.AddText(SiteNameOf(event.id_point_to));
         for (const std::int32_t frames : { event.brood_frames, event.honey_frames, event.bee_frames }) {
             if (split)
                 csv.AddInteger(frames);
@@ -113,11 +84,11 @@ bool ExportEventQueens(IDatabase* database, const std::filesystem::path& folder,
     AddHeader(csv, StringId::EventQueensFileColumns);
     for (const RowData& row : rows) {
         csv.AddInteger(Stored(row, u"id_event").value_or(0));
-        csv.AddText(QueenName(Stored(row, u"id_queen_bee").value_or(0)));
+        csv.AddText(QueenNameOf(Stored(row, u"id_queen_bee").value_or(0)));
         csv.AddText(QueenFateWord(static_cast<QueenFate>(Stored(row, u"fate").value_or(0))));
         csv.AddText(YesNo(Stored(row, u"created").value_or(0) != 0));
         for (const char16_t* column : { u"id_family_before", u"id_family_after" })
-            csv.AddText(ColonyName(Stored(row, column).value_or(0)));
+            csv.AddText(ColonyNameOf(Stored(row, column).value_or(0)));
         for (const char16_t* column : { u"is_dead_before", u"is_dead_after" }) {
             const std::optional<std::int32_t> dead = Stored(row, column);
             csv.AddText(dead ? YesNo(*dead != 0) : u"");
