@@ -4,6 +4,7 @@
 #include "CsvWriter.h"
 #include "SchemaTables.h"
 #include "Table.h"
+#include "TableColumns.h"
 #include "Text.h"
 #include "XlsxBook.h"
 
@@ -49,26 +50,16 @@ private:
     std::vector<bool> m_dateColumns;
 };
 
-// The columns as the file has them, so a journal from an older version exports what it holds.
 std::optional<TableRows> ReadTable(IDatabase* database, const std::u16string& table)
 {
-    RowList columns;
-    database->ExecRequest(columns, u"PRAGMA table_info('" + table + u"');");
+    const std::vector<TableColumn> columns = TableColumns(database, table);
     if (database->HasError() || columns.empty())
         return std::nullopt;
     TableRows rows;
     std::vector<bool> dateColumns;
-    for (const RowData& column : columns) {
-        std::u16string name;
-        std::u16string type;
-        for (const auto& [key, value] : column) {
-            if (key == u"name")
-                name = value;
-            else if (key == u"type")
-                type = value;
-        }
-        rows.header.push_back(name);
-        dateColumns.push_back(EqualsNoCase(type, u"DATE"));
+    for (const TableColumn& column : columns) {
+        rows.header.push_back(column.name);
+        dateColumns.push_back(EqualsNoCase(column.type, u"DATE"));
     }
     CCellReader reader(rows, std::move(dateColumns));
     database->ReadRequest(u"SELECT * FROM " + table + u" ORDER BY rowid;", reader);

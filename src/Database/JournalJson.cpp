@@ -3,6 +3,7 @@
 #include "IDatabase.h"
 #include "JsonValue.h"
 #include "SchemaTables.h"
+#include "TableColumns.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -34,16 +35,10 @@ std::vector<std::u16string> TablesOf(IDatabase* database)
 
 std::vector<std::u16string> ColumnsOf(IDatabase* database, const std::u16string& table)
 {
-    RowList rows;
-    database->ExecRequest(rows, u"PRAGMA table_info(\"" + table + u"\");");
-    std::vector<std::u16string> columns;
-    for (const RowData& row : rows) {
-        for (const auto& [key, value] : row) {
-            if (key == u"name")
-                columns.push_back(value);
-        }
-    }
-    return columns;
+    std::vector<std::u16string> names;
+    for (const TableColumn& column : TableColumns(database, table))
+        names.push_back(column.name);
+    return names;
 }
 
 // The shortest text that reads back as the same number, still a real when it is whole.
