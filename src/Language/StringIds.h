@@ -479,6 +479,7 @@ inline constexpr std::int32_t ImportNewerFormat = 10316;
 inline constexpr std::int32_t ImportJournalNotEmpty = 10317;
 inline constexpr std::int32_t ImportTitle = 10318;
 inline constexpr std::int32_t ImportBackupFailed = 10319;
+inline constexpr std::int32_t ExportJsonSaveTitle = 10320;
 // The colony family tree page.
 inline constexpr std::int32_t ColonyTreeTab = 10100;
 inline constexpr std::int32_t ColonyTreePrintTitle = 10101;
@@ -670,7 +671,7 @@ inline constexpr std::array AllStringIds = {
     StringId::ExportBookFailed, StringId::JournalBookName, StringId::ExportJournalJson, StringId::ImportJournalJson,
     StringId::JsonFileFilter, StringId::ExportJsonDone, StringId::ExportJsonFailed, StringId::ImportJsonDone,
     StringId::ImportNotJournal, StringId::ImportNewerFormat, StringId::ImportJournalNotEmpty, StringId::ImportTitle,
-    StringId::ImportBackupFailed,
+    StringId::ImportBackupFailed, StringId::ExportJsonSaveTitle,
     StringId::HideEndedColonies, StringId::EventMarkSplit, StringId::EventMarkUnite, StringId::EventMarkRequeen,
     StringId::EventMarkSwarm, StringId::EventMarkMove, StringId::EventMarkLoss, StringId::WinterLossesButton,
     StringId::ChartsButton, StringId::WinterLossesTitle, StringId::WinterLossSeason, StringId::WinterLossAlive,

@@ -166,7 +166,7 @@ std::optional<std::filesystem::path> CExportCommand::AskFile(const std::u16strin
     static constexpr Choice kChoices[] = {
         { u"csv", StringId::CsvFileFilter, StringId::ExportSaveTitle },
         { u"xlsx", StringId::XlsxFileFilter, StringId::ExportBookSaveTitle },
-        { u"json", StringId::JsonFileFilter, StringId::ExportSaveTitle },
+        { u"json", StringId::JsonFileFilter, StringId::ExportJsonSaveTitle },
         { u"json", StringId::JsonFileFilter, StringId::ImportTitle },
     };
     const Choice& choice = kChoices[static_cast<int>(kind)];

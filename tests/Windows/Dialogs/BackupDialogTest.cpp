@@ -305,6 +305,9 @@ TEST_P(BackupDialogTest, TheJournalWrittenForMovingIsNotTakenBackIntoAJournalTha
     files.Answer(FromPath(moved));
     menus.Choose(CExportCommand::IdWholeJournalJson);
     ClickToolbarButton(CJournalToolbar::IdExport);
+    ASSERT_EQ(files.Calls().size(), 1u);
+    EXPECT_EQ(files.Calls()[0].kind, FileDialogResponder::Kind::SaveFile);
+    EXPECT_EQ(files.Calls()[0].title, Text(StringId::ExportJsonSaveTitle));
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::ExportJsonDone) + u"\n" + FromPath(moved));
     const std::string json = ReadFileBytes(moved.string());
@@ -315,6 +318,7 @@ TEST_P(BackupDialogTest, TheJournalWrittenForMovingIsNotTakenBackIntoAJournalTha
     ClickToolbarButton(CJournalToolbar::IdExport);
     ASSERT_EQ(files.Calls().size(), 2u);
     EXPECT_EQ(files.Calls()[1].kind, FileDialogResponder::Kind::OpenFile);
+    EXPECT_EQ(files.Calls()[1].title, Text(StringId::ImportTitle));
     ASSERT_EQ(boxes.Calls().size(), 2u);
     EXPECT_EQ(boxes.Calls()[1].text, Text(StringId::ImportJournalNotEmpty) + u"\n" + FromPath(moved));
 }
