@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev
-  libsqlite3-dev libtinyxml2-dev libpcre2-dev libxlsxwriter-dev
+  libsqlite3-dev libtinyxml2-dev libpcre2-dev libxlsxwriter-dev libzip-dev
   qt6-base-dev libgl1-mesa-dev qt6-translations-l10n
   fonts-liberation fonts-urw-base35 locales
   poppler-utils python3-openpyxl
