@@ -8,6 +8,7 @@
 #include "QueenHandler.h"
 #include "RecordHandler.h"
 #include "SiteHandler.h"
+#include "TableImportHandler.h"
 #include "UserFieldHandler.h"
 
 // Every change of the journal goes through one of these: each is the only writer of its tables,
@@ -28,6 +29,7 @@ public:
     CUserFieldHandler userFields;
     CColonyEventHandler colonyEvents;
     CJournalImportHandler imports;
+    CTableImportHandler tableImports;
 };
 
 CJournalHandlers* GetJournalHandlers();

@@ -480,6 +480,31 @@ inline constexpr std::int32_t ImportJournalNotEmpty = 10317;
 inline constexpr std::int32_t ImportTitle = 10318;
 inline constexpr std::int32_t ImportBackupFailed = 10319;
 inline constexpr std::int32_t ExportJsonSaveTitle = 10320;
+// Taking in records from a table: the menu, the mapping dialog and its preview.
+inline constexpr std::int32_t ImportTableMenu = 10500;
+inline constexpr std::int32_t ImportTableTitle = 10501;
+inline constexpr std::int32_t ImportTableFilter = 10502;
+inline constexpr std::int32_t ImportTableUnreadable = 10503;
+inline constexpr std::int32_t ImportTableNothing = 10504;
+inline constexpr std::int32_t ImportTableDone = 10505;
+inline constexpr std::int32_t ImportColumnCaption = 10506;
+inline constexpr std::int32_t ImportSamplesCaption = 10507;
+inline constexpr std::int32_t ImportTargetCaption = 10508;
+inline constexpr std::int32_t ImportTargetSkip = 10509;
+inline constexpr std::int32_t ImportTargetUserField = 10510;
+inline constexpr std::int32_t ImportPreviewRecords = 10511;
+inline constexpr std::int32_t ImportPreviewNewSites = 10512;
+inline constexpr std::int32_t ImportPreviewNewColonies = 10513;
+inline constexpr std::int32_t ImportPreviewNewHives = 10514;
+inline constexpr std::int32_t ImportPreviewSkipped = 10515;
+inline constexpr std::int32_t ImportPreviewRow = 10516;
+inline constexpr std::int32_t ImportSkipNoDate = 10517;
+inline constexpr std::int32_t ImportSkipBadDate = 10518;
+inline constexpr std::int32_t ImportSkipBadNumber = 10519;
+inline constexpr std::int32_t ImportSkipNotWhole = 10520;
+inline constexpr std::int32_t ImportSkipNoColony = 10521;
+inline constexpr std::int32_t ImportSkipNoSite = 10522;
+inline constexpr std::int32_t ImportButton = 10523;
 // The colony family tree page.
 inline constexpr std::int32_t ColonyTreeTab = 10100;
 inline constexpr std::int32_t ColonyTreePrintTitle = 10101;
@@ -672,6 +697,14 @@ inline constexpr std::array AllStringIds = {
     StringId::JsonFileFilter, StringId::ExportJsonDone, StringId::ExportJsonFailed, StringId::ImportJsonDone,
     StringId::ImportNotJournal, StringId::ImportNewerFormat, StringId::ImportJournalNotEmpty, StringId::ImportTitle,
     StringId::ImportBackupFailed, StringId::ExportJsonSaveTitle,
+    StringId::ImportTableMenu, StringId::ImportTableTitle, StringId::ImportTableFilter,
+    StringId::ImportTableUnreadable, StringId::ImportTableNothing, StringId::ImportTableDone,
+    StringId::ImportColumnCaption, StringId::ImportSamplesCaption, StringId::ImportTargetCaption,
+    StringId::ImportTargetSkip, StringId::ImportTargetUserField, StringId::ImportPreviewRecords,
+    StringId::ImportPreviewNewSites, StringId::ImportPreviewNewColonies, StringId::ImportPreviewNewHives,
+    StringId::ImportPreviewSkipped, StringId::ImportPreviewRow, StringId::ImportSkipNoDate,
+    StringId::ImportSkipBadDate, StringId::ImportSkipBadNumber, StringId::ImportSkipNotWhole,
+    StringId::ImportSkipNoColony, StringId::ImportSkipNoSite, StringId::ImportButton,
     StringId::HideEndedColonies, StringId::EventMarkSplit, StringId::EventMarkUnite, StringId::EventMarkRequeen,
     StringId::EventMarkSwarm, StringId::EventMarkMove, StringId::EventMarkLoss, StringId::WinterLossesButton,
     StringId::ChartsButton, StringId::WinterLossesTitle, StringId::WinterLossSeason, StringId::WinterLossAlive,
