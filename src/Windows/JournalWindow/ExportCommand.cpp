@@ -7,6 +7,7 @@
 #include "DatabaseManager.h"
 #include "FileDialog.h"
 #include "GridCsv.h"
+#include "ImportDialog.h"
 #include "JournalCodes.h"
 #include "JournalExport.h"
 #include "JournalHandlers.h"
@@ -15,6 +16,7 @@
 #include "Menu.h"
 #include "MessageBox.h"
 #include "Registry.h"
+#include "SheetTable.h"
 #include "StringIds.h"
 #include "Text.h"
 #include "Tr.h"
@@ -111,10 +113,11 @@ void AddGridSheet(CXlsxBook& book, const std::u16string& name, const CTableDrawe
 }
 }
 
-CExportCommand::CExportCommand(CWnd* owner, IViewJournal* page, int pageCode)
+CExportCommand::CExportCommand(CWnd* owner, IViewJournal* page, int pageCode, std::int32_t pageColony)
     : m_owner(owner)
     , m_page(page)
     , m_pageCode(pageCode)
+    , m_pageColony(pageColony)
 {
 }
 
@@ -131,6 +134,7 @@ void CExportCommand::Run(POINT menuAt)
     menu.AppendMenu(MF_STRING, IdWholeJournalJson, Tr(StringId::ExportJournalJson));
     menu.AppendMenu(MF_SEPARATOR);
     menu.AppendMenu(MF_STRING, IdImportJournalJson, Tr(StringId::ImportJournalJson));
+    menu.AppendMenu(MF_STRING, IdImportTable, Tr(StringId::ImportTableMenu));
     menu.AppendMenu(MF_SEPARATOR);
     const bool semicolon = SemicolonStyle();
     menu.AppendMenu(MF_STRING | (semicolon ? 0 : MF_CHECKED), IdCommaStyle, Tr(StringId::CsvCommaStyle));
@@ -151,6 +155,8 @@ void CExportCommand::Run(POINT menuAt)
         ExportWholeJournalJson();
     else if (chosen == IdImportJournalJson)
         ImportJournalJson();
+    else if (chosen == IdImportTable)
+        ImportTable();
     else if (chosen == IdCommaStyle || chosen == IdSemicolonStyle)
         WriteRegistryString(chosen == IdSemicolonStyle ? kSemicolonStyle : kCommaStyle, kMainSettingsKey, kCsvStyleValue);
 }
@@ -168,9 +174,10 @@ std::optional<std::filesystem::path> CExportCommand::AskFile(const std::u16strin
         { u"xlsx", StringId::XlsxFileFilter, StringId::ExportBookSaveTitle },
         { u"json", StringId::JsonFileFilter, StringId::ExportJsonSaveTitle },
         { u"json", StringId::JsonFileFilter, StringId::ImportTitle },
+        { u"csv", StringId::ImportTableFilter, StringId::ImportTableTitle },
     };
     const Choice& choice = kChoices[static_cast<int>(kind)];
-    const bool opening = kind == FileKind::JsonIn;
+    const bool opening = kind == FileKind::JsonIn || kind == FileKind::TableIn;
     CFileDialog dialog(opening, choice.extension, opening ? std::u16string() : name + u"." + choice.extension,
         Tr(choice.filter), m_owner);
     dialog.SetTitle(Tr(choice.title));
@@ -255,6 +262,23 @@ void CExportCommand::ImportJournalJson()
     const auto file = AskFile({}, FileKind::JsonIn);
     if (file && GetJournalHandlers()->imports.Import(*file))
         Tell(StringId::ImportJsonDone, FromPath(*file), false);
+}
+
+void CExportCommand::ImportTable()
+{
+    const auto file = AskFile({}, FileKind::TableIn);
+    if (!file)
+        return;
+    const std::optional<SheetTable> table = ReadSheetFile(*file);
+    if (!table) {
+        Tell(StringId::ImportTableUnreadable, FromPath(*file), true);
+        return;
+    }
+    CImportDialog dialog(*table, m_pageColony, m_owner);
+    if (dialog.DoModal() != IDOK)
+        return;
+    if (const auto added = GetJournalHandlers()->tableImports.Import(*table, dialog.Mapping(), m_pageColony))
+        Tell(StringId::ImportTableDone, IntToText(static_cast<std::int64_t>(*added)), false);
 }
 
 void CExportCommand::Tell(std::int32_t text, const std::u16string& paths, bool failed)

@@ -30,9 +30,12 @@ public:
     // The whole journal as one document for moving it to another computer, and taking one in.
     static constexpr UINT IdWholeJournalJson = 7;
     static constexpr UINT IdImportJournalJson = 8;
+    // Records from a table (CSV or .xlsx) by a mapping of its columns.
+    static constexpr UINT IdImportTable = 11;
 
-    // The page shown (a list page, a form or none) and its code.
-    CExportCommand(CWnd* owner, IViewJournal* page, int pageCode);
+    // The page shown (a list page, a form or none) and its code; the colony whose records it shows,
+    // which takes a table's rows that name no colony.
+    CExportCommand(CWnd* owner, IViewJournal* page, int pageCode, std::int32_t pageColony = 0);
 
     // Shows the menu with its top-left corner at the screen point (under the toolbar's button).
     void Run(POINT menuAt);
@@ -45,6 +48,8 @@ private:
         JsonOut,
         // A journal document to open, not to write.
         JsonIn,
+        // A table to open.
+        TableIn,
     };
 
     // The file to write, named after the page's table, or to read; none when the user cancelled.
@@ -55,10 +60,12 @@ private:
     void ExportWholeJournalBook();
     void ExportWholeJournalJson();
     void ImportJournalJson();
+    void ImportTable();
     // The saved files (or the folder) in a message with the text before them.
     void Tell(std::int32_t text, const std::u16string& paths, bool failed);
 
     CWnd* m_owner;
     IViewJournal* m_page;
     int m_pageCode;
+    std::int32_t m_pageColony;
 };

@@ -101,7 +101,8 @@ LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         else if (wParam == CJournalToolbar::IdCharts)
             ShowChartsTab();
         else if (wParam == CJournalToolbar::IdExport)
-            CExportCommand(Parent(), m_page, m_state.page).Run(UnderButton(reinterpret_cast<CWnd*>(lParam), wParam));
+            CExportCommand(Parent(), m_page, m_state.page, m_state.page == PageInspections ? m_state.recordId : 0)
+                .Run(UnderButton(reinterpret_cast<CWnd*>(lParam), wParam));
         return 0;
     case JournalActionMessage:
         return OnAction(static_cast<int>(wParam), static_cast<std::int32_t>(lParam)) ? 1 : 0;
