@@ -52,9 +52,11 @@ bool IsValidUtf8(std::string_view bytes)
     return true;
 }
 
-// The separator the header row (up to its first line break outside quotes) holds most of.
+// The separator the header row (the first line that is not empty, up to its line break outside
+// quotes) holds most of.
 char16_t GuessSeparator(std::u16string_view text)
 {
+    text.remove_prefix(std::min(text.find_first_not_of(u"\r\n"), text.size()));
     std::size_t counts[3] = {};
     constexpr char16_t kSeparators[3] = { u';', u'\t', u',' };
     bool quoted = false;
