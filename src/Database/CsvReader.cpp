@@ -14,44 +14,6 @@ constexpr std::array<char16_t, 64> kCp1251High = {
     0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
 };
 
-bool IsValidUtf8(std::string_view bytes)
-{
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        std::size_t length = 0;
-        std::uint32_t code = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            code = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            code = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            code = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (i + length > bytes.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        constexpr std::uint32_t kLeast[] = { 0, 0, 0x80, 0x800, 0x10000 };
-        if (code < kLeast[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
-}
-
 // The separator the header row (the first line that is not empty, up to its line break outside
 // quotes) holds most of.
 char16_t GuessSeparator(std::u16string_view text)
@@ -82,8 +44,10 @@ std::u16string DecodeCsvText(std::string_view bytes)
 {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
-    if (IsValidUtf8(bytes))
-        return FromUtf8(bytes);
+    // Bytes that are not UTF-8 decode to replacement characters, which a file in UTF-8 rarely holds.
+    std::u16string utf8 = FromUtf8(bytes);
+    if (utf8.find(u'\uFFFD') == std::u16string::npos || bytes.find("\xEF\xBF\xBD") != std::string_view::npos)
+        return utf8;
     std::u16string text;
     text.reserve(bytes.size());
     for (const char byte : bytes) {

@@ -14,6 +14,9 @@
 #include <set>
 
 namespace {
+// The columns a sheet can have (A to XFD); a reference beyond names no cell.
+constexpr int kSheetColumns = 16384;
+
 using tinyxml2::XMLDocument;
 using tinyxml2::XMLElement;
 
@@ -168,9 +171,9 @@ int ColumnOf(const char* reference)
 {
     int column = 0;
     int letters = 0;
-    for (; reference && *reference >= 'A' && *reference <= 'Z'; ++reference, ++letters)
+    for (; reference && *reference >= 'A' && *reference <= 'Z' && letters < 4; ++reference, ++letters)
         column = column * 26 + (*reference - 'A' + 1);
-    return letters > 0 ? column - 1 : -1;
+    return letters > 0 && column <= kSheetColumns ? column - 1 : -1;
 }
 
 std::u16string NumberText(double value)
