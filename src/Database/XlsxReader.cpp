@@ -212,10 +212,10 @@ SheetCell ReadCell(const XMLElement* cell, const std::vector<std::u16string>& st
 
 std::int64_t SerialDate(double serial)
 {
+    if (!(serial >= 1 && serial < 2958466))
+        return 0;
     // Days from 1 March of year 0 to the serial's day, then the civil date by eras of 400 years.
     const auto days = static_cast<std::int64_t>(std::floor(serial)) - 25569 + 719468;
-    if (serial < 1 || serial > 2958465)
-        return 0;
     const std::int64_t era = days / 146097;
     const std::int64_t dayOfEra = days - era * 146097;
     const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;

@@ -7,6 +7,7 @@
 #include "Text.h"
 #include "UserFieldStore.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>

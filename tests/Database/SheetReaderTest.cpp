@@ -113,6 +113,7 @@ TEST(SheetReaderTest, AnotherProgramsBookWithInlineAndRunStringsGapsAndItsOwnDat
     EXPECT_EQ(table->rows[0].cells[1].date, 0);
     EXPECT_EQ(table->rows[0].cells[2].date, LocalMidnight(2024, 6, 5));
     EXPECT_EQ(SerialDate(0), 0);
+    EXPECT_EQ(SerialDate(1e300), 0);
 }
 
 TEST(SheetReaderTest, FilesThatAreNoTableAreRefused)

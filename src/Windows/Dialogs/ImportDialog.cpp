@@ -8,6 +8,8 @@
 #include "UserFieldStore.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace {
 constexpr char16_t kImportSettingsKey[] = u"Software\\Tolvik\\TableImport";
