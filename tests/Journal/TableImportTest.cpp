@@ -277,3 +277,20 @@ TEST_F(TableImportTest, ATableWithNothingToTakeInLeavesTheJournalByteIdentical)
     EXPECT_FALSE(std::filesystem::exists("backups"));
     EXPECT_EQ(FileBytes(journalFile), before);
 }
+
+TEST_F(TableImportTest, AnImportTheFileRefusesHalfwayLeavesTheJournalAndItsStoresAsTheyWere)
+{
+    AddFamily(AddPoint(u"Луг"), u"Север");
+    // The records go last, after the new site and colony.
+    Exec(u"CREATE TRIGGER refuse BEFORE INSERT ON journal BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    const std::filesystem::path journalFile = ToPath(CDatabaseLease()->GetPath());
+    const std::string before = FileBytes(journalFile);
+    const SheetTable table = ReadCsv("Пасека;Семья;Дата\nЛес;Юг;01.06.2024\n");
+    EventLog log;
+    EXPECT_EQ(journal.tableImports.Import(table, GuessImportMapping(table.header, {}), 0), std::nullopt);
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_TRUE(log.events.empty());
+    EXPECT_EQ(FileBytes(journalFile), before);
+    EXPECT_EQ(GetPointFamilyCache()->Points().size(), 1u);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM families"), 1);
+}
