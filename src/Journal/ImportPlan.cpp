@@ -218,7 +218,9 @@ private:
         record.hiveLine = !hiveName.empty() || record.brood != 0 || record.honey != 0;
         if (!hiveName.empty()) {
             record.hive = Hive(hiveName, record.colony);
-            record.hiveName = hiveName;
+            // A hive of the journal keeps the name it has there.
+            const HousingRecord* known = GetHousingCache()->FindHousing(record.hive.id);
+            record.hiveName = known ? known->name : std::u16string(hiveName);
         }
         m_plan.records.push_back(std::move(record));
     }
