@@ -18,7 +18,10 @@ constexpr std::size_t kSkipsNamed = 8;
 constexpr int kRowHeight = 16;
 constexpr int kTop = 18;
 constexpr int kPreviewHeight = 96;
-constexpr int kWidth = 400;
+// A side of the column list: header, first rows and target list; a long table's columns stand on
+// two sides, so that the dialog stays within a screen's height.
+constexpr int kSideWidth = 340;
+constexpr std::size_t kOneSideMost = 14;
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
@@ -52,26 +55,32 @@ DialogItemTemplate Item(const char16_t* className, UINT id, DWORD style, int x, 
 // One line for each column of the table, the preview and the buttons below.
 DialogTemplate Layout(std::size_t columns)
 {
+    const std::size_t sides = columns > kOneSideMost ? 2 : 1;
+    const std::size_t perSide = (columns + sides - 1) / sides;
+    const int width = 7 + kSideWidth * static_cast<int>(sides) + 7;
+    const int previewTop = kTop + kRowHeight * static_cast<int>(perSide) + 6;
     DialogTemplate layout;
-    const int previewTop = kTop + kRowHeight * static_cast<int>(columns) + 6;
-    layout.cx = kWidth;
+    layout.cx = width;
     layout.cy = previewTop + kPreviewHeight + 26;
-    layout.items = {
-        Item(u"STATIC", CImportDialog::IdColumnCaption, kChild | SS_LEFT, 7, 6, 100, 9),
-        Item(u"STATIC", CImportDialog::IdSamplesCaption, kChild | SS_LEFT, 112, 6, 160, 9),
-        Item(u"STATIC", CImportDialog::IdTargetCaption, kChild | SS_LEFT, 278, 6, 115, 9),
-    };
+    for (std::size_t side = 0; side < sides; ++side) {
+        const int x = 7 + kSideWidth * static_cast<int>(side);
+        const UINT captions = side == 0 ? CImportDialog::IdColumnCaption : CImportDialog::IdSecondSideCaptions;
+        layout.items.push_back(Item(u"STATIC", captions, kChild | SS_LEFT, x, 6, 95, 9));
+        layout.items.push_back(Item(u"STATIC", captions + 1, kChild | SS_LEFT, x + 100, 6, 125, 9));
+        layout.items.push_back(Item(u"STATIC", captions + 2, kChild | SS_LEFT, x + 230, 6, 103, 9));
+    }
     for (std::size_t i = 0; i < columns; ++i) {
         const UINT id = CImportDialog::IdFirstColumn + 3 * static_cast<UINT>(i);
-        const int y = kTop + kRowHeight * static_cast<int>(i);
-        layout.items.push_back(Item(u"STATIC", id, kChild | SS_LEFT, 7, y + 2, 100, 9));
-        layout.items.push_back(Item(u"STATIC", id + 1, kChild | SS_LEFT, 112, y + 2, 160, 9));
-        layout.items.push_back(Item(u"COMBOBOX", id + 2, kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 278, y, 115, 120));
+        const int x = 7 + kSideWidth * static_cast<int>(i / perSide);
+        const int y = kTop + kRowHeight * static_cast<int>(i % perSide);
+        layout.items.push_back(Item(u"STATIC", id, kChild | SS_LEFT, x, y + 2, 95, 9));
+        layout.items.push_back(Item(u"STATIC", id + 1, kChild | SS_LEFT, x + 100, y + 2, 125, 9));
+        layout.items.push_back(Item(u"COMBOBOX", id + 2, kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, x + 230, y, 103, 120));
     }
-    layout.items.push_back(Item(u"STATIC", CImportDialog::IdPreview, kChild | SS_LEFT | WS_BORDER, 7, previewTop, kWidth - 14, kPreviewHeight));
+    layout.items.push_back(Item(u"STATIC", CImportDialog::IdPreview, kChild | SS_LEFT, 7, previewTop, width - 14, kPreviewHeight));
     const int buttons = previewTop + kPreviewHeight + 6;
-    layout.items.push_back(Item(u"BUTTON", IDOK, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, kWidth - 118, buttons, 54, 14));
-    layout.items.push_back(Item(u"BUTTON", IDCANCEL, kChild | BS_PUSHBUTTON | WS_TABSTOP, kWidth - 61, buttons, 54, 14));
+    layout.items.push_back(Item(u"BUTTON", IDOK, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, width - 118, buttons, 54, 14));
+    layout.items.push_back(Item(u"BUTTON", IDCANCEL, kChild | BS_PUSHBUTTON | WS_TABSTOP, width - 61, buttons, 54, 14));
     return layout;
 }
 
@@ -104,9 +113,13 @@ BOOL CImportDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(Tr(StringId::ImportTableTitle));
-    GetDlgItem(IdColumnCaption)->SetWindowText(Tr(StringId::ImportColumnCaption));
-    GetDlgItem(IdSamplesCaption)->SetWindowText(Tr(StringId::ImportSamplesCaption));
-    GetDlgItem(IdTargetCaption)->SetWindowText(Tr(StringId::ImportTargetCaption));
+    for (const UINT captions : { IdColumnCaption, IdSecondSideCaptions }) {
+        if (!GetDlgItem(static_cast<int>(captions)))
+            continue;
+        GetDlgItem(static_cast<int>(captions))->SetWindowText(Tr(StringId::ImportColumnCaption));
+        GetDlgItem(static_cast<int>(captions + 1))->SetWindowText(Tr(StringId::ImportSamplesCaption));
+        GetDlgItem(static_cast<int>(captions + 2))->SetWindowText(Tr(StringId::ImportTargetCaption));
+    }
     GetDlgItem(IDOK)->SetWindowText(Tr(StringId::ImportButton));
     GetDlgItem(IDCANCEL)->SetWindowText(Tr(StringId::ButtonCancel));
     for (std::size_t i = 0; i < m_table.header.size(); ++i) {

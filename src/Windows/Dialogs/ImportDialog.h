@@ -18,10 +18,11 @@ class CComboBox;
 class CImportDialog : public CDialog
 {
 public:
+    // The three captions over the columns' headers, first rows and targets, from here on; over the
+    // second side of a long table's columns from IdSecondSideCaptions on.
     static constexpr UINT IdColumnCaption = 1301;
-    static constexpr UINT IdSamplesCaption = 1302;
-    static constexpr UINT IdTargetCaption = 1303;
     static constexpr UINT IdPreview = 1304;
+    static constexpr UINT IdSecondSideCaptions = 1305;
     // Each column has a header label, its first rows and its target list, from here on in threes.
     static constexpr UINT IdFirstColumn = 1310;
     // The first rows shown of each column.

@@ -170,4 +170,33 @@ TEST_P(TableImportDialogTest, TheBeekeeperMapsAColumnAndTheMappingIsRememberedWh
     EXPECT_EQ(GetJournalCache()->Records().size(), 1u);
 }
 
+TEST_P(TableImportDialogTest, ALongTablesColumnsStandOnTwoSidesWithinTheDialog)
+{
+    Start(kRecordViewSettingsKey, {});
+    std::string header = "Date";
+    std::string row = "05.06.2024";
+    for (int i = 1; i < 20; ++i) {
+        header += ",Extra " + std::to_string(i);
+        row += "," + std::to_string(i);
+    }
+    const std::filesystem::path file = m_dir.Path() / "long.csv";
+    std::ofstream(file, std::ios::binary) << header << "\n" << row << "\n";
+    Import(file, 0, [&](CImportDialog& dialog) {
+        CRect inside;
+        dialog.GetClientRect(&inside);
+        CRect first;
+        CRect last;
+        dialog.Target(0)->GetWindowRect(&first);
+        dialog.Target(19)->GetWindowRect(&last);
+        dialog.ScreenToClient(&first);
+        dialog.ScreenToClient(&last);
+        EXPECT_GT(last.left, first.right);
+        EXPECT_LE(last.bottom, first.bottom + 9 * (first.Height() + 4) + 9);
+        EXPECT_LE(last.right, inside.right);
+        EXPECT_EQ(dialog.GetDlgItem(CImportDialog::IdSecondSideCaptions)->GetWindowText(), Text(StringId::ImportColumnCaption));
+        EXPECT_EQ(Chosen(dialog, 0), Text(StringId::RecordDateField));
+        EXPECT_EQ(Chosen(dialog, 19), Text(StringId::ImportTargetSkip));
+    });
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, TableImportDialogTest, ShippedLanguages(), LanguageName);
