@@ -130,7 +130,8 @@ BOOL CImportDialog::OnInitDialog()
             const auto& cells = m_table.rows[row].cells;
             samples += (row > 0 ? u"; " : u"") + (i < cells.size() ? cells[i].text : std::u16string());
         }
-        GetDlgItem(id + 1)->SetWindowText(samples);
+        // A cell's line breaks would push its line into the next.
+        GetDlgItem(id + 1)->SetWindowText(ReplaceAll(ReplaceAll(samples, u"\r", u""), u"\n", u" "));
         CComboBox* list = Target(i);
         for (const ImportTarget& choice : m_choices) {
             const auto named = std::find_if(std::begin(kFieldNames), std::end(kFieldNames),

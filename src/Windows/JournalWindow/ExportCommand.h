@@ -14,7 +14,8 @@ class IViewJournal;
 
 // The toolbar's export: a menu offers the table the page shows (a list page's or the winter losses')
 // or the whole journal, as CSV or as a spreadsheet, and the CSV style; asks where to write it and
-// tells the user whether it was written.
+// tells the user whether it was written. It also takes in a journal for moving, or a table's rows
+// as records.
 class CExportCommand
 {
 public:
