@@ -3,6 +3,7 @@
 #include "Calendar.h"
 #include "HousingCache.h"
 #include "ImportValues.h"
+#include "JournalCache.h"
 #include "PointFamilyCache.h"
 #include "Text.h"
 #include "UserFieldStore.h"
@@ -173,6 +174,20 @@ private:
         return { 0, static_cast<int>(m_plan.newHives.size() - 1) };
     }
 
+    static bool AlreadyInJournal(const ImportPlan::Record& record)
+    {
+        if (record.colony.id == 0)
+            return false;
+        const CJournalCache* records = GetJournalCache();
+        for (const std::int32_t id : records->RecordsOf(record.colony.id)) {
+            const CJournalCache::Record* known = records->FindRecord(id);
+            if (known && known->date == record.visit.date && known->frame == record.visit.frame
+                && known->strength == record.visit.strength && known->note == record.visit.note)
+                return true;
+        }
+        return false;
+    }
+
     void PlanRow(const SheetRow& row)
     {
         ImportPlan::Record record;
@@ -211,6 +226,11 @@ private:
             record.colony = { 0, static_cast<int>(m_plan.newColonies.size() - 1) };
         } else {
             Skip(row, ImportSkipReason::NoSite, colonyColumn);
+            return;
+        }
+
+        if (AlreadyInJournal(record)) {
+            Skip(row, ImportSkipReason::AlreadyInJournal, dateColumn);
             return;
         }
 

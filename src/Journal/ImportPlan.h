@@ -19,6 +19,8 @@ enum class ImportSkipReason
     NoColony,
     // The colony is not in the journal and the row names no site to add it at.
     NoSite,
+    // The colony has a record of that day with the same figures and notes: the file was taken in before.
+    AlreadyInJournal,
 };
 
 struct ImportSkip

@@ -505,6 +505,7 @@ inline constexpr std::int32_t ImportSkipNotWhole = 10520;
 inline constexpr std::int32_t ImportSkipNoColony = 10521;
 inline constexpr std::int32_t ImportSkipNoSite = 10522;
 inline constexpr std::int32_t ImportButton = 10523;
+inline constexpr std::int32_t ImportSkipAlreadyInJournal = 10524;
 // The colony family tree page.
 inline constexpr std::int32_t ColonyTreeTab = 10100;
 inline constexpr std::int32_t ColonyTreePrintTitle = 10101;
@@ -704,7 +705,7 @@ inline constexpr std::array AllStringIds = {
     StringId::ImportPreviewNewSites, StringId::ImportPreviewNewColonies, StringId::ImportPreviewNewHives,
     StringId::ImportPreviewSkipped, StringId::ImportPreviewRow, StringId::ImportSkipNoDate,
     StringId::ImportSkipBadDate, StringId::ImportSkipBadNumber, StringId::ImportSkipNotWhole,
-    StringId::ImportSkipNoColony, StringId::ImportSkipNoSite, StringId::ImportButton,
+    StringId::ImportSkipNoColony, StringId::ImportSkipNoSite, StringId::ImportButton, StringId::ImportSkipAlreadyInJournal,
     StringId::HideEndedColonies, StringId::EventMarkSplit, StringId::EventMarkUnite, StringId::EventMarkRequeen,
     StringId::EventMarkSwarm, StringId::EventMarkMove, StringId::EventMarkLoss, StringId::WinterLossesButton,
     StringId::ChartsButton, StringId::WinterLossesTitle, StringId::WinterLossSeason, StringId::WinterLossAlive,

@@ -141,6 +141,14 @@ protected:
         }
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(StoredRows(), expected);
+
+        // Taken in a second time, every row is found in the journal and nothing is added.
+        const ImportPlan again = PlanTableImport(table, mapping, 0);
+        EXPECT_TRUE(again.records.empty());
+        EXPECT_TRUE(again.newSites.empty() && again.newColonies.empty() && again.newHives.empty());
+        EXPECT_EQ(again.skipped.size(), 30u);
+        EXPECT_TRUE(std::all_of(again.skipped.begin(), again.skipped.end(),
+            [](const ImportSkip& skip) { return skip.reason == ImportSkipReason::AlreadyInJournal; }));
     }
 };
 }

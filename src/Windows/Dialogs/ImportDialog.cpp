@@ -39,6 +39,27 @@ constexpr std::pair<ImportField, std::int32_t> kFieldNames[] = {
     { ImportField::Hive, StringId::HousingNameField },
 };
 
+std::int32_t SkipReasonText(ImportSkipReason reason)
+{
+    switch (reason) {
+    case ImportSkipReason::NoDate:
+        return StringId::ImportSkipNoDate;
+    case ImportSkipReason::BadDate:
+        return StringId::ImportSkipBadDate;
+    case ImportSkipReason::BadNumber:
+        return StringId::ImportSkipBadNumber;
+    case ImportSkipReason::NotWhole:
+        return StringId::ImportSkipNotWhole;
+    case ImportSkipReason::NoColony:
+        return StringId::ImportSkipNoColony;
+    case ImportSkipReason::NoSite:
+        return StringId::ImportSkipNoSite;
+    case ImportSkipReason::AlreadyInJournal:
+        break;
+    }
+    return StringId::ImportSkipAlreadyInJournal;
+}
+
 std::vector<std::u16string> UserFieldNames()
 {
     std::vector<std::u16string> names;
@@ -191,7 +212,7 @@ void CImportDialog::ShowPlan()
     for (std::size_t i = 0; i < std::min(kSkipsNamed, m_plan.skipped.size()); ++i) {
         const ImportSkip& skip = m_plan.skipped[i];
         text += u"  " + Tr(StringId::ImportPreviewRow) + u" " + IntToText(skip.row) + u": "
-            + Tr(StringId::ImportSkipNoDate + static_cast<std::int32_t>(skip.reason))
+            + Tr(SkipReasonText(skip.reason))
             + (skip.column.empty() ? u"" : u" (" + skip.column + u")") + u"\n";
     }
     if (m_plan.skipped.size() > kSkipsNamed)
