@@ -506,6 +506,21 @@ inline constexpr std::int32_t ImportSkipNoColony = 10521;
 inline constexpr std::int32_t ImportSkipNoSite = 10522;
 inline constexpr std::int32_t ImportButton = 10523;
 inline constexpr std::int32_t ImportSkipAlreadyInJournal = 10524;
+
+// The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
+inline constexpr std::int32_t ExportReadableBook = 10450;
+inline constexpr std::int32_t ExportReadableCsv = 10451;
+inline constexpr std::int32_t ReadableJournalName = 10452;
+inline constexpr std::int32_t HivesSheetName = 10453;
+inline constexpr std::int32_t QueensSheetName = 10454;
+inline constexpr std::int32_t EventsSheetName = 10455;
+inline constexpr std::int32_t EventQueensSheetName = 10456;
+inline constexpr std::int32_t HiveLinesSheetName = 10457;
+inline constexpr std::int32_t SiteNumberColumn = 10458;
+inline constexpr std::int32_t ColonyNumberColumn = 10459;
+inline constexpr std::int32_t RecordNumberColumn = 10460;
+inline constexpr std::int32_t HiveNumberColumn = 10461;
+inline constexpr std::int32_t QueenNumberColumn = 10462;
 // The colony family tree page.
 inline constexpr std::int32_t ColonyTreeTab = 10100;
 inline constexpr std::int32_t ColonyTreePrintTitle = 10101;
@@ -705,7 +720,12 @@ inline constexpr std::array AllStringIds = {
     StringId::ImportPreviewNewSites, StringId::ImportPreviewNewColonies, StringId::ImportPreviewNewHives,
     StringId::ImportPreviewSkipped, StringId::ImportPreviewRow, StringId::ImportSkipNoDate,
     StringId::ImportSkipBadDate, StringId::ImportSkipBadNumber, StringId::ImportSkipNotWhole,
-    StringId::ImportSkipNoColony, StringId::ImportSkipNoSite, StringId::ImportButton, StringId::ImportSkipAlreadyInJournal,
+    StringId::ImportSkipNoColony, StringId::ImportSkipNoSite, StringId::ImportButton,
+    StringId::ImportSkipAlreadyInJournal, StringId::ExportReadableBook, StringId::ExportReadableCsv,
+    StringId::ReadableJournalName, StringId::HivesSheetName, StringId::QueensSheetName, StringId::EventsSheetName,
+    StringId::EventQueensSheetName, StringId::HiveLinesSheetName, StringId::SiteNumberColumn,
+    StringId::ColonyNumberColumn, StringId::RecordNumberColumn, StringId::HiveNumberColumn,
+    StringId::QueenNumberColumn,
     StringId::HideEndedColonies, StringId::EventMarkSplit, StringId::EventMarkUnite, StringId::EventMarkRequeen,
     StringId::EventMarkSwarm, StringId::EventMarkMove, StringId::EventMarkLoss, StringId::WinterLossesButton,
     StringId::ChartsButton, StringId::WinterLossesTitle, StringId::WinterLossSeason, StringId::WinterLossAlive,

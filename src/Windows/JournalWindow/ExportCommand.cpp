@@ -15,17 +15,17 @@
 #include "LanguageManager.h"
 #include "Menu.h"
 #include "MessageBox.h"
+#include "ReadableJournal.h"
 #include "Registry.h"
 #include "SheetTable.h"
 #include "StringIds.h"
 #include "Text.h"
 #include "Tr.h"
+#include "SheetData.h"
 #include "ViewInspect.h"
 #include "WinterLossView.h"
 #include "XlsxBook.h"
 
-#include <algorithm>
-#include <charconv>
 
 namespace {
 constexpr char16_t kCsvStyleValue[] = u"csv_style";
@@ -76,41 +76,6 @@ bool SaveGrid(const CTableDrawer& grid, const std::filesystem::path& file)
 {
     return SaveRows(GridCsvRows(grid, static_cast<char16_t>(ChosenFormat().decimalMark)), file);
 }
-
-// A number column's cell as a number when it holds one whole, typed with either decimal mark.
-CXlsxBook::Cell NumberCell(const std::u16string& shown)
-{
-    std::string text = ToUtf8(shown);
-    std::replace(text.begin(), text.end(), ',', '.');
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    const bool whole = !text.empty() && error == std::errc() && end == text.data() + text.size();
-    return whole ? CXlsxBook::Cell::Number(value) : CXlsxBook::Cell::Text(shown);
-}
-
-CXlsxBook::Cell SheetCell(const std::u16string& shown, int columnType)
-{
-    if (columnType == ColumnInteger || columnType == ColumnReal)
-        return NumberCell(shown);
-    // A single date; a cell listing several stays a text.
-    const std::int64_t date = columnType == ColumnDate && shown.size() == 10 ? ParseDateText(shown) : 0;
-    return date != 0 ? CXlsxBook::Cell::Date(date) : CXlsxBook::Cell::Text(shown);
-}
-
-// The grid as the user sees it, as one sheet of the book.
-void AddGridSheet(CXlsxBook& book, const std::u16string& name, const CTableDrawer& grid)
-{
-    std::vector<std::u16string> header;
-    for (const auto& column : grid.Headers())
-        header.push_back(column->Text());
-    std::vector<CXlsxBook::Row> rows;
-    for (const auto& row : grid.Rows()) {
-        CXlsxBook::Row& cells = rows.emplace_back();
-        for (const auto& column : grid.Headers())
-            cells.push_back(SheetCell(grid.GetCellText(row.get(), column->ColumnId()), column->ColumnType()));
-    }
-    book.AddSheet(name, std::move(header), std::move(rows));
-}
 }
 
 CExportCommand::CExportCommand(CWnd* owner, IViewJournal* page, int pageCode, std::int32_t pageColony)
@@ -131,6 +96,8 @@ void CExportCommand::Run(POINT menuAt)
     menu.AppendMenu(table ? MF_STRING : MF_GRAYED, IdCurrentTableBook, Tr(StringId::ExportCurrentTableBook));
     menu.AppendMenu(MF_STRING, IdWholeJournal, Tr(StringId::ExportWholeJournal));
     menu.AppendMenu(MF_STRING, IdWholeJournalBook, Tr(StringId::ExportWholeJournalBook));
+    menu.AppendMenu(MF_STRING, IdReadableBook, Tr(StringId::ExportReadableBook));
+    menu.AppendMenu(MF_STRING, IdReadableCsv, Tr(StringId::ExportReadableCsv));
     menu.AppendMenu(MF_STRING, IdWholeJournalJson, Tr(StringId::ExportJournalJson));
     menu.AppendMenu(MF_SEPARATOR);
     menu.AppendMenu(MF_STRING, IdImportJournalJson, Tr(StringId::ImportJournalJson));
@@ -151,6 +118,10 @@ void CExportCommand::Run(POINT menuAt)
         ExportWholeJournal();
     else if (chosen == IdWholeJournalBook)
         ExportWholeJournalBook();
+    else if (chosen == IdReadableBook)
+        ExportReadableBook();
+    else if (chosen == IdReadableCsv)
+        ExportReadableCsv();
     else if (chosen == IdWholeJournalJson)
         ExportWholeJournalJson();
     else if (chosen == IdImportJournalJson)
@@ -200,9 +171,9 @@ void CExportCommand::ExportTable(CViewTable& table, bool book)
     bool saved = false;
     if (book) {
         CXlsxBook sheets;
-        AddGridSheet(sheets, name, table.Grid().Drawer());
+        AddToBook(sheets, GridSheet(name, table.Grid().Drawer()));
         if (hives)
-            AddGridSheet(sheets, Tr(StringId::HiveLinesFileSuffix), *hives);
+            AddToBook(sheets, GridSheet(Tr(StringId::HiveLinesFileSuffix), *hives));
         saved = sheets.Save(*file);
     } else {
         saved = SaveGrid(table.Grid().Drawer(), *file);
@@ -245,6 +216,25 @@ void CExportCommand::ExportWholeJournalBook()
         return;
     const bool exported = ExportJournalBook(CDatabaseLease().get(), *file);
     Tell(exported ? StringId::ExportBookDone : StringId::ExportBookFailed, FromPath(*file), !exported);
+}
+
+void CExportCommand::ExportReadableBook()
+{
+    const auto file = AskFile(Tr(StringId::ReadableJournalName), FileKind::Book);
+    if (!file)
+        return;
+    const bool exported = SaveReadableBook(CDatabaseLease().get(), *file);
+    Tell(exported ? StringId::ExportBookDone : StringId::ExportBookFailed, FromPath(*file), !exported);
+}
+
+void CExportCommand::ExportReadableCsv()
+{
+    CFolderPickerDialog dialog({}, m_owner);
+    dialog.SetTitle(Tr(StringId::ExportFolderTitle));
+    if (dialog.DoModal() != IDOK)
+        return;
+    const bool exported = SaveReadableCsv(CDatabaseLease().get(), ToPath(dialog.GetPathName()), ChosenFormat());
+    Tell(exported ? StringId::ExportJournalDone : StringId::ExportJournalFailed, dialog.GetPathName(), !exported);
 }
 
 void CExportCommand::ExportWholeJournalJson()

@@ -13,7 +13,7 @@ class CWnd;
 class IViewJournal;
 
 // The toolbar's export: a menu offers the table the page shows (a list page's or the winter losses')
-// or the whole journal, as CSV or as a spreadsheet, and the CSV style; asks where to write it and
+// or the whole journal (its tables as stored, or to read), as CSV or as a spreadsheet, and the CSV style; asks where to write it and
 // tells the user whether it was written. It also takes in a journal for moving, or a table's rows
 // as records.
 class CExportCommand
@@ -31,6 +31,9 @@ public:
     // The whole journal as one document for moving it to another computer, and taking one in.
     static constexpr UINT IdWholeJournalJson = 7;
     static constexpr UINT IdImportJournalJson = 8;
+    // The whole journal to read, in the beekeeper's words: one spreadsheet, or a CSV file per kind.
+    static constexpr UINT IdReadableBook = 9;
+    static constexpr UINT IdReadableCsv = 10;
     // Records from a table (CSV or .xlsx) by a mapping of its columns.
     static constexpr UINT IdImportTable = 11;
 
@@ -59,6 +62,8 @@ private:
     void ExportWinterLosses(const CWinterLossView& winters);
     void ExportWholeJournal();
     void ExportWholeJournalBook();
+    void ExportReadableBook();
+    void ExportReadableCsv();
     void ExportWholeJournalJson();
     void ImportJournalJson();
     void ImportTable();

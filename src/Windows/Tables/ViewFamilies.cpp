@@ -3,6 +3,7 @@
 #include "Calendar.h"
 #include "ColonyEventCache.h"
 #include "GridBuilder.h"
+#include "JournalColumns.h"
 #include "JournalCache.h"
 #include "JournalPrint.h"
 #include "ListColumn.h"
@@ -15,31 +16,18 @@
 #include <numeric>
 
 namespace {
-constexpr std::int32_t kLastFamilyType = 13;
-
-struct FamilyRow
-{
-    std::int32_t id;
-    const CPointFamilyCache::Family& family;
-    const CJournalCache::Record* latest; // null for a colony without records
-};
-using Builder = CGridBuilder<FamilyRow>;
+using Builder = CGridBuilder<ColonyRow>;
 
 // A figure of the latest record; 0 without one.
-std::function<std::u16string(const FamilyRow&)> Figure(std::int32_t (*of)(const CJournalCache::Record&))
+std::function<std::u16string(const ColonyRow&)> Figure(std::int32_t (*of)(const CJournalCache::Record&))
 {
-    return [of](const FamilyRow& row) { return IntToText(row.latest ? of(*row.latest) : 0); };
+    return [of](const ColonyRow& row) { return IntToText(row.latest ? of(*row.latest) : 0); };
 }
 
 std::int32_t SumOfHives(const CJournalCache::Record& record, std::int32_t CJournalCache::HiveRow::*field)
 {
     return std::accumulate(record.hives.begin(), record.hives.end(), 0,
         [field](std::int32_t sum, const CJournalCache::HiveRow& hive) { return sum + hive.*field; });
-}
-
-std::u16string TypeName(std::int32_t type)
-{
-    return Tr(StringId::FamilyTypeNone + (type >= 1 && type <= kLastFamilyType ? type : 0));
 }
 
 // Birth dates of the colony's living queens, each followed by a space.
@@ -51,19 +39,6 @@ std::u16string LivingQueenBirthDates(std::int32_t idFamily)
             dates += FormatDateText(queen.date) + u" ";
     }
     return dates;
-}
-
-const std::vector<Builder::Column>& LeadingColumns()
-{
-    static const std::vector<Builder::Column> columns {
-        { ColonyNameColumn, StringId::FamilyNameField, ColumnText, nullptr,
-            [](const FamilyRow& r) { return r.family.name; } },
-        { ColonyTypeColumn, StringId::FamilyTypeField, ColumnText, u"check_type",
-            [](const FamilyRow& r) { return TypeName(r.family.type); } },
-        { ColonyNoteColumn, StringId::NoteField, ColumnText, u"check_note",
-            [](const FamilyRow& r) { return r.family.note; } },
-    };
-    return columns;
 }
 
 const std::vector<Builder::Column>& LatestRecordColumns()
@@ -82,9 +57,9 @@ const std::vector<Builder::Column>& LatestRecordColumns()
         { ColonyHivesColumn, StringId::HousingCountField, ColumnInteger, u"check_housing",
             Figure([](const auto& r) { return static_cast<std::int32_t>(r.hives.size()); }) },
         { ColonyQueenStateColumn, StringId::QueenStateField, ColumnCheck, u"check_exist_bee_queen",
-            [](const FamilyRow& r) { return Tr(StringId::QueenStateNone + (r.latest ? r.latest->is_queen_bee : 0)); } },
+            [](const ColonyRow& r) { return Tr(StringId::QueenStateNone + (r.latest ? r.latest->is_queen_bee : 0)); } },
         { ColonyQueenBirthDatesColumn, StringId::QueenBirthDatesField, ColumnDate, u"check_birthday_bee_queen",
-            [](const FamilyRow& r) { return LivingQueenBirthDates(r.id); } },
+            [](const ColonyRow& r) { return LivingQueenBirthDates(r.id); } },
     };
     return columns;
 }
@@ -115,7 +90,7 @@ std::u16string CViewFamilies::PrintTitle() const
 void CViewFamilies::FillTable()
 {
     Builder builder(Grid().Drawer(), StringId::FamilyViewSettingsTitle);
-    builder.AddColumns(LeadingColumns());
+    builder.AddColumns(ColonyColumns());
     builder.AddUserColumns(OwnerKind::Colony, ColonyUserColumns);
     builder.AddColumns(LatestRecordColumns());
     const CPointFamilyCache* cache = GetPointFamilyCache();
@@ -124,7 +99,7 @@ void CViewFamilies::FillTable()
         if (!family)
             continue;
         TableRow* row = builder.AddRow(
-            id, OwnerKind::Colony, family->id_record, FamilyRow { id, *family, GetJournalCache()->LatestRecordOf(id) });
+            id, OwnerKind::Colony, family->id_record, ColonyRow { id, *family, GetJournalCache()->LatestRecordOf(id) });
         if (GetColonyEventCache()->HasEnded(id)) {
             for (const auto& cell : row->cells)
                 cell->textColour = EndedTextColour;

@@ -3,6 +3,7 @@
 #include "Calendar.h"
 #include "Dc.h"
 #include "GridBuilder.h"
+#include "JournalColumns.h"
 #include "JournalCache.h"
 #include "JournalPrint.h"
 #include "ListColumn.h"
@@ -42,50 +43,6 @@ std::int64_t DayEdge(std::int64_t time, bool last)
     return ToSeconds(local);
 }
 
-const std::vector<CGridBuilder<Record>::Column>& RecordColumns()
-{
-    static const std::vector<CGridBuilder<Record>::Column> columns {
-        { RecordDateColumn, StringId::RecordDateField, ColumnDate, nullptr,
-            [](const Record& r) { return FormatDateText(r.date); } },
-        { RecordFramesColumn, StringId::FramesField, ColumnInteger, nullptr,
-            [](const Record& r) { return IntToText(r.frame); } },
-        { RecordStrengthColumn, StringId::StrengthField, ColumnInteger, nullptr,
-            [](const Record& r) { return IntToText(r.strength); } },
-        { RecordQueenStateColumn, StringId::QueenStateField, ColumnCheck, nullptr,
-            [](const Record& r) { return Tr(StringId::QueenStateNone + r.is_queen_bee); } },
-        { RecordWaxColumn, StringId::WaxField, ColumnInteger, u"check_give_wox",
-            [](const Record& r) { return IntToText(r.wax); } },
-        { RecordAmbrosiaColumn, StringId::AmbrosiaField, ColumnInteger, u"check_ambrosia",
-            [](const Record& r) { return IntToText(r.ambrosia); } },
-        { RecordExtractedHoneyColumn, StringId::ExtractedHoneyField, ColumnInteger, u"check_pump_honey",
-            [](const Record& r) { return IntToText(r.evacuation); } },
-        { RecordFeedingColumn, StringId::FeedingField, ColumnInteger, u"check_feeding",
-            [](const Record& r) { return IntToText(r.dieting); } },
-        { RecordDiseaseColumn, StringId::DiseaseField, ColumnText, u"check_diseases",
-            [](const Record& r) { return Tr(StringId::DiseaseNone + r.disease); } },
-        { RecordNoteColumn, StringId::NoteField, ColumnText, u"check_note", [](const Record& r) { return r.note; } },
-    };
-    return columns;
-}
-
-const std::vector<CGridBuilder<HiveRow>::Column>& HiveColumns()
-{
-    static const std::vector<CGridBuilder<HiveRow>::Column> columns {
-        { HiveNameColumn, StringId::HousingNameField, ColumnText, nullptr,
-            [](const HiveRow& h) { return h.name_housing; } },
-        { HiveBroodColumn, StringId::BroodField, ColumnInteger, nullptr,
-            [](const HiveRow& h) { return IntToText(h.brood); } },
-        { HiveHoneyColumn, StringId::HoneyField, ColumnInteger, nullptr,
-            [](const HiveRow& h) { return IntToText(h.honey); } },
-        { HiveOpenBroodColumn, StringId::OpenBroodField, ColumnInteger, u"check_open_brood",
-            [](const HiveRow& h) { return IntToText(h.open_brood); } },
-        { HiveSealedBroodColumn, StringId::SealedBroodField, ColumnInteger, u"check_seal_brood",
-            [](const HiveRow& h) { return IntToText(h.close_brood); } },
-        { HiveMarketableHoneyColumn, StringId::MarketableHoneyField, ColumnInteger, u"check_good_honey",
-            [](const HiveRow& h) { return IntToText(h.goods_honey); } },
-    };
-    return columns;
-}
 }
 
 CViewInspect::CViewInspect(JournalState* state)
@@ -160,7 +117,7 @@ void CViewInspect::OfferOlder(int count)
 void CViewInspect::FillHiveLines()
 {
     CGridBuilder<HiveRow> builder(m_lower.Drawer(), StringId::RecordViewSettingsTitle);
-    builder.AddColumns(HiveColumns());
+    builder.AddColumns(HiveLineColumns());
     const TableRow* selected = Grid().Drawer().SelectedRow();
     if (const Record* record = selected ? GetJournalCache()->FindRecord(selected->id) : nullptr) {
         int position = 1;

@@ -1,6 +1,7 @@
 #include "ViewPoints.h"
 
 #include "GridBuilder.h"
+#include "JournalColumns.h"
 #include "ListColumn.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
@@ -9,14 +10,6 @@
 namespace {
 using Point = CPointFamilyCache::Point;
 
-const std::vector<CGridBuilder<Point>::Column>& Columns()
-{
-    static const std::vector<CGridBuilder<Point>::Column> columns {
-        { SiteNameColumn, StringId::PointNameField, ColumnText, nullptr, [](const Point& p) { return p.name; } },
-        { SiteNoteColumn, StringId::NoteField, ColumnText, u"check_note", [](const Point& p) { return p.note; } },
-    };
-    return columns;
-}
 }
 
 CViewPoints::CViewPoints(JournalState* state)
@@ -45,7 +38,7 @@ std::u16string CViewPoints::PrintTitle() const
 void CViewPoints::FillTable()
 {
     CGridBuilder<Point> builder(Grid().Drawer(), StringId::PointViewSettingsTitle);
-    builder.AddColumns(Columns());
+    builder.AddColumns(SiteColumns());
     builder.AddUserColumns(OwnerKind::Site, SiteUserColumns);
     for (const auto& [id, point] : GetPointFamilyCache()->Points())
         builder.AddRow(id, OwnerKind::Site, point.id_record, point);

@@ -253,18 +253,19 @@ TEST_P(BackupDialogTest, TheCsvStyleChosenInTheMenuIsKeptForTheNextExports)
     menus.Choose(Russian() ? CExportCommand::IdCommaStyle : CExportCommand::IdSemicolonStyle);
     ClickToolbarButton(CJournalToolbar::IdExport);
     const auto& offered = menus.Calls().front().items;
-    ASSERT_EQ(offered.size(), 11u);
-    EXPECT_EQ(offered[7].text, Text(StringId::ImportTableMenu));
-    EXPECT_EQ(offered[9].text, Text(StringId::CsvCommaStyle));
-    EXPECT_EQ(offered[9].flags & MF_CHECKED, Russian() ? 0u : static_cast<UINT>(MF_CHECKED));
-    EXPECT_EQ(offered[10].flags & MF_CHECKED, Russian() ? static_cast<UINT>(MF_CHECKED) : 0u);
+    ASSERT_EQ(offered.size(), 13u);
+    EXPECT_EQ(offered[4].text, Text(StringId::ExportReadableBook));
+    EXPECT_EQ(offered[9].text, Text(StringId::ImportTableMenu));
+    EXPECT_EQ(offered[11].text, Text(StringId::CsvCommaStyle));
+    EXPECT_EQ(offered[11].flags & MF_CHECKED, Russian() ? 0u : static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(offered[12].flags & MF_CHECKED, Russian() ? static_cast<UINT>(MF_CHECKED) : 0u);
     EXPECT_TRUE(files.Calls().empty());
 
     const std::filesystem::path table = dir.Path() / "north.csv";
     files.Answer(FromPath(table));
     menus.Choose(CExportCommand::IdCurrentTable);
     ClickToolbarButton(CJournalToolbar::IdExport);
-    EXPECT_NE(menus.Calls().back().items[Russian() ? 9 : 10].flags & MF_CHECKED, 0u);
+    EXPECT_NE(menus.Calls().back().items[Russian() ? 11 : 12].flags & MF_CHECKED, 0u);
     bool failure = false;
     const CsvRows rows = ParseCsv(ReadFileBytes(table.string()), failure, Russian() ? ',' : ';');
     EXPECT_FALSE(failure);
