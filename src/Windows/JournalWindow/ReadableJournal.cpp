@@ -148,15 +148,15 @@ SheetData Hives()
 
 SheetData Records()
 {
-    using Record = CJournalCache::Record;
-    CSheetBuilder<Record> sheet;
-    sheet.Add(StringId::RecordNumberColumn, [](const Record& record) { return Number(record.id_record); });
-    sheet.Add(StringId::ColonyNumberColumn, [](const Record& record) { return Number(record.id_family); });
-    sheet.Add(StringId::FamilyNameField, [](const Record& record) { return Cell::Text(ColonyNameOf(record.id_family)); });
-    sheet.Add(StringId::PointNameField, [](const Record& record) { return Cell::Text(SiteOfColony(record.id_family)); });
-    sheet.AddPageColumns(RecordColumns());
-    sheet.AddUserColumns(OwnerKind::Record, [](const Record& record) { return record.id_record; });
-    for (const auto& [id, record] : GetJournalCache()->Records())
+    using Item = std::pair<const std::int32_t, CJournalCache::Record>;
+    CSheetBuilder<Item> sheet;
+    sheet.Add(StringId::RecordNumberColumn, [](const Item& record) { return Number(record.first); });
+    sheet.Add(StringId::ColonyNumberColumn, [](const Item& record) { return Number(record.second.id_family); });
+    sheet.Add(StringId::FamilyNameField, [](const Item& record) { return Cell::Text(ColonyNameOf(record.second.id_family)); });
+    sheet.Add(StringId::PointNameField, [](const Item& record) { return Cell::Text(SiteOfColony(record.second.id_family)); });
+    sheet.AddPageColumns(RecordColumns(), [](const Item& record) -> const CJournalCache::Record& { return record.second; });
+    sheet.AddUserColumns(OwnerKind::Record, [](const Item& record) { return record.second.id_record; });
+    for (const Item& record : GetJournalCache()->Records())
         sheet.AddRow(record);
     return sheet.Sheet(StringId::RecordViewSettingsTitle);
 }
@@ -165,18 +165,19 @@ SheetData HiveLines()
 {
     struct Line
     {
+        std::int32_t id;
         const CJournalCache::Record& record;
         const CJournalCache::HiveRow& hive;
     };
     CSheetBuilder<Line> sheet;
-    sheet.Add(StringId::RecordNumberColumn, [](const Line& line) { return Number(line.record.id_record); });
+    sheet.Add(StringId::RecordNumberColumn, [](const Line& line) { return Number(line.id); });
     sheet.Add(StringId::RecordDateField, [](const Line& line) { return Cell::Date(line.record.date); });
     sheet.Add(StringId::FamilyNameField, [](const Line& line) { return Cell::Text(ColonyNameOf(line.record.id_family)); });
     sheet.Add(StringId::HiveNumberColumn, [](const Line& line) { return Number(line.hive.id_housing); });
     sheet.AddPageColumns(HiveLineColumns(), [](const Line& line) -> const CJournalCache::HiveRow& { return line.hive; });
     for (const auto& [id, record] : GetJournalCache()->Records()) {
         for (const CJournalCache::HiveRow& hive : record.hives)
-            sheet.AddRow(Line { record, hive });
+            sheet.AddRow(Line { id, record, hive });
     }
     return sheet.Sheet(StringId::HiveLinesSheetName);
 }

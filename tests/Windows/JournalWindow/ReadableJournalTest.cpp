@@ -43,6 +43,7 @@ protected:
         inspect.record.hives = { hive };
         inspect.values = { { kWeight, u"12.5" } };
         ASSERT_TRUE(journal->AddInspect(inspect));
+        record = inspect.id_journal;
         CQueenBeeCache::QueenBee queen;
         queen.name = u"Зорька";
         queen.id_family = colony;
@@ -67,6 +68,7 @@ protected:
     }
 
     std::int32_t colony = 0;
+    std::int32_t record = 0;
     MenuResponder menus;
     FileDialogResponder files;
 };
@@ -119,6 +121,8 @@ TEST_P(ReadableJournalTest, TheSpreadsheetHasASheetPerKindInTheBeekeepersWordsWi
     EXPECT_EQ(recordHeader[4], Text(StringId::RecordDateField));
     EXPECT_EQ(recordHeader[12], Text(StringId::DiseaseField));
     EXPECT_EQ(recordHeader[14], kWeight);
+    EXPECT_EQ(records.at("A2").value, IntToText(record));
+    EXPECT_EQ(records.at("B2").value, IntToText(colony));
     EXPECT_EQ(records.at("C2").value, u"Липа; 1");
     EXPECT_EQ(records.at("D2").value, u"Луг «Север»");
     EXPECT_EQ(records.at("E2").type, "datetime");
@@ -130,6 +134,7 @@ TEST_P(ReadableJournalTest, TheSpreadsheetHasASheetPerKindInTheBeekeepersWordsWi
     EXPECT_EQ(records.at("O2").value, u"12.5");
 
     const auto& lines = book.Cells(5);
+    EXPECT_EQ(lines.at("A2").value, IntToText(record));
     EXPECT_EQ(lines.at("B2").type, "datetime");
     EXPECT_EQ(lines.at("C2").value, u"Липа; 1");
     EXPECT_EQ(lines.at("E1").value, Text(StringId::HousingNameField));
