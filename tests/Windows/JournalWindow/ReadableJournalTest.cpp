@@ -6,6 +6,7 @@
 #include "ExportCommand.h"
 #include "FileDialog.h"
 #include "JournalHandlers.h"
+#include "ImportPlan.h"
 #include "Menu.h"
 #include "SchemaMigrations.h"
 
@@ -183,6 +184,15 @@ TEST_P(ReadableJournalTest, TheCsvFilesAreNamedAfterTheSheetsInTheLanguagesStyle
              StringId::HivesSheetName, StringId::HiveLinesSheetName, StringId::QueensSheetName, StringId::EventsSheetName }) {
         EXPECT_TRUE(std::filesystem::exists(m_dir.Path() / "readable" / ToPath(Text(sheet) + u".csv")));
     }
+
+    // Taken back in, the records are found in the journal, each by its colony's name and figures.
+    const std::optional<SheetTable> table = ReadSheetFile(records);
+    ASSERT_TRUE(table);
+    const ImportPlan plan = PlanTableImport(*table, GuessImportMapping(table->header, { kWeight }), 0);
+    EXPECT_TRUE(plan.records.empty());
+    EXPECT_TRUE(plan.newSites.empty() && plan.newColonies.empty());
+    ASSERT_EQ(plan.skipped.size(), 1u);
+    EXPECT_EQ(plan.skipped[0].reason, ImportSkipReason::AlreadyInJournal);
 
     // A folder that cannot take the files says so.
     std::ofstream("taken") << "x";
