@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-std::optional<SheetTable> ReadSheetFile(const std::filesystem::path& file)
+std::optional<std::vector<SheetTable>> ReadSheetFile(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in.is_open())
@@ -14,9 +14,9 @@ std::optional<SheetTable> ReadSheetFile(const std::filesystem::path& file)
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     // A .xlsx file is a zip archive, whatever its name ends with.
     if (bytes.compare(0, 4, "PK\x03\x04") == 0)
-        return ReadXlsx(file);
+        return ReadXlsxSheets(file);
     SheetTable table = ReadCsv(bytes);
     if (table.header.empty())
         return std::nullopt;
-    return table;
+    return std::vector<SheetTable> { std::move(table) };
 }

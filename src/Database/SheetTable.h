@@ -30,5 +30,5 @@ struct SheetTable
     std::vector<SheetRow> rows;
 };
 
-// A .xlsx file's first sheet, else a CSV file; none when the file cannot be read as either.
-std::optional<SheetTable> ReadSheetFile(const std::filesystem::path& file);
+// A .xlsx file's sheets, else a CSV file as one table; none when the file cannot be read as either.
+std::optional<std::vector<SheetTable>> ReadSheetFile(const std::filesystem::path& file);

@@ -144,26 +144,26 @@ std::vector<bool> DateStyles(zip_t* archive)
     return styles;
 }
 
-// The part of the workbook's first sheet, through the workbook's relationships.
-std::string FirstSheetPart(zip_t* archive)
+// The parts of the workbook's sheets in the workbook's order, through its relationships.
+std::vector<std::string> SheetParts(zip_t* archive)
 {
-    const std::string fallback = "xl/worksheets/sheet1.xml";
+    const std::vector<std::string> fallback { "xl/worksheets/sheet1.xml" };
     XMLDocument workbook;
     XMLDocument relationships;
     if (!Parse(archive, "xl/workbook.xml", workbook) || !Parse(archive, "xl/_rels/workbook.xml.rels", relationships))
         return fallback;
-    const XMLElement* sheet = Child(Child(workbook.RootElement(), "sheets"), "sheet");
-    const char* id = sheet ? sheet->Attribute("r:id") : nullptr;
-    std::string target;
-    EachChild(relationships.RootElement(), "Relationship", [&](const XMLElement* relationship) {
-        const char* rid = relationship->Attribute("Id");
-        if (id && rid && std::strcmp(id, rid) == 0 && relationship->Attribute("Target"))
-            target = relationship->Attribute("Target");
+    std::vector<std::string> parts;
+    EachChild(Child(workbook.RootElement(), "sheets"), "sheet", [&](const XMLElement* sheet) {
+        const char* id = sheet->Attribute("r:id");
+        EachChild(relationships.RootElement(), "Relationship", [&](const XMLElement* relationship) {
+            const char* rid = relationship->Attribute("Id");
+            const char* target = relationship->Attribute("Target");
+            if (id && rid && target && *target && std::strcmp(id, rid) == 0)
+                // Targets are relative to xl/ unless they start at the package's root.
+                parts.push_back(target[0] == '/' ? std::string(target + 1) : "xl/" + std::string(target));
+        });
     });
-    if (target.empty())
-        return fallback;
-    // Targets are relative to xl/ unless they start at the package's root.
-    return target[0] == '/' ? target.substr(1) : "xl/" + target;
+    return parts.empty() ? fallback : parts;
 }
 
 // The column index of a reference such as "BC12"; -1 when it names none.
@@ -227,17 +227,13 @@ std::int64_t SerialDate(double serial)
     return LocalMidnight(year, month, day);
 }
 
-std::optional<SheetTable> ReadXlsx(const std::filesystem::path& file)
+namespace {
+std::optional<SheetTable> ReadSheet(zip_t* archive, const std::string& part, const std::vector<std::u16string>& strings,
+    const std::vector<bool>& dateStyles)
 {
-    int error = 0;
-    const Zip archive(zip_open(file.c_str(), ZIP_RDONLY, &error));
-    if (!archive)
-        return std::nullopt;
     XMLDocument sheet;
-    if (!Parse(archive.get(), FirstSheetPart(archive.get()).c_str(), sheet))
+    if (!Parse(archive, part.c_str(), sheet))
         return std::nullopt;
-    const std::vector<std::u16string> strings = SharedStrings(archive.get());
-    const std::vector<bool> dateStyles = DateStyles(archive.get());
     SheetTable table;
     bool headerRead = false;
     int rowNumber = 0;
@@ -267,4 +263,23 @@ std::optional<SheetTable> ReadXlsx(const std::filesystem::path& file)
     if (!headerRead)
         return std::nullopt;
     return table;
+}
+}
+
+std::optional<std::vector<SheetTable>> ReadXlsxSheets(const std::filesystem::path& file)
+{
+    int error = 0;
+    const Zip archive(zip_open(file.c_str(), ZIP_RDONLY, &error));
+    if (!archive)
+        return std::nullopt;
+    const std::vector<std::u16string> strings = SharedStrings(archive.get());
+    const std::vector<bool> dateStyles = DateStyles(archive.get());
+    std::vector<SheetTable> tables;
+    for (const std::string& part : SheetParts(archive.get())) {
+        if (std::optional<SheetTable> table = ReadSheet(archive.get(), part, strings, dateStyles))
+            tables.push_back(std::move(*table));
+    }
+    if (tables.empty())
+        return std::nullopt;
+    return tables;
 }

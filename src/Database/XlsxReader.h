@@ -2,10 +2,10 @@
 
 #include "SheetTable.h"
 
-// Reads the first sheet of a .xlsx file (a zip of XML parts): texts from the shared strings or
-// written in the cell, numbers as their shortest text, and numbers in a date format as dates.
-// None when the file is no readable spreadsheet.
-std::optional<SheetTable> ReadXlsx(const std::filesystem::path& file);
+// Reads the sheets of a .xlsx file (a zip of XML parts) in the workbook's order, those with a header
+// row: texts from the shared strings or written in the cell, numbers as their shortest text, and
+// numbers in a date format as dates. None when the file is no readable spreadsheet.
+std::optional<std::vector<SheetTable>> ReadXlsxSheets(const std::filesystem::path& file);
 
 // The day of a spreadsheet's date serial number (days since 30 December 1899) as its local midnight;
 // 0 outside 1900 to 9999.

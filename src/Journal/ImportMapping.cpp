@@ -153,3 +153,13 @@ std::u16string ImportMappingName(const std::vector<std::u16string>& header)
     std::snprintf(buffer, sizeof buffer, "import_map_%016llx", static_cast<unsigned long long>(hash));
     return ToWide(buffer);
 }
+
+const SheetTable& RecordsTable(const std::vector<SheetTable>& tables)
+{
+    for (const SheetTable& table : tables) {
+        const ImportMapping mapping = GuessImportMapping(table.header, {});
+        if (std::any_of(mapping.begin(), mapping.end(), [](const ImportTarget& target) { return target.field == ImportField::Date; }))
+            return table;
+    }
+    return tables.front();
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SheetTable.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,6 +39,11 @@ using ImportMapping = std::vector<ImportTarget>;
 // as a beekeeper would; a header may also name one of the records' own fields. A field is taken by
 // the first column naming it, the others are skipped.
 ImportMapping GuessImportMapping(const std::vector<std::u16string>& header, const std::vector<std::u16string>& userFields);
+
+// The table of a book that holds records: the first whose headers name a date (the program's own
+// readable journal has its sites and colonies before its records), else the first. The tables are
+// not empty.
+const SheetTable& RecordsTable(const std::vector<SheetTable>& tables);
 
 // The mapping as one text for the settings store, and back; a target that is not one of the fields
 // now (a user field since removed) reads as skipped, a text for other headers as no mapping.

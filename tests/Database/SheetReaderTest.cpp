@@ -83,11 +83,17 @@ TEST(SheetReaderTest, TheProgramsOwnBookReadsBackWithNumbersAndDates)
     book.AddSheet(u"Осмотры", { u"Семья", u"Дата", u"Мёд" },
         { { CXlsxBook::Cell::Text(u"Липа «1»"), CXlsxBook::Cell::Date(day), CXlsxBook::Cell::Number(12.5) },
             { CXlsxBook::Cell::Text(u"Дуб"), CXlsxBook::Cell::Text(u"05.06.2024"), CXlsxBook::Cell::Number(7) } });
+    book.AddSheet(u"Ульи", { u"Улей" }, { { CXlsxBook::Cell::Text(u"Улей 7") } });
     const std::filesystem::path file = dir.Path() / "book.csv";
     ASSERT_TRUE(book.Save(file));
     // A book is known by its content, whatever its name says.
-    const auto table = ReadSheetFile(file);
-    ASSERT_TRUE(table);
+    const auto tables = ReadSheetFile(file);
+    ASSERT_TRUE(tables);
+    ASSERT_EQ(tables->size(), 2u);
+    EXPECT_EQ(tables->back().header, std::vector<std::u16string> { u"Улей" });
+    ASSERT_EQ(tables->back().rows.size(), 1u);
+    EXPECT_EQ(tables->back().rows[0].cells.at(0).text, u"Улей 7");
+    const SheetTable* table = &tables->front();
     EXPECT_EQ(table->header, (std::vector<std::u16string> { u"Семья", u"Дата", u"Мёд" }));
     ASSERT_EQ(table->rows.size(), 2u);
     EXPECT_EQ(table->rows[0].cells.at(0).text, u"Липа «1»");
@@ -103,8 +109,10 @@ TEST(SheetReaderTest, AnotherProgramsBookWithInlineAndRunStringsGapsAndItsOwnDat
     TempWorkDir dir;
     const std::filesystem::path file = dir.Path() / "other.xlsx";
     WriteHandMadeBook(file);
-    const auto table = ReadXlsx(file);
-    ASSERT_TRUE(table);
+    const auto tables = ReadXlsxSheets(file);
+    ASSERT_TRUE(tables);
+    ASSERT_EQ(tables->size(), 1u);
+    const SheetTable* table = &tables->front();
     EXPECT_EQ(table->header, (std::vector<std::u16string> { u"Семья ", u"", u"Дата" }));
     ASSERT_EQ(table->rows.size(), 1u);
     EXPECT_EQ(table->rows[0].number, 3);

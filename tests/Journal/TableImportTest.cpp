@@ -217,9 +217,9 @@ TEST_F(TableImportTest, ACsvOfThreeSeasonsWithCyrillicAndDecimalCommasIsStoredEx
     }
     const std::filesystem::path file = dir.Path() / "seasons.csv";
     std::ofstream(file, std::ios::binary) << "\xEF\xBB\xBF" << ToUtf8(text);
-    const auto table = ReadSheetFile(file);
-    ASSERT_TRUE(table);
-    ImportSeasons(*table);
+    const auto tables = ReadSheetFile(file);
+    ASSERT_TRUE(tables);
+    ImportSeasons(tables->front());
 }
 
 TEST_F(TableImportTest, ASpreadsheetOfThreeSeasonsWithDateCellsAndEnglishHeadersIsStoredExactly)
@@ -240,9 +240,9 @@ TEST_F(TableImportTest, ASpreadsheetOfThreeSeasonsWithDateCellsAndEnglishHeaders
         std::move(rows));
     const std::filesystem::path file = dir.Path() / "seasons.xlsx";
     ASSERT_TRUE(book.Save(file));
-    const auto table = ReadSheetFile(file);
-    ASSERT_TRUE(table);
-    ImportSeasons(*table);
+    const auto tables = ReadSheetFile(file);
+    ASSERT_TRUE(tables);
+    ImportSeasons(tables->front());
 }
 
 TEST_F(TableImportTest, EachSkippedRowIsNamedWithItsReasonAndOnlyTheRestIsTakenIn)

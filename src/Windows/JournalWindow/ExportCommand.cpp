@@ -8,6 +8,7 @@
 #include "FileDialog.h"
 #include "GridCsv.h"
 #include "ImportDialog.h"
+#include "ImportMapping.h"
 #include "JournalCodes.h"
 #include "JournalExport.h"
 #include "JournalHandlers.h"
@@ -259,15 +260,16 @@ void CExportCommand::ImportTable()
     const auto file = AskFile({}, FileKind::TableIn);
     if (!file)
         return;
-    const std::optional<SheetTable> table = ReadSheetFile(*file);
-    if (!table) {
+    const std::optional<std::vector<SheetTable>> tables = ReadSheetFile(*file);
+    if (!tables) {
         Tell(StringId::ImportTableUnreadable, FromPath(*file), true);
         return;
     }
-    CImportDialog dialog(*table, m_pageColony, m_owner);
+    const SheetTable& table = RecordsTable(*tables);
+    CImportDialog dialog(table, m_pageColony, m_owner);
     if (dialog.DoModal() != IDOK)
         return;
-    if (const auto added = GetJournalHandlers()->tableImports.Import(*table, dialog.Mapping(), m_pageColony))
+    if (const auto added = GetJournalHandlers()->tableImports.Import(table, dialog.Mapping(), m_pageColony))
         Tell(StringId::ImportTableDone, IntToText(static_cast<std::int64_t>(*added)), false);
 }
 

@@ -151,6 +151,12 @@ TEST_P(ReadableJournalTest, TheSpreadsheetHasASheetPerKindInTheBeekeepersWordsWi
     EXPECT_EQ(queens.at("F2").value, u"2024-05-20");
     EXPECT_EQ(queens.at("I2").value, Text(StringId::AnswerYes));
 
+    // Taken in, the book offers its records, not its first sheet.
+    const auto tables = ReadSheetFile(file);
+    ASSERT_TRUE(tables);
+    EXPECT_EQ(tables->size(), 8u);
+    EXPECT_EQ(RecordsTable(*tables).header, recordHeader);
+
     // The events' sheet has its columns, and no row in a journal without events.
     const auto& events = book.Cells(7);
     std::u16string eventColumns;
@@ -186,9 +192,10 @@ TEST_P(ReadableJournalTest, TheCsvFilesAreNamedAfterTheSheetsInTheLanguagesStyle
     }
 
     // Taken back in, the records are found in the journal, each by its colony's name and figures.
-    const std::optional<SheetTable> table = ReadSheetFile(records);
-    ASSERT_TRUE(table);
-    const ImportPlan plan = PlanTableImport(*table, GuessImportMapping(table->header, { kWeight }), 0);
+    const auto tables = ReadSheetFile(records);
+    ASSERT_TRUE(tables);
+    const SheetTable& table = tables->front();
+    const ImportPlan plan = PlanTableImport(table, GuessImportMapping(table.header, { kWeight }), 0);
     EXPECT_TRUE(plan.records.empty());
     EXPECT_TRUE(plan.newSites.empty() && plan.newColonies.empty());
     ASSERT_EQ(plan.skipped.size(), 1u);
