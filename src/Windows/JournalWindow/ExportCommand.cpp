@@ -158,6 +158,15 @@ std::optional<std::filesystem::path> CExportCommand::AskFile(const std::u16strin
     return ToPath(dialog.GetPathName());
 }
 
+std::optional<std::filesystem::path> CExportCommand::AskFolder() const
+{
+    CFolderPickerDialog dialog({}, m_owner);
+    dialog.SetTitle(Tr(StringId::ExportFolderTitle));
+    if (dialog.DoModal() != IDOK)
+        return std::nullopt;
+    return ToPath(dialog.GetPathName());
+}
+
 void CExportCommand::ExportTable(CViewTable& table, bool book)
 {
     const std::u16string name = TableName(m_pageCode);
@@ -199,15 +208,13 @@ void CExportCommand::ExportWinterLosses(const CWinterLossView& winters)
 
 void CExportCommand::ExportWholeJournal()
 {
-    CFolderPickerDialog dialog({}, m_owner);
-    dialog.SetTitle(Tr(StringId::ExportFolderTitle));
-    if (dialog.DoModal() != IDOK)
+    const auto folder = AskFolder();
+    if (!folder)
         return;
     CDatabaseLease database;
-    const std::filesystem::path folder = ToPath(dialog.GetPathName());
-    const bool tables = ExportJournal(database.get(), folder, ChosenFormat());
-    const bool exported = ExportColonyEvents(database.get(), folder, ChosenFormat()) && tables;
-    Tell(exported ? StringId::ExportJournalDone : StringId::ExportJournalFailed, dialog.GetPathName(), !exported);
+    const bool tables = ExportJournal(database.get(), *folder, ChosenFormat());
+    const bool exported = ExportColonyEvents(database.get(), *folder, ChosenFormat()) && tables;
+    Tell(exported ? StringId::ExportJournalDone : StringId::ExportJournalFailed, FromPath(*folder), !exported);
 }
 
 void CExportCommand::ExportWholeJournalBook()
@@ -230,12 +237,11 @@ void CExportCommand::ExportReadableBook()
 
 void CExportCommand::ExportReadableCsv()
 {
-    CFolderPickerDialog dialog({}, m_owner);
-    dialog.SetTitle(Tr(StringId::ExportFolderTitle));
-    if (dialog.DoModal() != IDOK)
+    const auto folder = AskFolder();
+    if (!folder)
         return;
-    const bool exported = SaveReadableCsv(CDatabaseLease().get(), ToPath(dialog.GetPathName()), ChosenFormat());
-    Tell(exported ? StringId::ExportJournalDone : StringId::ExportJournalFailed, dialog.GetPathName(), !exported);
+    const bool exported = SaveReadableCsv(CDatabaseLease().get(), *folder, ChosenFormat());
+    Tell(exported ? StringId::ExportJournalDone : StringId::ExportJournalFailed, FromPath(*folder), !exported);
 }
 
 void CExportCommand::ExportWholeJournalJson()

@@ -58,6 +58,8 @@ private:
 
     // The file to write, named after the page's table, or to read; none when the user cancelled.
     std::optional<std::filesystem::path> AskFile(const std::u16string& name, FileKind kind) const;
+    // The folder to write a file per table into; none when the user cancelled.
+    std::optional<std::filesystem::path> AskFolder() const;
     void ExportTable(CViewTable& table, bool book);
     void ExportWinterLosses(const CWinterLossView& winters);
     void ExportWholeJournal();
