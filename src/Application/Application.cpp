@@ -6,6 +6,7 @@
 #include "IComponent.h"
 #include "InstanceLock.h"
 #include "IWnd.h"
+#include "JournalHandlers.h"
 #include "JournalComponent.h"
 #include "JournalFileCheck.h"
 #include "KeptBackups.h"
@@ -184,8 +185,13 @@ bool CApplication::InitInstance()
     GetDatabaseManager()->HoldForReading(damaged);
     GetDatabaseManager()->Initialize();
     // A new journal has nothing to lose; another one takes the steps only with a copy behind it.
-    if (stepsDue && !damaged && (newJournal || (backup && !backup->empty())))
+    if (stepsDue && !damaged && (newJournal || (backup && !backup->empty()))) {
+        const bool hadCare = SchemaMigrations::FileVersion(CDatabaseLease().get()) >= SchemaMigrations::kCareStep;
         SchemaMigrations::Migrate(CDatabaseLease().get());
+        // The dictionaries start with the common medicines and feeds, in the beekeeper's language.
+        if (!hadCare && SchemaMigrations::FileVersion(CDatabaseLease().get()) >= SchemaMigrations::kCareStep)
+            GetJournalHandlers()->care.AddStarterLists();
+    }
     if (schema == SchemaMigrations::State::Newer)
         Tell(Tr(StringId::NewerJournalNotice), MB_ICONINFORMATION);
     // A changed journal is copied and checked beside the loading and the launcher; the journal only

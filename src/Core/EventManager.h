@@ -14,6 +14,8 @@ enum EventType : std::int32_t {
     EventPointViewSettingsChanged = 6,
     EventFamilyViewSettingsChanged = 7,
     EventRecordViewSettingsChanged = 8,
+    // Treatments, feedings, harvests or their dictionaries changed.
+    EventCareChanged = 9,
 };
 
 class ISubscriber

@@ -7,7 +7,6 @@
 #include "Text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <set>
 #include <vector>
 
@@ -41,17 +40,6 @@ std::vector<std::u16string> ColumnsOf(IDatabase* database, const std::u16string&
     return names;
 }
 
-// The shortest text that reads back as the same number, still a real when it is whole.
-std::string Shortest(double value)
-{
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string text(buffer, result.ptr);
-    if (text.find_first_of(".e") == std::string::npos)
-        text += ".0";
-    return text;
-}
-
 class CJsonRows : public IRowReader
 {
 public:
@@ -72,7 +60,7 @@ public:
             else if (const auto integer = row.ColumnInteger(i))
                 m_json += std::to_string(*integer);
             else if (const auto real = row.ColumnReal(i))
-                m_json += Shortest(*real);
+                m_json += ShortestReal(*real);
             else
                 m_json += JsonString(row.ColumnText(i));
         }
@@ -90,7 +78,7 @@ std::u16string Literal(const CJsonValue& value)
     if (const auto* integer = value.Integer())
         return ToWide(std::to_string(*integer));
     if (const auto* real = value.Real())
-        return ToWide(Shortest(*real));
+        return ToWide(ShortestReal(*real));
     if (const auto* boolean = value.Boolean())
         return *boolean ? u"1" : u"0";
     if (const auto* text = value.Text()) {

@@ -3,6 +3,8 @@
 #include "Calendar.h"
 #include "Text.h"
 
+#include <cmath>
+
 namespace {
 
 // SQLite ends a statement at a NUL and reads a lone surrogate together with the unit after it,
@@ -66,6 +68,15 @@ void CRequest::BindText(std::int32_t ordinal, const std::u16string& value)
 void CRequest::BindDate(std::int32_t ordinal, std::int64_t date)
 {
     m_values[ordinal] = u"'" + FormatStoredDate(date) + u"'";
+}
+
+void CRequest::BindReal(std::int32_t ordinal, double value)
+{
+    if (!std::isfinite(value)) {
+        BindNull(ordinal);
+        return;
+    }
+    m_values[ordinal] = ToWide(ShortestReal(value));
 }
 
 void CRequest::BindNull(std::int32_t ordinal)

@@ -20,6 +20,8 @@ public:
     void BindInt(std::int32_t ordinal, std::int32_t value);
     void BindText(std::int32_t ordinal, const std::u16string& value);
     void BindDate(std::int32_t ordinal, std::int64_t date);
+    // The shortest text that reads back as the same double, with a point whatever the locale.
+    void BindReal(std::int32_t ordinal, double value);
     void BindNull(std::int32_t ordinal);
 
     // With a value for every mark's ordinal (0, 1, ...) and no others, the text with the values in

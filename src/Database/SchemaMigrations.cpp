@@ -1,9 +1,16 @@
 #include "SchemaMigrations.h"
 
 #include "ColonyEventQueensTable.h"
+#include "CareColoniesTable.h"
 #include "ColonyEventsTable.h"
+#include "FeedTypesTable.h"
+#include "FeedingsTable.h"
+#include "HarvestSupersTable.h"
+#include "HarvestsTable.h"
 #include "IDatabase.h"
 #include "Text.h"
+#include "TreatmentProductsTable.h"
+#include "TreatmentsTable.h"
 
 namespace SchemaMigrations {
 const std::vector<Step>& Steps()
@@ -12,6 +19,8 @@ const std::vector<Step>& Steps()
     // and those of a record's own fields, which every save of a record makes.
     // Step 2: the colonies' events with the queens they touched. A later change of these tables is
     // a new step, never a change of their classes' columns.
+    // Step 3: the colonies' care: treatments with their medicines, feedings with their feeds, and
+    // harvests with their supers' weights.
     static const std::vector<Step> steps {
         { 1,
             { u"CREATE INDEX IF NOT EXISTS journal_by_family ON journal(id_family, date)",
@@ -23,6 +32,13 @@ const std::vector<Step>& Steps()
             { CColonyEventsTable().CreateStatement(), CColonyEventQueensTable().CreateStatement(),
                 u"CREATE INDEX colony_events_by_family ON colony_events(id_family)",
                 u"CREATE INDEX colony_events_by_other_family ON colony_events(id_other_family)" } },
+        { 3,
+            { CTreatmentProductsTable().CreateStatement(), CTreatmentsTable().CreateStatement(),
+                CFeedTypesTable().CreateStatement(), CFeedingsTable().CreateStatement(),
+                CCareColoniesTable().CreateStatement(), CHarvestsTable().CreateStatement(),
+                CHarvestSupersTable().CreateStatement(),
+                u"CREATE INDEX care_colonies_by_family ON care_colonies(id_family)",
+                u"CREATE INDEX harvests_by_family ON harvests(id_family, date)" } },
     };
     return steps;
 }

@@ -17,6 +17,9 @@ enum class State
     Newer,
 };
 
+// The step that gives a journal the tables of the colonies' care.
+inline constexpr int kCareStep = 3;
+
 struct Step
 {
     int version;

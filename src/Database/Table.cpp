@@ -22,6 +22,8 @@ void Assign(const CTable::ColumnBinding& column, std::u16string_view value, Pars
         *date->value = parseDate(value);
     else if (auto* flag = std::get_if<bool*>(&column.field))
         **flag = WToI(value) != 0;
+    else if (auto* real = std::get_if<double*>(&column.field))
+        **real = WToF(value);
 }
 
 // An integer column read as WToI reads its text: limited to the range of the field.
@@ -123,6 +125,12 @@ void CTable::ColumnPositions::Fill(const IRow& row, content& record)
                 continue;
             }
         }
+        if (auto* real = std::get_if<double*>(&binding.field)) {
+            if (const std::optional<double> stored = row.ColumnReal(column)) {
+                **real = *stored;
+                continue;
+            }
+        }
         Assign(binding, row.ColumnText(column), parseDate);
     }
 }
@@ -163,6 +171,8 @@ CRequest CTable::Request(
             request.BindText(ordinal, *text);
         else if (auto* date = std::get_if<DateValue>(&value))
             request.BindDate(ordinal, date->value);
+        else if (auto* real = std::get_if<double>(&value))
+            request.BindReal(ordinal, *real);
         else
             request.BindNull(ordinal);
         ++ordinal;

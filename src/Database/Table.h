@@ -41,7 +41,7 @@ public:
     struct ColumnBinding
     {
         std::u16string_view name;
-        std::variant<std::int32_t*, std::u16string*, DateField, bool*> field;
+        std::variant<std::int32_t*, std::u16string*, DateField, bool*, double*> field;
     };
     class content;
 
@@ -75,6 +75,7 @@ public:
 
     protected:
         friend class ColumnPositions;
+        friend class CKeyedTable;
         virtual std::vector<ColumnBinding> Columns() = 0;
     };
 
@@ -95,7 +96,7 @@ protected:
     struct NullValue
     {
     };
-    using Value = std::variant<std::int32_t, std::u16string, DateValue, NullValue>;
+    using Value = std::variant<std::int32_t, std::u16string, DateValue, NullValue, double>;
 
     // "SELECT * FROM " + name + clause, and the like.
     std::u16string Statement(std::u16string_view head, std::u16string_view clause) const;

@@ -1,6 +1,7 @@
 #include "ColonyHandler.h"
 
 #include "AddFamilyOperation.h"
+#include "CareCache.h"
 #include "ChangeFamilyOperation.h"
 #include "ColonyEventCache.h"
 #include "DatabaseManager.h"
@@ -115,4 +116,7 @@ void CColonyHandler::Forget(std::int32_t idFamily)
     GetPointFamilyCache()->RemoveFamily(idFamily);
     // Its own events went with it; the lineage of the colonies it was linked with stays.
     GetColonyEventCache()->Load(CDatabaseLease().get());
+    // Its harvests went with it, and it left its treatments and feedings.
+    GetCareCache()->Load(CDatabaseLease().get());
+    Fire({ EventCareChanged });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CareHandler.h"
 #include "ColonyEventHandler.h"
 #include "ColonyHandler.h"
 #include "HiveHandler.h"
@@ -30,6 +31,7 @@ public:
     CColonyEventHandler colonyEvents;
     CJournalImportHandler imports;
     CTableImportHandler tableImports;
+    CCareHandler care;
 };
 
 CJournalHandlers* GetJournalHandlers();

@@ -506,6 +506,55 @@ inline constexpr std::int32_t ImportSkipNoColony = 10521;
 inline constexpr std::int32_t ImportSkipNoSite = 10522;
 inline constexpr std::int32_t ImportButton = 10523;
 inline constexpr std::int32_t ImportSkipAlreadyInJournal = 10524;
+// The colonies' care: treatments, feedings, harvests and the register of medicines.
+inline constexpr std::int32_t CareNoTables = 10600;
+inline constexpr std::int32_t CareRefusalNoColonies = 10601;
+inline constexpr std::int32_t CareRefusalNoProduct = 10602;
+inline constexpr std::int32_t CareRefusalDates = 10603;
+inline constexpr std::int32_t CareRefusalAmount = 10604;
+inline constexpr std::int32_t CareRefusalNoFeed = 10605;
+inline constexpr std::int32_t CareRefusalProductInUse = 10606;
+inline constexpr std::int32_t CareRefusalFeedInUse = 10607;
+inline constexpr std::int32_t CareRefusalNoName = 10608;
+inline constexpr std::int32_t StarterProducts = 10609;
+inline constexpr std::int32_t StarterFeedTypes = 10610;
+inline constexpr std::int32_t TreatmentButton = 10611;
+inline constexpr std::int32_t FeedingButton = 10612;
+inline constexpr std::int32_t HarvestButton = 10613;
+inline constexpr std::int32_t TreatmentTitle = 10614;
+inline constexpr std::int32_t FeedingTitle = 10615;
+inline constexpr std::int32_t HarvestTitle = 10616;
+inline constexpr std::int32_t ProductLabel = 10617;
+inline constexpr std::int32_t BatchLabel = 10618;
+inline constexpr std::int32_t DoseLabel = 10619;
+inline constexpr std::int32_t UnitLabel = 10620;
+inline constexpr std::int32_t MethodLabel = 10621;
+inline constexpr std::int32_t FirstDayLabel = 10622;
+inline constexpr std::int32_t LastDayLabel = 10623;
+inline constexpr std::int32_t WithdrawalDaysLabel = 10624;
+inline constexpr std::int32_t PrescriberLabel = 10625;
+inline constexpr std::int32_t ColoniesLabel = 10626;
+inline constexpr std::int32_t WholeSiteLabel = 10627;
+inline constexpr std::int32_t FeedLabel = 10628;
+inline constexpr std::int32_t AmountLabel = 10629;
+inline constexpr std::int32_t UnitKilograms = 10630;
+inline constexpr std::int32_t UnitLitres = 10631;
+inline constexpr std::int32_t LotLabel = 10632;
+inline constexpr std::int32_t HoneyKindLabel = 10633;
+inline constexpr std::int32_t SupersLabel = 10634;
+inline constexpr std::int32_t WithdrawalWarning = 10635;
+inline constexpr std::int32_t HistoryTreatment = 10636;
+inline constexpr std::int32_t HistoryWithheld = 10637;
+inline constexpr std::int32_t HistoryFeeding = 10638;
+inline constexpr std::int32_t HistoryHarvest = 10639;
+inline constexpr std::int32_t HistoryLot = 10640;
+inline constexpr std::int32_t WithdrawalEndColumn = 10641;
+inline constexpr std::int32_t LastTreatmentColumn = 10642;
+inline constexpr std::int32_t NoteLabel = 10643;
+inline constexpr std::int32_t SugarShareLabel = 10644;
+inline constexpr std::int32_t DensityLabel = 10645;
+inline constexpr std::int32_t DeleteCareButton = 10646;
+inline constexpr std::int32_t DeleteCareQuestion = 10647;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -758,4 +807,17 @@ inline constexpr std::array AllStringIds = {
     StringId::UniteColonyLabel, StringId::RemovedQueenLabel, StringId::RemovedFateLabel,
     StringId::OldQueenFateLabel, StringId::NewQueenLabel, StringId::SwarmCaughtLabel, StringId::MoveToLabel,
     StringId::LossCauseLabel, StringId::QueenToStore,
+    StringId::CareNoTables, StringId::CareRefusalNoColonies, StringId::CareRefusalNoProduct,
+    StringId::CareRefusalDates, StringId::CareRefusalAmount, StringId::CareRefusalNoFeed,
+    StringId::CareRefusalProductInUse, StringId::CareRefusalFeedInUse, StringId::CareRefusalNoName,
+    StringId::StarterProducts, StringId::StarterFeedTypes, StringId::TreatmentButton, StringId::FeedingButton,
+    StringId::HarvestButton, StringId::TreatmentTitle, StringId::FeedingTitle, StringId::HarvestTitle,
+    StringId::ProductLabel, StringId::BatchLabel, StringId::DoseLabel, StringId::UnitLabel,
+    StringId::MethodLabel, StringId::FirstDayLabel, StringId::LastDayLabel, StringId::WithdrawalDaysLabel,
+    StringId::PrescriberLabel, StringId::ColoniesLabel, StringId::WholeSiteLabel, StringId::FeedLabel,
+    StringId::AmountLabel, StringId::UnitKilograms, StringId::UnitLitres, StringId::LotLabel,
+    StringId::HoneyKindLabel, StringId::SupersLabel, StringId::WithdrawalWarning, StringId::HistoryTreatment,
+    StringId::HistoryWithheld, StringId::HistoryFeeding, StringId::HistoryHarvest, StringId::HistoryLot,
+    StringId::WithdrawalEndColumn, StringId::LastTreatmentColumn, StringId::NoteLabel,
+    StringId::SugarShareLabel, StringId::DensityLabel, StringId::DeleteCareButton, StringId::DeleteCareQuestion,
 };

@@ -1,9 +1,12 @@
 #include "DeleteOperation.h"
 
+#include "CareColoniesTable.h"
 #include "ColonyEventsTable.h"
 #include "EvacuationTable.h"
 #include "FamiliesTable.h"
 #include "FieldValuesTable.h"
+#include "HarvestSupersTable.h"
+#include "HarvestsTable.h"
 #include "InspectTable.h"
 #include "JournalTable.h"
 #include "PointsTable.h"
@@ -68,6 +71,13 @@ void CDeleteOperation::DeleteFamily(IDatabase* database) const
         CColonyEventsTable events;
         events.record.id_family = record.id;
         events.Delete(database);
+    }
+    // Its harvests go with it; a treatment or feeding stays for its other colonies and in the
+    // register of medicines, which must keep every treatment given.
+    if (database->HasTable(u"care_colonies")) {
+        CCareColoniesTable().DeleteOfFamily(database, record.id);
+        CHarvestSupersTable().DeleteOfFamily(database, record.id);
+        CHarvestsTable().DeleteOfFamily(database, record.id);
     }
     DeleteOwnerRow<CFamiliesTable>(database, &CFamiliesTable::content::id_family, record.id);
 }

@@ -1,6 +1,7 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <locale.h>
 #include <stdlib.h>
 
@@ -110,6 +111,16 @@ std::int32_t WToI(std::u16string_view text)
     if (value > INT32_MAX)
         value = INT32_MAX;
     return static_cast<std::int32_t>(value);
+}
+
+std::string ShortestReal(double value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    std::string text(buffer, result.ptr);
+    if (text.find_first_of(".e") == std::string::npos)
+        text += ".0";
+    return text;
 }
 
 double WToF(std::u16string_view text)

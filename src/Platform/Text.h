@@ -24,6 +24,9 @@ std::int32_t WToI(std::u16string_view text);
 double WToF(std::u16string_view text);
 
 std::u16string IntToText(std::int64_t value);
+// The shortest text that reads back as the same number, with a point whatever the locale, still a
+// real when it is whole ("2.0").
+std::string ShortestReal(double value);
 
 // Replaces every occurrence of `from` with `to`.
 std::u16string ReplaceAll(std::u16string text, std::u16string_view from, std::u16string_view to);

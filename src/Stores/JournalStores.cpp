@@ -1,5 +1,6 @@
 #include "JournalStores.h"
 
+#include "CareCache.h"
 #include "ColonyEventCache.h"
 #include "DatabaseManager.h"
 #include "EventManager.h"
@@ -18,6 +19,7 @@ void LoadJournalStores(IDatabase* database)
     GetHousingCache()->Load(database);
     GetUserFieldStore()->LoadOnFirstUse(database->GetPath());
     GetColonyEventCache()->Load(database);
+    GetCareCache()->Load(database);
     // Freed memory lies between the records the load kept; without this the process keeps it.
     TrimFreedMemory();
 }
@@ -26,7 +28,8 @@ void ReloadJournalStores(IDatabase* database)
 {
     LoadJournalStores(database);
     for (const std::int32_t event :
-        { EventPointsChanged, EventFamiliesChanged, EventQueenBeesChanged, EventInspectsChanged, EventHousingsChanged })
+        { EventPointsChanged, EventFamiliesChanged, EventQueenBeesChanged, EventInspectsChanged, EventHousingsChanged,
+            EventCareChanged })
         GetEventManager()->Fire(event);
 }
 

@@ -52,7 +52,8 @@ TEST(StartUpTest, CreatesTheJournalAndTheComponentsInOrder)
     EXPECT_EQ(Tables(),
         (std::vector<std::u16string> { u"field_values", u"points", u"queen_bee", u"families", u"evacuation", u"housings",
             u"inspect", u"journal", u"user_fields", u"type_housing", u"type_frame", u"colony_events",
-            u"colony_event_queens" }));
+            u"colony_event_queens", u"treatment_products", u"treatments", u"feed_types", u"feedings", u"care_colonies",
+            u"harvests", u"harvest_supers" }));
     const std::vector<IComponent*> components = application->GetComponents();
     ASSERT_EQ(components.size(), 2u);
     EXPECT_EQ(components[0]->GetName(), u"Настройки программы");
@@ -64,19 +65,32 @@ TEST(StartUpTest, CreatesTheJournalAndTheComponentsInOrder)
     const std::vector<std::u16string> frames = Column(u"SELECT name FROM type_frame");
     EXPECT_EQ(frames.size(), 6u);
     EXPECT_NE(std::find(frames.begin(), frames.end(), u"Дадан гнездовая 435×300 мм"), frames.end());
+    // And with the common medicines and feeds, their decimals read with the language's comma.
+    EXPECT_EQ(Column(u"SELECT COUNT(*) FROM treatment_products"), std::vector<std::u16string> { u"8" });
+    EXPECT_EQ(Column(u"SELECT withdrawal_days || ' ' || dose FROM treatment_products WHERE name='Тимол, гель'"),
+        std::vector<std::u16string> { u"28 50.0" });
+    EXPECT_EQ(Column(u"SELECT sugar_share || ' ' || density FROM feed_types WHERE name='Сахарный сироп 1:1'"),
+        std::vector<std::u16string> { u"0.5 1.23" });
     application->Release();
 }
 
 TEST(StartUpTest, AJournalThatExistsGetsNoStarterTypes)
 {
     TempWorkDir dir;
-    CopyLanguage(u8"English.lng");
+    CopyLanguage(u8"Русский.lng");
     GetDatabaseManager()->Initialize();
     MessageBoxResponder boxes;
     auto* application = static_cast<CApplication*>(GetApplication());
     EXPECT_TRUE(application->InitInstance());
     EXPECT_TRUE(Column(u"SELECT name FROM type_housing").empty());
     EXPECT_TRUE(Column(u"SELECT name FROM type_frame").empty());
+    // The step that brings the care's tables brings their starter lists, in the journal's language.
+    EXPECT_EQ(Column(u"PRAGMA user_version"), std::vector<std::u16string> { u"3" });
+    EXPECT_TRUE(boxes.Calls().empty());
+    const std::vector<std::u16string> feeds = Column(u"SELECT name FROM feed_types ORDER BY id_feed_type");
+    ASSERT_EQ(feeds.size(), 6u);
+    EXPECT_EQ(feeds.front(), u"Сахарный сироп 1:1");
+    EXPECT_EQ(Column(u"SELECT COUNT(*) FROM treatment_products"), std::vector<std::u16string> { u"8" });
     application->Release();
 }
 

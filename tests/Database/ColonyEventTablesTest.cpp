@@ -72,7 +72,7 @@ TEST_F(ColonyEventSchemaTest, TodaysJournalTakesTheEventTablesAndKeepsItsElevenT
         EXPECT_FALSE(rows.empty()) << std::string(table.begin(), table.end());
 
     ASSERT_TRUE(SchemaMigrations::Migrate(db.get()));
-    EXPECT_EQ(SchemaMigrations::FileVersion(db.get()), 2);
+    EXPECT_EQ(SchemaMigrations::FileVersion(db.get()), SchemaMigrations::LatestVersion());
     EXPECT_EQ(DumpTables(db.get(), ElevenTables()), before);
     // The eleven tables' definitions are as they were; only new tables and indexes came.
     std::vector<std::u16string> schemaAfter = Column(kSchema);
@@ -90,7 +90,7 @@ TEST_F(ColonyEventSchemaTest, AJournalAtTheFirstStepTakesTheSecondAlone)
     ASSERT_EQ(SchemaMigrations::FileVersion(db.get()), 1);
     const TableDump before = DumpTables(db.get());
 
-    ASSERT_TRUE(SchemaMigrations::Migrate(db.get()));
+    ASSERT_TRUE(SchemaMigrations::Migrate(db.get(), { SchemaMigrations::Steps().begin(), SchemaMigrations::Steps().begin() + 2 }));
     EXPECT_EQ(SchemaMigrations::FileVersion(db.get()), 2);
     TableDump after = DumpTables(db.get());
     EXPECT_EQ(after.at(u"colony_events"), std::vector<std::u16string> {});

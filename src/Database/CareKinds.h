@@ -1,0 +1,8 @@
+#pragma once
+
+// What a row of care_colonies belongs to: the colonies a treatment or a feeding was given to.
+enum class CareKind
+{
+    Treatment = 1,
+    Feeding = 2,
+};
