@@ -42,7 +42,8 @@ public:
     {
         auto* list = new BridgedArea<QListWidget>(parent);
         list->setFocusPolicy(create.style & WS_TABSTOP ? Qt::StrongFocus : Qt::ClickFocus);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setSelectionMode(
+            create.style & LBS_MULTIPLESEL ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
         list->setUniformItemSizes(true);
         if (!(create.dwExStyle & WS_EX_CLIENTEDGE) && !(create.style & WS_BORDER))
             list->setFrameShape(QFrame::NoFrame);
@@ -132,6 +133,17 @@ public:
                 list->setCurrentRow(-1);
             result = valid ? index : LB_ERR;
             break;
+        case LB_SETSEL: {
+            const int entry = static_cast<int>(lParam);
+            for (int row = 0; row < list->count(); ++row) {
+                if (entry == -1 || row == entry)
+                    list->item(row)->setSelected(wParam != 0);
+            }
+            result = entry >= -1 && entry < list->count() ? 0 : LB_ERR;
+            break;
+        }
+        case LB_GETSEL: result = valid ? (list->item(index)->isSelected() ? 1 : 0) : LB_ERR; break;
+        case LB_GETSELCOUNT: result = list->selectedItems().size(); break;
         case LB_GETTEXTLEN: result = valid ? list->item(index)->text().size() : LB_ERR; break;
         case LB_GETTEXT:
             if (valid) {
@@ -251,6 +263,9 @@ int CListBox::GetCount() const { return LIST_SEND(LB_GETCOUNT, 0, 0); }
 int CListBox::GetCurSel() const { return IsCreated() ? LIST_SEND(LB_GETCURSEL, 0, 0) : LB_ERR; }
 int CListBox::SetCurSel(int index) { return LIST_SEND(LB_SETCURSEL, index, 0); }
 int CListBox::GetTextLen(int index) const { return LIST_SEND(LB_GETTEXTLEN, index, 0); }
+bool CListBox::GetSel(int index) const { return LIST_SEND(LB_GETSEL, index, 0) > 0; }
+int CListBox::SetSel(int index, bool select) { return LIST_SEND(LB_SETSEL, select ? 1 : 0, index); }
+int CListBox::GetSelCount() const { return LIST_SEND(LB_GETSELCOUNT, 0, 0); }
 
 int CListBox::GetText(int index, std::u16string& text) const
 {

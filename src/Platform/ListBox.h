@@ -20,6 +20,11 @@ public:
     int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int index);
+    // In a list box of LBS_MULTIPLESEL: whether the entry is selected, its selection (index -1 for
+    // every entry), and how many are selected.
+    bool GetSel(int index) const;
+    int SetSel(int index, bool select = true);
+    int GetSelCount() const;
     int GetText(int index, std::u16string& text) const;
     int GetTextLen(int index) const;
     int FindString(int after, const std::u16string& prefix) const;

@@ -79,6 +79,8 @@ int MessageBoxW(CWnd* owner, const std::u16string& text, const std::u16string& c
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
+    if (type & MB_DEFBUTTON2 && box.button(QMessageBox::No))
+        box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Ok: return IDOK;
     case QMessageBox::Yes: return IDYES;

@@ -70,6 +70,8 @@ constexpr UINT MB_ICONERROR = 0x00000010;
 constexpr UINT MB_ICONQUESTION = 0x00000020;
 constexpr UINT MB_ICONWARNING = 0x00000030;
 constexpr UINT MB_ICONINFORMATION = 0x00000040;
+// The second button (No) is the default, for a question whose yes should be a deliberate choice.
+constexpr UINT MB_DEFBUTTON2 = 0x00000100;
 constexpr UINT MB_TYPEMASK = 0x0000000F;
 constexpr UINT MB_ICONMASK = 0x000000F0;
 

@@ -109,6 +109,8 @@ constexpr int CB_ERR = -1;
 // List boxes.
 constexpr DWORD LBS_NOTIFY = 0x0001;
 constexpr DWORD LBS_SORT = 0x0002;
+// A click toggles an entry's selection; several may be selected.
+constexpr DWORD LBS_MULTIPLESEL = 0x0008;
 constexpr DWORD LBS_OWNERDRAWFIXED = 0x0010;
 constexpr DWORD LBS_OWNERDRAWVARIABLE = 0x0020;
 constexpr DWORD LBS_HASSTRINGS = 0x0040;
@@ -118,13 +120,16 @@ constexpr UINT LB_ADDSTRING = 0x0180;
 constexpr UINT LB_INSERTSTRING = 0x0181;
 constexpr UINT LB_DELETESTRING = 0x0182;
 constexpr UINT LB_RESETCONTENT = 0x0184;
+constexpr UINT LB_SETSEL = 0x0185;
 constexpr UINT LB_SETCURSEL = 0x0186;
+constexpr UINT LB_GETSEL = 0x0187;
 constexpr UINT LB_GETCURSEL = 0x0188;
 constexpr UINT LB_GETTEXT = 0x0189;
 constexpr UINT LB_GETTEXTLEN = 0x018A;
 constexpr UINT LB_GETCOUNT = 0x018B;
 constexpr UINT LB_GETTOPINDEX = 0x018E;
 constexpr UINT LB_FINDSTRING = 0x018F;
+constexpr UINT LB_GETSELCOUNT = 0x0190;
 constexpr UINT LB_GETITEMRECT = 0x0198;
 constexpr UINT LB_GETITEMDATA = 0x0199;
 constexpr UINT LB_SETITEMDATA = 0x019A;

@@ -1,5 +1,7 @@
 #include "ColonyHistoryRows.h"
 
+#include "CareCache.h"
+#include "CareWords.h"
 #include "ColonyEventWords.h"
 #include "JournalCache.h"
 #include "StringIds.h"
@@ -12,19 +14,10 @@
 namespace {
 using Event = CColonyEventCache::Event;
 
-// The text with %1, %2 ... replaced in turn by the values.
-std::u16string Filled(std::int32_t textId, const std::vector<std::u16string>& values)
-{
-    std::u16string text = Tr(textId);
-    for (std::size_t index = 0; index < values.size(); ++index)
-        text = ReplaceAll(std::move(text), u"%" + IntToText(static_cast<std::int64_t>(index + 1)), values[index]);
-    return text;
-}
-
 std::u16string SplitText(const Event& event, std::int32_t shownIn)
 {
     const bool mother = event.id_family == shownIn;
-    return Filled(mother ? StringId::HistorySplit : StringId::HistorySplitFrom,
+    return TrFilled(mother ? StringId::HistorySplit : StringId::HistorySplitFrom,
         { ColonyNameOf(mother ? event.id_other_family : event.id_family), SiteNameOf(event.id_point_to),
             IntToText(event.brood_frames), IntToText(event.honey_frames), IntToText(event.bee_frames),
             DaughterQueenWord(event.daughter_queen) });
@@ -36,20 +29,20 @@ std::u16string MainText(const Event& event, std::int32_t shownIn)
     case ColonyEventKind::Split:
         return SplitText(event, shownIn);
     case ColonyEventKind::Unite:
-        return event.id_family == shownIn ? Filled(StringId::HistoryUnitedWith, { ColonyNameOf(event.id_other_family) })
-                                          : Filled(StringId::HistoryUnitedIntoColony, { ColonyNameOf(event.id_family) });
+        return event.id_family == shownIn ? TrFilled(StringId::HistoryUnitedWith, { ColonyNameOf(event.id_other_family) })
+                                          : TrFilled(StringId::HistoryUnitedIntoColony, { ColonyNameOf(event.id_family) });
     case ColonyEventKind::Requeen:
         return Tr(StringId::HistoryRequeened);
     case ColonyEventKind::Swarm:
         if (event.id_family != shownIn)
-            return Filled(StringId::HistorySwarmFrom, { ColonyNameOf(event.id_family) });
+            return TrFilled(StringId::HistorySwarmFrom, { ColonyNameOf(event.id_family) });
         return event.caught
-            ? Filled(StringId::HistorySwarmCaught, { ColonyNameOf(event.id_other_family), SiteNameOf(event.id_point_to) })
+            ? TrFilled(StringId::HistorySwarmCaught, { ColonyNameOf(event.id_other_family), SiteNameOf(event.id_point_to) })
             : Tr(StringId::HistorySwarmLost);
     case ColonyEventKind::Move:
-        return Filled(StringId::HistoryMoved, { SiteNameOf(event.id_point_from), SiteNameOf(event.id_point_to) });
+        return TrFilled(StringId::HistoryMoved, { SiteNameOf(event.id_point_from), SiteNameOf(event.id_point_to) });
     case ColonyEventKind::Loss:
-        return Filled(StringId::HistoryLost,
+        return TrFilled(StringId::HistoryLost,
             { LossCauseWord(event.cause) });
     default:
         return {};
@@ -61,7 +54,7 @@ std::u16string DescribeEvent(const Event& event, std::int32_t shownIn)
 {
     std::u16string text = MainText(event, shownIn);
     for (const CColonyEventCache::EventQueen& touched : event.queens) {
-        text += u"; " + Filled(StringId::HistoryQueen, { QueenNameOf(touched.id_queen_bee), QueenFateWord(touched.fate) });
+        text += u"; " + TrFilled(StringId::HistoryQueen, { QueenNameOf(touched.id_queen_bee), QueenFateWord(touched.fate) });
     }
     return text;
 }
@@ -81,11 +74,24 @@ std::vector<HistoryRow> ColonyHistoryRows(std::int32_t idFamily)
             if (seen.insert(event.id_event).second)
                 rows.push_back({ event.date, prefix + DescribeEvent(event, colony), event.note, event.id_event, 0 });
         }
+        const CCareCache* care = GetCareCache();
+        for (const Treatment* treatment : care->TreatmentsOf(colony)) {
+            rows.push_back({ treatment->date_start, prefix + DescribeTreatment(*treatment), treatment->note, 0, 0,
+                { CareEntry::Kind::Treatment, treatment->id } });
+        }
+        for (const Feeding* feeding : care->FeedingsOf(colony)) {
+            rows.push_back({ feeding->date, prefix + DescribeFeeding(*feeding), feeding->note, 0, 0,
+                { CareEntry::Kind::Feeding, feeding->id } });
+        }
+        for (const Harvest* harvest : care->HarvestsOf(colony)) {
+            rows.push_back({ harvest->date, prefix + DescribeHarvest(*harvest), harvest->note, 0, 0,
+                { CareEntry::Kind::Harvest, harvest->id } });
+        }
         const CJournalCache* records = GetJournalCache();
         for (std::int32_t id : records->RecordsOf(colony)) {
             if (const CJournalCache::Record* record = records->FindRecord(id)) {
                 rows.push_back({ record->date,
-                    prefix + Filled(StringId::HistoryInspection, { IntToText(record->frame), IntToText(record->strength) }),
+                    prefix + TrFilled(StringId::HistoryInspection, { IntToText(record->frame), IntToText(record->strength) }),
                     record->note, 0, id });
             }
         }

@@ -2,6 +2,8 @@
 
 #include "Brush.h"
 #include "Calendar.h"
+#include "CareCache.h"
+#include "CareDialog.h"
 #include "ColonyEventCache.h"
 #include "ColonyEventDialog.h"
 #include "ColonyEventWords.h"
@@ -26,6 +28,11 @@ constexpr int kLineageHeight = kLineageLines * kLineHeight + 8;
 // Two rows of buttons: the events, then the undo.
 constexpr int kPanelHeight = 90;
 constexpr int kEventWidth = 110;
+constexpr std::int32_t kCareButtonTexts[] = { StringId::TreatmentButton, StringId::FeedingButton,
+    StringId::HarvestButton };
+constexpr CCareDialog::Kind kCareKinds[] = { CCareDialog::Kind::Treatment, CCareDialog::Kind::Feeding,
+    CCareDialog::Kind::Harvest };
+constexpr int kDeleteCareWidth = 260;
 constexpr std::int32_t kEventButtonTexts[] = { StringId::SplitButton, StringId::UniteButton, StringId::RequeenButton,
     StringId::SwarmButton, StringId::MoveButton, StringId::LossButton };
 constexpr int kMargin = 10;
@@ -57,7 +64,7 @@ const std::vector<CGridBuilder<HistoryRow>::Column>& Columns()
 
 CColonyHistoryView::CColonyHistoryView(JournalState* state)
     : CViewTable(state, { ActionShowList, false, ActionShowList, ActionShowList, 0, 0, false, false },
-        { EventFamiliesChanged, EventInspectsChanged })
+        { EventFamiliesChanged, EventInspectsChanged, EventCareChanged })
 {
 }
 
@@ -95,8 +102,9 @@ void CColonyHistoryView::FillTable()
 {
     CGridBuilder<HistoryRow> builder(Grid().Drawer(), StringId::HistoryTab);
     builder.AddColumns(Columns());
+    m_rows = ColonyHistoryRows(Colony());
     int row = 0;
-    for (const HistoryRow& item : ColonyHistoryRows(Colony()))
+    for (const HistoryRow& item : m_rows)
         builder.AddRow(++row, OwnerKind::Colony, 0, item);
     builder.Finish(0);
     if (m_undo.IsCreated())
@@ -105,6 +113,10 @@ void CColonyHistoryView::FillTable()
     for (CButton& button : m_eventButtons) {
         if (button.IsCreated())
             button.EnableWindow(!ended);
+    }
+    for (CButton& button : m_careButtons) {
+        if (button.IsCreated())
+            button.EnableWindow(!ended && GetCareCache()->Available());
     }
     LayOutLineage();
 }
@@ -153,6 +165,12 @@ int CColonyHistoryView::OnCreate(CREATESTRUCT* create)
         m_eventButtons[index].Create(Tr(kEventButtonTexts[index]), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
             CRect(0, 0, kEventWidth, kButtonHeight), this, IdEventButtons + static_cast<int>(index));
     }
+    for (std::size_t index = 0; index < m_careButtons.size(); ++index) {
+        m_careButtons[index].Create(Tr(kCareButtonTexts[index]), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+            CRect(0, 0, kEventWidth, kButtonHeight), this, IdCareButtons + static_cast<int>(index));
+    }
+    m_deleteCare.Create(Tr(StringId::DeleteCareButton), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+        CRect(0, 0, kDeleteCareWidth, kButtonHeight), this, IdDeleteCareButton);
     return CViewTable::OnCreate(create);
 }
 
@@ -164,8 +182,17 @@ void CColonyHistoryView::OnSize(UINT type, int cx, int cy)
         if (m_eventButtons[index].IsCreated())
             m_eventButtons[index].MoveWindow(kMargin + static_cast<int>(index) * (kEventWidth + 5), top, kEventWidth, kButtonHeight);
     }
+    const int second = top + kButtonHeight + 5;
     if (m_undo.IsCreated())
-        m_undo.MoveWindow(kMargin, top + kButtonHeight + 5, kUndoWidth, kButtonHeight);
+        m_undo.MoveWindow(kMargin, second, kUndoWidth, kButtonHeight);
+    int x = kMargin + kUndoWidth + 15;
+    for (CButton& button : m_careButtons) {
+        if (button.IsCreated())
+            button.MoveWindow(x, second, kEventWidth, kButtonHeight);
+        x += kEventWidth + 5;
+    }
+    if (m_deleteCare.IsCreated())
+        m_deleteCare.MoveWindow(x + 10, second, kDeleteCareWidth, kButtonHeight);
 }
 
 void CColonyHistoryView::SetGridArea(int left, int top, int right, int bottom)
@@ -227,6 +254,14 @@ BOOL CColonyHistoryView::OnCommand(WPARAM wParam, LPARAM lParam)
         UndoLatest();
         return TRUE;
     }
+    if (HIWORD(wParam) == BN_CLICKED && id >= IdCareButtons && id < IdCareButtons + static_cast<int>(m_careButtons.size())) {
+        CCareDialog(kCareKinds[id - IdCareButtons], Colony(), this).DoModal();
+        return TRUE;
+    }
+    if (HIWORD(wParam) == BN_CLICKED && id == IdDeleteCareButton) {
+        DeleteChosenCare();
+        return TRUE;
+    }
     const int kind = id - IdEventButtons + 1;
     if (HIWORD(wParam) == BN_CLICKED && kind >= 1 && kind <= static_cast<int>(m_eventButtons.size())) {
         CColonyEventDialog(static_cast<ColonyEventKind>(kind), Colony(), this).DoModal();
@@ -255,4 +290,25 @@ void CColonyHistoryView::UndoLatest()
     // history shows instead.
     if (!GetPointFamilyCache()->FindFamily(shown) && CWnd::IsCreated())
         PostJournalAction(this, ActionShowColony, mother);
+}
+
+void CColonyHistoryView::DeleteChosenCare()
+{
+    const TableRow* chosen = Grid().Drawer().SelectedRow();
+    if (!chosen || chosen->id < 1 || chosen->id > static_cast<int>(m_rows.size()))
+        return;
+    const HistoryRow& row = m_rows[static_cast<std::size_t>(chosen->id - 1)];
+    if (row.care.kind == CareEntry::Kind::None)
+        return;
+    const CareEntry care = row.care;
+    const std::u16string question = TrFilled(StringId::DeleteCareQuestion, { row.what, FormatDateText(row.date) });
+    if (MessageBoxW(this, question, Tr(StringId::DeleteCareButton), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    CCareHandler& handler = GetJournalHandlers()->care;
+    if (care.kind == CareEntry::Kind::Treatment)
+        handler.DeleteTreatment(care.id);
+    else if (care.kind == CareEntry::Kind::Feeding)
+        handler.DeleteFeeding(care.id);
+    else
+        handler.DeleteHarvest(care.id);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColonyHistoryRows.h"
 #include "ViewTable.h"
 
 #include <array>
@@ -9,14 +10,18 @@
 
 // The "History" page of a colony: its lineage on top (mother, daughters, colonies united into it
 // or the one it was united into, each a link to that colony's history), its events and inspection
-// records in date order, and below them the buttons that enter an event (greyed for a colony that
-// has ended) and the undo of its latest event.
+// records, treatments, feedings and harvests in date order, and below them the buttons that enter
+// an event (greyed for a colony that has ended), its care, the undo of its latest event and the
+// delete of the care chosen.
 class CColonyHistoryView : public CViewTable
 {
 public:
     static constexpr int IdUndoButton = 12340;
     // The buttons that enter an event, by the event's kind: IdEventButtons + kind - 1.
     static constexpr int IdEventButtons = 12341;
+    // The buttons that enter a treatment, a feeding and a harvest, and the delete of the one chosen.
+    static constexpr int IdCareButtons = 12350;
+    static constexpr int IdDeleteCareButton = 12353;
 
     // A part of the lineage's lines: a label, or a link to a colony's history.
     struct LineagePiece
@@ -51,9 +56,15 @@ private:
     // Lays the lineage's lines out in the page's font.
     void LayOutLineage();
     void UndoLatest();
+    // Deletes the treatment, feeding or harvest of the chosen row, when the beekeeper says so.
+    void DeleteChosenCare();
     const LineagePiece* LinkAt(CPoint point) const;
 
     CButton m_undo;
     std::array<CButton, 6> m_eventButtons;
+    std::array<CButton, 3> m_careButtons;
+    CButton m_deleteCare;
+    // The rows shown, by row id - 1.
+    std::vector<HistoryRow> m_rows;
     std::vector<LineagePiece> m_lineage;
 };

@@ -21,6 +21,9 @@ enum ListColumn : int
     ColonyQueenStateColumn = 521,
     ColonyQueenBirthDatesColumn = 522,
     ColonyUserColumns = 523,
+    // The colony's care, after its user columns: ids from the end of the colonies' range.
+    ColonyLastTreatmentColumn = 766,
+    ColonyWithheldUntilColumn = 767,
 
     RecordDateColumn = 768,
     RecordFramesColumn = 769,

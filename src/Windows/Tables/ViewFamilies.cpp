@@ -1,6 +1,8 @@
 #include "ViewFamilies.h"
 
 #include "Calendar.h"
+#include "CareCache.h"
+#include "CareWords.h"
 #include "ColonyEventCache.h"
 #include "GridBuilder.h"
 #include "JournalColumns.h"
@@ -63,12 +65,32 @@ const std::vector<Builder::Column>& LatestRecordColumns()
     };
     return columns;
 }
+
+// The latest treatment, and the last day of a withdrawal that has not yet ended.
+const std::vector<Builder::Column>& CareColumns()
+{
+    static const std::vector<Builder::Column> columns {
+        { ColonyLastTreatmentColumn, StringId::LastTreatmentColumn, ColumnText, nullptr,
+            [](const ColonyRow& r) {
+                const Treatment* latest = GetCareCache()->LatestTreatmentOf(r.id);
+                return latest ? FormatDateText(latest->date_start) + u" " + ProductNameOf(latest->id_product)
+                              : std::u16string();
+            } },
+        { ColonyWithheldUntilColumn, StringId::WithdrawalEndColumn, ColumnDate, nullptr,
+            [](const ColonyRow& r) {
+                const Treatment* withholding = GetCareCache()->WithholdingOn(r.id, CurrentTime());
+                return withholding ? FormatDateText(WithdrawalEnd(*withholding)) : std::u16string();
+            } },
+    };
+    return columns;
+}
 }
 
 CViewFamilies::CViewFamilies(JournalState* state)
     : CViewTable(state,
         { ActionAddColony, true, ActionChangeColony, ActionDeleteColony, StringId::DeleteFamily, ColonyNameColumn, true },
-        { EventFamilyViewSettingsChanged, EventQueenBeesChanged, EventInspectsChanged, EventFamiliesChanged })
+        { EventFamilyViewSettingsChanged, EventQueenBeesChanged, EventInspectsChanged, EventFamiliesChanged,
+            EventCareChanged })
 {
 }
 
@@ -93,6 +115,8 @@ void CViewFamilies::FillTable()
     builder.AddColumns(ColonyColumns());
     builder.AddUserColumns(OwnerKind::Colony, ColonyUserColumns);
     builder.AddColumns(LatestRecordColumns());
+    if (GetCareCache()->Available())
+        builder.AddColumns(CareColumns());
     const CPointFamilyCache* cache = GetPointFamilyCache();
     for (std::int32_t id : cache->FamiliesOf(m_state->recordId)) {
         const CPointFamilyCache::Family* family = cache->FindFamily(id);

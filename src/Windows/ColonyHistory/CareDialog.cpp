@@ -1,0 +1,284 @@
+#include "CareDialog.h"
+
+#include "Calendar.h"
+#include "CareCache.h"
+#include "CareWords.h"
+#include "ColonyEventCache.h"
+#include "ColonyEventWords.h"
+#include "ComboBox.h"
+#include "DateTimeCtrl.h"
+#include "JournalHandlers.h"
+#include "ListBox.h"
+#include "MessageBox.h"
+#include "PointFamilyCache.h"
+#include "StringIds.h"
+#include "Text.h"
+#include "Tr.h"
+
+namespace {
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr int kRowHeight = 16;
+constexpr int kLabelWidth = 110;
+constexpr int kFieldLeft = 122;
+constexpr int kFieldWidth = 170;
+constexpr int kDropHeight = 100;
+constexpr int kListHeight = 64;
+constexpr UINT kLabelIds = 100;
+
+void Add(CComboBox* combo, const std::u16string& text, std::int32_t data)
+{
+    combo->SetItemData(combo->AddString(text), static_cast<std::uintptr_t>(data));
+}
+
+std::int32_t TitleOf(CCareDialog::Kind kind)
+{
+    switch (kind) {
+    case CCareDialog::Kind::Treatment:
+        return StringId::TreatmentTitle;
+    case CCareDialog::Kind::Feeding:
+        return StringId::FeedingTitle;
+    default:
+        return StringId::HarvestTitle;
+    }
+}
+}
+
+CCareDialog::CCareDialog(Kind kind, std::int32_t idFamily, CWnd* parent)
+    : CDialog(TemplateOf(kind), parent)
+    , m_kind(kind)
+    , m_idFamily(idFamily)
+{
+}
+
+std::vector<CCareDialog::Field> CCareDialog::FieldsOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::Treatment:
+        return { { StringId::ProductLabel, IdProduct }, { StringId::BatchLabel, IdBatch },
+            { StringId::DoseLabel, IdDose }, { StringId::UnitLabel, IdUnit }, { StringId::MethodLabel, IdMethod },
+            { StringId::FirstDayLabel, IdFirstDay }, { StringId::LastDayLabel, IdLastDay },
+            { StringId::WithdrawalDaysLabel, IdWithdrawal }, { StringId::PrescriberLabel, IdPrescriber },
+            { StringId::ColoniesLabel, IdColonies }, { StringId::NoteLabel, IdNote } };
+    case Kind::Feeding:
+        return { { StringId::HistoryDateColumn, IdFirstDay }, { StringId::FeedLabel, IdFeed },
+            { StringId::AmountLabel, IdAmount }, { StringId::UnitLabel, IdFeedUnit },
+            { StringId::ColoniesLabel, IdColonies }, { StringId::NoteLabel, IdNote } };
+    default:
+        return { { StringId::HistoryDateColumn, IdFirstDay }, { StringId::SupersLabel, IdSupers },
+            { StringId::HoneyKindLabel, IdHoneyKind }, { StringId::LotLabel, IdLot }, { StringId::NoteLabel, IdNote } };
+    }
+}
+
+DialogTemplate CCareDialog::TemplateOf(Kind kind)
+{
+    DialogTemplate made;
+    int y = 7;
+    for (const Field& field : FieldsOf(kind)) {
+        made.items.push_back({ u"STATIC", field.id + kLabelIds, u"", kChild | SS_LEFT, 0, 7, y + 2, kLabelWidth, 10 });
+        DialogItemTemplate control { u"EDIT", field.id, u"", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0,
+            kFieldLeft, y, kFieldWidth, 12 };
+        if (field.id == IdFirstDay || field.id == IdLastDay) {
+            control.className = u"SysDateTimePick32";
+        } else if (field.id == IdProduct || field.id == IdFeed || field.id == IdFeedUnit) {
+            control = { u"COMBOBOX", field.id, u"", kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, kFieldLeft, y,
+                kFieldWidth, kDropHeight };
+        } else if (field.id == IdColonies) {
+            control = { u"LISTBOX", field.id, u"", kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_MULTIPLESEL, 0,
+                kFieldLeft, y, kFieldWidth, kListHeight };
+            made.items.push_back({ u"BUTTON", IdWholeSite, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 7, y + 16,
+                kLabelWidth - 6, 14 });
+            y += kListHeight - kRowHeight + 4;
+        }
+        made.items.push_back(control);
+        y += kRowHeight;
+    }
+    made.items.push_back({ u"BUTTON", IDOK, u"", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, kFieldLeft + kFieldWidth - 150,
+        y + 4, 70, 14 });
+    made.items.push_back({ u"BUTTON", IDCANCEL, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, kFieldLeft + kFieldWidth - 70,
+        y + 4, 70, 14 });
+    made.cx = kFieldLeft + kFieldWidth + 7;
+    made.cy = y + 25;
+    return made;
+}
+
+BOOL CCareDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetWindowText(Tr(TitleOf(m_kind)) + u": " + ColonyNameOf(m_idFamily));
+    GetDlgItem(IDOK)->SetWindowText(Tr(StringId::ButtonSave));
+    GetDlgItem(IDCANCEL)->SetWindowText(Tr(StringId::ButtonCancel));
+    for (const Field& field : FieldsOf(m_kind))
+        GetDlgItem(field.id + kLabelIds)->SetWindowText(Tr(field.label));
+    if (CWnd* whole = GetDlgItem(IdWholeSite))
+        whole->SetWindowText(Tr(StringId::WholeSiteLabel));
+    for (UINT id : { IdFirstDay, IdLastDay }) {
+        if (auto* date = static_cast<CDateTimeCtrl*>(GetDlgItem(id)))
+            date->SetTime(CurrentTime());
+    }
+    FillLists();
+    return TRUE;
+}
+
+CComboBox* CCareDialog::Combo(UINT id)
+{
+    return dynamic_cast<CComboBox*>(GetDlgItem(id));
+}
+
+CListBox* CCareDialog::Colonies()
+{
+    return dynamic_cast<CListBox*>(GetDlgItem(IdColonies));
+}
+
+void CCareDialog::FillLists()
+{
+    const CCareCache* care = GetCareCache();
+    if (CComboBox* products = Combo(IdProduct)) {
+        for (const auto& [id, product] : care->Products())
+            Add(products, product.name, id);
+        products->SetCurSel(0);
+        TakeProductDefaults();
+    }
+    if (CComboBox* feeds = Combo(IdFeed)) {
+        for (const auto& [id, feed] : care->FeedTypes())
+            Add(feeds, feed.name, id);
+        feeds->SetCurSel(0);
+    }
+    if (CComboBox* units = Combo(IdFeedUnit)) {
+        for (FeedUnit unit : { FeedUnit::Litres, FeedUnit::Kilograms })
+            Add(units, FeedUnitWord(unit), static_cast<std::int32_t>(unit));
+        units->SetCurSel(0);
+    }
+    if (CListBox* colonies = Colonies()) {
+        const CPointFamilyCache* places = GetPointFamilyCache();
+        const CPointFamilyCache::Family* family = places->FindFamily(m_idFamily);
+        for (const auto& [id, other] : places->Families()) {
+            if (!family || other.id_point != family->id_point || GetColonyEventCache()->HasEnded(id))
+                continue;
+            const int index = colonies->AddString(other.name);
+            colonies->SetItemData(index, static_cast<std::uintptr_t>(id));
+            if (id == m_idFamily)
+                colonies->SetSel(index);
+        }
+    }
+}
+
+void CCareDialog::TakeProductDefaults()
+{
+    const TreatmentProduct* product = GetCareCache()->FindProduct(Chosen(IdProduct));
+    if (!product)
+        return;
+    GetDlgItem(IdDose)->SetWindowText(product->dose > 0 ? DecimalText(product->dose) : u"");
+    GetDlgItem(IdUnit)->SetWindowText(product->unit);
+    GetDlgItem(IdWithdrawal)->SetWindowText(IntToText(product->withdrawal_days));
+}
+
+BOOL CCareDialog::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(wParam) == IdProduct && HIWORD(wParam) == CBN_SELCHANGE) {
+        TakeProductDefaults();
+        return TRUE;
+    }
+    if (LOWORD(wParam) == IdWholeSite && HIWORD(wParam) == BN_CLICKED) {
+        Colonies()->SetSel(-1);
+        return TRUE;
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+std::int32_t CCareDialog::Chosen(UINT id)
+{
+    CComboBox* combo = Combo(id);
+    const int index = combo ? combo->GetCurSel() : -1;
+    return index < 0 ? 0 : static_cast<std::int32_t>(combo->GetItemData(index));
+}
+
+std::u16string CCareDialog::Text(UINT id)
+{
+    CWnd* control = GetDlgItem(id);
+    return control ? control->GetWindowText() : std::u16string();
+}
+
+std::int64_t CCareDialog::Day(UINT id)
+{
+    std::int64_t date = CurrentTime();
+    static_cast<CDateTimeCtrl*>(GetDlgItem(id))->GetTime(date);
+    return DaysAfter(date, 0);
+}
+
+double CCareDialog::Decimal(UINT id)
+{
+    return ReadDecimal(Text(id)).value_or(-1.0);
+}
+
+std::vector<std::int32_t> CCareDialog::ChosenColonies()
+{
+    std::vector<std::int32_t> chosen;
+    CListBox* colonies = Colonies();
+    for (int index = 0; index < colonies->GetCount(); ++index) {
+        if (colonies->GetSel(index))
+            chosen.push_back(static_cast<std::int32_t>(colonies->GetItemData(index)));
+    }
+    return chosen;
+}
+
+bool CCareDialog::HarvestMayBeStored(std::int32_t idFamily, std::int64_t day)
+{
+    const Treatment* treatment = GetCareCache()->WithholdingOn(idFamily, day);
+    if (!treatment)
+        return true;
+    const std::u16string warning = TrFilled(StringId::WithdrawalWarning,
+        { ColonyNameOf(idFamily), ProductNameOf(treatment->id_product), FormatDateText(WithdrawalEnd(*treatment)) });
+    return MessageBoxW(this, warning, Tr(StringId::HarvestTitle), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
+std::int32_t CCareDialog::Store()
+{
+    CCareHandler& care = GetJournalHandlers()->care;
+    switch (m_kind) {
+    case Kind::Treatment: {
+        Treatment treatment;
+        treatment.id_product = Chosen(IdProduct);
+        treatment.batch = Text(IdBatch);
+        treatment.dose = Decimal(IdDose);
+        treatment.unit = Text(IdUnit);
+        treatment.method = Text(IdMethod);
+        treatment.date_start = Day(IdFirstDay);
+        treatment.date_end = Day(IdLastDay);
+        const std::optional<double> days = ReadDecimal(Text(IdWithdrawal));
+        treatment.withdrawal_days = days && *days == static_cast<std::int32_t>(*days) ? static_cast<std::int32_t>(*days) : -1;
+        treatment.prescriber = Text(IdPrescriber);
+        treatment.note = Text(IdNote);
+        treatment.colonies = ChosenColonies();
+        return care.AddTreatment(treatment);
+    }
+    case Kind::Feeding: {
+        Feeding feeding;
+        feeding.date = Day(IdFirstDay);
+        feeding.id_feed_type = Chosen(IdFeed);
+        feeding.amount = Decimal(IdAmount);
+        feeding.unit = static_cast<FeedUnit>(Chosen(IdFeedUnit));
+        feeding.note = Text(IdNote);
+        feeding.colonies = ChosenColonies();
+        return care.AddFeeding(feeding);
+    }
+    default: {
+        Harvest harvest;
+        harvest.id_family = m_idFamily;
+        harvest.date = Day(IdFirstDay);
+        // A weight that is not a number is refused as one of no honey.
+        harvest.supers = ReadWeights(Text(IdSupers)).value_or(std::vector<double> { -1.0 });
+        harvest.honey_kind = Text(IdHoneyKind);
+        harvest.lot = Text(IdLot);
+        harvest.note = Text(IdNote);
+        if (!HarvestMayBeStored(harvest.id_family, harvest.date))
+            return 0;
+        return care.AddHarvest(harvest);
+    }
+    }
+}
+
+void CCareDialog::OnOK()
+{
+    if (Store() != 0)
+        CDialog::OnOK();
+}

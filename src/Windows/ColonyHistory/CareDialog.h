@@ -1,0 +1,80 @@
+#pragma once
+
+#include "Dialog.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class CComboBox;
+class CListBox;
+
+// Enters a treatment, a feeding or a harvest of a colony. A treatment or a feeding is given to the
+// colonies chosen in the list: the colony at first, the whole site with one button. A harvest from
+// a colony inside a withdrawal period asks first. OK stores the entry through the care handler; a
+// refusal is said and the dialog stays open to be put right.
+class CCareDialog : public CDialog
+{
+public:
+    enum class Kind
+    {
+        Treatment,
+        Feeding,
+        Harvest,
+    };
+    enum FieldId : UINT
+    {
+        IdProduct = 2101,
+        IdBatch = 2102,
+        IdDose = 2103,
+        IdUnit = 2104,
+        IdMethod = 2105,
+        IdFirstDay = 2106,
+        IdLastDay = 2107,
+        IdWithdrawal = 2108,
+        IdPrescriber = 2109,
+        IdColonies = 2110,
+        IdFeed = 2111,
+        IdAmount = 2112,
+        IdFeedUnit = 2113,
+        IdSupers = 2114,
+        IdLot = 2115,
+        IdHoneyKind = 2116,
+        IdNote = 2117,
+        IdWholeSite = 2118,
+    };
+
+    CCareDialog(Kind kind, std::int32_t idFamily, CWnd* parent);
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    // A medicine chosen fills in its dose, unit and withdrawal; the whole site's button selects
+    // every colony of the site.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct Field
+    {
+        std::int32_t label;
+        UINT id;
+    };
+    static std::vector<Field> FieldsOf(Kind kind);
+    static DialogTemplate TemplateOf(Kind kind);
+
+    CComboBox* Combo(UINT id);
+    CListBox* Colonies();
+    std::int32_t Chosen(UINT id);
+    std::u16string Text(UINT id);
+    std::int64_t Day(UINT id);
+    // The number typed, or -1 when it is not one: the handler refuses it.
+    double Decimal(UINT id);
+    std::vector<std::int32_t> ChosenColonies();
+    void FillLists();
+    void TakeProductDefaults();
+    // False when the beekeeper chose not to store a harvest from inside a withdrawal period.
+    bool HarvestMayBeStored(std::int32_t idFamily, std::int64_t day);
+    std::int32_t Store();
+
+    Kind m_kind;
+    std::int32_t m_idFamily;
+};
