@@ -1,0 +1,168 @@
+#include "CareCache.h"
+#include "CareDialog.h"
+#include "CareWords.h"
+#include "ColonyHistoryFixture.h"
+#include "ComboBox.h"
+#include "Dialog.h"
+#include "ListBox.h"
+#include "Tr.h"
+
+#include <algorithm>
+
+namespace {
+// Linden's history with the care's tables, one medicine and one feed.
+class CareDialogTest : public ColonyHistoryPageTest
+{
+protected:
+    CareDialogTest()
+    {
+        GetCareCache()->Load(CDatabaseLease().get());
+        TreatmentProduct strips { 0, u"Amitraz strips", u"amitraz", u"strip", 2.0, u"strips", 14 };
+        product = GetJournalHandlers()->care.SaveProduct(strips);
+        FeedType syrup { 0, u"Syrup 1:1", 0.5, 1.23 };
+        GetJournalHandlers()->care.SaveFeedType(syrup);
+        UiTest::ProcessEvents();
+    }
+
+    // Opens the care's dialog from Linden's History page; the action fills it.
+    void Enter(int button, const std::function<void(CDialog&)>& fill)
+    {
+        ShowHistory(u"Linden");
+        ASSERT_NE(Page(), nullptr);
+        dialogs.Then(fill);
+        CWnd* care = Page()->GetDlgItem(CColonyHistoryView::IdCareButtons + button);
+        ASSERT_NE(care, nullptr);
+        ASSERT_TRUE(care->IsWindowEnabled());
+        UiTest::Click(care, 5, 5);
+        UiTest::ProcessEvents(20);
+        ASSERT_EQ(dialogs.Count(), 1);
+    }
+
+    static void Type(CDialog& dialog, UINT id, const std::u16string& text)
+    {
+        CWnd* field = dialog.GetDlgItem(static_cast<int>(id));
+        field->SetWindowText(u"");
+        UiTest::TypeText(field, text);
+    }
+    static void Ok(CDialog& dialog) { UiTest::Click(dialog.GetDlgItem(IDOK), 5, 5); }
+
+    bool HistoryHas(const std::u16string& part)
+    {
+        const Labels what = Column(1281);
+        return std::any_of(what.begin(), what.end(), [&](const std::u16string& text) { return text.find(part) != std::u16string::npos; });
+    }
+
+    std::int32_t product = 0;
+    DialogResponder dialogs;
+};
+}
+
+TEST_P(CareDialogTest, ATreatmentOfTheWholeSiteTakesTheMedicinesDefaultsAndShowsInEachHistory)
+{
+    Enter(0, [&](CDialog& dialog) {
+        EXPECT_EQ(dialog.GetWindowText(), Text(StringId::TreatmentTitle) + u": Linden");
+        EXPECT_EQ(dialog.GetDlgItem(CCareDialog::IdDose)->GetWindowText(), u"2");
+        EXPECT_EQ(dialog.GetDlgItem(CCareDialog::IdWithdrawal)->GetWindowText(), u"14");
+        auto* colonies = dynamic_cast<CListBox*>(dialog.GetDlgItem(CCareDialog::IdColonies));
+        ASSERT_NE(colonies, nullptr);
+        // The colonies of Linden's site, Linden chosen.
+        ASSERT_EQ(colonies->GetCount(), 2);
+        EXPECT_EQ(colonies->GetSelCount(), 1);
+        UiTest::Click(dialog.GetDlgItem(CCareDialog::IdWholeSite), 5, 5);
+        EXPECT_EQ(colonies->GetSelCount(), 2);
+        Type(dialog, CCareDialog::IdBatch, u"B-2291");
+        Type(dialog, CCareDialog::IdDose, Russian() ? u"2,5" : u"2.5");
+        Ok(dialog);
+        EXPECT_TRUE(dialog.IsEnded());
+    });
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM treatments WHERE batch='B-2291' AND dose=2.5 AND withdrawal_days=14"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM care_colonies WHERE kind=1 AND id_family IN (3, 5)"), 2);
+    EXPECT_TRUE(HistoryHas(u"Amitraz strips " + std::u16string(Russian() ? u"2,5" : u"2.5") + u" strips"));
+    EXPECT_TRUE(HistoryHas(TrFilled(StringId::HistoryWithheld,
+        { FormatDateText(DaysAfter(CurrentTime(), 14)) })));
+    ShowHistory(u"Acacia");
+    EXPECT_TRUE(HistoryHas(u"B-2291"));
+}
+
+TEST_P(CareDialogTest, AHarvestInsideAWithdrawalAsksAndStoresOnlyOnYes)
+{
+    Treatment treatment;
+    treatment.id_product = product;
+    treatment.dose = 2;
+    treatment.date_start = DaysAfter(CurrentTime(), -30);
+    treatment.date_end = DaysAfter(CurrentTime(), -1);
+    treatment.withdrawal_days = 14;
+    treatment.colonies = { kLinden };
+    ASSERT_NE(GetJournalHandlers()->care.AddTreatment(treatment), 0);
+
+    boxes.Answer(IDNO);
+    Enter(2, [&](CDialog& dialog) {
+        Type(dialog, CCareDialog::IdSupers, Russian() ? u"12,5 14" : u"12.5 14");
+        Type(dialog, CCareDialog::IdLot, u"2026-01");
+        Ok(dialog);
+        // Told the medicine and the day honey may be taken again; the harvest waits.
+        ASSERT_EQ(boxes.Calls().size(), 1u);
+        const std::u16string& warning = boxes.Calls()[0].text;
+        EXPECT_NE(warning.find(u"Amitraz strips"), std::u16string::npos);
+        EXPECT_NE(warning.find(FormatDateText(DaysAfter(CurrentTime(), 13))), std::u16string::npos);
+        EXPECT_FALSE(dialog.IsEnded());
+        EXPECT_EQ(Count(u"SELECT COUNT(*) FROM harvests"), 0);
+        boxes.Answer(IDYES);
+        Ok(dialog);
+        EXPECT_TRUE(dialog.IsEnded());
+    });
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM harvests WHERE id_family=5 AND lot='2026-01'"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM harvest_supers WHERE weight IN (12.5, 14)"), 2);
+    EXPECT_TRUE(HistoryHas(TrFilled(StringId::HistoryHarvest, { Russian() ? u"26,5" : u"26.5", u"2" })));
+
+    // A colony whose withdrawal has ended is not asked about.
+    boxes.ClearCalls();
+    dialogs.Then([&](CDialog& dialog) {
+        Type(dialog, CCareDialog::IdSupers, u"9");
+        Ok(dialog);
+        EXPECT_TRUE(dialog.IsEnded());
+    });
+    ShowHistory(u"Acacia");
+    UiTest::Click(Page()->GetDlgItem(CColonyHistoryView::IdCareButtons + 2), 5, 5);
+    UiTest::ProcessEvents(20);
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM harvests WHERE id_family=3"), 1);
+}
+
+TEST_P(CareDialogTest, AFeedingForTwoColoniesIsDeletedFromTheHistoryWhenConfirmed)
+{
+    Enter(1, [&](CDialog& dialog) {
+        Type(dialog, CCareDialog::IdAmount, u"abc");
+        Ok(dialog);
+        // Not a number: said once, nothing stored, the dialog stays.
+        ASSERT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::CareRefusalAmount));
+        EXPECT_FALSE(dialog.IsEnded());
+        Type(dialog, CCareDialog::IdAmount, u"6");
+        UiTest::Click(dialog.GetDlgItem(CCareDialog::IdWholeSite), 5, 5);
+        Ok(dialog);
+        EXPECT_TRUE(dialog.IsEnded());
+    });
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM feedings WHERE amount=6 AND unit=1"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM care_colonies WHERE kind=2"), 2);
+    const std::u16string fed = TrFilled(StringId::HistoryFeeding, { u"Syrup 1:1", u"6 " + Text(StringId::UnitLitres) });
+    ASSERT_TRUE(HistoryHas(fed));
+
+    // The row chosen, then the delete, answered yes.
+    CTableDrawer& grid = Page()->Grid().Drawer();
+    for (const auto& row : grid.Rows()) {
+        if (grid.GetCellText(row.get(), 1281) == fed)
+            grid.SelectRow(row.get());
+    }
+    boxes.ClearCalls();
+    boxes.Answer(IDYES);
+    UiTest::Click(Page()->GetDlgItem(CColonyHistoryView::IdDeleteCareButton), 5, 5);
+    UiTest::ProcessEvents(20);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM feedings"), 0);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM care_colonies"), 0);
+    EXPECT_FALSE(HistoryHas(fed));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, CareDialogTest, ShippedLanguages(), LanguageName);
