@@ -555,6 +555,9 @@ inline constexpr std::int32_t SugarShareLabel = 10644;
 inline constexpr std::int32_t DensityLabel = 10645;
 inline constexpr std::int32_t DeleteCareButton = 10646;
 inline constexpr std::int32_t DeleteCareQuestion = 10647;
+inline constexpr std::int32_t RegisterMenu = 10648;
+inline constexpr std::int32_t RegisterTitle = 10649;
+inline constexpr std::int32_t SubstanceLabel = 10650;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -820,4 +823,5 @@ inline constexpr std::array AllStringIds = {
     StringId::HistoryWithheld, StringId::HistoryFeeding, StringId::HistoryHarvest, StringId::HistoryLot,
     StringId::WithdrawalEndColumn, StringId::LastTreatmentColumn, StringId::NoteLabel,
     StringId::SugarShareLabel, StringId::DensityLabel, StringId::DeleteCareButton, StringId::DeleteCareQuestion,
+    StringId::RegisterMenu, StringId::RegisterTitle, StringId::SubstanceLabel,
 };

@@ -37,9 +37,14 @@ void PrintJournalPage(IViewJournal* page, CWnd* parent)
             MB_OK | MB_ICONINFORMATION);
         return;
     }
-    const std::unique_ptr<IPrintablePage> content = printable->PrintablePage();
-    CPrintSheets sheets(*content);
-    CPrintJob job(sheets, content->Title(), parent);
+    PreviewPrintout(*printable->PrintablePage(), parent);
+}
+
+void PreviewPrintout(IPrintablePage& content, CWnd* parent)
+{
+    const ILanguageManager* language = GetLanguageManager();
+    CPrintSheets sheets(content);
+    CPrintJob job(sheets, content.Title(), parent);
     job.SetPrinter(ReadRegistryString(u"combo_printer", kMainSettingsKey));
     job.Preview({ language->GetString(StringId::PrintSavePdf), language->GetString(StringId::PrintPdfTitle),
         language->GetString(StringId::PrintPdfFilter), language->GetString(StringId::PrintPdfFailed) });

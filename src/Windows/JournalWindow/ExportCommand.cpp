@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Calendar.h"
+#include "CareCache.h"
 #include "ColonyEventsExport.h"
 #include "CsvWriter.h"
 #include "DatabaseManager.h"
@@ -14,6 +15,7 @@
 #include "JournalHandlers.h"
 #include "JournalJson.h"
 #include "LanguageManager.h"
+#include "MedicinesRegister.h"
 #include "Menu.h"
 #include "MessageBox.h"
 #include "ReadableJournal.h"
@@ -104,6 +106,12 @@ void CExportCommand::Run(POINT menuAt)
     menu.AppendMenu(MF_STRING, IdImportJournalJson, Tr(StringId::ImportJournalJson));
     menu.AppendMenu(MF_STRING, IdImportTable, Tr(StringId::ImportTableMenu));
     menu.AppendMenu(MF_SEPARATOR);
+    const std::vector<int> years = RegisterYears();
+    for (std::size_t index = 0; index < years.size(); ++index) {
+        menu.AppendMenu(GetCareCache()->Available() ? MF_STRING : MF_GRAYED, IdRegisterYears + static_cast<UINT>(index),
+            TrFilled(StringId::RegisterMenu, { IntToText(years[index]) }));
+    }
+    menu.AppendMenu(MF_SEPARATOR);
     const bool semicolon = SemicolonStyle();
     menu.AppendMenu(MF_STRING | (semicolon ? 0 : MF_CHECKED), IdCommaStyle, Tr(StringId::CsvCommaStyle));
     menu.AppendMenu(MF_STRING | (semicolon ? MF_CHECKED : 0), IdSemicolonStyle, Tr(StringId::CsvSemicolonStyle));
@@ -129,6 +137,8 @@ void CExportCommand::Run(POINT menuAt)
         ImportJournalJson();
     else if (chosen == IdImportTable)
         ImportTable();
+    else if (chosen >= IdRegisterYears && chosen < IdRegisterYears + years.size())
+        PrintMedicinesRegister(years[chosen - IdRegisterYears], m_owner);
     else if (chosen == IdCommaStyle || chosen == IdSemicolonStyle)
         WriteRegistryString(chosen == IdSemicolonStyle ? kSemicolonStyle : kCommaStyle, kMainSettingsKey, kCsvStyleValue);
 }

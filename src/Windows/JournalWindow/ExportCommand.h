@@ -15,7 +15,7 @@ class IViewJournal;
 // The toolbar's export: a menu offers the table the page shows (a list page's or the winter losses')
 // or the whole journal (its tables as stored, or to read), as CSV or as a spreadsheet, and the CSV style; asks where to write it and
 // tells the user whether it was written. It also takes in a journal for moving, or a table's rows
-// as records.
+// as records, and prints the register of veterinary medicines of a year.
 class CExportCommand
 {
 public:
@@ -36,6 +36,8 @@ public:
     static constexpr UINT IdReadableCsv = 10;
     // Records from a table (CSV or .xlsx) by a mapping of its columns.
     static constexpr UINT IdImportTable = 11;
+    // The register of veterinary medicines of a year with treatments, latest first: one entry each.
+    static constexpr UINT IdRegisterYears = 100;
 
     // The page shown (a list page, a form or none) and its code; the colony whose records it shows,
     // which takes a table's rows that name no colony.
