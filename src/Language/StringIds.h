@@ -558,6 +558,13 @@ inline constexpr std::int32_t DeleteCareQuestion = 10647;
 inline constexpr std::int32_t RegisterMenu = 10648;
 inline constexpr std::int32_t RegisterTitle = 10649;
 inline constexpr std::int32_t SubstanceLabel = 10650;
+inline constexpr std::int32_t TreatmentsSheetName = 10651;
+inline constexpr std::int32_t FeedingsSheetName = 10652;
+inline constexpr std::int32_t HarvestsSheetName = 10653;
+inline constexpr std::int32_t SugarColumn = 10654;
+inline constexpr std::int32_t SuperCountColumn = 10655;
+inline constexpr std::int32_t HoneyWeightColumn = 10656;
+inline constexpr std::int32_t ColonyQueensColumn = 10657;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -823,5 +830,7 @@ inline constexpr std::array AllStringIds = {
     StringId::HistoryWithheld, StringId::HistoryFeeding, StringId::HistoryHarvest, StringId::HistoryLot,
     StringId::WithdrawalEndColumn, StringId::LastTreatmentColumn, StringId::NoteLabel,
     StringId::SugarShareLabel, StringId::DensityLabel, StringId::DeleteCareButton, StringId::DeleteCareQuestion,
-    StringId::RegisterMenu, StringId::RegisterTitle, StringId::SubstanceLabel,
+    StringId::RegisterMenu, StringId::RegisterTitle, StringId::SubstanceLabel, StringId::TreatmentsSheetName,
+    StringId::FeedingsSheetName, StringId::HarvestsSheetName, StringId::SugarColumn, StringId::SuperCountColumn,
+    StringId::HoneyWeightColumn, StringId::ColonyQueensColumn,
 };

@@ -9,7 +9,8 @@
 class IDatabase;
 
 // The whole journal in the beekeeper's words, a sheet per kind: sites, colonies, hives, records,
-// their hive lines, queens, the colonies' events and the queens those touched. Each kind has every
+// their hive lines, queens, the colonies' events and the queens those touched, treatments, feedings
+// and harvests. Each kind has every
 // column its list page can show, whatever the view settings, then the user's own fields; beside
 // each number that points to a site, colony or queen stands its name. Nothing when the file could
 // not be read.
