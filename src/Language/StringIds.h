@@ -565,6 +565,13 @@ inline constexpr std::int32_t SugarColumn = 10654;
 inline constexpr std::int32_t SuperCountColumn = 10655;
 inline constexpr std::int32_t HoneyWeightColumn = 10656;
 inline constexpr std::int32_t ColonyQueensColumn = 10657;
+inline constexpr std::int32_t ProductsButton = 10658;
+inline constexpr std::int32_t FeedsButton = 10659;
+inline constexpr std::int32_t ProductsTitle = 10660;
+inline constexpr std::int32_t FeedsTitle = 10661;
+inline constexpr std::int32_t NameLabel = 10662;
+inline constexpr std::int32_t FormLabel = 10663;
+inline constexpr std::int32_t NewEntryButton = 10664;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -832,5 +839,7 @@ inline constexpr std::array AllStringIds = {
     StringId::SugarShareLabel, StringId::DensityLabel, StringId::DeleteCareButton, StringId::DeleteCareQuestion,
     StringId::RegisterMenu, StringId::RegisterTitle, StringId::SubstanceLabel, StringId::TreatmentsSheetName,
     StringId::FeedingsSheetName, StringId::HarvestsSheetName, StringId::SugarColumn, StringId::SuperCountColumn,
-    StringId::HoneyWeightColumn, StringId::ColonyQueensColumn,
+    StringId::HoneyWeightColumn, StringId::ColonyQueensColumn, StringId::ProductsButton, StringId::FeedsButton,
+    StringId::ProductsTitle, StringId::FeedsTitle, StringId::NameLabel, StringId::FormLabel,
+    StringId::NewEntryButton,
 };

@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 #include "CareCache.h"
+#include "CareDictionaryDialog.h"
 #include "CareWords.h"
 #include "ColonyEventCache.h"
 #include "ColonyEventWords.h"
@@ -92,6 +93,8 @@ DialogTemplate CCareDialog::TemplateOf(Kind kind)
         made.items.push_back(control);
         y += kRowHeight;
     }
+    if (kind != Kind::Harvest)
+        made.items.push_back({ u"BUTTON", IdDictionary, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 7, y + 4, 80, 14 });
     made.items.push_back({ u"BUTTON", IDOK, u"", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, kFieldLeft + kFieldWidth - 150,
         y + 4, 70, 14 });
     made.items.push_back({ u"BUTTON", IDCANCEL, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, kFieldLeft + kFieldWidth - 70,
@@ -111,6 +114,8 @@ BOOL CCareDialog::OnInitDialog()
         GetDlgItem(field.id + kLabelIds)->SetWindowText(Tr(field.label));
     if (CWnd* whole = GetDlgItem(IdWholeSite))
         whole->SetWindowText(Tr(StringId::WholeSiteLabel));
+    if (CWnd* dictionary = GetDlgItem(IdDictionary))
+        dictionary->SetWindowText(Tr(m_kind == Kind::Feeding ? StringId::FeedsButton : StringId::ProductsButton));
     for (UINT id : { IdFirstDay, IdLastDay }) {
         if (auto* date = static_cast<CDateTimeCtrl*>(GetDlgItem(id)))
             date->SetTime(CurrentTime());
@@ -131,18 +136,8 @@ CListBox* CCareDialog::Colonies()
 
 void CCareDialog::FillLists()
 {
-    const CCareCache* care = GetCareCache();
-    if (CComboBox* products = Combo(IdProduct)) {
-        for (const auto& [id, product] : care->Products())
-            Add(products, product.name, id);
-        products->SetCurSel(0);
-        TakeProductDefaults();
-    }
-    if (CComboBox* feeds = Combo(IdFeed)) {
-        for (const auto& [id, feed] : care->FeedTypes())
-            Add(feeds, feed.name, id);
-        feeds->SetCurSel(0);
-    }
+    FillDictionary();
+    TakeProductDefaults();
     if (CComboBox* units = Combo(IdFeedUnit)) {
         for (FeedUnit unit : { FeedUnit::Litres, FeedUnit::Kilograms })
             Add(units, FeedUnitWord(unit), static_cast<std::int32_t>(unit));
@@ -162,6 +157,25 @@ void CCareDialog::FillLists()
     }
 }
 
+void CCareDialog::FillDictionary()
+{
+    const CCareCache* care = GetCareCache();
+    auto fill = [](CComboBox* combo, std::int32_t chosen, const auto& entries) {
+        combo->ResetContent();
+        for (const auto& [id, entry] : entries) {
+            Add(combo, entry.name, id);
+            if (id == chosen)
+                combo->SetCurSel(combo->GetCount() - 1);
+        }
+        if (combo->GetCurSel() < 0)
+            combo->SetCurSel(0);
+    };
+    if (CComboBox* products = Combo(IdProduct))
+        fill(products, Chosen(IdProduct), care->Products());
+    if (CComboBox* feeds = Combo(IdFeed))
+        fill(feeds, Chosen(IdFeed), care->FeedTypes());
+}
+
 void CCareDialog::TakeProductDefaults()
 {
     const TreatmentProduct* product = GetCareCache()->FindProduct(Chosen(IdProduct));
@@ -176,6 +190,16 @@ BOOL CCareDialog::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     if (LOWORD(wParam) == IdProduct && HIWORD(wParam) == CBN_SELCHANGE) {
         TakeProductDefaults();
+        return TRUE;
+    }
+    if (LOWORD(wParam) == IdDictionary && HIWORD(wParam) == BN_CLICKED) {
+        const std::int32_t before = Chosen(IdProduct);
+        CCareDictionaryDialog(
+            m_kind == Kind::Feeding ? CCareDictionaryDialog::Kind::Feeds : CCareDictionaryDialog::Kind::Medicines, this)
+            .DoModal();
+        FillDictionary();
+        if (Chosen(IdProduct) != before)
+            TakeProductDefaults();
         return TRUE;
     }
     if (LOWORD(wParam) == IdWholeSite && HIWORD(wParam) == BN_CLICKED) {

@@ -12,7 +12,8 @@ class CListBox;
 // Enters a treatment, a feeding or a harvest of a colony. A treatment or a feeding is given to the
 // colonies chosen in the list: the colony at first, the whole site with one button. A harvest from
 // a colony inside a withdrawal period asks first. OK stores the entry through the care handler; a
-// refusal is said and the dialog stays open to be put right.
+// refusal is said and the dialog stays open to be put right. The medicines and feeds offered are
+// edited from the dialog.
 class CCareDialog : public CDialog
 {
 public:
@@ -42,6 +43,8 @@ public:
         IdHoneyKind = 2116,
         IdNote = 2117,
         IdWholeSite = 2118,
+        // The medicines' or feeds' dictionary.
+        IdDictionary = 2119,
     };
 
     CCareDialog(Kind kind, std::int32_t idFamily, CWnd* parent);
@@ -70,6 +73,8 @@ private:
     double Decimal(UINT id);
     std::vector<std::int32_t> ChosenColonies();
     void FillLists();
+    // The medicines or feeds again, after their dictionary was edited, the one chosen kept.
+    void FillDictionary();
     void TakeProductDefaults();
     // False when the beekeeper chose not to store a harvest from inside a withdrawal period.
     bool HarvestMayBeStored(std::int32_t idFamily, std::int64_t day);

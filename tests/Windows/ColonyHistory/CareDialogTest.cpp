@@ -1,5 +1,6 @@
 #include "CareCache.h"
 #include "CareDialog.h"
+#include "CareDictionaryDialog.h"
 #include "CareWords.h"
 #include "ColonyHistoryFixture.h"
 #include "ComboBox.h"
@@ -24,8 +25,8 @@ protected:
         UiTest::ProcessEvents();
     }
 
-    // Opens the care's dialog from Linden's History page; the action fills it.
-    void Enter(int button, const std::function<void(CDialog&)>& fill)
+    // Opens the care's dialog from Linden's History page; the action fills it, and may open others.
+    void Enter(int button, const std::function<void(CDialog&)>& fill, int dialogsShown = 1)
     {
         ShowHistory(u"Linden");
         ASSERT_NE(Page(), nullptr);
@@ -35,7 +36,7 @@ protected:
         ASSERT_TRUE(care->IsWindowEnabled());
         UiTest::Click(care, 5, 5);
         UiTest::ProcessEvents(20);
-        ASSERT_EQ(dialogs.Count(), 1);
+        ASSERT_EQ(dialogs.Count(), dialogsShown);
     }
 
     static void Type(CDialog& dialog, UINT id, const std::u16string& text)
@@ -163,6 +164,47 @@ TEST_P(CareDialogTest, AFeedingForTwoColoniesIsDeletedFromTheHistoryWhenConfirme
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM feedings"), 0);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM care_colonies"), 0);
     EXPECT_FALSE(HistoryHas(fed));
+}
+
+TEST_P(CareDialogTest, TheMedicinesAreEditedFromTheTreatmentAndOfferedAtOnce)
+{
+    Enter(0, [&](CDialog& treatment) {
+        dialogs.Then([&](CDialog& medicines) {
+            EXPECT_EQ(medicines.GetWindowText(), Text(StringId::ProductsTitle));
+            auto* list = dynamic_cast<CListBox*>(medicines.GetDlgItem(CCareDictionaryDialog::IdList));
+            ASSERT_EQ(list->GetCount(), 1);
+            EXPECT_EQ(medicines.GetDlgItem(CCareDictionaryDialog::IdWithdrawal)->GetWindowText(), u"14");
+            // The medicine a treatment names stays; a new one is added; the first one changed.
+            Treatment given;
+            given.id_product = product;
+            given.dose = 1;
+            given.colonies = { kLinden };
+            ASSERT_NE(GetJournalHandlers()->care.AddTreatment(given), 0);
+            UiTest::Click(medicines.GetDlgItem(CCareDictionaryDialog::IdDelete), 5, 5);
+            ASSERT_EQ(boxes.Calls().size(), 1u);
+            EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::CareRefusalProductInUse));
+            Type(medicines, CCareDictionaryDialog::IdWithdrawal, u"21");
+            UiTest::Click(medicines.GetDlgItem(CCareDictionaryDialog::IdSave), 5, 5);
+            UiTest::Click(medicines.GetDlgItem(CCareDictionaryDialog::IdNew), 5, 5);
+            EXPECT_EQ(medicines.GetDlgItem(CCareDictionaryDialog::IdName)->GetWindowText(), u"");
+            Type(medicines, CCareDictionaryDialog::IdName, u"Formic acid 60 %");
+            Type(medicines, CCareDictionaryDialog::IdDose, Russian() ? u"30,5" : u"30.5");
+            Type(medicines, CCareDictionaryDialog::IdUnit, u"ml");
+            Type(medicines, CCareDictionaryDialog::IdWithdrawal, u"0");
+            UiTest::Click(medicines.GetDlgItem(CCareDictionaryDialog::IdSave), 5, 5);
+            EXPECT_EQ(list->GetCount(), 2);
+            UiTest::Click(medicines.GetDlgItem(IDCANCEL), 5, 5);
+        });
+        UiTest::Click(treatment.GetDlgItem(CCareDialog::IdDictionary), 5, 5);
+        UiTest::ProcessEvents(20);
+        auto* products = dynamic_cast<CComboBox*>(treatment.GetDlgItem(CCareDialog::IdProduct));
+        EXPECT_EQ(products->GetCount(), 2);
+        EXPECT_EQ(treatment.GetDlgItem(CCareDialog::IdWithdrawal)->GetWindowText(), u"14");
+        UiTest::Click(treatment.GetDlgItem(IDCANCEL), 5, 5);
+    }, 2);
+    EXPECT_EQ(Count(u"SELECT withdrawal_days FROM treatment_products WHERE name='Amitraz strips'"), 21);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM treatment_products WHERE name='Formic acid 60 %' AND dose=30.5 AND unit='ml'"), 1);
+    EXPECT_EQ(boxes.Calls().size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CareDialogTest, ShippedLanguages(), LanguageName);
