@@ -32,7 +32,7 @@ constexpr std::int32_t kCareButtonTexts[] = { StringId::TreatmentButton, StringI
     StringId::HarvestButton };
 constexpr CCareDialog::Kind kCareKinds[] = { CCareDialog::Kind::Treatment, CCareDialog::Kind::Feeding,
     CCareDialog::Kind::Harvest };
-constexpr int kDeleteCareWidth = 260;
+constexpr int kDeleteCareWidth = 160;
 constexpr std::int32_t kEventButtonTexts[] = { StringId::SplitButton, StringId::UniteButton, StringId::RequeenButton,
     StringId::SwarmButton, StringId::MoveButton, StringId::LossButton };
 constexpr int kMargin = 10;

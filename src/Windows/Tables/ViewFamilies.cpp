@@ -66,20 +66,20 @@ const std::vector<Builder::Column>& LatestRecordColumns()
     return columns;
 }
 
-// The latest treatment, and the last day of a withdrawal that has not yet ended.
+// The last day of a withdrawal that has not yet ended, and the latest treatment.
 const std::vector<Builder::Column>& CareColumns()
 {
     static const std::vector<Builder::Column> columns {
+        { ColonyWithheldUntilColumn, StringId::WithdrawalEndColumn, ColumnDate, nullptr,
+            [](const ColonyRow& r) {
+                const Treatment* withholding = GetCareCache()->WithholdingOn(r.id, CurrentTime());
+                return withholding ? FormatDateText(WithdrawalEnd(*withholding)) : std::u16string();
+            } },
         { ColonyLastTreatmentColumn, StringId::LastTreatmentColumn, ColumnText, nullptr,
             [](const ColonyRow& r) {
                 const Treatment* latest = GetCareCache()->LatestTreatmentOf(r.id);
                 return latest ? FormatDateText(latest->date_start) + u" " + ProductNameOf(latest->id_product)
                               : std::u16string();
-            } },
-        { ColonyWithheldUntilColumn, StringId::WithdrawalEndColumn, ColumnDate, nullptr,
-            [](const ColonyRow& r) {
-                const Treatment* withholding = GetCareCache()->WithholdingOn(r.id, CurrentTime());
-                return withholding ? FormatDateText(WithdrawalEnd(*withholding)) : std::u16string();
             } },
     };
     return columns;
@@ -113,10 +113,11 @@ void CViewFamilies::FillTable()
 {
     Builder builder(Grid().Drawer(), StringId::FamilyViewSettingsTitle);
     builder.AddColumns(ColonyColumns());
-    builder.AddUserColumns(OwnerKind::Colony, ColonyUserColumns);
-    builder.AddColumns(LatestRecordColumns());
+    // Whether honey may be taken is read before anything else of a colony's state.
     if (GetCareCache()->Available())
         builder.AddColumns(CareColumns());
+    builder.AddUserColumns(OwnerKind::Colony, ColonyUserColumns);
+    builder.AddColumns(LatestRecordColumns());
     const CPointFamilyCache* cache = GetPointFamilyCache();
     for (std::int32_t id : cache->FamiliesOf(m_state->recordId)) {
         const CPointFamilyCache::Family* family = cache->FindFamily(id);
