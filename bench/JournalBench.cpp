@@ -14,6 +14,7 @@
 #include "HousingCache.h"
 #include "JournalCache.h"
 #include "JournalComponent.h"
+#include "JournalCopy.h"
 #include "JournalStores.h"
 #include "Median.h"
 #include "PointFamilyCache.h"
@@ -226,33 +227,6 @@ InspectData NewInspection(std::int32_t idFamily, std::int64_t date)
     inspect.values = { { u"Погода", u"Ясно" } };
     return inspect;
 }
-
-// A copy of the journal as the working directory's Journal.db, for the handlers to change.
-class JournalCopy
-{
-public:
-    explicit JournalCopy(const std::string& file)
-        : m_previous(std::filesystem::current_path())
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tolvik-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        m_path = pattern;
-        std::filesystem::current_path(m_path);
-        std::filesystem::copy_file(file, kJournalDatabase);
-    }
-    ~JournalCopy()
-    {
-        std::filesystem::current_path(m_previous);
-        std::filesystem::remove_all(m_path);
-    }
-    JournalCopy(const JournalCopy&) = delete;
-    JournalCopy& operator=(const JournalCopy&) = delete;
-
-private:
-    std::filesystem::path m_previous;
-    std::filesystem::path m_path;
-};
 
 // The stores' share of a handler is a map insert or erase; the journal's stores stay unloaded here
 // so that one process can measure journals of every size.

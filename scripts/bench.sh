@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmark (-DTOLVIK_BENCH=ON), makes the journals it measures under /tmp (kept for
 # later runs) and runs it on them in one run: store loading against the plain SQLite loop, resident
-# memory, the inspection handlers; then the charts' frames; then the journal window's pages on a
+# memory, the inspection handlers; then the colonies' care (a site's treatment, a year's register of
+# medicines); then the charts' frames; then the journal window's pages on a
 # copy of each journal, as the program shows them. Usage: scripts/bench.sh [SCALE...]
 # (default 1 10: the commercial journal and ten times it). With TOLVIK_BUILD_LOCK set, the build
 # waits for that lock file.
@@ -26,6 +27,7 @@ for scale in "${scales[@]}"; do
 done
 export QT_QPA_PLATFORM=offscreen
 "$build/tolvik_bench" --benchmark_counters_tabular=true "${files[@]}"
+"$build/tolvik_care_bench" --benchmark_counters_tabular=true "${files[@]}"
 (cd "$top" && "$build/tolvik_chart_bench" --benchmark_counters_tabular=true)
 for file in "${files[@]}"; do
   work=$(mktemp -d)
