@@ -47,12 +47,13 @@ CColonyChart::CColonyChart()
 }
 
 void CColonyChart::SetData(std::u16string title, std::vector<ColonyChartRecord> records, std::u16string emptyText,
-    std::vector<ColonyChartMark> marks)
+    std::vector<ColonyChartMark> marks, std::vector<ColonyChartPeriod> periods)
 {
     m_title = std::move(title);
     m_records = std::move(records);
     m_emptyText = std::move(emptyText);
     m_marks = std::move(marks);
+    m_periods = std::move(periods);
 }
 
 std::int64_t CColonyChart::FirstDate() const
@@ -132,6 +133,7 @@ CColonyChart::Layout CColonyChart::Paint(CDC& dc, const RECT& rect) const
         return layout;
     CChartFrame::PaintPlot(dc, plot);
     layout.inner = { plot.left + kInset, plot.top + kInset, plot.right - kInset, plot.bottom - kInset };
+    PaintPeriods(dc, plot, layout);
     layout.top = top;
     m_frame.PaintValueAxis(dc, plot, layout.inner, layout.top, false, CChartFrame::Ink);
     PaintDateAxis(dc, plot, layout.inner);
@@ -224,6 +226,22 @@ void CColonyChart::PaintMarks(CDC& dc, const RECT& plot, Layout& layout) const
     }
     dc.SelectObject(oldPen);
     dc.SelectObject(oldFont);
+}
+
+void CColonyChart::PaintPeriods(CDC& dc, const RECT& plot, Layout& layout) const
+{
+    // A period beyond the records' dates is cut at the plot's edges; one wholly beyond them is not shown.
+    for (const ColonyChartPeriod& period : m_periods) {
+        const int first = DateX(layout.inner, period.first);
+        const int end = std::max(DateX(layout.inner, period.end), first + 2);
+        if (end <= plot.left + 1 || first >= plot.right - 1)
+            continue;
+        const int left = std::max<int>(plot.left + 1, first);
+        const int right = std::min<int>(plot.right - 1, end);
+        const RECT place { left, plot.top + 1, right, plot.bottom - 1 };
+        dc.FillSolidRect(place.left, place.top, place.right - place.left, place.bottom - place.top, PeriodColour);
+        layout.periods.push_back(place);
+    }
 }
 
 void CColonyChart::PaintSeries(CDC& dc, int series, Layout& layout) const

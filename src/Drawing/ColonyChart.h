@@ -32,6 +32,13 @@ struct ColonyChartMark
     std::u16string label;
 };
 
+// A period of treatment, shaded behind the lines from its first day to the end of its last.
+struct ColonyChartPeriod
+{
+    std::int64_t first = 0;
+    std::int64_t end = 0;
+};
+
 // A line per series over the records' dates with a marker per record, the dates labelled by month
 // and year under the plot. The series share one value axis, scaled to the shown ones. The colony's
 // events are thin vertical marks with a short label at the plot's top; the dates span both.
@@ -55,6 +62,8 @@ public:
         std::vector<Marker> markers;
         // The event marks' places, their line and label, in the order of the marks.
         std::vector<RECT> marks;
+        // The shaded periods' places inside the plot, in the order of the periods.
+        std::vector<RECT> periods;
 
         // The series whose legend entry holds the point, or -1.
         int LegendAt(POINT point) const { return CChartFrame::IndexAt(legend, point); }
@@ -66,12 +75,14 @@ public:
 
     // The records in date order; an empty list paints the empty text instead of a plot.
     void SetData(std::u16string title, std::vector<ColonyChartRecord> records, std::u16string emptyText,
-        std::vector<ColonyChartMark> marks = {});
+        std::vector<ColonyChartMark> marks = {}, std::vector<ColonyChartPeriod> periods = {});
     const std::u16string& Title() const { return m_title; }
     const std::vector<ColonyChartRecord>& Records() const { return m_records; }
     const std::vector<ColonyChartMark>& Marks() const { return m_marks; }
+    const std::vector<ColonyChartPeriod>& Periods() const { return m_periods; }
 
     static constexpr COLORREF MarkColour = RGB(120, 80, 160);
+    static constexpr COLORREF PeriodColour = RGB(236, 226, 246);
 
     Layout Paint(CDC& dc, const RECT& rect) const;
 
@@ -88,6 +99,7 @@ private:
     void PaintDateAxis(CDC& dc, const RECT& plot, const RECT& inner) const;
     void PaintSeries(CDC& dc, int series, Layout& layout) const;
     void PaintMarks(CDC& dc, const RECT& plot, Layout& layout) const;
+    void PaintPeriods(CDC& dc, const RECT& plot, Layout& layout) const;
     // The first and last dates the plot spans, of records and marks.
     std::int64_t FirstDate() const;
     std::int64_t LastDate() const;
@@ -97,5 +109,6 @@ private:
     std::u16string m_emptyText;
     std::vector<ColonyChartRecord> m_records;
     std::vector<ColonyChartMark> m_marks;
+    std::vector<ColonyChartPeriod> m_periods;
     std::array<bool, ColonySeriesCount> m_shown;
 };

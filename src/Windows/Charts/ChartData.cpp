@@ -1,6 +1,7 @@
 #include "ChartData.h"
 
 #include "Calendar.h"
+#include "CareCache.h"
 #include "ColonyEventCache.h"
 #include "ColonyEventWords.h"
 #include "JournalCache.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <map>
 #include <set>
 
@@ -62,9 +64,20 @@ std::vector<ColonyChartMark> ColonyChartMarks(std::int32_t idFamily)
 std::vector<int> SiteSeasons(std::int32_t idPoint)
 {
     std::set<int, std::greater<>> years;
-    for (const std::int32_t idFamily : GetPointFamilyCache()->FamiliesOf(idPoint))
+    for (const std::int32_t idFamily : GetPointFamilyCache()->FamiliesOf(idPoint)) {
         ForEachRecord(idFamily, [&](std::int32_t, const CJournalCache::Record& record) { years.insert(YearOf(record.date)); });
+        for (const Harvest* harvest : GetCareCache()->HarvestsOf(idFamily))
+            years.insert(YearOf(harvest->date));
+    }
     return { years.begin(), years.end() };
+}
+
+std::vector<ColonyChartPeriod> ColonyChartPeriods(std::int32_t idFamily)
+{
+    std::vector<ColonyChartPeriod> periods;
+    for (const Treatment* treatment : GetCareCache()->TreatmentsOf(idFamily))
+        periods.push_back({ treatment->date_start, DaysAfter(treatment->date_end, 1) });
+    return periods;
 }
 
 std::vector<BarGroup> SiteSeasonGroups(std::int32_t idPoint, int year)
@@ -79,6 +92,7 @@ std::vector<BarGroup> SiteSeasonGroups(std::int32_t idPoint, int year)
     };
     std::vector<Colony> colonies;
     const CPointFamilyCache* cache = GetPointFamilyCache();
+    const std::map<std::int32_t, double> harvested = HarvestByColony(GetCareCache()->Harvests(), year);
     for (const std::int32_t idFamily : cache->FamiliesOf(idPoint)) {
         const CPointFamilyCache::Family* family = cache->FindFamily(idFamily);
         Colony colony;
@@ -94,6 +108,11 @@ std::vector<BarGroup> SiteSeasonGroups(std::int32_t idPoint, int year)
             }
             any = true;
         });
+        // The weighed harvests stand for the records' own figure of that year.
+        if (const auto weighed = harvested.find(idFamily); weighed != harvested.end()) {
+            colony.honey = std::llround(weighed->second);
+            any = true;
+        }
         if (any && family) {
             colony.name = family->name;
             colonies.push_back(std::move(colony));

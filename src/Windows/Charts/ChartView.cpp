@@ -42,7 +42,7 @@ private:
 
 CChartView::CChartView(JournalState* state)
     : CEmptyViewJournal(state, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS)
-    , m_subscription(this, { EventPointsChanged, EventFamiliesChanged, EventInspectsChanged })
+    , m_subscription(this, { EventPointsChanged, EventFamiliesChanged, EventInspectsChanged, EventCareChanged })
 {
 }
 

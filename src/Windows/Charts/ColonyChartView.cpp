@@ -21,7 +21,7 @@ void CColonyChartView::Fill()
     const CPointFamilyCache::Family* family = GetPointFamilyCache()->FindFamily(m_state->recordId);
     const std::u16string title = Tr(StringId::ChartColonyTitle);
     m_chart.SetData(family ? family->name + u" \u2014 " + title : title, ColonyChartRecords(m_state->recordId),
-        Tr(StringId::ChartNoColonyRecords), ColonyChartMarks(m_state->recordId));
+        Tr(StringId::ChartNoColonyRecords), ColonyChartMarks(m_state->recordId), ColonyChartPeriods(m_state->recordId));
     // The markers laid out by the last paint index the old records until the next paint.
     m_layout = {};
     m_tipRecord = -1;
