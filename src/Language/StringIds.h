@@ -572,6 +572,7 @@ inline constexpr std::int32_t FeedsTitle = 10661;
 inline constexpr std::int32_t NameLabel = 10662;
 inline constexpr std::int32_t FormLabel = 10663;
 inline constexpr std::int32_t NewEntryButton = 10664;
+inline constexpr std::int32_t WithheldHoneyNotice = 10665;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -841,5 +842,5 @@ inline constexpr std::array AllStringIds = {
     StringId::FeedingsSheetName, StringId::HarvestsSheetName, StringId::SugarColumn, StringId::SuperCountColumn,
     StringId::HoneyWeightColumn, StringId::ColonyQueensColumn, StringId::ProductsButton, StringId::FeedsButton,
     StringId::ProductsTitle, StringId::FeedsTitle, StringId::NameLabel, StringId::FormLabel,
-    StringId::NewEntryButton,
+    StringId::NewEntryButton, StringId::WithheldHoneyNotice,
 };

@@ -1,6 +1,9 @@
 #include "UnlikelyValues.h"
 
 #include "Calendar.h"
+#include "CareCache.h"
+#include "CareWords.h"
+#include "ColonyEventWords.h"
 #include "MessageBox.h"
 #include "StringIds.h"
 #include "Text.h"
@@ -45,6 +48,12 @@ std::vector<std::u16string> UnlikelyValues(const InspectData& inspect, std::int6
     const CJournalCache::Record& record = inspect.record;
     if (record.date >= StartOfNextDay(now))
         lines.push_back(Tr(StringId::FutureDateNotice) + u" " + FormatDateText(record.date));
+    if (record.evacuation > 0) {
+        if (const Treatment* treatment = GetCareCache()->WithholdingOn(record.id_family, record.date)) {
+            lines.push_back(TrFilled(StringId::WithheldHoneyNotice, { ColonyNameOf(record.id_family),
+                ProductNameOf(treatment->id_product), FormatDateText(WithdrawalEnd(*treatment)) }));
+        }
+    }
     const Figure figures[] = { { StringId::FramesField, record.frame, kMostFrames },
         { StringId::StrengthField, record.strength, kMostStrength }, { StringId::WaxField, record.wax, kMostFoundation },
         { StringId::AmbrosiaField, record.ambrosia, kMostBeeBread },

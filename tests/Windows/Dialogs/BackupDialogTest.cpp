@@ -2,6 +2,7 @@
 
 #include "BackupDialog.h"
 #include "BookParts.h"
+#include "Calendar.h"
 #include "CsvRows.h"
 #include "Dialog.h"
 #include "ExportCommand.h"
@@ -13,6 +14,7 @@
 #include "KeptBackups.h"
 #include "ListBox.h"
 #include "PointFamilyCache.h"
+#include "Tr.h"
 
 #include <fstream>
 
@@ -253,19 +255,22 @@ TEST_P(BackupDialogTest, TheCsvStyleChosenInTheMenuIsKeptForTheNextExports)
     menus.Choose(Russian() ? CExportCommand::IdCommaStyle : CExportCommand::IdSemicolonStyle);
     ClickToolbarButton(CJournalToolbar::IdExport);
     const auto& offered = menus.Calls().front().items;
-    ASSERT_EQ(offered.size(), 13u);
+    ASSERT_EQ(offered.size(), 15u);
     EXPECT_EQ(offered[4].text, Text(StringId::ExportReadableBook));
     EXPECT_EQ(offered[9].text, Text(StringId::ImportTableMenu));
-    EXPECT_EQ(offered[11].text, Text(StringId::CsvCommaStyle));
-    EXPECT_EQ(offered[11].flags & MF_CHECKED, Russian() ? 0u : static_cast<UINT>(MF_CHECKED));
-    EXPECT_EQ(offered[12].flags & MF_CHECKED, Russian() ? static_cast<UINT>(MF_CHECKED) : 0u);
+    // This year's register, greyed in a journal without the care's tables.
+    EXPECT_EQ(offered[11].text, TrFilled(StringId::RegisterMenu, { IntToText(YearOf(CurrentTime())) }));
+    EXPECT_NE(offered[11].flags & MF_GRAYED, 0u);
+    EXPECT_EQ(offered[13].text, Text(StringId::CsvCommaStyle));
+    EXPECT_EQ(offered[13].flags & MF_CHECKED, Russian() ? 0u : static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(offered[14].flags & MF_CHECKED, Russian() ? static_cast<UINT>(MF_CHECKED) : 0u);
     EXPECT_TRUE(files.Calls().empty());
 
     const std::filesystem::path table = dir.Path() / "north.csv";
     files.Answer(FromPath(table));
     menus.Choose(CExportCommand::IdCurrentTable);
     ClickToolbarButton(CJournalToolbar::IdExport);
-    EXPECT_NE(menus.Calls().back().items[Russian() ? 11 : 12].flags & MF_CHECKED, 0u);
+    EXPECT_NE(menus.Calls().back().items[Russian() ? 13 : 14].flags & MF_CHECKED, 0u);
     bool failure = false;
     const CsvRows rows = ParseCsv(ReadFileBytes(table.string()), failure, Russian() ? ',' : ';');
     EXPECT_FALSE(failure);

@@ -3,12 +3,16 @@
 #include "AddChangePointView.h"
 #include "AddChangeQueenBeeView.h"
 #include "Calendar.h"
+#include "CareCache.h"
+#include "JournalHandlers.h"
+#include "SchemaMigrations.h"
 #include "Clipboard.h"
 #include "FormFixture.h"
 #include "HousingCache.h"
 #include "JournalCache.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
+#include "Tr.h"
 
 namespace {
 class FormRefusalsTest : public FormFixture
@@ -113,6 +117,38 @@ TEST_P(FormRefusalsTest, RecordWithMoreFramesThanAColonyHasIsSavedOnlyWhenTheBee
     PressButton(page, IdSaveButton);
     EXPECT_EQ(boxes.Calls().size(), 2u);
     EXPECT_EQ(Rows(u"SELECT frame FROM journal").at(0).at(0).second, u"500");
+}
+
+TEST_P(FormRefusalsTest, HoneyTakenInsideAWithdrawalIsStoredOnlyWhenTheBeekeeperConfirms)
+{
+    SchemaMigrations::Migrate(CDatabaseLease().get());
+    GetCareCache()->Load(CDatabaseLease().get());
+    const std::int32_t colony = AddColony();
+    TreatmentProduct strips { 0, u"Amitraz strips", u"amitraz", u"strip", 2.0, u"strips", 14 };
+    ASSERT_NE(GetJournalHandlers()->care.SaveProduct(strips), 0);
+    Treatment treatment;
+    treatment.id_product = strips.id;
+    treatment.dose = 2;
+    treatment.date_start = DaysAfter(CurrentTime(), -20);
+    treatment.date_end = DaysAfter(CurrentTime(), -10);
+    treatment.withdrawal_days = 14;
+    treatment.colonies = { colony };
+    ASSERT_NE(GetJournalHandlers()->care.AddTreatment(treatment), 0);
+
+    CAddInspectView page(&state, journal, [](CWnd*, std::int32_t) { return std::optional<PickedHousing>(); });
+    Open(page, colony);
+    // The form's row 8: the honey extracted.
+    Type(page, 8, u"12");
+    boxes.Answer(IDNO);
+    PressButton(page, IdSaveButton);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    const std::u16string expected = TrFilled(StringId::WithheldHoneyNotice,
+        { u"North", u"Amitraz strips", FormatDateText(DaysAfter(CurrentTime(), 4)) });
+    EXPECT_NE(boxes.Calls()[0].text.find(expected), std::u16string::npos);
+    EXPECT_TRUE(Rows(u"SELECT * FROM journal").empty());
+    boxes.Answer(IDYES);
+    PressButton(page, IdSaveButton);
+    EXPECT_EQ(Rows(u"SELECT evacuation FROM journal").at(0).at(0).second, u"12");
 }
 
 TEST_P(FormRefusalsTest, RecordDatedAfterTodayAsksOnceBeforeItIsStored)
