@@ -29,7 +29,8 @@ int CTableDrawer::CompareRows(const TableRow& a, const TableRow& b, int columnId
     case ColumnInteger:
         return Order(WToI(first), WToI(second));
     case ColumnReal:
-        return Order(WToF(first), WToF(second));
+        // A decimal comma is the language's mark, not the end of the number.
+        return Order(WToF(ReplaceAll(first, u",", u".")), WToF(ReplaceAll(second, u",", u".")));
     case ColumnCheck:
         if (first == u"-" && second == u"+")
             return -1;

@@ -573,6 +573,8 @@ inline constexpr std::int32_t NameLabel = 10662;
 inline constexpr std::int32_t FormLabel = 10663;
 inline constexpr std::int32_t NewEntryButton = 10664;
 inline constexpr std::int32_t WithheldHoneyNotice = 10665;
+inline constexpr std::int32_t SeasonHoneyColumn = 10666;
+inline constexpr std::int32_t SeasonSugarColumn = 10667;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -842,5 +844,6 @@ inline constexpr std::array AllStringIds = {
     StringId::FeedingsSheetName, StringId::HarvestsSheetName, StringId::SugarColumn, StringId::SuperCountColumn,
     StringId::HoneyWeightColumn, StringId::ColonyQueensColumn, StringId::ProductsButton, StringId::FeedsButton,
     StringId::ProductsTitle, StringId::FeedsTitle, StringId::NameLabel, StringId::FormLabel,
-    StringId::NewEntryButton, StringId::WithheldHoneyNotice,
+    StringId::NewEntryButton, StringId::WithheldHoneyNotice, StringId::SeasonHoneyColumn,
+    StringId::SeasonSugarColumn,
 };

@@ -21,7 +21,9 @@ enum ListColumn : int
     ColonyQueenStateColumn = 521,
     ColonyQueenBirthDatesColumn = 522,
     ColonyUserColumns = 523,
-    // The colony's care, after its user columns: ids from the end of the colonies' range.
+    // The colony's care: ids from the end of the colonies' range, clear of its user columns.
+    ColonySeasonHoneyColumn = 764,
+    ColonySeasonSugarColumn = 765,
     ColonyLastTreatmentColumn = 766,
     ColonyWithheldUntilColumn = 767,
 

@@ -66,7 +66,8 @@ const std::vector<Builder::Column>& LatestRecordColumns()
     return columns;
 }
 
-// The last day of a withdrawal that has not yet ended, and the latest treatment.
+// The last day of a withdrawal that has not yet ended, the latest treatment, and this season's
+// honey harvested and sugar fed.
 const std::vector<Builder::Column>& CareColumns()
 {
     static const std::vector<Builder::Column> columns {
@@ -80,6 +81,24 @@ const std::vector<Builder::Column>& CareColumns()
                 const Treatment* latest = GetCareCache()->LatestTreatmentOf(r.id);
                 return latest ? FormatDateText(latest->date_start) + u" " + ProductNameOf(latest->id_product)
                               : std::u16string();
+            } },
+        { ColonySeasonHoneyColumn, StringId::SeasonHoneyColumn, ColumnReal, nullptr,
+            [](const ColonyRow& r) {
+                double honey = 0.0;
+                for (const Harvest* harvest : GetCareCache()->HarvestsOf(r.id)) {
+                    if (YearOf(harvest->date) == YearOf(CurrentTime()))
+                        honey += HarvestWeight(*harvest);
+                }
+                return honey > 0.0 ? DecimalText(honey) : std::u16string();
+            } },
+        { ColonySeasonSugarColumn, StringId::SeasonSugarColumn, ColumnReal, nullptr,
+            [](const ColonyRow& r) {
+                std::vector<Feeding> given;
+                for (const Feeding* feeding : GetCareCache()->FeedingsOf(r.id))
+                    given.push_back(*feeding);
+                const auto fed = FeedingsByColony(given, GetCareCache()->FeedTypes(), YearOf(CurrentTime()));
+                const auto mine = fed.find(r.id);
+                return mine == fed.end() ? std::u16string() : DecimalText(mine->second.sugar);
             } },
     };
     return columns;
