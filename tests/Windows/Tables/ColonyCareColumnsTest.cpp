@@ -77,12 +77,13 @@ TEST_P(ColonyCareColumnsTest, TheColoniesTableShowsTheWithdrawalTheLastTreatment
     // Sorted by the season's honey, 26,5 comes before 26,9: a decimal comma counts as the decimal it is.
     auto* page = dynamic_cast<CViewFamilies*>(Window()->GetDlgItem(IdPage));
     CTableDrawer& grid = page->Grid().Drawer();
-    const auto& rows = grid.Rows();
-    const auto linden = std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row->id == kLinden; });
-    const auto acacia = std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row->id == kAcacia; });
-    ASSERT_NE(linden, rows.end());
-    ASSERT_NE(acacia, rows.end());
-    EXPECT_LT(grid.CompareRows(**linden, **acacia, ColonySeasonHoneyColumn, ColumnReal), 0);
+    grid.SortByColumn(ColonySeasonHoneyColumn);
+    std::vector<std::int32_t> order;
+    for (const auto& row : grid.Rows()) {
+        if (row->id == kLinden || row->id == kAcacia)
+            order.push_back(row->id);
+    }
+    EXPECT_EQ(order, (std::vector<std::int32_t> { kLinden, kAcacia }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ColonyCareColumnsTest, ShippedLanguages(), LanguageName);
