@@ -8,6 +8,7 @@
 #include "HarvestSupersTable.h"
 #include "HarvestsTable.h"
 #include "IDatabase.h"
+#include "MiteCountsTable.h"
 #include "Text.h"
 #include "TreatmentProductsTable.h"
 #include "TreatmentsTable.h"
@@ -21,6 +22,7 @@ const std::vector<Step>& Steps()
     // a new step, never a change of their classes' columns.
     // Step 3: the colonies' care: treatments with their medicines, feedings with their feeds, and
     // harvests with their supers' weights.
+    // Step 4: the colonies' counts of varroa mites.
     static const std::vector<Step> steps {
         { 1,
             { u"CREATE INDEX IF NOT EXISTS journal_by_family ON journal(id_family, date)",
@@ -39,6 +41,9 @@ const std::vector<Step>& Steps()
                 CHarvestSupersTable().CreateStatement(),
                 u"CREATE INDEX care_colonies_by_family ON care_colonies(id_family)",
                 u"CREATE INDEX harvests_by_family ON harvests(id_family, date)" } },
+        { 4,
+            { CMiteCountsTable().CreateStatement(),
+                u"CREATE INDEX mite_counts_by_family ON mite_counts(id_family, date)" } },
     };
     return steps;
 }

@@ -7,6 +7,7 @@
 #include "HarvestSupersTable.h"
 #include "HarvestsTable.h"
 #include "JournalChanges.h"
+#include "MiteCountsTable.h"
 #include "PointFamilyCache.h"
 #include "Text.h"
 #include "TreatmentProductsTable.h"
@@ -136,6 +137,47 @@ std::int32_t CCareHandler::RefusalOf(const Harvest& harvest)
     return 0;
 }
 
+std::int32_t CCareHandler::RefusalOf(const MiteCount& count)
+{
+    if (!GetCareCache()->CountsAvailable())
+        return StringId::CareNoTables;
+    if (!GetPointFamilyCache()->FindFamily(count.id_family))
+        return StringId::RemovedOutside;
+    const bool board = count.method == MiteMethod::StickyBoard;
+    const bool sampled = count.sample > 0 && (count.method != MiteMethod::DroneBrood || count.mites <= count.sample);
+    if (count.mites < 0 || !(board ? count.days > 0.0 : sampled && Infestation(count)))
+        return StringId::CareRefusalCount;
+    return 0;
+}
+
+std::int32_t CCareHandler::AddMiteCount(MiteCount& count)
+{
+    if (const std::int32_t refusal = RefusalOf(count))
+        return Refuse(refusal);
+    CMiteCountsTable table;
+    table.record.id_family = count.id_family;
+    table.record.date = count.date;
+    table.record.method = static_cast<std::int32_t>(count.method);
+    table.record.mites = count.mites;
+    table.record.sample = count.method == MiteMethod::StickyBoard ? 0 : count.sample;
+    table.record.days = count.method == MiteMethod::StickyBoard ? count.days : 0.0;
+    table.record.note = count.note;
+    if (!InTransaction(u"Add Mite Count", [&](IDatabase* database) { table.Insert(database); }))
+        return 0;
+    count.id = table.record.id_count;
+    Follow();
+    return count.id;
+}
+
+bool CCareHandler::DeleteMiteCount(std::int32_t id)
+{
+    return DeleteEntry(u"Delete Mite Count", id, [&](IDatabase* database) {
+        CMiteCountsTable table;
+        table.record.id_count = id;
+        table.Delete(database);
+    });
+}
+
 std::int32_t CCareHandler::AddTreatment(Treatment& treatment)
 {
     if (const std::int32_t refusal = RefusalOf(treatment))
@@ -212,41 +254,40 @@ std::int32_t CCareHandler::AddHarvest(Harvest& harvest)
     return harvest.id;
 }
 
-bool CCareHandler::DeleteTreatment(std::int32_t id)
+template <class Body>
+bool CCareHandler::DeleteEntry(const char16_t* label, std::int32_t id, Body body)
 {
     if (id == kNoRow)
         return false;
-    const bool stored = InTransaction(u"Delete Treatment", [&](IDatabase* database) {
+    const bool stored = InTransaction(label, body);
+    if (stored)
+        Follow();
+    return stored;
+}
+
+bool CCareHandler::DeleteTreatment(std::int32_t id)
+{
+    return DeleteEntry(u"Delete Treatment", id, [&](IDatabase* database) {
         DeleteColonies(database, CareKind::Treatment, id);
         CTreatmentsTable table;
         table.record.id_treatment = id;
         table.Delete(database);
     });
-    if (stored)
-        Follow();
-    return stored;
 }
 
 bool CCareHandler::DeleteFeeding(std::int32_t id)
 {
-    if (id == kNoRow)
-        return false;
-    const bool stored = InTransaction(u"Delete Feeding", [&](IDatabase* database) {
+    return DeleteEntry(u"Delete Feeding", id, [&](IDatabase* database) {
         DeleteColonies(database, CareKind::Feeding, id);
         CFeedingsTable table;
         table.record.id_feeding = id;
         table.Delete(database);
     });
-    if (stored)
-        Follow();
-    return stored;
 }
 
 bool CCareHandler::DeleteHarvest(std::int32_t id)
 {
-    if (id == kNoRow)
-        return false;
-    const bool stored = InTransaction(u"Delete Harvest", [&](IDatabase* database) {
+    return DeleteEntry(u"Delete Harvest", id, [&](IDatabase* database) {
         CHarvestSupersTable supers;
         supers.record.id_harvest = id;
         supers.Delete(database);
@@ -254,9 +295,33 @@ bool CCareHandler::DeleteHarvest(std::int32_t id)
         table.record.id_harvest = id;
         table.Delete(database);
     });
-    if (stored)
-        Follow();
-    return stored;
+}
+
+template <class Table>
+std::int32_t CCareHandler::SaveDictionaryRow(Table& table, std::int32_t Table::content::*key)
+{
+    const std::int32_t id = table.record.*key;
+    const bool stored = WithoutTransaction([&](IDatabase* database) {
+        if (id == kNoRow)
+            table.Insert(database);
+        else
+            table.Update(database);
+    });
+    if (!stored)
+        return 0;
+    Follow();
+    return id == kNoRow ? table.record.*key : id;
+}
+
+template <class Table>
+bool CCareHandler::DeleteDictionaryRow(std::int32_t id, std::int32_t Table::content::*key)
+{
+    Table table;
+    table.record.*key = id;
+    if (id == kNoRow || !WithoutTransaction([&](IDatabase* database) { table.Delete(database); }))
+        return false;
+    Follow();
+    return true;
 }
 
 std::int32_t CCareHandler::SaveProduct(TreatmentProduct& product)
@@ -269,18 +334,7 @@ std::int32_t CCareHandler::SaveProduct(TreatmentProduct& product)
         return Refuse(StringId::CareRefusalAmount);
     CTreatmentProductsTable table;
     SetProductRow(table.record, product);
-    const bool adding = product.id == kNoRow;
-    const bool stored = WithoutTransaction([&](IDatabase* database) {
-        if (adding)
-            table.Insert(database);
-        else
-            table.Update(database);
-    });
-    if (!stored)
-        return 0;
-    if (adding)
-        product.id = table.record.id_product;
-    Follow();
+    product.id = SaveDictionaryRow(table, &CTreatmentProductsTable::content::id_product);
     return product.id;
 }
 
@@ -289,12 +343,7 @@ bool CCareHandler::DeleteProduct(std::int32_t id)
     const auto& treatments = GetCareCache()->Treatments();
     if (std::any_of(treatments.begin(), treatments.end(), [id](const Treatment& t) { return t.id_product == id; }))
         return Refuse(StringId::CareRefusalProductInUse);
-    CTreatmentProductsTable table;
-    table.record.id_product = id;
-    if (id == kNoRow || !WithoutTransaction([&](IDatabase* database) { table.Delete(database); }))
-        return false;
-    Follow();
-    return true;
+    return DeleteDictionaryRow<CTreatmentProductsTable>(id, &CTreatmentProductsTable::content::id_product);
 }
 
 std::int32_t CCareHandler::SaveFeedType(FeedType& type)
@@ -307,18 +356,7 @@ std::int32_t CCareHandler::SaveFeedType(FeedType& type)
         return Refuse(StringId::CareRefusalAmount);
     CFeedTypesTable table;
     SetFeedTypeRow(table.record, type);
-    const bool adding = type.id == kNoRow;
-    const bool stored = WithoutTransaction([&](IDatabase* database) {
-        if (adding)
-            table.Insert(database);
-        else
-            table.Update(database);
-    });
-    if (!stored)
-        return 0;
-    if (adding)
-        type.id = table.record.id_feed_type;
-    Follow();
+    type.id = SaveDictionaryRow(table, &CFeedTypesTable::content::id_feed_type);
     return type.id;
 }
 
@@ -327,12 +365,7 @@ bool CCareHandler::DeleteFeedType(std::int32_t id)
     const auto& feedings = GetCareCache()->Feedings();
     if (std::any_of(feedings.begin(), feedings.end(), [id](const Feeding& f) { return f.id_feed_type == id; }))
         return Refuse(StringId::CareRefusalFeedInUse);
-    CFeedTypesTable table;
-    table.record.id_feed_type = id;
-    if (id == kNoRow || !WithoutTransaction([&](IDatabase* database) { table.Delete(database); }))
-        return false;
-    Follow();
-    return true;
+    return DeleteDictionaryRow<CFeedTypesTable>(id, &CFeedTypesTable::content::id_feed_type);
 }
 
 void CCareHandler::AddStarterLists()

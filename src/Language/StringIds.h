@@ -575,6 +575,24 @@ inline constexpr std::int32_t NewEntryButton = 10664;
 inline constexpr std::int32_t WithheldHoneyNotice = 10665;
 inline constexpr std::int32_t SeasonHoneyColumn = 10666;
 inline constexpr std::int32_t SeasonSugarColumn = 10667;
+inline constexpr std::int32_t CareRefusalCount = 10668;
+inline constexpr std::int32_t MiteCountButton = 10669;
+inline constexpr std::int32_t MiteCountTitle = 10670;
+inline constexpr std::int32_t MethodStickyBoard = 10671;
+inline constexpr std::int32_t MethodAlcoholWash = 10672;
+inline constexpr std::int32_t MethodSugarRoll = 10673;
+inline constexpr std::int32_t MethodDroneBrood = 10674;
+inline constexpr std::int32_t MitesLabel = 10675;
+inline constexpr std::int32_t SampleLabel = 10676;
+inline constexpr std::int32_t BoardDaysLabel = 10677;
+inline constexpr std::int32_t HistoryMiteCount = 10678;
+inline constexpr std::int32_t MitesPerDay = 10679;
+inline constexpr std::int32_t MiteCountsSheetName = 10680;
+inline constexpr std::int32_t VarroaColumn = 10681;
+inline constexpr std::int32_t VarroaAbove = 10682;
+inline constexpr std::int32_t VarroaNear = 10683;
+inline constexpr std::int32_t VarroaBelow = 10684;
+inline constexpr std::int32_t HistoryEfficacy = 10685;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -845,5 +863,10 @@ inline constexpr std::array AllStringIds = {
     StringId::HoneyWeightColumn, StringId::ColonyQueensColumn, StringId::ProductsButton, StringId::FeedsButton,
     StringId::ProductsTitle, StringId::FeedsTitle, StringId::NameLabel, StringId::FormLabel,
     StringId::NewEntryButton, StringId::WithheldHoneyNotice, StringId::SeasonHoneyColumn,
-    StringId::SeasonSugarColumn,
+    StringId::SeasonSugarColumn, StringId::CareRefusalCount, StringId::MiteCountButton,
+    StringId::MiteCountTitle, StringId::MethodStickyBoard, StringId::MethodAlcoholWash,
+    StringId::MethodSugarRoll, StringId::MethodDroneBrood, StringId::MitesLabel, StringId::SampleLabel,
+    StringId::BoardDaysLabel, StringId::HistoryMiteCount, StringId::MitesPerDay, StringId::MiteCountsSheetName,
+    StringId::VarroaColumn, StringId::VarroaAbove, StringId::VarroaNear, StringId::VarroaBelow,
+    StringId::HistoryEfficacy,
 };

@@ -9,6 +9,7 @@
 #include "HarvestsTable.h"
 #include "InspectTable.h"
 #include "JournalTable.h"
+#include "MiteCountsTable.h"
 #include "PointsTable.h"
 #include "QueenBeeTable.h"
 
@@ -79,6 +80,8 @@ void CDeleteOperation::DeleteFamily(IDatabase* database) const
         CHarvestSupersTable().DeleteOfFamily(database, record.id);
         CHarvestsTable().DeleteOfFamily(database, record.id);
     }
+    if (database->HasTable(u"mite_counts"))
+        CMiteCountsTable().DeleteOfFamily(database, record.id);
     DeleteOwnerRow<CFamiliesTable>(database, &CFamiliesTable::content::id_family, record.id);
 }
 

@@ -6,10 +6,12 @@
 #include "HarvestSupersTable.h"
 #include "HarvestsTable.h"
 #include "IDatabase.h"
+#include "MiteCountsTable.h"
 #include "TreatmentProductsTable.h"
 #include "TreatmentsTable.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 template <class Entry>
@@ -40,6 +42,14 @@ std::vector<const Entry*> GivenTo(const std::vector<Entry>& entries, std::int32_
 void CCareCache::Load(IDatabase* database)
 {
     *this = CCareCache();
+    if (database->HasTable(u"mite_counts")) {
+        m_countsAvailable = true;
+        CMiteCountsTable().SelectEach(database, [this](const CMiteCountsTable::content& row) {
+            m_counts.push_back({ row.id_count, row.id_family, row.date, static_cast<MiteMethod>(row.method), row.mites,
+                row.sample, row.days, row.note });
+        });
+        SortByDate(m_counts, &MiteCount::date);
+    }
     if (!database->HasTable(u"care_colonies"))
         return;
     m_available = true;
@@ -157,6 +167,14 @@ std::vector<const Harvest*> CCareCache::HarvestsOfLot(const std::u16string& lot)
     std::stable_sort(gathered.begin(), gathered.end(),
         [](const Harvest* a, const Harvest* b) { return a->id_family < b->id_family; });
     return gathered;
+}
+
+std::vector<MiteCount> CCareCache::CountsOf(std::int32_t idFamily) const
+{
+    std::vector<MiteCount> counts;
+    std::copy_if(m_counts.begin(), m_counts.end(), std::back_inserter(counts),
+        [idFamily](const MiteCount& count) { return count.id_family == idFamily; });
+    return counts;
 }
 
 CCareCache* GetCareCache()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColonyCare.h"
+#include "MiteCounts.h"
 
 #include <cstdint>
 #include <map>
@@ -9,7 +10,7 @@
 class IDatabase;
 
 // The colonies' care as the journal file holds it: the medicines and feeds dictionaries, the
-// treatments, feedings and harvests. A journal without their tables has none. After a change is
+// treatments, feedings and harvests, and the counts of mites. A journal without their tables has none. After a change is
 // committed, a Load again brings the store up to date.
 class CCareCache
 {
@@ -42,6 +43,12 @@ public:
     // The harvests gathered into the lot, by colony.
     std::vector<const Harvest*> HarvestsOfLot(const std::u16string& lot) const;
 
+    // Whether the journal has the table of mite counts.
+    bool CountsAvailable() const { return m_countsAvailable; }
+    // The colony's mite counts in date order, those of one day in the order entered.
+    std::vector<MiteCount> CountsOf(std::int32_t idFamily) const;
+    const std::vector<MiteCount>& Counts() const { return m_counts; }
+
 private:
     bool m_available = false;
     std::map<std::int32_t, TreatmentProduct> m_products;
@@ -49,6 +56,8 @@ private:
     std::vector<Treatment> m_treatments;
     std::vector<Feeding> m_feedings;
     std::vector<Harvest> m_harvests;
+    bool m_countsAvailable = false;
+    std::vector<MiteCount> m_counts;
 };
 
 CCareCache* GetCareCache();

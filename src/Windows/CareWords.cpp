@@ -126,3 +126,43 @@ std::u16string ColonyNamesOf(const std::vector<std::int32_t>& colonies)
         names += (names.empty() ? u"" : u", ") + ColonyNameOf(colony);
     return names;
 }
+
+std::u16string MiteMethodWord(MiteMethod method)
+{
+    static constexpr std::int32_t words[] = { StringId::MethodStickyBoard, StringId::MethodAlcoholWash,
+        StringId::MethodSugarRoll, StringId::MethodDroneBrood };
+    const int index = static_cast<int>(method) - 1;
+    return index >= 0 && index < kMiteMethods ? Tr(words[index]) : std::u16string();
+}
+
+std::u16string InfestationText(const MiteCount& count)
+{
+    const std::optional<double> infestation = Infestation(count);
+    if (!infestation)
+        return {};
+    if (count.method == MiteMethod::StickyBoard)
+        return TrFilled(StringId::MitesPerDay, { DecimalText(*infestation) });
+    return DecimalText(*infestation) + u" %";
+}
+
+std::u16string DescribeMiteCount(const MiteCount& count)
+{
+    return TrFilled(StringId::HistoryMiteCount, { MiteMethodWord(count.method), InfestationText(count) });
+}
+
+VarroaMark VarroaMarkOf(std::int32_t idFamily, std::int64_t day)
+{
+    const std::vector<MiteCount> counts = GetCareCache()->CountsOf(idFamily);
+    const MiteCount* latest = LatestRecentCount(counts, day);
+    if (!latest)
+        return { u"", RGB(0, 0, 0) };
+    const std::u16string shown = InfestationText(*latest) + u", ";
+    switch (StatusOn(counts, MiteThresholds::Defaults(), day)) {
+    case MiteStatus::Above:
+        return { shown + Tr(StringId::VarroaAbove), RGB(192, 0, 0) };
+    case MiteStatus::Near:
+        return { shown + Tr(StringId::VarroaNear), RGB(196, 110, 0) };
+    default:
+        return { shown + Tr(StringId::VarroaBelow), RGB(0, 128, 0) };
+    }
+}

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "ColonyCare.h"
+#include "MiteCounts.h"
+
+#include "WinDefs.h"
 
 #include <optional>
 #include <string>
@@ -27,3 +30,15 @@ std::u16string DescribeFeeding(const Feeding& feeding);
 std::u16string DescribeHarvest(const Harvest& harvest);
 // The colonies' names, in the order given, separated by commas.
 std::u16string ColonyNamesOf(const std::vector<std::int32_t>& colonies);
+
+std::u16string MiteMethodWord(MiteMethod method);
+// "3 mites a day" or "2.5 %"; empty for a count without its sample.
+std::u16string InfestationText(const MiteCount& count);
+std::u16string DescribeMiteCount(const MiteCount& count);
+// The colony's state by its counts as the colonies table shows it, with its colour.
+struct VarroaMark
+{
+    std::u16string text;
+    COLORREF colour;
+};
+VarroaMark VarroaMarkOf(std::int32_t idFamily, std::int64_t day);

@@ -38,6 +38,8 @@ std::int32_t TitleOf(CCareDialog::Kind kind)
         return StringId::TreatmentTitle;
     case CCareDialog::Kind::Feeding:
         return StringId::FeedingTitle;
+    case CCareDialog::Kind::MiteCount:
+        return StringId::MiteCountTitle;
     default:
         return StringId::HarvestTitle;
     }
@@ -64,6 +66,10 @@ std::vector<CCareDialog::Field> CCareDialog::FieldsOf(Kind kind)
         return { { StringId::HistoryDateColumn, IdFirstDay }, { StringId::FeedLabel, IdFeed },
             { StringId::AmountLabel, IdAmount }, { StringId::UnitLabel, IdFeedUnit },
             { StringId::ColoniesLabel, IdColonies }, { StringId::NoteLabel, IdNote } };
+    case Kind::MiteCount:
+        return { { StringId::HistoryDateColumn, IdFirstDay }, { StringId::MethodLabel, IdMiteMethod },
+            { StringId::MitesLabel, IdMites }, { StringId::SampleLabel, IdSample },
+            { StringId::BoardDaysLabel, IdBoardDays }, { StringId::NoteLabel, IdNote } };
     default:
         return { { StringId::HistoryDateColumn, IdFirstDay }, { StringId::SupersLabel, IdSupers },
             { StringId::HoneyKindLabel, IdHoneyKind }, { StringId::LotLabel, IdLot }, { StringId::NoteLabel, IdNote } };
@@ -80,7 +86,7 @@ DialogTemplate CCareDialog::TemplateOf(Kind kind)
             kFieldLeft, y, kFieldWidth, 12 };
         if (field.id == IdFirstDay || field.id == IdLastDay) {
             control.className = u"SysDateTimePick32";
-        } else if (field.id == IdProduct || field.id == IdFeed || field.id == IdFeedUnit) {
+        } else if (field.id == IdProduct || field.id == IdFeed || field.id == IdFeedUnit || field.id == IdMiteMethod) {
             control = { u"COMBOBOX", field.id, u"", kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, kFieldLeft, y,
                 kFieldWidth, kDropHeight };
         } else if (field.id == IdColonies) {
@@ -93,7 +99,7 @@ DialogTemplate CCareDialog::TemplateOf(Kind kind)
         made.items.push_back(control);
         y += kRowHeight;
     }
-    if (kind != Kind::Harvest)
+    if (kind == Kind::Treatment || kind == Kind::Feeding)
         made.items.push_back({ u"BUTTON", IdDictionary, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 7, y + 4, 80, 14 });
     made.items.push_back({ u"BUTTON", IDOK, u"", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, kFieldLeft + kFieldWidth - 150,
         y + 4, 70, 14 });
@@ -138,6 +144,11 @@ void CCareDialog::FillLists()
 {
     FillDictionary();
     TakeProductDefaults();
+    if (CComboBox* methods = Combo(IdMiteMethod)) {
+        for (int method = 1; method <= kMiteMethods; ++method)
+            Add(methods, MiteMethodWord(static_cast<MiteMethod>(method)), method);
+        methods->SetCurSel(1);
+    }
     if (CComboBox* units = Combo(IdFeedUnit)) {
         for (FeedUnit unit : { FeedUnit::Litres, FeedUnit::Kilograms })
             Add(units, FeedUnitWord(unit), static_cast<std::int32_t>(unit));
@@ -284,6 +295,20 @@ std::int32_t CCareDialog::Store()
         feeding.note = Text(IdNote);
         feeding.colonies = ChosenColonies();
         return care.AddFeeding(feeding);
+    }
+    case Kind::MiteCount: {
+        MiteCount count;
+        count.id_family = m_idFamily;
+        count.date = Day(IdFirstDay);
+        count.method = static_cast<MiteMethod>(Chosen(IdMiteMethod));
+        const std::optional<double> mites = ReadDecimal(Text(IdMites));
+        const std::optional<double> sample = ReadDecimal(Text(IdSample));
+        // What is not a whole number is refused as a count below 0.
+        count.mites = mites && *mites == static_cast<std::int32_t>(*mites) ? static_cast<std::int32_t>(*mites) : -1;
+        count.sample = sample && *sample == static_cast<std::int32_t>(*sample) ? static_cast<std::int32_t>(*sample) : 0;
+        count.days = ReadDecimal(Text(IdBoardDays)).value_or(0.0);
+        count.note = Text(IdNote);
+        return care.AddMiteCount(count);
     }
     default: {
         Harvest harvest;

@@ -9,7 +9,7 @@
 class CComboBox;
 class CListBox;
 
-// Enters a treatment, a feeding or a harvest of a colony. A treatment or a feeding is given to the
+// Enters a treatment, a feeding, a harvest or a mite count of a colony. A treatment or a feeding is given to the
 // colonies chosen in the list: the colony at first, the whole site with one button. A harvest from
 // a colony inside a withdrawal period asks first. OK stores the entry through the care handler; a
 // refusal is said and the dialog stays open to be put right. The medicines and feeds offered are
@@ -22,6 +22,7 @@ public:
         Treatment,
         Feeding,
         Harvest,
+        MiteCount,
     };
     enum FieldId : UINT
     {
@@ -45,6 +46,10 @@ public:
         IdWholeSite = 2118,
         // The medicines' or feeds' dictionary.
         IdDictionary = 2119,
+        IdMiteMethod = 2120,
+        IdMites = 2121,
+        IdSample = 2122,
+        IdBoardDays = 2123,
     };
 
     CCareDialog(Kind kind, std::int32_t idFamily, CWnd* parent);

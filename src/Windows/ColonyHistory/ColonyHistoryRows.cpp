@@ -72,12 +72,19 @@ std::vector<HistoryRow> ColonyHistoryRows(std::int32_t idFamily)
         const std::u16string prefix = colony == idFamily ? u"" : ColonyNameOf(colony) + u": ";
         for (const Event& event : events->EventsOf(colony)) {
             if (seen.insert(event.id_event).second)
-                rows.push_back({ event.date, prefix + DescribeEvent(event, colony), event.note, event.id_event, 0 });
+                rows.push_back({ event.date, prefix + DescribeEvent(event, colony), event.note, event.id_event, 0, {} });
         }
         const CCareCache* care = GetCareCache();
+        const std::vector<MiteCount> counts = care->CountsOf(colony);
         for (const Treatment* treatment : care->TreatmentsOf(colony)) {
-            rows.push_back({ treatment->date_start, prefix + DescribeTreatment(*treatment), treatment->note, 0, 0,
-                { CareEntry::Kind::Treatment, treatment->id } });
+            std::u16string what = prefix + DescribeTreatment(*treatment);
+            if (const std::optional<double> efficacy = Efficacy(counts, treatment->date_start, treatment->date_end))
+                what += u"; " + TrFilled(StringId::HistoryEfficacy, { DecimalText(*efficacy) });
+            rows.push_back({ treatment->date_start, what, treatment->note, 0, 0, { CareEntry::Kind::Treatment, treatment->id } });
+        }
+        for (const MiteCount& count : counts) {
+            rows.push_back({ count.date, prefix + DescribeMiteCount(count), count.note, 0, 0,
+                { CareEntry::Kind::MiteCount, count.id } });
         }
         for (const Feeding* feeding : care->FeedingsOf(colony)) {
             rows.push_back({ feeding->date, prefix + DescribeFeeding(*feeding), feeding->note, 0, 0,
@@ -92,7 +99,7 @@ std::vector<HistoryRow> ColonyHistoryRows(std::int32_t idFamily)
             if (const CJournalCache::Record* record = records->FindRecord(id)) {
                 rows.push_back({ record->date,
                     prefix + TrFilled(StringId::HistoryInspection, { IntToText(record->frame), IntToText(record->strength) }),
-                    record->note, 0, id });
+                    record->note, 0, id, {} });
             }
         }
     }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-// A treatment, feeding or harvest shown in a history; kind None for another row.
+// A treatment, feeding, harvest or mite count shown in a history; kind None for another row.
 struct CareEntry
 {
     enum class Kind
@@ -15,6 +15,7 @@ struct CareEntry
         Treatment,
         Feeding,
         Harvest,
+        MiteCount,
     };
     Kind kind = Kind::None;
     std::int32_t id = 0;

@@ -29,10 +29,11 @@ constexpr int kLineageHeight = kLineageLines * kLineHeight + 8;
 constexpr int kPanelHeight = 90;
 constexpr int kEventWidth = 110;
 constexpr std::int32_t kCareButtonTexts[] = { StringId::TreatmentButton, StringId::FeedingButton,
-    StringId::HarvestButton };
+    StringId::HarvestButton, StringId::MiteCountButton };
 constexpr CCareDialog::Kind kCareKinds[] = { CCareDialog::Kind::Treatment, CCareDialog::Kind::Feeding,
-    CCareDialog::Kind::Harvest };
-constexpr int kDeleteCareWidth = 160;
+    CCareDialog::Kind::Harvest, CCareDialog::Kind::MiteCount };
+constexpr int kCareWidth = 100;
+constexpr int kDeleteCareWidth = 150;
 constexpr std::int32_t kEventButtonTexts[] = { StringId::SplitButton, StringId::UniteButton, StringId::RequeenButton,
     StringId::SwarmButton, StringId::MoveButton, StringId::LossButton };
 constexpr int kMargin = 10;
@@ -116,7 +117,7 @@ void CColonyHistoryView::FillTable()
     }
     for (CButton& button : m_careButtons) {
         if (button.IsCreated())
-            button.EnableWindow(!ended && GetCareCache()->Available());
+            button.EnableWindow(!ended && GetCareCache()->Available() && GetCareCache()->CountsAvailable());
     }
     LayOutLineage();
 }
@@ -167,7 +168,7 @@ int CColonyHistoryView::OnCreate(CREATESTRUCT* create)
     }
     for (std::size_t index = 0; index < m_careButtons.size(); ++index) {
         m_careButtons[index].Create(Tr(kCareButtonTexts[index]), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-            CRect(0, 0, kEventWidth, kButtonHeight), this, IdCareButtons + static_cast<int>(index));
+            CRect(0, 0, kCareWidth, kButtonHeight), this, IdCareButtons + static_cast<int>(index));
     }
     m_deleteCare.Create(Tr(StringId::DeleteCareButton), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
         CRect(0, 0, kDeleteCareWidth, kButtonHeight), this, IdDeleteCareButton);
@@ -188,8 +189,8 @@ void CColonyHistoryView::OnSize(UINT type, int cx, int cy)
     int x = kMargin + kUndoWidth + 15;
     for (CButton& button : m_careButtons) {
         if (button.IsCreated())
-            button.MoveWindow(x, second, kEventWidth, kButtonHeight);
-        x += kEventWidth + 5;
+            button.MoveWindow(x, second, kCareWidth, kButtonHeight);
+        x += kCareWidth + 5;
     }
     if (m_deleteCare.IsCreated())
         m_deleteCare.MoveWindow(x + 10, second, kDeleteCareWidth, kButtonHeight);
@@ -309,6 +310,8 @@ void CColonyHistoryView::DeleteChosenCare()
         handler.DeleteTreatment(care.id);
     else if (care.kind == CareEntry::Kind::Feeding)
         handler.DeleteFeeding(care.id);
+    else if (care.kind == CareEntry::Kind::MiteCount)
+        handler.DeleteMiteCount(care.id);
     else
         handler.DeleteHarvest(care.id);
 }

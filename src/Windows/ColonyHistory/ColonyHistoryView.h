@@ -19,9 +19,10 @@ public:
     static constexpr int IdUndoButton = 12340;
     // The buttons that enter an event, by the event's kind: IdEventButtons + kind - 1.
     static constexpr int IdEventButtons = 12341;
-    // The buttons that enter a treatment, a feeding and a harvest, and the delete of the one chosen.
+    // The buttons that enter a treatment, a feeding, a harvest and a mite count, and the delete of the
+    // one chosen.
     static constexpr int IdCareButtons = 12350;
-    static constexpr int IdDeleteCareButton = 12353;
+    static constexpr int IdDeleteCareButton = 12360;
 
     // A part of the lineage's lines: a label, or a link to a colony's history.
     struct LineagePiece
@@ -62,7 +63,7 @@ private:
 
     CButton m_undo;
     std::array<CButton, 6> m_eventButtons;
-    std::array<CButton, 3> m_careButtons;
+    std::array<CButton, 4> m_careButtons;
     CButton m_deleteCare;
     // The rows shown, by row id - 1.
     std::vector<HistoryRow> m_rows;

@@ -89,11 +89,38 @@ SheetData Harvests()
         sheet.AddRow(harvest);
     return sheet.Sheet(StringId::HarvestsSheetName);
 }
+
+SheetData MiteCounts()
+{
+    CSheetBuilder<MiteCount> sheet;
+    sheet.Add(StringId::HistoryDateColumn, [](const MiteCount& c) { return Cell::Date(c.date); });
+    sheet.Add(StringId::ColonyNumberColumn, [](const MiteCount& c) { return Cell::Number(c.id_family); });
+    sheet.Add(StringId::FamilyNameField, [](const MiteCount& c) { return Cell::Text(ColonyNameOf(c.id_family)); });
+    sheet.Add(StringId::MethodLabel, [](const MiteCount& c) { return Cell::Text(MiteMethodWord(c.method)); });
+    sheet.Add(StringId::MitesLabel, [](const MiteCount& c) { return Cell::Number(c.mites); });
+    sheet.Add(StringId::SampleLabel, [](const MiteCount& c) {
+        return c.method == MiteMethod::StickyBoard ? Cell::Text(u"") : Cell::Number(c.sample);
+    });
+    sheet.Add(StringId::BoardDaysLabel, [](const MiteCount& c) {
+        return c.method == MiteMethod::StickyBoard ? Cell::Number(c.days) : Cell::Text(u"");
+    });
+    sheet.Add(StringId::VarroaColumn, [](const MiteCount& c) {
+        const std::optional<double> infestation = Infestation(c);
+        return infestation ? Cell::Number(*infestation) : Cell::Text(u"");
+    });
+    sheet.Add(StringId::NoteLabel, [](const MiteCount& c) { return Cell::Text(c.note); });
+    for (const MiteCount& count : GetCareCache()->Counts())
+        sheet.AddRow(count);
+    return sheet.Sheet(StringId::MiteCountsSheetName);
+}
 }
 
 std::vector<SheetData> CareSheets()
 {
-    if (!GetCareCache()->Available())
-        return {};
-    return { Treatments(), Feedings(), Harvests() };
+    std::vector<SheetData> sheets;
+    if (GetCareCache()->Available())
+        sheets = { Treatments(), Feedings(), Harvests() };
+    if (GetCareCache()->CountsAvailable())
+        sheets.push_back(MiteCounts());
+    return sheets;
 }

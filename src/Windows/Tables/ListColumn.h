@@ -22,6 +22,7 @@ enum ListColumn : int
     ColonyQueenBirthDatesColumn = 522,
     ColonyUserColumns = 523,
     // The colony's care: ids from the end of the colonies' range, clear of its user columns.
+    ColonyVarroaColumn = 763,
     ColonySeasonHoneyColumn = 764,
     ColonySeasonSugarColumn = 765,
     ColonyLastTreatmentColumn = 766,

@@ -66,8 +66,8 @@ const std::vector<Builder::Column>& LatestRecordColumns()
     return columns;
 }
 
-// The last day of a withdrawal that has not yet ended, the latest treatment, and this season's
-// honey harvested and sugar fed.
+// The last day of a withdrawal that has not yet ended, the latest mite count against its threshold,
+// the latest treatment, and this season's honey harvested and sugar fed.
 const std::vector<Builder::Column>& CareColumns()
 {
     static const std::vector<Builder::Column> columns {
@@ -76,6 +76,8 @@ const std::vector<Builder::Column>& CareColumns()
                 const Treatment* withholding = GetCareCache()->WithholdingOn(r.id, CurrentTime());
                 return withholding ? FormatDateText(WithdrawalEnd(*withholding)) : std::u16string();
             } },
+        { ColonyVarroaColumn, StringId::VarroaColumn, ColumnText, nullptr,
+            [](const ColonyRow& r) { return VarroaMarkOf(r.id, CurrentTime()).text; } },
         { ColonyLastTreatmentColumn, StringId::LastTreatmentColumn, ColumnText, nullptr,
             [](const ColonyRow& r) {
                 const Treatment* latest = GetCareCache()->LatestTreatmentOf(r.id);
@@ -147,6 +149,11 @@ void CViewFamilies::FillTable()
         if (GetColonyEventCache()->HasEnded(id)) {
             for (const auto& cell : row->cells)
                 cell->textColour = EndedTextColour;
+        } else {
+            for (const auto& cell : row->cells) {
+                if (cell->header->ColumnId() == ColonyVarroaColumn)
+                    cell->textColour = VarroaMarkOf(id, CurrentTime()).colour;
+            }
         }
     }
     builder.Finish(ColonyNameColumn);

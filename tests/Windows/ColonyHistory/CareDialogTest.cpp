@@ -6,6 +6,8 @@
 #include "ComboBox.h"
 #include "Dialog.h"
 #include "ListBox.h"
+#include "ListColumn.h"
+#include "ViewTable.h"
 #include "Tr.h"
 
 #include <algorithm>
@@ -205,6 +207,60 @@ TEST_P(CareDialogTest, TheMedicinesAreEditedFromTheTreatmentAndOfferedAtOnce)
     EXPECT_EQ(Count(u"SELECT withdrawal_days FROM treatment_products WHERE name='Amitraz strips'"), 21);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM treatment_products WHERE name='Formic acid 60 %' AND dose=30.5 AND unit='ml'"), 1);
     EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST_P(CareDialogTest, AMiteCountAboveItsThresholdIsMarkedInTheColoniesTableAndGivesATreatmentsEfficacy)
+{
+    Enter(3, [&](CDialog& dialog) {
+        EXPECT_EQ(dialog.GetWindowText(), Text(StringId::MiteCountTitle) + u": Linden");
+        auto* methods = dynamic_cast<CComboBox*>(dialog.GetDlgItem(CCareDialog::IdMiteMethod));
+        ASSERT_NE(methods, nullptr);
+        methods->SetCurSel(methods->FindStringExact(-1, Text(StringId::MethodAlcoholWash)));
+        Type(dialog, CCareDialog::IdMites, u"12");
+        Type(dialog, CCareDialog::IdSample, u"300");
+        Ok(dialog);
+        EXPECT_TRUE(dialog.IsEnded());
+    });
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM mite_counts WHERE id_family=5 AND method=2 AND mites=12 AND sample=300"), 1);
+    EXPECT_TRUE(HistoryHas(TrFilled(StringId::HistoryMiteCount,
+        { Text(StringId::MethodAlcoholWash), u"4 %" })));
+
+    // 4 in 100 bees is above the threshold of 3: the colonies table says so in red.
+    ClickTab(kRecordsTab);
+    ClickItem(u"North");
+    auto* colonies = dynamic_cast<CViewTable*>(Window()->GetDlgItem(IdPage));
+    ASSERT_NE(colonies, nullptr);
+    CTableDrawer& grid = colonies->Grid().Drawer();
+    bool found = false;
+    for (const auto& row : grid.Rows()) {
+        if (row->id != kLinden)
+            continue;
+        for (const auto& cell : row->cells) {
+            if (cell->header->ColumnId() == ColonyVarroaColumn) {
+                found = true;
+                EXPECT_EQ(cell->Text(), u"4 %, " + Text(StringId::VarroaAbove));
+                EXPECT_EQ(cell->textColour, RGB(192, 0, 0));
+            }
+        }
+    }
+    EXPECT_TRUE(found);
+
+    // Treated that day, and counted again a week after: the treatment shows its efficacy.
+    Treatment treatment;
+    treatment.id_product = product;
+    treatment.dose = 2;
+    treatment.date_start = treatment.date_end = DaysAfter(CurrentTime(), 0);
+    treatment.colonies = { kLinden };
+    ASSERT_NE(GetJournalHandlers()->care.AddTreatment(treatment), 0);
+    MiteCount after;
+    after.id_family = kLinden;
+    after.date = DaysAfter(CurrentTime(), 7);
+    after.method = MiteMethod::AlcoholWash;
+    after.mites = 3;
+    after.sample = 300;
+    ASSERT_NE(GetJournalHandlers()->care.AddMiteCount(after), 0);
+    ShowHistory(u"Linden");
+    EXPECT_TRUE(HistoryHas(TrFilled(StringId::HistoryEfficacy, { u"75" })));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CareDialogTest, ShippedLanguages(), LanguageName);

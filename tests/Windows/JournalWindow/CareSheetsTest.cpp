@@ -45,6 +45,13 @@ protected:
         care.AddFeeding(feeding);
         Harvest harvest { 0, linden, LocalMidnight(2026, 7, 10), u"2026-01", u"липовый", u"", { 12.5, 14.0 } };
         care.AddHarvest(harvest);
+        MiteCount board;
+        board.id_family = acacia;
+        board.date = LocalMidnight(2026, 8, 3);
+        board.method = MiteMethod::StickyBoard;
+        board.mites = 10;
+        board.days = 4;
+        care.AddMiteCount(board);
     }
 
     std::int32_t linden = 0;
@@ -65,10 +72,10 @@ TEST_P(CareSheetsTest, TheJournalToReadEndsWithTheCaresSheetsTypedAndNamed)
 
     const BookParts book(file);
     const std::vector<std::u16string> names = book.SheetNames();
-    ASSERT_EQ(names.size(), 11u);
+    ASSERT_EQ(names.size(), 12u);
     EXPECT_EQ(std::vector<std::u16string>(names.begin() + 8, names.end()),
         (std::vector<std::u16string> { Text(StringId::TreatmentsSheetName), Text(StringId::FeedingsSheetName),
-            Text(StringId::HarvestsSheetName) }));
+            Text(StringId::HarvestsSheetName), Text(StringId::MiteCountsSheetName) }));
 
     const auto& treatments = book.Cells(9);
     EXPECT_EQ(treatments.at("A2").type, "datetime");
@@ -95,6 +102,14 @@ TEST_P(CareSheetsTest, TheJournalToReadEndsWithTheCaresSheetsTypedAndNamed)
     EXPECT_EQ(harvests.at("F2").value, u"26.5");
     EXPECT_EQ(harvests.at("I2").value, u"2026-01");
     EXPECT_EQ(harvests.at("J2").value, u"Зорька");
+
+    // A board's count: its days, and mites a day as a number.
+    const auto& counts = book.Cells(12);
+    EXPECT_EQ(counts.at("C2").value, u"Акация");
+    EXPECT_EQ(counts.at("D2").value, Text(StringId::MethodStickyBoard));
+    EXPECT_EQ(counts.at("G2").type, "int");
+    EXPECT_EQ(counts.at("G2").value, u"4");
+    EXPECT_EQ(counts.at("H2").value, u"2.5");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CareSheetsTest, ShippedLanguages(), LanguageName);
