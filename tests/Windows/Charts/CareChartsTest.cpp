@@ -1,5 +1,6 @@
 #include "JournalWindowFixture.h"
 
+#include "ChartPixels.h"
 #include "Calendar.h"
 #include "CareCache.h"
 #include "ColonyChartView.h"
@@ -11,16 +12,6 @@
 namespace {
 constexpr std::int32_t kLinden = 5;
 constexpr std::int32_t kAcacia = 3;
-
-int PixelsIn(const UiTest::Image& image, const RECT& place, COLORREF colour)
-{
-    int count = 0;
-    for (int y = place.top; y < place.bottom; ++y) {
-        for (int x = place.left; x < place.right; ++x)
-            count += image.At(x, y) == colour ? 1 : 0;
-    }
-    return count;
-}
 
 // The journal window with the program's pages on a journal with the care's tables.
 class CareChartsTest : public JournalWindowTest

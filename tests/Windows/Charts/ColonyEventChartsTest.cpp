@@ -1,5 +1,6 @@
 #include "JournalWindowFixture.h"
 
+#include "ChartPixels.h"
 #include "../ColonyEvents.h"
 #include "AllSitesChartView.h"
 #include "Button.h"
@@ -21,16 +22,6 @@
 namespace {
 constexpr std::int32_t kLinden = 5;
 constexpr std::int32_t kAcacia = 3;
-
-int PixelsIn(const UiTest::Image& image, const RECT& place, COLORREF colour)
-{
-    int count = 0;
-    for (int y = place.top; y < place.bottom; ++y) {
-        for (int x = place.left; x < place.right; ++x)
-            count += image.At(x, y) == colour ? 1 : 0;
-    }
-    return count;
-}
 
 // The journal window with the program's pages; the colonies' events run as their handler will.
 class ColonyEventChartsTest : public JournalWindowTest
