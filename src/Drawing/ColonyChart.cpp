@@ -17,28 +17,8 @@ constexpr int kHitRadius = 6;
 constexpr int kLeftMargin = 50;
 constexpr int kRightMargin = 20;
 constexpr int kBottomMargin = 30;
-constexpr int kMonthSteps[] = { 1, 2, 3, 6, 12, 24, 60, 120 };
-constexpr double kSecondsPerMonth = 30.44 * 86400;
-
 constexpr std::int32_t kSeriesNames[] = { StringId::StrengthField, StringId::FramesField, StringId::BroodField,
     StringId::HoneyField };
-
-// Months counted from year 0, so that steps of several months line up with the year.
-int MonthIndex(std::int64_t date)
-{
-    const LocalTime local = ToLocalTime(date).value_or(LocalTime {});
-    return local.year * 12 + local.month - 1;
-}
-
-std::int64_t StartOfMonth(int index)
-{
-    return LocalMidnight(index / 12, index % 12 + 1, 1);
-}
-
-std::u16string MonthLabel(int index)
-{
-    return Tr(StringId::MonthJanuary + index % 12).substr(0, 3) + u" " + IntToText(index / 12);
-}
 }
 
 CColonyChart::CColonyChart()
@@ -97,16 +77,6 @@ std::u16string CColonyChart::Describe(const ColonyChartRecord& record)
     return text;
 }
 
-int CColonyChart::DateX(const RECT& inner, std::int64_t date) const
-{
-    const std::int64_t first = FirstDate();
-    const std::int64_t span = LastDate() - first;
-    if (span <= 0)
-        return (inner.left + inner.right) / 2;
-    const std::int64_t width = inner.right - inner.left;
-    return inner.left + static_cast<int>((date - first) * width / span);
-}
-
 CColonyChart::Layout CColonyChart::Paint(CDC& dc, const RECT& rect) const
 {
     Layout layout;
@@ -133,66 +103,20 @@ CColonyChart::Layout CColonyChart::Paint(CDC& dc, const RECT& rect) const
         return layout;
     CChartFrame::PaintPlot(dc, plot);
     layout.inner = { plot.left + kInset, plot.top + kInset, plot.right - kInset, plot.bottom - kInset };
-    PaintPeriods(dc, plot, layout);
+    const CTimeAxis axis(FirstDate(), LastDate(), layout.inner);
+    layout.periods = axis.PaintPeriods(dc, plot, m_periods);
     layout.top = top;
     m_frame.PaintValueAxis(dc, plot, layout.inner, layout.top, false, CChartFrame::Ink);
-    PaintDateAxis(dc, plot, layout.inner);
-    PaintMarks(dc, plot, layout);
+    axis.Paint(dc, m_frame.LabelFont(), plot);
+    PaintMarks(dc, axis, plot, layout);
     for (int series = 0; series < ColonySeriesCount; ++series) {
         if (IsShown(series))
-            PaintSeries(dc, series, layout);
+            PaintSeries(dc, axis, series, layout);
     }
     return layout;
 }
 
-void CColonyChart::PaintDateAxis(CDC& dc, const RECT& plot, const RECT& inner) const
-{
-    CFont* oldFont = dc.SelectObject(m_frame.LabelFont());
-    const int first = MonthIndex(FirstDate());
-    const int last = MonthIndex(LastDate());
-    const int labelWidth = dc.GetTextExtent(MonthLabel(first)).cx + 12;
-    const double months = static_cast<double>(LastDate() - FirstDate()) / kSecondsPerMonth;
-    const double monthWidth = (inner.right - inner.left) / std::max(1.0, months);
-    // Beyond the listed steps, whole decades; far-apart dates would otherwise pile up labels.
-    int step = 0;
-    for (const int candidate : kMonthSteps) {
-        if (monthWidth * candidate >= labelWidth) {
-            step = candidate;
-            break;
-        }
-    }
-    if (step == 0)
-        step = 120 * static_cast<int>(std::ceil(labelWidth / (monthWidth * 120)));
-    CPen grid(PS_SOLID, 1, CChartFrame::Grid);
-    CPen ink(PS_SOLID, 1, CChartFrame::Ink);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(CChartFrame::Ink);
-    const auto label = [&](int month, int x) {
-        RECT text { x - labelWidth / 2, plot.bottom + 6, x + labelWidth / 2, plot.bottom + 24 };
-        dc.DrawText(MonthLabel(month), &text, DT_CENTER | DT_SINGLELINE | DT_NOCLIP);
-    };
-    bool labelled = false;
-    for (int month = first + 1; month <= last; ++month) {
-        if (month % step != 0)
-            continue;
-        const int x = DateX(inner, StartOfMonth(month));
-        CPen* oldPen = dc.SelectObject(&grid);
-        dc.MoveTo(x, plot.top + 1);
-        dc.LineTo(x, plot.bottom - 1);
-        dc.SelectObject(&ink);
-        dc.MoveTo(x, plot.bottom);
-        dc.LineTo(x, plot.bottom + 5);
-        dc.SelectObject(oldPen);
-        label(month, x);
-        labelled = true;
-    }
-    // Records within one month: that month under the middle.
-    if (!labelled)
-        label(first, (inner.left + inner.right) / 2);
-    dc.SelectObject(oldFont);
-}
-
-void CColonyChart::PaintMarks(CDC& dc, const RECT& plot, Layout& layout) const
+void CColonyChart::PaintMarks(CDC& dc, const CTimeAxis& axis, const RECT& plot, Layout& layout) const
 {
     CFont* oldFont = dc.SelectObject(m_frame.LabelFont());
     CPen line(PS_DOT, 1, MarkColour);
@@ -203,7 +127,7 @@ void CColonyChart::PaintMarks(CDC& dc, const RECT& plot, Layout& layout) const
     // Labels that would overlap the one before go a line lower, back to the top when clear.
     std::vector<int> rowEnds;
     for (const ColonyChartMark& mark : m_marks) {
-        const int x = DateX(layout.inner, mark.date);
+        const int x = axis.X(mark.date);
         dc.MoveTo(x, plot.top + 1);
         dc.LineTo(x, plot.bottom - 1);
         const int width = dc.GetTextExtent(mark.label).cx;
@@ -228,30 +152,14 @@ void CColonyChart::PaintMarks(CDC& dc, const RECT& plot, Layout& layout) const
     dc.SelectObject(oldFont);
 }
 
-void CColonyChart::PaintPeriods(CDC& dc, const RECT& plot, Layout& layout) const
-{
-    // A period beyond the records' dates is cut at the plot's edges; one wholly beyond them is not shown.
-    for (const ColonyChartPeriod& period : m_periods) {
-        const int first = DateX(layout.inner, period.first);
-        const int end = std::max(DateX(layout.inner, period.end), first + 2);
-        if (end <= plot.left + 1 || first >= plot.right - 1)
-            continue;
-        const int left = std::max<int>(plot.left + 1, first);
-        const int right = std::min<int>(plot.right - 1, end);
-        const RECT place { left, plot.top + 1, right, plot.bottom - 1 };
-        dc.FillSolidRect(place.left, place.top, place.right - place.left, place.bottom - place.top, PeriodColour);
-        layout.periods.push_back(place);
-    }
-}
-
-void CColonyChart::PaintSeries(CDC& dc, int series, Layout& layout) const
+void CColonyChart::PaintSeries(CDC& dc, const CTimeAxis& axis, int series, Layout& layout) const
 {
     const COLORREF colour = SeriesColour(series);
     std::vector<POINT> points;
     points.reserve(m_records.size());
     for (std::size_t i = 0; i < m_records.size(); ++i) {
         const int value = m_records[i].values[static_cast<std::size_t>(series)];
-        const POINT point { DateX(layout.inner, m_records[i].date), CChartFrame::ValueY(layout.inner, value, layout.top) };
+        const POINT point { axis.X(m_records[i].date), CChartFrame::ValueY(layout.inner, value, layout.top) };
         points.push_back(point);
         layout.markers.push_back({ point.x, point.y, i });
     }

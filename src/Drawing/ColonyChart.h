@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartFrame.h"
+#include "TimeAxis.h"
 
 #include <array>
 #include <cstdint>
@@ -30,13 +31,6 @@ struct ColonyChartMark
 {
     std::int64_t date = 0;
     std::u16string label;
-};
-
-// A period of treatment, shaded behind the lines from its first day to the end of its last.
-struct ColonyChartPeriod
-{
-    std::int64_t first = 0;
-    std::int64_t end = 0;
 };
 
 // A line per series over the records' dates with a marker per record, the dates labelled by month
@@ -82,7 +76,7 @@ public:
     const std::vector<ColonyChartPeriod>& Periods() const { return m_periods; }
 
     static constexpr COLORREF MarkColour = RGB(120, 80, 160);
-    static constexpr COLORREF PeriodColour = RGB(236, 226, 246);
+    static constexpr COLORREF PeriodColour = CTimeAxis::PeriodColour;
 
     Layout Paint(CDC& dc, const RECT& rect) const;
 
@@ -95,11 +89,8 @@ public:
     static std::u16string SeriesName(int series);
 
 private:
-    int DateX(const RECT& inner, std::int64_t date) const;
-    void PaintDateAxis(CDC& dc, const RECT& plot, const RECT& inner) const;
-    void PaintSeries(CDC& dc, int series, Layout& layout) const;
-    void PaintMarks(CDC& dc, const RECT& plot, Layout& layout) const;
-    void PaintPeriods(CDC& dc, const RECT& plot, Layout& layout) const;
+    void PaintSeries(CDC& dc, const CTimeAxis& axis, int series, Layout& layout) const;
+    void PaintMarks(CDC& dc, const CTimeAxis& axis, const RECT& plot, Layout& layout) const;
     // The first and last dates the plot spans, of records and marks.
     std::int64_t FirstDate() const;
     std::int64_t LastDate() const;
