@@ -8,6 +8,7 @@
 #include "JournalStores.h"
 #include "JournalTreeView.h"
 #include "JournalVisualComponent.h"
+#include "MiteThresholdSettings.h"
 #include "PointViewSettings.h"
 #include "RecordViewSettings.h"
 #include "StringIds.h"
@@ -35,6 +36,7 @@ void CJournalComponent::Create()
     AddSetting(new CPointViewSettings());
     AddSetting(new CFamilyViewSettings());
     AddSetting(new CRecordViewSettings());
+    AddSetting(new CMiteThresholdSettings());
     SetVisualComponent(new CJournalVisualComponent(*this));
 }
 

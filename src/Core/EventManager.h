@@ -16,6 +16,8 @@ enum EventType : std::int32_t {
     EventRecordViewSettingsChanged = 8,
     // Treatments, feedings, harvests or their dictionaries changed.
     EventCareChanged = 9,
+    // The beekeeper set other mite thresholds.
+    EventMiteThresholdsChanged = 10,
 };
 
 class ISubscriber

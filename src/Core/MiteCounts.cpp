@@ -83,6 +83,15 @@ MiteStatus StatusOn(const std::vector<MiteCount>& counts, const MiteThresholds& 
     return StatusOf(*Infestation(*latest), thresholds.Of(latest->method, MonthOf(latest->date)));
 }
 
+std::optional<double> ShareOfThreshold(const MiteCount& count, const MiteThresholds& thresholds)
+{
+    const std::optional<double> infestation = Infestation(count);
+    const double threshold = thresholds.Of(count.method, MonthOf(count.date));
+    if (!infestation || threshold <= 0.0)
+        return std::nullopt;
+    return 100.0 * *infestation / threshold;
+}
+
 std::optional<double> Efficacy(const std::vector<MiteCount>& counts, std::int64_t first, std::int64_t last)
 {
     const MiteCount* before = nullptr;

@@ -76,6 +76,9 @@ const MiteCount* LatestRecentCount(const std::vector<MiteCount>& counts, std::in
 // The colony's state by that count, against its method's threshold in its month.
 MiteStatus StatusOn(const std::vector<MiteCount>& counts, const MiteThresholds& thresholds, std::int64_t day);
 MiteStatus StatusOf(double infestation, double threshold);
+// The count's infestation against its method's threshold in its month, in per cent: 100 at the
+// threshold. Nothing without an infestation or for a threshold of 0.
+std::optional<double> ShareOfThreshold(const MiteCount& count, const MiteThresholds& thresholds);
 
 // What a treatment from first to last day did: the last count before it and the first after it by
 // the same method, each within kRecentCountDays, as the share of the infestation removed in per cent;

@@ -593,6 +593,18 @@ inline constexpr std::int32_t VarroaAbove = 10682;
 inline constexpr std::int32_t VarroaNear = 10683;
 inline constexpr std::int32_t VarroaBelow = 10684;
 inline constexpr std::int32_t HistoryEfficacy = 10685;
+inline constexpr std::int32_t MiteThresholdsTitle = 10686;
+inline constexpr std::int32_t MiteThresholdsUnits = 10687;
+inline constexpr std::int32_t ChartColonyVarroaTitle = 10688;
+inline constexpr std::int32_t ChartSiteVarroaTitle = 10689;
+inline constexpr std::int32_t ChartJournalVarroaTitle = 10690;
+inline constexpr std::int32_t ChartNoMiteCounts = 10691;
+inline constexpr std::int32_t ChartNoRecentCounts = 10692;
+inline constexpr std::int32_t ChartNoneAboveThreshold = 10693;
+inline constexpr std::int32_t ThresholdWord = 10694;
+inline constexpr std::int32_t ShareOfThresholdAxis = 10695;
+inline constexpr std::int32_t HistorySiteEfficacy = 10696;
+inline constexpr std::int32_t MiteThresholdsSource = 10697;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -868,5 +880,9 @@ inline constexpr std::array AllStringIds = {
     StringId::MethodSugarRoll, StringId::MethodDroneBrood, StringId::MitesLabel, StringId::SampleLabel,
     StringId::BoardDaysLabel, StringId::HistoryMiteCount, StringId::MitesPerDay, StringId::MiteCountsSheetName,
     StringId::VarroaColumn, StringId::VarroaAbove, StringId::VarroaNear, StringId::VarroaBelow,
-    StringId::HistoryEfficacy,
+    StringId::HistoryEfficacy, StringId::MiteThresholdsTitle, StringId::MiteThresholdsUnits,
+    StringId::ChartColonyVarroaTitle, StringId::ChartSiteVarroaTitle, StringId::ChartJournalVarroaTitle,
+    StringId::ChartNoMiteCounts, StringId::ChartNoRecentCounts, StringId::ChartNoneAboveThreshold,
+    StringId::ThresholdWord, StringId::ShareOfThresholdAxis, StringId::HistorySiteEfficacy,
+    StringId::MiteThresholdsSource,
 };

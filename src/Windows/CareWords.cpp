@@ -150,19 +150,27 @@ std::u16string DescribeMiteCount(const MiteCount& count)
     return TrFilled(StringId::HistoryMiteCount, { MiteMethodWord(count.method), InfestationText(count) });
 }
 
-VarroaMark VarroaMarkOf(std::int32_t idFamily, std::int64_t day)
+VarroaMark VarroaMarkOf(MiteStatus status)
+{
+    switch (status) {
+    case MiteStatus::Above:
+        return { Tr(StringId::VarroaAbove), RGB(192, 0, 0) };
+    case MiteStatus::Near:
+        return { Tr(StringId::VarroaNear), RGB(196, 110, 0) };
+    case MiteStatus::Below:
+        return { Tr(StringId::VarroaBelow), RGB(0, 128, 0) };
+    default:
+        return { u"", RGB(0, 0, 0) };
+    }
+}
+
+VarroaMark VarroaMarkOf(std::int32_t idFamily, std::int64_t day, const MiteThresholds& thresholds)
 {
     const std::vector<MiteCount> counts = GetCareCache()->CountsOf(idFamily);
     const MiteCount* latest = LatestRecentCount(counts, day);
     if (!latest)
-        return { u"", RGB(0, 0, 0) };
-    const std::u16string shown = InfestationText(*latest) + u", ";
-    switch (StatusOn(counts, MiteThresholds::Defaults(), day)) {
-    case MiteStatus::Above:
-        return { shown + Tr(StringId::VarroaAbove), RGB(192, 0, 0) };
-    case MiteStatus::Near:
-        return { shown + Tr(StringId::VarroaNear), RGB(196, 110, 0) };
-    default:
-        return { shown + Tr(StringId::VarroaBelow), RGB(0, 128, 0) };
-    }
+        return VarroaMarkOf(MiteStatus::NoRecentCount);
+    VarroaMark mark = VarroaMarkOf(StatusOn(counts, thresholds, day));
+    mark.text = InfestationText(*latest) + u", " + mark.text;
+    return mark;
 }

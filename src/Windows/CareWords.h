@@ -41,4 +41,5 @@ struct VarroaMark
     std::u16string text;
     COLORREF colour;
 };
-VarroaMark VarroaMarkOf(std::int32_t idFamily, std::int64_t day);
+VarroaMark VarroaMarkOf(std::int32_t idFamily, std::int64_t day, const MiteThresholds& thresholds);
+VarroaMark VarroaMarkOf(MiteStatus status);

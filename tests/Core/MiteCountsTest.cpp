@@ -65,6 +65,14 @@ TEST(MiteCountsTest, ThresholdsAreKeptByMethodAndMonthAndMarkTheColonyByItsLates
         CountOf(MiteMethod::StickyBoard, Day(2026, 8, 15), 14, 0, 7.0) };
     EXPECT_EQ(StatusOn(both, thresholds, Day(2026, 8, 20)), MiteStatus::Below);
     EXPECT_EQ(LatestRecentCount(both, Day(2026, 8, 20)), &both[1]);
+
+    // Against the threshold of the count's own month: 2.5 % is 125 % of April's 2 %; 2 mites a day
+    // on the board are a fifteenth of 30.
+    EXPECT_DOUBLE_EQ(*ShareOfThreshold(april[0], thresholds), 125.0);
+    EXPECT_NEAR(*ShareOfThreshold(both[1], thresholds), 100.0 / 15.0, 1e-9);
+    thresholds.Set(MiteMethod::SugarRoll, 8, 0.0);
+    EXPECT_FALSE(ShareOfThreshold(CountOf(MiteMethod::SugarRoll, Day(2026, 8, 3), 6, 300), thresholds));
+    EXPECT_FALSE(ShareOfThreshold(CountOf(MiteMethod::AlcoholWash, Day(2026, 8, 3), 6, 0), thresholds));
 }
 
 TEST(MiteCountsTest, EfficacyComparesTheCountsBeforeAndAfterByOneMethod)

@@ -14,6 +14,9 @@
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
 #include "SettingsWin.h"
+#include "CareWords.h"
+#include "EventCounter.h"
+#include "VarroaThresholds.h"
 #include "StringIds.h"
 #include "Text.h"
 #include "UiTest.h"
@@ -103,7 +106,7 @@ TEST_P(SettingsWinTest, EditSwitchApplyFoldAndClose)
     auto* tree = dynamic_cast<CListBox*>(window->GetDlgItem(CSettingsWin::IdTree));
     CWnd* apply = window->GetDlgItem(CSettingsWin::IdApply);
     ASSERT_NE(tree, nullptr);
-    ASSERT_EQ(tree->GetCount(), 5);
+    ASSERT_EQ(tree->GetCount(), 6);
     EXPECT_FALSE(apply->IsWindowEnabled());
     CRect treeRect;
     tree->GetWindowRect(&treeRect);
@@ -147,7 +150,7 @@ TEST_P(SettingsWinTest, EditSwitchApplyFoldAndClose)
     EXPECT_EQ(tree->GetCount(), 2);
     EXPECT_EQ(ItemOf(tree, StringId::FamilyViewSettingsTitle), LB_ERR);
     UiTest::DoubleClick(tree, item.left + 50, item.top + 3);
-    EXPECT_EQ(tree->GetCount(), 5);
+    EXPECT_EQ(tree->GetCount(), 6);
     EXPECT_NE(ItemOf(tree, StringId::FamilyViewSettingsTitle), LB_ERR);
 
     // An edit, then Close: nothing more is stored.
@@ -250,12 +253,62 @@ TEST_P(SettingsWinTest, EachPageIsHeadedWithItsOwnTitle)
     auto* tree = dynamic_cast<CListBox*>(Window()->GetDlgItem(CSettingsWin::IdTree));
     const std::pair<std::int32_t, const char16_t*> pages[] = { { StringId::MainSettingsTitle, u"static_header" },
         { StringId::JournalName, u"static_header" }, { StringId::PointViewSettingsTitle, u"static_header1" },
-        { StringId::FamilyViewSettingsTitle, u"static_header1" }, { StringId::RecordViewSettingsTitle, u"static_header1" } };
+        { StringId::FamilyViewSettingsTitle, u"static_header1" }, { StringId::RecordViewSettingsTitle, u"static_header1" },
+        { StringId::MiteThresholdsTitle, u"static_header" } };
     for (const auto& [title, header] : pages) {
         ClickItem(tree, ItemOf(tree, title));
         ASSERT_NE(ControlNamed(header), nullptr) << title;
         EXPECT_EQ(ControlNamed(header)->Window().GetWindowText(), Text(title));
     }
+}
+
+TEST_P(SettingsWinTest, AMiteThresholdTypedForAMonthIsStoredAndReadInPlaceOfItsDefault)
+{
+    GetVisualManager()->FindComponent(StringId::MainSettingsTitle)->Show();
+    CWnd* window = Window();
+    auto* tree = dynamic_cast<CListBox*>(window->GetDlgItem(CSettingsWin::IdTree));
+    ClickItem(tree, ItemOf(tree, StringId::MiteThresholdsTitle));
+    IControl* augustWash = ControlNamed(MiteThresholdName(MiteMethod::AlcoholWash, 8));
+    ASSERT_NE(augustWash, nullptr);
+    EXPECT_EQ(augustWash->GetValue(), u"3");
+    EXPECT_EQ(ControlNamed(MiteThresholdName(MiteMethod::StickyBoard, 1))->GetValue(), u"30");
+    EXPECT_EQ(ControlNamed(MiteThresholdName(MiteMethod::DroneBrood, 12))->GetValue(), u"25");
+    EXPECT_EQ(ControlNamed(u"static_method_3_1")->Window().GetWindowText(), MiteMethodWord(MiteMethod::SugarRoll));
+
+    // Every field and label lies whole inside the form.
+    CWnd* content = window->GetDlgItem(CSettingsWin::IdContent);
+    CRect form;
+    content->GetWindowRect(&form);
+    for (int method = 1; method <= kMiteMethods; ++method) {
+        for (int month = 1; month <= 12; ++month) {
+            CRect field;
+            ControlNamed(MiteThresholdName(static_cast<MiteMethod>(method), month))->Window().GetWindowRect(&field);
+            EXPECT_TRUE(form.PtInRect(field.TopLeft()) && form.PtInRect({ field.right - 1, field.bottom - 1 }))
+                << method << " " << month;
+        }
+    }
+
+    EventCounter changes(EventMiteThresholdsChanged);
+    UiTest::Click(&augustWash->Window(), 5, 10);
+    UiTest::KeyPress(&augustWash->Window(), VK_END);
+    UiTest::KeyPress(&augustWash->Window(), VK_BACK);
+    UiTest::TypeText(&augustWash->Window(), u"2.5");
+    EXPECT_EQ(augustWash->GetValue(), u"2.5");
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
+    EXPECT_EQ(changes.count, 1);
+    EXPECT_EQ(store.Values(kMiteThresholdsKey), (std::map<std::string, std::string> { { "threshold_2_8", "2.5" } }));
+    const MiteThresholds thresholds = SavedMiteThresholds();
+    EXPECT_DOUBLE_EQ(thresholds.Of(MiteMethod::AlcoholWash, 8), 2.5);
+    EXPECT_DOUBLE_EQ(thresholds.Of(MiteMethod::AlcoholWash, 9), 3.0);
+    EXPECT_DOUBLE_EQ(thresholds.Of(MiteMethod::SugarRoll, 8), 3.0);
+
+    // A field emptied falls back to the default.
+    UiTest::Click(&augustWash->Window(), 5, 10);
+    UiTest::KeyPress(&augustWash->Window(), VK_END);
+    for (int i = 0; i < 3; ++i)
+        UiTest::KeyPress(&augustWash->Window(), VK_BACK);
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
+    EXPECT_DOUBLE_EQ(SavedMiteThresholds().Of(MiteMethod::AlcoholWash, 8), 3.0);
 }
 
 TEST_P(SettingsWinTest, AnotherLanguageAppliesAtOnceToTheSettingsWindowAndTheLauncher)

@@ -3,6 +3,7 @@
 #include "BothLanguages.h"
 #include "DatabaseManager.h"
 #include "EmptyViewJournal.h"
+#include "EventCounter.h"
 #include "EventManager.h"
 #include "IVisualComponent.h"
 #include "JournalComponent.h"
@@ -82,21 +83,6 @@ inline std::vector<PageFactory> TestPages()
     }
     return factories;
 }
-
-// Counts one event.
-class EventCounter : public ISubscriber
-{
-public:
-    explicit EventCounter(std::int32_t event)
-        : m_subscription(this, { event })
-    {
-    }
-    void OnEvent() override { ++count; }
-    int count = 0;
-
-private:
-    CSubscription m_subscription;
-};
 
 // A journal with three sites (one above the 16-bit ids) and their colonies, and its window open.
 class JournalWindowTest : public BothLanguages

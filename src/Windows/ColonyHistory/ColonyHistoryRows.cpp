@@ -48,6 +48,25 @@ std::u16string MainText(const Event& event, std::int32_t shownIn)
         return {};
     }
 }
+
+// The efficacy over all the colonies the treatment was given to, where more than one has counts
+// around it: "; on average 70 % in 4 colonies".
+std::u16string AverageEfficacyText(const Treatment& treatment)
+{
+    double sum = 0.0;
+    int colonies = 0;
+    for (const std::int32_t colony : treatment.colonies) {
+        const std::optional<double> efficacy
+            = Efficacy(GetCareCache()->CountsOf(colony), treatment.date_start, treatment.date_end);
+        if (efficacy) {
+            sum += *efficacy;
+            ++colonies;
+        }
+    }
+    if (colonies < 2)
+        return {};
+    return u"; " + TrFilled(StringId::HistorySiteEfficacy, { DecimalText(sum / colonies), IntToText(colonies) });
+}
 }
 
 std::u16string DescribeEvent(const Event& event, std::int32_t shownIn)
@@ -80,6 +99,7 @@ std::vector<HistoryRow> ColonyHistoryRows(std::int32_t idFamily)
             std::u16string what = prefix + DescribeTreatment(*treatment);
             if (const std::optional<double> efficacy = Efficacy(counts, treatment->date_start, treatment->date_end))
                 what += u"; " + TrFilled(StringId::HistoryEfficacy, { DecimalText(*efficacy) });
+            what += AverageEfficacyText(*treatment);
             rows.push_back({ treatment->date_start, what, treatment->note, 0, 0, { CareEntry::Kind::Treatment, treatment->id } });
         }
         for (const MiteCount& count : counts) {

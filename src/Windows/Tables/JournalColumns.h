@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CareWords.h"
 #include "GridBuilder.h"
 #include "JournalCache.h"
 #include "PointFamilyCache.h"
@@ -11,12 +12,14 @@
 // The columns of the beekeeper's things as the list pages show them, each with its caption, type
 // and view setting; the readable export of the whole journal takes the same columns.
 
-// A colony with its latest record, null for a colony without records.
+// A colony with its latest record, null for a colony without records, and its latest mite count
+// against the thresholds where the page shows it.
 struct ColonyRow
 {
     std::int32_t id;
     const CPointFamilyCache::Family& family;
     const CJournalCache::Record* latest;
+    VarroaMark varroa {};
 };
 
 // The colony's type in the user's words.

@@ -14,6 +14,7 @@
 #include "StringIds.h"
 #include "Text.h"
 #include "Tr.h"
+#include "VarroaThresholds.h"
 
 #include <numeric>
 
@@ -77,7 +78,7 @@ const std::vector<Builder::Column>& CareColumns()
                 return withholding ? FormatDateText(WithdrawalEnd(*withholding)) : std::u16string();
             } },
         { ColonyVarroaColumn, StringId::VarroaColumn, ColumnText, nullptr,
-            [](const ColonyRow& r) { return VarroaMarkOf(r.id, CurrentTime()).text; } },
+            [](const ColonyRow& r) { return r.varroa.text; } },
         { ColonyLastTreatmentColumn, StringId::LastTreatmentColumn, ColumnText, nullptr,
             [](const ColonyRow& r) {
                 const Treatment* latest = GetCareCache()->LatestTreatmentOf(r.id);
@@ -111,7 +112,7 @@ CViewFamilies::CViewFamilies(JournalState* state)
     : CViewTable(state,
         { ActionAddColony, true, ActionChangeColony, ActionDeleteColony, StringId::DeleteFamily, ColonyNameColumn, true },
         { EventFamilyViewSettingsChanged, EventQueenBeesChanged, EventInspectsChanged, EventFamiliesChanged,
-            EventCareChanged })
+            EventCareChanged, EventMiteThresholdsChanged })
 {
 }
 
@@ -140,19 +141,21 @@ void CViewFamilies::FillTable()
     builder.AddUserColumns(OwnerKind::Colony, ColonyUserColumns);
     builder.AddColumns(LatestRecordColumns());
     const CPointFamilyCache* cache = GetPointFamilyCache();
+    const MiteThresholds thresholds = SavedMiteThresholds();
     for (std::int32_t id : cache->FamiliesOf(m_state->recordId)) {
         const CPointFamilyCache::Family* family = cache->FindFamily(id);
         if (!family)
             continue;
-        TableRow* row = builder.AddRow(
-            id, OwnerKind::Colony, family->id_record, ColonyRow { id, *family, GetJournalCache()->LatestRecordOf(id) });
+        const VarroaMark varroa = VarroaMarkOf(id, CurrentTime(), thresholds);
+        TableRow* row = builder.AddRow(id, OwnerKind::Colony, family->id_record,
+            ColonyRow { id, *family, GetJournalCache()->LatestRecordOf(id), varroa });
         if (GetColonyEventCache()->HasEnded(id)) {
             for (const auto& cell : row->cells)
                 cell->textColour = EndedTextColour;
         } else {
             for (const auto& cell : row->cells) {
                 if (cell->header->ColumnId() == ColonyVarroaColumn)
-                    cell->textColour = VarroaMarkOf(id, CurrentTime()).colour;
+                    cell->textColour = varroa.colour;
             }
         }
     }

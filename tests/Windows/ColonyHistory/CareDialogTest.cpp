@@ -245,22 +245,33 @@ TEST_P(CareDialogTest, AMiteCountAboveItsThresholdIsMarkedInTheColoniesTableAndG
     }
     EXPECT_TRUE(found);
 
-    // Treated that day, and counted again a week after: the treatment shows its efficacy.
+    // Treated that day with its neighbour, and both counted again a week after: the treatment shows
+    // its efficacy in this colony and on average.
+    const auto addCount = [](std::int32_t colony, int days, int mites) {
+        MiteCount count;
+        count.id_family = colony;
+        count.date = DaysAfter(CurrentTime(), days);
+        count.method = MiteMethod::AlcoholWash;
+        count.mites = mites;
+        count.sample = 300;
+        return GetJournalHandlers()->care.AddMiteCount(count);
+    };
+    constexpr std::int32_t kAcacia = 3;
+    ASSERT_NE(addCount(kAcacia, -2, 10), 0);
     Treatment treatment;
     treatment.id_product = product;
     treatment.dose = 2;
     treatment.date_start = treatment.date_end = DaysAfter(CurrentTime(), 0);
-    treatment.colonies = { kLinden };
+    treatment.colonies = { kLinden, kAcacia };
     ASSERT_NE(GetJournalHandlers()->care.AddTreatment(treatment), 0);
-    MiteCount after;
-    after.id_family = kLinden;
-    after.date = DaysAfter(CurrentTime(), 7);
-    after.method = MiteMethod::AlcoholWash;
-    after.mites = 3;
-    after.sample = 300;
-    ASSERT_NE(GetJournalHandlers()->care.AddMiteCount(after), 0);
+    ASSERT_NE(addCount(kLinden, 7, 3), 0);
     ShowHistory(u"Linden");
     EXPECT_TRUE(HistoryHas(TrFilled(StringId::HistoryEfficacy, { u"75" })));
+    EXPECT_FALSE(HistoryHas(TrFilled(StringId::HistorySiteEfficacy, { u"75", u"1" })));
+    ASSERT_NE(addCount(kAcacia, 7, 5), 0);
+    ShowHistory(u"Linden");
+    EXPECT_TRUE(HistoryHas(TrFilled(StringId::HistoryEfficacy, { u"75" }) + u"; "
+        + TrFilled(StringId::HistorySiteEfficacy, { DecimalText(62.5), u"2" })));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CareDialogTest, ShippedLanguages(), LanguageName);
