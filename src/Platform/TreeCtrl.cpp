@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QIcon>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -333,6 +336,27 @@ BOOL CTreeCtrl::SetItemTextColor(HTREEITEM item, COLORREF colour)
     if (!Kind(this) || !item)
         return FALSE;
     ItemOf(item)->setForeground(0, ToQColor(colour));
+    return TRUE;
+}
+
+BOOL CTreeCtrl::SetItemMark(HTREEITEM item, COLORREF colour)
+{
+    if (!Kind(this) || !item)
+        return FALSE;
+    if (colour == CLR_NONE) {
+        ItemOf(item)->setIcon(0, QIcon());
+        return TRUE;
+    }
+    constexpr int kMarkSize = 12;
+    QPixmap mark(kMarkSize, kMarkSize);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(ToQColor(colour).darker(130));
+    painter.setBrush(ToQColor(colour));
+    painter.drawEllipse(QRectF(1.5, 1.5, kMarkSize - 3, kMarkSize - 3));
+    painter.end();
+    ItemOf(item)->setIcon(0, QIcon(mark));
     return TRUE;
 }
 

@@ -43,6 +43,9 @@ struct NMTVDISPINFO
     TVITEM item;
 };
 
+// No colour: what takes an item's mark away.
+inline constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
+
 // A tree view ("SysTreeView32"): TVS_HASBUTTONS, TVS_HASLINES, TVS_LINESATROOT,
 // TVS_EDITLABELS, TVS_SHOWSELALWAYS, TVS_FULLROWSELECT. Selection changes send TVN_SELCHANGED
 // (WM_NOTIFY) to the parent, label edits TVN_BEGINLABELEDIT and TVN_ENDLABELEDIT.
@@ -64,6 +67,8 @@ public:
     BOOL SetItemText(HTREEITEM item, const std::u16string& text);
     // The label's colour in place of the tree's text colour.
     BOOL SetItemTextColor(HTREEITEM item, COLORREF colour);
+    // A round mark of the colour before the label; CLR_NONE takes it away.
+    BOOL SetItemMark(HTREEITEM item, COLORREF colour);
     HTREEITEM GetSelectedItem() const;
     // Null clears the selection.
     BOOL SelectItem(HTREEITEM item);

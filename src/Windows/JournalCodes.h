@@ -33,6 +33,9 @@ enum ActionCode : int
     ActionShowWinterLosses = 13,
     // Selects the colony (the id) in the tree and shows its page of the tab shown (a lineage link).
     ActionShowColony = 14,
+    // The mite counts of a colony, a site or all sites (the id of the colony or site, or 0), on the
+    // charts tab.
+    ActionShowVarroa = 15,
 };
 
 // The page a journal view shows: codes up to PageQueensOfColony are list pages, the forms follow,
@@ -60,6 +63,9 @@ enum PageCode : int
     PageWinterLosses = 18,
     PageColonyTree = 19,
     PageColonyHistory = 20,
+    PageColonyVarroa = 21,
+    // The latest mite counts of a site's colonies, or the colonies above threshold of all sites.
+    PageVarroaStanding = 22,
 };
 
 constexpr int kLastListPage = PageQueensOfColony;

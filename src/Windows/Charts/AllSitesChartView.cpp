@@ -34,9 +34,9 @@ void CAllSitesChartView::Fill()
         Tr(StringId::ChartNoRecords));
 }
 
-std::int32_t CAllSitesChartView::SwitchTextId() const
+std::vector<CChartView::Switch> CAllSitesChartView::Switches() const
 {
-    return StringId::WinterLossesButton;
+    return { { StringId::WinterLossesButton, ActionShowWinterLosses }, { StringId::VarroaColumn, ActionShowVarroa } };
 }
 
 void CAllSitesChartView::PaintChart(CDC& dc, const RECT& rect) const

@@ -25,8 +25,7 @@ public:
 protected:
     void Fill() override;
     void PaintOnScreen(CDC& dc, const RECT& rect) override;
-    std::int32_t SwitchTextId() const override;
-    int SwitchAction() const override { return ActionShowWinterLosses; }
+    std::vector<Switch> Switches() const override;
 
 private:
     CBarChart m_chart;

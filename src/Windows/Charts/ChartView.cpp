@@ -11,9 +11,10 @@
 namespace {
 constexpr int kSwitchWidth = 170;
 
-RECT SwitchPlace(int width)
+RECT SwitchPlace(int width, std::size_t index)
 {
-    return { width - kSwitchWidth - 8, 5, width - 8, CChartView::StripSize - 5 };
+    const int right = width - 8 - static_cast<int>(index) * (kSwitchWidth + 8);
+    return { right - kSwitchWidth, 5, right, CChartView::StripSize - 5 };
 }
 
 class CChartPrint : public IPrintablePage
@@ -42,7 +43,8 @@ private:
 
 CChartView::CChartView(JournalState* state)
     : CEmptyViewJournal(state, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS)
-    , m_subscription(this, { EventPointsChanged, EventFamiliesChanged, EventInspectsChanged, EventCareChanged })
+    , m_subscription(this,
+          { EventPointsChanged, EventFamiliesChanged, EventInspectsChanged, EventCareChanged, EventMiteThresholdsChanged })
 {
 }
 
@@ -65,9 +67,15 @@ int CChartView::OnCreate(CREATESTRUCT* create)
 {
     if (CEmptyViewJournal::OnCreate(create) == -1)
         return -1;
-    if (SwitchTextId() != 0)
-        m_switch.Create(Tr(SwitchTextId()), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, SwitchPlace(create->cx),
-            this, IdSwitch);
+    // A page is made again each time it shows; the buttons of the last time went with its window.
+    m_switches.clear();
+    const std::vector<Switch> switches = Switches();
+    for (std::size_t i = 0; i < switches.size(); ++i) {
+        auto button = std::make_unique<CButton>();
+        button->Create(Tr(switches[i].textId), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+            SwitchPlace(create->cx, i), this, IdSwitch + static_cast<UINT>(i));
+        m_switches.push_back(std::move(button));
+    }
     Fill();
     return 0;
 }
@@ -90,17 +98,26 @@ BOOL CChartView::OnEraseBkgnd(CDC*)
 void CChartView::OnSize(UINT type, int cx, int cy)
 {
     CEmptyViewJournal::OnSize(type, cx, cy);
-    if (m_switch.IsCreated()) {
-        const RECT place = SwitchPlace(cx);
-        m_switch.MoveWindow(place.left, place.top, place.right - place.left, place.bottom - place.top);
-    }
+    PlaceSwitches(cx);
     Invalidate();
+}
+
+void CChartView::PlaceSwitches(int width)
+{
+    for (std::size_t i = 0; i < m_switches.size(); ++i) {
+        if (!m_switches[i]->IsCreated())
+            continue;
+        const RECT place = SwitchPlace(width, i);
+        m_switches[i]->MoveWindow(place.left, place.top, place.right - place.left, place.bottom - place.top);
+    }
 }
 
 BOOL CChartView::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (LOWORD(wParam) != IdSwitch || HIWORD(wParam) != BN_CLICKED)
+    const std::vector<Switch> switches = Switches();
+    const int index = static_cast<int>(LOWORD(wParam)) - IdSwitch;
+    if (index < 0 || index >= static_cast<int>(switches.size()) || HIWORD(wParam) != BN_CLICKED)
         return CEmptyViewJournal::OnCommand(wParam, lParam);
-    PostJournalAction(this, SwitchAction(), m_state->recordId);
+    PostJournalAction(this, switches[static_cast<std::size_t>(index)].action, m_state->recordId);
     return TRUE;
 }

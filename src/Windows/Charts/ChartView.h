@@ -6,12 +6,14 @@
 #include "Subscription.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 // A page of the charts tab. It reads its chart anew when sites, colonies or records change
 // (events 1, 2 and 4) and paints it double-buffered below a strip kept for the page's controls.
-// On paper the chart takes one sheet, titled with its caption. A site's and all sites' pages have
-// a button at the strip's right that switches between their charts and their winter losses.
+// On paper the chart takes one sheet, titled with its caption. A page's buttons at the strip's right
+// switch to the node's other charts: its winter losses, its mite counts, back to its charts.
 class CChartView : public CEmptyViewJournal, public ISubscriber, public IPrintableView
 {
 public:
@@ -36,21 +38,28 @@ public:
     void OnSize(UINT type, int cx, int cy) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
-    CButton& SwitchButton() { return m_switch; }
+    // The strip's buttons, the first at its right, with the ids IdSwitch, IdSwitch + 1, ...
+    CButton& SwitchButton(std::size_t index = 0) { return *m_switches.at(index); }
 
 protected:
     // Reads the chart of the page's node from the stores.
     virtual void Fill() = 0;
     // Paints on the window's buffer; a page that hit-tests keeps what the paint laid out.
     virtual void PaintOnScreen(CDC& dc, const RECT& rect) { PaintChart(dc, rect); }
+    struct Switch
+    {
+        std::int32_t textId;
+        int action;
+    };
     // The height of the strip above the chart for the page's own controls.
-    virtual int StripHeight() const { return SwitchTextId() != 0 ? StripSize : 0; }
+    virtual int StripHeight() const { return Switches().empty() ? 0 : StripSize; }
     virtual void PaintStrip(CDC&, const RECT&) {}
-    // The text of the strip's switch button, 0 for none, and the action it asks for.
-    virtual std::int32_t SwitchTextId() const { return 0; }
-    virtual int SwitchAction() const { return ActionShowList; }
+    // The strip's buttons from its right: their texts and the actions they ask for.
+    virtual std::vector<Switch> Switches() const { return {}; }
 
 private:
+    void PlaceSwitches(int width);
+
     CSubscription m_subscription;
-    CButton m_switch;
+    std::vector<std::unique_ptr<CButton>> m_switches;
 };

@@ -29,6 +29,11 @@ void CColonyChartView::Fill()
         m_tips->UpdateTipText(u"", this);
 }
 
+std::vector<CChartView::Switch> CColonyChartView::Switches() const
+{
+    return { { StringId::VarroaColumn, ActionShowVarroa } };
+}
+
 void CColonyChartView::PaintChart(CDC& dc, const RECT& rect) const
 {
     m_chart.Paint(dc, rect);

@@ -33,6 +33,7 @@ public:
 protected:
     void Fill() override;
     void PaintOnScreen(CDC& dc, const RECT& rect) override;
+    std::vector<Switch> Switches() const override;
 
 private:
     CColonyChart m_chart;

@@ -66,9 +66,9 @@ void CSiteChartView::FillChart()
         m_year != 0 ? SiteSeasonGroups(m_site, m_year) : std::vector<BarGroup> {}, Tr(StringId::ChartNoSiteRecords));
 }
 
-std::int32_t CSiteChartView::SwitchTextId() const
+std::vector<CChartView::Switch> CSiteChartView::Switches() const
 {
-    return StringId::WinterLossesButton;
+    return { { StringId::WinterLossesButton, ActionShowWinterLosses }, { StringId::VarroaColumn, ActionShowVarroa } };
 }
 
 void CSiteChartView::PaintChart(CDC& dc, const RECT& rect) const

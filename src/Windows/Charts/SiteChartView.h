@@ -32,8 +32,7 @@ protected:
     void PaintOnScreen(CDC& dc, const RECT& rect) override;
     int StripHeight() const override { return StripSize; }
     void PaintStrip(CDC& dc, const RECT& strip) override;
-    std::int32_t SwitchTextId() const override;
-    int SwitchAction() const override { return ActionShowWinterLosses; }
+    std::vector<Switch> Switches() const override;
 
 private:
     void FillChart();

@@ -97,7 +97,7 @@ void CWinterLossView::PaintOnScreen(CDC& dc, const RECT& rect)
     m_bars = m_table.Paint(dc, rect);
 }
 
-std::int32_t CWinterLossView::SwitchTextId() const
+std::vector<CChartView::Switch> CWinterLossView::Switches() const
 {
-    return StringId::ChartsButton;
+    return { { StringId::ChartsButton, ActionShowList } };
 }

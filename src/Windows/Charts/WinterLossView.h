@@ -34,7 +34,7 @@ public:
 protected:
     void Fill() override;
     void PaintOnScreen(CDC& dc, const RECT& rect) override;
-    std::int32_t SwitchTextId() const override;
+    std::vector<Switch> Switches() const override;
 
 private:
     CLossTable m_table;

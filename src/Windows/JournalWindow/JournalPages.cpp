@@ -10,10 +10,12 @@
 #include "ColonyHistoryView.h"
 #include "ColonyTreeHintView.h"
 #include "ColonyTreeView.h"
+#include "ColonyVarroaView.h"
 #include "QBeeFamilyView.h"
 #include "QBeeInspectView.h"
 #include "QBeePointView.h"
 #include "SiteChartView.h"
+#include "VarroaStandingView.h"
 #include "ViewFamilies.h"
 #include "ViewInspect.h"
 #include "ViewPoints.h"
@@ -43,5 +45,5 @@ std::vector<PageFactory> JournalPageFactories()
         Make<CChangeInspectView>(), Make<CQBeePointView>(), Make<CQBeeFamilyView>(), Make<CQBeeInspectView>(),
         Make<CAddQueenBeeView>(), Make<CChangeQueenBeeView>(), Make<CColonyChartView>(), Make<CSiteChartView>(),
         Make<CAllSitesChartView>(), Make<CWinterLossView>(), Make<CColonyHistoryView>(), Make<CColonyTreeView>(),
-        Make<CColonyTreeHintView>() };
+        Make<CColonyTreeHintView>(), Make<CColonyVarroaView>(), Make<CVarroaStandingView>() };
 }

@@ -142,12 +142,16 @@ void CJournalTreeView::OnSelectionChanged()
 {
     const CNavigationWin::Node node = m_tree.SelectedNode();
     m_state.recordId = node.id;
-    // An open form stays open; it only learns the node. The winter losses stay while a site or
-    // none is selected on the charts tab.
+    // An open form stays open; it only learns the node. On the charts tab the winter losses stay
+    // while a site or none is selected, and the mite counts stay whatever is selected.
     const int tab = m_tabs.GetCurSel();
-    const bool winters = m_state.page == PageWinterLosses && tab == kChartsTab && node.kind != NodeColony;
+    int action = ActionShowList;
+    if (tab == kChartsTab && m_state.page == PageWinterLosses && node.kind != NodeColony)
+        action = ActionShowWinterLosses;
+    if (tab == kChartsTab && (m_state.page == PageColonyVarroa || m_state.page == PageVarroaStanding))
+        action = ActionShowVarroa;
     if (FollowsTree(m_state.page))
-        SwitchPage(tab, node.kind, winters ? ActionShowWinterLosses : ActionShowList);
+        SwitchPage(tab, node.kind, action);
 }
 
 void CJournalTreeView::ShowChartsTab()

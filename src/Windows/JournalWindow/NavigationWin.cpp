@@ -1,5 +1,8 @@
 #include "NavigationWin.h"
 
+#include "Calendar.h"
+#include "CareCache.h"
+#include "CareWords.h"
 #include "ColonyEventCache.h"
 #include "DeleteQuestion.h"
 #include "JournalAction.h"
@@ -11,12 +14,15 @@
 #include "TableRow.h"
 #include "Text.h"
 #include "Tr.h"
+#include "VarroaThresholds.h"
 #include "WndImpl.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
+constexpr COLORREF kNoRecentCountColour = RGB(200, 200, 200);
+
 struct MenuEntry
 {
     std::int32_t textId;
@@ -48,6 +54,7 @@ bool IsDelete(int action)
 
 CNavigationWin::CNavigationWin()
     : m_subscription(this, { EventPointsChanged, EventFamiliesChanged })
+    , m_markSubscription(&m_markSubscriber, { EventCareChanged, EventMiteThresholdsChanged })
 {
 }
 
@@ -94,6 +101,7 @@ void CNavigationWin::Fill()
         if (!m_filter.empty())
             expanded.push_back({ idPoint, NodeSite });
     }
+    MarkColonies();
     for (const Node& node : expanded)
         Expand(ItemOf(node), TVE_EXPAND);
     const auto heir = std::find_if(heirs.begin(), heirs.end(), [this](const Node& node) { return ItemOf(node); });
@@ -168,6 +176,34 @@ void CNavigationWin::SelectNode(const Node& node)
     if (const HTREEITEM site = GetParentItem(item))
         Expand(site, TVE_EXPAND);
     SelectItemQuietly(item);
+}
+
+void CNavigationWin::MarkColonies()
+{
+    if (!IsCreated())
+        return;
+    const bool counted = !GetCareCache()->Counts().empty();
+    const MiteThresholds thresholds = SavedMiteThresholds();
+    const std::int64_t today = CurrentTime();
+    m_marks.clear();
+    for (const auto& [item, node] : m_nodes) {
+        if (node.kind != NodeColony)
+            continue;
+        COLORREF colour = CLR_NONE;
+        if (counted) {
+            const std::vector<MiteCount> counts = GetCareCache()->CountsOf(node.id);
+            const MiteStatus status = StatusOn(counts, thresholds, today);
+            colour = status == MiteStatus::NoRecentCount ? kNoRecentCountColour : VarroaMarkOf(status).colour;
+        }
+        SetItemMark(item, colour);
+        m_marks[node.id] = colour;
+    }
+}
+
+COLORREF CNavigationWin::MarkOf(std::int32_t idFamily) const
+{
+    const auto found = m_marks.find(idFamily);
+    return found == m_marks.end() ? CLR_NONE : found->second;
 }
 
 void CNavigationWin::OnEvent()

@@ -12,7 +12,10 @@
 
 // The tree of sites and their colonies, with the context menu of their actions. It rebuilds
 // itself when sites or colonies change (events 1 and 2), a colony's event among them: a colony
-// lost or united into another is greyed, or left out while ended colonies are hidden.
+// lost or united into another is greyed, or left out while ended colonies are hidden. Once the
+// journal holds mite counts, each colony shown has a round mark of its state against the thresholds
+// (red above, orange near, green below, grey without a recent count), renewed when the care or the
+// thresholds change.
 class CNavigationWin : public CTreeCtrl, public ISubscriber
 {
 public:
@@ -44,6 +47,8 @@ public:
     Node SelectedNode() const;
     // Shows the node selected, its site opened, without telling the journal window.
     void SelectNode(const Node& node);
+    // The colour of the colony's mark as last set; CLR_NONE for none.
+    COLORREF MarkOf(std::int32_t idFamily) const;
 
     void OnEvent() override;
 
@@ -64,11 +69,29 @@ private:
     void Forget(HTREEITEM item);
     // The nodes that may take the selection after a rebuild, the selected one first.
     std::vector<Node> SelectionHeirs() const;
+    void MarkColonies();
+
+    // Renews the marks alone when the counts or their thresholds change.
+    class CMarkSubscriber : public ISubscriber
+    {
+    public:
+        explicit CMarkSubscriber(CNavigationWin& tree)
+            : m_tree(tree)
+        {
+        }
+        void OnEvent() override { m_tree.MarkColonies(); }
+
+    private:
+        CNavigationWin& m_tree;
+    };
 
     std::map<HTREEITEM, Node> m_nodes;
     std::u16string m_filter;
     bool m_hideEnded = false;
     CSubscription m_subscription;
+    CMarkSubscriber m_markSubscriber { *this };
+    CSubscription m_markSubscription;
+    std::map<std::int32_t, COLORREF> m_marks;
     // Counts the rebuilds, after which the handles from before name nothing.
     unsigned m_fills = 0;
 };
