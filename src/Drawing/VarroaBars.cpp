@@ -43,7 +43,7 @@ std::vector<RECT> CVarroaBars::Paint(CDC& dc, const RECT& rect) const
     int labelWidth = 0;
     for (const VarroaBar& bar : m_bars)
         labelWidth = std::max<int>(labelWidth, dc.GetTextExtent(bar.label).cx);
-    labelWidth = std::min(labelWidth + 2 * kMargin, static_cast<int>((plot.right - plot.left) * 2 / 5));
+    labelWidth = std::min(labelWidth + 2 * kMargin + 4, static_cast<int>((plot.right - plot.left) * 2 / 5));
     double highest = 100.0;
     for (const VarroaBar& bar : m_bars)
         highest = std::max(highest, bar.share);

@@ -114,8 +114,13 @@ void CVarroaChart::PaintSeries(CDC& dc, const CTimeAxis& axis, std::size_t serie
     for (std::size_t k = 0; k < points.size(); ++k) {
         const POINT& point = points[k];
         dc.FillSolidRect(point.x - kMarkerHalf, point.y - kMarkerHalf, 2 * kMarkerHalf + 1, 2 * kMarkerHalf + 1, colour);
-        RECT label { point.x - 60, point.y - kMarkerHalf - kLabelRoom, point.x + 60, point.y - kMarkerHalf - 1 };
-        dc.DrawText(m_points[indexes[k]].label, &label, DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
+        // Centred over its marker, but kept inside the plot at its edges.
+        const std::u16string& text = m_points[indexes[k]].label;
+        const int width = dc.GetTextExtent(text).cx;
+        const int left = std::clamp<int>(point.x - width / 2, layout.inner.left - kInset + 2,
+            std::max<int>(layout.inner.left, layout.inner.right + kInset - 2 - width));
+        RECT label { left, point.y - kMarkerHalf - kLabelRoom, left + width, point.y - kMarkerHalf - 1 };
+        dc.DrawText(text, &label, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
     }
     dc.SelectObject(oldFont);
 }

@@ -356,7 +356,10 @@ BOOL CTreeCtrl::SetItemMark(HTREEITEM item, COLORREF colour)
     painter.setBrush(ToQColor(colour));
     painter.drawEllipse(QRectF(1.5, 1.5, kMarkSize - 3, kMarkSize - 3));
     painter.end();
-    ItemOf(item)->setIcon(0, QIcon(mark));
+    // The mark keeps its colour on the selected row too.
+    QIcon icon(mark);
+    icon.addPixmap(mark, QIcon::Selected);
+    ItemOf(item)->setIcon(0, icon);
     return TRUE;
 }
 

@@ -101,6 +101,8 @@ DialogTemplate CCareDialog::TemplateOf(Kind kind)
     }
     if (kind == Kind::Treatment || kind == Kind::Feeding)
         made.items.push_back({ u"BUTTON", IdDictionary, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 7, y + 4, 80, 14 });
+    if (kind == Kind::MiteCount)
+        made.items.push_back({ u"BUTTON", IdSaveNext, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 7, y + 4, 110, 14 });
     made.items.push_back({ u"BUTTON", IDOK, u"", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, kFieldLeft + kFieldWidth - 150,
         y + 4, 70, 14 });
     made.items.push_back({ u"BUTTON", IDCANCEL, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, kFieldLeft + kFieldWidth - 70,
@@ -113,8 +115,10 @@ DialogTemplate CCareDialog::TemplateOf(Kind kind)
 BOOL CCareDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText(Tr(TitleOf(m_kind)) + u": " + ColonyNameOf(m_idFamily));
+    ShowColony();
     GetDlgItem(IDOK)->SetWindowText(Tr(StringId::ButtonSave));
+    if (CWnd* next = GetDlgItem(IdSaveNext))
+        next->SetWindowText(Tr(StringId::SaveAndNextColony));
     GetDlgItem(IDCANCEL)->SetWindowText(Tr(StringId::ButtonCancel));
     for (const Field& field : FieldsOf(m_kind))
         GetDlgItem(field.id + kLabelIds)->SetWindowText(Tr(field.label));
@@ -155,17 +159,51 @@ void CCareDialog::FillLists()
         units->SetCurSel(0);
     }
     if (CListBox* colonies = Colonies()) {
-        const CPointFamilyCache* places = GetPointFamilyCache();
-        const CPointFamilyCache::Family* family = places->FindFamily(m_idFamily);
-        for (const auto& [id, other] : places->Families()) {
-            if (!family || other.id_point != family->id_point || GetColonyEventCache()->HasEnded(id))
-                continue;
-            const int index = colonies->AddString(other.name);
+        for (const std::int32_t id : SiteColonies()) {
+            const int index = colonies->AddString(ColonyNameOf(id));
             colonies->SetItemData(index, static_cast<std::uintptr_t>(id));
             if (id == m_idFamily)
                 colonies->SetSel(index);
         }
     }
+}
+
+std::vector<std::int32_t> CCareDialog::SiteColonies() const
+{
+    const CPointFamilyCache* places = GetPointFamilyCache();
+    const CPointFamilyCache::Family* family = places->FindFamily(m_idFamily);
+    std::vector<std::int32_t> colonies;
+    for (const auto& [id, other] : places->Families()) {
+        if (family && other.id_point == family->id_point && !GetColonyEventCache()->HasEnded(id))
+            colonies.push_back(id);
+    }
+    return colonies;
+}
+
+std::int32_t CCareDialog::NextColony() const
+{
+    const std::vector<std::int32_t> colonies = SiteColonies();
+    const auto after = std::upper_bound(colonies.begin(), colonies.end(), m_idFamily);
+    return after == colonies.end() ? 0 : *after;
+}
+
+void CCareDialog::ShowColony()
+{
+    SetWindowText(Tr(TitleOf(m_kind)) + u": " + ColonyNameOf(m_idFamily));
+    if (CWnd* next = GetDlgItem(IdSaveNext))
+        next->EnableWindow(NextColony() != 0);
+}
+
+void CCareDialog::SaveAndNext()
+{
+    const std::int32_t next = NextColony();
+    if (next == 0 || Store() == 0)
+        return;
+    m_idFamily = next;
+    ShowColony();
+    GetDlgItem(IdMites)->SetWindowText(u"");
+    GetDlgItem(IdNote)->SetWindowText(u"");
+    GetDlgItem(IdMites)->SetFocus();
 }
 
 void CCareDialog::FillDictionary()
@@ -211,6 +249,10 @@ BOOL CCareDialog::OnCommand(WPARAM wParam, LPARAM lParam)
         FillDictionary();
         if (Chosen(IdProduct) != before)
             TakeProductDefaults();
+        return TRUE;
+    }
+    if (LOWORD(wParam) == IdSaveNext && HIWORD(wParam) == BN_CLICKED) {
+        SaveAndNext();
         return TRUE;
     }
     if (LOWORD(wParam) == IdWholeSite && HIWORD(wParam) == BN_CLICKED) {

@@ -13,7 +13,8 @@ class CListBox;
 // colonies chosen in the list: the colony at first, the whole site with one button. A harvest from
 // a colony inside a withdrawal period asks first. OK stores the entry through the care handler; a
 // refusal is said and the dialog stays open to be put right. The medicines and feeds offered are
-// edited from the dialog.
+// edited from the dialog. Mite counts of a site visit go from colony to colony: each stored, the
+// next colony of the site comes up with the same day, method and sample.
 class CCareDialog : public CDialog
 {
 public:
@@ -50,6 +51,8 @@ public:
         IdMites = 2121,
         IdSample = 2122,
         IdBoardDays = 2123,
+        // Stores a mite count and goes on to the site's next colony, for counts of a site visit.
+        IdSaveNext = 2124,
     };
 
     CCareDialog(Kind kind, std::int32_t idFamily, CWnd* parent);
@@ -77,6 +80,12 @@ private:
     // The number typed, or -1 when it is not one: the handler refuses it.
     double Decimal(UINT id);
     std::vector<std::int32_t> ChosenColonies();
+    // The colonies of the colony's site that have not ended, in id order.
+    std::vector<std::int32_t> SiteColonies() const;
+    // The colony after the one shown, 0 after the last.
+    std::int32_t NextColony() const;
+    void ShowColony();
+    void SaveAndNext();
     void FillLists();
     // The medicines or feeds again, after their dictionary was edited, the one chosen kept.
     void FillDictionary();

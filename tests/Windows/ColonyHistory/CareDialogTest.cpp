@@ -274,4 +274,41 @@ TEST_P(CareDialogTest, AMiteCountAboveItsThresholdIsMarkedInTheColoniesTableAndG
         + TrFilled(StringId::HistorySiteEfficacy, { DecimalText(62.5), u"2" })));
 }
 
+TEST_P(CareDialogTest, ASiteVisitsCountsGoFromColonyToColonyKeepingTheMethodAndSample)
+{
+    ShowHistory(u"Acacia");
+    dialogs.Then([&](CDialog& dialog) {
+        EXPECT_EQ(dialog.GetWindowText(), Text(StringId::MiteCountTitle) + u": Acacia");
+        auto* methods = dynamic_cast<CComboBox*>(dialog.GetDlgItem(CCareDialog::IdMiteMethod));
+        methods->SetCurSel(methods->FindStringExact(-1, Text(StringId::MethodSugarRoll)));
+        Type(dialog, CCareDialog::IdMites, u"6");
+        Type(dialog, CCareDialog::IdSample, u"300");
+        CWnd* next = dialog.GetDlgItem(CCareDialog::IdSaveNext);
+        ASSERT_NE(next, nullptr);
+        EXPECT_EQ(next->GetWindowText(), Text(StringId::SaveAndNextColony));
+        UiTest::Click(next, 5, 5);
+        // Acacia's count is stored; Linden, the site's last colony, comes up to be counted alike.
+        EXPECT_FALSE(dialog.IsEnded());
+        EXPECT_EQ(dialog.GetWindowText(), Text(StringId::MiteCountTitle) + u": Linden");
+        EXPECT_EQ(dialog.GetDlgItem(CCareDialog::IdMites)->GetWindowText(), u"");
+        EXPECT_EQ(dialog.GetDlgItem(CCareDialog::IdSample)->GetWindowText(), u"300");
+        EXPECT_EQ(methods->GetWindowText(), Text(StringId::MethodSugarRoll));
+        EXPECT_FALSE(next->IsWindowEnabled());
+        // A refused count stays on its colony.
+        Type(dialog, CCareDialog::IdMites, u"-3");
+        Ok(dialog);
+        EXPECT_FALSE(dialog.IsEnded());
+        EXPECT_EQ(boxes.Calls().size(), 1u);
+        Type(dialog, CCareDialog::IdMites, u"12");
+        Ok(dialog);
+        EXPECT_TRUE(dialog.IsEnded());
+    });
+    UiTest::Click(Page()->GetDlgItem(CColonyHistoryView::IdCareButtons + 3), 5, 5);
+    UiTest::ProcessEvents(20);
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM mite_counts WHERE id_family=3 AND method=3 AND mites=6 AND sample=300"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM mite_counts WHERE id_family=5 AND method=3 AND mites=12 AND sample=300"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM mite_counts"), 2);
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, CareDialogTest, ShippedLanguages(), LanguageName);
