@@ -3,6 +3,8 @@
 #include "Calendar.h"
 #include "ColonyCare.h"
 
+#include <cmath>
+
 namespace {
 std::size_t MethodIndex(MiteMethod method)
 {
@@ -18,6 +20,13 @@ int MonthOf(std::int64_t date)
 {
     return ToLocalTime(date).value_or(LocalTime {}).month;
 }
+}
+
+std::int32_t BeesInVolume(double millilitres)
+{
+    constexpr double kBeesInHalfCup = 300.0;
+    constexpr double kHalfCupMillilitres = 118.3;
+    return millilitres > 0.0 ? static_cast<std::int32_t>(std::lround(millilitres * kBeesInHalfCup / kHalfCupMillilitres)) : 0;
 }
 
 std::optional<double> Infestation(const MiteCount& count)

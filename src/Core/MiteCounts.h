@@ -40,6 +40,10 @@ struct MiteCount
     bool operator==(const MiteCount&) const = default;
 };
 
+// The bees in a wash or roll sample measured by volume: half a US cup (118.3 ml) holds about 300
+// bees, as the Honey Bee Health Coalition's varroa guide counts them.
+std::int32_t BeesInVolume(double millilitres);
+
 // Mites a day for a sticky board, else the share of the sample infested in per cent; nothing for a
 // count without its days or sample.
 std::optional<double> Infestation(const MiteCount& count);

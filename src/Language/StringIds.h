@@ -605,6 +605,7 @@ inline constexpr std::int32_t ThresholdWord = 10694;
 inline constexpr std::int32_t ShareOfThresholdAxis = 10695;
 inline constexpr std::int32_t HistorySiteEfficacy = 10696;
 inline constexpr std::int32_t MiteThresholdsSource = 10697;
+inline constexpr std::int32_t SampleVolumeLabel = 10698;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -884,5 +885,5 @@ inline constexpr std::array AllStringIds = {
     StringId::ChartColonyVarroaTitle, StringId::ChartSiteVarroaTitle, StringId::ChartJournalVarroaTitle,
     StringId::ChartNoMiteCounts, StringId::ChartNoRecentCounts, StringId::ChartNoneAboveThreshold,
     StringId::ThresholdWord, StringId::ShareOfThresholdAxis, StringId::HistorySiteEfficacy,
-    StringId::MiteThresholdsSource,
+    StringId::MiteThresholdsSource, StringId::SampleVolumeLabel,
 };

@@ -35,6 +35,10 @@ TEST(MiteCountsTest, EachMethodGivesItsInfestation)
     EXPECT_FALSE(Infestation(CountOf(MiteMethod::StickyBoard, 0, 21, 300, 0.0)));
     EXPECT_FALSE(Infestation(CountOf(MiteMethod::AlcoholWash, 0, 9, 0)));
     EXPECT_FALSE(Infestation(CountOf(MiteMethod::None, 0, 9, 300)));
+    // Half a cup of bees is 300 of them, a cup 600.
+    EXPECT_EQ(BeesInVolume(118.3), 300);
+    EXPECT_EQ(BeesInVolume(236.6), 600);
+    EXPECT_EQ(BeesInVolume(0.0), 0);
 }
 
 TEST(MiteCountsTest, ThresholdsAreKeptByMethodAndMonthAndMarkTheColonyByItsLatestRecentCount)

@@ -69,7 +69,8 @@ std::vector<CCareDialog::Field> CCareDialog::FieldsOf(Kind kind)
     case Kind::MiteCount:
         return { { StringId::HistoryDateColumn, IdFirstDay }, { StringId::MethodLabel, IdMiteMethod },
             { StringId::MitesLabel, IdMites }, { StringId::SampleLabel, IdSample },
-            { StringId::BoardDaysLabel, IdBoardDays }, { StringId::NoteLabel, IdNote } };
+            { StringId::SampleVolumeLabel, IdSampleVolume }, { StringId::BoardDaysLabel, IdBoardDays },
+            { StringId::NoteLabel, IdNote } };
     default:
         return { { StringId::HistoryDateColumn, IdFirstDay }, { StringId::SupersLabel, IdSupers },
             { StringId::HoneyKindLabel, IdHoneyKind }, { StringId::LotLabel, IdLot }, { StringId::NoteLabel, IdNote } };
@@ -348,6 +349,8 @@ std::int32_t CCareDialog::Store()
         // What is not a whole number is refused as a count below 0.
         count.mites = mites && *mites == static_cast<std::int32_t>(*mites) ? static_cast<std::int32_t>(*mites) : -1;
         count.sample = sample && *sample == static_cast<std::int32_t>(*sample) ? static_cast<std::int32_t>(*sample) : 0;
+        if (!sample && Text(IdSample).empty())
+            count.sample = BeesInVolume(ReadDecimal(Text(IdSampleVolume)).value_or(0.0));
         count.days = ReadDecimal(Text(IdBoardDays)).value_or(0.0);
         count.note = Text(IdNote);
         return care.AddMiteCount(count);

@@ -53,6 +53,8 @@ public:
         IdBoardDays = 2123,
         // Stores a mite count and goes on to the site's next colony, for counts of a site visit.
         IdSaveNext = 2124,
+        // A wash or roll sample measured by volume, in place of its bees.
+        IdSampleVolume = 2125,
     };
 
     CCareDialog(Kind kind, std::int32_t idFamily, CWnd* parent);

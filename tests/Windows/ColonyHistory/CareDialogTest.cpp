@@ -299,7 +299,10 @@ TEST_P(CareDialogTest, ASiteVisitsCountsGoFromColonyToColonyKeepingTheMethodAndS
         Ok(dialog);
         EXPECT_FALSE(dialog.IsEnded());
         EXPECT_EQ(boxes.Calls().size(), 1u);
+        // This sample measured by volume: a cup of bees.
         Type(dialog, CCareDialog::IdMites, u"12");
+        Type(dialog, CCareDialog::IdSample, u"");
+        Type(dialog, CCareDialog::IdSampleVolume, Russian() ? u"236,6" : u"236.6");
         Ok(dialog);
         EXPECT_TRUE(dialog.IsEnded());
     });
@@ -307,7 +310,7 @@ TEST_P(CareDialogTest, ASiteVisitsCountsGoFromColonyToColonyKeepingTheMethodAndS
     UiTest::ProcessEvents(20);
     ASSERT_EQ(dialogs.Count(), 1);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM mite_counts WHERE id_family=3 AND method=3 AND mites=6 AND sample=300"), 1);
-    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM mite_counts WHERE id_family=5 AND method=3 AND mites=12 AND sample=300"), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM mite_counts WHERE id_family=5 AND method=3 AND mites=12 AND sample=600"), 1);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM mite_counts"), 2);
 }
 
