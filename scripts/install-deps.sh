@@ -8,7 +8,7 @@ packages=(
   libsqlite3-dev libtinyxml2-dev libpcre2-dev libxlsxwriter-dev libzip-dev
   qt6-base-dev libgl1-mesa-dev qt6-translations-l10n
   fonts-liberation fonts-urw-base35 locales
-  poppler-utils python3-openpyxl
+  poppler-utils python3-openpyxl python3-icalendar
   xvfb openbox xdotool x11-utils
   "$@"
 )

@@ -18,6 +18,7 @@ enum EventType : std::int32_t {
     EventCareChanged = 9,
     // The beekeeper set other mite thresholds.
     EventMiteThresholdsChanged = 10,
+    EventTasksChanged = 11,
 };
 
 class ISubscriber

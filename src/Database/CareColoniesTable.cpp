@@ -50,3 +50,23 @@ void CCareColoniesTable::DeleteOfFamily(IDatabase* database, std::int32_t idFami
 {
     RunAndReset(database, Request(u"DELETE FROM ", u" WHERE id_family=?", { idFamily }), record);
 }
+
+void CCareColoniesTable::InsertAll(
+    IDatabase* database, CareKind kind, std::int32_t idEntry, const std::vector<std::int32_t>& colonies)
+{
+    for (const std::int32_t idFamily : colonies) {
+        CCareColoniesTable table;
+        table.record.kind = static_cast<std::int32_t>(kind);
+        table.record.id_entry = idEntry;
+        table.record.id_family = idFamily;
+        table.Insert(database);
+    }
+}
+
+void CCareColoniesTable::DeleteAll(IDatabase* database, CareKind kind, std::int32_t idEntry)
+{
+    CCareColoniesTable table;
+    table.record.kind = static_cast<std::int32_t>(kind);
+    table.record.id_entry = idEntry;
+    table.Delete(database);
+}

@@ -38,6 +38,11 @@ public:
     void DeleteOfFamily(IDatabase* database, std::int32_t idFamily);
     CTable::content* CreateContent() override { return new content(); }
 
+    // One row per colony of the entry.
+    static void InsertAll(IDatabase* database, CareKind kind, std::int32_t idEntry, const std::vector<std::int32_t>& colonies);
+    // Every row of the entry.
+    static void DeleteAll(IDatabase* database, CareKind kind, std::int32_t idEntry);
+
     content record;
 
 private:

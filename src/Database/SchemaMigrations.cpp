@@ -9,6 +9,7 @@
 #include "HarvestsTable.h"
 #include "IDatabase.h"
 #include "MiteCountsTable.h"
+#include "TasksTable.h"
 #include "Text.h"
 #include "TreatmentProductsTable.h"
 #include "TreatmentsTable.h"
@@ -23,6 +24,7 @@ const std::vector<Step>& Steps()
     // Step 3: the colonies' care: treatments with their medicines, feedings with their feeds, and
     // harvests with their supers' weights.
     // Step 4: the colonies' counts of varroa mites.
+    // Step 5: the beekeeper's tasks; their colonies are rows of the care's colonies.
     static const std::vector<Step> steps {
         { 1,
             { u"CREATE INDEX IF NOT EXISTS journal_by_family ON journal(id_family, date)",
@@ -44,6 +46,7 @@ const std::vector<Step>& Steps()
         { 4,
             { CMiteCountsTable().CreateStatement(),
                 u"CREATE INDEX mite_counts_by_family ON mite_counts(id_family, date)" } },
+        { kTasksStep, { CTasksTable().CreateStatement(), u"CREATE INDEX tasks_by_due ON tasks(done, due)" } },
     };
     return steps;
 }

@@ -19,6 +19,8 @@ enum class State
 
 // The step that gives a journal the tables of the colonies' care.
 inline constexpr int kCareStep = 3;
+// The step that gives a journal its tasks.
+inline constexpr int kTasksStep = 5;
 
 struct Step
 {

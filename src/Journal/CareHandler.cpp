@@ -23,25 +23,6 @@ bool NoColonyIsGone(const std::vector<std::int32_t>& colonies)
         [](std::int32_t id) { return GetPointFamilyCache()->FindFamily(id) != nullptr; });
 }
 
-void InsertColonies(IDatabase* database, CareKind kind, std::int32_t idEntry, const std::vector<std::int32_t>& colonies)
-{
-    for (std::int32_t idFamily : colonies) {
-        CCareColoniesTable table;
-        table.record.kind = static_cast<std::int32_t>(kind);
-        table.record.id_entry = idEntry;
-        table.record.id_family = idFamily;
-        table.Insert(database);
-    }
-}
-
-void DeleteColonies(IDatabase* database, CareKind kind, std::int32_t idEntry)
-{
-    CCareColoniesTable table;
-    table.record.kind = static_cast<std::int32_t>(kind);
-    table.record.id_entry = idEntry;
-    table.Delete(database);
-}
-
 void SetProductRow(CTreatmentProductsTable::content& row, const TreatmentProduct& product)
 {
     row.id_product = product.id;
@@ -196,7 +177,7 @@ std::int32_t CCareHandler::AddTreatment(Treatment& treatment)
     row.note = treatment.note;
     const bool stored = InTransaction(u"Add Treatment", [&](IDatabase* database) {
         table.Insert(database);
-        InsertColonies(database, CareKind::Treatment, table.record.id_treatment, treatment.colonies);
+        CCareColoniesTable::InsertAll(database, CareKind::Treatment, table.record.id_treatment, treatment.colonies);
     });
     if (!stored)
         return 0;
@@ -217,7 +198,7 @@ std::int32_t CCareHandler::AddFeeding(Feeding& feeding)
     table.record.note = feeding.note;
     const bool stored = InTransaction(u"Add Feeding", [&](IDatabase* database) {
         table.Insert(database);
-        InsertColonies(database, CareKind::Feeding, table.record.id_feeding, feeding.colonies);
+        CCareColoniesTable::InsertAll(database, CareKind::Feeding, table.record.id_feeding, feeding.colonies);
     });
     if (!stored)
         return 0;
@@ -268,7 +249,7 @@ bool CCareHandler::DeleteEntry(const char16_t* label, std::int32_t id, Body body
 bool CCareHandler::DeleteTreatment(std::int32_t id)
 {
     return DeleteEntry(u"Delete Treatment", id, [&](IDatabase* database) {
-        DeleteColonies(database, CareKind::Treatment, id);
+        CCareColoniesTable::DeleteAll(database, CareKind::Treatment, id);
         CTreatmentsTable table;
         table.record.id_treatment = id;
         table.Delete(database);
@@ -278,7 +259,7 @@ bool CCareHandler::DeleteTreatment(std::int32_t id)
 bool CCareHandler::DeleteFeeding(std::int32_t id)
 {
     return DeleteEntry(u"Delete Feeding", id, [&](IDatabase* database) {
-        DeleteColonies(database, CareKind::Feeding, id);
+        CCareColoniesTable::DeleteAll(database, CareKind::Feeding, id);
         CFeedingsTable table;
         table.record.id_feeding = id;
         table.Delete(database);

@@ -11,6 +11,7 @@
 #include "PointFamilyCache.h"
 #include "QueenHandler.h"
 #include "RecordHandler.h"
+#include "TaskCache.h"
 #include "UserFieldStore.h"
 
 namespace {
@@ -116,7 +117,8 @@ void CColonyHandler::Forget(std::int32_t idFamily)
     GetPointFamilyCache()->RemoveFamily(idFamily);
     // Its own events went with it; the lineage of the colonies it was linked with stays.
     GetColonyEventCache()->Load(CDatabaseLease().get());
-    // Its harvests went with it, and it left its treatments and feedings.
+    // Its harvests went with it, and it left its treatments, feedings and tasks.
     GetCareCache()->Load(CDatabaseLease().get());
-    Fire({ EventCareChanged });
+    GetTaskCache()->Load(CDatabaseLease().get());
+    Fire({ EventCareChanged, EventTasksChanged });
 }

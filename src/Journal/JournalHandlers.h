@@ -10,6 +10,7 @@
 #include "RecordHandler.h"
 #include "SiteHandler.h"
 #include "TableImportHandler.h"
+#include "TaskHandler.h"
 #include "UserFieldHandler.h"
 
 // Every change of the journal goes through one of these: each is the only writer of its tables,
@@ -32,6 +33,7 @@ public:
     CJournalImportHandler imports;
     CTableImportHandler tableImports;
     CCareHandler care;
+    CTaskHandler tasks;
 };
 
 CJournalHandlers* GetJournalHandlers();

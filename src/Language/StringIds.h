@@ -606,6 +606,27 @@ inline constexpr std::int32_t ShareOfThresholdAxis = 10695;
 inline constexpr std::int32_t HistorySiteEfficacy = 10696;
 inline constexpr std::int32_t MiteThresholdsSource = 10697;
 inline constexpr std::int32_t SampleVolumeLabel = 10698;
+// Plans and reminders: tasks, their calendar and the field sheets.
+inline constexpr std::int32_t TaskNoTables = 10700;
+inline constexpr std::int32_t TaskRefusalTitle = 10701;
+inline constexpr std::int32_t TaskRefusalRepeat = 10702;
+inline constexpr std::int32_t TaskKindInspection = 10703;
+inline constexpr std::int32_t TaskKindTreatment = 10704;
+inline constexpr std::int32_t TaskKindFeeding = 10705;
+inline constexpr std::int32_t TaskKindQueenCheck = 10706;
+inline constexpr std::int32_t TaskKindHarvest = 10707;
+inline constexpr std::int32_t TaskKindOther = 10708;
+inline constexpr std::int32_t TaskTitleLabel = 10709;
+inline constexpr std::int32_t TaskKindLabel = 10710;
+inline constexpr std::int32_t TaskDueLabel = 10711;
+inline constexpr std::int32_t TaskTimeLabel = 10712;
+inline constexpr std::int32_t TaskEveryDaysLabel = 10713;
+inline constexpr std::int32_t TaskUntilLabel = 10714;
+inline constexpr std::int32_t TaskDialogTitle = 10715;
+inline constexpr std::int32_t TaskButton = 10716;
+inline constexpr std::int32_t HistoryTask = 10717;
+inline constexpr std::int32_t HistoryTaskDone = 10718;
+inline constexpr std::int32_t TaskRefusalTime = 10719;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -886,4 +907,10 @@ inline constexpr std::array AllStringIds = {
     StringId::ChartNoMiteCounts, StringId::ChartNoRecentCounts, StringId::ChartNoneAboveThreshold,
     StringId::ThresholdWord, StringId::ShareOfThresholdAxis, StringId::HistorySiteEfficacy,
     StringId::MiteThresholdsSource, StringId::SampleVolumeLabel,
+    StringId::TaskNoTables, StringId::TaskRefusalTitle, StringId::TaskRefusalRepeat,
+    StringId::TaskKindInspection, StringId::TaskKindTreatment, StringId::TaskKindFeeding,
+    StringId::TaskKindQueenCheck, StringId::TaskKindHarvest, StringId::TaskKindOther, StringId::TaskTitleLabel,
+    StringId::TaskKindLabel, StringId::TaskDueLabel, StringId::TaskTimeLabel, StringId::TaskEveryDaysLabel,
+    StringId::TaskUntilLabel, StringId::TaskDialogTitle, StringId::TaskButton, StringId::HistoryTask,
+    StringId::HistoryTaskDone, StringId::TaskRefusalTime,
 };

@@ -76,7 +76,8 @@ void CCareCache::Load(IDatabase* database)
         if (row.kind == static_cast<std::int32_t>(CareKind::Treatment)) {
             if (const auto at = treatmentAt.find(row.id_entry); at != treatmentAt.end())
                 m_treatments[at->second].colonies.push_back(row.id_family);
-        } else if (const auto at = feedingAt.find(row.id_entry); at != feedingAt.end()) {
+        } else if (const auto at = feedingAt.find(row.id_entry);
+                   row.kind == static_cast<std::int32_t>(CareKind::Feeding) && at != feedingAt.end()) {
             m_feedings[at->second].colonies.push_back(row.id_family);
         }
     });

@@ -9,6 +9,7 @@
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "SystemAccess.h"
+#include "TaskCache.h"
 #include "UserFieldStore.h"
 
 void LoadJournalStores(IDatabase* database)
@@ -20,6 +21,7 @@ void LoadJournalStores(IDatabase* database)
     GetUserFieldStore()->LoadOnFirstUse(database->GetPath());
     GetColonyEventCache()->Load(database);
     GetCareCache()->Load(database);
+    GetTaskCache()->Load(database);
     // Freed memory lies between the records the load kept; without this the process keeps it.
     TrimFreedMemory();
 }
@@ -29,7 +31,7 @@ void ReloadJournalStores(IDatabase* database)
     LoadJournalStores(database);
     for (const std::int32_t event :
         { EventPointsChanged, EventFamiliesChanged, EventQueenBeesChanged, EventInspectsChanged, EventHousingsChanged,
-            EventCareChanged })
+            EventCareChanged, EventTasksChanged })
         GetEventManager()->Fire(event);
 }
 

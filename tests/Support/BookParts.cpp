@@ -1,13 +1,9 @@
 #include "BookParts.h"
 
-#include "CsvRows.h"
+#include "ScriptRecords.h"
 #include "Text.h"
 
-#include <cstdlib>
-#include <fstream>
-
 namespace {
-// Each record ends with 30 and each field with 31: characters no journal text holds.
 constexpr char kScript[] = R"(
 import sys, datetime, openpyxl
 book = openpyxl.load_workbook(sys.argv[1])
@@ -25,36 +21,11 @@ for sheet in book.worksheets:
             out.append(['C', cell.coordinate, type(cell.value).__name__, value, '1' if cell.font.b else ''])
 open(sys.argv[2], 'w', encoding='utf-8').write(''.join(''.join(f + chr(31) for f in r) + chr(30) for r in out))
 )";
-
-std::vector<std::vector<std::string>> Records(const std::string& text)
-{
-    std::vector<std::vector<std::string>> records;
-    std::vector<std::string> fields;
-    std::string field;
-    for (const char c : text) {
-        if (c == 31) {
-            fields.push_back(field);
-            field.clear();
-        } else if (c == 30) {
-            records.push_back(fields);
-            fields.clear();
-        } else {
-            field += c;
-        }
-    }
-    return records;
-}
 }
 
 BookParts::BookParts(const std::filesystem::path& file)
 {
-    const std::filesystem::path script = file.parent_path() / "read_book.py";
-    const std::filesystem::path out = file.parent_path() / "book.txt";
-    std::ofstream(script) << kScript;
-    const std::string command = "/usr/bin/python3 '" + script.string() + "' '" + file.string() + "' '" + out.string() + "'";
-    if (std::system(command.c_str()) != 0)
-        return;
-    for (const auto& record : Records(ReadFileBytes(out.string()))) {
+    for (const auto& record : ScriptRecords(kScript, file)) {
         if (record[0] == "S")
             m_sheets.push_back({ FromUtf8(record[1]), record[2], {}, {} });
         else if (record[0] == "W")
@@ -62,8 +33,6 @@ BookParts::BookParts(const std::filesystem::path& file)
         else
             m_sheets.back().cells[record[1]] = { record[2], FromUtf8(record[3]), record[4] == "1" };
     }
-    std::filesystem::remove(script);
-    std::filesystem::remove(out);
 }
 
 std::vector<std::u16string> BookParts::SheetNames() const
