@@ -627,6 +627,13 @@ inline constexpr std::int32_t TaskButton = 10716;
 inline constexpr std::int32_t HistoryTask = 10717;
 inline constexpr std::int32_t HistoryTaskDone = 10718;
 inline constexpr std::int32_t TaskRefusalTime = 10719;
+inline constexpr std::int32_t TaskDoneButton = 10720;
+inline constexpr std::int32_t ExportTasksCalendar = 10721;
+inline constexpr std::int32_t CalendarFileFilter = 10722;
+inline constexpr std::int32_t ExportCalendarSaveTitle = 10723;
+inline constexpr std::int32_t ExportCalendarDone = 10724;
+inline constexpr std::int32_t ExportCalendarFailed = 10725;
+inline constexpr std::int32_t CalendarFileName = 10726;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -912,5 +919,7 @@ inline constexpr std::array AllStringIds = {
     StringId::TaskKindQueenCheck, StringId::TaskKindHarvest, StringId::TaskKindOther, StringId::TaskTitleLabel,
     StringId::TaskKindLabel, StringId::TaskDueLabel, StringId::TaskTimeLabel, StringId::TaskEveryDaysLabel,
     StringId::TaskUntilLabel, StringId::TaskDialogTitle, StringId::TaskButton, StringId::HistoryTask,
-    StringId::HistoryTaskDone, StringId::TaskRefusalTime,
+    StringId::HistoryTaskDone, StringId::TaskRefusalTime, StringId::TaskDoneButton,
+    StringId::ExportTasksCalendar, StringId::CalendarFileFilter, StringId::ExportCalendarSaveTitle,
+    StringId::ExportCalendarDone, StringId::ExportCalendarFailed, StringId::CalendarFileName,
 };

@@ -55,7 +55,7 @@ TEST(StartUpTest, CreatesTheJournalAndTheComponentsInOrder)
         (std::vector<std::u16string> { u"field_values", u"points", u"queen_bee", u"families", u"evacuation", u"housings",
             u"inspect", u"journal", u"user_fields", u"type_housing", u"type_frame", u"colony_events",
             u"colony_event_queens", u"treatment_products", u"treatments", u"feed_types", u"feedings", u"care_colonies",
-            u"harvests", u"harvest_supers", u"mite_counts" }));
+            u"harvests", u"harvest_supers", u"mite_counts", u"tasks" }));
     const std::vector<IComponent*> components = application->GetComponents();
     ASSERT_EQ(components.size(), 2u);
     EXPECT_EQ(components[0]->GetName(), u"Настройки программы");

@@ -1,5 +1,5 @@
 #include "Calendar.h"
-#include "ScriptRecords.h"
+#include "CalendarEvents.h"
 #include "TaskCalendar.h"
 #include "TempWorkDir.h"
 #include "Text.h"
@@ -10,30 +10,16 @@
 #include <fstream>
 
 namespace {
-// Python's icalendar (Debian's python3-icalendar) reads each event back.
-constexpr char kScript[] = R"(
-import sys, icalendar
-calendar = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())
-out = []
-for event in calendar.walk('VEVENT'):
-    end = event.get('DTEND')
-    rule = event.get('RRULE')
-    out.append([str(event['UID']), str(event['SUMMARY']), event.decoded('DTSTART').isoformat(),
-        end.dt.isoformat() if end else '', str(event.decoded('DURATION')) if event.get('DURATION') else '',
-        rule.to_ical().decode() if rule else '', str(event.get('DESCRIPTION', '')), str(event['SEQUENCE'])])
-open(sys.argv[2], 'w', encoding='utf-8').write(''.join(''.join(f + chr(31) for f in r) + chr(30) for r in out))
-)";
-
 std::int64_t Day(int year, int month, int day)
 {
     return LocalMidnight(year, month, day);
 }
 
-std::vector<std::vector<std::string>> ReadBack(const std::string& text)
+std::vector<CalendarEvent> ReadBack(const std::string& text)
 {
     const std::filesystem::path file = std::filesystem::current_path() / "tasks.ics";
     std::ofstream(file, std::ios::binary) << text;
-    return ScriptRecords(kScript, file);
+    return ReadCalendarEvents(file);
 }
 }
 
@@ -72,23 +58,23 @@ TEST(TaskCalendarTest, APhonesReaderFindsEachTaskWithItsDayTimeRepeatAndStableUi
 
     const auto events = ReadBack(text);
     ASSERT_EQ(events.size(), 3u);
-    EXPECT_EQ(events[0][0], "0f3a@tolvik");
-    EXPECT_EQ(FromUtf8(events[0][1]), weekly.title);
-    EXPECT_EQ(events[0][2], "2026-03-23");
-    EXPECT_EQ(events[0][3], "2026-03-24");
-    EXPECT_EQ(events[0][5], "FREQ=DAILY;UNTIL=20260420;INTERVAL=7");
-    EXPECT_EQ(FromUtf8(events[0][6]), u"Linden, Acacia\nbring the smoker");
+    EXPECT_EQ(events[0].uid, "0f3a@tolvik");
+    EXPECT_EQ(events[0].summary, weekly.title);
+    EXPECT_EQ(events[0].start, "2026-03-23");
+    EXPECT_EQ(events[0].end, "2026-03-24");
+    EXPECT_EQ(events[0].rule, "FREQ=DAILY;UNTIL=20260420;INTERVAL=7");
+    EXPECT_EQ(events[0].description, u"Linden, Acacia\nbring the smoker");
     // At half past nine on the day the clocks go back, for an hour.
-    EXPECT_EQ(events[1][2], "2026-10-25T09:30:00");
-    EXPECT_EQ(events[1][4], "1:00:00");
-    EXPECT_EQ(events[1][5], "");
-    EXPECT_EQ(FromUtf8(events[2][1]), u"\u2713 Feed");
+    EXPECT_EQ(events[1].start, "2026-10-25T09:30:00");
+    EXPECT_EQ(events[1].duration, "1:00:00");
+    EXPECT_EQ(events[1].rule, "");
+    EXPECT_EQ(events[2].summary, u"\u2713 Feed");
 
     // Exported again later: the same uids, a higher sequence.
     const auto again = ReadBack(TasksCalendar({ weekly, timed, done }, describe, stamp + 86400));
     ASSERT_EQ(again.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(again[i][0], events[i][0]);
-        EXPECT_GT(std::stoll(again[i][7]), std::stoll(events[i][7]));
+        EXPECT_EQ(again[i].uid, events[i].uid);
+        EXPECT_GT(again[i].sequence, events[i].sequence);
     }
 }

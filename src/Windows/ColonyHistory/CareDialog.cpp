@@ -13,8 +13,11 @@
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
+#include "TaskWords.h"
 #include "Text.h"
 #include "Tr.h"
+
+#include <algorithm>
 
 namespace {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
@@ -40,6 +43,8 @@ std::int32_t TitleOf(CCareDialog::Kind kind)
         return StringId::FeedingTitle;
     case CCareDialog::Kind::MiteCount:
         return StringId::MiteCountTitle;
+    case CCareDialog::Kind::Task:
+        return StringId::TaskDialogTitle;
     default:
         return StringId::HarvestTitle;
     }
@@ -51,6 +56,12 @@ CCareDialog::CCareDialog(Kind kind, std::int32_t idFamily, CWnd* parent)
     , m_kind(kind)
     , m_idFamily(idFamily)
 {
+}
+
+CCareDialog::CCareDialog(const Task& task, std::int32_t idFamily, CWnd* parent)
+    : CCareDialog(Kind::Task, idFamily, parent)
+{
+    m_task = task;
 }
 
 std::vector<CCareDialog::Field> CCareDialog::FieldsOf(Kind kind)
@@ -65,6 +76,11 @@ std::vector<CCareDialog::Field> CCareDialog::FieldsOf(Kind kind)
     case Kind::Feeding:
         return { { StringId::HistoryDateColumn, IdFirstDay }, { StringId::FeedLabel, IdFeed },
             { StringId::AmountLabel, IdAmount }, { StringId::UnitLabel, IdFeedUnit },
+            { StringId::ColoniesLabel, IdColonies }, { StringId::NoteLabel, IdNote } };
+    case Kind::Task:
+        return { { StringId::TaskTitleLabel, IdTitle }, { StringId::TaskKindLabel, IdTaskKind },
+            { StringId::TaskDueLabel, IdFirstDay }, { StringId::TaskTimeLabel, IdTime },
+            { StringId::TaskEveryDaysLabel, IdEveryDays }, { StringId::TaskUntilLabel, IdLastDay },
             { StringId::ColoniesLabel, IdColonies }, { StringId::NoteLabel, IdNote } };
     case Kind::MiteCount:
         return { { StringId::HistoryDateColumn, IdFirstDay }, { StringId::MethodLabel, IdMiteMethod },
@@ -87,7 +103,8 @@ DialogTemplate CCareDialog::TemplateOf(Kind kind)
             kFieldLeft, y, kFieldWidth, 12 };
         if (field.id == IdFirstDay || field.id == IdLastDay) {
             control.className = u"SysDateTimePick32";
-        } else if (field.id == IdProduct || field.id == IdFeed || field.id == IdFeedUnit || field.id == IdMiteMethod) {
+        } else if (field.id == IdProduct || field.id == IdFeed || field.id == IdFeedUnit || field.id == IdMiteMethod
+            || field.id == IdTaskKind) {
             control = { u"COMBOBOX", field.id, u"", kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, kFieldLeft, y,
                 kFieldWidth, kDropHeight };
         } else if (field.id == IdColonies) {
@@ -104,6 +121,8 @@ DialogTemplate CCareDialog::TemplateOf(Kind kind)
         made.items.push_back({ u"BUTTON", IdDictionary, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 7, y + 4, 80, 14 });
     if (kind == Kind::MiteCount)
         made.items.push_back({ u"BUTTON", IdSaveNext, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 7, y + 4, 110, 14 });
+    if (kind == Kind::Task)
+        made.items.push_back({ u"BUTTON", IdTaskDone, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 7, y + 4, 80, 14 });
     made.items.push_back({ u"BUTTON", IDOK, u"", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, kFieldLeft + kFieldWidth - 150,
         y + 4, 70, 14 });
     made.items.push_back({ u"BUTTON", IDCANCEL, u"", kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, kFieldLeft + kFieldWidth - 70,
@@ -120,6 +139,10 @@ BOOL CCareDialog::OnInitDialog()
     GetDlgItem(IDOK)->SetWindowText(Tr(StringId::ButtonSave));
     if (CWnd* next = GetDlgItem(IdSaveNext))
         next->SetWindowText(Tr(StringId::SaveAndNextColony));
+    if (CWnd* done = GetDlgItem(IdTaskDone)) {
+        done->SetWindowText(Tr(StringId::TaskDoneButton));
+        done->EnableWindow(m_task && !m_task->done);
+    }
     GetDlgItem(IDCANCEL)->SetWindowText(Tr(StringId::ButtonCancel));
     for (const Field& field : FieldsOf(m_kind))
         GetDlgItem(field.id + kLabelIds)->SetWindowText(Tr(field.label));
@@ -132,6 +155,7 @@ BOOL CCareDialog::OnInitDialog()
             date->SetTime(CurrentTime());
     }
     FillLists();
+    ShowTask();
     return TRUE;
 }
 
@@ -154,6 +178,11 @@ void CCareDialog::FillLists()
             Add(methods, MiteMethodWord(static_cast<MiteMethod>(method)), method);
         methods->SetCurSel(1);
     }
+    if (CComboBox* kinds = Combo(IdTaskKind)) {
+        for (int kind = 1; kind <= kTaskKinds; ++kind)
+            Add(kinds, TaskKindWord(static_cast<TaskKind>(kind)), kind);
+        kinds->SetCurSel(0);
+    }
     if (CComboBox* units = Combo(IdFeedUnit)) {
         for (FeedUnit unit : { FeedUnit::Litres, FeedUnit::Kilograms })
             Add(units, FeedUnitWord(unit), static_cast<std::int32_t>(unit));
@@ -163,7 +192,8 @@ void CCareDialog::FillLists()
         for (const std::int32_t id : SiteColonies()) {
             const int index = colonies->AddString(ColonyNameOf(id));
             colonies->SetItemData(index, static_cast<std::uintptr_t>(id));
-            if (id == m_idFamily)
+            const std::vector<std::int32_t> chosen = m_task ? m_task->colonies : std::vector<std::int32_t> { m_idFamily };
+            if (std::find(chosen.begin(), chosen.end(), id) != chosen.end())
                 colonies->SetSel(index);
         }
     }
@@ -205,6 +235,23 @@ void CCareDialog::SaveAndNext()
     GetDlgItem(IdMites)->SetWindowText(u"");
     GetDlgItem(IdNote)->SetWindowText(u"");
     GetDlgItem(IdMites)->SetFocus();
+}
+
+void CCareDialog::ShowTask()
+{
+    if (m_kind != Kind::Task)
+        return;
+    GetDlgItem(IdEveryDays)->SetWindowText(u"0");
+    if (!m_task)
+        return;
+    GetDlgItem(IdTitle)->SetWindowText(m_task->title);
+    Combo(IdTaskKind)->SetCurSel(static_cast<int>(m_task->kind) - 1);
+    static_cast<CDateTimeCtrl*>(GetDlgItem(IdFirstDay))->SetTime(m_task->due);
+    GetDlgItem(IdTime)->SetWindowText(TaskTimeText(m_task->dueMinutes));
+    GetDlgItem(IdEveryDays)->SetWindowText(IntToText(m_task->everyDays));
+    if (m_task->everyDays > 0)
+        static_cast<CDateTimeCtrl*>(GetDlgItem(IdLastDay))->SetTime(m_task->repeatUntil);
+    GetDlgItem(IdNote)->SetWindowText(m_task->note);
 }
 
 void CCareDialog::FillDictionary()
@@ -250,6 +297,11 @@ BOOL CCareDialog::OnCommand(WPARAM wParam, LPARAM lParam)
         FillDictionary();
         if (Chosen(IdProduct) != before)
             TakeProductDefaults();
+        return TRUE;
+    }
+    if (LOWORD(wParam) == IdTaskDone && HIWORD(wParam) == BN_CLICKED) {
+        if (m_task && GetJournalHandlers()->tasks.Complete(m_task->id, CurrentTime(), 0))
+            CDialog::OnOK();
         return TRUE;
     }
     if (LOWORD(wParam) == IdSaveNext && HIWORD(wParam) == BN_CLICKED) {
@@ -339,6 +391,8 @@ std::int32_t CCareDialog::Store()
         feeding.colonies = ChosenColonies();
         return care.AddFeeding(feeding);
     }
+    case Kind::Task:
+        return StoreTask();
     case Kind::MiteCount: {
         MiteCount count;
         count.id_family = m_idFamily;
@@ -369,6 +423,25 @@ std::int32_t CCareDialog::Store()
         return care.AddHarvest(harvest);
     }
     }
+}
+
+std::int32_t CCareDialog::StoreTask()
+{
+    Task task = m_task.value_or(Task {});
+    task.title = Text(IdTitle);
+    task.kind = static_cast<TaskKind>(Chosen(IdTaskKind));
+    task.due = Day(IdFirstDay);
+    // A time or a number of days that is not one is refused as one out of range.
+    task.dueMinutes = ReadTaskTime(Text(IdTime)).value_or(kWholeDay - 1);
+    const std::optional<double> every = ReadDecimal(Text(IdEveryDays));
+    task.everyDays = every && *every == static_cast<std::int32_t>(*every) ? static_cast<std::int32_t>(*every) : -1;
+    task.repeatUntil = Day(IdLastDay);
+    task.note = Text(IdNote);
+    task.colonies = ChosenColonies();
+    CTaskHandler& tasks = GetJournalHandlers()->tasks;
+    if (!m_task)
+        return tasks.Add(task);
+    return tasks.Change(task) ? task.id : 0;
 }
 
 void CCareDialog::OnOK()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialog.h"
+#include "Tasks.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,7 +10,7 @@
 class CComboBox;
 class CListBox;
 
-// Enters a treatment, a feeding, a harvest or a mite count of a colony. A treatment or a feeding is given to the
+// Enters a treatment, a feeding, a harvest, a mite count or a task of a colony, or changes a task. A treatment or a feeding is given to the
 // colonies chosen in the list: the colony at first, the whole site with one button. A harvest from
 // a colony inside a withdrawal period asks first. OK stores the entry through the care handler; a
 // refusal is said and the dialog stays open to be put right. The medicines and feeds offered are
@@ -24,6 +25,7 @@ public:
         Feeding,
         Harvest,
         MiteCount,
+        Task,
     };
     enum FieldId : UINT
     {
@@ -55,9 +57,18 @@ public:
         IdSaveNext = 2124,
         // A wash or roll sample measured by volume, in place of its bees.
         IdSampleVolume = 2125,
+        // A task's own fields; its due day and last day are IdFirstDay and IdLastDay.
+        IdTitle = 2126,
+        IdTaskKind = 2127,
+        IdTime = 2128,
+        IdEveryDays = 2129,
+        // Marks the occurrence due of the task being changed done.
+        IdTaskDone = 2130,
     };
 
     CCareDialog(Kind kind, std::int32_t idFamily, CWnd* parent);
+    // Changes the task, shown with the colony.
+    CCareDialog(const Task& task, std::int32_t idFamily, CWnd* parent);
 
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -95,7 +106,11 @@ private:
     // False when the beekeeper chose not to store a harvest from inside a withdrawal period.
     bool HarvestMayBeStored(std::int32_t idFamily, std::int64_t day);
     std::int32_t Store();
+    std::int32_t StoreTask();
+    void ShowTask();
 
     Kind m_kind;
     std::int32_t m_idFamily;
+    // The task being changed; none for a new entry.
+    std::optional<Task> m_task;
 };

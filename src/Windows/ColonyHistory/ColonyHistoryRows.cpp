@@ -5,6 +5,8 @@
 #include "ColonyEventWords.h"
 #include "JournalCache.h"
 #include "StringIds.h"
+#include "TaskCache.h"
+#include "TaskWords.h"
 #include "Text.h"
 #include "Tr.h"
 
@@ -105,6 +107,10 @@ std::vector<HistoryRow> ColonyHistoryRows(std::int32_t idFamily)
         for (const MiteCount& count : counts) {
             rows.push_back({ count.date, prefix + DescribeMiteCount(count), count.note, 0, 0,
                 { CareEntry::Kind::MiteCount, count.id } });
+        }
+        for (const Task* task : GetTaskCache()->TasksOf(colony)) {
+            rows.push_back({ task->done ? task->doneOn : task->due, prefix + DescribeTask(*task), task->note, 0, 0,
+                { CareEntry::Kind::Task, task->id } });
         }
         for (const Feeding* feeding : care->FeedingsOf(colony)) {
             rows.push_back({ feeding->date, prefix + DescribeFeeding(*feeding), feeding->note, 0, 0,

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-// A treatment, feeding, harvest or mite count shown in a history; kind None for another row.
+// A treatment, feeding, harvest, mite count or task shown in a history; kind None for another row.
 struct CareEntry
 {
     enum class Kind
@@ -16,6 +16,7 @@ struct CareEntry
         Feeding,
         Harvest,
         MiteCount,
+        Task,
     };
     Kind kind = Kind::None;
     std::int32_t id = 0;

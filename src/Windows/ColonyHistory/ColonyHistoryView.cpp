@@ -19,6 +19,7 @@
 #include "StringIds.h"
 #include "TablePrint.h"
 #include "Text.h"
+#include "TaskCache.h"
 #include "Tr.h"
 
 namespace {
@@ -34,6 +35,7 @@ constexpr CCareDialog::Kind kCareKinds[] = { CCareDialog::Kind::Treatment, CCare
     CCareDialog::Kind::Harvest, CCareDialog::Kind::MiteCount };
 constexpr int kCareWidth = 100;
 constexpr int kDeleteCareWidth = 150;
+constexpr int kTaskWidth = 80;
 constexpr std::int32_t kEventButtonTexts[] = { StringId::SplitButton, StringId::UniteButton, StringId::RequeenButton,
     StringId::SwarmButton, StringId::MoveButton, StringId::LossButton };
 constexpr int kMargin = 10;
@@ -65,7 +67,7 @@ const std::vector<CGridBuilder<HistoryRow>::Column>& Columns()
 
 CColonyHistoryView::CColonyHistoryView(JournalState* state)
     : CViewTable(state, { ActionShowList, false, ActionShowList, ActionShowList, 0, 0, false, false },
-        { EventFamiliesChanged, EventInspectsChanged, EventCareChanged })
+        { EventFamiliesChanged, EventInspectsChanged, EventCareChanged, EventTasksChanged })
 {
 }
 
@@ -172,6 +174,8 @@ int CColonyHistoryView::OnCreate(CREATESTRUCT* create)
     }
     m_deleteCare.Create(Tr(StringId::DeleteCareButton), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
         CRect(0, 0, kDeleteCareWidth, kButtonHeight), this, IdDeleteCareButton);
+    m_task.Create(Tr(StringId::TaskButton), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, kTaskWidth, kButtonHeight),
+        this, IdTaskButton);
     return CViewTable::OnCreate(create);
 }
 
@@ -183,6 +187,9 @@ void CColonyHistoryView::OnSize(UINT type, int cx, int cy)
         if (m_eventButtons[index].IsCreated())
             m_eventButtons[index].MoveWindow(kMargin + static_cast<int>(index) * (kEventWidth + 5), top, kEventWidth, kButtonHeight);
     }
+    if (m_task.IsCreated())
+        m_task.MoveWindow(kMargin + static_cast<int>(m_eventButtons.size()) * (kEventWidth + 5) + 10, top, kTaskWidth,
+            kButtonHeight);
     const int second = top + kButtonHeight + 5;
     if (m_undo.IsCreated())
         m_undo.MoveWindow(kMargin, second, kUndoWidth, kButtonHeight);
@@ -259,6 +266,10 @@ BOOL CColonyHistoryView::OnCommand(WPARAM wParam, LPARAM lParam)
         CCareDialog(kCareKinds[id - IdCareButtons], Colony(), this).DoModal();
         return TRUE;
     }
+    if (HIWORD(wParam) == BN_CLICKED && id == IdTaskButton) {
+        CCareDialog(CCareDialog::Kind::Task, Colony(), this).DoModal();
+        return TRUE;
+    }
     if (HIWORD(wParam) == BN_CLICKED && id == IdDeleteCareButton) {
         DeleteChosenCare();
         return TRUE;
@@ -293,20 +304,40 @@ void CColonyHistoryView::UndoLatest()
         PostJournalAction(this, ActionShowColony, mother);
 }
 
-void CColonyHistoryView::DeleteChosenCare()
+const HistoryRow* CColonyHistoryView::ChosenRow()
 {
     const TableRow* chosen = Grid().Drawer().SelectedRow();
     if (!chosen || chosen->id < 1 || chosen->id > static_cast<int>(m_rows.size()))
+        return nullptr;
+    return &m_rows[static_cast<std::size_t>(chosen->id - 1)];
+}
+
+void CColonyHistoryView::OnLButtonDblClk(UINT flags, CPoint point)
+{
+    CViewTable::OnLButtonDblClk(flags, point);
+    const HistoryRow* row = ChosenRow();
+    if (!Grid().IsRowAt(point) || !row || row->care.kind != CareEntry::Kind::Task)
         return;
-    const HistoryRow& row = m_rows[static_cast<std::size_t>(chosen->id - 1)];
-    if (row.care.kind == CareEntry::Kind::None)
+    if (const Task* task = GetTaskCache()->Find(row->care.id)) {
+        // The store is read again when the task changes.
+        const Task shown = *task;
+        CCareDialog(shown, Colony(), this).DoModal();
+    }
+}
+
+void CColonyHistoryView::DeleteChosenCare()
+{
+    const HistoryRow* row = ChosenRow();
+    if (!row || row->care.kind == CareEntry::Kind::None)
         return;
-    const CareEntry care = row.care;
-    const std::u16string question = TrFilled(StringId::DeleteCareQuestion, { row.what, FormatDateText(row.date) });
+    const CareEntry care = row->care;
+    const std::u16string question = TrFilled(StringId::DeleteCareQuestion, { row->what, FormatDateText(row->date) });
     if (MessageBoxW(this, question, Tr(StringId::DeleteCareButton), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     CCareHandler& handler = GetJournalHandlers()->care;
-    if (care.kind == CareEntry::Kind::Treatment)
+    if (care.kind == CareEntry::Kind::Task)
+        GetJournalHandlers()->tasks.Delete(care.id);
+    else if (care.kind == CareEntry::Kind::Treatment)
         handler.DeleteTreatment(care.id);
     else if (care.kind == CareEntry::Kind::Feeding)
         handler.DeleteFeeding(care.id);

@@ -23,6 +23,8 @@ public:
     // one chosen.
     static constexpr int IdCareButtons = 12350;
     static constexpr int IdDeleteCareButton = 12360;
+    // Plans a task for the colony; a task's row opens it on a double-click.
+    static constexpr int IdTaskButton = 12361;
 
     // A part of the lineage's lines: a label, or a link to a colony's history.
     struct LineagePiece
@@ -48,6 +50,7 @@ public:
     void OnPaint() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
     BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message) override;
 
     const std::vector<LineagePiece>& Lineage() const { return m_lineage; }
@@ -57,7 +60,10 @@ private:
     // Lays the lineage's lines out in the page's font.
     void LayOutLineage();
     void UndoLatest();
-    // Deletes the treatment, feeding or harvest of the chosen row, when the beekeeper says so.
+    // The row chosen in the grid; null for none.
+    const HistoryRow* ChosenRow();
+    // Deletes the treatment, feeding, harvest, count or task of the chosen row, when the beekeeper
+    // says so.
     void DeleteChosenCare();
     const LineagePiece* LinkAt(CPoint point) const;
 
@@ -65,6 +71,7 @@ private:
     std::array<CButton, 6> m_eventButtons;
     std::array<CButton, 4> m_careButtons;
     CButton m_deleteCare;
+    CButton m_task;
     // The rows shown, by row id - 1.
     std::vector<HistoryRow> m_rows;
     std::vector<LineagePiece> m_lineage;

@@ -22,6 +22,9 @@
 #include "Registry.h"
 #include "SheetTable.h"
 #include "StringIds.h"
+#include "TaskCache.h"
+#include "TaskCalendar.h"
+#include "TaskWords.h"
 #include "Text.h"
 #include "Tr.h"
 #include "SheetData.h"
@@ -102,6 +105,7 @@ void CExportCommand::Run(POINT menuAt)
     menu.AppendMenu(MF_STRING, IdReadableBook, Tr(StringId::ExportReadableBook));
     menu.AppendMenu(MF_STRING, IdReadableCsv, Tr(StringId::ExportReadableCsv));
     menu.AppendMenu(MF_STRING, IdWholeJournalJson, Tr(StringId::ExportJournalJson));
+    menu.AppendMenu(GetTaskCache()->Available() ? MF_STRING : MF_GRAYED, IdTasksCalendar, Tr(StringId::ExportTasksCalendar));
     menu.AppendMenu(MF_SEPARATOR);
     menu.AppendMenu(MF_STRING, IdImportJournalJson, Tr(StringId::ImportJournalJson));
     menu.AppendMenu(MF_STRING, IdImportTable, Tr(StringId::ImportTableMenu));
@@ -137,6 +141,8 @@ void CExportCommand::Run(POINT menuAt)
         ImportJournalJson();
     else if (chosen == IdImportTable)
         ImportTable();
+    else if (chosen == IdTasksCalendar)
+        ExportTasksCalendar();
     else if (chosen >= IdRegisterYears && chosen < IdRegisterYears + years.size())
         PrintMedicinesRegister(years[chosen - IdRegisterYears], m_owner);
     else if (chosen == IdCommaStyle || chosen == IdSemicolonStyle)
@@ -157,6 +163,7 @@ std::optional<std::filesystem::path> CExportCommand::AskFile(const std::u16strin
         { u"json", StringId::JsonFileFilter, StringId::ExportJsonSaveTitle },
         { u"json", StringId::JsonFileFilter, StringId::ImportTitle },
         { u"csv", StringId::ImportTableFilter, StringId::ImportTableTitle },
+        { u"ics", StringId::CalendarFileFilter, StringId::ExportCalendarSaveTitle },
     };
     const Choice& choice = kChoices[static_cast<int>(kind)];
     const bool opening = kind == FileKind::JsonIn || kind == FileKind::TableIn;
@@ -262,6 +269,16 @@ void CExportCommand::ExportWholeJournalJson()
     const std::string json = JournalToJson(CDatabaseLease().get());
     const bool exported = !json.empty() && WriteFileAtomically(*file, json);
     Tell(exported ? StringId::ExportJsonDone : StringId::ExportJsonFailed, FromPath(*file), !exported);
+}
+
+void CExportCommand::ExportTasksCalendar()
+{
+    const auto file = AskFile(Tr(StringId::CalendarFileName), FileKind::Calendar);
+    if (!file)
+        return;
+    const std::string calendar = TasksCalendar(GetTaskCache()->Tasks(), TaskDescription, CurrentTime());
+    const bool exported = WriteFileAtomically(*file, calendar);
+    Tell(exported ? StringId::ExportCalendarDone : StringId::ExportCalendarFailed, FromPath(*file), !exported);
 }
 
 void CExportCommand::ImportJournalJson()

@@ -36,6 +36,8 @@ public:
     static constexpr UINT IdReadableCsv = 10;
     // Records from a table (CSV or .xlsx) by a mapping of its columns.
     static constexpr UINT IdImportTable = 11;
+    // The tasks as an iCalendar file for a phone.
+    static constexpr UINT IdTasksCalendar = 12;
     // The register of veterinary medicines of a year with treatments, latest first: one entry each.
     static constexpr UINT IdRegisterYears = 100;
 
@@ -56,6 +58,7 @@ private:
         JsonIn,
         // A table to open.
         TableIn,
+        Calendar,
     };
 
     // The file to write, named after the page's table, or to read; none when the user cancelled.
@@ -71,6 +74,7 @@ private:
     void ExportWholeJournalJson();
     void ImportJournalJson();
     void ImportTable();
+    void ExportTasksCalendar();
     // The saved files (or the folder) in a message with the text before them.
     void Tell(std::int32_t text, const std::u16string& paths, bool failed);
 

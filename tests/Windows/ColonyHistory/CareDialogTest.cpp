@@ -4,9 +4,11 @@
 #include "CareWords.h"
 #include "ColonyHistoryFixture.h"
 #include "ComboBox.h"
+#include "DateTimeCtrl.h"
 #include "Dialog.h"
 #include "ListBox.h"
 #include "ListColumn.h"
+#include "TaskCache.h"
 #include "ViewTable.h"
 #include "Tr.h"
 
@@ -20,6 +22,7 @@ protected:
     CareDialogTest()
     {
         GetCareCache()->Load(CDatabaseLease().get());
+        GetTaskCache()->Load(CDatabaseLease().get());
         TreatmentProduct strips { 0, u"Amitraz strips", u"amitraz", u"strip", 2.0, u"strips", 14 };
         product = GetJournalHandlers()->care.SaveProduct(strips);
         FeedType syrup { 0, u"Syrup 1:1", 0.5, 1.23 };
@@ -312,6 +315,71 @@ TEST_P(CareDialogTest, ASiteVisitsCountsGoFromColonyToColonyKeepingTheMethodAndS
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM mite_counts WHERE id_family=3 AND method=3 AND mites=6 AND sample=300"), 1);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM mite_counts WHERE id_family=5 AND method=3 AND mites=12 AND sample=600"), 1);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM mite_counts"), 2);
+}
+
+TEST_P(CareDialogTest, ATaskPlannedForTheSiteShowsInEachHistoryAndIsDoneFromItsRow)
+{
+    ShowHistory(u"Linden");
+    const std::int64_t today = DaysAfter(CurrentTime(), 0);
+    dialogs.Then([&](CDialog& dialog) {
+        EXPECT_EQ(dialog.GetWindowText(), Text(StringId::TaskDialogTitle) + u": Linden");
+        EXPECT_FALSE(dialog.GetDlgItem(CCareDialog::IdTaskDone)->IsWindowEnabled());
+        Type(dialog, CCareDialog::IdTitle, u"Check for eggs");
+        auto* kinds = dynamic_cast<CComboBox*>(dialog.GetDlgItem(CCareDialog::IdTaskKind));
+        kinds->SetCurSel(kinds->FindStringExact(-1, Text(StringId::TaskKindQueenCheck)));
+        Type(dialog, CCareDialog::IdEveryDays, u"7");
+        static_cast<CDateTimeCtrl*>(dialog.GetDlgItem(CCareDialog::IdLastDay))->SetTime(DaysAfter(today, 14));
+        UiTest::Click(dialog.GetDlgItem(CCareDialog::IdWholeSite), 5, 5);
+        // Not a time of day: said once, the dialog stays.
+        Type(dialog, CCareDialog::IdTime, u"25:10");
+        Ok(dialog);
+        ASSERT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_EQ(boxes.Calls()[0].text, Text(StringId::TaskRefusalTime));
+        EXPECT_FALSE(dialog.IsEnded());
+        Type(dialog, CCareDialog::IdTime, u"9:30");
+        Ok(dialog);
+        EXPECT_TRUE(dialog.IsEnded());
+    });
+    UiTest::Click(Page()->GetDlgItem(CColonyHistoryView::IdTaskButton), 5, 5);
+    UiTest::ProcessEvents(20);
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM tasks WHERE title='Check for eggs' AND kind=4 AND due_minutes=570 "
+                    u"AND every_days=7 AND done=0"),
+        1);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM care_colonies WHERE kind=3"), 2);
+    const std::u16string planned = TrFilled(StringId::HistoryTask,
+        { Text(StringId::TaskKindQueenCheck), u"Check for eggs", FormatDateText(today) + u" 09:30" });
+    EXPECT_TRUE(HistoryHas(planned));
+    ShowHistory(u"Acacia");
+    ASSERT_TRUE(HistoryHas(planned));
+
+    // Its row opens it on a double-click; Done moves it on a week.
+    CTableDrawer& grid = Page()->Grid().Drawer();
+    const CRect area = Page()->Grid().Area();
+    int y = area.top + grid.BarHeight();
+    for (const auto& row : grid.Rows()) {
+        if (grid.GetCellText(row.get(), 1281) == planned) {
+            y += row->height / 2;
+            break;
+        }
+        y += row->height;
+    }
+    dialogs.Then([&](CDialog& dialog) {
+        EXPECT_EQ(dialog.GetDlgItem(CCareDialog::IdTitle)->GetWindowText(), u"Check for eggs");
+        EXPECT_EQ(dialog.GetDlgItem(CCareDialog::IdTime)->GetWindowText(), u"09:30");
+        EXPECT_EQ(dialog.GetDlgItem(CCareDialog::IdEveryDays)->GetWindowText(), u"7");
+        CWnd* done = dialog.GetDlgItem(CCareDialog::IdTaskDone);
+        ASSERT_TRUE(done->IsWindowEnabled());
+        UiTest::Click(done, 5, 5);
+        EXPECT_TRUE(dialog.IsEnded());
+    });
+    UiTest::Click(Page(), area.left + 5, y);
+    UiTest::DoubleClick(Page(), area.left + 5, y);
+    UiTest::ProcessEvents(20);
+    ASSERT_EQ(dialogs.Count(), 2);
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM tasks WHERE done=0"), 1);
+    EXPECT_TRUE(HistoryHas(TrFilled(StringId::HistoryTask,
+        { Text(StringId::TaskKindQueenCheck), u"Check for eggs", FormatDateText(DaysAfter(today, 7)) + u" 09:30" })));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CareDialogTest, ShippedLanguages(), LanguageName);

@@ -255,22 +255,25 @@ TEST_P(BackupDialogTest, TheCsvStyleChosenInTheMenuIsKeptForTheNextExports)
     menus.Choose(Russian() ? CExportCommand::IdCommaStyle : CExportCommand::IdSemicolonStyle);
     ClickToolbarButton(CJournalToolbar::IdExport);
     const auto& offered = menus.Calls().front().items;
-    ASSERT_EQ(offered.size(), 15u);
+    ASSERT_EQ(offered.size(), 16u);
     EXPECT_EQ(offered[4].text, Text(StringId::ExportReadableBook));
-    EXPECT_EQ(offered[9].text, Text(StringId::ImportTableMenu));
+    // The tasks' calendar, greyed in a journal without their table.
+    EXPECT_EQ(offered[7].text, Text(StringId::ExportTasksCalendar));
+    EXPECT_NE(offered[7].flags & MF_GRAYED, 0u);
+    EXPECT_EQ(offered[10].text, Text(StringId::ImportTableMenu));
     // This year's register, greyed in a journal without the care's tables.
-    EXPECT_EQ(offered[11].text, TrFilled(StringId::RegisterMenu, { IntToText(YearOf(CurrentTime())) }));
-    EXPECT_NE(offered[11].flags & MF_GRAYED, 0u);
-    EXPECT_EQ(offered[13].text, Text(StringId::CsvCommaStyle));
-    EXPECT_EQ(offered[13].flags & MF_CHECKED, Russian() ? 0u : static_cast<UINT>(MF_CHECKED));
-    EXPECT_EQ(offered[14].flags & MF_CHECKED, Russian() ? static_cast<UINT>(MF_CHECKED) : 0u);
+    EXPECT_EQ(offered[12].text, TrFilled(StringId::RegisterMenu, { IntToText(YearOf(CurrentTime())) }));
+    EXPECT_NE(offered[12].flags & MF_GRAYED, 0u);
+    EXPECT_EQ(offered[14].text, Text(StringId::CsvCommaStyle));
+    EXPECT_EQ(offered[14].flags & MF_CHECKED, Russian() ? 0u : static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(offered[15].flags & MF_CHECKED, Russian() ? static_cast<UINT>(MF_CHECKED) : 0u);
     EXPECT_TRUE(files.Calls().empty());
 
     const std::filesystem::path table = dir.Path() / "north.csv";
     files.Answer(FromPath(table));
     menus.Choose(CExportCommand::IdCurrentTable);
     ClickToolbarButton(CJournalToolbar::IdExport);
-    EXPECT_NE(menus.Calls().back().items[Russian() ? 13 : 14].flags & MF_CHECKED, 0u);
+    EXPECT_NE(menus.Calls().back().items[Russian() ? 14 : 15].flags & MF_CHECKED, 0u);
     bool failure = false;
     const CsvRows rows = ParseCsv(ReadFileBytes(table.string()), failure, Russian() ? ',' : ';');
     EXPECT_FALSE(failure);
