@@ -634,6 +634,7 @@ inline constexpr std::int32_t ExportCalendarSaveTitle = 10723;
 inline constexpr std::int32_t ExportCalendarDone = 10724;
 inline constexpr std::int32_t ExportCalendarFailed = 10725;
 inline constexpr std::int32_t CalendarFileName = 10726;
+inline constexpr std::int32_t CloseTaskQuestion = 10727;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -922,4 +923,5 @@ inline constexpr std::array AllStringIds = {
     StringId::HistoryTaskDone, StringId::TaskRefusalTime, StringId::TaskDoneButton,
     StringId::ExportTasksCalendar, StringId::CalendarFileFilter, StringId::ExportCalendarSaveTitle,
     StringId::ExportCalendarDone, StringId::ExportCalendarFailed, StringId::CalendarFileName,
+    StringId::CloseTaskQuestion,
 };

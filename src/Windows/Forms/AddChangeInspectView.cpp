@@ -10,6 +10,7 @@
 #include "PointFamilyCache.h"
 #include "SectionItem.h"
 #include "StringIds.h"
+#include "TaskOffers.h"
 #include "Text.h"
 #include "Tr.h"
 #include "UnlikelyValues.h"
@@ -252,7 +253,13 @@ bool CAddInspectView::Save()
 {
     InspectData inspect = TypedInspect();
     inspect.record.id_family = TargetId();
-    return MaySaveUnlikelyValues(this, inspect) && Journal().AddInspect(inspect) != 0;
+    if (!MaySaveUnlikelyValues(this, inspect))
+        return false;
+    const std::int32_t idRecord = Journal().AddInspect(inspect);
+    if (idRecord == 0)
+        return false;
+    OfferToCloseTasks(this, inspect.record.id_family, inspect.record.date, idRecord);
+    return true;
 }
 
 void CChangeInspectView::Prepare()

@@ -12,6 +12,7 @@
 #include "JournalCache.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
+#include "TaskCache.h"
 #include "Tr.h"
 
 namespace {
@@ -149,6 +150,46 @@ TEST_P(FormRefusalsTest, HoneyTakenInsideAWithdrawalIsStoredOnlyWhenTheBeekeeper
     boxes.Answer(IDYES);
     PressButton(page, IdSaveButton);
     EXPECT_EQ(Rows(u"SELECT evacuation FROM journal").at(0).at(0).second, u"12");
+}
+
+TEST_P(FormRefusalsTest, ARecordOffersToMarkItsColonysInspectionTasksOfTheComingWeekDone)
+{
+    SchemaMigrations::Migrate(CDatabaseLease().get());
+    GetTaskCache()->Load(CDatabaseLease().get());
+    const std::int32_t colony = AddColony();
+    const auto plan = [&](const char16_t* title, TaskKind kind, int days) {
+        Task task;
+        task.title = title;
+        task.kind = kind;
+        task.due = DaysAfter(CurrentTime(), days);
+        task.colonies = { colony };
+        return GetJournalHandlers()->tasks.Add(task);
+    };
+    const std::int32_t soon = plan(u"Check for eggs", TaskKind::Inspection, 5);
+    const std::int32_t overdue = plan(u"Look at the brood", TaskKind::Inspection, -3);
+    const std::int32_t later = plan(u"Autumn check", TaskKind::Inspection, 30);
+    const std::int32_t feeding = plan(u"Feed", TaskKind::Feeding, 1);
+    ASSERT_NE(soon * overdue * later * feeding, 0);
+
+    CAddInspectView page(&state, journal, [](CWnd*, std::int32_t) { return std::optional<PickedHousing>(); });
+    Open(page, colony);
+    Type(page, 4, u"7");
+    // Asked about the overdue one first, then the one due in five days; yes to the second only.
+    boxes.Answer(IDNO);
+    boxes.Answer(IDYES);
+    PressButton(page, IdSaveButton);
+    ASSERT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(boxes.Calls()[0].text,
+        TrFilled(StringId::CloseTaskQuestion, { u"Look at the brood", FormatDateText(DaysAfter(CurrentTime(), -3)) }));
+    EXPECT_EQ(boxes.Calls()[1].text,
+        TrFilled(StringId::CloseTaskQuestion, { u"Check for eggs", FormatDateText(DaysAfter(CurrentTime(), 5)) }));
+    ASSERT_EQ(GetJournalCache()->RecordsOf(colony).size(), 1u);
+    const std::int32_t record = GetJournalCache()->RecordsOf(colony)[0];
+    EXPECT_TRUE(GetTaskCache()->Find(soon)->done);
+    EXPECT_EQ(GetTaskCache()->Find(soon)->idRecord, record);
+    EXPECT_FALSE(GetTaskCache()->Find(overdue)->done);
+    EXPECT_FALSE(GetTaskCache()->Find(later)->done);
+    EXPECT_FALSE(GetTaskCache()->Find(feeding)->done);
 }
 
 TEST_P(FormRefusalsTest, RecordDatedAfterTodayAsksOnceBeforeItIsStored)
