@@ -635,6 +635,10 @@ inline constexpr std::int32_t ExportCalendarDone = 10724;
 inline constexpr std::int32_t ExportCalendarFailed = 10725;
 inline constexpr std::int32_t CalendarFileName = 10726;
 inline constexpr std::int32_t CloseTaskQuestion = 10727;
+inline constexpr std::int32_t DueButton = 10728;
+inline constexpr std::int32_t DueTitle = 10729;
+inline constexpr std::int32_t DueToday = 10730;
+inline constexpr std::int32_t DueOverdue = 10731;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -923,5 +927,6 @@ inline constexpr std::array AllStringIds = {
     StringId::HistoryTaskDone, StringId::TaskRefusalTime, StringId::TaskDoneButton,
     StringId::ExportTasksCalendar, StringId::CalendarFileFilter, StringId::ExportCalendarSaveTitle,
     StringId::ExportCalendarDone, StringId::ExportCalendarFailed, StringId::CalendarFileName,
-    StringId::CloseTaskQuestion,
+    StringId::CloseTaskQuestion, StringId::DueButton, StringId::DueTitle, StringId::DueToday,
+    StringId::DueOverdue,
 };

@@ -97,6 +97,8 @@ constexpr int IdTreeFilter = 12305;
 constexpr int IdFindInTree = 12306;
 // The check box above the tree that hides the colonies that have ended.
 constexpr int IdHideEnded = 12307;
+// The count of the tasks due, right of the tabs, that opens their list.
+constexpr int IdDueButton = 12308;
 constexpr int IdPage = 12320;
 
 // The child controls of a page. A page is a list, a form or a queen page, never two of them, so

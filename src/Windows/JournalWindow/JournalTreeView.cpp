@@ -1,6 +1,7 @@
 #include "JournalTreeView.h"
 
 #include "Cursor.h"
+#include "DueTasksDialog.h"
 #include "ExportCommand.h"
 #include "IJournalComponent.h"
 #include "JournalHandlers.h"
@@ -14,6 +15,14 @@
 #include "ViewSetting.h"
 
 namespace {
+constexpr int kDueWidth = 160;
+
+// Right of the tabs, in their strip.
+CRect DuePlace(int width)
+{
+    return { width - kDueWidth - 4, kJournalToolbarHeight + 1, width - 4, kJournalToolbarHeight + kTabStripHeight - 1 };
+}
+
 constexpr DWORD kTreeStyle =
     WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS | TVS_SHOWSELALWAYS;
 constexpr int kPageTop = kJournalToolbarHeight + kTabStripHeight;
@@ -56,6 +65,8 @@ void CJournalTreeView::Create(CWnd* parent)
     m_height = client.Height();
     m_tabs.Create(WS_CHILD | WS_VISIBLE,
         CRect(kNavigationTreeWidth, kJournalToolbarHeight, m_width, kPageTop), parent, IdTabControl);
+    m_due.Create(u"", WS_CHILD | BS_PUSHBUTTON, DuePlace(m_width), parent, IdDueButton);
+    m_due.Refresh();
     m_page = m_pages.Find(0, NodeNone, ActionShowList);
     m_page->Create(parent);
     m_hideEnded.Create(Tr(StringId::HideEndedColonies), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
@@ -92,7 +103,9 @@ LRESULT CJournalTreeView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_COMMAND:
-        if (wParam == IdFindInTree)
+        if (LOWORD(wParam) == IdDueButton && HIWORD(wParam) == BN_CLICKED)
+            CDueTasksDialog(Parent()).DoModal();
+        else if (wParam == IdFindInTree)
             OpenFilter();
         else if (LOWORD(wParam) == IdHideEnded && HIWORD(wParam) == BN_CLICKED)
             OnHideEnded();
@@ -127,6 +140,10 @@ void CJournalTreeView::Layout(int width, int height)
         m_tree.MoveWindow(0, treeTop, kNavigationTreeWidth, height - treeTop);
     if (m_page)
         m_page->Move(kNavigationTreeWidth, kPageTop, width - kNavigationTreeWidth, height - kPageTop);
+    if (m_due.IsCreated()) {
+        const CRect due = DuePlace(width);
+        m_due.MoveWindow(due.left, due.top, due.Width(), due.Height());
+    }
 }
 
 void CJournalTreeView::SwitchPage(int tab, int kind, int action)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Button.h"
+#include "DueButton.h"
 #include "JournalTabCtrl.h"
 #include "JournalView.h"
 #include "NavigationWin.h"
@@ -49,6 +50,7 @@ private:
     CNavigationWin m_tree;
     CTreeFilterEdit m_filter;
     CButton m_hideEnded;
+    CDueButton m_due;
     CPageRegistry m_pages;
     IViewJournal* m_page = nullptr;
     int m_width = 0;
