@@ -4,6 +4,7 @@
 #include "ColonyCare.h"
 #include "Text.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -32,20 +33,13 @@ std::string FloatingTime(std::int64_t day, std::int32_t minutes)
 
 std::string UtcStamp(std::int64_t time)
 {
-    const std::int64_t days = time >= 0 ? time / 86400 : (time - 86399) / 86400;
-    const std::int64_t seconds = time - days * 86400;
-    // Civil date from days since 1970 (Howard Hinnant's algorithm).
-    const std::int64_t z = days + 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    const int year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
-    return Digits(year, 4) + Digits(month, 2) + Digits(day, 2) + "T" + Digits(static_cast<int>(seconds / 3600), 2)
-        + Digits(static_cast<int>(seconds % 3600 / 60), 2) + Digits(static_cast<int>(seconds % 60), 2) + "Z";
+    const std::chrono::sys_seconds moment { std::chrono::seconds(time) };
+    const auto day = std::chrono::floor<std::chrono::days>(moment);
+    const std::chrono::year_month_day date(day);
+    const std::chrono::hh_mm_ss clock(moment - day);
+    return Digits(static_cast<int>(date.year()), 4) + Digits(static_cast<int>(static_cast<unsigned>(date.month())), 2)
+        + Digits(static_cast<int>(static_cast<unsigned>(date.day())), 2) + "T" + Digits(static_cast<int>(clock.hours().count()), 2)
+        + Digits(static_cast<int>(clock.minutes().count()), 2) + Digits(static_cast<int>(clock.seconds().count()), 2) + "Z";
 }
 
 std::string EscapedText(const std::u16string& text)

@@ -56,6 +56,9 @@ TEST(TaskCalendarTest, APhonesReaderFindsEachTaskWithItsDayTimeRepeatAndStableUi
         start = end + 2;
     }
 
+    // Stamped in UTC: midnight in Berlin is 23:00 the day before.
+    EXPECT_NE(text.find("\r\nDTSTAMP:20260228T230000Z\r\n"), std::string::npos);
+
     const auto events = ReadBack(text);
     ASSERT_EQ(events.size(), 3u);
     EXPECT_EQ(events[0].uid, "0f3a@tolvik");
