@@ -17,12 +17,6 @@
 #include <algorithm>
 
 namespace {
-bool NoColonyIsGone(const std::vector<std::int32_t>& colonies)
-{
-    return std::all_of(colonies.begin(), colonies.end(),
-        [](std::int32_t id) { return GetPointFamilyCache()->FindFamily(id) != nullptr; });
-}
-
 void SetProductRow(CTreatmentProductsTable::content& row, const TreatmentProduct& product)
 {
     row.id_product = product.id;

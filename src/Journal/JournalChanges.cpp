@@ -3,6 +3,9 @@
 #include "JournalStores.h"
 #include "LanguageManager.h"
 #include "MessageBox.h"
+#include "PointFamilyCache.h"
+
+#include <algorithm>
 
 namespace {
 std::u16string Reason(const DatabaseFailure& failure)
@@ -29,6 +32,12 @@ bool OwnerExists(bool exists, std::int32_t refusal)
     if (!exists)
         TellUser(refusal);
     return exists;
+}
+
+bool NoColonyIsGone(const std::vector<std::int32_t>& colonies)
+{
+    return std::all_of(colonies.begin(), colonies.end(),
+        [](std::int32_t id) { return GetPointFamilyCache()->FindFamily(id) != nullptr; });
 }
 
 void DeleteRow(IDatabase* database, DeleteKind kind, std::int32_t id)

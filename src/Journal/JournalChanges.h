@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 // How the journal's handlers run a change: on a journal read again when another program changed
 // it, all or nothing, and with one message in the user's language when the file did not take it.
@@ -23,6 +24,8 @@ void Fire(std::initializer_list<EventType> events);
 // A form can outlive what it belongs to (deleted from the tree meanwhile): nothing is stored for
 // an owner that is gone, and the beekeeper is told so with the refusal's text.
 bool OwnerExists(bool exists, std::int32_t refusal);
+// Whether every colony an entry is given to is still in the journal.
+bool NoColonyIsGone(const std::vector<std::int32_t>& colonies);
 // Deletes one row of the kind with what belongs only to it, inside the caller's transaction.
 void DeleteRow(IDatabase* database, DeleteKind kind, std::int32_t id);
 // Renames one row of the kind; true when the file took it.

@@ -3,12 +3,10 @@
 #include "CareColoniesTable.h"
 #include "IDatabase.h"
 #include "JournalChanges.h"
-#include "PointFamilyCache.h"
 #include "TaskCache.h"
 #include "TasksTable.h"
 #include "Text.h"
 
-#include <algorithm>
 #include <random>
 
 namespace {
@@ -58,9 +56,7 @@ std::int32_t CTaskHandler::RefusalOf(const Task& task)
         return StringId::TaskRefusalTime;
     if (task.everyDays < 0 || (task.everyDays > 0 && task.repeatUntil < task.due))
         return StringId::TaskRefusalRepeat;
-    const bool coloniesThere = std::all_of(task.colonies.begin(), task.colonies.end(),
-        [](std::int32_t id) { return GetPointFamilyCache()->FindFamily(id) != nullptr; });
-    return coloniesThere ? 0 : StringId::RemovedOutside;
+    return NoColonyIsGone(task.colonies) ? 0 : StringId::RemovedOutside;
 }
 
 std::int32_t CTaskHandler::Store(IDatabase* database, const Task& task, bool added)

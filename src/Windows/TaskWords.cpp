@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 #include "ColonyEventWords.h"
+#include "ImportValues.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
 #include "Text.h"
@@ -17,22 +18,17 @@ std::u16string TaskTimeText(std::int32_t minutes)
 {
     if (minutes == kWholeDay)
         return {};
-    const std::u16string hours = IntToText(minutes / 60);
-    const std::u16string rest = IntToText(minutes % 60);
-    return (hours.size() < 2 ? u"0" : u"") + hours + u":" + (rest.size() < 2 ? u"0" : u"") + rest;
+    const auto twoDigits = [](int value) { return (value < 10 ? u"0" : u"") + IntToText(value); };
+    return twoDigits(minutes / 60) + u":" + twoDigits(minutes % 60);
 }
 
 std::optional<std::int32_t> ReadTaskTime(std::u16string_view text)
 {
-    std::u16string trimmed(text);
-    while (!trimmed.empty() && trimmed.front() == u' ')
-        trimmed.erase(trimmed.begin());
-    while (!trimmed.empty() && trimmed.back() == u' ')
-        trimmed.pop_back();
+    const std::u16string_view trimmed = TrimmedText(text);
     if (trimmed.empty())
         return kWholeDay;
     const std::size_t mark = trimmed.find_first_of(u":.");
-    if (mark == std::u16string::npos || mark == 0 || mark > 2 || trimmed.size() - mark - 1 != 2)
+    if (mark == std::u16string_view::npos || mark == 0 || mark > 2 || trimmed.size() - mark - 1 != 2)
         return std::nullopt;
     for (std::size_t i = 0; i < trimmed.size(); ++i) {
         if (i != mark && (trimmed[i] < u'0' || trimmed[i] > u'9'))
