@@ -60,12 +60,12 @@ Task Completed(const Task& task, std::int64_t day, std::int32_t idRecord)
 }
 
 std::vector<const Task*> OpenTasksOf(
-    const std::vector<Task>& tasks, std::int32_t idFamily, TaskKind kind, std::int64_t lastDay)
+    const std::vector<Task>& tasks, std::int32_t idFamily, std::optional<TaskKind> kind, std::int64_t lastDay)
 {
     std::vector<const Task*> open;
     for (const Task& task : tasks) {
         const bool forColony = std::find(task.colonies.begin(), task.colonies.end(), idFamily) != task.colonies.end();
-        if (!task.done && task.kind == kind && forColony && DaysAfter(task.due, 0) <= DaysAfter(lastDay, 0))
+        if (!task.done && (!kind || task.kind == *kind) && forColony && DaysAfter(task.due, 0) <= DaysAfter(lastDay, 0))
             open.push_back(&task);
     }
     std::stable_sort(open.begin(), open.end(), [](const Task* a, const Task* b) { return a->due < b->due; });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,7 @@ std::vector<std::int64_t> OccurrencesBetween(const Task& task, std::int64_t firs
 // The task once its occurrence due is done on the day: a recurring one moves on to its next
 // occurrence, else it is done, with the record that did it.
 Task Completed(const Task& task, std::int64_t day, std::int32_t idRecord);
-// The open tasks of the colony of the kind due on or before the last day, the earliest first.
+// The open tasks of the colony (of the kind, or of any) due on or before the last day, the earliest
+// first.
 std::vector<const Task*> OpenTasksOf(
-    const std::vector<Task>& tasks, std::int32_t idFamily, TaskKind kind, std::int64_t lastDay);
+    const std::vector<Task>& tasks, std::int32_t idFamily, std::optional<TaskKind> kind, std::int64_t lastDay);

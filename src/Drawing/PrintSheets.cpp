@@ -24,7 +24,7 @@ CPrintSheets::~CPrintSheets() = default;
 
 bool CPrintSheets::PrefersLandscape(const CSize& portraitArea)
 {
-    return m_page.NaturalWidth() > portraitArea.cx;
+    return m_page.WantsLandscape() || m_page.NaturalWidth() > portraitArea.cx;
 }
 
 int CPrintSheets::TitleWidth(int sheetWidth) const

@@ -10,7 +10,8 @@ class IPrintablePage;
 
 // The sheets of a printout: each has the page's title and the date of printing on top and
 // "n / N" at the bottom; the page paints the body between them. A title too long for one line
-// wraps and takes more of the sheet. A page wider than a portrait sheet asks for a landscape one.
+// wraps and takes more of the sheet. A page wider than a portrait sheet, or one that wants it, asks
+// for a landscape one.
 class CPrintSheets : public IPrintDocument
 {
 public:

@@ -17,8 +17,9 @@ int TotalWidth(const CTableDrawer& drawer)
 }
 }
 
-CTablePrint::CTablePrint(std::u16string title)
+CTablePrint::CTablePrint(std::u16string title, bool landscape)
     : m_title(std::move(title))
+    , m_landscape(landscape)
 {
 }
 

@@ -15,7 +15,7 @@ class CTableDrawer;
 class CTablePrint : public IPrintablePage
 {
 public:
-    explicit CTablePrint(std::u16string title);
+    explicit CTablePrint(std::u16string title, bool landscape = false);
     ~CTablePrint() override;
 
     // The grid must outlive the printout; the caption above it may be empty.
@@ -23,6 +23,7 @@ public:
 
     std::u16string Title() const override { return m_title; }
     int NaturalWidth() const override;
+    bool WantsLandscape() const override { return m_landscape; }
     int Paginate(const CSize& body) override;
     void PaintSheet(CDC& dc, const CRect& body, int sheet) override;
 
@@ -57,6 +58,7 @@ private:
     void PaintPart(CDC& dc, const CRect& body, const Placed& placed) const;
 
     std::u16string m_title;
+    bool m_landscape;
     std::vector<Table> m_tables;
     std::vector<Placed> m_placed;
     int m_captionHeight = 0;

@@ -6,6 +6,7 @@
 #include "ColonyEventsExport.h"
 #include "CsvWriter.h"
 #include "DatabaseManager.h"
+#include "FieldSheet.h"
 #include "FileDialog.h"
 #include "GridCsv.h"
 #include "ImportDialog.h"
@@ -18,6 +19,7 @@
 #include "MedicinesRegister.h"
 #include "Menu.h"
 #include "MessageBox.h"
+#include "PointFamilyCache.h"
 #include "ReadableJournal.h"
 #include "Registry.h"
 #include "SheetTable.h"
@@ -115,6 +117,12 @@ void CExportCommand::Run(POINT menuAt)
         menu.AppendMenu(GetCareCache()->Available() ? MF_STRING : MF_GRAYED, IdRegisterYears + static_cast<UINT>(index),
             TrFilled(StringId::RegisterMenu, { IntToText(years[index]) }));
     }
+    std::vector<std::int32_t> sites;
+    for (const auto& [id, site] : GetPointFamilyCache()->Points()) {
+        menu.AppendMenu(
+            MF_STRING, IdFieldSheets + static_cast<UINT>(sites.size()), TrFilled(StringId::FieldSheetMenu, { site.name }));
+        sites.push_back(id);
+    }
     menu.AppendMenu(MF_SEPARATOR);
     const bool semicolon = SemicolonStyle();
     menu.AppendMenu(MF_STRING | (semicolon ? 0 : MF_CHECKED), IdCommaStyle, Tr(StringId::CsvCommaStyle));
@@ -145,6 +153,8 @@ void CExportCommand::Run(POINT menuAt)
         ExportTasksCalendar();
     else if (chosen >= IdRegisterYears && chosen < IdRegisterYears + years.size())
         PrintMedicinesRegister(years[chosen - IdRegisterYears], m_owner);
+    else if (chosen >= IdFieldSheets && chosen < IdFieldSheets + sites.size())
+        PrintFieldSheet(sites[chosen - IdFieldSheets], m_owner);
     else if (chosen == IdCommaStyle || chosen == IdSemicolonStyle)
         WriteRegistryString(chosen == IdSemicolonStyle ? kSemicolonStyle : kCommaStyle, kMainSettingsKey, kCsvStyleValue);
 }

@@ -15,7 +15,7 @@ class IViewJournal;
 // The toolbar's export: a menu offers the table the page shows (a list page's or the winter losses')
 // or the whole journal (its tables as stored, or to read), as CSV or as a spreadsheet, and the CSV style; asks where to write it and
 // tells the user whether it was written. It also takes in a journal for moving, or a table's rows
-// as records, and prints the register of veterinary medicines of a year.
+// as records, and prints the register of veterinary medicines of a year and a site's field sheet.
 class CExportCommand
 {
 public:
@@ -40,6 +40,8 @@ public:
     static constexpr UINT IdTasksCalendar = 12;
     // The register of veterinary medicines of a year with treatments, latest first: one entry each.
     static constexpr UINT IdRegisterYears = 100;
+    // The field sheet of a site to take to its hives: one entry per site.
+    static constexpr UINT IdFieldSheets = 300;
 
     // The page shown (a list page, a form or none) and its code; the colony whose records it shows,
     // which takes a table's rows that name no colony.

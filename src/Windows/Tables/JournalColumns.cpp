@@ -6,8 +6,16 @@
 #include "Text.h"
 #include "Tr.h"
 
+#include <numeric>
+
 namespace {
 constexpr std::int32_t kLastFamilyType = 13;
+}
+
+std::int32_t SumOfHives(const CJournalCache::Record& record, std::int32_t CJournalCache::HiveRow::*field)
+{
+    return std::accumulate(record.hives.begin(), record.hives.end(), 0,
+        [field](std::int32_t sum, const CJournalCache::HiveRow& hive) { return sum + hive.*field; });
 }
 
 std::u16string ColonyTypeName(std::int32_t type)

@@ -22,6 +22,8 @@ struct ColonyRow
     VarroaMark varroa {};
 };
 
+// A figure of the record's hives added up: its frames of honey or of brood.
+std::int32_t SumOfHives(const CJournalCache::Record& record, std::int32_t CJournalCache::HiveRow::*field);
 // The colony's type in the user's words.
 std::u16string ColonyTypeName(std::int32_t type);
 

@@ -27,12 +27,6 @@ std::function<std::u16string(const ColonyRow&)> Figure(std::int32_t (*of)(const 
     return [of](const ColonyRow& row) { return IntToText(row.latest ? of(*row.latest) : 0); };
 }
 
-std::int32_t SumOfHives(const CJournalCache::Record& record, std::int32_t CJournalCache::HiveRow::*field)
-{
-    return std::accumulate(record.hives.begin(), record.hives.end(), 0,
-        [field](std::int32_t sum, const CJournalCache::HiveRow& hive) { return sum + hive.*field; });
-}
-
 // Birth dates of the colony's living queens, each followed by a space.
 std::u16string LivingQueenBirthDates(std::int32_t idFamily)
 {
