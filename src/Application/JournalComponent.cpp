@@ -8,6 +8,7 @@
 #include "JournalStores.h"
 #include "JournalTreeView.h"
 #include "JournalVisualComponent.h"
+#include "FollowUpSettings.h"
 #include "MiteThresholdSettings.h"
 #include "PointViewSettings.h"
 #include "RecordViewSettings.h"
@@ -37,6 +38,7 @@ void CJournalComponent::Create()
     AddSetting(new CFamilyViewSettings());
     AddSetting(new CRecordViewSettings());
     AddSetting(new CMiteThresholdSettings());
+    AddSetting(new CFollowUpSettings());
     SetVisualComponent(new CJournalVisualComponent(*this));
 }
 

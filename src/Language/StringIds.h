@@ -665,7 +665,7 @@ inline constexpr std::int32_t FollowUpSettingsTitle = 10754;
 inline constexpr std::int32_t FollowUpSplitDays = 10755;
 inline constexpr std::int32_t FollowUpRequeenDays = 10756;
 inline constexpr std::int32_t FollowUpMiteDays = 10757;
-inline constexpr std::int32_t FollowUpSettingsNote = 10758;
+inline constexpr std::int32_t FollowUpOffer = 10758;
 inline constexpr std::int32_t CalendarTab = 10759;
 inline constexpr std::int32_t CalendarTitle = 10760;
 inline constexpr std::int32_t CalendarToday = 10761;
@@ -968,6 +968,6 @@ inline constexpr std::array AllStringIds = {
     StringId::MarkingRed, StringId::MarkingGreen, StringId::FollowUpSplitTitle, StringId::FollowUpRequeenTitle,
     StringId::FollowUpTreatmentEndTitle, StringId::FollowUpMiteCountTitle, StringId::FollowUpQuestion,
     StringId::FollowUpSettingsTitle, StringId::FollowUpSplitDays, StringId::FollowUpRequeenDays,
-    StringId::FollowUpMiteDays, StringId::FollowUpSettingsNote, StringId::CalendarTab, StringId::CalendarTitle,
+    StringId::FollowUpMiteDays, StringId::FollowUpOffer, StringId::CalendarTab, StringId::CalendarTitle,
     StringId::CalendarToday, StringId::CalendarRecord, StringId::CalendarMore, StringId::CalendarCount,
 };

@@ -18,6 +18,7 @@
 #include "EventCounter.h"
 #include "VarroaThresholds.h"
 #include "StringIds.h"
+#include "TaskOffers.h"
 #include "Text.h"
 #include "UiTest.h"
 #include "VisualManager.h"
@@ -106,7 +107,7 @@ TEST_P(SettingsWinTest, EditSwitchApplyFoldAndClose)
     auto* tree = dynamic_cast<CListBox*>(window->GetDlgItem(CSettingsWin::IdTree));
     CWnd* apply = window->GetDlgItem(CSettingsWin::IdApply);
     ASSERT_NE(tree, nullptr);
-    ASSERT_EQ(tree->GetCount(), 6);
+    ASSERT_EQ(tree->GetCount(), 7);
     EXPECT_FALSE(apply->IsWindowEnabled());
     CRect treeRect;
     tree->GetWindowRect(&treeRect);
@@ -150,7 +151,7 @@ TEST_P(SettingsWinTest, EditSwitchApplyFoldAndClose)
     EXPECT_EQ(tree->GetCount(), 2);
     EXPECT_EQ(ItemOf(tree, StringId::FamilyViewSettingsTitle), LB_ERR);
     UiTest::DoubleClick(tree, item.left + 50, item.top + 3);
-    EXPECT_EQ(tree->GetCount(), 6);
+    EXPECT_EQ(tree->GetCount(), 7);
     EXPECT_NE(ItemOf(tree, StringId::FamilyViewSettingsTitle), LB_ERR);
 
     // An edit, then Close: nothing more is stored.
@@ -254,7 +255,7 @@ TEST_P(SettingsWinTest, EachPageIsHeadedWithItsOwnTitle)
     const std::pair<std::int32_t, const char16_t*> pages[] = { { StringId::MainSettingsTitle, u"static_header" },
         { StringId::JournalName, u"static_header" }, { StringId::PointViewSettingsTitle, u"static_header1" },
         { StringId::FamilyViewSettingsTitle, u"static_header1" }, { StringId::RecordViewSettingsTitle, u"static_header1" },
-        { StringId::MiteThresholdsTitle, u"static_header" } };
+        { StringId::MiteThresholdsTitle, u"static_header" }, { StringId::FollowUpSettingsTitle, u"static_header" } };
     for (const auto& [title, header] : pages) {
         ClickItem(tree, ItemOf(tree, title));
         ASSERT_NE(ControlNamed(header), nullptr) << title;
@@ -309,6 +310,41 @@ TEST_P(SettingsWinTest, AMiteThresholdTypedForAMonthIsStoredAndReadInPlaceOfItsD
         UiTest::KeyPress(&augustWash->Window(), VK_BACK);
     UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
     EXPECT_DOUBLE_EQ(SavedMiteThresholds().Of(MiteMethod::AlcoholWash, 8), 3.0);
+}
+
+TEST_P(SettingsWinTest, TheFollowUpsDaysAndWhetherTheyAreOfferedAreStored)
+{
+    GetVisualManager()->FindComponent(StringId::MainSettingsTitle)->Show();
+    CWnd* window = Window();
+    auto* tree = dynamic_cast<CListBox*>(window->GetDlgItem(CSettingsWin::IdTree));
+    ClickItem(tree, ItemOf(tree, StringId::FollowUpSettingsTitle));
+    IControl* split = ControlNamed(kSplitFollowUpValue);
+    IControl* offered = ControlNamed(kOfferFollowUpsValue);
+    ASSERT_NE(split, nullptr);
+    ASSERT_NE(offered, nullptr);
+    EXPECT_EQ(split->GetValue(), u"21");
+    EXPECT_EQ(ControlNamed(kRequeenFollowUpValue)->GetValue(), u"7");
+    EXPECT_EQ(ControlNamed(kMiteCountFollowUpValue)->GetValue(), u"0");
+    EXPECT_EQ(offered->GetValue(), u"checked");
+    CRect form;
+    window->GetDlgItem(CSettingsWin::IdContent)->GetWindowRect(&form);
+    for (const char16_t* name : { kSplitFollowUpValue, kRequeenFollowUpValue, kMiteCountFollowUpValue, u"static_days_split" }) {
+        CRect field;
+        ControlNamed(name)->Window().GetWindowRect(&field);
+        EXPECT_TRUE(form.PtInRect(field.TopLeft()) && form.PtInRect({ field.right - 1, field.bottom - 1 })) << ToUtf8(name);
+    }
+
+    UiTest::Click(&split->Window(), 5, 10);
+    UiTest::KeyPress(&split->Window(), VK_END);
+    UiTest::KeyPress(&split->Window(), VK_BACK);
+    UiTest::KeyPress(&split->Window(), VK_BACK);
+    UiTest::TypeText(&split->Window(), u"24");
+    UiTest::Click(&offered->Window(), 5, 10);
+    UiTest::Click(window->GetDlgItem(CSettingsWin::IdApply), 10, 10);
+    const FollowUpDays days = SavedFollowUpDays();
+    EXPECT_EQ(days.split, 24);
+    EXPECT_EQ(days.requeen, 7);
+    EXPECT_FALSE(days.offered);
 }
 
 TEST_P(SettingsWinTest, AnotherLanguageAppliesAtOnceToTheSettingsWindowAndTheLauncher)

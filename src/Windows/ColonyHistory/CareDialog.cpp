@@ -13,6 +13,7 @@
 #include "MessageBox.h"
 #include "PointFamilyCache.h"
 #include "StringIds.h"
+#include "TaskOffers.h"
 #include "TaskWords.h"
 #include "Text.h"
 #include "Tr.h"
@@ -379,7 +380,10 @@ std::int32_t CCareDialog::Store()
         treatment.prescriber = Text(IdPrescriber);
         treatment.note = Text(IdNote);
         treatment.colonies = ChosenColonies();
-        return care.AddTreatment(treatment);
+        const std::int32_t stored = care.AddTreatment(treatment);
+        if (stored != 0)
+            OfferTreatmentFollowUps(this, treatment);
+        return stored;
     }
     case Kind::Feeding: {
         Feeding feeding;

@@ -10,6 +10,7 @@
 #include "PointFamilyCache.h"
 #include "QueenBeeCache.h"
 #include "StringIds.h"
+#include "TaskOffers.h"
 #include "Text.h"
 #include "Tr.h"
 
@@ -270,7 +271,10 @@ std::int32_t CColonyEventDialog::Store()
             split.id_queen_bee = FirstLivingQueen(m_idFamily);
         else if (split.daughter_queen == DaughterQueen::StoredQueen)
             split.id_queen_bee = Chosen(IdStoredQueen);
-        return events.Split(split);
+        const std::int32_t stored = events.Split(split);
+        if (stored != 0)
+            OfferSplitFollowUp(this, split.daughter_queen == DaughterQueen::OldQueen ? m_idFamily : split.id_daughter, date);
+        return stored;
     }
     case ColonyEventKind::Unite: {
         CUniteColoniesOperation::content unite;
@@ -286,7 +290,10 @@ std::int32_t CColonyEventDialog::Store()
         requeen.id_old_queen = FirstLivingQueen(m_idFamily);
         requeen.old_fate = static_cast<QueenFate>(Chosen(IdFate));
         requeen.id_new_queen = Chosen(IdNewQueen);
-        return events.Requeen(requeen);
+        const std::int32_t stored = events.Requeen(requeen);
+        if (stored != 0)
+            OfferRequeenFollowUp(this, m_idFamily, date);
+        return stored;
     }
     case ColonyEventKind::Swarm: {
         CSwarmOperation::content swarm;

@@ -58,7 +58,7 @@ private:
     void FillLists();
     // None, then the living queens of the colony and of the colony chosen to unite with it.
     void FillRemovedQueens();
-    // Stores the event; its id, 0 when refused or not saved.
+    // Stores the event and offers the tasks it implies; its id, 0 when refused or not saved.
     std::int32_t Store();
 
     ColonyEventKind m_kind;

@@ -8,7 +8,10 @@
 #include "Dialog.h"
 #include "ListBox.h"
 #include "ListColumn.h"
+#include "Registry.h"
 #include "TaskCache.h"
+#include "TaskOffers.h"
+#include "ViewSetting.h"
 #include "ViewTable.h"
 #include "Tr.h"
 
@@ -81,7 +84,9 @@ TEST_P(CareDialogTest, ATreatmentOfTheWholeSiteTakesTheMedicinesDefaultsAndShows
         Ok(dialog);
         EXPECT_TRUE(dialog.IsEnded());
     });
-    EXPECT_TRUE(boxes.Calls().empty());
+    // A treatment of one day offers only the mite count after it.
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_NE(boxes.Calls()[0].text.find(Text(StringId::FollowUpMiteCountTitle)), std::u16string::npos);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM treatments WHERE batch='B-2291' AND dose=2.5 AND withdrawal_days=14"), 1);
     EXPECT_EQ(Count(u"SELECT COUNT(*) FROM care_colonies WHERE kind=1 AND id_family IN (3, 5)"), 2);
     EXPECT_TRUE(HistoryHas(u"Amitraz strips " + std::u16string(Russian() ? u"2,5" : u"2.5") + u" strips"));
@@ -89,6 +94,40 @@ TEST_P(CareDialogTest, ATreatmentOfTheWholeSiteTakesTheMedicinesDefaultsAndShows
         { FormatDateText(DaysAfter(CurrentTime(), 14)) })));
     ShowHistory(u"Acacia");
     EXPECT_TRUE(HistoryHas(u"B-2291"));
+}
+
+TEST_P(CareDialogTest, ATreatmentOffersItsEndAndAMiteCountAfterItAsTasksAndNoneOnceTurnedOff)
+{
+    WriteRegistryString(u"3", kFollowUpsKey, kMiteCountFollowUpValue);
+    const std::int64_t end = DaysAfter(CurrentTime(), 14);
+    boxes.Answer(IDYES);
+    boxes.Answer(IDNO);
+    auto treat = [&](CDialog& dialog) {
+        static_cast<CDateTimeCtrl*>(dialog.GetDlgItem(CCareDialog::IdLastDay))->SetTime(end);
+        Type(dialog, CCareDialog::IdBatch, u"B-7");
+        Ok(dialog);
+    };
+    Enter(0, treat);
+    const std::u16string endTitle = TrFilled(StringId::FollowUpTreatmentEndTitle, { u"Amitraz strips" });
+    ASSERT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(boxes.Calls()[0].text, TrFilled(StringId::FollowUpQuestion, { endTitle, u"Linden", FormatDateText(end) }));
+    EXPECT_EQ(boxes.Calls()[1].text, TrFilled(StringId::FollowUpQuestion,
+        { Text(StringId::FollowUpMiteCountTitle), u"Linden", FormatDateText(DaysAfter(end, 3)) }));
+    // Only the follow-up answered yes is planned, for the treated colony on the treatment's last day.
+    ASSERT_EQ(GetTaskCache()->Tasks().size(), 1u);
+    const Task& planned = GetTaskCache()->Tasks().front();
+    EXPECT_EQ(planned.title, endTitle);
+    EXPECT_EQ(planned.kind, TaskKind::Treatment);
+    EXPECT_EQ(planned.due, DaysAfter(end, 0));
+    EXPECT_EQ(planned.colonies, std::vector<std::int32_t> { kLinden });
+    EXPECT_TRUE(HistoryHas(endTitle));
+
+    WriteRegistryString(kUnchecked, kFollowUpsKey, kOfferFollowUpsValue);
+    boxes.ClearCalls();
+    Enter(0, treat, 2);
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(Count(u"SELECT COUNT(*) FROM treatments WHERE batch='B-7'"), 2);
+    EXPECT_EQ(GetTaskCache()->Tasks().size(), 1u);
 }
 
 TEST_P(CareDialogTest, AHarvestInsideAWithdrawalAsksAndStoresOnlyOnYes)

@@ -2,6 +2,10 @@
 #include "ColonyHistoryFixture.h"
 #include "ComboBox.h"
 #include "Dialog.h"
+#include "Registry.h"
+#include "TaskCache.h"
+#include "TaskOffers.h"
+#include "Tr.h"
 
 namespace {
 class ColonyEventDialogTest : public ColonyHistoryPageTest
@@ -80,6 +84,69 @@ TEST_P(ColonyEventDialogTest, ASplitFromTheDialogIsANewDaughterInTheLineage)
     EXPECT_EQ(Count(u"SELECT id_point FROM families WHERE name='Linden III'"), 1);
     EXPECT_EQ(Links(), (Labels { u"Linden II", u"Linden III" }));
     EXPECT_NE(Item(u"Linden III"), nullptr);
+}
+
+TEST_P(ColonyEventDialogTest, ASplitAndARequeeningOfferToCheckTheNewQueenDaysLater)
+{
+    GetTaskCache()->Load(CDatabaseLease().get());
+    WriteRegistryString(u"18", kFollowUpsKey, kSplitFollowUpValue);
+    const std::int64_t day = DaysAfter(CurrentTime(), 0);
+    // The daughter raises its queen from a cell: it is checked, 18 days on as set.
+    boxes.Answer(IDYES);
+    Enter(ColonyEventKind::Split, [&](CDialog& dialog) {
+        Type(dialog, CColonyEventDialog::IdName, u"Linden III");
+        Choose(dialog, CColonyEventDialog::IdDaughterQueen, Text(StringId::DaughterQueenCell));
+        Ok(dialog);
+    });
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, TrFilled(StringId::FollowUpQuestion,
+        { Text(StringId::FollowUpSplitTitle), u"Linden III", FormatDateText(DaysAfter(day, 18)) }));
+    ASSERT_EQ(GetTaskCache()->Tasks().size(), 1u);
+    const Task laying = GetTaskCache()->Tasks().front();
+    EXPECT_EQ(laying.kind, TaskKind::QueenCheck);
+    EXPECT_EQ(laying.due, DaysAfter(day, 18));
+    EXPECT_EQ(laying.colonies, std::vector<std::int32_t> { Count(u"SELECT id_family FROM families WHERE name='Linden III'") });
+
+    // The daughter takes the old queen: the mother is to raise one. Declined, nothing is planned.
+    CQueenBeeCache::QueenBee old;
+    old.name = u"Old";
+    old.id_family = kLinden;
+    GetJournalHandlers()->queens.Add(old);
+    boxes.ClearCalls();
+    boxes.Answer(IDNO);
+    dialogs.Then([&](CDialog& dialog) {
+        Type(dialog, CColonyEventDialog::IdName, u"Linden IV");
+        Choose(dialog, CColonyEventDialog::IdDaughterQueen, Text(StringId::DaughterQueenOld));
+        Ok(dialog);
+    });
+    UiTest::Click(Page()->GetDlgItem(CColonyHistoryView::IdEventButtons), 5, 5);
+    UiTest::ProcessEvents(20);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, TrFilled(StringId::FollowUpQuestion,
+        { Text(StringId::FollowUpSplitTitle), u"Linden", FormatDateText(DaysAfter(day, 18)) }));
+    EXPECT_EQ(GetTaskCache()->Tasks().size(), 1u);
+
+    // A requeening: acceptance a week on, by default.
+    CQueenBeeCache::QueenBee stella;
+    stella.name = u"Stella";
+    GetJournalHandlers()->queens.Add(stella);
+    boxes.ClearCalls();
+    boxes.Answer(IDYES);
+    dialogs.Then([&](CDialog& dialog) {
+        Choose(dialog, CColonyEventDialog::IdNewQueen, u"Stella");
+        Ok(dialog);
+    });
+    UiTest::Click(Page()->GetDlgItem(CColonyHistoryView::IdEventButtons + 2), 5, 5);
+    UiTest::ProcessEvents(20);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, TrFilled(StringId::FollowUpQuestion,
+        { Text(StringId::FollowUpRequeenTitle), u"Linden", FormatDateText(DaysAfter(day, 7)) }));
+    const std::vector<Task>& tasks = GetTaskCache()->Tasks();
+    ASSERT_EQ(tasks.size(), 2u);
+    const auto acceptance = std::find_if(tasks.begin(), tasks.end(),
+        [](const Task& task) { return task.title == Text(StringId::FollowUpRequeenTitle); });
+    ASSERT_NE(acceptance, tasks.end());
+    EXPECT_EQ(acceptance->colonies, std::vector<std::int32_t> { kLinden });
 }
 
 TEST_P(ColonyEventDialogTest, ARefusedEventIsSaidAndTheDialogStaysOpen)

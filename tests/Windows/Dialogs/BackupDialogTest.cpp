@@ -255,7 +255,8 @@ TEST_P(BackupDialogTest, TheCsvStyleChosenInTheMenuIsKeptForTheNextExports)
     menus.Choose(Russian() ? CExportCommand::IdCommaStyle : CExportCommand::IdSemicolonStyle);
     ClickToolbarButton(CJournalToolbar::IdExport);
     const auto& offered = menus.Calls().front().items;
-    ASSERT_EQ(offered.size(), 16u);
+    // Its three sites' field sheets follow the register.
+    ASSERT_EQ(offered.size(), 19u);
     EXPECT_EQ(offered[4].text, Text(StringId::ExportReadableBook));
     // The tasks' calendar, greyed in a journal without their table.
     EXPECT_EQ(offered[7].text, Text(StringId::ExportTasksCalendar));
@@ -264,16 +265,18 @@ TEST_P(BackupDialogTest, TheCsvStyleChosenInTheMenuIsKeptForTheNextExports)
     // This year's register, greyed in a journal without the care's tables.
     EXPECT_EQ(offered[12].text, TrFilled(StringId::RegisterMenu, { IntToText(YearOf(CurrentTime())) }));
     EXPECT_NE(offered[12].flags & MF_GRAYED, 0u);
-    EXPECT_EQ(offered[14].text, Text(StringId::CsvCommaStyle));
-    EXPECT_EQ(offered[14].flags & MF_CHECKED, Russian() ? 0u : static_cast<UINT>(MF_CHECKED));
-    EXPECT_EQ(offered[15].flags & MF_CHECKED, Russian() ? static_cast<UINT>(MF_CHECKED) : 0u);
+    EXPECT_EQ(offered[13].text, TrFilled(StringId::FieldSheetMenu, { u"North" }));
+    EXPECT_EQ(offered[13].flags & MF_GRAYED, 0u);
+    EXPECT_EQ(offered[17].text, Text(StringId::CsvCommaStyle));
+    EXPECT_EQ(offered[17].flags & MF_CHECKED, Russian() ? 0u : static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(offered[18].flags & MF_CHECKED, Russian() ? static_cast<UINT>(MF_CHECKED) : 0u);
     EXPECT_TRUE(files.Calls().empty());
 
     const std::filesystem::path table = dir.Path() / "north.csv";
     files.Answer(FromPath(table));
     menus.Choose(CExportCommand::IdCurrentTable);
     ClickToolbarButton(CJournalToolbar::IdExport);
-    EXPECT_NE(menus.Calls().back().items[Russian() ? 14 : 15].flags & MF_CHECKED, 0u);
+    EXPECT_NE(menus.Calls().back().items[Russian() ? 17 : 18].flags & MF_CHECKED, 0u);
     bool failure = false;
     const CsvRows rows = ParseCsv(ReadFileBytes(table.string()), failure, Russian() ? ',' : ';');
     EXPECT_FALSE(failure);
