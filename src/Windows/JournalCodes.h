@@ -66,6 +66,8 @@ enum PageCode : int
     PageColonyVarroa = 21,
     // The latest mite counts of a site's colonies, or the colonies above threshold of all sites.
     PageVarroaStanding = 22,
+    // A month of the tasks and of what was done, on the calendar tab.
+    PageCalendar = 23,
 };
 
 constexpr int kLastListPage = PageQueensOfColony;
@@ -82,6 +84,7 @@ constexpr int kQueensTab = 1;
 constexpr int kChartsTab = 2;
 constexpr int kHistoryTab = 3;
 constexpr int kFamilyTreeTab = 4;
+constexpr int kCalendarTab = 5;
 
 // Shared by one journal view and all its pages.
 struct JournalState

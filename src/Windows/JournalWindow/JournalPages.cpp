@@ -6,6 +6,7 @@
 #include "AddChangeQueenBeeView.h"
 #include "AddHousingDialog.h"
 #include "AllSitesChartView.h"
+#include "CalendarView.h"
 #include "ColonyChartView.h"
 #include "ColonyHistoryView.h"
 #include "ColonyTreeHintView.h"
@@ -45,5 +46,5 @@ std::vector<PageFactory> JournalPageFactories()
         Make<CChangeInspectView>(), Make<CQBeePointView>(), Make<CQBeeFamilyView>(), Make<CQBeeInspectView>(),
         Make<CAddQueenBeeView>(), Make<CChangeQueenBeeView>(), Make<CColonyChartView>(), Make<CSiteChartView>(),
         Make<CAllSitesChartView>(), Make<CWinterLossView>(), Make<CColonyHistoryView>(), Make<CColonyTreeView>(),
-        Make<CColonyTreeHintView>(), Make<CColonyVarroaView>(), Make<CVarroaStandingView>() };
+        Make<CColonyTreeHintView>(), Make<CColonyVarroaView>(), Make<CVarroaStandingView>(), Make<CCalendarView>() };
 }

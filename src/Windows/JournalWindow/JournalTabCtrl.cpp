@@ -13,5 +13,6 @@ int CJournalTabCtrl::OnCreate(CREATESTRUCT* create)
     InsertItem(kChartsTab, Tr(StringId::ChartsTab));
     InsertItem(kHistoryTab, Tr(StringId::HistoryTab));
     InsertItem(kFamilyTreeTab, Tr(StringId::ColonyTreeTab));
+    InsertItem(kCalendarTab, Tr(StringId::CalendarTab));
     return 0;
 }

@@ -277,7 +277,7 @@ TEST_P(ChartPagesTest, ToolbarButtonSelectsTheChartsTabWhichFollowsTheTree)
     auto* bar = dynamic_cast<CToolBar*>(Window()->GetDlgItem(0xE800));
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->IsButtonEnabled(CJournalToolbar::IdCharts));
-    ASSERT_EQ(Tabs()->GetItemCount(), 5);
+    ASSERT_EQ(Tabs()->GetItemCount(), 6);
     EXPECT_EQ(Tabs()->GetCurSel(), kRecordsTab);
 
     ClickToolbarButton(CJournalToolbar::IdCharts);

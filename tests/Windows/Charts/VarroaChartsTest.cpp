@@ -81,21 +81,6 @@ protected:
     }
 
     // The pixels near the colour: a mark's edges are blended into the background.
-    static int PixelsNear(const UiTest::Image& image, const RECT& place, COLORREF colour)
-    {
-        int count = 0;
-        for (int y = place.top; y < place.bottom; ++y) {
-            for (int x = place.left; x < place.right; ++x) {
-                const COLORREF pixel = image.At(x, y);
-                count += std::abs(GetRValue(pixel) - GetRValue(colour)) < 24
-                        && std::abs(GetGValue(pixel) - GetGValue(colour)) < 24
-                        && std::abs(GetBValue(pixel) - GetBValue(colour)) < 24
-                    ? 1
-                    : 0;
-            }
-        }
-        return count;
-    }
 };
 }
 

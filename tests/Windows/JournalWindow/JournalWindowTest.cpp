@@ -38,7 +38,7 @@ TEST_P(JournalWindowTest, OpensOnTheSitesPageWithTheTreeInIdOrder)
     EXPECT_EQ(ChildLabels(Item(u"Far meadow")), (Labels { u"Clover", u"Heather" }));
     EXPECT_FALSE(Tree()->ItemHasChildren(Item(u"South")));
     EXPECT_EQ(Tree()->GetSelectedItem(), nullptr);
-    EXPECT_EQ(Tabs()->GetItemCount(), 5);
+    EXPECT_EQ(Tabs()->GetItemCount(), 6);
     EXPECT_EQ(Tabs()->GetCurSel(), 0);
 
     // The tree down the left below the toolbar and the check box that hides ended colonies, the

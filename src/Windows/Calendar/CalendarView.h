@@ -1,0 +1,60 @@
+#pragma once
+
+#include "Button.h"
+#include "ChartView.h"
+#include "MonthCalendar.h"
+#include "Subscription.h"
+
+#include <vector>
+
+// The calendar tab: a month of the tasks and of what was done in the colonies the tree's selection
+// covers. The month stays as the selection moves; the strip's buttons, or Page Up and Page Down,
+// turn to the month before or after, and "Today" back to this one. A double-click on a task opens
+// it to change or to mark done.
+class CCalendarView : public CChartView
+{
+public:
+    static constexpr int IdPreviousMonth = IdSwitch + 10;
+    static constexpr int IdThisMonth = IdSwitch + 11;
+    static constexpr int IdNextMonth = IdSwitch + 12;
+
+    explicit CCalendarView(JournalState* state);
+    ~CCalendarView() override;
+
+    void Prepare() override;
+    bool Accepts(int tab, int kind, int action) override;
+    void PaintChart(CDC& dc, const RECT& rect) const override;
+    std::u16string ChartTitle() const override { return m_calendar.Title(); }
+
+    int OnCreate(CREATESTRUCT* create) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+
+    int Year() const { return m_year; }
+    int Month() const { return m_month; }
+    const CMonthCalendar& Calendar() const { return m_calendar; }
+    // The lines the last paint on the window showed, with their places.
+    const std::vector<CMonthCalendar::Placed>& Placed() const { return m_placed; }
+    CButton& MonthButton(int id);
+
+protected:
+    void Fill() override;
+    void PaintOnScreen(CDC& dc, const RECT& rect) override;
+    int StripHeight() const override { return StripSize; }
+
+private:
+    void TurnMonths(int months);
+    void PlaceMonthButtons(int width);
+
+    CSubscription m_tasks;
+    int m_kind = 0;
+    int m_year;
+    int m_month;
+    CMonthCalendar m_calendar;
+    std::vector<CMonthCalendar::Placed> m_placed;
+    CButton m_previous;
+    CButton m_thisMonth;
+    CButton m_next;
+};
