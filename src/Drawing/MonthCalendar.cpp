@@ -65,6 +65,35 @@ RECT CMonthCalendar::DayBox(const RECT& rect, int day) const
         grid.top + height * (week + 1) / Weeks() };
 }
 
+int CMonthCalendar::DayAt(const RECT& rect, POINT point) const
+{
+    for (int day = 1; day <= m_days; ++day) {
+        const RECT box = DayBox(rect, day);
+        if (point.x >= box.left && point.x < box.right && point.y >= box.top && point.y < box.bottom)
+            return day;
+    }
+    return 0;
+}
+
+std::vector<std::size_t> CMonthCalendar::LinesOf(int day) const
+{
+    std::vector<std::size_t> ofDay;
+    for (std::size_t index = 0; index < m_lines.size(); ++index) {
+        const std::optional<LocalTime> local = ToLocalTime(m_lines[index].day);
+        if (local && local->year == m_year && local->month == m_month && local->day == day)
+            ofDay.push_back(index);
+    }
+    return ofDay;
+}
+
+std::u16string CMonthCalendar::DayText(int day) const
+{
+    std::u16string text;
+    for (std::size_t index : LinesOf(day))
+        text += (text.empty() ? u"" : u"\n") + m_lines[index].text;
+    return text;
+}
+
 std::vector<CMonthCalendar::Placed> CMonthCalendar::Paint(CDC& dc, const RECT& rect) const
 {
     std::vector<Placed> placed;
@@ -88,12 +117,7 @@ std::vector<CMonthCalendar::Placed> CMonthCalendar::Paint(CDC& dc, const RECT& r
         dc.SetTextColor(CChartFrame::Ink);
         RECT number { box.left + kPadding, box.top + 1, box.right - kPadding, box.top + 1 + lineHeight };
         dc.DrawText(IntToText(day), &number, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-        std::vector<std::size_t> ofDay;
-        for (std::size_t index = 0; index < m_lines.size(); ++index) {
-            const std::optional<LocalTime> local = ToLocalTime(m_lines[index].day);
-            if (local && local->year == m_year && local->month == m_month && local->day == day)
-                ofDay.push_back(index);
-        }
+        const std::vector<std::size_t> ofDay = LinesOf(day);
         const int room = std::max(0, static_cast<int>((box.bottom - number.bottom - 1) / lineHeight));
         const bool more = static_cast<int>(ofDay.size()) > room;
         const std::size_t shown = more ? static_cast<std::size_t>(std::max(0, room - 1)) : ofDay.size();

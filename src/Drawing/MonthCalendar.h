@@ -41,12 +41,18 @@ public:
     std::vector<Placed> Paint(CDC& dc, const RECT& rect) const;
     // The day's box in the calendar painted into the rectangle; empty for a day outside the month.
     RECT DayBox(const RECT& rect, int day) const;
+    // The day of the month whose box holds the point, 0 for none.
+    int DayAt(const RECT& rect, POINT point) const;
+    // The texts of the day's lines, one a line, as the box would show them with room enough.
+    std::u16string DayText(int day) const;
 
 private:
     // Weeks shown and the first day's column (0 for Monday).
     int Weeks() const;
     int FirstColumn() const;
     RECT GridOf(const RECT& rect) const;
+    // The indexes of the day's lines, in order.
+    std::vector<std::size_t> LinesOf(int day) const;
 
     CChartFrame m_frame;
     std::u16string m_title;

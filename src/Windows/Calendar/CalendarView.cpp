@@ -45,6 +45,10 @@ bool CCalendarView::Accepts(int tab, int kind, int action)
 
 int CCalendarView::OnCreate(CREATESTRUCT* create)
 {
+    m_tips = std::make_unique<CToolTipCtrl>();
+    m_tips->Create(this);
+    m_tips->AddTool(this);
+    m_tipDay = 0;
     if (CChartView::OnCreate(create) == -1)
         return -1;
     constexpr DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
@@ -88,6 +92,9 @@ void CCalendarView::Fill()
     const CalendarScope scope { m_kind, m_state->recordId };
     m_calendar.SetMonth(std::move(title), m_year, m_month, CurrentTime(), CalendarLinesOf(m_year, m_month, scope, CurrentTime()));
     m_placed.clear();
+    m_tipDay = 0;
+    if (m_tips)
+        m_tips->UpdateTipText(u"", this);
 }
 
 void CCalendarView::TurnMonths(int months)
@@ -145,6 +152,16 @@ void CCalendarView::OnLButtonDblClk(UINT flags, CPoint point)
     }
 }
 
+void CCalendarView::OnMouseMove(UINT flags, CPoint point)
+{
+    CChartView::OnMouseMove(flags, point);
+    const int day = m_calendar.DayAt(m_area, point);
+    if (day == m_tipDay || !m_tips)
+        return;
+    m_tipDay = day;
+    m_tips->UpdateTipText(day != 0 ? m_calendar.DayText(day) : u"", this);
+}
+
 void CCalendarView::PaintChart(CDC& dc, const RECT& rect) const
 {
     m_calendar.Paint(dc, rect);
@@ -152,5 +169,6 @@ void CCalendarView::PaintChart(CDC& dc, const RECT& rect) const
 
 void CCalendarView::PaintOnScreen(CDC& dc, const RECT& rect)
 {
+    m_area = rect;
     m_placed = m_calendar.Paint(dc, rect);
 }

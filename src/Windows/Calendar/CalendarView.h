@@ -4,13 +4,16 @@
 #include "ChartView.h"
 #include "MonthCalendar.h"
 #include "Subscription.h"
+#include "ToolTipCtrl.h"
+
+#include <memory>
 
 #include <vector>
 
 // The calendar tab: a month of the tasks and of what was done in the colonies the tree's selection
 // covers. The month stays as the selection moves; the strip's buttons, or Page Up and Page Down,
 // turn to the month before or after, and "Today" back to this one. A double-click on a task opens
-// it to change or to mark done.
+// it to change or to mark done; hovering a day shows all its lines whole.
 class CCalendarView : public CChartView
 {
 public:
@@ -31,12 +34,15 @@ public:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnLButtonDblClk(UINT flags, CPoint point) override;
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
 
     int Year() const { return m_year; }
     int Month() const { return m_month; }
     const CMonthCalendar& Calendar() const { return m_calendar; }
     // The lines the last paint on the window showed, with their places.
     const std::vector<CMonthCalendar::Placed>& Placed() const { return m_placed; }
+    // What hovering the page shows now.
+    std::u16string TipText() { return m_tips ? m_tips->ShownText(this) : std::u16string(); }
     CButton& MonthButton(int id);
 
 protected:
@@ -54,6 +60,10 @@ private:
     int m_month;
     CMonthCalendar m_calendar;
     std::vector<CMonthCalendar::Placed> m_placed;
+    // Where the last paint on the window put the calendar.
+    RECT m_area {};
+    std::unique_ptr<CToolTipCtrl> m_tips;
+    int m_tipDay = 0;
     CButton m_previous;
     CButton m_thisMonth;
     CButton m_next;

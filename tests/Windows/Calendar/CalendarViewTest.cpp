@@ -197,6 +197,12 @@ TEST_P(CalendarViewTest, TheWholeJournalsMonthHasTheTasksForNoColonyAndADayFullO
     Page()->GetClientRect(&client);
     const RECT box = Page()->Calendar().DayBox({ 0, CChartView::StripSize, client.right, client.bottom }, 14);
     EXPECT_GT(PixelsNear(UiTest::Grab(Page()), { box.left, box.bottom - 20, box.right, box.bottom }, CChartFrame::Faded), 5);
+    // Hovering the day shows every one of its lines whole.
+    UiTest::MouseMove(Page(), (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    const std::u16string tip = Page()->TipText();
+    EXPECT_EQ(std::count(tip.begin(), tip.end(), u'\n'), 11);
+    EXPECT_EQ(tip.find(u"Check 1\n"), 0u);
+    EXPECT_NE(tip.find(u"\nCheck 12"), std::u16string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CalendarViewTest, ShippedLanguages(), LanguageName);
