@@ -643,35 +643,33 @@ inline constexpr std::int32_t FieldSheetTitle = 10732;
 inline constexpr std::int32_t FieldSheetMenu = 10733;
 inline constexpr std::int32_t LastRecordColumn = 10734;
 inline constexpr std::int32_t QueenColumn = 10735;
-inline constexpr std::int32_t MarkingColumn = 10736;
-inline constexpr std::int32_t TasksDueColumn = 10737;
-inline constexpr std::int32_t FieldQueenSeen = 10738;
-inline constexpr std::int32_t FieldEggs = 10739;
-inline constexpr std::int32_t FieldFramesToday = 10740;
-inline constexpr std::int32_t FieldStores = 10741;
-inline constexpr std::int32_t FieldTemper = 10742;
-inline constexpr std::int32_t FieldNotes = 10743;
-inline constexpr std::int32_t MarkingBlue = 10744;
-inline constexpr std::int32_t MarkingWhite = 10745;
-inline constexpr std::int32_t MarkingYellow = 10746;
-inline constexpr std::int32_t MarkingRed = 10747;
-inline constexpr std::int32_t MarkingGreen = 10748;
-inline constexpr std::int32_t FollowUpSplitTitle = 10749;
-inline constexpr std::int32_t FollowUpRequeenTitle = 10750;
-inline constexpr std::int32_t FollowUpTreatmentEndTitle = 10751;
-inline constexpr std::int32_t FollowUpMiteCountTitle = 10752;
-inline constexpr std::int32_t FollowUpQuestion = 10753;
-inline constexpr std::int32_t FollowUpSettingsTitle = 10754;
-inline constexpr std::int32_t FollowUpSplitDays = 10755;
-inline constexpr std::int32_t FollowUpRequeenDays = 10756;
-inline constexpr std::int32_t FollowUpMiteDays = 10757;
-inline constexpr std::int32_t FollowUpOffer = 10758;
-inline constexpr std::int32_t CalendarTab = 10759;
-inline constexpr std::int32_t CalendarTitle = 10760;
-inline constexpr std::int32_t CalendarToday = 10761;
-inline constexpr std::int32_t CalendarRecord = 10762;
-inline constexpr std::int32_t CalendarMore = 10763;
-inline constexpr std::int32_t CalendarCount = 10764;
+inline constexpr std::int32_t TasksDueColumn = 10736;
+inline constexpr std::int32_t FieldQueenSeen = 10737;
+inline constexpr std::int32_t FieldEggs = 10738;
+inline constexpr std::int32_t FieldStores = 10739;
+inline constexpr std::int32_t FieldTemper = 10740;
+inline constexpr std::int32_t FieldNotes = 10741;
+inline constexpr std::int32_t MarkingBlue = 10742;
+inline constexpr std::int32_t MarkingWhite = 10743;
+inline constexpr std::int32_t MarkingYellow = 10744;
+inline constexpr std::int32_t MarkingRed = 10745;
+inline constexpr std::int32_t MarkingGreen = 10746;
+inline constexpr std::int32_t FollowUpSplitTitle = 10747;
+inline constexpr std::int32_t FollowUpRequeenTitle = 10748;
+inline constexpr std::int32_t FollowUpTreatmentEndTitle = 10749;
+inline constexpr std::int32_t FollowUpMiteCountTitle = 10750;
+inline constexpr std::int32_t FollowUpQuestion = 10751;
+inline constexpr std::int32_t FollowUpSettingsTitle = 10752;
+inline constexpr std::int32_t FollowUpSplitDays = 10753;
+inline constexpr std::int32_t FollowUpRequeenDays = 10754;
+inline constexpr std::int32_t FollowUpMiteDays = 10755;
+inline constexpr std::int32_t FollowUpOffer = 10756;
+inline constexpr std::int32_t CalendarTab = 10757;
+inline constexpr std::int32_t CalendarTitle = 10758;
+inline constexpr std::int32_t CalendarToday = 10759;
+inline constexpr std::int32_t CalendarRecord = 10760;
+inline constexpr std::int32_t CalendarMore = 10761;
+inline constexpr std::int32_t CalendarCount = 10762;
 
 // The whole journal to read: its menu entries, sheets and the columns of numbers beside names.
 inline constexpr std::int32_t ExportReadableBook = 10450;
@@ -962,12 +960,12 @@ inline constexpr std::array AllStringIds = {
     StringId::ExportCalendarDone, StringId::ExportCalendarFailed, StringId::CalendarFileName,
     StringId::CloseTaskQuestion, StringId::DueButton, StringId::DueTitle, StringId::DueToday,
     StringId::DueOverdue, StringId::FieldSheetTitle, StringId::FieldSheetMenu, StringId::LastRecordColumn,
-    StringId::QueenColumn, StringId::MarkingColumn, StringId::TasksDueColumn, StringId::FieldQueenSeen,
-    StringId::FieldEggs, StringId::FieldFramesToday, StringId::FieldStores, StringId::FieldTemper,
-    StringId::FieldNotes, StringId::MarkingBlue, StringId::MarkingWhite, StringId::MarkingYellow,
-    StringId::MarkingRed, StringId::MarkingGreen, StringId::FollowUpSplitTitle, StringId::FollowUpRequeenTitle,
-    StringId::FollowUpTreatmentEndTitle, StringId::FollowUpMiteCountTitle, StringId::FollowUpQuestion,
-    StringId::FollowUpSettingsTitle, StringId::FollowUpSplitDays, StringId::FollowUpRequeenDays,
-    StringId::FollowUpMiteDays, StringId::FollowUpOffer, StringId::CalendarTab, StringId::CalendarTitle,
-    StringId::CalendarToday, StringId::CalendarRecord, StringId::CalendarMore, StringId::CalendarCount,
+    StringId::QueenColumn, StringId::TasksDueColumn, StringId::FieldQueenSeen, StringId::FieldEggs,
+    StringId::FieldStores, StringId::FieldTemper, StringId::FieldNotes, StringId::MarkingBlue,
+    StringId::MarkingWhite, StringId::MarkingYellow, StringId::MarkingRed, StringId::MarkingGreen,
+    StringId::FollowUpSplitTitle, StringId::FollowUpRequeenTitle, StringId::FollowUpTreatmentEndTitle,
+    StringId::FollowUpMiteCountTitle, StringId::FollowUpQuestion, StringId::FollowUpSettingsTitle,
+    StringId::FollowUpSplitDays, StringId::FollowUpRequeenDays, StringId::FollowUpMiteDays,
+    StringId::FollowUpOffer, StringId::CalendarTab, StringId::CalendarTitle, StringId::CalendarToday,
+    StringId::CalendarRecord, StringId::CalendarMore, StringId::CalendarCount,
 };

@@ -28,12 +28,15 @@ namespace {
 constexpr std::int32_t kTaskDaysAhead = 7;
 // Room to write by hand: a row's height and an empty column's width, in pixels on screen.
 constexpr int kHandwrittenRowHeight = 34;
-constexpr int kBlankColumnWidth = 56;
-constexpr int kNotesColumnWidth = 150;
+constexpr int kBlankColumnWidth = 50;
+constexpr int kNotesColumnWidth = 120;
 // Texts wrap between words, so a column is as wide as its widest word and this.
 constexpr int kColumnAir = 16;
 // Columns of sentences are kept from turning into a word per line.
-constexpr int kSentenceColumnWidth = 110;
+constexpr int kSentenceColumnWidth = 90;
+constexpr int kTasksColumnWidth = 140;
+// Captions are bold.
+constexpr int kCaptionAir = 24;
 
 struct Colony
 {
@@ -62,7 +65,7 @@ std::u16string DueTasksText(const Colony& colony)
 {
     std::u16string text;
     for (const Task* task : OpenTasksOf(GetTaskCache()->Tasks(), colony.id, std::nullopt, DaysAfter(colony.day, kTaskDaysAhead)))
-        text += (text.empty() ? u"" : u"; ") + task->title + u" (" + FormatDateText(task->due) + u")";
+        text += (text.empty() ? u"" : u"\n") + task->title + u" (" + FormatDateText(task->due) + u")";
     return text;
 }
 
@@ -82,19 +85,20 @@ const std::vector<Column>& FilledColumns()
             [](const Colony& c) { return HiveTotal(c.latest, &CJournalCache::HiveRow::honey); } },
         { StringId::QueenColumn, ColumnText,
             [](const Colony& c) {
-                return c.queen ? c.queen->name + u", " + IntToText(YearOf(c.queen->date)) : std::u16string();
+                if (!c.queen)
+                    return std::u16string();
+                const int born = YearOf(c.queen->date);
+                return c.queen->name + u"\n" + IntToText(born) + u", " + MarkingColourWord(born);
             } },
-        { StringId::MarkingColumn, ColumnText,
-            [](const Colony& c) { return c.queen ? MarkingColourWord(YearOf(c.queen->date)) : std::u16string(); } },
         { StringId::VarroaColumn, ColumnText, [](const Colony& c) { return VarroaMarkOf(c.id, c.day, c.thresholds).text; },
             kSentenceColumnWidth },
-        { StringId::TasksDueColumn, ColumnText, DueTasksText, kSentenceColumnWidth },
+        { StringId::TasksDueColumn, ColumnText, DueTasksText, kTasksColumnWidth },
     };
     return columns;
 }
 
-constexpr std::int32_t kBlankColumns[] = { StringId::FieldQueenSeen, StringId::FieldEggs, StringId::FieldFramesToday,
-    StringId::FieldStores, StringId::FieldTemper, StringId::FieldNotes };
+constexpr std::int32_t kBlankColumns[] = { StringId::FieldQueenSeen, StringId::FieldEggs, StringId::FieldStores,
+    StringId::FieldTemper, StringId::FieldNotes };
 
 // The colony's living queen, the latest born when there are two.
 const CQueenBeeCache::QueenBee* LivingQueenOf(std::int32_t idFamily)
@@ -129,7 +133,7 @@ void FitColumnsToWords(CTableDrawer& grid, const std::vector<int>& leastWidths)
 {
     std::vector<int> widths;
     for (std::size_t index = 0; index < grid.Headers().size(); ++index)
-        widths.push_back(std::max(leastWidths[index], WidestWord(grid.Headers()[index]->Text(), grid.Font()) + kColumnAir));
+        widths.push_back(std::max(leastWidths[index], WidestWord(grid.Headers()[index]->Text(), grid.Font()) + kCaptionAir));
     for (const auto& row : grid.Rows()) {
         for (const auto& cell : row->cells) {
             const auto column = static_cast<std::size_t>(std::find_if(grid.Headers().begin(), grid.Headers().end(),

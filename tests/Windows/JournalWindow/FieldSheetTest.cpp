@@ -128,7 +128,7 @@ TEST_P(FieldSheetTest, ASitesSheetHasALinePerLivingColonyWithItsFiguresQueenVarr
 
     ASSERT_EQ(pages.size(), 1u);
     const std::string& text = pages[0];
-    for (std::int32_t caption : { StringId::MarkingColumn, StringId::VarroaColumn, StringId::FieldEggs,
+    for (std::int32_t caption : { StringId::QueenColumn, StringId::VarroaColumn, StringId::FieldEggs,
              StringId::FieldStores, StringId::FieldNotes })
         EXPECT_TRUE(Has(text, Tr(caption))) << ToUtf8(Tr(caption));
     // The colony's last record, its hives' brood and honey added up, its queen with her year and colour.
