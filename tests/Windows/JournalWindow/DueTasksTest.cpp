@@ -92,4 +92,23 @@ TEST_P(DueTasksTest, TheCountOfTasksDueShowsRightOfTheTabsAndItsListMarksThemDon
     EXPECT_EQ(Due()->GetWindowText(), TrFilled(StringId::DueButton, { u"1" }));
 }
 
+TEST_P(DueTasksTest, AWindowLeftOpenOverMidnightCountsTheNewDaysTasks)
+{
+    ASSERT_NE(Due(), nullptr);
+    const std::int64_t today = DaysAfter(CurrentTime(), 0);
+    std::int64_t now = today + 23 * 3600 + 59 * 60;
+    Due()->SetClock([&now] { return now; });
+    Plan(u"Check the feeders", 1);
+    UiTest::ProcessEvents();
+    EXPECT_EQ(Due()->Count(), 0);
+    EXPECT_FALSE(Due()->IsWindowVisible());
+
+    now = DaysAfter(today, 1) + 30;
+    UiTest::FireTimers(Due());
+    EXPECT_EQ(Due()->Count(), 1);
+    EXPECT_TRUE(Due()->IsWindowVisible());
+    EXPECT_EQ(Due()->GetWindowText(), TrFilled(StringId::DueButton, { u"1" }));
+    Due()->SetClock(CurrentTime);
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, DueTasksTest, ShippedLanguages(), LanguageName);
