@@ -12,10 +12,10 @@
 #include <cmath>
 
 namespace {
-constexpr int kMethodLabelWidth = 165;
-constexpr int kFieldLeft = 180;
-constexpr int kFieldPitch = 41;
-constexpr int kFieldWidth = 37;
+constexpr int kMethodLabelWidth = 203;
+constexpr int kFieldLeft = 218;
+constexpr int kFieldPitch = 35;
+constexpr int kFieldWidth = 32;
 constexpr int kRowPitch = 24;
 // The top of the month labels of the first block; the second follows below the first.
 constexpr int kBlockTop = 72;
