@@ -3,6 +3,7 @@
 #include "Calendar.h"
 #include "CalendarLines.h"
 #include "CareDialog.h"
+#include "ColonyCare.h"
 #include "JournalPrint.h"
 #include "StringIds.h"
 #include "TaskCache.h"
@@ -13,19 +14,21 @@ namespace {
 constexpr int kArrowWidth = 40;
 constexpr int kTodayWidth = 110;
 constexpr int kGap = 6;
-
-LocalTime Now()
-{
-    return ToLocalTime(CurrentTime()).value_or(LocalTime {});
-}
+constexpr UINT kMinute = 60 * 1000;
 }
 
 CCalendarView::CCalendarView(JournalState* state)
     : CChartView(state)
     , m_tasks(this, { EventTasksChanged })
+    , m_clock(CurrentTime)
     , m_year(Now().year)
     , m_month(Now().month)
 {
+}
+
+LocalTime CCalendarView::Now() const
+{
+    return ToLocalTime(m_clock()).value_or(LocalTime {});
 }
 
 CCalendarView::~CCalendarView() = default;
@@ -56,6 +59,7 @@ int CCalendarView::OnCreate(CREATESTRUCT* create)
     m_thisMonth.Create(Tr(StringId::CalendarToday), style, CRect(0, 0, 0, 0), this, IdThisMonth);
     m_next.Create(u"▶", style, CRect(0, 0, 0, 0), this, IdNextMonth);
     PlaceMonthButtons(create->cx);
+    SetTimer(DayTimer, kMinute);
     return 0;
 }
 
@@ -90,7 +94,9 @@ void CCalendarView::Fill()
     else if (m_kind == NodeColony)
         title = TitleWithColony(month, m_state->recordId);
     const CalendarScope scope { m_kind, m_state->recordId };
-    m_calendar.SetMonth(std::move(title), m_year, m_month, CurrentTime(), CalendarLinesOf(m_year, m_month, scope, CurrentTime()));
+    const std::int64_t now = m_clock();
+    m_filledOn = DaysAfter(now, 0);
+    m_calendar.SetMonth(std::move(title), m_year, m_month, now, CalendarLinesOf(m_year, m_month, scope, now));
     m_placed.clear();
     m_tipDay = 0;
     if (m_tips)
@@ -149,6 +155,18 @@ void CCalendarView::OnLButtonDblClk(UINT flags, CPoint point)
             CCareDialog(shown, shown.colonies.empty() ? 0 : shown.colonies.front(), this).DoModal();
         }
         return;
+    }
+}
+
+void CCalendarView::OnTimer(UINT_PTR id)
+{
+    if (id != DayTimer) {
+        CChartView::OnTimer(id);
+        return;
+    }
+    if (DaysAfter(m_clock(), 0) != m_filledOn) {
+        Fill();
+        Invalidate();
     }
 }
 

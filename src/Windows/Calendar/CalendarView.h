@@ -1,11 +1,14 @@
 #pragma once
 
 #include "Button.h"
+#include "Calendar.h"
 #include "ChartView.h"
 #include "MonthCalendar.h"
 #include "Subscription.h"
 #include "ToolTipCtrl.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 #include <vector>
@@ -13,13 +16,15 @@
 // The calendar tab: a month of the tasks and of what was done in the colonies the tree's selection
 // covers. The month stays as the selection moves; the strip's buttons, or Page Up and Page Down,
 // turn to the month before or after, and "Today" back to this one. A double-click on a task opens
-// it to change or to mark done; hovering a day shows all its lines whole.
+// it to change or to mark done; hovering a day shows all its lines whole. Past midnight the page
+// moves today's tint and the overdue tasks on by itself.
 class CCalendarView : public CChartView
 {
 public:
     static constexpr int IdPreviousMonth = IdSwitch + 10;
     static constexpr int IdThisMonth = IdSwitch + 11;
     static constexpr int IdNextMonth = IdSwitch + 12;
+    static constexpr UINT_PTR DayTimer = 1;
 
     explicit CCalendarView(JournalState* state);
     ~CCalendarView() override;
@@ -35,6 +40,9 @@ public:
     void OnLButtonDblClk(UINT flags, CPoint point) override;
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     void OnMouseMove(UINT flags, CPoint point) override;
+    void OnTimer(UINT_PTR id) override;
+    // The clock it takes today from; the system's unless a test sets another.
+    void SetClock(std::function<std::int64_t()> clock) { m_clock = std::move(clock); }
 
     int Year() const { return m_year; }
     int Month() const { return m_month; }
@@ -51,10 +59,14 @@ protected:
     int StripHeight() const override { return StripSize; }
 
 private:
+    LocalTime Now() const;
     void TurnMonths(int months);
     void PlaceMonthButtons(int width);
 
     CSubscription m_tasks;
+    std::function<std::int64_t()> m_clock;
+    // The day the calendar was last filled on.
+    std::int64_t m_filledOn = 0;
     int m_kind = 0;
     int m_year;
     int m_month;

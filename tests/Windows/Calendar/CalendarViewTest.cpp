@@ -205,4 +205,30 @@ TEST_P(CalendarViewTest, TheWholeJournalsMonthHasTheTasksForNoColonyAndADayFullO
     EXPECT_NE(tip.find(u"\nCheck 12"), std::u16string::npos);
 }
 
+TEST_P(CalendarViewTest, PastMidnightTodayAndTheOverdueTasksMoveOnByThemselves)
+{
+    ClickItem(u"Linden");
+    ClickTab(kCalendarTab);
+    ASSERT_NE(Page(), nullptr);
+    std::int64_t now = May(3) + 23 * 3600 + 59 * 60;
+    Page()->SetClock([&now] { return now; });
+    Press(CCalendarView::IdThisMonth);
+    ASSERT_EQ(Page()->Month(), 5);
+    CRect client;
+    Page()->GetClientRect(&client);
+    const RECT calendar { 0, CChartView::StripSize, client.right, client.bottom };
+    EXPECT_GT(PixelsIn(UiTest::Grab(Page()), Page()->Calendar().DayBox(calendar, 3), CMonthCalendar::TodayTint), 100);
+    EXPECT_GT(PixelsNear(UiTest::Grab(Page()), PlaceOf(u"Weigh", May(4)), kCalendarTaskColour), 5);
+
+    // Two days on, the weighing of the 4th is overdue.
+    now = May(5) + 30;
+    UiTest::FireTimers(Page());
+    UiTest::ProcessEvents();
+    const UiTest::Image picture = UiTest::Grab(Page());
+    EXPECT_EQ(PixelsIn(picture, Page()->Calendar().DayBox(calendar, 3), CMonthCalendar::TodayTint), 0);
+    EXPECT_GT(PixelsIn(picture, Page()->Calendar().DayBox(calendar, 5), CMonthCalendar::TodayTint), 100);
+    EXPECT_GT(PixelsNear(picture, PlaceOf(u"Weigh", May(4)), kCalendarOverdueColour), 5);
+    Page()->SetClock(CurrentTime);
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, CalendarViewTest, ShippedLanguages(), LanguageName);
