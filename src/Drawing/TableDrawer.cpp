@@ -126,6 +126,12 @@ CTableHeader* CTableDrawer::AddHeader(const std::u16string& caption, int columnI
     return m_headers.back().get();
 }
 
+std::size_t CTableDrawer::ColumnIndexOf(const CTableHeader* header) const
+{
+    const auto column = std::find_if(m_headers.begin(), m_headers.end(), [header](const auto& own) { return own.get() == header; });
+    return static_cast<std::size_t>(column - m_headers.begin());
+}
+
 void CTableDrawer::AddCell(TableRow* row, const std::u16string& text, CTableHeader* header)
 {
     auto cell = std::make_unique<CTableCel>(text, header);

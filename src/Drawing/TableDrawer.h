@@ -62,6 +62,8 @@ public:
 
     const std::vector<std::unique_ptr<TableRow>>& Rows() const { return m_rows; }
     const std::vector<std::unique_ptr<CTableHeader>>& Headers() const { return m_headers; }
+    // The place of the column among the headers, left to right.
+    std::size_t ColumnIndexOf(const CTableHeader* header) const;
     TableRow* FirstVisibleRow() const { return m_firstVisible; }
     TableRow* SelectedRow() const { return m_selected; }
     // While the table has the keyboard focus its selected row wears a dotted frame.

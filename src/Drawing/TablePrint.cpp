@@ -56,9 +56,7 @@ void CTablePrint::Measure(Table& table, int width) const
     for (const auto& row : drawer.Rows()) {
         int height = row->height;
         for (const auto& cell : row->cells) {
-            const auto column = std::find_if(drawer.Headers().begin(), drawer.Headers().end(),
-                [&cell](const auto& header) { return header.get() == cell->header; });
-            const int shrunk = table.widths[static_cast<std::size_t>(column - drawer.Headers().begin())];
+            const int shrunk = table.widths[drawer.ColumnIndexOf(cell->header)];
             height = std::max(height, MeasureText(cell->Text(), shrunk, drawer.Font()).cy);
         }
         table.rowHeights.push_back(height);

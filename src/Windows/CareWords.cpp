@@ -9,6 +9,7 @@
 #include "Tr.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 std::u16string NameOrNumber(std::int32_t id, const std::u16string* name)
@@ -57,6 +58,15 @@ std::optional<double> ReadDecimal(std::u16string_view text)
     if (!digit)
         return std::nullopt;
     return WToF(number);
+}
+
+std::optional<std::int32_t> ReadWholeNumber(std::u16string_view text)
+{
+    const std::optional<double> number = ReadDecimal(text);
+    // Beyond the range the cast to a whole number would be undefined.
+    if (!number || *number != std::trunc(*number) || std::abs(*number) > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(*number);
 }
 
 std::optional<std::vector<double>> ReadWeights(std::u16string_view text)

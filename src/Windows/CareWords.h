@@ -5,6 +5,7 @@
 
 #include "WinDefs.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@
 std::u16string DecimalText(double value);
 // A number as typed, with a point or a comma; nothing for a text that is not one.
 std::optional<double> ReadDecimal(std::u16string_view text);
+// A whole number as typed; nothing for a text that is not one or that no count could hold.
+std::optional<std::int32_t> ReadWholeNumber(std::u16string_view text);
 // The weights of supers as typed: numbers between blanks or semicolons; nothing when one of them
 // is not a number.
 std::optional<std::vector<double>> ReadWeights(std::u16string_view text);

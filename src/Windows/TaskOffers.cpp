@@ -21,9 +21,8 @@ constexpr std::int32_t kMostFollowUpDays = 365;
 
 std::int32_t SavedDays(const char16_t* value, std::int32_t fallback)
 {
-    const std::optional<double> days = ReadDecimal(ReadRegistryString(value, kFollowUpsKey));
-    const bool whole = days && *days == static_cast<std::int32_t>(*days) && *days >= 0 && *days <= kMostFollowUpDays;
-    return whole ? static_cast<std::int32_t>(*days) : fallback;
+    const std::optional<std::int32_t> days = ReadWholeNumber(ReadRegistryString(value, kFollowUpsKey));
+    return days && *days >= 0 && *days <= kMostFollowUpDays ? *days : fallback;
 }
 
 void OfferFollowUp(CWnd* owner, const std::u16string& title, TaskKind kind, const std::vector<std::int32_t>& colonies,

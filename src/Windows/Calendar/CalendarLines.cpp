@@ -20,14 +20,15 @@
 namespace {
 std::set<std::int32_t> ColoniesOf(const CalendarScope& scope)
 {
-    std::set<std::int32_t> colonies;
-    for (const auto& [id, family] : GetPointFamilyCache()->Families()) {
-        const bool covered = scope.kind == NodeNone || (scope.kind == NodeSite && family.id_point == scope.id) ||
-            (scope.kind == NodeColony && id == scope.id);
-        if (covered)
-            colonies.insert(id);
-    }
-    return colonies;
+    const CPointFamilyCache* places = GetPointFamilyCache();
+    if (scope.kind == NodeColony)
+        return { scope.id };
+    if (scope.kind == NodeSite)
+        return { places->FamiliesOf(scope.id).begin(), places->FamiliesOf(scope.id).end() };
+    std::set<std::int32_t> every;
+    for (const auto& [id, family] : places->Families())
+        every.insert(id);
+    return every;
 }
 
 bool AnyOf(const std::vector<std::int32_t>& given, const std::set<std::int32_t>& colonies)

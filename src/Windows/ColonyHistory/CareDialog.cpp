@@ -375,8 +375,7 @@ std::int32_t CCareDialog::Store()
         treatment.method = Text(IdMethod);
         treatment.date_start = Day(IdFirstDay);
         treatment.date_end = Day(IdLastDay);
-        const std::optional<double> days = ReadDecimal(Text(IdWithdrawal));
-        treatment.withdrawal_days = days && *days == static_cast<std::int32_t>(*days) ? static_cast<std::int32_t>(*days) : -1;
+        treatment.withdrawal_days = ReadWholeNumber(Text(IdWithdrawal)).value_or(-1);
         treatment.prescriber = Text(IdPrescriber);
         treatment.note = Text(IdNote);
         treatment.colonies = ChosenColonies();
@@ -402,12 +401,10 @@ std::int32_t CCareDialog::Store()
         count.id_family = m_idFamily;
         count.date = Day(IdFirstDay);
         count.method = static_cast<MiteMethod>(Chosen(IdMiteMethod));
-        const std::optional<double> mites = ReadDecimal(Text(IdMites));
-        const std::optional<double> sample = ReadDecimal(Text(IdSample));
         // What is not a whole number is refused as a count below 0.
-        count.mites = mites && *mites == static_cast<std::int32_t>(*mites) ? static_cast<std::int32_t>(*mites) : -1;
-        count.sample = sample && *sample == static_cast<std::int32_t>(*sample) ? static_cast<std::int32_t>(*sample) : 0;
-        if (!sample && Text(IdSample).empty())
+        count.mites = ReadWholeNumber(Text(IdMites)).value_or(-1);
+        count.sample = ReadWholeNumber(Text(IdSample)).value_or(0);
+        if (Text(IdSample).empty())
             count.sample = BeesInVolume(ReadDecimal(Text(IdSampleVolume)).value_or(0.0));
         count.days = ReadDecimal(Text(IdBoardDays)).value_or(0.0);
         count.note = Text(IdNote);
@@ -437,8 +434,7 @@ std::int32_t CCareDialog::StoreTask()
     task.due = Day(IdFirstDay);
     // A time or a number of days that is not one is refused as one out of range.
     task.dueMinutes = ReadTaskTime(Text(IdTime)).value_or(kWholeDay - 1);
-    const std::optional<double> every = ReadDecimal(Text(IdEveryDays));
-    task.everyDays = every && *every == static_cast<std::int32_t>(*every) ? static_cast<std::int32_t>(*every) : -1;
+    task.everyDays = ReadWholeNumber(Text(IdEveryDays)).value_or(-1);
     task.repeatUntil = Day(IdLastDay);
     task.note = Text(IdNote);
     task.colonies = ChosenColonies();

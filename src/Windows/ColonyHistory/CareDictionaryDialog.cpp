@@ -147,9 +147,8 @@ void CCareDictionaryDialog::Save()
         FeedType feed { m_shown, Text(IdName), NumberOf(Text(IdSugar)), NumberOf(Text(IdDensity)) };
         saved = care.SaveFeedType(feed);
     } else {
-        const std::optional<double> days = ReadDecimal(Text(IdWithdrawal));
         TreatmentProduct product { m_shown, Text(IdName), Text(IdSubstance), Text(IdForm), NumberOf(Text(IdDose)),
-            Text(IdUnit), days && *days == static_cast<std::int32_t>(*days) ? static_cast<std::int32_t>(*days) : -1 };
+            Text(IdUnit), ReadWholeNumber(Text(IdWithdrawal)).value_or(-1) };
         saved = care.SaveProduct(product);
     }
     if (saved != 0)

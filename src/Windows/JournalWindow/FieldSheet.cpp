@@ -136,8 +136,7 @@ void FitColumnsToWords(CTableDrawer& grid, const std::vector<int>& leastWidths)
         widths.push_back(std::max(leastWidths[index], WidestWord(grid.Headers()[index]->Text(), grid.Font()) + kCaptionAir));
     for (const auto& row : grid.Rows()) {
         for (const auto& cell : row->cells) {
-            const auto column = static_cast<std::size_t>(std::find_if(grid.Headers().begin(), grid.Headers().end(),
-                [&cell](const auto& header) { return header.get() == cell->header; }) - grid.Headers().begin());
+            const std::size_t column = grid.ColumnIndexOf(cell->header);
             widths[column] = std::max(widths[column], WidestWord(cell->Text(), grid.Font()) + kColumnAir);
         }
     }
@@ -161,10 +160,11 @@ void FillFieldSheet(CTableDrawer& grid, std::int32_t idPoint, std::int64_t day)
         leastWidths.push_back(caption == StringId::FieldNotes ? kNotesColumnWidth : kBlankColumnWidth);
     }
     const MiteThresholds thresholds = SavedMiteThresholds();
-    for (const auto& [id, family] : GetPointFamilyCache()->Families()) {
-        if (family.id_point != idPoint || GetColonyEventCache()->HasEnded(id))
+    for (std::int32_t id : GetPointFamilyCache()->FamiliesOf(idPoint)) {
+        const CPointFamilyCache::Family* family = GetPointFamilyCache()->FindFamily(id);
+        if (!family || GetColonyEventCache()->HasEnded(id))
             continue;
-        const Colony colony { id, family, GetJournalCache()->LatestRecordOf(id), LivingQueenOf(id), day, thresholds };
+        const Colony colony { id, *family, GetJournalCache()->LatestRecordOf(id), LivingQueenOf(id), day, thresholds };
         auto row = CTableDrawer::NewRow(id, 0);
         TableRow* added = row.get();
         for (std::size_t index = 0; index < headers.size(); ++index) {
